@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <string>
+
+// The one error type of Lotcraft's engine: what went wrong, and the file it concerns when
+// there is one. Every failure that a caller must show to the user arrives as this exception.
+class LotcraftError : public std::exception {
+public:
+    explicit LotcraftError(QString reason, QString file = QString());
+
+    // Why it failed, as a sentence fragment the user can read ("Permission denied").
+    const QString& Reason() const { return m_reason; }
+    // The file concerned, or empty.
+    const QString& File() const { return m_file; }
+    // "<file>: <reason>", or the reason alone when no file is concerned.
+    QString Message() const;
+
+    const char* what() const noexcept override { return m_what.c_str(); }
+
+private:
+    QString m_reason;
+    QString m_file;
+    std::string m_what;
+};

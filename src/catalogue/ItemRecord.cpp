@@ -1,0 +1,59 @@
+#include "catalogue/ItemRecord.h"
+
+#include "app/LotcraftError.h"
+
+namespace {
+
+constexpr std::array<ItemRecord::Presentation, ItemRecord::FieldCount> kPresentation = {{
+    {"Item", "t_Item", "Item", "Number"},
+    {"Title", "t_title", "Title", ""},
+    {"Description", "t_desc", "Description", ""},
+    {"Image", "t_Image", "Image", "Ie https://i.ebayimg.com/images/imagename.jpg"},
+    {"Price", "t_price", "Price", "Ie $29.99"},
+    {"First bid", "t_first", "First Bid", "Ie $29.99"},
+    {"", "", "", ""},
+    {"Started", "t_start", "Started", "Ie Nov-25-02 10:33:39 PST"},
+    {"Ends", "t_ends", "Ends", "Ie Nov-25-02 10:33:39 PST"},
+    {"Category", "t_cat", "Category", "Number"},
+}};
+
+}  // namespace
+
+void ItemRecord::CheckPosition(int position) {
+    if (position < 1 || position > FieldCount)
+        throw LotcraftError(QStringLiteral("an item record has no field %1: its fields are 1 to %2")
+                                .arg(position)
+                                .arg(FieldCount));
+}
+
+const QString& ItemRecord::Field(int position) const {
+    CheckPosition(position);
+    return m_fields[static_cast<size_t>(position - 1)];
+}
+
+void ItemRecord::SetField(int position, const QString& value) {
+    CheckPosition(position);
+    m_fields[static_cast<size_t>(position - 1)] = value;
+}
+
+int ItemRecord::PositionOfColumn(int column) {
+    if (column < FirstFieldColumn || column > LastFieldColumn)
+        throw LotcraftError(QStringLiteral("grid column %1 holds no record field: the fields "
+                                           "are in columns %2 to %3")
+                                .arg(column)
+                                .arg(FirstFieldColumn)
+                                .arg(LastFieldColumn));
+    return column < Spare ? column : column + 1;
+}
+
+int ItemRecord::ColumnOfPosition(int position) {
+    CheckPosition(position);
+    if (position == Spare)
+        return 0;
+    return position < Spare ? position : position - 1;
+}
+
+const ItemRecord::Presentation& ItemRecord::PresentationOf(int position) {
+    CheckPosition(position);
+    return kPresentation[static_cast<size_t>(position - 1)];
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// One item of the catalogue: ten free texts in the order of the catalogue file.
+// Position 7, Spare, is carried along but shown nowhere. The grid has no column for it, so
+// from position 8 on the grid column is one less than the position; PositionOfColumn and
+// ColumnOfPosition are the only place that says so.
+class ItemRecord {
+public:
+    enum Position {
+        ItemNumber = 1,
+        Title = 2,
+        Description = 3,
+        ImageAddress = 4,
+        Price = 5,
+        FirstBid = 6,
+        Spare = 7,
+        StartTime = 8,
+        EndTime = 9,
+        Category = 10,
+    };
+    static constexpr int FieldCount = 10;
+    // Grid columns 1 to 9 hold record fields; column 10 holds the page path.
+    static constexpr int FirstFieldColumn = 1;
+    static constexpr int LastFieldColumn = 9;
+    static constexpr int HtmlColumn = 10;
+
+    // The field at position 1 to 10; throws LotcraftError outside.
+    const QString& Field(int position) const;
+    void SetField(int position, const QString& value);
+
+    // The record position that grid column 1 to 9 shows; throws LotcraftError outside.
+    static int PositionOfColumn(int column);
+    // The grid column that shows a position, or 0 for Spare, which no column shows.
+    static int ColumnOfPosition(int position);
+
+    // What the window shows for each field: the grid heading, the edit box's name, the label
+    // beside it and the box's tooltip (empty where there is none). Spare has none of these.
+    struct Presentation {
+        const char* heading;
+        const char* boxName;
+        const char* label;
+        const char* toolTip;
+    };
+    static const Presentation& PresentationOf(int position);
+
+    bool operator==(const ItemRecord& other) const { return m_fields == other.m_fields; }
+    bool operator!=(const ItemRecord& other) const { return !(*this == other); }
+
+private:
+    static void CheckPosition(int position);
+
+    std::array<QString, FieldCount> m_fields;
+};

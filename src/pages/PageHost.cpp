@@ -1,0 +1,3 @@
+#include "pages/PageHost.h"
+
+PageHost::~PageHost() = default;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "pages/PageTemplate.h"
+
+#include <QByteArray>
+#include <QString>
+
+class ItemRecord;
+class LinkTable;
+class PageHost;
+class ProgramSettings;
+
+// Writes the listing page of one item into the output folder: the file is named after the
+// item number, its lines are the page template's with the item's values, the host's box
+// texts, the links and the colours of the chosen scheme spliced in unchanged, in the
+// description layout chosen. After each page the host's page counter goes up by one and
+// is shown at once.
+class PageWriter {
+public:
+    PageWriter(const ProgramSettings& settings, PageHost& host);
+
+    // Writes the page of currentRecord with the addresses of linkTable. Throws LotcraftError,
+    // naming the page file, when the item number cannot name a page, a scheme lookup fails
+    // or the file cannot be written; no page, and no part of one, is left behind then, and
+    // the counter is not raised.
+    void WriteItemPage(const ItemRecord& currentRecord, const LinkTable& linkTable);
+
+    // The page file of an item: the folder, "/", the item number and ".html". The separator
+    // is added even when the folder ends in one; two in a row name the same file.
+    static QString PageFileName(const QString& outputFolder, const QString& itemNumber);
+
+private:
+    QByteArray BuildPage(const ItemRecord& record, const LinkTable& links) const;
+    QString ValueText(PageTemplate::Value value, const ItemRecord& record,
+                      const LinkTable& links) const;
+    static void CheckItemNumber(const QString& itemNumber, const QString& fileName);
+    static void WriteFile(const QString& fileName, const QByteArray& page);
+
+    const ProgramSettings& m_settings;
+    PageHost& m_host;
+};
