@@ -1,6 +1,8 @@
 # Lotcraft: the two everyday commands are `make run` and `make test`.
 # Both install the Debian packages the build needs when they are missing.
 
+MAKEFLAGS += --no-print-directory
+
 BUILD_DIR  ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
