@@ -1,10 +1,16 @@
 #include "app/LotcraftError.h"
 
-LotcraftError::LotcraftError(QString reason, QString file)
-    : m_reason(std::move(reason)), m_file(std::move(file)), m_what(Message().toStdString()) {}
+LotcraftError::LotcraftError(QString reason, QString file, int row)
+    : m_reason(std::move(reason)),
+      m_file(std::move(file)),
+      m_row(row),
+      m_what(Message().toStdString()) {}
 
 QString LotcraftError::Message() const {
-    if (m_file.isEmpty())
-        return m_reason;
-    return QStringLiteral("%1: %2").arg(m_file, m_reason);
+    QString message;
+    if (m_row > 0)
+        message = QStringLiteral("Row %1: ").arg(m_row);
+    if (!m_file.isEmpty())
+        message += m_file + QStringLiteral(": ");
+    return message + m_reason;
 }

@@ -9,13 +9,15 @@
 // there is one. Every failure that a caller must show to the user arrives as this exception.
 class LotcraftError : public std::exception {
 public:
-    explicit LotcraftError(QString reason, QString file = QString());
+    explicit LotcraftError(QString reason, QString file = QString(), int row = 0);
 
     // Why it failed, as a sentence fragment the user can read ("Permission denied").
     const QString& Reason() const { return m_reason; }
     // The file concerned, or empty.
     const QString& File() const { return m_file; }
-    // "<file>: <reason>", or the reason alone when no file is concerned.
+    // The catalogue row concerned (1 for the first item), or 0.
+    int Row() const { return m_row; }
+    // "Row <row>: <file>: <reason>", leaving out what is not known.
     QString Message() const;
 
     const char* what() const noexcept override { return m_what.c_str(); }
@@ -23,5 +25,6 @@ public:
 private:
     QString m_reason;
     QString m_file;
+    int m_row = 0;
     std::string m_what;
 };

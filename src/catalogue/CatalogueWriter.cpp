@@ -1,0 +1,66 @@
+#include "catalogue/CatalogueWriter.h"
+
+#include "app/LotcraftError.h"
+#include "catalogue/ItemRecord.h"
+
+#include <QSaveFile>
+
+QString CatalogueWriter::Field(const QString& value) {
+    const bool needsQuotes = value.startsWith(QLatin1Char(' ')) ||
+                             value.contains(QLatin1Char(',')) || value.contains(QLatin1Char('"')) ||
+                             value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'));
+    if (!needsQuotes)
+        return value;
+    QString quoted = value;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QByteArray CatalogueWriter::Line(const ItemRecord& record) {
+    QString line;
+    for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
+        if (position > 1)
+            line += QLatin1Char(',');
+        line += Field(record.Field(position));
+    }
+    return line.toUtf8() + "\r\n";
+}
+
+void CatalogueWriter::Write(QIODevice& device, const std::vector<ItemRecord>& records,
+                            const QString& name) {
+    QByteArray chunk;
+    constexpr qsizetype kChunk = 1 << 20;
+    auto flush = [&] {
+        if (device.write(chunk) != chunk.size())
+            throw LotcraftError(
+                QStringLiteral("the catalogue cannot be written: %1").arg(device.errorString()),
+                name);
+        chunk.clear();
+    };
+    for (const ItemRecord& record : records) {
+        chunk += Line(record);
+        if (chunk.size() >= kChunk)
+            flush();
+    }
+    if (!chunk.isEmpty())
+        flush();
+}
+
+void CatalogueWriter::Write(const QString& fileName, const std::vector<ItemRecord>& records) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw LotcraftError(
+            QStringLiteral("the catalogue cannot be saved: %1").arg(file.errorString()), fileName);
+    try {
+        Write(file, records, fileName);
+    } catch (const LotcraftError& error) {
+        throw LotcraftError(error.Reason() + QStringLiteral("; the file as it was before is "
+                                                            "unchanged"),
+                            fileName);
+    }
+    if (!file.commit())
+        throw LotcraftError(QStringLiteral("the catalogue cannot be saved: %1; the file as it "
+                                           "was before is unchanged")
+                                .arg(file.errorString()),
+                            fileName);
+}

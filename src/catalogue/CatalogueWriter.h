@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+class ItemRecord;
+class QIODevice;
+
+// Writes a catalogue file: one line per record, its ten fields joined with "," and ended by
+// CR LF; an empty catalogue is an empty file. A field is put in double quotes, its inner
+// quotes doubled, only when it holds a comma, a double quote, a line break or starts with a
+// blank, so every catalogue reads back unchanged and every other line is written exactly as
+// it stands. The text is UTF-8 without a signature.
+class CatalogueWriter {
+public:
+    // Writes through a temporary file that replaces fileName only when all was written, so
+    // a failed save leaves the previous file whole. Throws LotcraftError naming the file.
+    static void Write(const QString& fileName, const std::vector<ItemRecord>& records);
+    // Writes to an open device; throws LotcraftError naming `name` when a write fails.
+    static void Write(QIODevice& device, const std::vector<ItemRecord>& records,
+                      const QString& name);
+
+    // One record's line, CR LF included.
+    static QByteArray Line(const ItemRecord& record);
+    // A field as the line holds it: as it stands, or quoted.
+    static QString Field(const QString& value);
+};

@@ -1,0 +1,3 @@
+#include "catalogue/GridCursor.h"
+
+GridCursor::~GridCursor() = default;

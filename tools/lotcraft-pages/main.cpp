@@ -1,0 +1,180 @@
+// lotcraft-pages: writes the listing pages of a catalogue file, and the pictures they use,
+// exactly as the window's Htmls button does, without a window.
+
+#include "ProgressHost.h"
+
+#include "app/InitialTexts.h"
+#include "app/LotcraftError.h"
+#include "app/ProgramSettings.h"
+#include "app/SchemeTable.h"
+#include "app/Startup.h"
+#include "catalogue/CatalogueReader.h"
+#include "catalogue/RecordTable.h"
+#include "pages/BatchGenerator.h"
+#include "pages/LinkTable.h"
+#include "pages/PagePictures.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <unistd.h>
+#include <cstdio>
+
+namespace {
+
+enum ExitStatus { Success = 0, Failed = 1, Usage = 2 };
+
+void PrintLine(FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+}
+
+int UsageError(const QString& text) {
+    PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(text));
+    PrintLine(stderr, QStringLiteral("Try 'lotcraft-pages --help' for more."));
+    return Usage;
+}
+
+void ListSchemes(const ProgramSettings& settings) {
+    const SchemeTable& table = settings.Schemes();
+    PrintLine(stdout, QStringLiteral("No.  Name            Main     Companion Text     Links"));
+    for (int scheme = SchemeTable::FirstScheme; scheme <= SchemeTable::LastScheme; ++scheme) {
+        PrintLine(
+            stdout,
+            QStringLiteral("%1  %2 %3  %4   %5  %6")
+                .arg(scheme, 3)
+                .arg(SchemeTable::Name(scheme), -15)
+                .arg(table.SchemePrimary().At(scheme), table.SchemeSecondary().At(scheme),
+                     table.SchemeText().At(scheme))
+                .arg(table.SchemeFontTag().At(scheme).isEmpty() ? QStringLiteral("browser colour")
+                                                                : QStringLiteral("white")));
+    }
+}
+
+// A scheme given as its number or its name in any letter case; 0 when it is neither.
+int ParseScheme(const QString& text) {
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    if (isNumber)
+        return number >= SchemeTable::FirstScheme && number <= SchemeTable::LastScheme ? number : 0;
+    return SchemeTable::FindByName(text.trimmed());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lotcraft-pages"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LOTCRAFT_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Writes one listing page per item of a catalogue file, and the pictures "
+                       "the pages use, into the output folder."));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Output folder (default: the current "
+                                                   "folder); must exist."),
+                                    QStringLiteral("DIR"));
+    const QCommandLineOption layout({QStringLiteral("l"), QStringLiteral("layout")},
+                                    QStringLiteral("Description layout, 1 to 4 (default 1)."),
+                                    QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption scheme(
+        {QStringLiteral("s"), QStringLiteral("scheme")},
+        QStringLiteral("Colour scheme, 1 to 19 or its name in any letter case, e.g. \"bright "
+                       "red\" (default 1)."),
+        QStringLiteral("SCHEME"), QStringLiteral("1"));
+    const QCommandLineOption seller(
+        QStringLiteral("seller"),
+        QStringLiteral("Seller text (default: \"%1\").").arg(InitialTexts::Seller()),
+        QStringLiteral("TEXT"), InitialTexts::Seller());
+    const QCommandLineOption location(
+        QStringLiteral("location"),
+        QStringLiteral("Location text (default \"%1\").").arg(InitialTexts::Location()),
+        QStringLiteral("TEXT"), InitialTexts::Location());
+    const QCommandLineOption country(
+        QStringLiteral("country"),
+        QStringLiteral("Country text (default \"%1\").").arg(InitialTexts::Country()),
+        QStringLiteral("TEXT"), InitialTexts::Country());
+    const QCommandLineOption listSchemes(
+        QStringLiteral("list-schemes"),
+        QStringLiteral("Print the 19 colour schemes (number, name, colours) and exit."));
+    const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
+                                   QStringLiteral("No progress output."));
+    parser.addOptions({output, layout, scheme, seller, location, country, listSchemes, quiet});
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("CATALOGUE"),
+                                 QStringLiteral("The catalogue file (.csv) to make pages of."));
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return UsageError(parser.errorText());
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(Success);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+
+    ProgramSettings settings;
+    Startup::Run(settings);
+    if (parser.isSet(listSchemes)) {
+        ListSchemes(settings);
+        return Success;
+    }
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return UsageError(positional.isEmpty()
+                              ? QStringLiteral("name the catalogue file to make pages of")
+                              : QStringLiteral("name one catalogue file only"));
+
+    bool layoutIsNumber = false;
+    const int layoutIndex = parser.value(layout).toInt(&layoutIsNumber);
+    if (!layoutIsNumber || layoutIndex < 1 || layoutIndex > 4)
+        return UsageError(QStringLiteral("the layout \"%1\" does not exist; give 1 (Default), 2 "
+                                         "(Default Mirrored), 3 (Horizontal Top) or 4 "
+                                         "(Horizontal Botton)")
+                              .arg(parser.value(layout)));
+    const int schemeIndex = ParseScheme(parser.value(scheme));
+    if (schemeIndex == 0)
+        return UsageError(QStringLiteral("the colour scheme \"%1\" does not exist; give 1 to 19 "
+                                         "or a name such as \"Yellow\" or \"bright red\" "
+                                         "(--list-schemes shows them all)")
+                              .arg(parser.value(scheme)));
+
+    const QString folderText = parser.isSet(output) ? parser.value(output) : QDir::currentPath();
+    const QFileInfo folderInfo(folderText);
+    if (!folderInfo.isDir())
+        return UsageError(QStringLiteral("the output folder \"%1\" does not exist; create it first")
+                              .arg(folderText));
+    const QString folder = QDir::cleanPath(folderInfo.absoluteFilePath());
+
+    const QString catalogueName = positional.first();
+    const CatalogueReader::Result catalogue = CatalogueReader::Read(catalogueName);
+    if (catalogue.failure) {
+        PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(catalogue.failure->Message()));
+        PrintLine(stderr, QStringLiteral("No page has been written."));
+        return Failed;
+    }
+
+    settings.SetLayoutIndex(static_cast<qint16>(layoutIndex));
+    settings.SetSchemeIndex(static_cast<qint16>(schemeIndex));
+    settings.SetOutputFolder(folder);
+
+    RecordTable table(catalogue.records);
+    const int itemCount = table.ItemCount();
+    ProgressHost host(parser.value(seller), parser.value(location), parser.value(country),
+                      itemCount, !parser.isSet(quiet) && isatty(STDERR_FILENO));
+    PagePictures pictures(QCoreApplication::applicationDirPath());
+    ItemRecord currentRecord;
+    LinkTable linkTable;
+    try {
+        BatchGenerator(settings, host, pictures).Run(table, itemCount, currentRecord, linkTable);
+    } catch (const LotcraftError& error) {
+        PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(error.Message()));
+        PrintLine(stderr, QStringLiteral("%1 pages were written before it.").arg(host.PageCount()));
+        return Failed;
+    }
+    PrintLine(stdout, QStringLiteral("%1 pages written to %2").arg(host.PageCount()).arg(folder));
+    return Success;
+}
