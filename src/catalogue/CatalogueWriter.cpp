@@ -1,5 +1,6 @@
 #include "catalogue/CatalogueWriter.h"
 
+#include "app/DeviceWriter.h"
 #include "app/LotcraftError.h"
 #include "catalogue/ItemRecord.h"
 
@@ -31,10 +32,10 @@ void CatalogueWriter::Write(QIODevice& device, const std::vector<ItemRecord>& re
     QByteArray chunk;
     constexpr qsizetype kChunk = 1 << 20;
     auto flush = [&] {
-        if (device.write(chunk) != chunk.size())
-            throw LotcraftError(
-                QStringLiteral("the catalogue cannot be written: %1").arg(device.errorString()),
-                name);
+        const QString reason = DeviceWriter::WriteAll(device, chunk);
+        if (!reason.isEmpty())
+            throw LotcraftError(QStringLiteral("the catalogue cannot be written: %1").arg(reason),
+                                name);
         chunk.clear();
     };
     for (const ItemRecord& record : records) {
@@ -48,7 +49,7 @@ void CatalogueWriter::Write(QIODevice& device, const std::vector<ItemRecord>& re
 
 void CatalogueWriter::Write(const QString& fileName, const std::vector<ItemRecord>& records) {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw LotcraftError(
             QStringLiteral("the catalogue cannot be saved: %1").arg(file.errorString()), fileName);
     try {

@@ -1,5 +1,6 @@
 #include "pages/PageWriter.h"
 
+#include "app/DeviceWriter.h"
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
 #include "catalogue/ItemRecord.h"
@@ -112,13 +113,12 @@ void PageWriter::WriteFile(const QString& fileName, const QByteArray& page) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         throw LotcraftError(
             QStringLiteral("the page cannot be created: %1").arg(file.errorString()), fileName);
-    const bool written = file.write(page) == page.size();
-    QString reason = file.errorString();
+    QString reason = DeviceWriter::WriteAll(file, page);
     file.close();
-    if (written && file.error() == QFileDevice::NoError)
-        return;
-    if (written)
+    if (reason.isEmpty() && file.error() != QFileDevice::NoError)
         reason = file.errorString();
+    if (reason.isEmpty())
+        return;
     file.remove();
     throw LotcraftError(
         QStringLiteral("the page cannot be written: %1; the part already written has been "
