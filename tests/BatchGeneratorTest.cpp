@@ -1,0 +1,239 @@
+// Generating the pages of a whole catalogue: the rows walked, the record buffer and links,
+// the marks and paths rows get, failures in the middle of a run, and the copied pictures.
+
+#include "app/LotcraftError.h"
+#include "app/ProgramSettings.h"
+#include "app/Startup.h"
+#include "catalogue/RecordTable.h"
+#include "pages/BatchGenerator.h"
+#include "pages/FixedPageHost.h"
+#include "pages/LinkTable.h"
+#include "pages/PagePictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+ItemRecord Item(const QString& number, const QString& spare = QString()) {
+    ItemRecord record;
+    record.SetField(ItemRecord::ItemNumber, number);
+    record.SetField(ItemRecord::Title, QStringLiteral("Item ") + number);
+    record.SetField(ItemRecord::Spare, spare);
+    record.SetField(ItemRecord::Category, QStringLiteral("cat ") + number);
+    return record;
+}
+
+QStringList Files(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+}  // namespace
+
+class BatchGeneratorTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_appFolder;
+    QString m_outFolder;
+    ProgramSettings m_settings;
+
+    // An application folder holding every picture; each file's bytes tell it apart.
+    void MakeApplicationFolder() {
+        QDir().mkpath(m_appFolder);
+        QStringList names = PagePictures::CopiedFiles();
+        names << QStringLiteral("OK.jpg");
+        int shade = 10;
+        for (const QString& name : names) {
+            QImage picture(4, 4, QImage::Format_RGB32);
+            picture.fill(QColor(shade, 0, 0));
+            shade += 20;
+            QVERIFY(picture.save(m_appFolder + QLatin1Char('/') + name, "PNG"));
+        }
+    }
+
+    struct Run {
+        FixedPageHost host{QStringLiteral("me@example.com"), QStringLiteral("Here"),
+                           QStringLiteral("There")};
+        ItemRecord currentRecord;
+        LinkTable links;
+    };
+
+    void Generate(BatchGeneratorTest::Run& run, RecordTable& table, PagePictures& pictures) {
+        BatchGenerator(m_settings, run.host, pictures)
+            .Run(table, table.ItemCount(), run.currentRecord, run.links);
+    }
+
+private Q_SLOTS:
+    void init() {
+        QDir(m_dir.path()).removeRecursively();
+        m_appFolder = m_dir.path() + QStringLiteral("/app");
+        m_outFolder = m_dir.path() + QStringLiteral("/out");
+        MakeApplicationFolder();
+        QDir().mkpath(m_outFolder);
+        Startup::Run(m_settings);
+        m_settings.SetOutputFolder(m_outFolder);
+    }
+
+    void everyRowGetsItsPageAndMarks() {
+        RecordTable table(
+            {Item(QStringLiteral("1")), Item(QStringLiteral("2")), Item(QStringLiteral("3"))});
+        PagePictures pictures(m_appFolder);
+        Run run;
+        run.currentRecord.SetField(ItemRecord::Spare, QStringLiteral("from the file"));
+        Generate(run, table, pictures);
+
+        for (int row = 1; row <= 3; ++row) {
+            const QString page = m_outFolder + QStringLiteral("/%1.html").arg(row);
+            QVERIFY(QFile::exists(page));
+            QCOMPARE(table.PagePath(row), page);
+            QVERIFY(table.HasPicture(row, 0));
+            QVERIFY(table.HasPicture(row, ItemRecord::HtmlColumn));
+        }
+        // The run leaves the last row current, in column 0.
+        QCOMPARE(table.Row(), 3);
+        QCOMPARE(table.Col(), 0);
+        // The record buffer holds the last row, but keeps its own Spare.
+        QCOMPARE(run.currentRecord.Field(ItemRecord::ItemNumber), QStringLiteral("3"));
+        QCOMPARE(run.currentRecord.Field(ItemRecord::Category), QStringLiteral("cat 3"));
+        QCOMPARE(run.currentRecord.Field(ItemRecord::Spare), QStringLiteral("from the file"));
+        // The links are the last item's, with the Seller text.
+        QVERIFY(run.links.Link(1).endsWith(QLatin1String("ViewBids&item=3")));
+        QVERIFY(run.links.Link(5).endsWith(QLatin1String("userid=me@example.com")));
+
+        QCOMPARE(run.host.PageCount(), qint64(3));
+        Generate(run, table, pictures);
+        QCOMPARE(run.host.PageCount(), qint64(6));
+        QCOMPARE(run.host.PageCountCaption(), QStringLiteral("6"));
+    }
+
+    void thePagesUseTheRowsNotTheFileFields() {
+        // Two rows with one item number share one page, the later one's.
+        RecordTable table({Item(QStringLiteral("9")), Item(QStringLiteral("9"))});
+        table.SetRow(2);
+        table.SetCol(2);
+        table.SetText(QStringLiteral("The second title"));
+        PagePictures pictures(m_appFolder);
+        Run run;
+        Generate(run, table, pictures);
+        QFile page(m_outFolder + QStringLiteral("/9.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(page.readAll().contains("<B>The second title</B>"));
+        QCOMPARE(table.PagePath(1), table.PagePath(2));
+    }
+
+    void pagePaths() {
+        QCOMPARE(BatchGenerator::PagePath(QStringLiteral("/srv/out"), QStringLiteral("12")),
+                 QStringLiteral("/srv/out/12.html"));
+        QCOMPARE(BatchGenerator::PagePath(QStringLiteral("/"), QStringLiteral("12")),
+                 QStringLiteral("/12.html"));
+        QCOMPARE(BatchGenerator::PagePath(QStringLiteral("/srv/out"), QString()),
+                 QStringLiteral("/srv/out/.html"));
+    }
+
+    void aFailingRowEndsTheRunAndKeepsWhatWasDone() {
+        RecordTable table(
+            {Item(QStringLiteral("1")), Item(QStringLiteral("../2")), Item(QStringLiteral("3"))});
+        PagePictures pictures(m_appFolder);
+        Run run;
+        try {
+            Generate(run, table, pictures);
+            QFAIL("the run did not fail");
+        } catch (const LotcraftError& error) {
+            QCOMPARE(error.Row(), 2);
+            QCOMPARE(error.File(), m_outFolder + QStringLiteral("/../2.html"));
+            QVERIFY2(error.Message().startsWith(QLatin1String("Row 2: ")),
+                     qPrintable(error.Message()));
+            QVERIFY(error.Reason().contains(QLatin1String("../2")));
+        }
+        QCOMPARE(Files(m_outFolder), QStringList{QStringLiteral("1.html")});  // no pictures
+        QVERIFY(!QFile::exists(m_dir.path() + QStringLiteral("/2.html")));
+        QVERIFY(table.HasPicture(1, 0));
+        QVERIFY(table.PagePath(2).isEmpty());
+        QVERIFY(!table.HasPicture(2, 0));
+        QCOMPARE(run.host.PageCount(), qint64(1));
+    }
+
+    void aMissingMarkStopsAfterTheRowsPageAndPath() {
+        QFile::remove(m_appFolder + QStringLiteral("/OK.jpg"));
+        RecordTable table({Item(QStringLiteral("1")), Item(QStringLiteral("2"))});
+        PagePictures pictures(m_appFolder);
+        Run run;
+        try {
+            Generate(run, table, pictures);
+            QFAIL("the run did not fail");
+        } catch (const LotcraftError& error) {
+            QCOMPARE(error.Row(), 1);
+            QCOMPARE(error.File(), m_appFolder + QStringLiteral("/OK.jpg"));
+        }
+        QCOMPARE(Files(m_outFolder), QStringList{QStringLiteral("1.html")});
+        QCOMPARE(table.PagePath(1), m_outFolder + QStringLiteral("/1.html"));
+        QVERIFY(table.HasPicture(1, ItemRecord::HtmlColumn));
+        QVERIFY(!table.HasPicture(1, 0));
+    }
+
+    void picturesAreCopiedUnlessTheFolderIsTheApplicationFolder() {
+        PagePictures pictures(m_appFolder);
+        RecordTable empty;
+        Run run;
+        // An empty catalogue still gets its pictures, every one of them.
+        Generate(run, empty, pictures);
+        QStringList expected = PagePictures::CopiedFiles();
+        expected.sort();
+        QCOMPARE(Files(m_outFolder), expected);
+        for (const QString& name : PagePictures::CopiedFiles()) {
+            QFile source(m_appFolder + QLatin1Char('/') + name);
+            QFile copy(m_outFolder + QLatin1Char('/') + name);
+            QVERIFY(source.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
+            QCOMPARE(copy.readAll(), source.readAll());
+        }
+        QVERIFY(!QFile::exists(m_outFolder + QStringLiteral("/OK.jpg")));
+
+        // Into the application folder itself nothing is copied; the pages go there.
+        QFile::remove(m_appFolder + QStringLiteral("/pba.gif"));
+        m_settings.SetOutputFolder(m_appFolder);
+        RecordTable one({Item(QStringLiteral("5"))});
+        Generate(run, one, pictures);
+        QVERIFY(QFile::exists(m_appFolder + QStringLiteral("/5.html")));
+        QVERIFY(!QFile::exists(m_appFolder + QStringLiteral("/pba.gif")));
+    }
+
+    void aFolderDifferingOnlyInLetterCaseIsAnotherFolder() {
+        // The comparison is of texts: "/App" is not "/app", so the copying runs, and here it
+        // fails at its first file, since "/App" does not exist.
+        PagePictures pictures(m_dir.path() + QStringLiteral("/App"));
+        m_settings.SetOutputFolder(m_appFolder);
+        RecordTable empty;
+        Run run;
+        try {
+            Generate(run, empty, pictures);
+            QFAIL("nothing was copied");
+        } catch (const LotcraftError& error) {
+            QCOMPARE(error.Row(), 0);
+            QCOMPARE(error.File(), m_dir.path() + QStringLiteral("/App/aboutme-small.gif"));
+            QVERIFY(error.Reason().contains(QLatin1String("cannot be copied")));
+        }
+    }
+
+    void copyingStopsAtTheFirstMissingPictureAndReplacesOldCopies() {
+        QFile::remove(m_appFolder + QStringLiteral("/pba.gif"));
+        QFile old(m_outFolder + QStringLiteral("/envelope.gif"));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("an old envelope");
+        old.close();
+        PagePictures pictures(m_appFolder);
+        QVERIFY_THROWS_EXCEPTION(LotcraftError, pictures.Cop(m_outFolder));
+        QCOMPARE(Files(m_outFolder), (QStringList{QStringLiteral("aboutme-small.gif"),
+                                                  QStringLiteral("ebay_logo_home.gif"),
+                                                  QStringLiteral("envelope.gif")}));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QVERIFY(old.readAll() != "an old envelope");
+    }
+};
+
+QTEST_APPLESS_MAIN(BatchGeneratorTest)
+#include "BatchGeneratorTest.moc"
