@@ -10,7 +10,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 # The compiler, CMake, Qt 6 (with its platform plugins) and the fonts the tests draw with.
 PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test bench demo fuzz clean
 
 all: build
 
@@ -29,5 +29,31 @@ run: build
 test: build
 	@QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
+# Benchmarks: a Release build of its own; see bench/README.md.
+bench: deps
+	@sh tools/ensure-packages.sh python3
+	@cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DLOTCRAFT_BENCH=ON >/dev/null
+	@cmake --build build-release -j $(JOBS)
+	@python3 bench/run.py build-release
+
+# The catalogue reader's fuzzer, with address and undefined-behaviour checks, for
+# FUZZ_SECONDS seconds. Whatever it finds goes into tests/data/fuzz-regressions/.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@sh tools/ensure-packages.sh clang libclang-rt-14-dev
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTCRAFT_FUZZ=ON >/dev/null
+	@cmake --build build-fuzz --target catalogue-reader-fuzz -j $(JOBS)
+	@mkdir -p build-fuzz/corpus build-fuzz/findings
+	@cp tests/data/fuzz-regressions/* examples/*.csv build-fuzz/corpus/ 2>/dev/null || true
+	@build-fuzz/bin/catalogue-reader-fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-artifact_prefix=build-fuzz/findings/ build-fuzz/corpus
+
+# The pages of the sample catalogue, written into demo-pages/.
+demo: build
+	@mkdir -p demo-pages
+	@$(BUILD_DIR)/bin/lotcraft-pages -o demo-pages --seller "seller@example.com" \
+		--location "Leeds" --country "United Kingdom" examples/sample-catalogue.csv
+	@echo "Open $(CURDIR)/demo-pages/1001.html in your browser."
+
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) build-release build-fuzz demo-pages

@@ -39,7 +39,4 @@ public:
     static Result Read(QIODevice& device, const QString& name);
     // Reads from the bytes of a whole file.
     static Result ReadBytes(const QByteArray& bytes, const QString& name);
-
-    // The text of a catalogue file's bytes, by the rules above.
-    static QString Decode(const QByteArray& bytes);
 };

@@ -1,0 +1,141 @@
+#!/usr/bin/env python3
+"""Lotcraft's benchmarks: reading the largest catalogue, and writing all of its pages.
+
+    bench/run.py BUILD_DIR
+
+Makes a synthetic catalogue of 32766 records, then measures
+  - reading it with Lotcraft's reader against Python's csv module reading the same file;
+  - writing all its pages with lotcraft-pages against a floor program that writes the same
+    bytes into as many files of a fresh folder, one open, write and close each;
+  - the peak memory of those runs.
+"""
+
+import csv
+import os
+import random
+import shutil
+import subprocess
+import sys
+import time
+
+RECORDS = 32766
+WORDS = ("brass clock vintage silver oak carved pair boxed mint rare antique glass enamel "
+         "wool leather steam model tin toy stamp album atlas pen nib gold blue green red "
+         "set of six with original key works well tested light wear no chips condition").split()
+
+
+def sentence(rng, low, high):
+    text = []
+    length = rng.randint(low, high)
+    while sum(len(w) + 1 for w in text) < length:
+        text.append(rng.choice(WORDS))
+    s = " ".join(text)[:length]
+    return s[0].upper() + s[1:]
+
+
+def make_catalogue(path):
+    rng = random.Random(20261208)
+    with open(path, "w", newline="", encoding="utf-8") as f:
+        writer = csv.writer(f, lineterminator="\r\n")
+        for n in range(RECORDS):
+            title = sentence(rng, 40, 80)
+            description = sentence(rng, 300, 1500)
+            roll = rng.random()
+            if roll < 0.2:
+                description = description.replace(" ", ", ", 3)
+            elif roll < 0.3:
+                description = description.replace(" ", ' "quoted" ', 1)
+            elif roll < 0.45:
+                description = description.replace(" ", "\r\n", 2)
+            writer.writerow([str(100000 + n), title, description,
+                             "https://i.ebayimg.com/images/item%d.jpg" % n,
+                             "$%d.%02d" % (rng.randint(1, 500), rng.randint(0, 99)),
+                             "$%d.00" % rng.randint(1, 100), "",
+                             "Nov-25-02 10:33:39 PST", "Dec-02-02 10:33:39 PST",
+                             str(rng.randint(1, 99999))])
+
+
+def python_csv_read(path, repeats=5):
+    best = None
+    for _ in range(repeats):
+        start = time.perf_counter()
+        with open(path, newline="", encoding="utf-8") as f:
+            rows = list(csv.reader(f))
+        elapsed = (time.perf_counter() - start) * 1000
+        best = elapsed if best is None else min(best, elapsed)
+    return best, len(rows)
+
+
+def run_measured(command):
+    """Runs a command; returns (wall ms, peak resident KiB, stdout)."""
+    start = time.perf_counter()
+    process = subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    _, status, usage = os.wait4(process.pid, 0)
+    elapsed = (time.perf_counter() - start) * 1000
+    out = process.stdout.read().decode()
+    err = process.stderr.read().decode()
+    process.returncode = os.waitstatus_to_exitcode(status)
+    if process.returncode != 0:
+        sys.exit("%s failed:\n%s%s" % (" ".join(command), out, err))
+    return elapsed, usage.ru_maxrss, out
+
+
+def fresh(folder):
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+
+
+def main():
+    build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build-release")
+    work = os.path.join(build, "bench-work")
+    os.makedirs(work, exist_ok=True)
+    catalogue = os.path.join(work, "catalogue.csv")
+    make_catalogue(catalogue)
+    size_mb = os.path.getsize(catalogue) / 1e6
+
+    # Reading.
+    _, read_rss, out = run_measured([os.path.join(build, "bin", "catalogue-read-bench"),
+                                     catalogue, "5"])
+    lotcraft_read = float(out.split(":")[-1].split()[0])
+    python_read, rows = python_csv_read(catalogue)
+    assert rows == RECORDS, rows
+
+    # Writing the pages, three runs each into a fresh folder; the best one counts.
+    pages_dir = os.path.join(work, "pages")
+    floor_dir = os.path.join(work, "floor")
+    pages_runs, pages_rss = [], 0
+    for _ in range(3):
+        fresh(pages_dir)
+        ms, rss, out = run_measured([os.path.join(build, "bin", "lotcraft-pages"), "-q",
+                                     "-o", pages_dir, "-l", "1", "-s", "3", catalogue])
+        pages_runs.append(ms)
+        pages_rss = max(pages_rss, rss)
+    floor_runs, floor_rss = [], 0
+    for _ in range(3):
+        shutil.rmtree(floor_dir, ignore_errors=True)
+        _, rss, out = run_measured([os.path.join(build, "bin", "page-write-floor"),
+                                    pages_dir, floor_dir])
+        floor_runs.append(float(out.split(",")[1].split()[0]))
+        floor_rss = max(floor_rss, rss)
+    page_bytes = sum(os.path.getsize(os.path.join(pages_dir, n))
+                     for n in os.listdir(pages_dir) if n.endswith(".html"))
+
+    pages_best, floor_best = min(pages_runs), min(floor_runs)
+    print()
+    print("Catalogue: %d records, %.1f MB; pages: %d files, %.0f MB"
+          % (RECORDS, size_mb, RECORDS, page_bytes / 1e6))
+    print()
+    print("| what | Lotcraft | reference | ratio | goal |")
+    print("|---|---|---|---|---|")
+    print("| read the catalogue | %.0f ms | Python csv %.0f ms | %.1fx faster | 5x faster |"
+          % (lotcraft_read, python_read, python_read / lotcraft_read))
+    print("| write all pages | %.0f ms (lotcraft-pages, whole run) | floor %.0f ms | %.2fx the floor | at most 1.3x |"
+          % (pages_best, floor_best, pages_best / floor_best))
+    print("| peak memory, reading | %.0f MiB | | | |" % (read_rss / 1024))
+    print("| peak memory, pages | %.0f MiB | floor %.0f MiB (holds all pages) | | |"
+          % (pages_rss / 1024, floor_rss / 1024))
+    shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
