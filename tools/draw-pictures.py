@@ -413,13 +413,6 @@ class Canvas:
             if 0 <= x < self.width and 0 <= y < self.height:
                 self.pixels[y * self.width + x] = colour
 
-    def clear(self, shape):
-        """Makes every pixel whose centre lies in shape transparent."""
-        for y in range(self.height):
-            for x in range(self.width):
-                if shape.inside(x + 0.5, y + 0.5):
-                    self.pixels[y * self.width + x] = TRANSPARENT
-
 
 def vertical(top, bottom, y0, y1):
     """A paint running from colour top at y0 to colour bottom at y1."""
@@ -690,17 +683,17 @@ def jpeg_bytes(canvas, quality=92):
     if bit_count:
         emit((1 << (8 - bit_count)) - 1, 8 - bit_count)  # pad with one bits
 
-    def segment_(marker, body):
+    def marker_segment(marker, body):
         return struct.pack(">BBH", 0xFF, marker, len(body) + 2) + body
 
     result = b"\xFF\xD8"
-    result += segment_(0xE0, b"JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00")
-    result += segment_(0xDB, b"\x00" + bytes(quant[k] for k in zz))
-    result += segment_(0xC0, struct.pack(">BHHB", 8, h, w, 3) +
+    result += marker_segment(0xE0, b"JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00")
+    result += marker_segment(0xDB, b"\x00" + bytes(quant[k] for k in zz))
+    result += marker_segment(0xC0, struct.pack(">BHHB", 8, h, w, 3) +
                        b"\x01\x11\x00\x02\x11\x00\x03\x11\x00")
-    result += segment_(0xC4, b"\x00" + bytes(JPEG_DC_BITS) + bytes(JPEG_DC_VALUES) +
+    result += marker_segment(0xC4, b"\x00" + bytes(JPEG_DC_BITS) + bytes(JPEG_DC_VALUES) +
                        b"\x10" + bytes(JPEG_AC_BITS) + bytes(JPEG_AC_VALUES))
-    result += segment_(0xDA, b"\x03\x01\x00\x02\x00\x03\x00\x00\x3F\x00")
+    result += marker_segment(0xDA, b"\x03\x01\x00\x02\x00\x03\x00\x00\x3F\x00")
     return result + bytes(out) + b"\xFF\xD9"
 
 # ---------------------------------------------------------------------------------------
@@ -742,13 +735,12 @@ def draw_word_mark():
     sx, sy = 2, 3
     x = (110 - text_width(word, sx=sx, spacing=2) - 1) // 2
     y = 4
-    for i, char in enumerate(word):
+    for char in word:
         letter = text(char, x, y, sx=sx, sy=sy)
         edge = union([letter.moved(dx, dy) for dx, dy in ((-1, 0), (1, 0), (0, -1), (0, 1),
                                                            (1, 1), (-1, 1), (1, -1),
                                                            (-1, -1))])
         c.fill(edge, INK)
-        c.fill(letter.moved(1, 1), INK)
         x += text_width(char, sx=sx) + 2 * sx
     x = (110 - text_width(word, sx=sx, spacing=2) - 1) // 2
     for i, char in enumerate(word):
