@@ -289,6 +289,23 @@ def polygon(points):
     return Shape(inside, (min(xs), min(ys), max(xs), max(ys)))
 
 
+def inset_polygon(points, d):
+    """The points of the polygon that lie at least d inside its edges: with the polygon
+    itself drawn darker below, this leaves an outline of even width."""
+    outer = polygon(points)
+    edges = list(zip(points, points[1:] + points[:1]))
+
+    def far_from_edges(x, y):
+        for (ax, ay), (bx, by) in edges:
+            dx, dy = bx - ax, by - ay
+            t = max(0.0, min(1.0, ((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy)))
+            if (ax + t * dx - x) ** 2 + (ay + t * dy - y) ** 2 < d * d:
+                return False
+        return True
+
+    return Shape(lambda x, y: outer.inside(x, y) and far_from_edges(x, y), outer.box)
+
+
 def segment(ax, ay, bx, by, width):
     """A stroke of the given width with round ends."""
     h = width / 2.0
@@ -818,10 +835,13 @@ def draw_power_badge():
 
 
 def draw_star():
+    """A yellow star with a dark outline, lit from the left."""
     c = Canvas(25, 25, TRANSPARENT, samples=1)
-    c.fill(polygon(star_points(12.5, 13.4, 12.6, 5.3)), rgb("#6B4A00"))
-    c.fill(polygon(star_points(12.5, 13.4, 10.9, 4.5)), rgb("#F6C21C"))
-    c.fill(polygon(star_points(12.5, 13.4, 10.9, 4.5)) & rect(0, 0, 12.5, 25), rgb("#FFE066"))
+    points = star_points(12.5, 13.5, 12.9, 5.4)
+    c.fill(polygon(points), rgb("#6B4A00"))
+    body = inset_polygon(points, 1.0)
+    c.fill(body, rgb("#F6C21C"))
+    c.fill(body & rect(0, 0, 12.5, 25), rgb("#FFE066"))
     return c
 
 
