@@ -289,6 +289,23 @@ def polygon(points):
     return Shape(inside, (min(xs), min(ys), max(xs), max(ys)))
 
 
+def inset_polygon(points, d):
+    """The points of the polygon that lie at least d inside its edges: with the polygon
+    itself drawn darker below, this leaves an outline of even width."""
+    outer = polygon(points)
+    edges = list(zip(points, points[1:] + points[:1]))
+
+    def far_from_edges(x, y):
+        for (ax, ay), (bx, by) in edges:
+            dx, dy = bx - ax, by - ay
+            t = max(0.0, min(1.0, ((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy)))
+            if (ax + t * dx - x) ** 2 + (ay + t * dy - y) ** 2 < d * d:
+                return False
+        return True
+
+    return Shape(lambda x, y: outer.inside(x, y) and far_from_edges(x, y), outer.box)
+
+
 def segment(ax, ay, bx, by, width):
     """A stroke of the given width with round ends."""
     h = width / 2.0
@@ -412,13 +429,6 @@ class Canvas:
         for x, y, colour in placed:
             if 0 <= x < self.width and 0 <= y < self.height:
                 self.pixels[y * self.width + x] = colour
-
-    def clear(self, shape):
-        """Makes every pixel whose centre lies in shape transparent."""
-        for y in range(self.height):
-            for x in range(self.width):
-                if shape.inside(x + 0.5, y + 0.5):
-                    self.pixels[y * self.width + x] = TRANSPARENT
 
 
 def vertical(top, bottom, y0, y1):
@@ -690,17 +700,17 @@ def jpeg_bytes(canvas, quality=92):
     if bit_count:
         emit((1 << (8 - bit_count)) - 1, 8 - bit_count)  # pad with one bits
 
-    def segment_(marker, body):
+    def marker_segment(marker, body):
         return struct.pack(">BBH", 0xFF, marker, len(body) + 2) + body
 
     result = b"\xFF\xD8"
-    result += segment_(0xE0, b"JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00")
-    result += segment_(0xDB, b"\x00" + bytes(quant[k] for k in zz))
-    result += segment_(0xC0, struct.pack(">BHHB", 8, h, w, 3) +
+    result += marker_segment(0xE0, b"JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00")
+    result += marker_segment(0xDB, b"\x00" + bytes(quant[k] for k in zz))
+    result += marker_segment(0xC0, struct.pack(">BHHB", 8, h, w, 3) +
                        b"\x01\x11\x00\x02\x11\x00\x03\x11\x00")
-    result += segment_(0xC4, b"\x00" + bytes(JPEG_DC_BITS) + bytes(JPEG_DC_VALUES) +
+    result += marker_segment(0xC4, b"\x00" + bytes(JPEG_DC_BITS) + bytes(JPEG_DC_VALUES) +
                        b"\x10" + bytes(JPEG_AC_BITS) + bytes(JPEG_AC_VALUES))
-    result += segment_(0xDA, b"\x03\x01\x00\x02\x00\x03\x00\x00\x3F\x00")
+    result += marker_segment(0xDA, b"\x03\x01\x00\x02\x00\x03\x00\x00\x3F\x00")
     return result + bytes(out) + b"\xFF\xD9"
 
 # ---------------------------------------------------------------------------------------
@@ -742,13 +752,12 @@ def draw_word_mark():
     sx, sy = 2, 3
     x = (110 - text_width(word, sx=sx, spacing=2) - 1) // 2
     y = 4
-    for i, char in enumerate(word):
+    for char in word:
         letter = text(char, x, y, sx=sx, sy=sy)
         edge = union([letter.moved(dx, dy) for dx, dy in ((-1, 0), (1, 0), (0, -1), (0, 1),
                                                            (1, 1), (-1, 1), (1, -1),
                                                            (-1, -1))])
         c.fill(edge, INK)
-        c.fill(letter.moved(1, 1), INK)
         x += text_width(char, sx=sx) + 2 * sx
     x = (110 - text_width(word, sx=sx, spacing=2) - 1) // 2
     for i, char in enumerate(word):
@@ -826,10 +835,13 @@ def draw_power_badge():
 
 
 def draw_star():
+    """A yellow star with a dark outline, lit from the left."""
     c = Canvas(25, 25, TRANSPARENT, samples=1)
-    c.fill(polygon(star_points(12.5, 13.4, 12.6, 5.3)), rgb("#6B4A00"))
-    c.fill(polygon(star_points(12.5, 13.4, 10.9, 4.5)), rgb("#F6C21C"))
-    c.fill(polygon(star_points(12.5, 13.4, 10.9, 4.5)) & rect(0, 0, 12.5, 25), rgb("#FFE066"))
+    points = star_points(12.5, 13.5, 12.9, 5.4)
+    c.fill(polygon(points), rgb("#6B4A00"))
+    body = inset_polygon(points, 1.0)
+    c.fill(body, rgb("#F6C21C"))
+    c.fill(body & rect(0, 0, 12.5, 25), rgb("#FFE066"))
     return c
 
 

@@ -1,0 +1,267 @@
+#!/usr/bin/env python3
+"""Checks tools/draw-pictures.py and the pictures it wrote into the work tree.
+
+Each encoded picture is read back by a small reader of our own (GIF: LZW decoding; PNG:
+inflating and undoing the row filters; JPEG: the markers and the frame header) and
+compared with what was drawn, and the committed files must be the ones the script writes
+now.
+"""
+
+import os
+import runpy
+import struct
+import sys
+import tempfile
+import types
+import unittest
+import zlib
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+SCRIPT = os.path.join(ROOT, "tools", "draw-pictures.py")
+
+draw = types.SimpleNamespace(**runpy.run_path(SCRIPT))
+
+SIZES = {
+    "resources/aboutme-small.gif": (23, 8),
+    "resources/ebay_logo_home.gif": (110, 45),
+    "resources/envelope.gif": (13, 9),
+    "resources/pba.gif": (88, 33),
+    "resources/psIcon_50x25.gif": (50, 25),
+    "resources/stars-9.gif": (25, 25),
+    "resources/watch-icon.gif": (16, 14),
+    "resources/dot_clear.gif": (1, 1),
+    "resources/OK.jpg": (16, 16),
+    "src/ui/pictures/banner.png": (187, 54),
+    "src/ui/pictures/load.png": (55, 46),
+    "src/ui/pictures/manual.png": (55, 47),
+    "src/ui/pictures/htmls.png": (55, 46),
+    "src/ui/pictures/save.png": (55, 46),
+    "src/ui/pictures/help.png": (55, 46),
+    "src/ui/pictures/lotcraft.png": (48, 48),
+    "src/ui/pictures/lotcraft-256.png": (256, 256),
+}
+
+
+def read_gif(data):
+    """(width, height, palette, transparent index or None, pixel indices)."""
+    assert data[:6] == b"GIF89a", "not a GIF89a file"
+    width, height, flags, _, _ = struct.unpack("<HHBBB", data[6:13])
+    pos = 13
+    palette = []
+    if flags & 0x80:
+        count = 2 << (flags & 7)
+        palette = [tuple(data[pos + 3 * i:pos + 3 * i + 3]) for i in range(count)]
+        pos += 3 * count
+    transparent = None
+    while data[pos] == 0x21:
+        label, size = data[pos + 1], data[pos + 2]
+        if label == 0xF9 and data[pos + 3] & 1:
+            transparent = data[pos + 6]
+        pos += 3 + size
+        assert data[pos] == 0, "extension block not ended"
+        pos += 1
+    assert data[pos] == 0x2C, "no image descriptor"
+    _, _, w, h, iflags = struct.unpack("<HHHHB", data[pos + 1:pos + 10])
+    assert (w, h) == (width, height) and iflags == 0
+    pos += 10
+    min_code_size = data[pos]
+    pos += 1
+    stream = bytearray()
+    while data[pos]:
+        stream += data[pos + 1:pos + 1 + data[pos]]
+        pos += 1 + data[pos]
+    assert data[pos + 1:] == b"\x3B", "the file does not end after the image"
+
+    clear, end = 1 << min_code_size, (1 << min_code_size) + 1
+    bits = int.from_bytes(bytes(stream), "little")
+    total = len(stream) * 8
+    at = 0
+    size = min_code_size + 1
+    table = []
+    out = []
+    previous = None
+    while True:
+        assert at + size <= total, "the code stream ends without an end code"
+        code = (bits >> at) & ((1 << size) - 1)
+        at += size
+        if code == clear:
+            table = [[i] for i in range(clear)] + [None, None]
+            size = min_code_size + 1
+            previous = None
+            continue
+        if code == end:
+            break
+        if previous is None:
+            entry = table[code]
+        else:
+            if code < len(table):
+                entry = table[code]
+                table.append(previous + entry[:1])
+            else:
+                assert code == len(table), "a code beyond the table"
+                entry = previous + previous[:1]
+                table.append(entry)
+            if len(table) == (1 << size) and size < 12:
+                size += 1
+        out.extend(entry)
+        previous = entry
+    return width, height, palette, transparent, out
+
+
+def read_png(data):
+    """(width, height, RGBA tuples) of an 8-bit RGBA PNG."""
+    assert data[:8] == b"\x89PNG\r\n\x1a\n"
+    pos = 8
+    idat = b""
+    header = None
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        crc = struct.unpack(">I", data[pos + 8 + length:pos + 12 + length])[0]
+        assert zlib.crc32(kind + body) == crc, "bad CRC in %r" % kind
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", body)
+        elif kind == b"IDAT":
+            idat += body
+        pos += 12 + length
+    width, height, depth, colour_type = header[:4]
+    assert (depth, colour_type) == (8, 6)
+    raw = zlib.decompress(idat)
+    stride = width * 4
+    pixels = []
+    previous = bytearray(stride)
+    for y in range(height):
+        kind = raw[y * (stride + 1)]
+        row = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            left = row[i - 4] if i >= 4 else 0
+            up = previous[i]
+            if kind == 1:
+                row[i] = (row[i] + left) & 0xFF
+            elif kind == 2:
+                row[i] = (row[i] + up) & 0xFF
+            else:
+                assert kind == 0, "filter %d not expected" % kind
+        pixels.extend(tuple(row[i:i + 4]) for i in range(0, stride, 4))
+        previous = row
+    return width, height, pixels
+
+
+def jpeg_frame_size(data):
+    assert data[:2] == b"\xFF\xD8" and data[-2:] == b"\xFF\xD9"
+    pos = 2
+    while True:
+        assert data[pos] == 0xFF
+        marker = data[pos + 1]
+        length = struct.unpack(">H", data[pos + 2:pos + 4])[0]
+        if marker == 0xC0:
+            _, h, w, components = struct.unpack(">BHHB", data[pos + 4:pos + 10])
+            return w, h, components
+        pos += 2 + length
+
+
+class DrawPicturesTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.out = tempfile.TemporaryDirectory()
+        with open(os.devnull, "w") as quiet:
+            stdout, sys.stdout = sys.stdout, quiet
+            try:
+                assert draw.main(["draw-pictures.py", "--out", cls.out.name]) == 0
+            finally:
+                sys.stdout = stdout
+        cls.drawn = {path: fn() for path, fn, _ in draw.PICTURES}
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.out.cleanup()
+
+    def fresh(self, path):
+        with open(os.path.join(self.out.name, path), "rb") as f:
+            return f.read()
+
+    def test_every_picture_is_made(self):
+        self.assertEqual(sorted(p for p, _, _ in draw.PICTURES), sorted(SIZES))
+
+    def test_committed_pictures_are_the_ones_the_script_draws(self):
+        for path in SIZES:
+            with open(os.path.join(ROOT, path), "rb") as f:
+                self.assertEqual(f.read(), self.fresh(path), path + " differs; run the script")
+
+    def test_gifs_decode_to_the_drawn_pixels(self):
+        for path, canvas in self.drawn.items():
+            if not path.endswith(".gif"):
+                continue
+            w, h, palette, transparent, indices = read_gif(self.fresh(path))
+            self.assertEqual((w, h), SIZES[path], path)
+            self.assertEqual(len(indices), w * h, path)
+            for drawn, index in zip(canvas.pixels, indices):
+                if drawn[3] < 128:
+                    self.assertEqual(index, transparent, path)
+                else:
+                    self.assertNotEqual(index, transparent, path)
+                    self.assertEqual(palette[index], drawn[:3], path)
+
+    def test_lzw_survives_a_full_table(self):
+        # Enough varied pixels to fill the 4096-entry table more than once.
+        canvas = draw.Canvas(200, 100, samples=1)
+        canvas.pixels = [((x * 7 + y * 13) % 200, (x * y) % 256, (x ^ y) & 0xFF, 255)
+                         for y in range(100) for x in range(200)]
+        colours = sorted(set(p[:3] for p in canvas.pixels))
+        # Keep within a 256-colour palette.
+        keep = {c: colours[i % 256] for i, c in enumerate(colours)}
+        canvas.pixels = [keep[p[:3]] + (255,) for p in canvas.pixels]
+        w, h, palette, transparent, indices = read_gif(draw.gif_bytes(canvas))
+        self.assertIsNone(transparent)
+        self.assertEqual([palette[i] for i in indices], [p[:3] for p in canvas.pixels])
+
+    def test_non_rectangular_gifs_have_transparency(self):
+        for path in ("resources/stars-9.gif", "resources/watch-icon.gif",
+                     "resources/dot_clear.gif", "resources/ebay_logo_home.gif",
+                     "resources/pba.gif", "resources/psIcon_50x25.gif",
+                     "resources/aboutme-small.gif"):
+            _, _, _, transparent, indices = read_gif(self.fresh(path))
+            self.assertIsNotNone(transparent, path)
+            self.assertIn(transparent, indices, path)
+        _, _, _, transparent, indices = read_gif(self.fresh("resources/dot_clear.gif"))
+        self.assertEqual(indices, [transparent])
+
+    def test_pngs_decode_to_the_drawn_pixels(self):
+        for path, canvas in self.drawn.items():
+            if not path.endswith(".png"):
+                continue
+            w, h, pixels = read_png(self.fresh(path))
+            self.assertEqual((w, h), SIZES[path], path)
+            self.assertEqual(pixels, canvas.pixels, path)
+
+    def test_button_pictures_have_a_clear_background(self):
+        for name in ("load", "manual", "htmls", "save", "help"):
+            _, _, pixels = read_png(self.fresh("src/ui/pictures/%s.png" % name))
+            self.assertEqual(pixels[0][3], 0, name)
+            self.assertTrue(any(p[3] == 255 for p in pixels), name)
+
+    def test_jpeg_frame(self):
+        self.assertEqual(jpeg_frame_size(self.fresh("resources/OK.jpg")), (16, 16, 3))
+
+    def test_star_is_yellow_with_a_dark_outline(self):
+        canvas = self.drawn["resources/stars-9.gif"]
+        centre = canvas.get(12, 13)
+        self.assertTrue(centre[0] > 200 and centre[1] > 150 and centre[2] < 120, centre)
+        top = next(canvas.get(12, y) for y in range(25) if canvas.get(12, y)[3])
+        self.assertTrue(sum(top[:3]) < 300, top)
+
+    def test_tick_is_green_on_white(self):
+        canvas = self.drawn["resources/OK.jpg"]
+        self.assertEqual(canvas.get(0, 0), draw.WHITE)
+        self.assertTrue(any(p[1] > p[0] + 80 and p[1] > p[2] + 60 for p in canvas.pixels))
+
+    def test_font_covers_the_words_drawn(self):
+        for word in ("Lotcraft", "LOAD CSV", "INSERT NEW RECORD", "HTMLS", "SAVE AS",
+                     "HELP", "POWER", "item pages for your sales"):
+            self.assertGreater(draw.FONT_5X7.width(word), 0)
+        with self.assertRaises(KeyError):
+            draw.FONT_3X5.glyph("a")
+
+
+if __name__ == "__main__":
+    unittest.main()
