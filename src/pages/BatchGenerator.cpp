@@ -4,10 +4,28 @@
 #include "app/ProgramSettings.h"
 #include "catalogue/GridCursor.h"
 #include "catalogue/ItemRecord.h"
+#include "pages/BackgroundFileWriter.h"
 #include "pages/LinkTable.h"
 #include "pages/PageHost.h"
 #include "pages/PagePictures.h"
 #include "pages/PageWriter.h"
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// Runs a step of a row, giving its failure the row's number.
+void AtRow(int row, const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const LotcraftError& error) {
+        throw LotcraftError(error.Reason(), error.File(), row);
+    }
+}
+
+}  // namespace
 
 BatchGenerator::BatchGenerator(const ProgramSettings& settings, PageHost& host,
                                PagePictures& pictures)
@@ -22,29 +40,108 @@ QString BatchGenerator::PagePath(const QString& outputFolder, const QString& ite
 
 void BatchGenerator::Run(GridCursor& grid, int itemCount, ItemRecord& currentRecord,
                          LinkTable& linkTable) {
-    for (int row = 1; row <= itemCount; ++row) {
-        try {
-            GenerateRow(grid, row, currentRecord, linkTable);
-        } catch (const LotcraftError& error) {
-            throw LotcraftError(error.Reason(), error.File(), row);
-        }
-    }
+    PageWriter writer(m_settings, m_host);
+    if (m_overlapped)
+        RunOverlapped(writer, grid, itemCount, currentRecord, linkTable);
+    else
+        RunInTurn(writer, grid, itemCount, currentRecord, linkTable);
     m_pictures.Cop(m_settings.OutputFolder());
 }
 
-void BatchGenerator::GenerateRow(GridCursor& grid, int row, ItemRecord& currentRecord,
-                                 LinkTable& linkTable) {
+void BatchGenerator::RunInTurn(PageWriter& writer, GridCursor& grid, int itemCount,
+                               ItemRecord& currentRecord, LinkTable& linkTable) {
+    for (int row = 1; row <= itemCount; ++row) {
+        AtRow(row, [&] {
+            ReadRow(grid, row, currentRecord, linkTable);
+            writer.WriteItemPage(currentRecord, linkTable);
+            MarkRow(grid, row, currentRecord.Field(ItemRecord::ItemNumber));
+        });
+    }
+}
+
+void BatchGenerator::RunOverlapped(PageWriter& writer, GridCursor& grid, int itemCount,
+                                   ItemRecord& currentRecord, LinkTable& linkTable) {
+    // Pages are built into one batch while the other is written; a batch's rows are counted
+    // and marked once its files are there, so the rows still finish one after another.
+    constexpr size_t kBatchSize = 64;
+    struct Batch {
+        std::vector<BackgroundFileWriter::File> files{kBatchSize};
+        std::vector<QString> items{kBatchSize};
+        int firstRow = 0;
+        size_t count = 0;
+    };
+    Batch batches[2];
+    Batch* building = &batches[0];
+    Batch* writing = nullptr;
+    BackgroundFileWriter files;
+
+    auto finishWriting = [&] {
+        if (!writing)
+            return;
+        Batch& batch = *writing;
+        writing = nullptr;
+        std::optional<LotcraftError> failure;
+        const size_t written = files.Finish(failure);
+        for (size_t k = 0; k < written; ++k) {
+            const int row = batch.firstRow + int(k);
+            AtRow(row, [&] {
+                writer.CountPage();
+                MarkRow(grid, row, batch.items[k]);
+            });
+        }
+        if (failure)
+            throw LotcraftError(failure->Reason(), failure->File(), batch.firstRow + int(written));
+    };
+    auto startBuilt = [&] {
+        if (building->count == 0)
+            return;
+        files.Start(building->files, building->count);
+        writing = building;
+        building = building == &batches[0] ? &batches[1] : &batches[0];
+        building->count = 0;
+    };
+
+    for (int row = 1; row <= itemCount; ++row) {
+        if (building->count == 0)
+            building->firstRow = row;
+        BackgroundFileWriter::File& file = building->files[building->count];
+        try {
+            AtRow(row, [&] {
+                ReadRow(grid, row, currentRecord, linkTable);
+                file.name = writer.BuildPage(currentRecord, linkTable, file.bytes);
+            });
+        } catch (const LotcraftError&) {
+            // Every row before the failing one is written and marked first.
+            finishWriting();
+            startBuilt();
+            finishWriting();
+            throw;
+        }
+        building->items[building->count] = currentRecord.Field(ItemRecord::ItemNumber);
+        ++building->count;
+        if (building->count == kBatchSize) {
+            finishWriting();
+            startBuilt();
+        }
+    }
+    finishWriting();
+    startBuilt();
+    finishWriting();
+}
+
+void BatchGenerator::ReadRow(GridCursor& grid, int row, ItemRecord& currentRecord,
+                             LinkTable& linkTable) {
     grid.SetRow(row);
     for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn;
          ++column) {
         grid.SetCol(column);
         currentRecord.SetField(ItemRecord::PositionOfColumn(column), grid.Text());
     }
-    const QString& itemNumber = currentRecord.Field(ItemRecord::ItemNumber);
-    linkTable.Fill(itemNumber, m_host.SellerText());
+    linkTable.Fill(currentRecord.Field(ItemRecord::ItemNumber), m_host.SellerText());
+}
 
-    PageWriter(m_settings, m_host).WriteItemPage(currentRecord, linkTable);
-
+void BatchGenerator::MarkRow(GridCursor& grid, int row, const QString& itemNumber) {
+    grid.SetRow(row);
     grid.SetCol(ItemRecord::HtmlColumn);
     grid.SetText(PagePath(m_settings.OutputFolder(), itemNumber));
     grid.SetCellPicture(m_pictures.PageMark());

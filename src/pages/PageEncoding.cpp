@@ -11,19 +11,32 @@ void AppendReference(QByteArray& page, char32_t codePoint) {
 }  // namespace
 
 void PageEncoding::AppendLatin1(QByteArray& page, QStringView text) {
+    const char16_t* units = text.utf16();
     const qsizetype size = text.size();
+    // Nearly every value is Latin-1 through and through: test that first, then narrow it in
+    // one go (both loops are simple enough for the compiler to vectorise).
+    char16_t high = 0;
+    for (qsizetype i = 0; i < size; ++i)
+        high |= units[i] & 0xFF00;
+    if (high == 0) {
+        const qsizetype at = page.size();
+        page.resize(at + size);
+        char* out = page.data() + at;
+        for (qsizetype i = 0; i < size; ++i)
+            out[i] = static_cast<char>(units[i]);
+        return;
+    }
     for (qsizetype i = 0; i < size; ++i) {
-        const char16_t unit = text[i].unicode();
+        const char16_t unit = units[i];
         if (unit < 0x100) {
             page.append(static_cast<char>(unit));
         } else if (QChar::isHighSurrogate(unit) && i + 1 < size &&
-                   QChar::isLowSurrogate(text[i + 1].unicode())) {
-            AppendReference(page, QChar::surrogateToUcs4(unit, text[i + 1].unicode()));
+                   QChar::isLowSurrogate(units[i + 1])) {
+            AppendReference(page, QChar::surrogateToUcs4(unit, units[i + 1]));
             ++i;
-        } else if (QChar::isSurrogate(unit)) {
-            AppendReference(page, QChar::ReplacementCharacter);
         } else {
-            AppendReference(page, unit);
+            AppendReference(page, QChar::isSurrogate(unit) ? char32_t(QChar::ReplacementCharacter)
+                                                           : char32_t(unit));
         }
     }
 }

@@ -1,6 +1,5 @@
 #include "pages/PageWriter.h"
 
-#include "app/DeviceWriter.h"
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
 #include "catalogue/ItemRecord.h"
@@ -9,6 +8,10 @@
 #include "pages/PageHost.h"
 
 #include <QFile>
+
+#include <fcntl.h>
+#include <unistd.h>
+#include <cerrno>
 
 namespace {
 
@@ -25,20 +28,27 @@ QString PageWriter::PageFileName(const QString& outputFolder, const QString& ite
 }
 
 void PageWriter::WriteItemPage(const ItemRecord& currentRecord, const LinkTable& linkTable) {
+    const QString fileName = BuildPage(currentRecord, linkTable, m_page);
+    WriteFile(fileName, m_page);
+    CountPage();
+}
+
+QString PageWriter::BuildPage(const ItemRecord& currentRecord, const LinkTable& linkTable,
+                              QByteArray& page) {
     const QString& itemNumber = currentRecord.Field(ItemRecord::ItemNumber);
     if (m_settings.OutputFolder().isEmpty())
         throw LotcraftError(QStringLiteral("no output folder is set for the pages"));
     const QString fileName = PageFileName(m_settings.OutputFolder(), itemNumber);
     CheckItemNumber(itemNumber, fileName);
-
-    QByteArray page;
     try {
-        page = BuildPage(currentRecord, linkTable);
+        AppendPage(currentRecord, linkTable, page);
     } catch (const LotcraftError& error) {
         throw LotcraftError(error.Reason(), fileName);
     }
-    WriteFile(fileName, page);
+    return fileName;
+}
 
+void PageWriter::CountPage() {
     m_host.SetPageCount(m_host.PageCount() + 1);
     m_host.ShowPageCount(QString::number(m_host.PageCount()));
 }
@@ -63,9 +73,10 @@ void PageWriter::CheckItemNumber(const QString& itemNumber, const QString& fileN
                         fileName);
 }
 
-QByteArray PageWriter::BuildPage(const ItemRecord& record, const LinkTable& links) const {
+void PageWriter::AppendPage(const ItemRecord& record, const LinkTable& links,
+                            QByteArray& page) const {
     const PageTemplate& pageTemplate = PageTemplate::Instance();
-    QByteArray page;
+    page.truncate(0);
     page.reserve(kPageReserve);
     for (PageTemplate::Block block : PageTemplate::BlocksOfLayout(m_settings.LayoutIndex())) {
         for (const PageTemplate::Piece& piece : pageTemplate.PiecesOf(block)) {
@@ -74,7 +85,6 @@ QByteArray PageWriter::BuildPage(const ItemRecord& record, const LinkTable& link
                 PageEncoding::AppendLatin1(page, ValueText(piece.value, record, links));
         }
     }
-    return page;
 }
 
 QString PageWriter::ValueText(PageTemplate::Value value, const ItemRecord& record,
@@ -106,20 +116,31 @@ QString PageWriter::ValueText(PageTemplate::Value value, const ItemRecord& recor
 }
 
 void PageWriter::WriteFile(const QString& fileName, const QByteArray& page) {
-    // Written straight, not through a temporary file: pages can always be made again, and a
-    // flush to disk for every page would make a large run many times slower. A page that
-    // fails half way is removed instead.
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    // Written straight with one open, write and close, not through a temporary file: pages
+    // can always be made again, and a flush to disk for every page would make a large run
+    // many times slower. A page that fails half way is removed instead.
+    const QByteArray path = QFile::encodeName(fileName);
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
         throw LotcraftError(
-            QStringLiteral("the page cannot be created: %1").arg(file.errorString()), fileName);
-    QString reason = DeviceWriter::WriteAll(file, page);
-    file.close();
-    if (reason.isEmpty() && file.error() != QFileDevice::NoError)
-        reason = file.errorString();
+            QStringLiteral("the page cannot be created: %1").arg(qt_error_string(errno)), fileName);
+    QString reason;
+    qsizetype done = 0;
+    while (done < page.size()) {
+        const ssize_t written = ::write(fd, page.constData() + done, size_t(page.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            reason = qt_error_string(written < 0 ? errno : EIO);
+            break;
+        }
+        done += written;
+    }
+    if (::close(fd) != 0 && reason.isEmpty())
+        reason = qt_error_string(errno);
     if (reason.isEmpty())
         return;
-    file.remove();
+    ::unlink(path.constData());
     throw LotcraftError(
         QStringLiteral("the page cannot be written: %1; the part already written has been "
                        "removed")

@@ -25,17 +25,27 @@ public:
     // the counter is not raised.
     void WriteItemPage(const ItemRecord& currentRecord, const LinkTable& linkTable);
 
+    // The three steps of WriteItemPage, for a run that writes one page while it builds the
+    // next. BuildPage checks the item number and builds the page's bytes into `page`,
+    // returning the file name; it throws as WriteItemPage does and touches no file.
+    // WriteFile writes the bytes, removing the file again when that fails; it uses nothing
+    // but its arguments, so it may run on another thread. CountPage raises the counter.
+    QString BuildPage(const ItemRecord& currentRecord, const LinkTable& linkTable,
+                      QByteArray& page);
+    static void WriteFile(const QString& fileName, const QByteArray& page);
+    void CountPage();
+
     // The page file of an item: the folder, "/", the item number and ".html". The separator
     // is added even when the folder ends in one; two in a row name the same file.
     static QString PageFileName(const QString& outputFolder, const QString& itemNumber);
 
 private:
-    QByteArray BuildPage(const ItemRecord& record, const LinkTable& links) const;
+    void AppendPage(const ItemRecord& record, const LinkTable& links, QByteArray& page) const;
     QString ValueText(PageTemplate::Value value, const ItemRecord& record,
                       const LinkTable& links) const;
     static void CheckItemNumber(const QString& itemNumber, const QString& fileName);
-    static void WriteFile(const QString& fileName, const QByteArray& page);
 
     const ProgramSettings& m_settings;
     PageHost& m_host;
+    QByteArray m_page;  // its memory serves page after page
 };

@@ -150,7 +150,7 @@ int main(int argc, char* argv[]) {
     const QString folder = QDir::cleanPath(folderInfo.absoluteFilePath());
 
     const QString catalogueName = positional.first();
-    const CatalogueReader::Result catalogue = CatalogueReader::Read(catalogueName);
+    CatalogueReader::Result catalogue = CatalogueReader::Read(catalogueName);
     if (catalogue.failure) {
         PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(catalogue.failure->Message()));
         PrintLine(stderr, QStringLiteral("No page has been written."));
@@ -161,15 +161,17 @@ int main(int argc, char* argv[]) {
     settings.SetSchemeIndex(static_cast<qint16>(schemeIndex));
     settings.SetOutputFolder(folder);
 
-    RecordTable table(catalogue.records);
+    RecordTable table(std::move(catalogue.records));
     const int itemCount = table.ItemCount();
     ProgressHost host(parser.value(seller), parser.value(location), parser.value(country),
                       itemCount, !parser.isSet(quiet) && isatty(STDERR_FILENO));
     PagePictures pictures(QCoreApplication::applicationDirPath());
+    BatchGenerator generator(settings, host, pictures);
+    generator.SetOverlappedWrites(true);
     ItemRecord currentRecord;
     LinkTable linkTable;
     try {
-        BatchGenerator(settings, host, pictures).Run(table, itemCount, currentRecord, linkTable);
+        generator.Run(table, itemCount, currentRecord, linkTable);
     } catch (const LotcraftError& error) {
         PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(error.Message()));
         PrintLine(stderr, QStringLiteral("%1 pages were written before it.").arg(host.PageCount()));
