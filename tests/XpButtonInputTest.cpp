@@ -330,6 +330,20 @@ private Q_SLOTS:
         QCOMPARE(stage.opener.navigated.size(), 1);
     }
 
+    void transparentBackgroundShowsTheContainer() {
+        Stage stage;
+        QPalette green = Palette();
+        green.setColor(QPalette::Window, QColor(0, 128, 0));
+        stage.window.setPalette(green);
+        stage.window.setAutoFillBackground(true);
+        stage.button->SetButtonStyle(XpButton::Raised3D);
+        stage.button->SetTransparentBG(true);
+        stage.button->SetCaption(QString());
+        stage.window.show();
+        QCOMPARE(At(stage.button->Image(), 40, 12), MakeRgb(0, 128, 0));
+        QCOMPARE(At(stage.button->Image(), 0, 12), Highlight);
+    }
+
     void sizeAndShape() {
         Stage stage;
         stage.window.show();

@@ -427,7 +427,7 @@ void XpButton::WriteProperties(PropertyBag& bag) const {
 
 // ---- Drawing ----------------------------------------------------------------------------
 
-ButtonFace XpButton::Face() const {
+ButtonFace XpButton::Face() {
     ButtonFace face;
     face.ButtonStyle = m_buttonStyle;
     face.PicturePosition = m_picturePosition;
@@ -454,12 +454,16 @@ ButtonFace XpButton::Face() const {
     face.Hovered = m_hovered;
     face.IsDefault = m_isDefault;
     face.PreviousPictureRect = m_pictureRect;
-    if (m_transparentBG && parentWidget() && !size().isEmpty()) {
+    if (m_transparentBG && parentWidget() && !size().isEmpty() && !m_readingParent) {
         // The container's own drawing under the button, without its other children.
+        // Rendering the container first delivers the pending resize events of its children,
+        // this button's among them, which redraw it; they do so without the background.
+        m_readingParent = true;
         QImage under(size(), QImage::Format_ARGB32);
         under.fill(Qt::transparent);
         parentWidget()->render(&under, QPoint(), QRegion(geometry()),
                                QWidget::DrawWindowBackground);
+        m_readingParent = false;
         face.ParentBackground = under;
     }
     return face;

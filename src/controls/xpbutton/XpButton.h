@@ -214,7 +214,7 @@ private:
     void UpdateAccessKey();
     void AccessKeyPress();
     bool Contains(float x, float y) const;
-    ButtonFace Face() const;
+    ButtonFace Face();
 
     void MouseDownHandling(short button, short shift, float x, float y);
     void MouseMoveHandling(short button, short shift, float x, float y);
@@ -260,6 +260,7 @@ private:
     float m_lastY = 0;
 
     bool m_isDefault = false;
+    bool m_readingParent = false;
     QString m_accessKey;
     int m_accessKeyShortcut = 0;
     GdiRect m_pictureRect;
