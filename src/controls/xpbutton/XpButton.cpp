@@ -111,6 +111,14 @@ void XpButton::Changed(const char* name) {
     Q_EMIT PropertyChanged(QString::fromLatin1(name));
 }
 
+template <typename T>
+void XpButton::Assign(T& field, T value, const char* name, Redrawing redrawing) {
+    field = value;
+    Changed(name);
+    if (redrawing == Redraw)
+        Refresh();
+}
+
 QFont XpButton::AmbientFont() const {
     return parentWidget() ? parentWidget()->font() : QApplication::font();
 }
@@ -181,9 +189,7 @@ void XpButton::SetMouseIcon(const QVariant& icon) {
 }
 
 void XpButton::SetShowFocusRect(bool show) {
-    m_showFocusRect = show;
-    Changed("ShowFocusRect");
-    Refresh();
+    Assign(m_showFocusRect, show, "ShowFocusRect", Redraw);
 }
 
 void XpButton::SetURL(const QString& url) {
@@ -207,9 +213,7 @@ void XpButton::SetButtonStyle(ButtonStyleKind style) {
 }
 
 void XpButton::SetPicturePosition(PicturePositionKind position) {
-    m_picturePosition = position;
-    Changed("PicturePosition");
-    Refresh();
+    Assign(m_picturePosition, position, "PicturePosition", Redraw);
 }
 
 void XpButton::SetPicture(const ButtonPicture& picture) {
@@ -227,15 +231,11 @@ void XpButton::SetPicture(const ButtonPicture& picture) {
 }
 
 void XpButton::SetPictureWidth(qint32 width) {
-    m_pictureWidth = width;
-    Changed("PictureWidth");
-    Refresh();
+    Assign(m_pictureWidth, width, "PictureWidth", Redraw);
 }
 
 void XpButton::SetPictureHeight(qint32 height) {
-    m_pictureHeight = height;
-    Changed("PictureHeight");
-    Refresh();
+    Assign(m_pictureHeight, height, "PictureHeight", Redraw);
 }
 
 void XpButton::SetPictureSize(PictureSizeKind size) {
@@ -259,30 +259,23 @@ void XpButton::SetPictureHover(const ButtonPicture& picture) {
 }
 
 void XpButton::SetXPColor_Pressed(OleColor color) {
-    m_colorPressed = color;
-    Changed("XPColor_Pressed");
+    Assign(m_colorPressed, color, "XPColor_Pressed", NoRedraw);
 }
 
 void XpButton::SetXPColor_Hover(OleColor color) {
-    m_colorHover = color;
-    Changed("XPColor_Hover");
+    Assign(m_colorHover, color, "XPColor_Hover", NoRedraw);
 }
 
 void XpButton::SetXPDefaultColors(bool useDefaults) {
-    m_defaultColors = useDefaults;
-    Changed("XPDefaultColors");
+    Assign(m_defaultColors, useDefaults, "XPDefaultColors", NoRedraw);
 }
 
 void XpButton::SetBackColor(OleColor color) {
-    m_backColor = color;
-    Changed("BackColor");
-    Refresh();
+    Assign(m_backColor, color, "BackColor", Redraw);
 }
 
 void XpButton::SetForeColor(OleColor color) {
-    m_foreColor = color;
-    Changed("ForeColor");
-    Refresh();
+    Assign(m_foreColor, color, "ForeColor", Redraw);
 }
 
 QString XpButton::version() const {
@@ -302,32 +295,23 @@ void XpButton::SetDefCurHand(bool hand) {
 }
 
 void XpButton::SetXPShowBorderAlways(bool always) {
-    m_showBorderAlways = always;
-    Changed("XPShowBorderAlways");
+    Assign(m_showBorderAlways, always, "XPShowBorderAlways", NoRedraw);
 }
 
 void XpButton::SetMaskColor(OleColor color) {
-    m_maskColor = color;
-    Changed("MaskColor");
-    Refresh();
+    Assign(m_maskColor, color, "MaskColor", Redraw);
 }
 
 void XpButton::SetTransparentBG(bool transparent) {
-    m_transparentBG = transparent;
-    Changed("TransparentBG");
-    Refresh();
+    Assign(m_transparentBG, transparent, "TransparentBG", Redraw);
 }
 
 void XpButton::SetBEVEL(short bevel) {
-    m_bevel = bevel;
-    Changed("BEVEL");
-    Refresh();
+    Assign(m_bevel, bevel, "BEVEL", Redraw);
 }
 
 void XpButton::SetBEVELDEPTH(short depth) {
-    m_bevelDepth = depth;
-    Changed("BEVELDEPTH");
-    Refresh();
+    Assign(m_bevelDepth, depth, "BEVELDEPTH", Redraw);
 }
 
 void XpButton::SetDefaultButton(bool isDefault) {

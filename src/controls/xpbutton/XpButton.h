@@ -206,6 +206,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // A property's new value stored and reported, and drawn where it changes the look.
+    enum Redrawing { NoRedraw, Redraw };
+    template <typename T>
+    void Assign(T& field, T value, const char* name, Redrawing redrawing);
     void Changed(const char* name);
     QFont AmbientFont() const;
     void ApplyFont();

@@ -233,13 +233,7 @@ void XpButtonPainter::DrawXpFace(bool pressed, bool hover) {
     DrawXpOutline();
 
     if (m_face.HasFocus) {
-        const OleColor f = m_canvas.ToRgb(focusRing);
-        m_canvas.DrawBox(1, 2, w - 1, h - 2, f, false);
-        m_canvas.DrawLine(2, h - 2, w - 2, h - 2, ShiftColor(f, -33));
-        m_canvas.DrawLine(2, 1, w - 2, 1, ShiftColor(f, 65));
-        m_canvas.DrawLine(1, 2, w - 1, 2, ShiftColor(f, 50));
-        m_canvas.DrawLine(2, 3, 2, h - 3, ShiftColor(f, 31));
-        m_canvas.DrawLine(w - 3, 3, w - 3, h - 3, ShiftColor(f, 31));
+        DrawXpRing(focusRing, {-33, 65, 50, 31});
     } else {
         m_canvas.DrawLine(2, h - 2, w - 2, h - 2, ShiftColor(u, -48));
         m_canvas.DrawLine(1, h - 3, w - 2, h - 3, ShiftColor(u, -32));
@@ -251,15 +245,20 @@ void XpButtonPainter::DrawXpFace(bool pressed, bool hover) {
         m_canvas.DrawLine(2, 3, 2, h - 3, ShiftColor(u, -10));
     }
 
-    if (hover) {
-        const OleColor v = m_canvas.ToRgb(hoverRing);
-        m_canvas.DrawBox(1, 2, w - 1, h - 2, v, false);
-        m_canvas.DrawLine(2, h - 2, w - 2, h - 2, ShiftColor(v, -40));
-        m_canvas.DrawLine(2, 1, w - 2, 1, ShiftColor(v, 90));
-        m_canvas.DrawLine(1, 2, w - 1, 2, ShiftColor(v, 35));
-        m_canvas.DrawLine(2, 3, 2, h - 3, ShiftColor(v, 20));
-        m_canvas.DrawLine(w - 3, 3, w - 3, h - 3, ShiftColor(v, 20));
-    }
+    if (hover)
+        DrawXpRing(hoverRing, {-40, 90, 35, 20});
+}
+
+void XpButtonPainter::DrawXpRing(OleColor color, const RingShades& shades) {
+    const int w = m_width;
+    const int h = m_height;
+    const OleColor c = m_canvas.ToRgb(color);
+    m_canvas.DrawBox(1, 2, w - 1, h - 2, c, false);
+    m_canvas.DrawLine(2, h - 2, w - 2, h - 2, ShiftColor(c, shades.bottom));
+    m_canvas.DrawLine(2, 1, w - 2, 1, ShiftColor(c, shades.top));
+    m_canvas.DrawLine(1, 2, w - 1, 2, ShiftColor(c, shades.belowTop));
+    m_canvas.DrawLine(2, 3, 2, h - 3, ShiftColor(c, shades.sides));
+    m_canvas.DrawLine(w - 3, 3, w - 3, h - 3, ShiftColor(c, shades.sides));
 }
 
 QRegion XpButtonPainter::BuildXpRegion(int width, int height) {

@@ -45,6 +45,15 @@ private:
     void DrawBorder();
     void DrawXpFace(bool pressed, bool hover);
     void DrawXpOutline();
+    // The focus or hover ring of style 3: its colour, and the shifts of its bottom row, top
+    // row, the row below the top and the two inner columns.
+    struct RingShades {
+        int bottom;
+        int top;
+        int belowTop;
+        int sides;
+    };
+    void DrawXpRing(OleColor color, const RingShades& shades);
     void RaisedBevel(OleColor color, int count, int depth);
     void SunkenBevel(OleColor color, int count, int depth);
     void DefaultFrame();
