@@ -10,7 +10,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 # The compiler, CMake, Qt 6 (with its platform plugins) and the fonts the tests draw with.
 PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test gallery clean
 
 all: build
 
@@ -28,6 +28,11 @@ run: build
 
 test: build
 	@QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# One picture of every button style and state, shown in the README.
+gallery: build
+	@mkdir -p docs
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/button-gallery docs/button-gallery.png
 
 clean:
 	@rm -rf $(BUILD_DIR)
