@@ -46,38 +46,25 @@ struct Stage {
         Record();
     }
 
+    // Each event as its name followed by its arguments, "MouseUp 1 0 0 0".
+    template <typename... Args>
+    void Log(void (XpButton::*signal)(Args&...), const char* name) {
+        QObject::connect(button, signal, [this, name](Args&... args) {
+            QStringList parts{QString::fromLatin1(name)};
+            (parts.append(QString::number(args)), ...);
+            events << parts.join(QLatin1Char(' '));
+        });
+    }
+
     void Record() {
-        const auto pair = [](short a, short b) {
-            return QString::number(a) + QLatin1Char(' ') + QString::number(b);
-        };
-        const auto mouse = [pair](short b, short s, float x, float y) {
-            return pair(b, s) + QLatin1Char(' ') + QString::number(x) + QLatin1Char(' ') +
-                   QString::number(y);
-        };
-        QObject::connect(button, &XpButton::Click, [this] { events << QStringLiteral("Click"); });
-        QObject::connect(button, &XpButton::KeyDown, [this, pair](short& k, short& s) {
-            events << QStringLiteral("KeyDown ") + pair(k, s);
-        });
-        QObject::connect(button, &XpButton::KeyPress, [this](short& c) {
-            events << QStringLiteral("KeyPress ") + QString::number(c);
-        });
-        QObject::connect(button, &XpButton::KeyUp, [this, pair](short& k, short& s) {
-            events << QStringLiteral("KeyUp ") + pair(k, s);
-        });
-        QObject::connect(button, &XpButton::MouseDown,
-                         [this, mouse](short& b, short& s, float& x, float& y) {
-                             events << QStringLiteral("MouseDown ") + mouse(b, s, x, y);
-                         });
-        QObject::connect(button, &XpButton::MouseUp,
-                         [this, mouse](short& b, short& s, float& x, float& y) {
-                             events << QStringLiteral("MouseUp ") + mouse(b, s, x, y);
-                         });
-        QObject::connect(button, &XpButton::MouseIn, [this](short& s) {
-            events << QStringLiteral("MouseIn ") + QString::number(s);
-        });
-        QObject::connect(button, &XpButton::MouseOut, [this](short& s) {
-            events << QStringLiteral("MouseOut ") + QString::number(s);
-        });
+        Log(&XpButton::Click, "Click");
+        Log(&XpButton::KeyDown, "KeyDown");
+        Log(&XpButton::KeyPress, "KeyPress");
+        Log(&XpButton::KeyUp, "KeyUp");
+        Log(&XpButton::MouseDown, "MouseDown");
+        Log(&XpButton::MouseUp, "MouseUp");
+        Log(&XpButton::MouseIn, "MouseIn");
+        Log(&XpButton::MouseOut, "MouseOut");
     }
 
     void Move(QPoint at, Qt::MouseButtons held = Qt::NoButton) {
