@@ -13,18 +13,25 @@ using namespace XpButtonFixtures;
 
 namespace {
 
-// Records where addresses would have gone, instead of opening them.
+// Records where addresses would have gone, instead of opening them, in the event log too.
 class RecordingOpener : public UrlOpener {
 public:
     void ShellOpen(const QString& url, QWidget* owner) override {
         shell << url;
         owners << owner;
+        if (log)
+            *log << QStringLiteral("shell ") + url;
     }
-    void Navigate(const QString& url) override { navigated << url; }
+    void Navigate(const QString& url) override {
+        navigated << url;
+        if (log)
+            *log << QStringLiteral("navigate ") + url;
+    }
 
     QStringList shell;
     QList<QWidget*> owners;
     QStringList navigated;
+    QStringList* log = nullptr;
 };
 
 // A window holding one button, which records its events as texts.
@@ -41,6 +48,7 @@ struct Stage {
         button = new XpButton(QStringLiteral("Save"), &window);
         button->setGeometry(10, 10, 81, 25);
         button->SetUrlOpener(&opener);
+        opener.log = &events;
         button->SetCaption(caption);
         button->SetButtonStyle(XpButton::XpRounded);
         Record();
@@ -106,8 +114,9 @@ private Q_SLOTS:
 
         QCOMPARE(stage.events,
                  (QStringList{QStringLiteral("KeyDown 32 0"), QStringLiteral("KeyPress 32"),
-                              QStringLiteral("Click"), QStringLiteral("MouseUp 1 0 0 0"),
-                              QStringLiteral("KeyUp 32 0")}));
+                              QStringLiteral("Click"),
+                              QStringLiteral("navigate https://example.com/item"),
+                              QStringLiteral("MouseUp 1 0 0 0"), QStringLiteral("KeyUp 32 0")}));
         QCOMPARE(stage.opener.navigated, QStringList{QStringLiteral("https://example.com/item")});
         QVERIFY(!stage.button->IsPressed());
         QVERIFY(!stage.button->IsHovered());
@@ -279,8 +288,8 @@ private Q_SLOTS:
         stage.events.clear();
 
         QTest::keyClick(&stage.window, Qt::Key_U, Qt::AltModifier);
-        QCOMPARE(stage.events, QStringList{QStringLiteral("Click")});
-        QCOMPARE(stage.opener.shell, QStringList{QStringLiteral("mailto:seller@example.com")});
+        QCOMPARE(stage.events, (QStringList{QStringLiteral("Click"),
+                                            QStringLiteral("shell mailto:seller@example.com")}));
         QVERIFY(!stage.button->IsPressed());
 
         // A new caption moves the key; the old one no longer reaches the button.
@@ -289,7 +298,7 @@ private Q_SLOTS:
         QTest::keyClick(&stage.window, Qt::Key_U, Qt::AltModifier);
         QVERIFY(stage.events.isEmpty());
         QTest::keyClick(&stage.window, Qt::Key_D, Qt::AltModifier);
-        QCOMPARE(stage.events, QStringList{QStringLiteral("Click")});
+        QCOMPARE(stage.events.first(), QStringLiteral("Click"));
 
         stage.button->SetEnabled(false);
         stage.events.clear();

@@ -264,6 +264,10 @@ private Q_SLOTS:
         QCOMPARE(At(Render(classic), 79, 10), Shadow);
         classic.Pressed = true;
         QCOMPARE(At(Render(classic), 79, 10), Face);
+        ButtonFace flat = Style(1);
+        flat.HasFocus = true;
+        flat.ShowFocusRect = false;
+        QVERIFY(AllOf(Render(flat), Face));
     }
 
     void bevelsAboveOne() {
