@@ -399,13 +399,18 @@ private Q_SLOTS:
             QCOMPARE(BoundsOf(pressed, red), BoundsOf(rest, red).translated(1, 1));
             QCOMPARE(BoundsOf(pressed, blue), BoundsOf(rest, blue).translated(1, 1));
         }
-        // Style 2 keeps its caption in place when pressed.
+        // Style 2 keeps caption and picture in place when pressed.
         ButtonFace flat = Style(2);
         flat.Caption = QStringLiteral("Go");
         flat.ForeColor = red;
-        const QRect before = BoundsOf(Render(flat), red);
+        flat.Picture = Bitmap(8, 8, blue, blue);
+        flat.OriginalPicSizeW = flat.OriginalPicSizeH = 8;
+        flat.PictureWidth = flat.PictureHeight = 8;
+        const QImage before = Render(flat);
         flat.Pressed = true;
-        QCOMPARE(BoundsOf(Render(flat), red), before);
+        const QImage pressed = Render(flat);
+        QCOMPARE(BoundsOf(pressed, red), BoundsOf(before, red));
+        QCOMPARE(BoundsOf(pressed, blue), BoundsOf(before, blue));
     }
 
     void style2PictureLiftsOverItsSilhouette() {
