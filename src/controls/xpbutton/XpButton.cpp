@@ -656,6 +656,9 @@ void XpButton::focusInEvent(QFocusEvent* event) {
 void XpButton::focusOutEvent(QFocusEvent* event) {
     m_hasFocus = false;
     m_pressed = false;
+    // The release of a key held now goes to the widget that took the focus; a latch left
+    // set would keep the next space bar from pressing this button.
+    m_keyDownLatch = false;
     Refresh();
     QWidget::focusOutEvent(event);
 }
