@@ -10,7 +10,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 # The compiler, CMake, Qt 6 (with its platform plugins) and the fonts the tests draw with.
 PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
 
-.PHONY: all deps configure build run test bench demo fuzz clean
+.PHONY: all deps configure build run test bench demo fuzz gallery clean
 
 all: build
 
@@ -54,6 +54,11 @@ demo: build
 	@$(BUILD_DIR)/bin/lotcraft-pages -o demo-pages --seller "seller@example.com" \
 		--location "Leeds" --country "United Kingdom" examples/sample-catalogue.csv
 	@echo "Open $(CURDIR)/demo-pages/1001.html in your browser."
+
+# One picture of every button style and state, shown in the README.
+gallery: build
+	@mkdir -p docs
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/button-gallery docs/button-gallery.png
 
 clean:
 	@rm -rf $(BUILD_DIR) build-release build-fuzz demo-pages
