@@ -63,12 +63,22 @@ private:
         LinkTable links;
     };
 
+    // Runs in turn, or writing a batch of pages while building the next, as the global data
+    // row of the test says.
     void Generate(BatchGeneratorTest::Run& run, RecordTable& table, PagePictures& pictures) {
-        BatchGenerator(m_settings, run.host, pictures)
-            .Run(table, table.ItemCount(), run.currentRecord, run.links);
+        QFETCH_GLOBAL(bool, overlapped);
+        BatchGenerator generator(m_settings, run.host, pictures);
+        generator.SetOverlappedWrites(overlapped);
+        generator.Run(table, table.ItemCount(), run.currentRecord, run.links);
     }
 
 private Q_SLOTS:
+    void initTestCase_data() {
+        QTest::addColumn<bool>("overlapped");
+        QTest::newRow("in turn") << false;
+        QTest::newRow("overlapped") << true;
+    }
+
     void init() {
         QDir(m_dir.path()).removeRecursively();
         m_appFolder = m_dir.path() + QStringLiteral("/app");
@@ -156,6 +166,47 @@ private Q_SLOTS:
         QVERIFY(table.PagePath(2).isEmpty());
         QVERIFY(!table.HasPicture(2, 0));
         QCOMPARE(run.host.PageCount(), qint64(1));
+    }
+
+    void aPageThatCannotBeWrittenEndsTheRunAtItsRow() {
+        // 150 rows span three batches of the overlapped run; row 70's file name is taken by a
+        // folder, so its page cannot be created.
+        std::vector<ItemRecord> items;
+        for (int n = 1; n <= 150; ++n)
+            items.push_back(Item(QString::number(n)));
+        RecordTable table(std::move(items));
+        QVERIFY(QDir().mkpath(m_outFolder + QStringLiteral("/70.html")));
+        PagePictures pictures(m_appFolder);
+        Run run;
+        try {
+            Generate(run, table, pictures);
+            QFAIL("the run did not fail");
+        } catch (const LotcraftError& error) {
+            QCOMPARE(error.Row(), 70);
+            QCOMPARE(error.File(), m_outFolder + QStringLiteral("/70.html"));
+            QVERIFY2(error.Reason().contains(QLatin1String("cannot be created")),
+                     qPrintable(error.Reason()));
+        }
+        QCOMPARE(run.host.PageCount(), qint64(69));
+        QCOMPARE(Files(m_outFolder).size(), 69);
+        QVERIFY(table.HasPicture(69, 0));
+        QVERIFY(table.PagePath(70).isEmpty());
+        QVERIFY(!table.HasPicture(70, 0));
+        QVERIFY(!QFile::exists(m_outFolder + QStringLiteral("/71.html")));
+    }
+
+    void aFailureAfterABatchStillWritesTheRowsBeforeIt() {
+        std::vector<ItemRecord> items;
+        for (int n = 1; n <= 100; ++n)
+            items.push_back(Item(n == 90 ? QStringLiteral("a/b") : QString::number(n)));
+        RecordTable table(std::move(items));
+        PagePictures pictures(m_appFolder);
+        Run run;
+        QVERIFY_THROWS_EXCEPTION(LotcraftError, Generate(run, table, pictures));
+        QCOMPARE(run.host.PageCount(), qint64(89));
+        QCOMPARE(Files(m_outFolder).size(), 89);
+        QCOMPARE(table.PagePath(89), m_outFolder + QStringLiteral("/89.html"));
+        QVERIFY(table.PagePath(90).isEmpty());
     }
 
     void aMissingMarkStopsAfterTheRowsPageAndPath() {

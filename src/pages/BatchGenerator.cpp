@@ -41,11 +41,24 @@ QString BatchGenerator::PagePath(const QString& outputFolder, const QString& ite
 void BatchGenerator::Run(GridCursor& grid, int itemCount, ItemRecord& currentRecord,
                          LinkTable& linkTable) {
     PageWriter writer(m_settings, m_host);
-    if (m_overlapped)
+    if (m_overlapped && MarksLoad())
         RunOverlapped(writer, grid, itemCount, currentRecord, linkTable);
     else
         RunInTurn(writer, grid, itemCount, currentRecord, linkTable);
     m_pictures.Cop(m_settings.OutputFolder());
+}
+
+bool BatchGenerator::MarksLoad() {
+    // A batch is written before its rows are marked, so a mark that cannot be loaded would
+    // come to light only after pages beyond its row were written. Without both marks the
+    // run goes in turn, where that failure stops it right after the first page, as it must.
+    try {
+        m_pictures.PageMark();
+        m_pictures.DoneMark();
+        return true;
+    } catch (const LotcraftError&) {
+        return false;
+    }
 }
 
 void BatchGenerator::RunInTurn(PageWriter& writer, GridCursor& grid, int itemCount,

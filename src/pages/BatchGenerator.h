@@ -38,6 +38,7 @@ private:
                    LinkTable& linkTable);
     void RunOverlapped(PageWriter& writer, GridCursor& grid, int itemCount,
                        ItemRecord& currentRecord, LinkTable& linkTable);
+    bool MarksLoad();
     void ReadRow(GridCursor& grid, int row, ItemRecord& currentRecord, LinkTable& linkTable);
     void MarkRow(GridCursor& grid, int row, const QString& itemNumber);
 
