@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <map>
+
 namespace {
 
 ItemRecord Item(const QString& number, const QString& spare = QString()) {
@@ -25,6 +27,16 @@ ItemRecord Item(const QString& number, const QString& spare = QString()) {
     record.SetField(ItemRecord::Spare, spare);
     record.SetField(ItemRecord::Category, QStringLiteral("cat ") + number);
     return record;
+}
+
+// Items numbered 1 to count, but for those given other numbers.
+RecordTable Numbered(int count, const std::map<int, QString>& others = {}) {
+    std::vector<ItemRecord> items;
+    for (int n = 1; n <= count; ++n) {
+        const auto other = others.find(n);
+        items.push_back(Item(other != others.end() ? other->second : QString::number(n)));
+    }
+    return RecordTable(std::move(items));
 }
 
 QStringList Files(const QString& folder) {
@@ -70,6 +82,17 @@ private:
         BatchGenerator generator(m_settings, run.host, pictures);
         generator.SetOverlappedWrites(overlapped);
         generator.Run(table, table.ItemCount(), run.currentRecord, run.links);
+    }
+
+    // Runs a generation that must fail, and gives its failure.
+    LotcraftError Failure(BatchGeneratorTest::Run& run, RecordTable& table,
+                          PagePictures& pictures) {
+        try {
+            Generate(run, table, pictures);
+        } catch (const LotcraftError& error) {
+            return error;
+        }
+        return LotcraftError(QStringLiteral("the run did not fail"));
     }
 
 private Q_SLOTS:
@@ -150,16 +173,11 @@ private Q_SLOTS:
             {Item(QStringLiteral("1")), Item(QStringLiteral("../2")), Item(QStringLiteral("3"))});
         PagePictures pictures(m_appFolder);
         Run run;
-        try {
-            Generate(run, table, pictures);
-            QFAIL("the run did not fail");
-        } catch (const LotcraftError& error) {
-            QCOMPARE(error.Row(), 2);
-            QCOMPARE(error.File(), m_outFolder + QStringLiteral("/../2.html"));
-            QVERIFY2(error.Message().startsWith(QLatin1String("Row 2: ")),
-                     qPrintable(error.Message()));
-            QVERIFY(error.Reason().contains(QLatin1String("../2")));
-        }
+        const LotcraftError error = Failure(run, table, pictures);
+        QCOMPARE(error.Row(), 2);
+        QCOMPARE(error.File(), m_outFolder + QStringLiteral("/../2.html"));
+        QVERIFY2(error.Message().startsWith(QLatin1String("Row 2: ")), qPrintable(error.Message()));
+        QVERIFY(error.Reason().contains(QLatin1String("../2")));
         QCOMPARE(Files(m_outFolder), QStringList{QStringLiteral("1.html")});  // no pictures
         QVERIFY(!QFile::exists(m_dir.path() + QStringLiteral("/2.html")));
         QVERIFY(table.HasPicture(1, 0));
@@ -171,22 +189,15 @@ private Q_SLOTS:
     void aPageThatCannotBeWrittenEndsTheRunAtItsRow() {
         // 150 rows span three batches of the overlapped run; row 70's file name is taken by a
         // folder, so its page cannot be created.
-        std::vector<ItemRecord> items;
-        for (int n = 1; n <= 150; ++n)
-            items.push_back(Item(QString::number(n)));
-        RecordTable table(std::move(items));
+        RecordTable table = Numbered(150);
         QVERIFY(QDir().mkpath(m_outFolder + QStringLiteral("/70.html")));
         PagePictures pictures(m_appFolder);
         Run run;
-        try {
-            Generate(run, table, pictures);
-            QFAIL("the run did not fail");
-        } catch (const LotcraftError& error) {
-            QCOMPARE(error.Row(), 70);
-            QCOMPARE(error.File(), m_outFolder + QStringLiteral("/70.html"));
-            QVERIFY2(error.Reason().contains(QLatin1String("cannot be created")),
-                     qPrintable(error.Reason()));
-        }
+        const LotcraftError error = Failure(run, table, pictures);
+        QCOMPARE(error.Row(), 70);
+        QCOMPARE(error.File(), m_outFolder + QStringLiteral("/70.html"));
+        QVERIFY2(error.Reason().contains(QLatin1String("cannot be created")),
+                 qPrintable(error.Reason()));
         QCOMPARE(run.host.PageCount(), qint64(69));
         QCOMPARE(Files(m_outFolder).size(), 69);
         QVERIFY(table.HasPicture(69, 0));
@@ -196,10 +207,7 @@ private Q_SLOTS:
     }
 
     void aFailureAfterABatchStillWritesTheRowsBeforeIt() {
-        std::vector<ItemRecord> items;
-        for (int n = 1; n <= 100; ++n)
-            items.push_back(Item(n == 90 ? QStringLiteral("a/b") : QString::number(n)));
-        RecordTable table(std::move(items));
+        RecordTable table = Numbered(100, {{90, QStringLiteral("a/b")}});
         PagePictures pictures(m_appFolder);
         Run run;
         QVERIFY_THROWS_EXCEPTION(LotcraftError, Generate(run, table, pictures));
@@ -214,13 +222,9 @@ private Q_SLOTS:
         RecordTable table({Item(QStringLiteral("1")), Item(QStringLiteral("2"))});
         PagePictures pictures(m_appFolder);
         Run run;
-        try {
-            Generate(run, table, pictures);
-            QFAIL("the run did not fail");
-        } catch (const LotcraftError& error) {
-            QCOMPARE(error.Row(), 1);
-            QCOMPARE(error.File(), m_appFolder + QStringLiteral("/OK.jpg"));
-        }
+        const LotcraftError error = Failure(run, table, pictures);
+        QCOMPARE(error.Row(), 1);
+        QCOMPARE(error.File(), m_appFolder + QStringLiteral("/OK.jpg"));
         QCOMPARE(Files(m_outFolder), QStringList{QStringLiteral("1.html")});
         QCOMPARE(table.PagePath(1), m_outFolder + QStringLiteral("/1.html"));
         QVERIFY(table.HasPicture(1, ItemRecord::HtmlColumn));
@@ -260,14 +264,10 @@ private Q_SLOTS:
         m_settings.SetOutputFolder(m_appFolder);
         RecordTable empty;
         Run run;
-        try {
-            Generate(run, empty, pictures);
-            QFAIL("nothing was copied");
-        } catch (const LotcraftError& error) {
-            QCOMPARE(error.Row(), 0);
-            QCOMPARE(error.File(), m_dir.path() + QStringLiteral("/App/aboutme-small.gif"));
-            QVERIFY(error.Reason().contains(QLatin1String("cannot be copied")));
-        }
+        const LotcraftError error = Failure(run, empty, pictures);
+        QCOMPARE(error.Row(), 0);
+        QCOMPARE(error.File(), m_dir.path() + QStringLiteral("/App/aboutme-small.gif"));
+        QVERIFY(error.Reason().contains(QLatin1String("cannot be copied")));
     }
 
     void copyingStopsAtTheFirstMissingPictureAndReplacesOldCopies() {

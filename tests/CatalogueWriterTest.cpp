@@ -5,14 +5,13 @@
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/CatalogueWriter.h"
 
+#include "FileSizeLimit.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <sys/resource.h>
-#include <csignal>
 
 namespace {
 
@@ -143,20 +142,16 @@ private Q_SLOTS:
         // Files may grow to 4000 bytes only, so the new catalogue cannot be written whole.
         std::vector<ItemRecord> records(
             200, Record({QStringLiteral("new"), QStringLiteral("a longer title here")}));
-        rlimit old{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
-        rlimit small = old;
-        small.rlim_cur = 4000;
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
         QString message;
-        try {
-            CatalogueWriter::Write(name, records);
-        } catch (const LotcraftError& error) {
-            message = error.Message();
+        {
+            const FileSizeLimit limit(4000);
+            QVERIFY(limit.Active());
+            try {
+                CatalogueWriter::Write(name, records);
+            } catch (const LotcraftError& error) {
+                message = error.Message();
+            }
         }
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
 
         QVERIFY2(message.startsWith(name), qPrintable(message));
         QVERIFY2(message.contains(QLatin1String("unchanged")), qPrintable(message));

@@ -16,8 +16,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/resource.h>
-#include <csignal>
+#include "FileSizeLimit.h"
 
 using namespace ExpectedPage;
 
@@ -303,21 +302,17 @@ private Q_SLOTS:
 
     void aWriteThatFailsHalfWayLeavesNoPage() {
         // Files may grow to 1000 bytes only, so the page's write fails part way.
-        rlimit old{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
-        rlimit small = old;
-        small.rlim_cur = 1000;
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
         FixedHost host;
         QString message;
-        try {
-            PageWriter(m_settings, host).WriteItemPage(PlainItem().record, {});
-        } catch (const LotcraftError& error) {
-            message = error.Message();
+        {
+            const FileSizeLimit limit(1000);
+            QVERIFY(limit.Active());
+            try {
+                PageWriter(m_settings, host).WriteItemPage(PlainItem().record, {});
+            } catch (const LotcraftError& error) {
+                message = error.Message();
+            }
         }
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
         QVERIFY2(message.contains(QLatin1String("cannot be written")), qPrintable(message));
         QVERIFY(message.contains(QLatin1String("3001.html")));
         QVERIFY(Entries(m_settings.OutputFolder()).isEmpty());
