@@ -38,8 +38,8 @@ QString PageWriter::BuildPage(const ItemRecord& currentRecord, const LinkTable& 
     const QString& itemNumber = currentRecord.Field(ItemRecord::ItemNumber);
     if (m_settings.OutputFolder().isEmpty())
         throw LotcraftError(QStringLiteral("no output folder is set for the pages"));
+    CheckItemNumber(itemNumber, m_settings.OutputFolder());
     const QString fileName = PageFileName(m_settings.OutputFolder(), itemNumber);
-    CheckItemNumber(itemNumber, fileName);
     try {
         AppendPage(currentRecord, linkTable, page);
     } catch (const LotcraftError& error) {
@@ -53,7 +53,7 @@ void PageWriter::CountPage() {
     m_host.ShowPageCount(QString::number(m_host.PageCount()));
 }
 
-void PageWriter::CheckItemNumber(const QString& itemNumber, const QString& fileName) {
+void PageWriter::CheckItemNumber(const QString& itemNumber, const QString& outputFolder) {
     // The item number becomes a file name inside the output folder, so it must not name a
     // folder or leave the output folder.
     QString why;
@@ -65,12 +65,13 @@ void PageWriter::CheckItemNumber(const QString& itemNumber, const QString& fileN
         why = QStringLiteral("it names a folder");
     if (why.isEmpty())
         return;
+    // A NUL is shown as "\0", so that the message can be read in full.
     QString shown = itemNumber;
     shown.replace(QChar(0), QStringLiteral("\\0"));
     throw LotcraftError(QStringLiteral("the item number \"%1\" cannot name a page file: %2; "
                                        "change the item number and generate the pages again")
                             .arg(shown, why),
-                        fileName);
+                        PageFileName(outputFolder, shown));
 }
 
 void PageWriter::AppendPage(const ItemRecord& record, const LinkTable& links,

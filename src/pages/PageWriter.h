@@ -43,7 +43,7 @@ private:
     void AppendPage(const ItemRecord& record, const LinkTable& links, QByteArray& page) const;
     QString ValueText(PageTemplate::Value value, const ItemRecord& record,
                       const LinkTable& links) const;
-    static void CheckItemNumber(const QString& itemNumber, const QString& fileName);
+    static void CheckItemNumber(const QString& itemNumber, const QString& outputFolder);
 
     const ProgramSettings& m_settings;
     PageHost& m_host;
