@@ -86,22 +86,45 @@ struct ButtonPlace {
     const char* toolTip;
     bool enabled;
     bool faceHover;
+    // The long captions of the preview buttons get a tighter font, so they stay on one line.
+    bool tight;
     Place place;
 };
 
 constexpr ButtonPlace kButtons[] = {
-    {"Load", "", "load.png", "Open a catalogue file", true, false, {3600, 240, 885, 795}},
-    {"Manual", "", "manual.png", "Insert a new record", true, false, {4560, 240, 885, 795}},
-    {"Htmls", "", "htmls.png", "Write the pages of all items", false, true, {5520, 240, 885, 795}},
-    {"Save", "", "save.png", "Save the catalogue as a file", false, true, {6480, 240, 885, 795}},
-    {"Help", "", "help.png", "Show the help page", true, false, {9240, 240, 885, 795}},
-    {"XpButton1", "?", nullptr, "Show eBay's category list", true, false, {5280, 6360, 255, 375}},
-    {"Update", nullptr, nullptr, "", false, false, {6240, 6360, 735, 375}},
-    {"Cancel", nullptr, nullptr, "", true, false, {7080, 6360, 735, 375}},
-    {"Delete", nullptr, nullptr, "", false, false, {7920, 6360, 735, 375}},
-    {"viewh", "View Html Code", nullptr, "", false, false, {4680, 7200, 1335, 375}},
-    {"viewp", "View Page", nullptr, "", false, false, {6120, 7200, 1335, 375}},
-    {"Close", nullptr, nullptr, "", true, false, {9120, 7200, 975, 375}},
+    {"Load", "", "load.png", "Open a catalogue file", true, false, false, {3600, 240, 885, 795}},
+    {"Manual", "", "manual.png", "Insert a new record", true, false, false, {4560, 240, 885, 795}},
+    {"Htmls",
+     "",
+     "htmls.png",
+     "Write the pages of all items",
+     false,
+     true,
+     false,
+     {5520, 240, 885, 795}},
+    {"Save",
+     "",
+     "save.png",
+     "Save the catalogue as a file",
+     false,
+     true,
+     false,
+     {6480, 240, 885, 795}},
+    {"Help", "", "help.png", "Show the help page", true, false, false, {9240, 240, 885, 795}},
+    {"XpButton1",
+     "?",
+     nullptr,
+     "Show eBay's category list",
+     true,
+     false,
+     false,
+     {5280, 6360, 255, 375}},
+    {"Update", nullptr, nullptr, "", false, false, false, {6240, 6360, 735, 375}},
+    {"Cancel", nullptr, nullptr, "", true, false, false, {7080, 6360, 735, 375}},
+    {"Delete", nullptr, nullptr, "", false, false, false, {7920, 6360, 735, 375}},
+    {"viewh", "View Html Code", nullptr, "", false, false, true, {4680, 7200, 1335, 375}},
+    {"viewp", "View Page", nullptr, "", false, false, true, {6120, 7200, 1335, 375}},
+    {"Close", nullptr, nullptr, "", true, false, false, {9120, 7200, 975, 375}},
 };
 
 // The etched separators: a line in the window-text colour and one pixel below it one in
@@ -120,7 +143,7 @@ QString PicturePath(const char* name) {
 }
 
 // What the window's designer stored for a button.
-PropertyBag BagOf(const ButtonPlace& button) {
+PropertyBag BagOf(const ButtonPlace& button, const QWidget& window) {
     QString text = QStringLiteral("ButtonStyle = int:%1\nMousePointer = int:%2\n")
                        .arg(int(XpButton::XpRounded))
                        .arg(XpButton::CustomPointer);
@@ -132,6 +155,12 @@ PropertyBag BagOf(const ButtonPlace& button) {
         text += QStringLiteral("XPColor_Hover = int:%1\n")
                     .arg(SystemColorFlag | SystemColors::ButtonFace);
     PropertyBag bag = PropertyBag::FromText(text);
+    if (button.tight) {
+        QFont font(window.font());
+        font.setPixelSize(10);
+        font.setLetterSpacing(QFont::AbsoluteSpacing, -0.3);
+        bag.Write(QStringLiteral("Font"), font, window.font());
+    }
     if (button.picture) {
         const QPixmap picture(PicturePath(button.picture));
         bag.Write(QStringLiteral("Picture"), QIcon(picture), QVariant());
@@ -237,7 +266,7 @@ void Auctions::CreateControls() {
     for (const ButtonPlace& place : kButtons) {
         auto* button = new XpButton(Latin(place.name), this);
         button->setGeometry(place.place.Pixels());
-        button->ReadProperties(BagOf(place));
+        button->ReadProperties(BagOf(place, *this));
         button->setToolTip(Latin(place.toolTip));
         button->setAccessibleName(place.picture ? Latin(place.toolTip) : button->Caption());
     }
