@@ -480,6 +480,27 @@ private Q_SLOTS:
         QVERIFY(!w.Button("Delete")->isEnabled());
     }
 
+    void theKeyboardReachesTheGridAndTheForm() {
+        Window w;
+        w.Open(kSample);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        auto* view = w.Find<QTableView>("MSFlexGrid1");
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(0, 0));
+        // Down to the second row, Enter shows it in the form.
+        QTest::keyClick(view, Qt::Key_Down);
+        QVERIFY(w.Box("t_Item")->text().isEmpty());
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(w.Box("t_Item")->text(), QStringLiteral("1002"));
+        // Enter in a box stores the form, as Update does.
+        w.Box("t_price")->setFocus();
+        w.Box("t_price")->setText(QStringLiteral("$1.23"));
+        QTest::keyClick(w.Box("t_price"), Qt::Key_Return);
+        QCOMPARE(view->model()->index(1, 4).data().toString(), QStringLiteral("$1.23"));
+        QVERIFY(!w.Button("Update")->isEnabled());
+    }
+
     void theButtonsOfTheNextStepDoNothingYet() {
         Window w;
         w.Open(kSample);
