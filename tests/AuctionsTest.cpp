@@ -500,17 +500,6 @@ private Q_SLOTS:
         QCOMPARE(view->model()->index(1, 4).data().toString(), QStringLiteral("$1.23"));
         QVERIFY(!w.Button("Update")->isEnabled());
     }
-
-    void theButtonsOfTheNextStepDoNothingYet() {
-        Window w;
-        w.Open(kSample);
-        const QByteArray before = QByteArray::number(w.window.CatalogueGrid().Rows());
-        for (const char* name : {"Htmls", "Help", "XpButton1"})
-            w.Press(name);
-        QCOMPARE(QByteArray::number(w.window.CatalogueGrid().Rows()), before);
-        QVERIFY(w.messages.messages.isEmpty() && w.messages.questions.isEmpty());
-        QCOMPARE(w.dialogs.opens, 1);
-    }
 };
 
 QTEST_MAIN(AuctionsTest)
