@@ -348,6 +348,11 @@ private Q_SLOTS:
         w.Find<QPlainTextEdit>("t_desc")->setPlainText(QStringLiteral("Wind-up, works"));
         w.Press("Update");
         QCOMPARE(w.Label("Label6"), QStringLiteral("13"));
+        // The new row is the one the form shows, and the view marks it.
+        const QModelIndexList marked =
+            w.Find<QTableView>("MSFlexGrid1")->selectionModel()->selectedRows();
+        QCOMPARE(marked.size(), 1);
+        QCOMPARE(marked[0].row(), 12);
         w.dialogs.saveAnswers.push_back(name);
         w.Press("Save");
         QVERIFY(ReadAll(name).endsWith("\r\n2001,Tin toy,\"Wind-up, works\",,,,,,,45\r\n"));
@@ -476,6 +481,7 @@ private Q_SLOTS:
         QCOMPARE(w.Label("Label6"), QStringLiteral("11"));
         auto* view = w.Find<QTableView>("MSFlexGrid1");
         QCOMPARE(view->model()->index(0, 0).data().toString(), QStringLiteral("1002"));
+        QVERIFY(!view->selectionModel()->hasSelection());
         QVERIFY(w.Box("t_Item")->text().isEmpty());
         QVERIFY(!w.Button("Delete")->isEnabled());
     }

@@ -370,6 +370,11 @@ void Auctions::ShowForm() {
     m_viewHtml->SetEnabled(m_form.viewHtmlEnabled);
     m_itemCount->setText(m_form.itemCountText);
     m_pageCount->setText(m_form.pageCountText);
+    // The view marks the row the form shows, and no other.
+    if (m_editor.FormRow() > 0)
+        m_gridView->selectRow(m_editor.FormRow() - 1);
+    else
+        m_gridView->clearSelection();
 }
 
 bool Auctions::Confirm(const QString& question) {
