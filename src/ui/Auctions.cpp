@@ -427,14 +427,15 @@ void Auctions::Load_Click() {
     ShowForm();
     if (!failure)
         return;
-    const QString kept = read == 0
-                             ? QStringLiteral(
-                                   "No item was read. Check the file's name and that you may "
-                                   "read it, then open it again.")
-                             : QStringLiteral(
-                                   "The %1 items read before that are in the grid. Correct the "
-                                   "file and open it again, or save the grid under a new name.")
-                                   .arg(read);
+    const QString readItems = read == 1
+                                  ? QStringLiteral("The one item read before that is")
+                                  : QStringLiteral("The %1 items read before that are").arg(read);
+    const QString kept = read == 0 ? QStringLiteral(
+                                         "No item was read. Check the file's name and that you may "
+                                         "read it, then open it again.")
+                                   : readItems + QStringLiteral(
+                                                     " in the grid. Correct the file and open it "
+                                                     "again, or save the grid under a new name.");
     m_messages.Tell(this, QStringLiteral("Lotcraft could not read the whole catalogue.\n\n") %
                               failure->Message() % QStringLiteral(".\n\n") % kept);
 }
