@@ -10,7 +10,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 # The compiler, CMake, Qt 6 (with its platform plugins) and the fonts the tests draw with.
 PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
 
-.PHONY: all deps configure build run test bench demo fuzz gallery clean
+.PHONY: all deps configure build run test bench demo fuzz gallery screenshots clean
 
 all: build
 
@@ -59,6 +59,12 @@ demo: build
 gallery: build
 	@mkdir -p docs
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/button-gallery docs/button-gallery.png
+
+# The main window as it opens and with the sample catalogue loaded, shown in the README.
+screenshots: build
+	@mkdir -p docs
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/window-shots examples/sample-catalogue.csv \
+		docs/main-window.png docs/main-window-loaded.png
 
 clean:
 	@rm -rf $(BUILD_DIR) build-release build-fuzz demo-pages

@@ -100,6 +100,8 @@ def main():
     lotcraft_read = float(out.split(":")[-1].split()[0])
     _, python_rss, out = run_measured([sys.executable, "-c", PYTHON_CSV_READ, catalogue])
     python_read, rows = float(out.split()[0]), int(out.split()[1])
+    _, _, out = run_measured([os.path.join(build, "bin", "grid-load-bench"), catalogue, "5"])
+    grid_ms, grid_mib = (float(v.split()[0]) for v in out.split(":")[-1].split(","))
     assert rows == RECORDS, rows
 
     # Writing the pages: three rounds, each the program and then the floor, each into a new
@@ -134,6 +136,8 @@ def main():
           % (lotcraft_read, python_read, python_read / lotcraft_read))
     print("| write all pages | %.0f ms (lotcraft-pages, whole run) | floor %.0f ms | %.2fx the floor | at most 1.3x |"
           % (pages_best, floor_best, pages_best / floor_best))
+    print("| load all records into the grid | %.0f ms, %.0f MiB held | | | well under 1 s |"
+          % (grid_ms, grid_mib))
     print("| peak memory, reading | %.0f MiB | Python csv %.0f MiB | | |"
           % (read_rss / 1024, python_rss / 1024))
     print("| peak memory, pages | %.0f MiB | floor %.0f MiB (holds all pages) | | |"

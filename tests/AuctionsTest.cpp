@@ -1,28 +1,150 @@
-// The main window as start-up shows it.
+// The main window: its controls, states and tab order, opening and saving catalogues through
+// prepared dialog answers, failure messages, and the closing prompt. No real dialog or
+// message box is ever shown.
 
 #include "app/ProgramSettings.h"
 #include "app/Startup.h"
+#include "catalogue/Grid.h"
+#include "controls/xpbutton/XpButton.h"
 #include "ui/Auctions.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageBoxes.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableView>
 #include <QtTest>
+
+#include <sys/resource.h>
+#include <csignal>
+#include <deque>
+
+namespace {
+
+const QString kSample = QStringLiteral(LOTCRAFT_SOURCE_DIR "/examples/sample-catalogue.csv");
+
+class PreparedDialogs : public FileDialogs {
+public:
+    QString OpenFileName(QWidget*) override { return Next(openAnswers, opens); }
+    QString SaveFileName(QWidget*) override { return Next(saveAnswers, saves); }
+
+    std::deque<QString> openAnswers;
+    std::deque<QString> saveAnswers;
+    int opens = 0;
+    int saves = 0;
+
+private:
+    static QString Next(std::deque<QString>& answers, int& count) {
+        ++count;
+        if (answers.empty())
+            return QString();
+        const QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class PreparedMessages : public MessageBoxes {
+public:
+    bool AskYesNo(QWidget*, const QString& question) override {
+        questions << question;
+        const bool answer = !answers.empty() && answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    }
+    void Tell(QWidget*, const QString& message) override { messages << message; }
+
+    std::deque<bool> answers;
+    QStringList questions;
+    QStringList messages;
+};
+
+// Records the text Label6 shows each time it is painted.
+class PaintedTexts : public QObject {
+public:
+    explicit PaintedTexts(QLabel* label) : m_label(label) { label->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            texts << m_label->text();
+        return false;
+    }
+    QStringList texts;
+
+private:
+    QLabel* m_label;
+};
+
+QByteArray ReadAll(const QString& name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& name, const QByteArray& bytes) {
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+struct Window {
+    Window() : window(Started(settings), &messages, &dialogs) {}
+    static ProgramSettings& Started(ProgramSettings& settings) {
+        Startup::Run(settings);
+        return settings;
+    }
+
+    template <typename T = QWidget>
+    T* Find(const char* name) {
+        T* widget = window.findChild<T*>(QLatin1String(name));
+        if (!widget)
+            qFatal("the window has no control %s", name);
+        return widget;
+    }
+    XpButton* Button(const char* name) { return Find<XpButton>(name); }
+    void Press(const char* name) {
+        XpButton* button = Button(name);
+        QVERIFY2(button->isEnabled(), name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    }
+    void Open(const QString& path) {
+        dialogs.openAnswers.push_back(path);
+        Press("Load");
+    }
+    QString Label(const char* name) { return Find<QLabel>(name)->text(); }
+    // Clicks an item row's first cell in the view.
+    void ClickRow(int row) {
+        auto* view = Find<QTableView>("MSFlexGrid1");
+        const QRect cell = view->visualRect(view->model()->index(row - 1, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+    QLineEdit* Box(const char* name) { return Find<QLineEdit>(name); }
+
+    ProgramSettings settings;
+    PreparedDialogs dialogs;
+    PreparedMessages messages;
+    Auctions window;
+};
+
+}  // namespace
 
 class AuctionsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void theWindowHasItsCaptionAndFixedSize() {
-        ProgramSettings settings;
-        Startup::Run(settings);
-        Auctions window(settings);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.objectName(), QStringLiteral("Auctions"));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Lotcraft"));
+        Window w;
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QCOMPARE(w.window.objectName(), QStringLiteral("Auctions"));
+        QCOMPARE(w.window.windowTitle(), QStringLiteral("Lotcraft"));
         // 10470 x 7935 twips at 15 twips a pixel.
-        QCOMPARE(window.size(), QSize(698, 529));
-        QCOMPARE(window.minimumSize(), window.maximumSize());
-        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(w.window.size(), QSize(698, 529));
+        QCOMPARE(w.window.minimumSize(), w.window.maximumSize());
+        QVERIFY(!(w.window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!(w.window.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!w.window.windowIcon().isNull());
     }
 
     void loadingTheWindowSendsPagesToTheApplicationFolder() {
@@ -32,6 +154,357 @@ private Q_SLOTS:
         Auctions window(settings);
         QCOMPARE(settings.OutputFolder(), QCoreApplication::applicationDirPath());
         QVERIFY(!settings.OutputFolder().endsWith(QLatin1Char('/')));
+    }
+
+    void controlsStandAtTheirPlaces() {
+        Window w;
+        // Twips over 15, truncated.
+        QCOMPARE(w.Find("Image1")->geometry(), QRect(16, 16, 187, 54));
+        QCOMPARE(w.Find("MSFlexGrid1")->geometry(), QRect(16, 144, 665, 137));
+        QCOMPARE(w.Find("t_desc")->geometry(), QRect(32, 376, 257, 49));
+        QCOMPARE(w.Find("t_cat")->geometry(), QRect(370, 424, 33, 25));
+        QCOMPARE(w.Find("Label6")->geometry(), QRect(640, 296, 41, 17));
+        QCOMPARE(w.Find("Help")->geometry(), QRect(616, 16, 59, 53));
+        QCOMPARE(w.Find("Close")->geometry(), QRect(608, 480, 65, 25));
+        for (const char* name :
+             {"Label1", "Label2", "Label3", "Label4", "Label9", "Label14", "Label5", "Tit",
+              "Label17", "Label13", "Label12", "Label11", "Label16", "Label15", "Label10"})
+            QVERIFY(!w.Find<QLabel>(name)->text().isEmpty());
+        QCOMPARE(w.Label("Label3"), QStringLiteral("Country/Region "));
+        QCOMPARE(w.Label("Label11"), QStringLiteral("First Bid"));
+        QCOMPARE(w.Label("Label6"), QStringLiteral("0"));
+        QCOMPARE(w.Label("Label7"), QStringLiteral("0"));
+        QCOMPARE(w.Box("Location")->text(), QStringLiteral("Your Location"));
+        QCOMPARE(w.Box("Country")->text(), QStringLiteral("Your Country"));
+        QVERIFY(w.Box("Seller")->text().contains(QLatin1String("e-mail")));
+        QCOMPARE(w.Box("t_price")->toolTip(), QStringLiteral("Ie $29.99"));
+        QCOMPARE(w.Box("t_ends")->toolTip(), QStringLiteral("Ie Nov-25-02 10:33:39 PST"));
+        QVERIFY(w.Box("t_Image")->toolTip().endsWith(QLatin1String("/images/imagename.jpg")));
+        QVERIFY(w.Box("t_html")->isReadOnly());
+    }
+
+    void buttonsAreRestoredWithTheirLooksAndStates() {
+        Window w;
+        for (const char* name : {"Load", "Manual", "Htmls", "Save", "Help"}) {
+            XpButton* button = w.Button(name);
+            QVERIFY(button->Caption().isEmpty());
+            QVERIFY(!button->Picture().IsNone());
+            QCOMPARE(button->PictureWidth(), 55);
+            QVERIFY(button->PictureHeight() == 46 || button->PictureHeight() == 47);
+            QVERIFY(button->XPShowBorderAlways());
+        }
+        const char* all[] = {"Load",   "Manual", "Htmls",  "Save",  "Help",  "XpButton1",
+                             "Update", "Cancel", "Delete", "viewh", "viewp", "Close"};
+        for (const char* name : all) {
+            QCOMPARE(w.Button(name)->ButtonStyle(), XpButton::XpRounded);
+            QCOMPARE(w.Button(name)->MousePointer(), XpButton::CustomPointer);
+            const bool faceHover = qstrcmp(name, "Htmls") == 0 || qstrcmp(name, "Save") == 0;
+            QCOMPARE(w.Button(name)->XPColor_Hover() == 0x8000000Fu, faceHover);
+        }
+        QCOMPARE(w.Button("Update")->Caption(), QStringLiteral("Update"));
+        QCOMPARE(w.Button("Close")->Caption(), QStringLiteral("Close"));
+        QCOMPARE(w.Button("viewh")->Caption(), QStringLiteral("View Html Code"));
+        QCOMPARE(w.Button("viewp")->Caption(), QStringLiteral("View Page"));
+        QCOMPARE(w.Button("XpButton1")->Caption(), QStringLiteral("?"));
+        for (const char* name : {"Htmls", "Save", "Update", "Delete", "viewh", "viewp"})
+            QVERIFY2(!w.Button(name)->isEnabled(), name);
+        for (const char* name : {"Load", "Manual", "Help", "Close", "XpButton1"})
+            QVERIFY2(w.Button(name)->isEnabled(), name);
+        QVERIFY(w.Button("Cancel")->isHidden());
+        for (const char* name : {"t_Item", "t_title", "t_Image", "t_price", "t_first", "t_start",
+                                 "t_ends", "t_cat", "t_html"})
+            QVERIFY2(!w.Box(name)->isEnabled(), name);
+        QVERIFY(!w.Find("t_desc")->isEnabled());
+    }
+
+    void theTabOrderFollowsTheForm() {
+        Window w;
+        const QStringList expected = {
+            QStringLiteral("MSFlexGrid1"), QStringLiteral("Seller"),   QStringLiteral("Location"),
+            QStringLiteral("Country"),     QStringLiteral("t_Item"),   QStringLiteral("t_ends"),
+            QStringLiteral("t_price"),     QStringLiteral("t_first"),  QStringLiteral("t_start"),
+            QStringLiteral("t_desc"),      QStringLiteral("t_title"),  QStringLiteral("t_Image"),
+            QStringLiteral("t_cat"),       QStringLiteral("t_html"),   QStringLiteral("Help"),
+            QStringLiteral("Load"),        QStringLiteral("Manual"),   QStringLiteral("Htmls"),
+            QStringLiteral("Save"),        QStringLiteral("Update"),   QStringLiteral("Cancel"),
+            QStringLiteral("Delete"),      QStringLiteral("viewh"),    QStringLiteral("viewp"),
+            QStringLiteral("Close"),       QStringLiteral("XpButton1")};
+        QStringList chain;
+        QWidget* widget = w.Find("MSFlexGrid1");
+        do {
+            if (expected.contains(widget->objectName()) && !chain.contains(widget->objectName()))
+                chain << widget->objectName();
+            widget = widget->nextInFocusChain();
+        } while (widget != w.Find("MSFlexGrid1"));
+        QCOMPARE(chain, expected);
+
+        // The Tab key walks the enabled boxes in that order, through the description too.
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        w.Press("Manual");
+        w.Box("t_Item")->setFocus();
+        const char* walk[] = {"t_ends", "t_price", "t_first", "t_start", "t_desc", "t_title"};
+        for (const char* next : walk) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
+        }
+    }
+
+    void loadingShowsTheRowsAndTheCount() {
+        Window w;
+        w.Open(kSample);
+        QCOMPARE(w.dialogs.opens, 1);
+        QCOMPARE(w.window.CatalogueGrid().Rows(), 13);
+        QCOMPARE(w.Label("Label6"), QStringLiteral("12"));
+        auto* view = w.Find<QTableView>("MSFlexGrid1");
+        QCOMPARE(view->model()->rowCount(), 12);
+        QCOMPARE(view->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Item"));
+        QCOMPARE(view->model()->index(0, 0).data().toString(), QStringLiteral("1001"));
+        QCOMPARE(view->columnWidth(2), 200);  // Description: 3000 twips
+        QVERIFY(w.Button("Htmls")->isEnabled());
+        QVERIFY(w.Button("Save")->isEnabled());
+        QVERIFY(w.messages.messages.isEmpty());
+
+        // A click on a row fills the form.
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        w.ClickRow(3);
+        QCOMPARE(w.Box("t_Item")->text(), QStringLiteral("1003"));
+        QCOMPARE(w.Box("t_html")->text(), QStringLiteral("< html not generated >"));
+        QVERIFY(w.Box("t_title")->isEnabled());
+        QVERIFY(w.Button("Update")->isEnabled() && w.Button("Delete")->isEnabled());
+    }
+
+    void theItemCountRunsUpWhileLoading() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("big.csv"));
+        QByteArray bytes;
+        for (int n = 0; n < 3000; ++n)
+            bytes += QByteArray::number(n) + ",t,d,i,p,f,,s,e,c\r\n";
+        WriteFile(name, bytes);
+        Window w;
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        PaintedTexts painted(w.Find<QLabel>("Label6"));
+        w.Open(name);
+        QVERIFY2(painted.texts.contains(QStringLiteral("1024")),
+                 qPrintable(painted.texts.join(QLatin1Char(','))));
+        QVERIFY(painted.texts.contains(QStringLiteral("2048")));
+        QCOMPARE(w.Label("Label6"), QStringLiteral("3000"));
+    }
+
+    void cancellingTheOpenDialogLeavesAnEmptyGrid() {
+        Window w;
+        w.Open(kSample);
+        w.ClickRow(1);
+        w.Open(QString());
+        QCOMPARE(w.window.CatalogueGrid().Rows(), 1);
+        QCOMPARE(w.Label("Label6"), QStringLiteral("0"));
+        QVERIFY(w.Button("Htmls")->isEnabled() && w.Button("Save")->isEnabled());
+        // The form of the earlier catalogue is gone.
+        QVERIFY(w.Box("t_Item")->text().isEmpty());
+        QVERIFY(!w.Box("t_Item")->isEnabled());
+        QVERIFY(!w.Button("Update")->isEnabled() && !w.Button("Delete")->isEnabled());
+        QVERIFY(w.messages.messages.isEmpty());
+    }
+
+    void aLoadFailureIsShownWithTheRecordsBeforeIt() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("cut.csv"));
+        WriteFile(name, "1,a,,,,,,,,\r\n2,b,,,,,,,,\r\n3,c,d\r\n");
+        Window w;
+        w.Open(name);
+        QCOMPARE(w.window.CatalogueGrid().Rows(), 3);
+        QCOMPARE(w.Label("Label6"), QStringLiteral("2"));
+        QCOMPARE(w.messages.messages.size(), 1);
+        const QString message = w.messages.messages[0];
+        QVERIFY2(message.contains(name), qPrintable(message));
+        QVERIFY2(message.contains(QLatin1String("record 3 is cut short")), qPrintable(message));
+        QVERIFY2(message.contains(QLatin1String("The 2 items")), qPrintable(message));
+        QVERIFY(w.Button("Htmls")->isEnabled() && w.Button("Save")->isEnabled());
+
+        const QString missing = dir.filePath(QStringLiteral("missing.csv"));
+        w.Open(missing);
+        QCOMPARE(w.messages.messages.size(), 2);
+        QVERIFY(w.messages.messages[1].contains(missing));
+        QVERIFY(w.messages.messages[1].contains(QLatin1String("No item was read")));
+        QCOMPARE(w.window.CatalogueGrid().Rows(), 1);
+    }
+
+    void savingWritesEveryRecord() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("saved.csv"));
+        Window w;
+        w.Open(kSample);
+        w.dialogs.saveAnswers.push_back(name);
+        w.Press("Save");
+        QCOMPARE(ReadAll(name), ReadAll(kSample));
+
+        // A record entered in the form is saved as typed, its Spare from the buffer.
+        w.Press("Manual");
+        w.Box("t_Item")->setText(QStringLiteral("2001"));
+        w.Box("t_title")->setText(QStringLiteral("Tin toy"));
+        w.Box("t_cat")->setText(QStringLiteral("45"));
+        w.Find<QPlainTextEdit>("t_desc")->setPlainText(QStringLiteral("Wind-up, works"));
+        w.Press("Update");
+        QCOMPARE(w.Label("Label6"), QStringLiteral("13"));
+        // The new row is the one the form shows, and the view marks it.
+        const QModelIndexList marked =
+            w.Find<QTableView>("MSFlexGrid1")->selectionModel()->selectedRows();
+        QCOMPARE(marked.size(), 1);
+        QCOMPARE(marked[0].row(), 12);
+        w.dialogs.saveAnswers.push_back(name);
+        w.Press("Save");
+        QVERIFY(ReadAll(name).endsWith("\r\n2001,Tin toy,\"Wind-up, works\",,,,,,,45\r\n"));
+        QVERIFY(w.messages.messages.isEmpty());
+    }
+
+    void cancellingTheSaveDialogWritesNothing() {
+        QTemporaryDir dir;
+        Window w;
+        w.Open(kSample);
+        w.Press("Save");
+        QCOMPARE(w.dialogs.saves, 1);
+        QVERIFY(QDir(dir.path()).isEmpty());
+        QVERIFY(w.messages.messages.isEmpty());
+    }
+
+    void aFailedSaveIsShownAndKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("shop.csv"));
+        WriteFile(name, "old,,,,,,,,,\r\n");
+        Window w;
+        w.Open(kSample);
+        // Files may grow to 1000 bytes only: the catalogue of 2229 bytes cannot be written.
+        rlimit old{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
+        rlimit small = old;
+        small.rlim_cur = 1000;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        w.dialogs.saveAnswers.push_back(name);
+        w.Press("Save");
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QCOMPARE(ReadAll(name), QByteArray("old,,,,,,,,,\r\n"));
+        QCOMPARE(w.messages.messages.size(), 1);
+        const QString message = w.messages.messages[0];
+        QVERIFY2(message.startsWith(QLatin1String("The catalogue was not saved")),
+                 qPrintable(message));
+        QVERIFY2(message.contains(name), qPrintable(message));
+        QVERIFY2(message.contains(QLatin1String("save again")), qPrintable(message));
+    }
+
+    void closingAnEmptyGridAsksNothing() {
+        Window w;
+        w.window.show();
+        QVERIFY(w.window.close());
+        QVERIFY(w.messages.questions.isEmpty());
+        QCOMPARE(w.dialogs.saves, 0);
+    }
+
+    void closingWithItemsAsksOnceAndClosesWhateverTheAnswer() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("on-close.csv"));
+        {
+            // No: nothing is written.
+            Window w;
+            w.Open(kSample);
+            w.window.show();
+            w.messages.answers = {false};
+            w.Press("Close");
+            QVERIFY(!w.window.isVisible());
+            QCOMPARE(w.messages.questions, QStringList{Auctions::ClosingQuestion()});
+            QCOMPARE(w.dialogs.saves, 0);
+        }
+        {
+            // Yes, then the save dialog cancelled: still nothing written, still closed.
+            Window w;
+            w.Open(kSample);
+            w.window.show();
+            w.messages.answers = {true};
+            QVERIFY(w.window.close());
+            QCOMPARE(w.messages.questions.size(), 1);
+            QCOMPARE(w.dialogs.saves, 1);
+            QVERIFY(QDir(dir.path()).isEmpty());
+        }
+        {
+            // Yes and a file: the catalogue is saved on the way out.
+            Window w;
+            w.Open(kSample);
+            w.window.show();
+            w.messages.answers = {true};
+            w.dialogs.saveAnswers.push_back(name);
+            QVERIFY(w.window.close());
+            QCOMPARE(ReadAll(name), ReadAll(kSample));
+        }
+    }
+
+    void cancelIsVisibleOnlyInInsertMode() {
+        Window w;
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        XpButton* cancel = w.Button("Cancel");
+        QVERIFY(!cancel->isVisible());
+        w.Press("Manual");
+        QVERIFY(cancel->isVisible());
+        QCOMPARE(w.Button("Update")->Caption(), QStringLiteral("Insert"));
+        w.Press("Cancel");
+        QVERIFY(!cancel->isVisible());
+        QCOMPARE(w.Button("Update")->Caption(), QStringLiteral("Update"));
+        w.Press("Manual");
+        w.Press("Update");
+        QVERIFY(!cancel->isVisible());
+        QCOMPARE(w.Label("Label6"), QStringLiteral("1"));
+        // Escape leaves insert mode as Cancel does.
+        w.Press("Manual");
+        w.Box("t_title")->setFocus();
+        QTest::keyClick(w.Box("t_title"), Qt::Key_Escape);
+        QVERIFY(!cancel->isVisible());
+        QVERIFY(!w.Box("t_title")->isEnabled());
+    }
+
+    void deletingAsksAndRemovesTheShownRow() {
+        Window w;
+        w.Open(kSample);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        w.ClickRow(1);
+        w.messages.answers = {false};
+        w.Press("Delete");
+        QCOMPARE(w.messages.questions,
+                 QStringList{QStringLiteral("Are you sure you want to delete this record ?")});
+        QCOMPARE(w.Label("Label6"), QStringLiteral("12"));
+        w.messages.answers = {true};
+        w.Press("Delete");
+        QCOMPARE(w.Label("Label6"), QStringLiteral("11"));
+        auto* view = w.Find<QTableView>("MSFlexGrid1");
+        QCOMPARE(view->model()->index(0, 0).data().toString(), QStringLiteral("1002"));
+        QVERIFY(!view->selectionModel()->hasSelection());
+        QVERIFY(w.Box("t_Item")->text().isEmpty());
+        QVERIFY(!w.Button("Delete")->isEnabled());
+    }
+
+    void theKeyboardReachesTheGridAndTheForm() {
+        Window w;
+        w.Open(kSample);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        auto* view = w.Find<QTableView>("MSFlexGrid1");
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(0, 0));
+        // Down to the second row, Enter shows it in the form.
+        QTest::keyClick(view, Qt::Key_Down);
+        QVERIFY(w.Box("t_Item")->text().isEmpty());
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(w.Box("t_Item")->text(), QStringLiteral("1002"));
+        // Enter in a box stores the form, as Update does.
+        w.Box("t_price")->setFocus();
+        w.Box("t_price")->setText(QStringLiteral("$1.23"));
+        QTest::keyClick(w.Box("t_price"), Qt::Key_Return);
+        QCOMPARE(view->model()->index(1, 4).data().toString(), QStringLiteral("$1.23"));
+        QVERIFY(!w.Button("Update")->isEnabled());
     }
 };
 

@@ -1,24 +1,117 @@
 #pragma once
 
+#include "catalogue/EditForm.h"
+#include "catalogue/EditorHost.h"
+#include "catalogue/Grid.h"
+#include "catalogue/RecordEditor.h"
+#include "pages/LinkTable.h"
+#include "pages/PageHost.h"
+
 #include <QWidget>
 
-class ProgramSettings;
+#include <array>
 
-// The main window: the seller's catalogue, the form for one record, the seller's details
-// and the buttons that open, save and generate.
-class Auctions : public QWidget {
+class FileDialogs;
+class GridView;
+class MessageBoxes;
+class ProgramSettings;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class XpButton;
+
+// The main window: the seller's catalogue in the grid, the form for one record, the seller's
+// details, the buttons that open, save and generate, and the two counters. The editing logic
+// is RecordEditor's; the window binds its widgets to it, opens and saves catalogue files and
+// asks before it closes. Message boxes and file dialogs go through the given seams.
+class Auctions : public QWidget, private EditorHost, public PageHost {
     Q_OBJECT
 
 public:
     static constexpr int ClientWidthTwips = 10470;
     static constexpr int ClientHeightTwips = 7935;
 
-    explicit Auctions(ProgramSettings& settings, QWidget* parent = nullptr);
+    static QString ClosingQuestion() { return QStringLiteral("Do you want to save changes ?"); }
+
+    // Without seams, the desktop's message boxes and file dialogs.
+    explicit Auctions(ProgramSettings& settings, MessageBoxes* messages = nullptr,
+                      FileDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+
+    Grid& CatalogueGrid() { return m_grid; }
+    RecordEditor& Editor() { return m_editor; }
+
+    // PageHost: the seller's boxes and the page counter, for the page run.
+    QString SellerText() const override;
+    QString LocationText() const override;
+    QString CountryText() const override;
+    qint64 PageCount() const override { return m_editor.PageCount(); }
+    void SetPageCount(qint64 count) override { m_editor.SetPageCount(count); }
+    void ShowPageCount(const QString& caption) override { m_editor.ShowPageCount(caption); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    // What loading the window does: the pages go to the application folder until the
-    // seller chooses another.
+    // EditorHost.
+    bool Confirm(const QString& question) override;
+    void Tell(const QString& message) override;
+    void ShowCounters() override;
+    void ClearLinks() override { m_linkTable.Clear(); }
+
+    void CreateControls();
+    void SetTabOrder();
+    // Runs an editing operation: the boxes' texts go into the form first, and the form is
+    // shown after it.
+    template <typename Operation>
+    void Edit(Operation operation);
+    void ReadBoxes();
+    void ShowForm();
+
     void Form_Load();
+    void Form_Unload();
+    void Load_Click();
+    void Save_Click();
+    // The page run, the previews, the help page and the category list come with their own
+    // windows; until then these do nothing.
+    void Htmls_Click() {}
+    void viewp_Click() {}
+    void viewh_Click() {}
+    void Help_Click() {}
+    void XpButton1_Click() {}
+
+    // Writes every record of the grid to a file the user chooses; a failure is shown.
+    void SaveCatalogue();
 
     ProgramSettings& m_settings;
+    MessageBoxes& m_messages;
+    FileDialogs& m_dialogs;
+    Grid m_grid;
+    EditForm m_form;
+    RecordEditor m_editor;
+    LinkTable m_linkTable;
+
+    GridView* m_gridView = nullptr;
+    QLineEdit* m_seller = nullptr;
+    QLineEdit* m_location = nullptr;
+    QLineEdit* m_country = nullptr;
+    QLabel* m_itemCount = nullptr;
+    QLabel* m_pageCount = nullptr;
+    // The form's boxes by the grid column they show; t_desc is the multi-line one.
+    std::array<QLineEdit*, EditForm::BoxCount> m_boxes{};
+    QPlainTextEdit* m_description = nullptr;
+    XpButton* m_load = nullptr;
+    XpButton* m_manual = nullptr;
+    XpButton* m_htmls = nullptr;
+    XpButton* m_save = nullptr;
+    XpButton* m_help = nullptr;
+    XpButton* m_category = nullptr;
+    XpButton* m_update = nullptr;
+    XpButton* m_cancel = nullptr;
+    XpButton* m_delete = nullptr;
+    XpButton* m_viewHtml = nullptr;
+    XpButton* m_viewPage = nullptr;
+    XpButton* m_close = nullptr;
+    bool m_centred = false;
 };

@@ -1,0 +1,3 @@
+#include "catalogue/EditorHost.h"
+
+EditorHost::~EditorHost() = default;

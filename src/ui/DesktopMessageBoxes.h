@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ui/MessageBoxes.h"
+
+// The message boxes shown on the desktop: questions without an icon, messages with a
+// warning sign.
+class DesktopMessageBoxes : public MessageBoxes {
+public:
+    static DesktopMessageBoxes& Instance();
+
+    bool AskYesNo(QWidget* parent, const QString& question) override;
+    void Tell(QWidget* parent, const QString& message) override;
+};

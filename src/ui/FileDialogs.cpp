@@ -1,0 +1,3 @@
+#include "ui/FileDialogs.h"
+
+FileDialogs::~FileDialogs() = default;

@@ -1,0 +1,3 @@
+#include "ui/MessageBoxes.h"
+
+MessageBoxes::~MessageBoxes() = default;
