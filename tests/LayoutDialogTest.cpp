@@ -80,8 +80,19 @@ private Q_SLOTS:
         QCOMPARE(place("Frame1"), QRect(8, 88, 521, 201));
         QCOMPARE(place("Picture1"), QRect(24, 112, 105, 125));
         QCOMPARE(place("Picture4"), QRect(408, 112, 105, 125));
-        QCOMPARE(dialog.Option1(0)->geometry(), QRect(40, 256, 73, 17));
-        QCOMPARE(dialog.Option1(3)->geometry(), QRect(408, 256, 105, 17));
+        // The options stand at their places, each wide enough for its whole caption, side
+        // by side inside Frame1.
+        const int lefts[] = {40, 152, 288, 408};
+        const int widths[] = {73, 105, 97, 105};
+        for (int index = 0; index < LayoutDialog::LayoutCount; ++index) {
+            const QRect option = dialog.Option1(index)->geometry();
+            QCOMPARE(option.topLeft(), QPoint(lefts[index], 256));
+            QCOMPARE(option.height(), 17);
+            QVERIFY(option.width() >= widths[index]);
+            QVERIFY(option.width() >= dialog.Option1(index)->sizeHint().width());
+            const int next = index + 1 < LayoutDialog::LayoutCount ? lefts[index + 1] : 529;
+            QVERIFY(option.right() < next);
+        }
         QCOMPARE(dialog.OKButton()->geometry(), QRect(440, 304, 81, 25));
         QCOMPARE(dialog.OKButton()->Caption(), QStringLiteral("Ok"));
         QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text(),

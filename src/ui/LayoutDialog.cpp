@@ -19,6 +19,8 @@ namespace {
 
 constexpr int SilverScheme = 5;
 constexpr int GreyScheme = 6;
+// The least room between an option's caption and what stands right of it.
+constexpr int OptionSpacing = 4;
 
 // The wireframe previews: a sketch of where a layout puts the page's blocks.
 constexpr int PreviewWidth = 101;
@@ -146,6 +148,7 @@ LayoutDialog::LayoutDialog(ProgramSettings& settings, QWidget* parent)
         m_options->addButton(button, index);
         m_option1[size_t(index)] = button;
     }
+    FitOptionCaptions();
     connect(m_options, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
             Option1_Click();
@@ -210,6 +213,35 @@ void LayoutDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void LayoutDialog::FitOptionCaptions() {
+    // The places were laid out for a narrower font than most desktops use: an option whose
+    // caption needs more room grows to the right, up to the next option or the frame's edge.
+    // When even that is too little, all four take a smaller letter together.
+    const auto room = [this](int index) {
+        const int limit = index + 1 < LayoutCount ? m_option1[size_t(index + 1)]->x()
+                                                  : m_frame1->geometry().right();
+        return limit - OptionSpacing - m_option1[size_t(index)]->x();
+    };
+    const auto allFit = [this, &room] {
+        for (int index = 0; index < LayoutCount; ++index) {
+            if (m_option1[size_t(index)]->sizeHint().width() > room(index))
+                return false;
+        }
+        return true;
+    };
+    QFont font = m_option1[0]->font();
+    while (!allFit() && font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        for (QRadioButton* option : m_option1)
+            option->setFont(font);
+    }
+    for (int index = 0; index < LayoutCount; ++index) {
+        QRadioButton* option = m_option1[size_t(index)];
+        option->resize(qBound(option->width(), option->sizeHint().width(), room(index)),
+                       option->height());
+    }
 }
 
 void LayoutDialog::CentreOnScreen() {

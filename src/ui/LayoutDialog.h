@@ -41,6 +41,7 @@ private:
     void Form_Load();
     void Option1_Click();
     void OKButton_Click();
+    void FitOptionCaptions();
     void CentreOnScreen();
 
     ProgramSettings& m_settings;

@@ -146,8 +146,12 @@ void OutputFolderDialog::FillDir1() {
         add(closedIcon, int(names.size()) + 1, subfolder.fileName(),
             QDir::cleanPath(m_openFolder + QLatin1Char('/') + subfolder.fileName()));
     }
+    // The open folder highlighted, near the top with its parent above it, so that the
+    // subfolders below it are in view.
     m_dir1->setCurrentItem(open);
-    m_dir1->scrollToItem(open);
+    const int parentRow = qMax(0, m_dir1->row(open) - 1);
+    m_dir1->scrollToItem(m_dir1->item(m_dir1->count() - 1));
+    m_dir1->scrollToItem(m_dir1->item(parentRow), QAbstractItemView::PositionAtTop);
 }
 
 QString OutputFolderDialog::VolumeOf(const QString& folder) const {
