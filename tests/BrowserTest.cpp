@@ -49,6 +49,10 @@ private Q_SLOTS:
                  QStringLiteral("/tmp/a:b.html"));
         QCOMPARE(Browser::AddressUrl(QStringLiteral("help.html")).toLocalFile(),
                  QDir::current().absoluteFilePath(QStringLiteral("help.html")));
+        // The help page of a program in the root folder: "/" + "/help.html".
+        const QUrl help = Browser::AddressUrl(QStringLiteral("/") + QStringLiteral("/help.html"));
+        QVERIFY(help.host().isEmpty());
+        QCOMPARE(help.toLocalFile(), QStringLiteral("/help.html"));
         QVERIFY(Browser::AddressUrl(QString()).isEmpty());
     }
 

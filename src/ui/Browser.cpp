@@ -26,6 +26,8 @@ QUrl Browser::AddressUrl(const QString& address) {
         return QUrl();
     if (IsWebAddress(address))
         return QUrl(address, QUrl::StrictMode);
+    // The absolute path is also a clean one: a doubled separator ("/" + "/help.html" for a
+    // program in the root folder) would otherwise make the file URL name a host.
     return QUrl::fromLocalFile(QFileInfo(address).absoluteFilePath());
 }
 

@@ -11,6 +11,12 @@ QRect FormControls::Place(int left, int top, int width, int height) {
                  TwipsToPixels(height));
 }
 
+QString FormControls::DialogButtonProperties(const QString& caption) {
+    return QStringLiteral("Caption = text:%1\nButtonStyle = int:%2\n")
+        .arg(caption)
+        .arg(int(XpButton::XpRounded));
+}
+
 XpButton* FormControls::Button(QWidget* window, const QString& name, const QString& properties,
                                const QRect& place) {
     auto* button = new XpButton(name, window);

@@ -14,6 +14,9 @@ public:
     // A control's place from its left, top, width and height in twips.
     static QRect Place(int left, int top, int width, int height);
 
+    // The stored properties of the dialogs' buttons: a caption on the rounded style.
+    static QString DialogButtonProperties(const QString& caption);
+
     // A button of the window, restored from a property bag's text form and put in place.
     static XpButton* Button(QWidget* window, const QString& name, const QString& properties,
                             const QRect& place);

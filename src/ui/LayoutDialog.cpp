@@ -155,7 +155,7 @@ LayoutDialog::LayoutDialog(ProgramSettings& settings, QWidget* parent)
     });
 
     m_okButton = FormControls::Button(this, QStringLiteral("OKButton"),
-                                      QStringLiteral("Caption = text:Ok\nButtonStyle = int:3\n"),
+                                      FormControls::DialogButtonProperties(QStringLiteral("Ok")),
                                       FormControls::Place(6600, 4560, 1215, 375));
     m_okButton->SetDefaultButton(true);
     connect(m_okButton, &XpButton::Click, this, &LayoutDialog::OKButton_Click);

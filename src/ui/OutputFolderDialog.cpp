@@ -21,10 +21,6 @@ namespace {
 constexpr int PathRole = Qt::UserRole;
 constexpr int IndentPerLevel = 2;
 
-QString Button(const char* caption) {
-    return QStringLiteral("Caption = text:%1\nButtonStyle = int:3\n").arg(QLatin1String(caption));
-}
-
 bool IsEnterKey(const QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return false;
@@ -64,7 +60,8 @@ OutputFolderDialog::OutputFolderDialog(ProgramSettings& settings, const VolumeSo
     m_drive1->setEditable(false);
     m_drive1->setGeometry(FormControls::Place(360, 600, 2775, 315));
     const QIcon driveIcon = style()->standardIcon(QStyle::SP_DriveHDIcon);
-    for (const QString& root : m_volumes.RootPaths())
+    m_roots = m_volumes.RootPaths();
+    for (const QString& root : m_roots)
         m_drive1->addItem(driveIcon, root, root);
 
     m_dir1 = new QListWidget(this);
@@ -73,12 +70,17 @@ OutputFolderDialog::OutputFolderDialog(ProgramSettings& settings, const VolumeSo
     m_dir1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_dir1->installEventFilter(this);
 
-    m_layButton = FormControls::Button(this, QStringLiteral("layButton"), Button("Layout"),
-                                       FormControls::Place(4680, 360, 1215, 375));
-    m_okButton = FormControls::Button(this, QStringLiteral("OKButton"), Button("Ok"),
+    m_layButton =
+        FormControls::Button(this, QStringLiteral("layButton"),
+                             FormControls::DialogButtonProperties(QStringLiteral("Layout")),
+                             FormControls::Place(4680, 360, 1215, 375));
+    m_okButton = FormControls::Button(this, QStringLiteral("OKButton"),
+                                      FormControls::DialogButtonProperties(QStringLiteral("Ok")),
                                       FormControls::Place(4680, 1920, 1215, 375));
-    m_cancelButton = FormControls::Button(this, QStringLiteral("CancelButton"), Button("Cancel"),
-                                          FormControls::Place(4680, 2400, 1215, 375));
+    m_cancelButton =
+        FormControls::Button(this, QStringLiteral("CancelButton"),
+                             FormControls::DialogButtonProperties(QStringLiteral("Cancel")),
+                             FormControls::Place(4680, 2400, 1215, 375));
     m_okButton->SetDefaultButton(true);
 
     setTabOrder(m_drive1, m_dir1);
@@ -156,7 +158,7 @@ void OutputFolderDialog::FillDir1() {
 
 QString OutputFolderDialog::VolumeOf(const QString& folder) const {
     QString best;
-    for (const QString& root : m_volumes.RootPaths()) {
+    for (const QString& root : m_roots) {
         const bool holds = root == QDir::rootPath() || folder == root ||
                            folder.startsWith(root + QLatin1Char('/'));
         if (holds && root.size() > best.size())

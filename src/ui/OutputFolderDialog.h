@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -68,6 +69,7 @@ private:
     ProgramSettings& m_settings;
     const VolumeSource& m_volumes;
     LayoutOpener m_layoutOpener;
+    QStringList m_roots;
     QString m_openFolder;
     // The folder last open on each volume: choosing a volume again goes back there.
     QHash<QString, QString> m_folderOnVolume;
