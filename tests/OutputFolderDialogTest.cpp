@@ -5,6 +5,7 @@
 #include "app/Startup.h"
 #include "controls/xpbutton/XpButton.h"
 #include "ui/LayoutDialog.h"
+#include "ui/MountedVolumes.h"
 #include "ui/OutputFolderDialog.h"
 #include "ui/VolumeSource.h"
 
@@ -299,6 +300,19 @@ private Q_SLOTS:
         QVERIFY(!dialog->isVisible());
         QCOMPARE(m_settings.OutputFolder(), m_pages + QStringLiteral("/archive"));
         QVERIFY(m_settings.OutputFolderChosen());
+    }
+
+    void theMachinesOwnVolumesHoldTheCurrentFolder() {
+        const QStringList roots = MountedVolumes::Instance().RootPaths();
+        QVERIFY(roots.contains(QStringLiteral("/")));
+        for (const QString& root : roots)
+            QVERIFY2(QFileInfo(root).isDir(), qPrintable(root));
+        QVERIFY(MountedVolumes::Instance().IsReady(QStringLiteral("/")));
+
+        OutputFolderDialog dialog(m_settings);
+        QCOMPARE(dialog.OpenFolder(), m_pages);
+        QVERIFY(roots.contains(dialog.Drive1()->currentText()));
+        QVERIFY(m_pages.startsWith(dialog.Drive1()->currentText()));
     }
 
     void theLayoutDialogsChoiceStaysWhenThisOneIsCancelled() {
