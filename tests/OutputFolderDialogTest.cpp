@@ -1,21 +1,21 @@
 // The output folder dialog on its own, over a folder tree of its own and a fixed list of
 // volumes, one of them not ready.
 
+#include "WindowTesting.h"
 #include "app/ProgramSettings.h"
 #include "app/Startup.h"
 #include "controls/xpbutton/XpButton.h"
 #include "ui/LayoutDialog.h"
 #include "ui/MountedVolumes.h"
 #include "ui/OutputFolderDialog.h"
-#include "ui/VolumeSource.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QRadioButton>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -35,42 +35,26 @@ private:
     QStringList m_roots;
 };
 
-void Click(QWidget* control) {
-    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
+QStringList Paths(const QListWidget* list) {
+    QStringList paths;
+    for (int row = 0; row < list->count(); ++row)
+        paths.append(OutputFolderDialog::PathOf(list->item(row)));
+    return paths;
 }
 
-QListWidgetItem* ItemFor(const QListWidget* list, const QString& path) {
-    for (int row = 0; row < list->count(); ++row) {
-        if (OutputFolderDialog::PathOf(list->item(row)) == path)
-            return list->item(row);
-    }
-    return nullptr;
+QPoint Centre(QListWidget* list, const QString& path) {
+    return list->visualItemRect(list->item(int(Paths(list).indexOf(path)))).center();
 }
 
-QPoint Centre(const QListWidget* list, const QListWidgetItem* item) {
-    return list->visualItemRect(item).center();
-}
-
-// A double-click as the window system delivers it: press, release, then the double-click
-// event and its release.
-void DoubleClick(QListWidget* list, const QListWidgetItem* item) {
+// A double-click as the window system delivers it: a click, then the double-click event.
+void DoubleClick(QListWidget* list, const QString& path) {
     QWidget* viewport = list->viewport();
-    const QPoint at = Centre(list, item);
+    const QPoint at = Centre(list, path);
     QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
-    QMouseEvent press(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at), Qt::LeftButton,
+    QMouseEvent twice(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &release);
-}
-
-bool AMessageBoxIsOpen() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (qobject_cast<QMessageBox*>(window) && window->isVisible())
-            return true;
-    }
-    return false;
+    QApplication::sendEvent(viewport, &twice);
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at);
 }
 
 }  // namespace
@@ -79,9 +63,9 @@ class OutputFolderDialogTest : public QObject {
     Q_OBJECT
 
 private:
-    // The tree: <volume>/Pages (the current folder) with "archive" and "Spring 2026", and
-    // <volume>/Other; <volume> counts as a volume of its own, mounted inside "/".
-    std::unique_ptr<QTemporaryDir> m_tree;
+    // <volume>/Pages, the current folder, holds "archive" and "Spring 2026" and a file;
+    // <volume> counts as a volume of its own, mounted inside "/".
+    QTemporaryDir m_tree;
     QString m_volume;
     QString m_pages;
     QString m_startFolder;
@@ -91,17 +75,13 @@ private:
     std::unique_ptr<OutputFolderDialog> OpenDialog() {
         auto dialog = std::make_unique<OutputFolderDialog>(m_settings, *m_volumes);
         dialog->show();
-        if (!QTest::qWaitForWindowExposed(dialog.get()))
-            return nullptr;
-        return dialog;
+        return QTest::qWaitForWindowExposed(dialog.get()) ? std::move(dialog) : nullptr;
     }
 
 private Q_SLOTS:
     void initTestCase() {
         m_startFolder = QDir::currentPath();
-        m_tree = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_tree->isValid());
-        m_volume = QDir(m_tree->path()).canonicalPath();
+        m_volume = QDir(m_tree.path()).canonicalPath();
         m_pages = m_volume + QStringLiteral("/Pages");
         for (const char* folder : {"Pages/archive", "Pages/Spring 2026", "Other"})
             QVERIFY(QDir(m_volume).mkpath(QLatin1String(folder)));
@@ -116,78 +96,49 @@ private Q_SLOTS:
         m_settings = ProgramSettings();
         Startup::Run(m_settings);
         m_settings.SetOutputFolder(QStringLiteral("/previous/folder"));
-        m_settings.SetOutputFolderChosen(false);
     }
 
     void cleanupTestCase() { QDir::setCurrent(m_startFolder); }
 
-    void theWindowAndItsControlsStandAtTheirPlaces() {
+    void theWindowShowsEveryControlAtItsPlace() {
         auto dialog = OpenDialog();
         QVERIFY(dialog);
         QCOMPARE(dialog->objectName(), QStringLiteral("frmSave"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Htmls"));
-        // 6090 x 3195 twips, its client area at 2760, 3750 twips from the screen's corner.
         QCOMPARE(dialog->geometry(), QRect(184, 250, 406, 213));
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
-        QVERIFY(!(dialog->windowFlags() & Qt::WindowMaximizeButtonHint));
-
         const auto* frame = dialog->findChild<QGroupBox*>(QStringLiteral("Frame1"));
-        QVERIFY(frame);
         QCOMPARE(frame->title(), QStringLiteral("Output Location"));
         QCOMPARE(frame->geometry(), QRect(8, 16, 281, 169));
         QCOMPARE(dialog->Drive1()->geometry(), QRect(24, 40, 185, 21));
         QCOMPARE(dialog->Dir1()->geometry(), QRect(24, 72, 249, 96));
-        QCOMPARE(dialog->LayButton()->geometry(), QRect(312, 24, 81, 25));
-        QCOMPARE(dialog->OKButton()->geometry(), QRect(312, 128, 81, 25));
-        QCOMPARE(dialog->CancelButton()->geometry(), QRect(312, 160, 81, 25));
-        QCOMPARE(dialog->LayButton()->Caption(), QStringLiteral("Layout"));
-        QCOMPARE(dialog->OKButton()->Caption(), QStringLiteral("Ok"));
-        QCOMPARE(dialog->CancelButton()->Caption(), QStringLiteral("Cancel"));
         QCOMPARE(dialog->childAt(dialog->Dir1()->geometry().center())->parentWidget(),
                  dialog->Dir1());
-
-        QList<QWidget*> chain;
-        QWidget* widget = dialog->Drive1();
-        do {
-            if (widget->focusPolicy() != Qt::NoFocus)
-                chain.append(widget);
-            widget = widget->nextInFocusChain();
-        } while (widget != dialog->Drive1());
+        QCOMPARE(dialog->LayButton()->geometry(), QRect(312, 24, 81, 25));
+        QCOMPARE(dialog->CancelButton()->geometry(), QRect(312, 160, 81, 25));
+        QCOMPARE(dialog->LayButton()->Caption() + dialog->OKButton()->Caption() +
+                     dialog->CancelButton()->Caption(),
+                 QStringLiteral("LayoutOkCancel"));
         const QList<QWidget*> expected = {dialog->Drive1(), dialog->Dir1(), dialog->OKButton(),
                                           dialog->CancelButton(), dialog->LayButton()};
-        QCOMPARE(chain, expected);
+        QCOMPARE(FocusChain(dialog->Drive1()), expected);
     }
 
-    void theListsStartAtTheCurrentFolder() {
+    void theListsStartAtTheCurrentFolderAndOkStoresIt() {
         auto dialog = OpenDialog();
         QVERIFY(dialog);
-        QCOMPARE(dialog->OpenFolder(), m_pages);
+        QCOMPARE(dialog->Drive1()->count(), 3);
         QCOMPARE(dialog->Drive1()->currentText(), m_volume);
-        QStringList drives;
-        for (int entry = 0; entry < dialog->Drive1()->count(); ++entry)
-            drives.append(dialog->Drive1()->itemText(entry));
-        QCOMPARE(drives, m_volumes->RootPaths());
-
         // The path's folders down to the open one, then its subfolders by name; no files.
-        QStringList paths;
-        QListWidget* list = dialog->Dir1();
-        for (int row = 0; row < list->count(); ++row)
-            paths.append(OutputFolderDialog::PathOf(list->item(row)));
         QStringList expected{QStringLiteral("/")};
-        QString path;
-        for (const QString& name : m_pages.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-            path += QLatin1Char('/') + name;
-            expected.append(path);
-        }
+        for (const QString& name : m_pages.split(QLatin1Char('/'), Qt::SkipEmptyParts))
+            expected.append(QDir(expected.last()).filePath(name));
         expected << m_pages + QStringLiteral("/archive")
                  << m_pages + QStringLiteral("/Spring 2026");
-        QCOMPARE(paths, expected);
-        QCOMPARE(list->item(list->count() - 1)->text().trimmed(), QStringLiteral("Spring 2026"));
-        QCOMPARE(OutputFolderDialog::PathOf(list->currentItem()), m_pages);
+        QCOMPARE(Paths(dialog->Dir1()), expected);
+        QCOMPARE(OutputFolderDialog::PathOf(dialog->Dir1()->currentItem()), m_pages);
 
-        // "Ok" at once stores the current folder.
         Click(dialog->OKButton());
-        QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QVERIFY(m_settings.OutputFolderChosen());
         QCOMPARE(m_settings.OutputFolder(), m_pages);
@@ -197,44 +148,31 @@ private Q_SLOTS:
         auto dialog = OpenDialog();
         QVERIFY(dialog);
         QListWidget* list = dialog->Dir1();
-        QListWidgetItem* spring = ItemFor(list, m_pages + QStringLiteral("/Spring 2026"));
-        QVERIFY(spring);
+        const QString spring = m_pages + QStringLiteral("/Spring 2026");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, Centre(list, spring));
-        QCOMPARE(list->currentItem(), spring);
+        QCOMPARE(OutputFolderDialog::PathOf(list->currentItem()), spring);
         QCOMPARE(dialog->OpenFolder(), m_pages);
 
-        QListWidgetItem* archive = ItemFor(list, m_pages + QStringLiteral("/archive"));
-        DoubleClick(list, archive);
-        const QString archivePath = m_pages + QStringLiteral("/archive");
-        QCOMPARE(dialog->OpenFolder(), archivePath);
-        QCOMPARE(OutputFolderDialog::PathOf(list->item(list->count() - 1)), archivePath);
-        QCOMPARE(OutputFolderDialog::PathOf(list->currentItem()), archivePath);
-
-        // Up again through the path: the volume's own folder lists both its subfolders.
-        QListWidgetItem* volume = ItemFor(list, m_volume);
-        DoubleClick(list, volume);
+        // Up the path, then down into another branch.
+        DoubleClick(list, m_volume);
         QCOMPARE(dialog->OpenFolder(), m_volume);
-        QVERIFY(ItemFor(list, m_volume + QStringLiteral("/Other")));
-        QVERIFY(ItemFor(list, m_pages));
-        QVERIFY(!ItemFor(list, archivePath));
-
-        DoubleClick(list, ItemFor(list, m_pages));
-        DoubleClick(list, ItemFor(list, archivePath));
+        QCOMPARE(Paths(list).mid(Paths(list).indexOf(m_volume) + 1),
+                 (QStringList{m_volume + QStringLiteral("/Other"), m_pages}));
+        DoubleClick(list, m_pages);
+        DoubleClick(list, spring);
+        QCOMPARE(dialog->OpenFolder(), spring);
+        QCOMPARE(Paths(list).last(), spring);
         Click(dialog->OKButton());
-        QCOMPARE(m_settings.OutputFolder(), archivePath);
+        QCOMPARE(m_settings.OutputFolder(), spring);
     }
 
     void theRootFolderKeepsItsSeparator() {
         auto dialog = OpenDialog();
         QVERIFY(dialog);
-        QListWidget* list = dialog->Dir1();
-        QListWidgetItem* root = list->item(0);
-        QCOMPARE(OutputFolderDialog::PathOf(root), QStringLiteral("/"));
-        DoubleClick(list, root);
+        DoubleClick(dialog->Dir1(), QStringLiteral("/"));
         QCOMPARE(dialog->OpenFolder(), QStringLiteral("/"));
-        // The folder list follows into the other volume, and so does the drive list.
+        // The drive list follows the folder list onto the other volume.
         QCOMPARE(dialog->Drive1()->currentText(), QStringLiteral("/"));
-        QCOMPARE(list->currentRow(), 0);
         Click(dialog->OKButton());
         QCOMPARE(m_settings.OutputFolder(), QStringLiteral("/"));
     }
@@ -243,34 +181,24 @@ private Q_SLOTS:
         auto dialog = OpenDialog();
         QVERIFY(dialog);
         QComboBox* drives = dialog->Drive1();
-        const QStringList before = [&dialog] {
-            QStringList rows;
-            for (int row = 0; row < dialog->Dir1()->count(); ++row)
-                rows.append(dialog->Dir1()->item(row)->text());
-            return rows;
-        }();
+        const QStringList before = Paths(dialog->Dir1());
         drives->setCurrentIndex(drives->findText(NotReady));
         QCOMPARE(drives->currentText(), m_volume);
-        QCOMPARE(dialog->OpenFolder(), m_pages);
-        QCOMPARE(dialog->Dir1()->count(), before.size());
-        QCOMPARE(dialog->Dir1()->item(before.size() - 1)->text(), before.last());
-        QVERIFY(!AMessageBoxIsOpen());
+        QCOMPARE(Paths(dialog->Dir1()), before);
+        for (QWidget* window : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<QMessageBox*>(window));
 
-        // A ready volume opens at its root; choosing the first one again goes back to the
-        // folder that was open on it.
+        // A ready volume opens at its root; the first one again at the folder open on it.
         drives->setCurrentIndex(drives->findText(QStringLiteral("/")));
         QCOMPARE(dialog->OpenFolder(), QStringLiteral("/"));
         drives->setCurrentIndex(drives->findText(m_volume));
         QCOMPARE(dialog->OpenFolder(), m_pages);
-        Click(dialog->OKButton());
-        QCOMPARE(m_settings.OutputFolder(), m_pages);
     }
 
-    void cancelAndTheCloseBoxChangeNothing() {
+    void cancelTheCloseBoxAndEscapeChangeNothing() {
         for (int way = 0; way < 3; ++way) {
             auto dialog = OpenDialog();
             QVERIFY(dialog);
-            QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
             dialog->SetOpenFolder(m_volume + QStringLiteral("/Other"));
             if (way == 0)
                 Click(dialog->CancelButton());
@@ -278,8 +206,7 @@ private Q_SLOTS:
                 QVERIFY(dialog->close());
             else
                 QTest::keyClick(dialog->Dir1(), Qt::Key_Escape);
-            QVERIFY2(!dialog->isVisible(), qPrintable(QString::number(way)));
-            QCOMPARE(dialog->result(), int(QDialog::Rejected));
+            QVERIFY(!dialog->isVisible());
             QVERIFY(!m_settings.OutputFolderChosen());
             QCOMPARE(m_settings.OutputFolder(), QStringLiteral("/previous/folder"));
         }
@@ -291,15 +218,35 @@ private Q_SLOTS:
         QListWidget* list = dialog->Dir1();
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(OutputFolderDialog::PathOf(list->currentItem()),
-                 m_pages + QStringLiteral("/archive"));
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(dialog->OpenFolder(), m_pages + QStringLiteral("/archive"));
         QVERIFY(dialog->isVisible());
         QTest::keyClick(list, Qt::Key_Return);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(m_settings.OutputFolder(), m_pages + QStringLiteral("/archive"));
-        QVERIFY(m_settings.OutputFolderChosen());
+    }
+
+    void theLayoutDialogsChoiceStaysWhenThisOneIsCancelled() {
+        auto dialog = OpenDialog();
+        QVERIFY(dialog);
+        QList<QWidget*> owners;
+        dialog->SetLayoutOpener([&owners](QWidget* owner, ProgramSettings& settings) {
+            owners.append(owner);
+            // The seller chooses Violet and "Horizontal Top" there, with "Ok".
+            LayoutDialog layout(settings, owner);
+            layout.show();
+            layout.ImageCombo1()->setCurrentIndex(18);
+            Click(layout.Option1(2));
+            Click(layout.OKButton());
+        });
+        Click(dialog->LayButton());
+        QCOMPARE(owners, QList<QWidget*>{dialog.get()});
+        QVERIFY(dialog->isVisible());
+        Click(dialog->CancelButton());
+        QCOMPARE(m_settings.SchemeIndex(), qint16(19));
+        QCOMPARE(m_settings.LayoutIndex(), qint16(3));
+        QVERIFY(!m_settings.OutputFolderChosen());
+        QCOMPARE(m_settings.OutputFolder(), QStringLiteral("/previous/folder"));
     }
 
     void theMachinesOwnVolumesHoldTheCurrentFolder() {
@@ -308,40 +255,9 @@ private Q_SLOTS:
         for (const QString& root : roots)
             QVERIFY2(QFileInfo(root).isDir(), qPrintable(root));
         QVERIFY(MountedVolumes::Instance().IsReady(QStringLiteral("/")));
-
         OutputFolderDialog dialog(m_settings);
         QCOMPARE(dialog.OpenFolder(), m_pages);
-        QVERIFY(roots.contains(dialog.Drive1()->currentText()));
         QVERIFY(m_pages.startsWith(dialog.Drive1()->currentText()));
-    }
-
-    void theLayoutDialogsChoiceStaysWhenThisOneIsCancelled() {
-        auto dialog = OpenDialog();
-        QVERIFY(dialog);
-        QWidget* owner = nullptr;
-        int openings = 0;
-        dialog->SetLayoutOpener([&](QWidget* layoutOwner, ProgramSettings& settings) {
-            ++openings;
-            owner = layoutOwner;
-            // What the seller does in the layout dialog: Violet, "Horizontal Top", "Ok".
-            LayoutDialog layout(settings, layoutOwner);
-            layout.show();
-            layout.ImageCombo1()->setCurrentIndex(18);
-            Click(layout.Option1(2));
-            Click(layout.OKButton());
-        });
-        Click(dialog->LayButton());
-        QCOMPARE(openings, 1);
-        QCOMPARE(owner, dialog.get());
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(m_settings.SchemeIndex(), qint16(19));
-        QCOMPARE(m_settings.LayoutIndex(), qint16(3));
-
-        Click(dialog->CancelButton());
-        QCOMPARE(m_settings.SchemeIndex(), qint16(19));
-        QCOMPARE(m_settings.LayoutIndex(), qint16(3));
-        QVERIFY(!m_settings.OutputFolderChosen());
-        QCOMPARE(m_settings.OutputFolder(), QStringLiteral("/previous/folder"));
     }
 };
 
