@@ -10,7 +10,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 # The compiler, CMake, Qt 6 (with its platform plugins) and the fonts the tests draw with.
 PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
 
-.PHONY: all deps configure build run test bench demo fuzz gallery screenshots clean
+.PHONY: all deps configure build run test bench demo fuzz gallery screenshots screenshots-dialogs clean
 
 all: build
 
@@ -65,6 +65,17 @@ screenshots: build
 	@mkdir -p docs
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/window-shots examples/sample-catalogue.csv \
 		docs/main-window.png docs/main-window-loaded.png
+
+# Pictures of the layout dialog, the output folder dialog (opened on a small folder tree of
+# its own) and the source window (showing a page of the sample catalogue), for the README.
+SHOTS_DIR := $(BUILD_DIR)/screenshots
+screenshots-dialogs: build
+	@mkdir -p docs "$(SHOTS_DIR)/pages" "$(SHOTS_DIR)/Seller pages/Spring sale" \
+		"$(SHOTS_DIR)/Seller pages/Winter sale" "$(SHOTS_DIR)/Seller pages/archive"
+	@$(BUILD_DIR)/bin/lotcraft-pages -o "$(SHOTS_DIR)/pages" --seller "seller@example.com" \
+		--location "Leeds" --country "United Kingdom" examples/sample-catalogue.csv >/dev/null
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/dialog-screenshots docs \
+		"$(SHOTS_DIR)/Seller pages" "$(SHOTS_DIR)/pages/1001.html"
 
 clean:
 	@rm -rf $(BUILD_DIR) build-release build-fuzz demo-pages

@@ -17,6 +17,8 @@
 #include <QTableView>
 #include <QtTest>
 
+#include "RecordingMessageBoxes.h"
+
 #include <sys/resource.h>
 #include <csignal>
 #include <deque>
@@ -44,22 +46,6 @@ private:
         answers.pop_front();
         return answer;
     }
-};
-
-class PreparedMessages : public MessageBoxes {
-public:
-    bool AskYesNo(QWidget*, const QString& question) override {
-        questions << question;
-        const bool answer = !answers.empty() && answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return answer;
-    }
-    void Tell(QWidget*, const QString& message) override { messages << message; }
-
-    std::deque<bool> answers;
-    QStringList questions;
-    QStringList messages;
 };
 
 // Records the text Label6 shows each time it is painted.
@@ -123,7 +109,7 @@ struct Window {
 
     ProgramSettings settings;
     PreparedDialogs dialogs;
-    PreparedMessages messages;
+    RecordingMessageBoxes messages;
     Auctions window;
 };
 

@@ -1,0 +1,35 @@
+#include "ui/FormControls.h"
+
+#include "controls/xpbutton/PropertyBag.h"
+#include "controls/xpbutton/XpButton.h"
+#include "ui/Twips.h"
+
+#include <QDialog>
+
+QRect FormControls::Place(int left, int top, int width, int height) {
+    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                 TwipsToPixels(height));
+}
+
+QString FormControls::DialogButtonProperties(const QString& caption) {
+    return QStringLiteral("Caption = text:%1\nButtonStyle = int:%2\n")
+        .arg(caption)
+        .arg(int(XpButton::XpRounded));
+}
+
+XpButton* FormControls::Button(QWidget* window, const QString& name, const QString& properties,
+                               const QRect& place) {
+    auto* button = new XpButton(name, window);
+    button->setGeometry(place);
+    button->ReadProperties(PropertyBag::FromText(properties));
+    return button;
+}
+
+void FormControls::MakeFixedDialog(QDialog* dialog, const QString& objectName,
+                                   const QString& caption, int widthTwips, int heightTwips) {
+    dialog->setObjectName(objectName);
+    dialog->setWindowTitle(caption);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    dialog->setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
+}

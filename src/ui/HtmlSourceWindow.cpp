@@ -1,0 +1,108 @@
+#include "ui/HtmlSourceWindow.h"
+
+#include "app/ProgramSettings.h"
+#include "ui/FormControls.h"
+#include "ui/MessageBoxes.h"
+#include "ui/Twips.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+
+namespace {
+
+// Text1's margins in the client area.
+constexpr int TextLeftTwips = 240;
+constexpr int TextTopTwips = 120;
+constexpr int TextWidthTwips = 7935;
+constexpr int TextHeightTwips = 5535;
+
+}  // namespace
+
+HtmlSourceWindow::HtmlSourceWindow(const ProgramSettings& settings, MessageBoxes& messages,
+                                   QWidget* parent)
+    : QWidget(parent, Qt::Window), m_settings(settings), m_messages(messages) {
+    setObjectName(QStringLiteral("viewHtml"));
+    setWindowTitle(QStringLiteral("Html Code"));
+    resize(TwipsToPixels(ClientWidthTwips), TwipsToPixels(ClientHeightTwips));
+
+    m_text1 = new QPlainTextEdit(QStringLiteral("Text1"), this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setGeometry(
+        FormControls::Place(TextLeftTwips, TextTopTwips, TextWidthTwips, TextHeightTwips));
+    m_text1->setReadOnly(true);
+    m_text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+}
+
+void HtmlSourceWindow::BringForward() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void HtmlSourceWindow::setVisible(bool visible) {
+    // Loading happens before the window appears, each time it is opened anew.
+    if (visible && !isVisible())
+        Form_Load();
+    QWidget::setVisible(visible);
+}
+
+QStringList HtmlSourceWindow::PageLines(const QByteArray& bytes) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = bytes.size();
+    for (qsizetype at = 0; at < size; ++at) {
+        const char c = bytes.at(at);
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.append(QString::fromLatin1(bytes.constData() + start, at - start));
+        if (c == '\r' && at + 1 < size && bytes.at(at + 1) == '\n')
+            ++at;
+        start = at + 1;
+    }
+    if (start < size)
+        lines.append(QString::fromLatin1(bytes.constData() + start, size - start));
+    return lines;
+}
+
+void HtmlSourceWindow::Form_Load() {
+    m_text1->clear();
+    const QString& path = m_settings.SourcePagePath();
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        const QString reason =
+            QFileInfo(path).isDir() ? QStringLiteral("it is a folder") : file.errorString();
+        m_messages.Tell(this, QStringLiteral("The page %1 cannot be shown: %2.")
+                                         .arg(QDir::toNativeSeparators(path), reason));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        m_messages.Tell(this, QStringLiteral("The page %1 cannot be read to its end: %2.")
+                                         .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return;
+    }
+    // Each line followed by its line end, the last one too.
+    QString text;
+    for (const QString& line : PageLines(bytes))
+        text += line + QLatin1Char('\n');
+    m_text1->setPlainText(text);
+}
+
+void HtmlSourceWindow::resizeEvent(QResizeEvent* event) {
+    // Text1 keeps its margins when the seller makes the window larger or smaller.
+    const int right = TwipsToPixels(ClientWidthTwips - TextLeftTwips - TextWidthTwips);
+    const int bottom = TwipsToPixels(ClientHeightTwips - TextTopTwips - TextHeightTwips);
+    const QRect place = FormControls::Place(TextLeftTwips, TextTopTwips, 0, 0);
+    m_text1->setGeometry(place.left(), place.top(), qMax(0, width() - place.left() - right),
+                         qMax(0, height() - place.top() - bottom));
+    QWidget::resizeEvent(event);
+}

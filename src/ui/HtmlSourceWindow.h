@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+class MessageBoxes;
+class ProgramSettings;
+class QPlainTextEdit;
+
+// The source window "viewHtml": the text of the page named by SourcePagePath, line for line.
+// The page is read when the window loads, that is when it is shown while not open; an open
+// window keeps its text until it is closed and opened again.
+class HtmlSourceWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int ClientWidthTwips = 8385;
+    static constexpr int ClientHeightTwips = 5880;
+
+    // A window of its own, with no owner. A page that cannot be read is told through the
+    // message boxes.
+    HtmlSourceWindow(const ProgramSettings& settings, MessageBoxes& messages,
+                     QWidget* parent = nullptr);
+
+    // Shows the window, loading it when it is not open, and brings it to the front.
+    void BringForward();
+
+    // The lines of a page's bytes, each without its line end (CR LF, LF or CR), decoded as
+    // ISO-8859-1, the pages' own encoding.
+    static QStringList PageLines(const QByteArray& bytes);
+
+    QPlainTextEdit* Text1() const { return m_text1; }
+
+    void setVisible(bool visible) override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Form_Load();
+
+    const ProgramSettings& m_settings;
+    MessageBoxes& m_messages;
+    QPlainTextEdit* m_text1;
+};

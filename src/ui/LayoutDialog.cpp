@@ -1,0 +1,255 @@
+#include "ui/LayoutDialog.h"
+
+#include "app/ProgramSettings.h"
+#include "app/SchemeTable.h"
+#include "controls/xpbutton/XpButton.h"
+#include "ui/FormControls.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+
+constexpr int SilverScheme = 5;
+constexpr int GreyScheme = 6;
+// The least room between an option's caption and what stands right of it.
+constexpr int OptionSpacing = 4;
+
+// The wireframe previews: a sketch of where a layout puts the page's blocks.
+constexpr int PreviewWidth = 101;
+constexpr int PreviewHeight = 121;
+constexpr int Margin = 6;
+constexpr int Gap = 5;
+
+struct LayoutOption {
+    const char* caption;
+    QRect place;
+};
+
+const std::array<LayoutOption, LayoutDialog::LayoutCount>& LayoutOptions() {
+    static const std::array<LayoutOption, LayoutDialog::LayoutCount> options = {{
+        {"Default", FormControls::Place(600, 3840, 1095, 255)},
+        {"Default Mirrored", FormControls::Place(2280, 3840, 1575, 255)},
+        {"Horizontal Top", FormControls::Place(4320, 3840, 1455, 255)},
+        {"Horizontal Botton", FormControls::Place(6120, 3840, 1575, 255)},
+    }};
+    return options;
+}
+
+// A block of the page: a framed area with a few lines standing for its text.
+void DrawBlock(QPainter& painter, const QRect& block) {
+    painter.setPen(QColor(0x40, 0x40, 0x40));
+    painter.setBrush(QColor(0xDD, 0xE4, 0xEE));
+    painter.drawRect(block.adjusted(0, 0, -1, -1));
+    painter.setPen(QColor(0x90, 0x9C, 0xAC));
+    for (int y = block.top() + 4; y + 3 < block.bottom(); y += 5)
+        painter.drawLine(block.left() + 3, y, block.right() - 3, y);
+}
+
+QPixmap PreviewPicture(int layout) {
+    QPixmap picture(PreviewWidth, PreviewHeight);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    const int left = Margin;
+    const int width = PreviewWidth - 2 * Margin;
+    const int top = Margin;
+    const int bottom = PreviewHeight - Margin;
+    const int thinBar = 12;
+    const int bar = 20;
+    const int narrow = (width - Gap) / 3;
+    const int wide = width - Gap - narrow;
+    switch (layout) {
+        case 1:
+        case 2: {
+            DrawBlock(painter, QRect(left, top, width, bar));
+            const int columnsTop = top + bar + Gap;
+            const int columnsHeight = bottom - columnsTop;
+            const int firstWidth = layout == 1 ? narrow : wide;
+            DrawBlock(painter, QRect(left, columnsTop, firstWidth, columnsHeight));
+            DrawBlock(painter, QRect(left + firstWidth + Gap, columnsTop, width - Gap - firstWidth,
+                                     columnsHeight));
+            break;
+        }
+        case 3: {
+            DrawBlock(painter, QRect(left, top, width, thinBar));
+            DrawBlock(painter, QRect(left, top + thinBar + Gap, width, thinBar));
+            const int areaTop = top + 2 * (thinBar + Gap);
+            DrawBlock(painter, QRect(left, areaTop, width, bottom - areaTop));
+            break;
+        }
+        default: {
+            DrawBlock(painter, QRect(left, top, width, thinBar));
+            const int areaTop = top + thinBar + Gap;
+            const int barTop = bottom - bar;
+            DrawBlock(painter, QRect(left, areaTop, width, barTop - Gap - areaTop));
+            DrawBlock(painter, QRect(left, barTop, width, bar));
+            break;
+        }
+    }
+    return picture;
+}
+
+QIcon Swatch(const QColor& colour) {
+    QPixmap swatch(LayoutDialog::SwatchPixels, LayoutDialog::SwatchPixels);
+    swatch.fill(colour);
+    return QIcon(swatch);
+}
+
+QGroupBox* Frame(QWidget* window, const char* name, const QRect& place) {
+    auto* frame = new QGroupBox(window);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(place);
+    return frame;
+}
+
+}  // namespace
+
+LayoutDialog::LayoutDialog(ProgramSettings& settings, QWidget* parent)
+    : QDialog(parent), m_settings(settings) {
+    FormControls::MakeFixedDialog(this, QStringLiteral("layout"), QStringLiteral("Auction Layout"),
+                                  ClientWidthTwips, ClientHeightTwips);
+
+    // The frames first, so that the controls placed over them stay in front.
+    m_frame2 = Frame(this, "Frame2", FormControls::Place(120, 240, 7815, 975));
+    m_label1 = new QLabel(QStringLiteral("Color options"), m_frame2);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setGeometry(FormControls::Place(360, 360, 1215, 255));
+    m_frame1 = Frame(this, "Frame1", FormControls::Place(120, 1320, 7815, 3015));
+
+    m_imageCombo1 = new QComboBox(this);
+    m_imageCombo1->setObjectName(QStringLiteral("ImageCombo1"));
+    m_imageCombo1->setEditable(false);
+    m_imageCombo1->setIconSize(QSize(SwatchPixels, SwatchPixels));
+    m_imageCombo1->setGeometry(FormControls::Place(1800, 600, 1935, 330));
+    m_label1->setBuddy(m_imageCombo1);
+
+    m_options = new QButtonGroup(this);
+    for (int index = 0; index < LayoutCount; ++index) {
+        auto* picture = new QLabel(this);
+        picture->setObjectName(QStringLiteral("Picture%1").arg(index + 1));
+        picture->setGeometry(FormControls::Place(360 + 1920 * index, 1680, 1575, 1880));
+        picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+        picture->setAlignment(Qt::AlignCenter);
+        picture->setPixmap(PreviewPicture(index + 1));
+        m_picture[size_t(index)] = picture;
+
+        const LayoutOption& option = LayoutOptions()[size_t(index)];
+        auto* button = new QRadioButton(QLatin1String(option.caption), this);
+        button->setObjectName(QStringLiteral("Option1"));
+        button->setProperty("Index", index);
+        button->setGeometry(option.place);
+        m_options->addButton(button, index);
+        m_option1[size_t(index)] = button;
+    }
+    FitOptionCaptions();
+    connect(m_options, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            Option1_Click();
+    });
+
+    m_okButton = FormControls::Button(this, QStringLiteral("OKButton"),
+                                      FormControls::DialogButtonProperties(QStringLiteral("Ok")),
+                                      FormControls::Place(6600, 4560, 1215, 375));
+    m_okButton->SetDefaultButton(true);
+    connect(m_okButton, &XpButton::Click, this, &LayoutDialog::OKButton_Click);
+
+    // The pictures and frames take no focus; among the rest the keyboard goes this way.
+    setTabOrder(m_option1[0], m_okButton);
+    setTabOrder(m_okButton, m_option1[1]);
+    setTabOrder(m_option1[1], m_option1[2]);
+    setTabOrder(m_option1[2], m_option1[3]);
+    setTabOrder(m_option1[3], m_imageCombo1);
+
+    CentreOnScreen();
+    Form_Load();
+}
+
+QColor LayoutDialog::SwatchColour(const ProgramSettings& settings, int scheme) {
+    if (scheme == SilverScheme)
+        return QColor(0x66, 0x99, 0x99);
+    if (scheme == GreyScheme)
+        return QColor(0xD2, 0xD2, 0xD2);
+    return QColor(settings.Schemes().SchemePrimary().At(scheme));
+}
+
+void LayoutDialog::Form_Load() {
+    for (int scheme = SchemeTable::FirstScheme; scheme <= SchemeTable::LastScheme; ++scheme)
+        m_imageCombo1->addItem(Swatch(SwatchColour(m_settings, scheme)), SchemeTable::Name(scheme));
+    // A scheme outside the table selects the first, so that "Ok" always finds an entry.
+    const int scheme = m_settings.SchemeIndex();
+    const bool known = scheme >= SchemeTable::FirstScheme && scheme <= SchemeTable::LastScheme;
+    m_imageCombo1->setCurrentIndex(known ? scheme - SchemeTable::FirstScheme : 0);
+
+    const int layout = m_settings.LayoutIndex();
+    if (layout >= 1 && layout <= LayoutCount)
+        m_option1[size_t(layout - 1)]->setChecked(true);
+    m_option1[size_t(layout >= 1 && layout <= LayoutCount ? layout - 1 : 0)]->setFocus();
+}
+
+void LayoutDialog::Option1_Click() {
+    for (int index = 0; index < LayoutCount; ++index) {
+        if (m_option1[size_t(index)]->isChecked())
+            m_settings.SetLayoutIndex(qint16(index + 1));
+    }
+}
+
+void LayoutDialog::OKButton_Click() {
+    Option1_Click();
+    m_settings.SetSchemeIndex(qint16(m_imageCombo1->currentIndex() + SchemeTable::FirstScheme));
+    accept();
+}
+
+void LayoutDialog::keyPressEvent(QKeyEvent* event) {
+    // Enter confirms wherever the focus is; Escape is the close box (QDialog's own).
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        OKButton_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void LayoutDialog::FitOptionCaptions() {
+    // The places were laid out for a narrower font than most desktops use: an option whose
+    // caption needs more room grows to the right, up to the next option or the frame's edge.
+    // When even that is too little, all four take a smaller letter together.
+    const auto room = [this](int index) {
+        const int limit = index + 1 < LayoutCount ? m_option1[size_t(index + 1)]->x()
+                                                  : m_frame1->geometry().right();
+        return limit - OptionSpacing - m_option1[size_t(index)]->x();
+    };
+    const auto allFit = [this, &room] {
+        for (int index = 0; index < LayoutCount; ++index) {
+            if (m_option1[size_t(index)]->sizeHint().width() > room(index))
+                return false;
+        }
+        return true;
+    };
+    QFont font = m_option1[0]->font();
+    while (!allFit() && font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        for (QRadioButton* option : m_option1)
+            option->setFont(font);
+    }
+    for (int index = 0; index < LayoutCount; ++index) {
+        QRadioButton* option = m_option1[size_t(index)];
+        option->resize(qBound(option->width(), option->sizeHint().width(), room(index)),
+                       option->height());
+    }
+}
+
+void LayoutDialog::CentreOnScreen() {
+    const QScreen* screen =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect client(QPoint(), size());
+    client.moveCenter(screen->availableGeometry().center());
+    setGeometry(client);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class ProgramSettings;
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class XpButton;
+
+// The layout dialog "layout": the description layout and the colour scheme of the pages.
+// A clicked layout option takes effect at once; the scheme only with "Ok". It is created for
+// one opening and keeps nothing of its own.
+class LayoutDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int ClientWidthTwips = 8115;
+    static constexpr int ClientHeightTwips = 5295;
+    static constexpr int LayoutCount = 4;
+    static constexpr int SwatchPixels = 14;
+
+    explicit LayoutDialog(ProgramSettings& settings, QWidget* parent = nullptr);
+
+    // The colour of a scheme's swatch in the scheme box: the scheme's main colour, except
+    // for Silver and Grey, whose swatches show a colour of their own.
+    static QColor SwatchColour(const ProgramSettings& settings, int scheme);
+
+    QComboBox* ImageCombo1() const { return m_imageCombo1; }
+    QRadioButton* Option1(int index) const { return m_option1.at(size_t(index)); }
+    XpButton* OKButton() const { return m_okButton; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Form_Load();
+    void Option1_Click();
+    void OKButton_Click();
+    void FitOptionCaptions();
+    void CentreOnScreen();
+
+    ProgramSettings& m_settings;
+    QGroupBox* m_frame2;
+    QLabel* m_label1;
+    QComboBox* m_imageCombo1;
+    QGroupBox* m_frame1;
+    std::array<QLabel*, LayoutCount> m_picture;
+    std::array<QRadioButton*, LayoutCount> m_option1;
+    QButtonGroup* m_options;
+    XpButton* m_okButton;
+};
