@@ -8,7 +8,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 # The compiler, CMake, Qt 6 (with its platform plugins) and the fonts the tests draw with.
-PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
+PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-dejavu-extra
 
 .PHONY: all deps configure build run test bench demo fuzz gallery screenshots screenshots-dialogs clean
 

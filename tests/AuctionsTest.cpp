@@ -17,103 +17,8 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "RecordingMessageBoxes.h"
-
-#include <sys/resource.h>
-#include <csignal>
-#include <deque>
-
-namespace {
-
-const QString kSample = QStringLiteral(LOTCRAFT_SOURCE_DIR "/examples/sample-catalogue.csv");
-
-class PreparedDialogs : public FileDialogs {
-public:
-    QString OpenFileName(QWidget*) override { return Next(openAnswers, opens); }
-    QString SaveFileName(QWidget*) override { return Next(saveAnswers, saves); }
-
-    std::deque<QString> openAnswers;
-    std::deque<QString> saveAnswers;
-    int opens = 0;
-    int saves = 0;
-
-private:
-    static QString Next(std::deque<QString>& answers, int& count) {
-        ++count;
-        if (answers.empty())
-            return QString();
-        const QString answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-};
-
-// Records the text Label6 shows each time it is painted.
-class PaintedTexts : public QObject {
-public:
-    explicit PaintedTexts(QLabel* label) : m_label(label) { label->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            texts << m_label->text();
-        return false;
-    }
-    QStringList texts;
-
-private:
-    QLabel* m_label;
-};
-
-QByteArray ReadAll(const QString& name) {
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& name, const QByteArray& bytes) {
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-struct Window {
-    Window() : window(Started(settings), &messages, &dialogs) {}
-    static ProgramSettings& Started(ProgramSettings& settings) {
-        Startup::Run(settings);
-        return settings;
-    }
-
-    template <typename T = QWidget>
-    T* Find(const char* name) {
-        T* widget = window.findChild<T*>(QLatin1String(name));
-        if (!widget)
-            qFatal("the window has no control %s", name);
-        return widget;
-    }
-    XpButton* Button(const char* name) { return Find<XpButton>(name); }
-    void Press(const char* name) {
-        XpButton* button = Button(name);
-        QVERIFY2(button->isEnabled(), name);
-        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-    }
-    void Open(const QString& path) {
-        dialogs.openAnswers.push_back(path);
-        Press("Load");
-    }
-    QString Label(const char* name) { return Find<QLabel>(name)->text(); }
-    // Clicks an item row's first cell in the view.
-    void ClickRow(int row) {
-        auto* view = Find<QTableView>("MSFlexGrid1");
-        const QRect cell = view->visualRect(view->model()->index(row - 1, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
-    }
-    QLineEdit* Box(const char* name) { return Find<QLineEdit>(name); }
-
-    ProgramSettings settings;
-    PreparedDialogs dialogs;
-    RecordingMessageBoxes messages;
-    Auctions window;
-};
-
-}  // namespace
+#include "AuctionsFixture.h"
+#include "FileSizeLimit.h"
 
 class AuctionsTest : public QObject {
     Q_OBJECT
@@ -362,16 +267,12 @@ private Q_SLOTS:
         Window w;
         w.Open(kSample);
         // Files may grow to 1000 bytes only: the catalogue of 2229 bytes cannot be written.
-        rlimit old{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
-        rlimit small = old;
-        small.rlim_cur = 1000;
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-        w.dialogs.saveAnswers.push_back(name);
-        w.Press("Save");
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
+        {
+            const FileSizeLimit limit(1000);
+            QVERIFY(limit.Active());
+            w.dialogs.saveAnswers.push_back(name);
+            w.Press("Save");
+        }
 
         QCOMPARE(ReadAll(name), QByteArray("old,,,,,,,,,\r\n"));
         QCOMPARE(w.messages.messages.size(), 1);

@@ -9,9 +9,13 @@
 #include "controls/xpbutton/PropertyBag.h"
 #include "controls/xpbutton/SystemColors.h"
 #include "controls/xpbutton/XpButton.h"
+#include "pages/BatchGenerator.h"
+#include "pages/PagePictures.h"
 #include "ui/DesktopFileDialogs.h"
 #include "ui/DesktopMessageBoxes.h"
 #include "ui/GridView.h"
+#include "ui/HtmlSourceWindow.h"
+#include "ui/OutputFolderDialog.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
@@ -52,6 +56,8 @@ constexpr LabelPlace kLabels[] = {
     {"Label9", "Htmls:", {9000, 4800, 495, 375}},
     {"Label7", "0", {9600, 4800, 615, 255}},
     {"Label14", "Html", {480, 7200, 615, 255}},
+    // The status line under the form: how the last page run ended.
+    {"Status", "", {480, 7620, 8640, 255}},
 };
 
 // The form's boxes, by the record position they edit, with the label beside each; names,
@@ -188,7 +194,12 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
       m_settings(settings),
       m_messages(messages ? *messages : DesktopMessageBoxes::Instance()),
       m_dialogs(dialogs ? *dialogs : DesktopFileDialogs::Instance()),
-      m_editor(m_grid, m_form, *this) {
+      m_editor(m_grid, m_form, *this),
+      m_browser(m_messages, this),
+      m_outputFolderPrompt([](QWidget* owner, ProgramSettings& folderSettings) {
+          OutputFolderDialog dialog(folderSettings, owner);
+          dialog.exec();
+      }) {
     setObjectName(QStringLiteral("Auctions"));
     setWindowTitle(QStringLiteral("Lotcraft"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/lotcraft.png")));
@@ -201,6 +212,8 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
     SetTabOrder();
     Form_Load();
 }
+
+Auctions::~Auctions() = default;
 
 void Auctions::CreateControls() {
     auto* banner = new QLabel(this);
@@ -216,6 +229,7 @@ void Auctions::CreateControls() {
     }
     m_itemCount = findChild<QLabel*>(QStringLiteral("Label6"));
     m_pageCount = findChild<QLabel*>(QStringLiteral("Label7"));
+    m_status = findChild<QLabel*>(QStringLiteral("Status"));
 
     const auto lineEdit = [this](const QString& name, const QString& text, const Place& place) {
         auto* box = new QLineEdit(text, this);
@@ -457,12 +471,95 @@ void Auctions::SaveCatalogue() {
     }
 }
 
+void Auctions::ShowPageCount(const QString& caption) {
+    m_editor.ShowPageCount(caption);
+    if (m_generating && PageCount() % 64 == 0)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Auctions::ShowStatus(const QString& text) {
+    m_status->setText(text);
+    if (isVisible())
+        m_status->repaint();
+}
+
+void Auctions::Htmls_Click() {
+    m_settings.SetOutputFolderChosen(false);
+    m_outputFolderPrompt(this, m_settings);
+    if (!m_settings.OutputFolderChosen())
+        return;
+    const QString folder = m_settings.OutputFolder();
+    const qint64 before = PageCount();
+    ShowStatus(QStringLiteral("Writing the pages into %1 ...").arg(folder));
+    PagePictures pictures(QCoreApplication::applicationDirPath());
+    BatchGenerator generator(m_settings, *this, pictures);
+    m_generating = true;
+    std::optional<LotcraftError> failure;
+    try {
+        generator.Run(m_grid, m_editor.ItemCount(), m_editor.CurrentRecord(), m_linkTable);
+    } catch (const LotcraftError& error) {
+        failure = error;
+    }
+    m_generating = false;
+    const qint64 written = PageCount() - before;
+    const QString pages =
+        written == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(written);
+    if (!failure) {
+        ShowStatus(QStringLiteral("%1 written to %2.").arg(pages, folder));
+        return;
+    }
+    ShowStatus(QStringLiteral("Stopped after %1 in %2.").arg(pages, folder));
+    const QString kept =
+        failure->Row() > 0
+            ? QStringLiteral(
+                  "The pages of the rows before it are written and marked. Correct the "
+                  "row, or choose another folder, and press HTMLS again.")
+            : QStringLiteral(
+                  "The pages are written and marked, but the pictures they show are "
+                  "not all beside them.");
+    m_messages.Tell(this, QStringLiteral("Lotcraft could not write all the pages.\n\n") %
+                              failure->Message() % QStringLiteral(".\n\n") % kept);
+}
+
+QString Auctions::FormRowPagePath() {
+    const int row = m_editor.FormRow();
+    if (row < 1)
+        return QString();
+    m_grid.SetRow(row);
+    m_grid.SetCol(ItemRecord::HtmlColumn);
+    return m_grid.Text();
+}
+
+void Auctions::viewp_Click() {
+    m_browser.IE_View(FormRowPagePath());
+}
+
+void Auctions::viewh_Click() {
+    m_settings.SetSourcePagePath(FormRowPagePath());
+    if (!m_sourceWindow)
+        m_sourceWindow = std::make_unique<HtmlSourceWindow>(m_settings, m_messages);
+    m_sourceWindow->BringForward();
+}
+
+void Auctions::Help_Click() {
+    m_browser.IE_View(QCoreApplication::applicationDirPath() + QStringLiteral("/help.html"));
+}
+
+void Auctions::XpButton1_Click() {
+    m_browser.IE_View(CategoryListAddress());
+}
+
 void Auctions::Form_Unload() {
     if (m_editor.ItemCount() > 0 && m_messages.AskYesNo(this, ClosingQuestion()))
         SaveCatalogue();
 }
 
 void Auctions::closeEvent(QCloseEvent* event) {
+    // A page run ends before the window may close.
+    if (m_generating) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     // The question cannot keep the window open.
     event->accept();

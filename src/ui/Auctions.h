@@ -7,12 +7,17 @@
 #include "pages/LinkTable.h"
 #include "pages/PageHost.h"
 
+#include "ui/Browser.h"
+
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <memory>
 
 class FileDialogs;
 class GridView;
+class HtmlSourceWindow;
 class MessageBoxes;
 class ProgramSettings;
 class QLabel;
@@ -36,6 +41,24 @@ public:
     // Without seams, the desktop's message boxes and file dialogs.
     explicit Auctions(ProgramSettings& settings, MessageBoxes* messages = nullptr,
                       FileDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+    ~Auctions() override;
+
+    // eBay's list of categories, which "?" opens.
+    static QString CategoryListAddress() {
+        return QStringLiteral("https://pages.ebay.com/aw/plistings/list/categories.html");
+    }
+
+    // Shows the output folder dialog over the window and returns when it has closed; by
+    // default the real dialog, run modally. Tests answer in its place.
+    using OutputFolderPrompt = std::function<void(QWidget* owner, ProgramSettings& settings)>;
+    void SetOutputFolderPrompt(OutputFolderPrompt prompt) {
+        m_outputFolderPrompt = std::move(prompt);
+    }
+
+    // The browser the previews, the help page and the category list open in.
+    Browser& PreviewBrowser() { return m_browser; }
+    // The source window, once "View Html Code" has made it.
+    HtmlSourceWindow* SourceWindow() const { return m_sourceWindow.get(); }
 
     Grid& CatalogueGrid() { return m_grid; }
     RecordEditor& Editor() { return m_editor; }
@@ -46,7 +69,9 @@ public:
     QString CountryText() const override;
     qint64 PageCount() const override { return m_editor.PageCount(); }
     void SetPageCount(qint64 count) override { m_editor.SetPageCount(count); }
-    void ShowPageCount(const QString& caption) override { m_editor.ShowPageCount(caption); }
+    // Label7 is repainted after each page; now and then the window is repainted as a whole,
+    // so a long run shows it moving. Input waits until the run has ended.
+    void ShowPageCount(const QString& caption) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -73,13 +98,17 @@ private:
     void Form_Unload();
     void Load_Click();
     void Save_Click();
-    // The page run, the previews, the help page and the category list come with their own
-    // windows; until then these do nothing.
-    void Htmls_Click() {}
-    void viewp_Click() {}
-    void viewh_Click() {}
-    void Help_Click() {}
-    void XpButton1_Click() {}
+    // Asks for the output folder, then writes the page of every row, marks the rows and
+    // copies the pictures; the outcome is shown in the status line, a failure in a message.
+    void Htmls_Click();
+    // The page of the row the form shows, in the browser and as text.
+    void viewp_Click();
+    void viewh_Click();
+    void Help_Click();
+    void XpButton1_Click();
+    // Column 10 of the row the form shows: its page path, or empty.
+    QString FormRowPagePath();
+    void ShowStatus(const QString& text);
 
     // Writes every record of the grid to a file the user chooses; a failure is shown.
     void SaveCatalogue();
@@ -91,6 +120,10 @@ private:
     EditForm m_form;
     RecordEditor m_editor;
     LinkTable m_linkTable;
+    Browser m_browser;
+    OutputFolderPrompt m_outputFolderPrompt;
+    std::unique_ptr<HtmlSourceWindow> m_sourceWindow;
+    bool m_generating = false;
 
     GridView* m_gridView = nullptr;
     QLineEdit* m_seller = nullptr;
@@ -98,6 +131,7 @@ private:
     QLineEdit* m_country = nullptr;
     QLabel* m_itemCount = nullptr;
     QLabel* m_pageCount = nullptr;
+    QLabel* m_status = nullptr;
     // The form's boxes by the grid column they show; t_desc is the multi-line one.
     std::array<QLineEdit*, EditForm::BoxCount> m_boxes{};
     QPlainTextEdit* m_description = nullptr;
