@@ -60,14 +60,15 @@ gallery: build
 	@mkdir -p docs
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/button-gallery docs/button-gallery.png
 
-# The main window as it opens and with the sample catalogue loaded, shown in the README.
-screenshots: build
+# The pictures of the windows shown in the README: the main window as it opens and with the
+# sample catalogue loaded, then the dialogs and the source window.
+screenshots: build screenshots-dialogs
 	@mkdir -p docs
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/window-shots examples/sample-catalogue.csv \
 		docs/main-window.png docs/main-window-loaded.png
 
-# Pictures of the layout dialog, the output folder dialog (opened on a small folder tree of
-# its own) and the source window (showing a page of the sample catalogue), for the README.
+# The layout dialog, the output folder dialog (opened on a small folder tree of its own) and
+# the source window (showing a page of the sample catalogue).
 SHOTS_DIR := $(BUILD_DIR)/screenshots
 screenshots-dialogs: build
 	@mkdir -p docs "$(SHOTS_DIR)/pages" "$(SHOTS_DIR)/Seller pages/Spring sale" \
