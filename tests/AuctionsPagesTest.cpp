@@ -126,6 +126,43 @@ private Q_SLOTS:
         QCOMPARE(w.Label("Status"), QStringLiteral("Stopped after 2 pages in %1.").arg(out.path()));
     }
 
+    void anEmptyCatalogueStillGetsItsPictures() {
+        QTemporaryDir out;
+        PageWindow w;
+        w.folder = out.path();
+        const QString empty = out.filePath(QStringLiteral("empty.csv"));
+        WriteFile(empty, QByteArray());
+        w.Open(empty);
+        w.Press("Htmls");
+        QVERIFY(Pages(out.path()).isEmpty());
+        for (const QString& picture : PagePictures::CopiedFiles())
+            QVERIFY2(QFile::exists(out.filePath(picture)), qPrintable(picture));
+        QCOMPARE(w.Label("Status"), QStringLiteral("0 pages written to %1.").arg(out.path()));
+
+        // Into the application folder itself nothing is copied, and nothing is lost there.
+        w.folder = QCoreApplication::applicationDirPath();
+        w.Press("Htmls");
+        QVERIFY(w.messages.messages.isEmpty());
+        for (const QString& picture : PagePictures::CopiedFiles())
+            QVERIFY(QFile::exists(QDir(w.folder).filePath(picture)));
+    }
+
+    void aFolderThatCannotTakePagesIsTold() {
+        QTemporaryDir dir;
+        const QString notAFolder = dir.filePath(QStringLiteral("plain-file"));
+        WriteFile(notAFolder, "x");
+        PageWindow w;
+        w.Open(kSample);
+        w.folder = notAFolder;
+        w.Press("Htmls");
+        QCOMPARE(w.messages.messages.size(), 1);
+        QVERIFY2(w.messages.messages[0].contains(QLatin1String("Row 1: ")),
+                 qPrintable(w.messages.messages[0]));
+        QVERIFY(w.messages.messages[0].contains(QLatin1String("cannot be created")));
+        QCOMPARE(w.Label("Label7"), QStringLiteral("0"));
+        QVERIFY(!w.HasPicture(1, 0));
+    }
+
     void previewsActOnTheRowTheFormShows() {
         QTemporaryDir out;
         PageWindow w;
@@ -139,6 +176,13 @@ private Q_SLOTS:
         w.Press("viewp");
         QCOMPARE(w.opened.size(), 1);
         QCOMPARE(w.opened[0], QUrl::fromLocalFile(out.filePath(QStringLiteral("1002.html"))));
+        // Each click opens the page anew; the window holds on to the last one.
+        w.ClickRow(4);
+        w.Press("viewp");
+        QCOMPARE(w.opened.size(), 2);
+        QCOMPARE(w.window.PreviewBrowser().LastOpened(),
+                 QUrl::fromLocalFile(out.filePath(QStringLiteral("1004.html"))));
+        w.ClickRow(2);
 
         w.Press("viewh");
         HtmlSourceWindow* source = w.window.SourceWindow();
