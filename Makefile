@@ -10,7 +10,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 # The compiler, CMake, Qt 6 (with its platform plugins) and the fonts the tests draw with.
 PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-dejavu-extra
 
-.PHONY: all deps configure build run test bench demo fuzz gallery screenshots screenshots-dialogs clean
+.PHONY: all deps configure build run test bench demo fuzz gallery screenshots screenshots-dialogs install clean
 
 all: build
 
@@ -77,6 +77,11 @@ screenshots-dialogs: build
 		--location "Leeds" --country "United Kingdom" examples/sample-catalogue.csv >/dev/null
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/dialog-screenshots docs \
 		"$(SHOTS_DIR)/Seller pages" "$(SHOTS_DIR)/pages/1001.html"
+
+# Installs the programs, their pictures, the menu entry and the icon under PREFIX.
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 clean:
 	@rm -rf $(BUILD_DIR) build-release build-fuzz demo-pages
