@@ -9,8 +9,10 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 # The compiler, CMake, Qt 6 (with its platform plugins) and the fonts the tests draw with.
 PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-dejavu-extra
+# The end-to-end test also needs a display server and a browser to render the pages in.
+TEST_PACKAGES := xvfb xauth chromium
 
-.PHONY: all deps configure build run test bench demo fuzz gallery screenshots screenshots-dialogs install clean
+.PHONY: all deps configure build run test bench demo fuzz gallery screenshots screenshots-dialogs e2e install clean
 
 all: build
 
@@ -27,6 +29,8 @@ run: build
 	@$(BUILD_DIR)/bin/lotcraft
 
 test: build
+	@sh tools/ensure-packages.sh $(TEST_PACKAGES)
+	@cmake $(BUILD_DIR) >/dev/null
 	@QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 # Benchmarks: a Release build of its own; see bench/README.md.
@@ -77,6 +81,13 @@ screenshots-dialogs: build
 		--location "Leeds" --country "United Kingdom" examples/sample-catalogue.csv >/dev/null
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/dialog-screenshots docs \
 		"$(SHOTS_DIR)/Seller pages" "$(SHOTS_DIR)/pages/1001.html"
+
+# The real window driven like a user under a virtual display, then its pages rendered in
+# headless Chromium; keeps one screenshot per layout in docs/.
+e2e: build
+	@sh tools/ensure-packages.sh $(TEST_PACKAGES)
+	@LOTCRAFT_E2E_SHOTS=$(CURDIR)/docs xvfb-run -a -s "-screen 0 1280x1024x24" \
+		$(BUILD_DIR)/bin/EndToEndTest
 
 # Installs the programs, their pictures, the menu entry and the icon under PREFIX.
 PREFIX ?= /usr/local

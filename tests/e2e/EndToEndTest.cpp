@@ -1,0 +1,262 @@
+// Lotcraft end to end, as a seller uses it: the real main window with its real file dialogs,
+// message boxes and page dialogs, driven like a user from the event loop. Then the pages it
+// wrote are rendered in headless Chromium. Run under a display (make e2e uses xvfb-run).
+//
+// LOTCRAFT_E2E_SHOTS, when set, names the folder that receives one screenshot per layout.
+
+#include "app/ProgramSettings.h"
+#include "app/Startup.h"
+#include "catalogue/CatalogueReader.h"
+#include "controls/xpbutton/XpButton.h"
+#include "pages/PagePictures.h"
+#include "ui/Auctions.h"
+#include "ui/LayoutDialog.h"
+#include "ui/OutputFolderDialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+const QString kSample = QStringLiteral(LOTCRAFT_SOURCE_DIR "/examples/sample-catalogue.csv");
+
+// Acts on the next modal window of type T once it is on the screen, from the event loop, as a
+// user at the keyboard would.
+template <typename T>
+void OnModal(QObject* owner, std::function<void(T*)> act) {
+    auto* timer = new QTimer(owner);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, owner, [timer, act] {
+        T* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!modal || !modal->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(modal);
+    });
+    timer->start();
+}
+
+void Click(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+// Types a path into a file dialog's name box and presses Enter.
+void TypeFileName(QFileDialog* dialog, const QString& path) {
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name);
+    name->setText(path);
+    QTest::keyClick(name, Qt::Key_Return);
+}
+
+}  // namespace
+
+class EndToEndTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    ProgramSettings m_settings;
+    Auctions* m_window = nullptr;
+
+    template <typename T = QWidget>
+    T* Find(const char* name) {
+        T* widget = m_window->findChild<T*>(QLatin1String(name));
+        if (!widget)
+            qFatal("the window has no control %s", name);
+        return widget;
+    }
+    void Press(const char* name) { Click(Find<XpButton>(name)); }
+    void ClickRow(int row) {
+        auto* view = Find<QTableView>("MSFlexGrid1");
+        const QRect cell = view->visualRect(view->model()->index(row - 1, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+    void Type(const char* box, const QString& text) {
+        QLineEdit* edit = Find<QLineEdit>(box);
+        edit->setFocus();
+        edit->selectAll();
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(edit, c.toLatin1());
+                continue;
+            }
+            // A letter no key of the test's keyboard has, typed as its text.
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(edit, &press);
+        }
+    }
+    QString Label(const char* name) { return Find<QLabel>(name)->text(); }
+
+    // Htmls, with the layout and scheme chosen through the output folder dialog's Layout.
+    void Generate(const QString& folder, int layout, int scheme) {
+        OnModal<OutputFolderDialog>(
+            this, [this, folder, layout, scheme](OutputFolderDialog* dialog) {
+                OnModal<LayoutDialog>(this, [layout, scheme](LayoutDialog* layoutDialog) {
+                    Click(layoutDialog->Option1(layout - 1));
+                    layoutDialog->ImageCombo1()->setCurrentIndex(scheme - 1);
+                    Click(layoutDialog->OKButton());
+                });
+                Click(dialog->LayButton());
+                dialog->SetOpenFolder(folder);
+                Click(dialog->OKButton());
+            });
+        Press("Htmls");
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        Startup::Run(m_settings);
+        m_window = new Auctions(m_settings);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+
+    void openEditAndSave() {
+        OnModal<QFileDialog>(this, [](QFileDialog* dialog) { TypeFileName(dialog, kSample); });
+        Press("Load");
+        QCOMPARE(Label("Label6"), QStringLiteral("12"));
+
+        // A new record at the end.
+        Press("Manual");
+        Type("t_Item", QStringLiteral("2001"));
+        Type("t_title", QStringLiteral("Tin toy, wind-up"));
+        Type("t_price", QStringLiteral("$15.00"));
+        Press("Update");
+        QCOMPARE(Label("Label6"), QStringLiteral("13"));
+
+        // A changed title in row 2, and row 3 deleted after the question.
+        ClickRow(2);
+        Type("t_title", QStringLiteral("Pair of crystal glasses, boxed \u20AC"));
+        Press("Update");
+        ClickRow(3);
+        OnModal<QMessageBox>(this, [](QMessageBox* box) { Click(box->button(QMessageBox::Yes)); });
+        Press("Delete");
+        QCOMPARE(Label("Label6"), QStringLiteral("12"));
+
+        const QString saved = m_dir.filePath(QStringLiteral("saved.csv"));
+        OnModal<QFileDialog>(this, [saved](QFileDialog* dialog) { TypeFileName(dialog, saved); });
+        Press("Save");
+        const CatalogueReader::Result result = CatalogueReader::Read(saved);
+        QVERIFY(!result.failure);
+        QCOMPARE(result.records.size(), size_t(12));
+        QCOMPARE(result.records[1].Field(ItemRecord::Title),
+                 QStringLiteral("Pair of crystal glasses, boxed \u20AC"));
+        QCOMPARE(result.records[2].Field(ItemRecord::ItemNumber), QStringLiteral("1004"));
+        QCOMPARE(result.records[11].Field(ItemRecord::ItemNumber), QStringLiteral("2001"));
+        QCOMPARE(result.records[11].Field(ItemRecord::Title), QStringLiteral("Tin toy, wind-up"));
+    }
+
+    void pagesInEveryLayoutAndThreeSchemes() {
+        Type("Seller", QStringLiteral("seller@example.com"));
+        Type("Location", QStringLiteral("Leeds"));
+        Type("Country", QStringLiteral("United Kingdom"));
+        const struct {
+            int number;
+            const char* primary;
+        } schemes[] = {{1, "#F4D752"}, {3, "#006699"}, {17, "#660000"}};
+        for (int layout = 1; layout <= 4; ++layout) {
+            for (const auto& scheme : schemes) {
+                const QString folder =
+                    m_dir.filePath(QStringLiteral("pages-%1-%2").arg(layout).arg(scheme.number));
+                QVERIFY(QDir().mkpath(folder));
+                Generate(folder, layout, scheme.number);
+                QCOMPARE(m_settings.LayoutIndex(), qint16(layout));
+                QCOMPARE(m_settings.SchemeIndex(), qint16(scheme.number));
+                const QStringList pages =
+                    QDir(folder).entryList({QStringLiteral("*.html")}, QDir::Files);
+                QCOMPARE(pages.size(), 12);
+                QFile page(QDir(folder).filePath(QStringLiteral("2001.html")));
+                QVERIFY(page.open(QIODevice::ReadOnly));
+                const QByteArray bytes = page.readAll();
+                QVERIFY(bytes.contains(QByteArray(QByteArray("bgColor=") + scheme.primary)));
+                QVERIFY(bytes.contains("<B>Please correspond with us at seller@example.com</B>"));
+                // A page without line breaks in its description: 235 or 237 lines.
+                QCOMPARE(bytes.count("\r\n"), layout <= 2 ? 235 : 237);
+                for (const QString& picture : PagePictures::CopiedFiles())
+                    QVERIFY(QFile::exists(QDir(folder).filePath(picture)));
+            }
+        }
+        QVERIFY(Label("Status").startsWith(QLatin1String("12 pages written to")));
+    }
+
+    void pagesRenderWithEveryPicture() {
+        const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+        if (chromium.isEmpty())
+            QSKIP("chromium is not installed");
+        const QString shots = qEnvironmentVariable("LOTCRAFT_E2E_SHOTS");
+        for (int layout = 1; layout <= 4; ++layout) {
+            const QDir folder(m_dir.filePath(QStringLiteral("pages-%1-1").arg(layout)));
+            const QString page = folder.filePath(QStringLiteral("1007.html"));
+            // Every picture the page names by a relative name lies beside it.
+            QFile file(page);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString text = QString::fromLatin1(file.readAll());
+            const QRegularExpression source(QStringLiteral("src=\"([^\"]*)\""));
+            int pictures = 0;
+            for (auto match = source.globalMatch(text); match.hasNext();) {
+                const QString name = match.next().captured(1);
+                if (name.startsWith(QLatin1String("http")))
+                    continue;
+                ++pictures;
+                QVERIFY2(QFile::exists(folder.filePath(name)), qPrintable(name));
+            }
+            QVERIFY(pictures >= 8);
+
+            const QString png = m_dir.filePath(QStringLiteral("page-layout-%1.png").arg(layout));
+            QProcess browser;
+            browser.start(
+                chromium,
+                {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
+                 QStringLiteral("--disable-gpu"), QStringLiteral("--no-first-run"),
+                 QStringLiteral("--disable-background-networking"),
+                 QStringLiteral("--disable-component-update"), QStringLiteral("--disable-sync"),
+                 QStringLiteral("--user-data-dir=") + m_dir.filePath(QStringLiteral("profile")),
+                 QStringLiteral("--window-size=1000,1250"), QStringLiteral("--screenshot=") + png,
+                 QUrl::fromLocalFile(page).toString()});
+            QVERIFY(browser.waitForFinished(120000));
+            QVERIFY2(QFileInfo(png).size() > 10000,
+                     qPrintable(QString::fromLocal8Bit(browser.readAllStandardError())));
+            if (!shots.isEmpty()) {
+                const QString kept =
+                    QDir(shots).filePath(QStringLiteral("page-layout-%1.png").arg(layout));
+                QFile::remove(kept);
+                QVERIFY(QFile::copy(png, kept));
+            }
+        }
+    }
+
+    void closingAsksAndNoWritesNothing() {
+        const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
+        OnModal<QMessageBox>(this, [](QMessageBox* box) {
+            QVERIFY(box->text() == Auctions::ClosingQuestion());
+            Click(box->button(QMessageBox::No));
+        });
+        m_window->close();
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
+        delete m_window;
+        m_window = nullptr;
+    }
+};
+
+QTEST_MAIN(EndToEndTest)
+#include "EndToEndTest.moc"
