@@ -172,9 +172,9 @@ private Q_SLOTS:
 
         QString message;
         try {
-            CatalogueWriter::Write(name, std::vector<ItemRecord>(
-                                             100, Record({QStringLiteral("new"),
-                                                          QStringLiteral("a longer title")})));
+            CatalogueWriter::Write(
+                name, std::vector<ItemRecord>(
+                          100, Record({QStringLiteral("new"), QStringLiteral("a longer title")})));
         } catch (const LotcraftError& error) {
             message = error.Message();
         }

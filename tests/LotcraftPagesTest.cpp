@@ -132,8 +132,8 @@ private Q_SLOTS:
     void aBadCatalogueWritesNoPage_data() {
         QTest::addColumn<QByteArray>("catalogue");
         QTest::addColumn<QString>("message");
-        QTest::newRow("cut short") << QByteArray("1,a,,,,,,,,\r\n2,b,c\r\n")
-                                   << QStringLiteral("record 2 is cut short");
+        QTest::newRow("cut short")
+            << QByteArray("1,a,,,,,,,,\r\n2,b,c\r\n") << QStringLiteral("record 2 is cut short");
         QTest::newRow("ends inside quotes")
             << QByteArray("1,a,,,,,,,,\r\n2,\"a title, and then the end")
             << QStringLiteral("field 2 of record 2 opens a double quote");
@@ -169,8 +169,8 @@ private Q_SLOTS:
         QTemporaryDir root;
         QVERIFY(QDir(root.path()).mkdir(QStringLiteral("out")));
         const QString out = root.filePath(QStringLiteral("out"));
-        const QString catalogue = WriteCatalogue(
-            root, "1,a,,,,,,,,\r\n" + itemNumber + ",b,,,,,,,,\r\n3,c,,,,,,,,\r\n");
+        const QString catalogue =
+            WriteCatalogue(root, "1,a,,,,,,,,\r\n" + itemNumber + ",b,,,,,,,,\r\n3,c,,,,,,,,\r\n");
         const Outcome outcome = RunPages({QStringLiteral("-o"), out, catalogue});
         QCOMPARE(outcome.status, 1);
         QVERIFY2(outcome.err.contains(QLatin1String("Row 2: ")), qPrintable(outcome.err));
@@ -192,9 +192,9 @@ private Q_SLOTS:
             bytes += QByteArray::number(item) + ",Item " + QByteArray::number(item) +
                      ",A description,,$1.00,$0.50,,,,\r\n";
         const QString catalogue = WriteCatalogue(whole, bytes);
-        QCOMPARE(RunPages({QStringLiteral("-q"), QStringLiteral("-o"), whole.path(), catalogue})
-                     .status,
-                 0);
+        QCOMPARE(
+            RunPages({QStringLiteral("-q"), QStringLiteral("-o"), whole.path(), catalogue}).status,
+            0);
 
         QTemporaryDir small;
         const SmallDisk disk(small.path(), 256);
@@ -212,8 +212,8 @@ private Q_SLOTS:
         QVERIFY2(failedRow > 1 && failedRow < 150, qPrintable(outcome.err));
         QVERIFY2(outcome.err.contains(QStringLiteral("/%1.html").arg(failedRow)),
                  qPrintable(outcome.err));
-        QVERIFY2(outcome.err.contains(QStringLiteral("%1 pages were written before it")
-                                          .arg(failedRow - 1)),
+        QVERIFY2(outcome.err.contains(
+                     QStringLiteral("%1 pages were written before it").arg(failedRow - 1)),
                  qPrintable(outcome.err));
 
         // Every page before the failing row is there whole; no part of its page is left.
@@ -245,8 +245,9 @@ private Q_SLOTS:
             const Outcome outcome = RunPages({QStringLiteral("-o"), out, catalogue});
             const QString context = QStringLiteral("seed %1: %2").arg(seed).arg(outcome.err);
             QVERIFY2(outcome.status == 0 || outcome.status == 1, qPrintable(context));
-            QVERIFY2(outcome.status == 0 || outcome.err.startsWith(QLatin1String("lotcraft-pages: ")),
-                     qPrintable(context));
+            QVERIFY2(
+                outcome.status == 0 || outcome.err.startsWith(QLatin1String("lotcraft-pages: ")),
+                qPrintable(context));
             QCOMPARE(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                      (QStringList{QStringLiteral("catalogue.csv"), QStringLiteral("out")}));
 

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QString>
 
-#include <sys/mount.h>
 #include <fcntl.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 // While it lives, a memory file system of a few kilobytes is mounted on a folder, so a test
@@ -29,8 +29,8 @@ public:
 
     // Fills what room is left with a file of that name; true when the disk is full then.
     bool Fill(const QString& name) const {
-        const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_TRUNC,
-                              0644);
+        const int fd =
+            ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (fd < 0)
             return false;
         static const char block[4096] = {};
