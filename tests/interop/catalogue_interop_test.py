@@ -42,11 +42,13 @@ SPREADSHEET_ROWS = [
      'Zürich, Île-de-France, Øresund, ñ', '<b>bold</b> & <i>more</i>', 'x\ty'],
 ]
 
-# What Lotcraft saves, including line breaks as its window writes them (CR LF).
+# What Lotcraft saves, including line breaks as its window writes them (CR LF) and texts that
+# Calc would take for numbers, dates or formulas in a column that is not text.
 CATALOGUE_ROWS = [[str(v) for v in row] for row in SPREADSHEET_ROWS[:2]] + [
     ['1003', ' one leading blank', 'Line one\r\nLine two', 'say "hi"', '€5,00', 'tab\there',
      'Déjà vu', 'a,b,"c"', 'end ', '99'],
-    ['1004'] + [''] * 8 + ['7'],
+    ['1004', '=1+1', '+44 113 496 0000', '-5', '1/2', '12:30', '1e5', '0.10', 'TRUE', '7'],
+    ['1005'] + [''] * 8 + ['7'],
 ]
 
 
