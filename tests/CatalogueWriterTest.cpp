@@ -186,6 +186,22 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("filler"), QStringLiteral("shop.csv")}));
     }
 
+    void aFullDeviceIsReported() {
+        // Where no small disk can be mounted, the full device still gives the system's reason.
+        QFile full(QStringLiteral("/dev/full"));
+        if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            QSKIP("/dev/full cannot be opened here");
+        try {
+            CatalogueWriter::Write(full, {Record({QStringLiteral("1")})},
+                                   QStringLiteral("shop.csv"));
+            QFAIL("writing onto a full device did not fail");
+        } catch (const LotcraftError& error) {
+            QCOMPARE(error.File(), QStringLiteral("shop.csv"));
+            QVERIFY2(error.Reason().contains(QLatin1String("No space left on device")),
+                     qPrintable(error.Reason()));
+        }
+    }
+
     void aFolderThatIsMissingIsReported() {
         QTemporaryDir dir;
         const QString name = dir.filePath(QStringLiteral("missing/shop.csv"));
