@@ -157,7 +157,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("itemNumber");
         QTest::addColumn<QString>("reason");
         QTest::newRow("parent folder") << QByteArray("../x") << QStringLiteral("\"../x\"");
-        QTest::newRow("absolute") << QByteArray("/tmp/x") << QStringLiteral("holds \"/\"");
+        // ROOT stands for the folder that holds the output folder.
+        QTest::newRow("absolute") << QByteArray("ROOT/x") << QStringLiteral("holds \"/\"");
         QTest::newRow("NUL") << QByteArray("x\0y", 3) << QStringLiteral("NUL");
         QTest::newRow("dot dot") << QByteArray("..") << QStringLiteral("names a folder");
     }
@@ -169,6 +170,7 @@ private Q_SLOTS:
         QTemporaryDir root;
         QVERIFY(QDir(root.path()).mkdir(QStringLiteral("out")));
         const QString out = root.filePath(QStringLiteral("out"));
+        itemNumber.replace("ROOT", QFile::encodeName(root.path()));
         const QString catalogue =
             WriteCatalogue(root, "1,a,,,,,,,,\r\n" + itemNumber + ",b,,,,,,,,\r\n3,c,,,,,,,,\r\n");
         const Outcome outcome = RunPages({QStringLiteral("-o"), out, catalogue});
@@ -180,7 +182,6 @@ private Q_SLOTS:
         QCOMPARE(QDir(out).entryList(QDir::Files), QStringList{QStringLiteral("1.html")});
         QCOMPARE(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  (QStringList{QStringLiteral("catalogue.csv"), QStringLiteral("out")}));
-        QVERIFY(!QFile::exists(QStringLiteral("/tmp/x.html")));
     }
 
     void aDiskThatFillsUpKeepsThePagesBeforeIt() {
