@@ -12,7 +12,7 @@ PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-c
 # The end-to-end test also needs a display server and a browser to render the pages in.
 TEST_PACKAGES := xvfb xauth chromium
 
-.PHONY: all deps configure build run test bench demo fuzz gallery screenshots screenshots-dialogs e2e install clean
+.PHONY: all deps configure build run test sanitize interop bench demo fuzz gallery screenshots screenshots-dialogs e2e install clean
 
 all: build
 
@@ -31,7 +31,28 @@ run: build
 test: build
 	@sh tools/ensure-packages.sh $(TEST_PACKAGES)
 	@cmake $(BUILD_DIR) >/dev/null
-	@QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+	@QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS) -LE interop
+
+# Catalogues passed to and from LibreOffice Calc (installed when missing), cell by cell.
+interop:
+	@sh tools/ensure-packages.sh libreoffice-calc-nogui python3
+	@$(MAKE) configure
+	@cmake --build $(BUILD_DIR) --target catalogue-cells -j $(JOBS)
+	@ctest --test-dir $(BUILD_DIR) --output-on-failure -L interop
+
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in a build of
+# its own. Any report ends its test with a failure, a leak at exit included; a report ends
+# a program with status 86 (UBSan's with an abort), which no test expects of lotcraft-pages.
+SANITIZE_DIR := build-sanitize
+sanitize: deps
+	@sh tools/ensure-packages.sh $(TEST_PACKAGES)
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTCRAFT_WERROR=ON \
+		-DLOTCRAFT_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	@QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=detect_leaks=1:exitcode=86:strict_init_order=1:detect_stack_use_after_return=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:abort_on_error=1 \
+		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
 # Benchmarks: a Release build of its own; see bench/README.md.
 bench: deps
@@ -95,4 +116,4 @@ install: build
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 clean:
-	@rm -rf $(BUILD_DIR) build-release build-fuzz demo-pages
+	@rm -rf $(BUILD_DIR) build-release build-fuzz build-sanitize demo-pages

@@ -10,6 +10,8 @@
 #include "pages/LinkTable.h"
 #include "pages/PagePictures.h"
 
+#include "SmallDisk.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -204,6 +206,37 @@ private Q_SLOTS:
         QVERIFY(table.PagePath(70).isEmpty());
         QVERIFY(!table.HasPicture(70, 0));
         QVERIFY(!QFile::exists(m_outFolder + QStringLiteral("/71.html")));
+    }
+
+    void aDiskThatFillsUpEndsTheRunAtItsRow() {
+        const SmallDisk disk(m_outFolder, 96);
+        if (!disk.Mounted())
+            QSKIP("a small disk cannot be mounted here (it needs root)");
+        RecordTable table = Numbered(100);
+        PagePictures pictures(m_appFolder);
+        Run run;
+        const LotcraftError error = Failure(run, table, pictures);
+        QVERIFY2(error.Reason().contains(QLatin1String("No space left on device")),
+                 qPrintable(error.Message()));
+        const int row = error.Row();
+        QVERIFY2(row > 1 && row < 100, qPrintable(error.Message()));
+        QCOMPARE(error.File(), m_outFolder + QStringLiteral("/%1.html").arg(row));
+        QCOMPARE(run.host.PageCount(), qint64(row - 1));
+
+        // The pages before the row are there whole and their rows marked; nothing of the
+        // row's own page is left, and no picture was copied.
+        QStringList pages;
+        for (int n = 1; n < row; ++n) {
+            pages << QStringLiteral("%1.html").arg(n);
+            QCOMPARE(table.PagePath(n), m_outFolder + QLatin1Char('/') + pages.last());
+            QFile page(m_outFolder + QLatin1Char('/') + pages.last());
+            QVERIFY(page.open(QIODevice::ReadOnly));
+            QVERIFY2(page.readAll().endsWith("</BODY>\r\n</HTML>\r\n"), qPrintable(pages.last()));
+        }
+        pages.sort();
+        QCOMPARE(Files(m_outFolder), pages);
+        QVERIFY(table.PagePath(row).isEmpty());
+        QVERIFY(!table.HasPicture(row, 0));
     }
 
     void aFailureAfterABatchStillWritesTheRowsBeforeIt() {

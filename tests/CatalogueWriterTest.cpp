@@ -6,6 +6,7 @@
 #include "catalogue/CatalogueWriter.h"
 
 #include "FileSizeLimit.h"
+#include "SmallDisk.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -157,6 +158,48 @@ private Q_SLOTS:
         QVERIFY2(message.contains(QLatin1String("unchanged")), qPrintable(message));
         QCOMPARE(ReadAll(name), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("shop.csv")});
+    }
+
+    void aSaveOntoAFullDiskKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const SmallDisk disk(dir.path(), 64);
+        if (!disk.Mounted())
+            QSKIP("a small disk cannot be mounted here (it needs root)");
+        const QString name = dir.filePath(QStringLiteral("shop.csv"));
+        CatalogueWriter::Write(name, {Record({QStringLiteral("old"), QStringLiteral("kept")})});
+        const QByteArray before = ReadAll(name);
+        QVERIFY(disk.Fill(dir.filePath(QStringLiteral("filler"))));
+
+        QString message;
+        try {
+            CatalogueWriter::Write(
+                name, std::vector<ItemRecord>(
+                          100, Record({QStringLiteral("new"), QStringLiteral("a longer title")})));
+        } catch (const LotcraftError& error) {
+            message = error.Message();
+        }
+        QVERIFY2(message.startsWith(name), qPrintable(message));
+        QVERIFY2(message.contains(QLatin1String("No space left on device")), qPrintable(message));
+        QVERIFY2(message.contains(QLatin1String("unchanged")), qPrintable(message));
+        QCOMPARE(ReadAll(name), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("filler"), QStringLiteral("shop.csv")}));
+    }
+
+    void aFullDeviceIsReported() {
+        // Where no small disk can be mounted, the full device still gives the system's reason.
+        QFile full(QStringLiteral("/dev/full"));
+        if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            QSKIP("/dev/full cannot be opened here");
+        try {
+            CatalogueWriter::Write(full, {Record({QStringLiteral("1")})},
+                                   QStringLiteral("shop.csv"));
+            QFAIL("writing onto a full device did not fail");
+        } catch (const LotcraftError& error) {
+            QCOMPARE(error.File(), QStringLiteral("shop.csv"));
+            QVERIFY2(error.Reason().contains(QLatin1String("No space left on device")),
+                     qPrintable(error.Reason()));
+        }
     }
 
     void aFolderThatIsMissingIsReported() {

@@ -6,10 +6,13 @@
 #include "pages/PagePictures.h"
 
 #include "ExpectedPage.h"
+#include "SmallDisk.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -126,25 +129,136 @@ private Q_SLOTS:
         QVERIFY2(outcome.err.contains(message), qPrintable(outcome.err));
     }
 
+    void aBadCatalogueWritesNoPage_data() {
+        QTest::addColumn<QByteArray>("catalogue");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("cut short")
+            << QByteArray("1,a,,,,,,,,\r\n2,b,c\r\n") << QStringLiteral("record 2 is cut short");
+        QTest::newRow("ends inside quotes")
+            << QByteArray("1,a,,,,,,,,\r\n2,\"a title, and then the end")
+            << QStringLiteral("field 2 of record 2 opens a double quote");
+        QTest::newRow("32767 records")
+            << QByteArray("1,a,b,c,d,e,f,g,h,i\r\n").repeated(CatalogueReader::MaxRecords + 1)
+            << QStringLiteral("more than 32766 records");
+    }
     void aBadCatalogueWritesNoPage() {
+        QFETCH(QByteArray, catalogue);
+        QFETCH(QString, message);
         QTemporaryDir out;
-        const QString catalogue = WriteCatalogue(out, "1,a,,,,,,,,\r\n2,b,c\r\n");
-        const Outcome outcome = RunPages({QStringLiteral("-o"), out.path(), catalogue});
+        const QString name = WriteCatalogue(out, catalogue);
+        const Outcome outcome = RunPages({QStringLiteral("-o"), out.path(), name});
         QCOMPARE(outcome.status, 1);
-        QVERIFY2(outcome.err.contains(catalogue), qPrintable(outcome.err));
-        QVERIFY2(outcome.err.contains(QLatin1String("record 2")), qPrintable(outcome.err));
+        QVERIFY2(outcome.err.contains(name), qPrintable(outcome.err));
+        QVERIFY2(outcome.err.contains(message), qPrintable(outcome.err));
         QVERIFY(Pages(out.path()).isEmpty());
     }
 
-    void aFailingPageKeepsThePagesBeforeIt() {
-        QTemporaryDir out;
+    void anUnsafeItemNumberKeepsThePagesBeforeIt_data() {
+        QTest::addColumn<QByteArray>("itemNumber");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("parent folder") << QByteArray("../x") << QStringLiteral("\"../x\"");
+        // ROOT stands for the folder that holds the output folder.
+        QTest::newRow("absolute") << QByteArray("ROOT/x") << QStringLiteral("holds \"/\"");
+        QTest::newRow("NUL") << QByteArray("x\0y", 3) << QStringLiteral("NUL");
+        QTest::newRow("dot dot") << QByteArray("..") << QStringLiteral("names a folder");
+    }
+    void anUnsafeItemNumberKeepsThePagesBeforeIt() {
+        QFETCH(QByteArray, itemNumber);
+        QFETCH(QString, reason);
+        // The output folder lies inside a folder of its own, so a page written outside it
+        // would show there.
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkdir(QStringLiteral("out")));
+        const QString out = root.filePath(QStringLiteral("out"));
+        itemNumber.replace("ROOT", QFile::encodeName(root.path()));
         const QString catalogue =
-            WriteCatalogue(out, "1,a,,,,,,,,\r\n../x,b,,,,,,,,\r\n3,c,,,,,,,,\r\n");
-        const Outcome outcome = RunPages({QStringLiteral("-o"), out.path(), catalogue});
+            WriteCatalogue(root, "1,a,,,,,,,,\r\n" + itemNumber + ",b,,,,,,,,\r\n3,c,,,,,,,,\r\n");
+        const Outcome outcome = RunPages({QStringLiteral("-o"), out, catalogue});
         QCOMPARE(outcome.status, 1);
         QVERIFY2(outcome.err.contains(QLatin1String("Row 2: ")), qPrintable(outcome.err));
-        QVERIFY2(outcome.err.contains(QLatin1String("\"../x\"")), qPrintable(outcome.err));
-        QCOMPARE(Pages(out.path()), QStringList{QStringLiteral("1.html")});
+        QVERIFY2(outcome.err.contains(reason), qPrintable(outcome.err));
+        QVERIFY2(outcome.err.contains(QLatin1String("1 pages were written before it")),
+                 qPrintable(outcome.err));
+        QCOMPARE(QDir(out).entryList(QDir::Files), QStringList{QStringLiteral("1.html")});
+        QCOMPARE(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 (QStringList{QStringLiteral("catalogue.csv"), QStringLiteral("out")}));
+    }
+
+    void aDiskThatFillsUpKeepsThePagesBeforeIt() {
+        // The same catalogue is written once into an ordinary folder and once onto a disk
+        // that runs full part way.
+        QTemporaryDir whole;
+        QByteArray bytes;
+        for (int item = 1; item <= 150; ++item)
+            bytes += QByteArray::number(item) + ",Item " + QByteArray::number(item) +
+                     ",A description,,$1.00,$0.50,,,,\r\n";
+        const QString catalogue = WriteCatalogue(whole, bytes);
+        QCOMPARE(
+            RunPages({QStringLiteral("-q"), QStringLiteral("-o"), whole.path(), catalogue}).status,
+            0);
+
+        QTemporaryDir small;
+        const SmallDisk disk(small.path(), 256);
+        if (!disk.Mounted())
+            QSKIP("a small disk cannot be mounted here (it needs root)");
+        const Outcome outcome =
+            RunPages({QStringLiteral("-q"), QStringLiteral("-o"), small.path(), catalogue});
+        QCOMPARE(outcome.status, 1);
+        QVERIFY2(outcome.err.contains(QLatin1String("No space left on device")),
+                 qPrintable(outcome.err));
+        const QRegularExpression rowAt(QStringLiteral("Row (\\d+): "));
+        const QRegularExpressionMatch match = rowAt.match(outcome.err);
+        QVERIFY2(match.hasMatch(), qPrintable(outcome.err));
+        const int failedRow = match.captured(1).toInt();
+        QVERIFY2(failedRow > 1 && failedRow < 150, qPrintable(outcome.err));
+        QVERIFY2(outcome.err.contains(QStringLiteral("/%1.html").arg(failedRow)),
+                 qPrintable(outcome.err));
+        QVERIFY2(outcome.err.contains(
+                     QStringLiteral("%1 pages were written before it").arg(failedRow - 1)),
+                 qPrintable(outcome.err));
+
+        // Every page before the failing row is there whole; no part of its page is left.
+        QStringList expected;
+        for (int item = 1; item < failedRow; ++item)
+            expected << QStringLiteral("%1.html").arg(item);
+        expected.sort();
+        QCOMPARE(Pages(small.path()), expected);
+        QCOMPARE(QDir(small.path()).entryList(QDir::Files).size(), expected.size());
+        for (const QString& page : expected)
+            QVERIFY2(ReadFile(small.filePath(page)) == ReadFile(whole.filePath(page)),
+                     qPrintable(page));
+    }
+
+    void randomBytesNeitherCrashNorLeaveTheFolder() {
+        // Bytes of every kind, with the ones the reader and the file names care about made
+        // common, so the records come out of every shape.
+        static const char kCommon[] = {',', ',', '"', '\r', '\n', '/', '.', '\0', ' ', 'x'};
+        for (quint32 seed = 1; seed <= 8; ++seed) {
+            QRandomGenerator random(seed);
+            QByteArray bytes;
+            for (int i = 0; i < 3000; ++i)
+                bytes += random.bounded(2) ? kCommon[random.bounded(int(sizeof kCommon))]
+                                           : char(random.bounded(256));
+            QTemporaryDir root;
+            QVERIFY(QDir(root.path()).mkdir(QStringLiteral("out")));
+            const QString out = root.filePath(QStringLiteral("out"));
+            const QString catalogue = WriteCatalogue(root, bytes);
+            const Outcome outcome = RunPages({QStringLiteral("-o"), out, catalogue});
+            const QString context = QStringLiteral("seed %1: %2").arg(seed).arg(outcome.err);
+            QVERIFY2(outcome.status == 0 || outcome.status == 1, qPrintable(context));
+            QVERIFY2(
+                outcome.status == 0 || outcome.err.startsWith(QLatin1String("lotcraft-pages: ")),
+                qPrintable(context));
+            QCOMPARE(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                     (QStringList{QStringLiteral("catalogue.csv"), QStringLiteral("out")}));
+
+            // Each page is that of a record read from the file.
+            QStringList itemPages;
+            for (const ItemRecord& record : CatalogueReader::Read(catalogue).records)
+                itemPages << record.Field(ItemRecord::ItemNumber) + QStringLiteral(".html");
+            for (const QString& page : Pages(out))
+                QVERIFY2(itemPages.contains(page), qPrintable(context + page));
+        }
     }
 
     void theSchemesCanBeListed() {

@@ -13,8 +13,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 #include "FileSizeLimit.h"
 
@@ -230,6 +233,35 @@ private Q_SLOTS:
         const QByteArray second = WriteAndCompare(item, 2, 1);
         QCOMPARE(ReadFile(m_settings.OutputFolder() + QStringLiteral("/3001.html")), second);
         QCOMPARE(Entries(m_settings.OutputFolder()), QStringList{QStringLiteral("3001.html")});
+    }
+
+    void aPageIsNeverWrittenThroughALink() {
+        // Old pages that are links to files outside the output folder: those files stay as
+        // they are, and each page becomes a file of its own in the folder.
+        const QString outside = m_dir.filePath(QStringLiteral("outside.txt"));
+        const QString outsideToo = m_dir.filePath(QStringLiteral("outside-too.txt"));
+        for (const QString& name : {outside, outsideToo}) {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("keep me");
+        }
+        const QString out = m_settings.OutputFolder();
+        QVERIFY(QFile::link(outside, out + QStringLiteral("/1.html")));
+        QVERIFY(::link(QFile::encodeName(outsideToo).constData(),
+                       QFile::encodeName(out + QStringLiteral("/2.html")).constData()) == 0);
+
+        FixedHost host;
+        PageWriter writer(m_settings, host);
+        ItemRecord record = PlainItem().record;
+        for (const QString& number : {QStringLiteral("1"), QStringLiteral("2")}) {
+            record.SetField(ItemRecord::ItemNumber, number);
+            writer.WriteItemPage(record, {});
+            const QFileInfo page(out + QLatin1Char('/') + number + QStringLiteral(".html"));
+            QVERIFY(!page.isSymLink());
+            QVERIFY(ReadFile(page.filePath()).startsWith("<HTML>\r\n"));
+        }
+        QCOMPARE(ReadFile(outside), QByteArray("keep me"));
+        QCOMPARE(ReadFile(outsideToo), QByteArray("keep me"));
     }
 
     void anEmptyItemNumberNamesDotHtml() {

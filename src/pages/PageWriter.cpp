@@ -120,8 +120,12 @@ void PageWriter::WriteFile(const QString& fileName, const QByteArray& page) {
     // Written straight with one open, write and close, not through a temporary file: pages
     // can always be made again, and a flush to disk for every page would make a large run
     // many times slower. A page that fails half way is removed instead.
+    // Whatever has the page's name is removed first, and a new file made: an old page
+    // that is a symbolic or hard link to a file elsewhere must not have that file written.
     const QByteArray path = QFile::encodeName(fileName);
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    ::unlink(path.constData());
+    const int fd =
+        ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0)
         throw LotcraftError(
             QStringLiteral("the page cannot be created: %1").arg(qt_error_string(errno)), fileName);
