@@ -52,6 +52,7 @@ sanitize: deps
 	@QT_QPA_PLATFORM=offscreen \
 		ASAN_OPTIONS=detect_leaks=1:exitcode=86:strict_init_order=1:detect_stack_use_after_return=1 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:abort_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp \
 		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
 # Benchmarks: a Release build of its own; see bench/README.md.
