@@ -13,6 +13,7 @@
 #include "pages/PagePictures.h"
 #include "ui/DesktopFileDialogs.h"
 #include "ui/DesktopMessageBoxes.h"
+#include "ui/FormControls.h"
 #include "ui/GridView.h"
 #include "ui/HtmlSourceWindow.h"
 #include "ui/OutputFolderDialog.h"
@@ -35,10 +36,7 @@ namespace {
 // Left, top, width and height in twips.
 struct Place {
     int left, top, width, height;
-    QRect Pixels() const {
-        return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                     TwipsToPixels(height));
-    }
+    QRect Pixels() const { return FormControls::Place(left, top, width, height); }
 };
 
 struct LabelPlace {
@@ -278,9 +276,8 @@ void Auctions::CreateControls() {
     m_boxes[EditForm::HtmlBox] = html;
 
     for (const ButtonPlace& place : kButtons) {
-        auto* button = new XpButton(Latin(place.name), this);
-        button->setGeometry(place.place.Pixels());
-        button->ReadProperties(BagOf(place, *this));
+        XpButton* button = FormControls::Button(this, Latin(place.name), BagOf(place, *this),
+                                                place.place.Pixels());
         button->setToolTip(Latin(place.toolTip));
         button->setAccessibleName(place.picture ? Latin(place.toolTip) : button->Caption());
     }

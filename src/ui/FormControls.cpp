@@ -19,9 +19,14 @@ QString FormControls::DialogButtonProperties(const QString& caption) {
 
 XpButton* FormControls::Button(QWidget* window, const QString& name, const QString& properties,
                                const QRect& place) {
+    return Button(window, name, PropertyBag::FromText(properties), place);
+}
+
+XpButton* FormControls::Button(QWidget* window, const QString& name, const PropertyBag& properties,
+                               const QRect& place) {
     auto* button = new XpButton(name, window);
     button->setGeometry(place);
-    button->ReadProperties(PropertyBag::FromText(properties));
+    button->ReadProperties(properties);
     return button;
 }
 

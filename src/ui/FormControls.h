@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QString>
 
+class PropertyBag;
 class QDialog;
 class QWidget;
 class XpButton;
@@ -19,6 +20,8 @@ public:
 
     // A button of the window, restored from a property bag's text form and put in place.
     static XpButton* Button(QWidget* window, const QString& name, const QString& properties,
+                            const QRect& place);
+    static XpButton* Button(QWidget* window, const QString& name, const PropertyBag& properties,
                             const QRect& place);
 
     // A dialog with a fixed client area, a title and a close box, no minimise or maximise.
