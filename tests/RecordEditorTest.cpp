@@ -200,10 +200,17 @@ private Q_SLOTS:
         f.ClickRow(3);
         QCOMPARE(f.form.boxText[EditForm::HtmlBox], QStringLiteral("/out/3.html"));
         QVERIFY(f.form.viewPageEnabled && f.form.viewHtmlEnabled);
-        // A row without a page leaves the preview buttons as they were.
+        // The previews are for the shown row's page: a row without one has none to show.
         f.ClickRow(1);
         QCOMPARE(f.form.boxText[EditForm::HtmlBox], RecordEditor::HtmlNotGenerated());
-        QVERIFY(f.form.viewPageEnabled);
+        QVERIFY(!f.form.viewPageEnabled && !f.form.viewHtmlEnabled);
+        // Nor has a new record, or an emptied form.
+        f.ClickRow(3);
+        f.editor.Manual();
+        QVERIFY(!f.form.viewPageEnabled && !f.form.viewHtmlEnabled);
+        f.ClickRow(3);
+        f.editor.Cancel();
+        QVERIFY(!f.form.viewPageEnabled && !f.form.viewHtmlEnabled);
     }
 
     void aClickOnTheHeadingsOfAnEmptyGridDoesNothing() {

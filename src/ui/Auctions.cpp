@@ -11,6 +11,7 @@
 #include "controls/xpbutton/XpButton.h"
 #include "pages/BatchGenerator.h"
 #include "pages/PagePictures.h"
+#include "ui/DescriptionBox.h"
 #include "ui/DesktopFileDialogs.h"
 #include "ui/DesktopMessageBoxes.h"
 #include "ui/FormControls.h"
@@ -21,15 +22,19 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QShortcut>
 
+#include <limits>
 #include <optional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -233,6 +238,8 @@ void Auctions::CreateControls() {
         auto* box = new QLineEdit(text, this);
         box->setObjectName(name);
         box->setGeometry(place.Pixels());
+        // A box holds a value of any length: nothing is cut.
+        box->setMaxLength(std::numeric_limits<int>::max());
         return box;
     };
     m_seller = lineEdit(QStringLiteral("Seller"), InitialTexts::Seller(), {360, 1560, 2775, 375});
@@ -253,7 +260,7 @@ void Auctions::CreateControls() {
         label->setGeometry(field.label.Pixels());
         QWidget* box = nullptr;
         if (field.position == ItemRecord::Description) {
-            m_description = new QPlainTextEdit(this);
+            m_description = new DescriptionBox(this);
             m_description->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             m_description->setTabChangesFocus(true);
             box = m_description;
@@ -262,7 +269,7 @@ void Auctions::CreateControls() {
             m_boxes[size_t(ItemRecord::ColumnOfPosition(field.position))] = line;
             connect(line, &QLineEdit::returnPressed, this, [this] {
                 if (m_form.updateEnabled)
-                    Edit([this] { m_editor.Update(); });
+                    StoreForm();
             });
             box = line;
         }
@@ -300,10 +307,16 @@ void Auctions::CreateControls() {
 
     connect(m_load, &XpButton::Click, this, &Auctions::Load_Click);
     connect(m_save, &XpButton::Click, this, &Auctions::Save_Click);
-    connect(m_manual, &XpButton::Click, this, [this] { Edit([this] { m_editor.Manual(); }); });
-    connect(m_update, &XpButton::Click, this, [this] { Edit([this] { m_editor.Update(); }); });
+    connect(m_manual, &XpButton::Click, this, [this] {
+        Edit([this] { m_editor.Manual(); });
+        m_boxes[size_t(ItemRecord::ColumnOfPosition(ItemRecord::ItemNumber))]->setFocus();
+    });
+    connect(m_update, &XpButton::Click, this, &Auctions::StoreForm);
     connect(m_cancel, &XpButton::Click, this, [this] { Edit([this] { m_editor.Cancel(); }); });
-    connect(m_delete, &XpButton::Click, this, [this] { Edit([this] { m_editor.Delete(); }); });
+    connect(m_delete, &XpButton::Click, this, [this] {
+        Edit([this] { m_editor.Delete(); });
+        m_gridView->setFocus();
+    });
     connect(m_close, &XpButton::Click, this, &QWidget::close);
     connect(m_htmls, &XpButton::Click, this, &Auctions::Htmls_Click);
     connect(m_viewPage, &XpButton::Click, this, &Auctions::viewp_Click);
@@ -350,7 +363,7 @@ void Auctions::ReadBoxes() {
     for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn;
          ++column) {
         QLineEdit* box = m_boxes[size_t(column)];
-        m_form.boxText[size_t(column)] = box ? box->text() : m_description->toPlainText();
+        m_form.boxText[size_t(column)] = box ? box->text() : m_description->Value();
     }
 }
 
@@ -365,8 +378,7 @@ void Auctions::ShowForm() {
             }
             box->setEnabled(enabled);
         } else {
-            if (m_description->toPlainText() != text)
-                m_description->setPlainText(text);
+            m_description->SetValue(text);
             m_description->setEnabled(enabled);
         }
     }
@@ -386,6 +398,11 @@ void Auctions::ShowForm() {
         m_gridView->selectRow(m_editor.FormRow() - 1);
     else
         m_gridView->clearSelection();
+}
+
+void Auctions::StoreForm() {
+    Edit([this] { m_editor.Update(); });
+    m_gridView->setFocus();
 }
 
 bool Auctions::Confirm(const QString& question) {
@@ -419,53 +436,99 @@ QString Auctions::CountryText() const {
 
 void Auctions::Form_Load() {
     m_editor.ResetWindow();
+    ShowStatus(QString());
     ShowForm();
     m_settings.SetOutputFolder(QCoreApplication::applicationDirPath());
 }
 
 void Auctions::Load_Click() {
-    m_editor.BeginOpening();
-    ShowForm();
-    const QString path = m_dialogs.OpenFileName(this);
-    std::optional<LotcraftError> failure;
-    int read = 0;
-    if (!path.isEmpty()) {
-        const CatalogueReader::Result result = CatalogueReader::Read(path);
-        read = m_editor.AppendRead(result.records);
-        failure = result.failure;
+    const QString path = m_dialogs.OpenFileName(this, m_cataloguePath);
+    if (!path.isEmpty())
+        OpenCatalogue(path);
+}
+
+void Auctions::OpenCatalogue(const QString& path) {
+    const CatalogueReader::Result result = CatalogueReader::Read(path);
+    if (result.records.empty() && result.failure) {
+        // Nothing could be read: the grid keeps the catalogue it holds.
+        m_messages.Tell(this, QStringLiteral("Lotcraft could not open the catalogue.\n\n") %
+                                  result.failure->Message() %
+                                  QStringLiteral(".\n\nNo item was read, and the grid is as it "
+                                                 "was. Check the file, then open it again."));
+        return;
     }
+    if (!MayPutCatalogueAway())
+        return;
+    m_editor.BeginOpening();
+    ShowStatus(QString());
+    ShowForm();
+    const int read = m_editor.AppendRead(result.records);
     m_editor.EndOpening();
     ShowForm();
-    if (!failure)
+    m_cataloguePath = path;
+    if (!result.failure)
         return;
     const QString readItems = read == 1
                                   ? QStringLiteral("The one item read before that is")
                                   : QStringLiteral("The %1 items read before that are").arg(read);
-    const QString kept = read == 0 ? QStringLiteral(
-                                         "No item was read. Check the file's name and that you may "
-                                         "read it, then open it again.")
-                                   : readItems + QStringLiteral(
-                                                     " in the grid. Correct the file and open it "
-                                                     "again, or save the grid under a new name.");
     m_messages.Tell(this, QStringLiteral("Lotcraft could not read the whole catalogue.\n\n") %
-                              failure->Message() % QStringLiteral(".\n\n") % kept);
+                              result.failure->Message() % QStringLiteral(".\n\n") % readItems %
+                              QStringLiteral(" in the grid. Correct the file and open it again, "
+                                             "or save the grid under a new name."));
+}
+
+bool Auctions::MayPutCatalogueAway() {
+    if (m_editor.ItemCount() == 0)
+        return true;
+    switch (m_messages.Ask(this, ClosingQuestion())) {
+        case MessageBoxes::Answer::Yes: return SaveCatalogue();
+        case MessageBoxes::Answer::No: return true;
+        case MessageBoxes::Answer::Dismissed: break;
+    }
+    return false;
 }
 
 void Auctions::Save_Click() {
     SaveCatalogue();
 }
 
-void Auctions::SaveCatalogue() {
-    const QString path = m_dialogs.SaveFileName(this);
+bool Auctions::SaveCatalogue() {
+    QString path = m_dialogs.SaveFileName(this, m_cataloguePath);
     if (path.isEmpty())
-        return;
+        return false;
+    // A name typed without an extension is a catalogue all the same.
+    if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('.') + FileDialogs::Suffix();
     try {
         CatalogueWriter::Write(path, m_editor.SaveRecords());
     } catch (const LotcraftError& error) {
-        m_messages.Tell(this, QStringLiteral("The catalogue was not saved.\n\n") % error.Message() %
-                                  QStringLiteral(".\n\nChoose another folder or file name, or "
-                                                 "make room on the disk, and save again."));
+        m_messages.Tell(this, QStringLiteral("The catalogue was not saved.\n\n") %
+                                  SaveFailureAdvice(path, error));
+        return false;
     }
+    m_cataloguePath = path;
+    return true;
+}
+
+QString Auctions::SaveFailureAdvice(const QString& path, const LotcraftError& error) {
+    const QString folder = QFileInfo(path).absolutePath();
+    const QByteArray folderName = QFile::encodeName(folder);
+    if (QFileInfo(folder).isDir() && ::access(folderName.constData(), W_OK | X_OK) != 0) {
+        // The save writes a new file beside the old one and then puts it in its place.
+        const QString kept = QFileInfo::exists(path)
+                                 ? QStringLiteral("The file %1 is as it was.").arg(path)
+                                 : QStringLiteral("Nothing was written.");
+        return QStringLiteral(
+                   "Lotcraft saves a catalogue by writing a new file in its folder "
+                   "and then putting it in place of the old one, and the folder %1 "
+                   "does not let it make a new file. %2\n\nSave the catalogue into "
+                   "a folder of your own, your home folder for instance, or ask "
+                   "whoever looks after %1 to let you write there.")
+            .arg(folder, kept);
+    }
+    return error.Message() % QStringLiteral(
+                                 ".\n\nChoose another folder or file name, or make "
+                                 "room on the disk, and save again.");
 }
 
 void Auctions::ShowPageCount(const QString& caption) {
@@ -546,19 +609,17 @@ void Auctions::XpButton1_Click() {
     m_browser.IE_View(CategoryListAddress());
 }
 
-void Auctions::Form_Unload() {
-    if (m_editor.ItemCount() > 0 && m_messages.AskYesNo(this, ClosingQuestion()))
-        SaveCatalogue();
+bool Auctions::Form_Unload() {
+    return MayPutCatalogueAway();
 }
 
 void Auctions::closeEvent(QCloseEvent* event) {
-    // A page run ends before the window may close.
-    if (m_generating) {
+    // A page run ends before the window may close; and the window stays open with everything
+    // in it unless the catalogue was saved or the user chose not to save it.
+    if (m_generating || !Form_Unload()) {
         event->ignore();
         return;
     }
-    Form_Unload();
-    // The question cannot keep the window open.
     event->accept();
 }
 

@@ -15,14 +15,15 @@
 #include <functional>
 #include <memory>
 
+class DescriptionBox;
 class FileDialogs;
 class GridView;
+class LotcraftError;
 class HtmlSourceWindow;
 class MessageBoxes;
 class ProgramSettings;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class XpButton;
 
 // The main window: the seller's catalogue in the grid, the form for one record, the seller's
@@ -60,6 +61,11 @@ public:
     // The source window, once "View Html Code" has made it.
     HtmlSourceWindow* SourceWindow() const { return m_sourceWindow.get(); }
 
+    // Opens a catalogue file as LOAD CSV does once a file is chosen. A file of which nothing
+    // can be read leaves the grid as it is; otherwise, when the grid holds items, the closing
+    // question comes first, and a save that is cancelled or fails stops the opening.
+    void OpenCatalogue(const QString& path);
+
     Grid& CatalogueGrid() { return m_grid; }
     RecordEditor& Editor() { return m_editor; }
 
@@ -95,7 +101,14 @@ private:
     void ShowForm();
 
     void Form_Load();
-    void Form_Unload();
+    // The closing question; false when the window must stay open.
+    bool Form_Unload();
+    // Before the grid's catalogue is closed or replaced: when it holds items, asks whether to
+    // save it and saves it on Yes. False when the catalogue must stay: the question was put
+    // away, or the save was cancelled or failed.
+    bool MayPutCatalogueAway();
+    // Update: stores the form, then the focus goes to the grid.
+    void StoreForm();
     void Load_Click();
     void Save_Click();
     // Asks for the output folder, then writes the page of every row, marks the rows and
@@ -110,8 +123,11 @@ private:
     QString FormRowPagePath();
     void ShowStatus(const QString& text);
 
-    // Writes every record of the grid to a file the user chooses; a failure is shown.
-    void SaveCatalogue();
+    // Writes every record of the grid to a file the user chooses, offering the open
+    // catalogue's name; a failure is shown. True once the catalogue is saved.
+    bool SaveCatalogue();
+    // What to tell the seller when a save failed, and what to do.
+    static QString SaveFailureAdvice(const QString& path, const LotcraftError& error);
 
     ProgramSettings& m_settings;
     MessageBoxes& m_messages;
@@ -124,6 +140,8 @@ private:
     OutputFolderPrompt m_outputFolderPrompt;
     std::unique_ptr<HtmlSourceWindow> m_sourceWindow;
     bool m_generating = false;
+    // The catalogue opened or saved last: the file dialogs start there.
+    QString m_cataloguePath;
 
     GridView* m_gridView = nullptr;
     QLineEdit* m_seller = nullptr;
@@ -134,7 +152,7 @@ private:
     QLabel* m_status = nullptr;
     // The form's boxes by the grid column they show; t_desc is the multi-line one.
     std::array<QLineEdit*, EditForm::BoxCount> m_boxes{};
-    QPlainTextEdit* m_description = nullptr;
+    DescriptionBox* m_description = nullptr;
     XpButton* m_load = nullptr;
     XpButton* m_manual = nullptr;
     XpButton* m_htmls = nullptr;

@@ -58,10 +58,15 @@ void Click(QWidget* button) {
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
-// Types a path into a file dialog's name box and presses Enter.
+// Types a path into a file dialog's name box and presses Enter. The box has the focus, as it
+// has for a user typing in it: the dialog fills in the name it offers once it has listed its
+// folder, which may be later, but never over a name being typed.
 void TypeFileName(QFileDialog* dialog, const QString& path) {
     auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     QVERIFY(name);
+    QTRY_VERIFY(dialog->isActiveWindow());
+    name->setFocus();
+    QTRY_VERIFY(name->hasFocus());
     name->setText(path);
     QTest::keyClick(name, Qt::Key_Return);
 }

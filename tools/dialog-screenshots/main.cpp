@@ -22,9 +22,9 @@ public:
         QTextStream(stderr) << "dialog-screenshots: " << text << '\n';
         m_told = true;
     }
-    bool AskYesNo(QWidget* parent, const QString& text) override {
+    Answer Ask(QWidget* parent, const QString& text) override {
         Tell(parent, text);
-        return false;
+        return Answer::No;
     }
     bool Told() const { return m_told; }
 
