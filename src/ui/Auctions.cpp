@@ -23,10 +23,12 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
@@ -330,6 +332,83 @@ void Auctions::CreateControls() {
         if (m_form.cancelVisible)
             Edit([this] { m_editor.Cancel(); });
     });
+    // The desktop's usual keys, each a click on its button where that button is usable.
+    const struct {
+        QKeySequence keys;
+        XpButton* button;
+        QWidget* within;
+    } keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_O), m_load, this},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), m_save, this},
+        {QKeySequence(Qt::CTRL | Qt::Key_N), m_manual, this},
+        {QKeySequence(Qt::Key_F1), m_help, this},
+        {QKeySequence(Qt::CTRL | Qt::Key_W), m_close, this},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), m_close, this},
+        // Delete removes the row only where the grid has the focus; in a box it deletes text.
+        {QKeySequence(Qt::Key_Delete), m_delete, m_gridView},
+    };
+    for (const auto& key : keys) {
+        auto* shortcut = new QShortcut(key.keys, key.within);
+        shortcut->setContext(key.within == this ? Qt::WindowShortcut : Qt::WidgetShortcut);
+        XpButton* button = key.button;
+        connect(shortcut, &QShortcut::activated, button, [button] {
+            if (button->isEnabled() && button->isVisibleTo(button->window()))
+                Q_EMIT button->Click();
+        });
+    }
+    // A catalogue dropped anywhere on the window is opened, as LOAD CSV opens one; the
+    // boxes and the grid pass such a drop on rather than take the file's name as text.
+    setAcceptDrops(true);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+QString Auctions::DroppedCatalogue(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return QString();
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile())
+        return QString();
+    const QString path = url.toLocalFile();
+    return QFileInfo(path).suffix().compare(FileDialogs::Suffix(), Qt::CaseInsensitive) == 0
+               ? path
+               : QString();
+}
+
+bool Auctions::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            if (HandleDrop(static_cast<QDropEvent*>(event)))
+                return true;
+            break;
+        default: break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool Auctions::HandleDrop(QDropEvent* event) {
+    const QString path = DroppedCatalogue(event->mimeData());
+    if (path.isEmpty())
+        return false;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    if (event->type() == QEvent::Drop)
+        OpenCatalogue(path);
+    return true;
+}
+
+void Auctions::dragEnterEvent(QDragEnterEvent* event) {
+    HandleDrop(event);
+}
+
+void Auctions::dragMoveEvent(QDragMoveEvent* event) {
+    HandleDrop(event);
+}
+
+void Auctions::dropEvent(QDropEvent* event) {
+    HandleDrop(event);
 }
 
 void Auctions::SetTabOrder() {

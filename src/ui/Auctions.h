@@ -22,7 +22,9 @@ class LotcraftError;
 class HtmlSourceWindow;
 class MessageBoxes;
 class ProgramSettings;
+class QDropEvent;
 class QLabel;
+class QMimeData;
 class QLineEdit;
 class XpButton;
 
@@ -81,6 +83,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -92,6 +98,10 @@ private:
     void ClearLinks() override { m_linkTable.Clear(); }
 
     void CreateControls();
+    // The catalogue file a drag carries: one local file named *.csv; empty otherwise.
+    static QString DroppedCatalogue(const QMimeData* data);
+    // Takes a drag that carries a catalogue, and opens it once dropped; false for any other.
+    bool HandleDrop(QDropEvent* event);
     void SetTabOrder();
     // Runs an editing operation: the boxes' texts go into the form first, and the form is
     // shown after it.
