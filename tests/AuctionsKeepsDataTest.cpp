@@ -266,7 +266,8 @@ private Q_SLOTS:
         w.Press("Manual");
         w.Box("t_Item")->setText(QStringLiteral("3001"));
         w.Press("Update");
-        QCOMPARE(usable(), (QList<bool>{false, false, false}));
+        // The new row is shown: its page can be previewed, it has no source yet.
+        QCOMPARE(usable(), (QList<bool>{false, true, false}));
         // After storing, the focus is on the grid, where Space does no harm.
         QCOMPARE(QApplication::focusWidget(), View(w));
         QTest::keyClick(View(w), Qt::Key_Space);

@@ -128,8 +128,9 @@ void RecordEditor::ShowRow(int row) {
     m_grid.SetCol(ItemRecord::HtmlColumn);
     const QString page = m_grid.Text();
     m_form.boxText[EditForm::HtmlBox] = page.isEmpty() ? HtmlNotGenerated() : page;
-    // The previews show this row's page, so they are usable only when it has one.
-    SetPreviewsEnabled(!page.isEmpty());
+    // View Page shows the row's page, written or not; View Html Code only a written one.
+    m_form.viewPageEnabled = true;
+    m_form.viewHtmlEnabled = !page.isEmpty();
 }
 
 void RecordEditor::SetPreviewsEnabled(bool enabled) {

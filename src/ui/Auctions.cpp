@@ -18,6 +18,7 @@
 #include "ui/GridView.h"
 #include "ui/HtmlSourceWindow.h"
 #include "ui/OutputFolderDialog.h"
+#include "ui/PagePreviewWindow.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
@@ -342,6 +343,7 @@ void Auctions::CreateControls() {
         {QKeySequence(Qt::CTRL | Qt::Key_S), m_save, this},
         {QKeySequence(Qt::CTRL | Qt::Key_N), m_manual, this},
         {QKeySequence(Qt::Key_F1), m_help, this},
+        {QKeySequence(Qt::Key_F5), nullptr, this},
         {QKeySequence(Qt::CTRL | Qt::Key_W), m_close, this},
         {QKeySequence(Qt::CTRL | Qt::Key_Q), m_close, this},
         // Delete removes the row only where the grid has the focus; in a box it deletes text.
@@ -351,11 +353,26 @@ void Auctions::CreateControls() {
         auto* shortcut = new QShortcut(key.keys, key.within);
         shortcut->setContext(key.within == this ? Qt::WindowShortcut : Qt::WidgetShortcut);
         XpButton* button = key.button;
+        if (!button) {
+            connect(shortcut, &QShortcut::activated, this, &Auctions::ShowPreview);
+            continue;
+        }
         connect(shortcut, &QShortcut::activated, button, [button] {
             if (button->isEnabled() && button->isVisibleTo(button->window()))
                 Q_EMIT button->Click();
         });
     }
+    // The preview follows the form and the seller's texts, a moment after the last key.
+    m_previewTimer.setSingleShot(true);
+    m_previewTimer.setInterval(PreviewDelayMs);
+    connect(&m_previewTimer, &QTimer::timeout, this, &Auctions::UpdatePreview);
+    for (QLineEdit* box : {m_seller, m_location, m_country})
+        connect(box, &QLineEdit::textChanged, this, &Auctions::SchedulePreview);
+    for (QLineEdit* box : m_boxes) {
+        if (box)
+            connect(box, &QLineEdit::textChanged, this, &Auctions::SchedulePreview);
+    }
+    connect(m_description, &QPlainTextEdit::textChanged, this, &Auctions::SchedulePreview);
     // A catalogue dropped anywhere on the window is opened, as LOAD CSV opens one; the
     // boxes and the grid pass such a drop on rather than take the file's name as text.
     setAcceptDrops(true);
@@ -477,6 +494,7 @@ void Auctions::ShowForm() {
         m_gridView->selectRow(m_editor.FormRow() - 1);
     else
         m_gridView->clearSelection();
+    SchedulePreview();
 }
 
 void Auctions::StoreForm() {
@@ -670,7 +688,46 @@ QString Auctions::FormRowPagePath() {
 }
 
 void Auctions::viewp_Click() {
-    m_browser.IE_View(FormRowPagePath());
+    // A row whose page is not written yet is shown as it would be written.
+    const QString page = FormRowPagePath();
+    if (page.isEmpty())
+        ShowPreview();
+    else
+        m_browser.IE_View(page);
+}
+
+void Auctions::ShowPreview() {
+    if (!m_preview)
+        m_preview =
+            std::make_unique<PagePreviewWindow>(m_settings, QCoreApplication::applicationDirPath());
+    UpdatePreview();
+    m_preview->BringForward();
+}
+
+void Auctions::SchedulePreview() {
+    if (m_preview && m_preview->isVisible())
+        m_previewTimer.start();
+}
+
+void Auctions::UpdatePreview() {
+    if (m_editor.FormRow() == 0 && !m_form.cancelVisible) {
+        m_preview->ShowNote(
+            QStringLiteral("Click a row of the grid, or press INSERT NEW RECORD, "
+                           "and its page is shown here as you type."));
+        return;
+    }
+    m_preview->ShowRecord(FormRecord(), SellerText(), LocationText(), CountryText());
+}
+
+ItemRecord Auctions::FormRecord() const {
+    ItemRecord record;
+    for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn;
+         ++column) {
+        const QLineEdit* box = m_boxes[size_t(column)];
+        record.SetField(ItemRecord::PositionOfColumn(column),
+                        box ? box->text() : m_description->Value());
+    }
+    return record;
 }
 
 void Auctions::viewh_Click() {

@@ -9,6 +9,7 @@
 
 #include "ui/Browser.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -19,6 +20,7 @@ class DescriptionBox;
 class FileDialogs;
 class GridView;
 class LotcraftError;
+class PagePreviewWindow;
 class HtmlSourceWindow;
 class MessageBoxes;
 class ProgramSettings;
@@ -62,6 +64,10 @@ public:
     Browser& PreviewBrowser() { return m_browser; }
     // The source window, once "View Html Code" has made it.
     HtmlSourceWindow* SourceWindow() const { return m_sourceWindow.get(); }
+    // The page preview, once F5 or "View Page" on a row without a page has opened it.
+    PagePreviewWindow* Preview() const { return m_preview.get(); }
+    // How long after the last change the preview follows it.
+    static constexpr int PreviewDelayMs = 150;
 
     // Opens a catalogue file as LOAD CSV does once a file is chosen. A file of which nothing
     // can be read leaves the grid as it is; otherwise, when the grid holds items, the closing
@@ -127,6 +133,13 @@ private:
     // The page of the row the form shows, in the browser and as text.
     void viewp_Click();
     void viewh_Click();
+    // The preview of the form's record: opened, brought forward and filled at once.
+    void ShowPreview();
+    // Fills the open preview again once the form has not changed for PreviewDelayMs.
+    void SchedulePreview();
+    void UpdatePreview();
+    // The record the form's boxes hold now.
+    ItemRecord FormRecord() const;
     void Help_Click();
     void XpButton1_Click();
     // Column 10 of the row the form shows: its page path, or empty.
@@ -149,6 +162,8 @@ private:
     Browser m_browser;
     OutputFolderPrompt m_outputFolderPrompt;
     std::unique_ptr<HtmlSourceWindow> m_sourceWindow;
+    std::unique_ptr<PagePreviewWindow> m_preview;
+    QTimer m_previewTimer;
     bool m_generating = false;
     // The catalogue opened or saved last: the file dialogs start there.
     QString m_cataloguePath;
