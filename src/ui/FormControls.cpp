@@ -5,6 +5,8 @@
 #include "ui/Twips.h"
 
 #include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
 
 QRect FormControls::Place(int left, int top, int width, int height) {
     return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
@@ -37,4 +39,14 @@ void FormControls::MakeFixedDialog(QDialog* dialog, const QString& objectName,
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     dialog->setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
+}
+
+void FormControls::CentreOnScreen(QWidget* window) {
+    const QScreen* screen = window->parentWidget() ? window->parentWidget()->screen()
+                                                   : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect client(QPoint(), window->size());
+    client.moveCenter(screen->availableGeometry().center());
+    window->setGeometry(client);
 }

@@ -27,4 +27,7 @@ public:
     // A dialog with a fixed client area, a title and a close box, no minimise or maximise.
     static void MakeFixedDialog(QDialog* dialog, const QString& objectName, const QString& caption,
                                 int widthTwips, int heightTwips);
+    // Puts a window in the middle of the screen its parent is on (the main screen for one
+    // without a parent).
+    static void CentreOnScreen(QWidget* window);
 };
