@@ -136,10 +136,13 @@ private Q_SLOTS:
         QVERIFY(dir.isValid());
         const long limit = CatalogueCheck::NameLimit(dir.path());
         QVERIFY(limit > 10);
-        // "é" takes two bytes: the name is counted in the bytes the system stores.
+        // Letters of two, three and four bytes: the name is counted in the bytes the
+        // system stores.
         const long itemBytes = limit - 5;
-        QString atLimit(int(itemBytes / 2), QChar(0xE9));
-        if (itemBytes % 2)
+        QString atLimit;
+        while (atLimit.toUtf8().size() + 9 <= itemBytes)
+            atLimit += QStringLiteral("\u00E9\u20AC\U0001F600");
+        while (atLimit.toUtf8().size() < itemBytes)
             atLimit += QLatin1Char('a');
         const QString pastLimit = atLimit + QLatin1Char('b');
         QVERIFY(Check({Item(atLimit)}, SellerHost(), dir.path()).empty());
