@@ -18,13 +18,6 @@ namespace {
 constexpr int RowRole = Qt::UserRole;
 constexpr int ErrorRole = Qt::UserRole + 1;
 
-bool IsEnterKey(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 // "no errors", "1 error", "2 errors".
 QString Counted(int count, const char* one, const char* many) {
     if (count == 0)
@@ -183,7 +176,7 @@ void CatalogueCheckDialog::OKButton_Click() {
 
 void CatalogueCheckDialog::keyPressEvent(QKeyEvent* event) {
     // Enter writes the pages; Escape is the close box (QDialog's own).
-    if (IsEnterKey(event)) {
+    if (FormControls::IsEnterKey(event)) {
         OKButton_Click();
         return;
     }
@@ -191,7 +184,7 @@ void CatalogueCheckDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 bool CatalogueCheckDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (!IsEnterKey(event))
+    if (!FormControls::IsEnterKey(event))
         return QDialog::eventFilter(watched, event);
     // On the list Enter shows the highlighted finding's row, as a double-click does; on a
     // button it presses that button.

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 QRect FormControls::Place(int left, int top, int width, int height) {
@@ -49,4 +50,11 @@ void FormControls::CentreOnScreen(QWidget* window) {
     QRect client(QPoint(), window->size());
     client.moveCenter(screen->availableGeometry().center());
     window->setGeometry(client);
+}
+
+bool FormControls::IsEnterKey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }

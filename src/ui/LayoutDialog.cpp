@@ -206,7 +206,7 @@ void LayoutDialog::OKButton_Click() {
 
 void LayoutDialog::keyPressEvent(QKeyEvent* event) {
     // Enter confirms wherever the focus is; Escape is the close box (QDialog's own).
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (FormControls::IsEnterKey(event)) {
         OKButton_Click();
         return;
     }
