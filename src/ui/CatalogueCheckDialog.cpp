@@ -4,6 +4,7 @@
 #include "controls/xpbutton/XpButton.h"
 #include "pages/CatalogueCheck.h"
 #include "ui/FormControls.h"
+#include "ui/Twips.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -51,9 +52,9 @@ CatalogueCheckDialog::CatalogueCheckDialog(const std::vector<CatalogueFinding>& 
     m_list1->setTextElideMode(Qt::ElideRight);
     m_list1->header()->setStretchLastSection(true);
     m_list1->header()->setSectionsMovable(false);
-    m_list1->setColumnWidth(RowColumn, 56);
-    m_list1->setColumnWidth(ItemColumn, 80);
-    m_list1->setColumnWidth(WhatColumn, 290);
+    m_list1->setColumnWidth(RowColumn, TwipsToPixels(840));
+    m_list1->setColumnWidth(ItemColumn, TwipsToPixels(1200));
+    m_list1->setColumnWidth(WhatColumn, TwipsToPixels(4350));
     m_list1->installEventFilter(this);
     // The list shows each finding on one line; the one highlighted is shown whole below it.
     m_label2 = new QLabel(this);
