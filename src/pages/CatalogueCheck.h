@@ -12,8 +12,9 @@ class PageHost;
 // Looks over a catalogue before its pages are written and says what would go wrong: rows
 // whose pages would be lost, misnamed or replaced (errors; those rows are skipped when
 // pages are written), and what would spoil the pages or their listing (warnings). It reads
-// the records, the seller's three texts and the output folder, and writes nothing. One
-// pass with hash sets, so the largest catalogue takes a few milliseconds.
+// the records, the seller's three texts and the output folder, and writes nothing. Equal
+// item numbers are found in one sort of hashed pairs, nothing is compared row with row, so
+// the largest catalogue takes milliseconds.
 class CatalogueCheck {
 public:
     // The marketplace takes titles of at most this many characters.
