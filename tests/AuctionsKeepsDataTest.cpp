@@ -129,6 +129,61 @@ private Q_SLOTS:
         QCOMPARE(Highlighted(w), QList<int>{1});
     }
 
+    void whatIsTypedInTheFormIsNotDroppedByAClick() {
+        Window w;
+        w.Open(kSample);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        const QString title = Cell(w, 2, 2);
+        w.ClickRow(2);
+        w.Box("t_title")->setText(QStringLiteral("Typed"));
+        // Put away: the form keeps the typing and the row it belongs to.
+        w.messages.answers = {Dismissed};
+        w.ClickRow(4);
+        QCOMPARE(w.messages.questions,
+                 QStringList{QStringLiteral("Do you want to store your changes to item 1002 ?")});
+        QCOMPARE(w.Box("t_title")->text(), QStringLiteral("Typed"));
+        QCOMPARE(Highlighted(w), QList<int>{2});
+        // No: the typing goes, as the user said.
+        w.messages.answers = {No};
+        QTest::keyClick(View(w), Qt::Key_Down);
+        QCOMPARE(w.Box("t_Item")->text(), QStringLiteral("1003"));
+        QCOMPARE(Cell(w, 2, 2), title);
+        // Yes: stored into its own row, then the clicked row is shown.
+        w.Box("t_price")->setText(QStringLiteral("$1.00"));
+        w.messages.answers = {Yes};
+        w.ClickRow(5);
+        QCOMPARE(Cell(w, 3, 5), QStringLiteral("$1.00"));
+        QCOMPARE(w.Box("t_Item")->text(), QStringLiteral("1005"));
+
+        // A new record typed, then a click on a row: inserted first on Yes.
+        w.Press("Manual");
+        w.Box("t_Item")->setText(QStringLiteral("4001"));
+        w.messages.answers = {Yes};
+        w.ClickRow(1);
+        QCOMPARE(w.messages.questions.last(),
+                 QStringLiteral("Do you want to insert the new record ?"));
+        QCOMPARE(w.Label("Label6"), QStringLiteral("13"));
+        QCOMPARE(Cell(w, 13, 1), QStringLiteral("4001"));
+        QCOMPARE(w.Box("t_Item")->text(), QStringLiteral("1001"));
+        // Pressing INSERT NEW RECORD, then a row to copy, asks nothing: nothing was typed.
+        const int asked = w.messages.questions.size();
+        w.Press("Manual");
+        w.ClickRow(2);
+        QCOMPARE(w.messages.questions.size(), asked);
+        QCOMPARE(w.Button("Update")->Caption(), QStringLiteral("Insert"));
+
+        // Closing asks about the form before the catalogue.
+        w.Press("Cancel");
+        w.ClickRow(1);
+        w.Box("t_cat")->setText(QStringLiteral("77"));
+        w.messages.answers = {Dismissed};
+        QVERIFY(!w.window.close());
+        QCOMPARE(w.messages.questions.last(),
+                 QStringLiteral("Do you want to store your changes to item 1001 ?"));
+        QCOMPARE(w.Box("t_cat")->text(), QStringLiteral("77"));
+    }
+
     void openingNeverEmptiesTheGridForNothing() {
         QTemporaryDir dir;
         const QString other = dir.filePath(QStringLiteral("other.csv"));

@@ -254,7 +254,7 @@ void Auctions::CreateControls() {
     m_gridView = new GridView(m_grid, this);
     m_gridView->setObjectName(QStringLiteral("MSFlexGrid1"));
     m_gridView->setGeometry(Place{240, 2160, 9975, 2055}.Pixels());
-    connect(&m_grid, &Grid::Clicked, this, [this] { Edit([this] { m_editor.GridClick(); }); });
+    connect(&m_grid, &Grid::Clicked, this, &Auctions::GridClicked);
 
     for (const FieldPlace& field : kFields) {
         const ItemRecord::Presentation& shown = ItemRecord::PresentationOf(field.position);
@@ -311,6 +311,8 @@ void Auctions::CreateControls() {
     connect(m_load, &XpButton::Click, this, &Auctions::Load_Click);
     connect(m_save, &XpButton::Click, this, &Auctions::Save_Click);
     connect(m_manual, &XpButton::Click, this, [this] {
+        if (!MayLeaveForm())
+            return;
         Edit([this] { m_editor.Manual(); });
         m_boxes[size_t(ItemRecord::ColumnOfPosition(ItemRecord::ItemNumber))]->setFocus();
     });
@@ -489,12 +491,16 @@ void Auctions::ShowForm() {
     m_viewHtml->SetEnabled(m_form.viewHtmlEnabled);
     m_itemCount->setText(m_form.itemCountText);
     m_pageCount->setText(m_form.pageCountText);
+    HighlightFormRow();
+    SchedulePreview();
+}
+
+void Auctions::HighlightFormRow() {
     // The view marks the row the form shows, and no other.
     if (m_editor.FormRow() > 0)
         m_gridView->selectRow(m_editor.FormRow() - 1);
     else
         m_gridView->clearSelection();
-    SchedulePreview();
 }
 
 void Auctions::StoreForm() {
@@ -554,7 +560,7 @@ void Auctions::OpenCatalogue(const QString& path) {
                                                  "was. Check the file, then open it again."));
         return;
     }
-    if (!MayPutCatalogueAway())
+    if (!MayLeaveForm() || !MayPutCatalogueAway())
         return;
     m_editor.BeginOpening();
     ShowStatus(QString());
@@ -572,6 +578,50 @@ void Auctions::OpenCatalogue(const QString& path) {
                               result.failure->Message() % QStringLiteral(".\n\n") % readItems %
                               QStringLiteral(" in the grid. Correct the file and open it again, "
                                              "or save the grid under a new name."));
+}
+
+void Auctions::GridClicked() {
+    // The click has made its row current; the form's changes are stored into the form's own
+    // row first, if the user wants them.
+    const int clicked = m_grid.Row();
+    if (!MayLeaveForm()) {
+        HighlightFormRow();
+        return;
+    }
+    m_grid.SetRow(clicked);
+    Edit([this] { m_editor.GridClick(); });
+}
+
+bool Auctions::FormEdited() const {
+    if (!m_form.updateEnabled)
+        return false;
+    for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn;
+         ++column) {
+        const QLineEdit* box = m_boxes[size_t(column)];
+        const QString& shown = m_form.boxText[size_t(column)];
+        if (box ? box->text() != shown : m_description->Value() != shown)
+            return true;
+    }
+    return false;
+}
+
+bool Auctions::MayLeaveForm() {
+    if (!FormEdited())
+        return true;
+    const bool inserting = m_form.updateCaption == RecordEditor::InsertCaption();
+    const QString question =
+        inserting ? QStringLiteral("Do you want to insert the new record ?")
+                  : QStringLiteral("Do you want to store your changes to item %1 ?")
+                        .arg(m_grid.Record(m_editor.FormRow()).Field(ItemRecord::ItemNumber));
+    switch (m_messages.Ask(this, question)) {
+        case MessageBoxes::Answer::Yes:
+            StoreForm();
+            // An insert into a full grid is refused: the typed record stays in the form.
+            return m_form.updateCaption != RecordEditor::InsertCaption();
+        case MessageBoxes::Answer::No: return true;
+        case MessageBoxes::Answer::Dismissed: break;
+    }
+    return false;
 }
 
 bool Auctions::MayPutCatalogueAway() {
@@ -752,7 +802,7 @@ bool Auctions::Form_Unload() {
 void Auctions::closeEvent(QCloseEvent* event) {
     // A page run ends before the window may close; and the window stays open with everything
     // in it unless the catalogue was saved or the user chose not to save it.
-    if (m_generating || !Form_Unload()) {
+    if (m_generating || !MayLeaveForm() || !Form_Unload()) {
         event->ignore();
         return;
     }

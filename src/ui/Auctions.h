@@ -115,6 +115,8 @@ private:
     void Edit(Operation operation);
     void ReadBoxes();
     void ShowForm();
+    // Marks the form's row in the grid's view.
+    void HighlightFormRow();
 
     void Form_Load();
     // The closing question; false when the window must stay open.
@@ -125,6 +127,14 @@ private:
     bool MayPutCatalogueAway();
     // Update: stores the form, then the focus goes to the grid.
     void StoreForm();
+    // A click on the grid, or a key that moved it to a row: shows the current row's record.
+    void GridClicked();
+    // The user typed in the form since it was filled.
+    bool FormEdited() const;
+    // Before the form is filled anew, emptied or closed: when the user has typed in it, asks
+    // whether to store that first, and stores it on Yes. False when the form must stay as it
+    // is: the question was put away, or the record could not be stored.
+    bool MayLeaveForm();
     void Load_Click();
     void Save_Click();
     // Asks for the output folder, then writes the page of every row, marks the rows and

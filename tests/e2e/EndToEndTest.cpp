@@ -275,6 +275,7 @@ private Q_SLOTS:
             QVERIFY(preview->grab().save(QDir(shots).filePath(QStringLiteral("page-preview.png"))));
         }
         preview->close();
+        Press("Update");
     }
 
     void closingAsksAndNoWritesNothing() {
