@@ -271,17 +271,44 @@ private Q_SLOTS:
         QCOMPARE(Entries(m_settings.OutputFolder()), QStringList{QStringLiteral(".html")});
     }
 
-    void theFileNameAlwaysAddsASeparator() {
+    void theFileNameHasOneSeparator() {
         QCOMPARE(PageWriter::PageFileName(QStringLiteral("/srv/out"), QStringLiteral("12")),
                  QStringLiteral("/srv/out/12.html"));
         QCOMPARE(PageWriter::PageFileName(QStringLiteral("/"), QStringLiteral("12")),
-                 QStringLiteral("//12.html"));
+                 QStringLiteral("/12.html"));
         QCOMPARE(PageWriter::PageFileName(QStringLiteral("/srv/out/"), QStringLiteral("12")),
-                 QStringLiteral("/srv/out//12.html"));
+                 QStringLiteral("/srv/out/12.html"));
         // A folder with a trailing separator names the same page.
         m_settings.SetOutputFolder(m_settings.OutputFolder() + QLatin1Char('/'));
         WriteAndCompare(PlainItem(), 1, 1);
         QVERIFY(QFile::exists(m_dir.path() + QStringLiteral("/out/3001.html")));
+    }
+
+    void aReservedNameIsNeverReplaced() {
+        // The program's own help page in its folder: an item numbered "help" is refused and
+        // the file stays; any other item number is written.
+        const QString help = m_settings.OutputFolder() + QStringLiteral("/help.html");
+        QFile file(help);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("the program's help");
+        file.close();
+        FixedHost host;
+        PageWriter writer(m_settings, host);
+        writer.SetReservedNames({QStringLiteral("help.html"), QStringLiteral("OK.jpg")});
+        ItemRecord record = PlainItem().record;
+        record.SetField(ItemRecord::ItemNumber, QStringLiteral("help"));
+        try {
+            writer.WriteItemPage(record, {});
+            QFAIL("the help page was replaced");
+        } catch (const LotcraftError& error) {
+            QCOMPARE(error.File(), help);
+            QVERIFY2(error.Reason().contains(QLatin1String("Lotcraft needs")),
+                     qPrintable(error.Reason()));
+        }
+        QCOMPARE(ReadFile(help), QByteArray("the program's help"));
+        record.SetField(ItemRecord::ItemNumber, QStringLiteral("helpful"));
+        writer.WriteItemPage(record, {});
+        QCOMPARE(host.m_count, qint64(1));
     }
 
     void aSchemeOutsideTheTableLeavesNoPage() {
@@ -353,6 +380,16 @@ private Q_SLOTS:
         QVERIFY(message.contains(QLatin1String("3001.html")));
         QVERIFY(Entries(m_settings.OutputFolder()).isEmpty());
         QCOMPARE(host.m_count, qint64(0));
+
+        // A page written before under that name stays whole.
+        const QByteArray before = WriteAndCompare(PlainItem(), 1, 1);
+        {
+            const FileSizeLimit limit(1000);
+            QVERIFY_THROWS_EXCEPTION(
+                LotcraftError, PageWriter(m_settings, host).WriteItemPage(PlainItem().record, {}));
+        }
+        QCOMPARE(ReadFile(m_settings.OutputFolder() + QStringLiteral("/3001.html")), before);
+        QCOMPARE(Entries(m_settings.OutputFolder()), QStringList{QStringLiteral("3001.html")});
     }
 };
 
