@@ -8,7 +8,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QHeaderView>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -80,7 +82,19 @@ private Q_SLOTS:
         w.Open(kSample);
         w.folder = out.path();
         PaintedTexts painted(w.Find<QLabel>("Label7"));
+        // The window as the screen shows it, around the first row's heading.
+        auto* view = w.Find<QTableView>("MSFlexGrid1");
+        auto shownHeading = [&] {
+            QCoreApplication::processEvents();
+            const QRect heading(
+                view->verticalHeader()->mapTo(&w.window, QPoint(0, 0)),
+                QSize(view->verticalHeader()->width(), view->verticalHeader()->sectionSize(0)));
+            return w.window.screen()->grabWindow(w.window.winId()).copy(heading).toImage();
+        };
+        const QImage headingBefore = shownHeading();
         w.Press("Htmls");
+        // The mark in the first row's heading is on the screen.
+        QVERIFY(shownHeading() != headingBefore);
 
         QCOMPARE(Pages(out.path()).size(), 12);
         for (const QString& picture : PagePictures::CopiedFiles())
