@@ -163,15 +163,6 @@ private Q_SLOTS:
         QVERIFY(last == one || last == two);
         QCOMPARE(Entries(), QStringList{QStringLiteral("same.gif")});
     }
-
-    void pathsHaveOneSeparator() {
-        QCOMPARE(FolderWriter::PathIn(QStringLiteral("/srv/out"), QStringLiteral("12.html")),
-                 QStringLiteral("/srv/out/12.html"));
-        QCOMPARE(FolderWriter::PathIn(QStringLiteral("/srv/out/"), QStringLiteral("12.html")),
-                 QStringLiteral("/srv/out/12.html"));
-        QCOMPARE(FolderWriter::PathIn(QStringLiteral("/"), QStringLiteral("12.html")),
-                 QStringLiteral("/12.html"));
-    }
 };
 
 QTEST_APPLESS_MAIN(FolderWriterTest)

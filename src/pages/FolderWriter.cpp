@@ -40,10 +40,10 @@ QString FolderWriter::PathIn(const QString& folder, const QString& name) {
 }
 
 void FolderWriter::Write(const QString& name, const QByteArray& bytes, const QString& what) const {
-    const QString path = PathIn(m_folder, name);
     if (m_folderFd < 0)
         throw LotcraftError(
-            QStringLiteral("%1 cannot be created: %2").arg(what, SystemReason(m_openError)), path);
+            QStringLiteral("%1 cannot be created: %2").arg(what, SystemReason(m_openError)),
+            PathIn(m_folder, name));
     const QByteArray encoded = QFile::encodeName(name);
     QString reason;
     if (m_unnamedFiles.load(std::memory_order_relaxed)) {
@@ -51,11 +51,11 @@ void FolderWriter::Write(const QString& name, const QByteArray& bytes, const QSt
         if (outcome == Outcome::Written)
             return;
         if (outcome == Outcome::Failed)
-            throw LotcraftError(what + QLatin1Char(' ') + reason, path);
+            throw LotcraftError(what + QLatin1Char(' ') + reason, PathIn(m_folder, name));
         m_unnamedFiles.store(false, std::memory_order_relaxed);
     }
     if (!WriteHidden(encoded, bytes, reason))
-        throw LotcraftError(what + QLatin1Char(' ') + reason, path);
+        throw LotcraftError(what + QLatin1Char(' ') + reason, PathIn(m_folder, name));
 }
 
 FolderWriter::Outcome FolderWriter::WriteUnnamed(const QByteArray& name, const QByteArray& bytes,
