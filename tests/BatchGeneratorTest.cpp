@@ -18,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <map>
@@ -329,23 +328,6 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(LotcraftError, Generate(run, withHelp, pictures));
         Generate(run, items, pictures);
         QCOMPARE(ShippedFiles(), shipped);
-    }
-
-    void aPictureAlreadyInPlaceIsLeftAlone() {
-        // The output folder holds a hard link of the application's picture: it is that picture
-        // already, and stays the same file.
-        const QString source = m_appFolder + QStringLiteral("/stars-9.gif");
-        const QString target = m_outFolder + QStringLiteral("/stars-9.gif");
-        QCOMPARE(
-            ::link(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()),
-            0);
-        PagePictures(m_appFolder).Cop(m_outFolder);
-        struct stat first {};
-        struct stat second {};
-        QCOMPARE(::stat(QFile::encodeName(source).constData(), &first), 0);
-        QCOMPARE(::stat(QFile::encodeName(target).constData(), &second), 0);
-        QCOMPARE(second.st_ino, first.st_ino);
-        QCOMPARE(Files(m_outFolder).size(), PagePictures::CopiedFiles().size());
     }
 
     void twoRunsIntoOneFolderBothSucceed() {

@@ -284,33 +284,6 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(m_dir.path() + QStringLiteral("/out/3001.html")));
     }
 
-    void aReservedNameIsNeverReplaced() {
-        // The program's own help page in its folder: an item numbered "help" is refused and
-        // the file stays; any other item number is written.
-        const QString help = m_settings.OutputFolder() + QStringLiteral("/help.html");
-        QFile file(help);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("the program's help");
-        file.close();
-        FixedHost host;
-        PageWriter writer(m_settings, host);
-        writer.SetReservedNames({QStringLiteral("help.html"), QStringLiteral("OK.jpg")});
-        ItemRecord record = PlainItem().record;
-        record.SetField(ItemRecord::ItemNumber, QStringLiteral("help"));
-        try {
-            writer.WriteItemPage(record, {});
-            QFAIL("the help page was replaced");
-        } catch (const LotcraftError& error) {
-            QCOMPARE(error.File(), help);
-            QVERIFY2(error.Reason().contains(QLatin1String("Lotcraft needs")),
-                     qPrintable(error.Reason()));
-        }
-        QCOMPARE(ReadFile(help), QByteArray("the program's help"));
-        record.SetField(ItemRecord::ItemNumber, QStringLiteral("helpful"));
-        writer.WriteItemPage(record, {});
-        QCOMPARE(host.m_count, qint64(1));
-    }
-
     void aSchemeOutsideTheTableLeavesNoPage() {
         for (int scheme : {21, -1}) {
             m_settings.SetSchemeIndex(static_cast<qint16>(scheme));
