@@ -124,7 +124,8 @@ void BatchGenerator::RunOverlapped(PageWriter& writer, const FolderWriter& folde
         try {
             AtRow(row, [&] {
                 ReadRow(grid, row, currentRecord, linkTable);
-                file.name = writer.BuildPage(currentRecord, linkTable, file.bytes);
+                writer.BuildPage(currentRecord, linkTable, file.bytes);
+                file.name = PageWriter::PageFile(currentRecord.Field(ItemRecord::ItemNumber));
             });
         } catch (const LotcraftError&) {
             // Every row before the failing one is written and marked first.

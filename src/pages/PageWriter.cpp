@@ -18,21 +18,18 @@ constexpr qsizetype kPageReserve = 16 * 1024;
 PageWriter::PageWriter(const ProgramSettings& settings, PageHost& host)
     : m_settings(settings), m_host(host) {}
 
-namespace {
-
-QString PageName(const QString& itemNumber) {
+QString PageWriter::PageFile(const QString& itemNumber) {
     return itemNumber + QStringLiteral(".html");
 }
 
-}  // namespace
-
 QString PageWriter::PageFileName(const QString& outputFolder, const QString& itemNumber) {
-    return FolderWriter::PathIn(outputFolder, PageName(itemNumber));
+    return FolderWriter::PathIn(outputFolder, PageFile(itemNumber));
 }
 
 void PageWriter::WriteItemPage(const ItemRecord& currentRecord, const LinkTable& linkTable) {
-    const QString name = BuildPage(currentRecord, linkTable, m_page);
-    WritePage(FolderWriter(m_settings.OutputFolder()), name, m_page);
+    BuildPage(currentRecord, linkTable, m_page);
+    WritePage(FolderWriter(m_settings.OutputFolder()),
+              PageFile(currentRecord.Field(ItemRecord::ItemNumber)), m_page);
     CountPage();
 }
 
@@ -53,7 +50,7 @@ QString PageWriter::BuildPage(const ItemRecord& currentRecord, const LinkTable& 
     } catch (const LotcraftError& error) {
         throw LotcraftError(error.Reason(), fileName);
     }
-    return PageName(itemNumber);
+    return fileName;
 }
 
 void PageWriter::CountPage() {
@@ -71,11 +68,11 @@ void PageWriter::CheckItemNumber(const QString& itemNumber, const QString& outpu
         why = QStringLiteral("it holds a NUL character");
     else if (itemNumber == QLatin1String(".") || itemNumber == QLatin1String(".."))
         why = QStringLiteral("it names a folder");
-    if (why.isEmpty() && m_reservedNames.contains(PageName(itemNumber)))
+    if (why.isEmpty() && m_reservedNames.contains(PageFile(itemNumber)))
         throw LotcraftError(QStringLiteral("the item number \"%1\" would replace %2, which "
                                            "Lotcraft needs in its own folder; change the item "
                                            "number, or choose another output folder")
-                                .arg(itemNumber, PageName(itemNumber)),
+                                .arg(itemNumber, PageFile(itemNumber)),
                             PageFileName(outputFolder, itemNumber));
     if (why.isEmpty())
         return;
