@@ -1,5 +1,7 @@
 // The floor for writing pages: the same bytes as the pages of a folder, written into the
-// same number of files of a fresh folder, each with one open, one write and one close.
+// same number of files of a fresh folder, each whole before it has its name, as Lotcraft
+// writes them: an unnamed file of the folder (one open), one write, one link under its name
+// and one close.
 //   page-write-floor PAGES_FOLDER FRESH_FOLDER
 // Prints the time the writing took, in milliseconds; reading the pages is not timed.
 
@@ -29,16 +31,20 @@ int main(int argc, char* argv[]) {
         if (!file.open(QIODevice::ReadOnly))
             return 1;
         pages.push_back(file.readAll());
-        names.push_back(QFile::encodeName(arguments[2] + QLatin1Char('/') + name));
+        names.push_back(QFile::encodeName(name));
     }
     QDir().mkpath(arguments[2]);
 
     QElapsedTimer timer;
     timer.start();
+    const int folder = ::open(QFile::encodeName(arguments[2]).constData(), O_PATH | O_DIRECTORY);
     for (size_t i = 0; i < pages.size(); ++i) {
-        const int fd = ::open(names[i].constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int fd = ::openat(folder, ".", O_TMPFILE | O_WRONLY, 0644);
+        char procPath[40];
+        std::snprintf(procPath, sizeof procPath, "/proc/self/fd/%d", fd);
         if (fd < 0 ||
             ::write(fd, pages[i].constData(), size_t(pages[i].size())) != pages[i].size() ||
+            ::linkat(AT_FDCWD, procPath, folder, names[i].constData(), AT_SYMLINK_FOLLOW) != 0 ||
             ::close(fd) != 0) {
             std::perror(names[i].constData());
             return 1;

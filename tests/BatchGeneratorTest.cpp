@@ -18,7 +18,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 #include <map>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -56,7 +60,8 @@ private:
     QString m_outFolder;
     ProgramSettings m_settings;
 
-    // An application folder holding every picture; each file's bytes tell it apart.
+    // An application folder holding every picture and the help page; each file's bytes
+    // tell it apart.
     void MakeApplicationFolder() {
         QDir().mkpath(m_appFolder);
         QStringList names = PagePictures::CopiedFiles();
@@ -68,6 +73,19 @@ private:
             shade += 20;
             QVERIFY(picture.save(m_appFolder + QLatin1Char('/') + name, "PNG"));
         }
+        QFile help(m_appFolder + QStringLiteral("/help.html"));
+        QVERIFY(help.open(QIODevice::WriteOnly));
+        help.write("<HTML>the program's help</HTML>");
+    }
+
+    // Every file the program ships in the application folder, with its bytes.
+    std::map<QString, QByteArray> ShippedFiles() const {
+        std::map<QString, QByteArray> files;
+        for (const QString& name : PagePictures::ShippedFiles()) {
+            QFile file(m_appFolder + QLatin1Char('/') + name);
+            files[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
+        }
+        return files;
     }
 
     struct Run {
@@ -77,12 +95,8 @@ private:
         LinkTable links;
     };
 
-    // Runs in turn, or writing a batch of pages while building the next, as the global data
-    // row of the test says.
     void Generate(BatchGeneratorTest::Run& run, RecordTable& table, PagePictures& pictures) {
-        QFETCH_GLOBAL(bool, overlapped);
         BatchGenerator generator(m_settings, run.host, pictures);
-        generator.SetOverlappedWrites(overlapped);
         generator.Run(table, table.ItemCount(), run.currentRecord, run.links);
     }
 
@@ -98,12 +112,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase_data() {
-        QTest::addColumn<bool>("overlapped");
-        QTest::newRow("in turn") << false;
-        QTest::newRow("overlapped") << true;
-    }
-
     void init() {
         QDir(m_dir.path()).removeRecursively();
         m_appFolder = m_dir.path() + QStringLiteral("/app");
@@ -161,15 +169,6 @@ private Q_SLOTS:
         QCOMPARE(table.PagePath(1), table.PagePath(2));
     }
 
-    void pagePaths() {
-        QCOMPARE(BatchGenerator::PagePath(QStringLiteral("/srv/out"), QStringLiteral("12")),
-                 QStringLiteral("/srv/out/12.html"));
-        QCOMPARE(BatchGenerator::PagePath(QStringLiteral("/"), QStringLiteral("12")),
-                 QStringLiteral("/12.html"));
-        QCOMPARE(BatchGenerator::PagePath(QStringLiteral("/srv/out"), QString()),
-                 QStringLiteral("/srv/out/.html"));
-    }
-
     void aFailingRowEndsTheRunAndKeepsWhatWasDone() {
         RecordTable table(
             {Item(QStringLiteral("1")), Item(QStringLiteral("../2")), Item(QStringLiteral("3"))});
@@ -190,7 +189,7 @@ private Q_SLOTS:
 
     void aPageThatCannotBeWrittenEndsTheRunAtItsRow() {
         // 150 rows span three batches of the overlapped run; row 70's file name is taken by a
-        // folder, so its page cannot be created.
+        // folder, so its page cannot be given that name.
         RecordTable table = Numbered(150);
         QVERIFY(QDir().mkpath(m_outFolder + QStringLiteral("/70.html")));
         PagePictures pictures(m_appFolder);
@@ -198,7 +197,7 @@ private Q_SLOTS:
         const LotcraftError error = Failure(run, table, pictures);
         QCOMPARE(error.Row(), 70);
         QCOMPARE(error.File(), m_outFolder + QStringLiteral("/70.html"));
-        QVERIFY2(error.Reason().contains(QLatin1String("cannot be created")),
+        QVERIFY2(error.Reason().contains(QLatin1String("cannot be given its name")),
                  qPrintable(error.Reason()));
         QCOMPARE(run.host.PageCount(), qint64(69));
         QCOMPARE(Files(m_outFolder).size(), 69);
@@ -300,7 +299,66 @@ private Q_SLOTS:
         const LotcraftError error = Failure(run, empty, pictures);
         QCOMPARE(error.Row(), 0);
         QCOMPARE(error.File(), m_dir.path() + QStringLiteral("/App/aboutme-small.gif"));
-        QVERIFY(error.Reason().contains(QLatin1String("cannot be copied")));
+        QVERIFY2(error.Reason().contains(QLatin1String("cannot be read")),
+                 qPrintable(error.Reason()));
+    }
+
+    void theProgramsFolderReachedByALinkKeepsItsFiles() {
+        // The output folder is the application folder under another name. Its pictures are
+        // not copied onto themselves, and no page replaces the help page.
+        const std::map<QString, QByteArray> shipped = ShippedFiles();
+        const QString link = m_dir.path() + QStringLiteral("/link-to-app");
+        QVERIFY(QFile::link(m_appFolder, link));
+        m_settings.SetOutputFolder(link);
+        PagePictures pictures(m_appFolder);
+        Run run;
+        RecordTable withHelp({Item(QStringLiteral("1")), Item(QStringLiteral("help"))});
+        const LotcraftError error = Failure(run, withHelp, pictures);
+        QCOMPARE(error.Row(), 2);
+        QCOMPARE(error.File(), link + QStringLiteral("/help.html"));
+        QVERIFY2(error.Reason().contains(QLatin1String("Lotcraft needs")),
+                 qPrintable(error.Reason()));
+
+        RecordTable items = Numbered(3);
+        Generate(run, items, pictures);
+        QVERIFY(QFile::exists(m_appFolder + QStringLiteral("/3.html")));
+        QCOMPARE(ShippedFiles(), shipped);
+        // Both runs into the same folder by its own name too.
+        m_settings.SetOutputFolder(m_appFolder);
+        QVERIFY_THROWS_EXCEPTION(LotcraftError, Generate(run, withHelp, pictures));
+        Generate(run, items, pictures);
+        QCOMPARE(ShippedFiles(), shipped);
+    }
+
+    void twoRunsIntoOneFolderBothSucceed() {
+        // Two runs at once into one folder, each writing the same pages and copying the same
+        // pictures, several times over: neither may fail, and every page is whole.
+        QStringList failures;
+        std::mutex failuresMutex;
+        auto runs = [&] {
+            PagePictures pictures(m_appFolder);
+            for (int k = 0; k < 15; ++k) {
+                Run run;
+                RecordTable table = Numbered(40);
+                try {
+                    Generate(run, table, pictures);
+                } catch (const LotcraftError& error) {
+                    std::lock_guard<std::mutex> lock(failuresMutex);
+                    failures << error.Message();
+                }
+            }
+        };
+        std::thread first(runs);
+        std::thread second(runs);
+        first.join();
+        second.join();
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
+        QCOMPARE(Files(m_outFolder).size(), 40 + PagePictures::CopiedFiles().size());
+        for (int n = 1; n <= 40; ++n) {
+            QFile page(m_outFolder + QStringLiteral("/%1.html").arg(n));
+            QVERIFY(page.open(QIODevice::ReadOnly));
+            QVERIFY(page.readAll().endsWith("</BODY>\r\n</HTML>\r\n"));
+        }
     }
 
     void copyingStopsAtTheFirstMissingPictureAndReplacesOldCopies() {

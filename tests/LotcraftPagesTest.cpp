@@ -8,13 +8,18 @@
 #include "ExpectedPage.h"
 #include "SmallDisk.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
+
+#include <signal.h>
 
 using namespace ExpectedPage;
 
@@ -177,7 +182,7 @@ private Q_SLOTS:
         QCOMPARE(outcome.status, 1);
         QVERIFY2(outcome.err.contains(QLatin1String("Row 2: ")), qPrintable(outcome.err));
         QVERIFY2(outcome.err.contains(reason), qPrintable(outcome.err));
-        QVERIFY2(outcome.err.contains(QLatin1String("1 pages were written before it")),
+        QVERIFY2(outcome.err.contains(QLatin1String("1 page was written before it")),
                  qPrintable(outcome.err));
         QCOMPARE(QDir(out).entryList(QDir::Files), QStringList{QStringLiteral("1.html")});
         QCOMPARE(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -213,9 +218,12 @@ private Q_SLOTS:
         QVERIFY2(failedRow > 1 && failedRow < 150, qPrintable(outcome.err));
         QVERIFY2(outcome.err.contains(QStringLiteral("/%1.html").arg(failedRow)),
                  qPrintable(outcome.err));
-        QVERIFY2(outcome.err.contains(
-                     QStringLiteral("%1 pages were written before it").arg(failedRow - 1)),
-                 qPrintable(outcome.err));
+        QVERIFY2(
+            outcome.err.contains(failedRow == 2 ? QStringLiteral("1 page was written before it")
+                                                : QStringLiteral("%1 pages were written "
+                                                                 "before it")
+                                                      .arg(failedRow - 1)),
+            qPrintable(outcome.err));
 
         // Every page before the failing row is there whole; no part of its page is left.
         QStringList expected;
@@ -258,6 +266,89 @@ private Q_SLOTS:
                 itemPages << record.Field(ItemRecord::ItemNumber) + QStringLiteral(".html");
             for (const QString& page : Pages(out))
                 QVERIFY2(itemPages.contains(page), qPrintable(context + page));
+        }
+    }
+
+    void theReportsSayTheTruth() {
+        QTemporaryDir out;
+        const QString catalogue = WriteCatalogue(out, "77,Lamp,,,,,,,,\r\n");
+        Outcome outcome = RunPages({QStringLiteral("-o"), out.path(), catalogue});
+        QCOMPARE(outcome.status, 0);
+        QCOMPARE(outcome.out, QStringLiteral("1 page written to %1\n").arg(out.path()));
+
+        // A file named as the output folder is said to be no folder.
+        outcome = RunPages({QStringLiteral("-o"), catalogue, catalogue});
+        QCOMPARE(outcome.status, 2);
+        QVERIFY2(outcome.err.contains(QLatin1String("is not a folder")), qPrintable(outcome.err));
+
+        // Where it differs from the window.
+        outcome = RunPages({QStringLiteral("--help")});
+        QCOMPARE(outcome.status, 0);
+        const QString help = outcome.out.simplified();
+        QVERIFY2(help.contains(QLatin1String("writes no page at all when the catalogue cannot be "
+                                             "read to its end")),
+                 qPrintable(help));
+        QVERIFY2(help.contains(QLatin1String("output folder is the current folder")),
+                 qPrintable(help));
+    }
+
+    void aReportThatCannotBeWrittenFails() {
+        if (!QFileInfo(QStringLiteral("/dev/full")).isWritable())
+            QSKIP("there is no /dev/full here");
+        QTemporaryDir out;
+        const QString catalogue = WriteCatalogue(out, "77,Lamp,,,,,,,,\r\n");
+        for (const QStringList& arguments :
+             {QStringList{QStringLiteral("-o"), out.path(), catalogue},
+              QStringList{QStringLiteral("--list-schemes")}}) {
+            QProcess process;
+            process.setStandardOutputFile(QStringLiteral("/dev/full"));
+            process.start(QStringLiteral(LOTCRAFT_PAGES_PROGRAM), arguments);
+            QVERIFY(process.waitForFinished(60000));
+            const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+            QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+            QVERIFY2(process.exitCode() == 1, qPrintable(err));
+            QVERIFY2(err.contains(QLatin1String("cannot be written to standard output: No space "
+                                                "left on device")),
+                     qPrintable(err));
+        }
+    }
+
+    void aKilledRunLeavesOnlyWholePages() {
+        // Large pages, so that a kill lands while a page is being written. The run is killed
+        // once some pages are there; every file it left must be a whole page, byte for byte
+        // the page a complete run writes, and nothing else may be there.
+        QTemporaryDir dir;
+        QByteArray bytes;
+        constexpr int kItems = 400;
+        const QByteArray description(256 * 1024, 'd');
+        for (int item = 1; item <= kItems; ++item)
+            bytes += QByteArray::number(item) + ",Item," + description + ",,,,,,,\r\n";
+        const QString catalogue = WriteCatalogue(dir, bytes);
+        const QString killed = dir.filePath(QStringLiteral("killed"));
+        const QString whole = dir.filePath(QStringLiteral("whole"));
+        QVERIFY(QDir().mkpath(killed) && QDir().mkpath(whole));
+
+        QProcess process;
+        process.start(QStringLiteral(LOTCRAFT_PAGES_PROGRAM),
+                      {QStringLiteral("-q"), QStringLiteral("-o"), killed, catalogue});
+        QVERIFY(process.waitForStarted());
+        QDeadlineTimer deadline(60000);
+        while (Pages(killed).size() < 10 && process.state() == QProcess::Running &&
+               !deadline.hasExpired())
+            QThread::usleep(200);
+        QCOMPARE(::kill(pid_t(process.processId()), SIGKILL), 0);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+
+        QCOMPARE(RunPages({QStringLiteral("-q"), QStringLiteral("-o"), whole, catalogue}).status,
+                 0);
+        const QStringList left = QDir(killed).entryList(
+            QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+        QVERIFY2(left.size() >= 10 && left.size() < kItems, qPrintable(left.join(u',')));
+        for (const QString& name : left) {
+            QVERIFY2(name.endsWith(QLatin1String(".html")), qPrintable(name));
+            QVERIFY2(ReadFile(QDir(killed).filePath(name)) == ReadFile(QDir(whole).filePath(name)),
+                     qPrintable(name + QStringLiteral(" is not whole")));
         }
     }
 

@@ -271,13 +271,13 @@ private Q_SLOTS:
         QCOMPARE(Entries(m_settings.OutputFolder()), QStringList{QStringLiteral(".html")});
     }
 
-    void theFileNameAlwaysAddsASeparator() {
+    void theFileNameHasOneSeparator() {
         QCOMPARE(PageWriter::PageFileName(QStringLiteral("/srv/out"), QStringLiteral("12")),
                  QStringLiteral("/srv/out/12.html"));
         QCOMPARE(PageWriter::PageFileName(QStringLiteral("/"), QStringLiteral("12")),
-                 QStringLiteral("//12.html"));
+                 QStringLiteral("/12.html"));
         QCOMPARE(PageWriter::PageFileName(QStringLiteral("/srv/out/"), QStringLiteral("12")),
-                 QStringLiteral("/srv/out//12.html"));
+                 QStringLiteral("/srv/out/12.html"));
         // A folder with a trailing separator names the same page.
         m_settings.SetOutputFolder(m_settings.OutputFolder() + QLatin1Char('/'));
         WriteAndCompare(PlainItem(), 1, 1);
@@ -353,6 +353,16 @@ private Q_SLOTS:
         QVERIFY(message.contains(QLatin1String("3001.html")));
         QVERIFY(Entries(m_settings.OutputFolder()).isEmpty());
         QCOMPARE(host.m_count, qint64(0));
+
+        // A page written before under that name stays whole.
+        const QByteArray before = WriteAndCompare(PlainItem(), 1, 1);
+        {
+            const FileSizeLimit limit(1000);
+            QVERIFY_THROWS_EXCEPTION(
+                LotcraftError, PageWriter(m_settings, host).WriteItemPage(PlainItem().record, {}));
+        }
+        QCOMPARE(ReadFile(m_settings.OutputFolder() + QStringLiteral("/3001.html")), before);
+        QCOMPARE(Entries(m_settings.OutputFolder()), QStringList{QStringLiteral("3001.html")});
     }
 };
 

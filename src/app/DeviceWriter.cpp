@@ -2,12 +2,23 @@
 
 #include <QIODevice>
 
-QString DeviceWriter::WriteAll(QIODevice& device, const QByteArray& bytes) {
+#include <unistd.h>
+#include <cerrno>
+
+namespace {
+
+// The one loop: writeSome writes part of the rest and returns how much, or -1 with errno set;
+// reasonOf says why the last write wrote nothing, or gives the empty text when it cannot.
+template <typename WriteSome, typename ReasonOf>
+QString WriteEveryByte(const QByteArray& bytes, WriteSome writeSome, ReasonOf reasonOf) {
     qsizetype done = 0;
     while (done < bytes.size()) {
-        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        errno = 0;
+        const qint64 written = writeSome(bytes.constData() + done, bytes.size() - done);
+        if (written < 0 && errno == EINTR)
+            continue;
         if (written <= 0) {
-            const QString reason = device.errorString();
+            const QString reason = reasonOf(written);
             return reason.isEmpty() || reason == QLatin1String("Unknown error")
                        ? QStringLiteral(
                              "only %1 of %2 bytes could be written; the disk may be full")
@@ -18,4 +29,21 @@ QString DeviceWriter::WriteAll(QIODevice& device, const QByteArray& bytes) {
         done += written;
     }
     return QString();
+}
+
+}  // namespace
+
+QString DeviceWriter::WriteAll(QIODevice& device, const QByteArray& bytes) {
+    return WriteEveryByte(
+        bytes, [&device](const char* data, qint64 size) { return device.write(data, size); },
+        [&device](qint64) { return device.errorString(); });
+}
+
+QString DeviceWriter::WriteAll(int fileDescriptor, const QByteArray& bytes) {
+    return WriteEveryByte(
+        bytes,
+        [fileDescriptor](const char* data, qint64 size) {
+            return qint64(::write(fileDescriptor, data, size_t(size)));
+        },
+        [](qint64 written) { return written < 0 ? qt_error_string(errno) : QString(); });
 }

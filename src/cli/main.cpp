@@ -20,6 +20,7 @@
 #include <QFileInfo>
 
 #include <unistd.h>
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -29,6 +30,18 @@ enum ExitStatus { Success = 0, Failed = 1, Usage = 2 };
 void PrintLine(FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fputc('\n', stream);
+}
+
+// Ends the program with what it printed on standard output delivered: a report that cannot
+// be written (a full disk, a closed pipe) is a failure, told on standard error.
+int Finish(int status) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    const int error = errno;
+    PrintLine(stderr, QStringLiteral("lotcraft-pages: the report cannot be written to standard "
+                                     "output: %1")
+                          .arg(qt_error_string(error)));
+    return Failed;
 }
 
 int UsageError(const QString& text) {
@@ -70,9 +83,13 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(LOTCRAFT_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes one listing page per item of a catalogue file, and the pictures "
-                       "the pages use, into the output folder."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes one listing page per item of a catalogue file, and the pictures the pages "
+        "use, into the output folder, as the window's HTMLS button does. Where it differs "
+        "from the window: it writes no page at all when the catalogue cannot be read to its "
+        "end (the window makes the pages of the items read before the fault), and its "
+        "output folder is the current folder unless -o names another (the window's is the "
+        "folder that holds the program)."));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Output folder (default: the current "
                                                    "folder); must exist."),
@@ -119,7 +136,7 @@ int main(int argc, char* argv[]) {
     Startup::Run(settings);
     if (parser.isSet(listSchemes)) {
         ListSchemes(settings);
-        return Success;
+        return Finish(Success);
     }
 
     const QStringList positional = parser.positionalArguments();
@@ -144,6 +161,10 @@ int main(int argc, char* argv[]) {
 
     const QString folderText = parser.isSet(output) ? parser.value(output) : QDir::currentPath();
     const QFileInfo folderInfo(folderText);
+    if (folderInfo.exists() && !folderInfo.isDir())
+        return UsageError(QStringLiteral("the output folder \"%1\" is not a folder; name a "
+                                         "folder")
+                              .arg(folderText));
     if (!folderInfo.isDir())
         return UsageError(QStringLiteral("the output folder \"%1\" does not exist; create it first")
                               .arg(folderText));
@@ -167,16 +188,19 @@ int main(int argc, char* argv[]) {
                       itemCount, !parser.isSet(quiet) && isatty(STDERR_FILENO));
     PagePictures pictures(QCoreApplication::applicationDirPath());
     BatchGenerator generator(settings, host, pictures);
-    generator.SetOverlappedWrites(true);
     ItemRecord currentRecord;
     LinkTable linkTable;
     try {
         generator.Run(table, itemCount, currentRecord, linkTable);
     } catch (const LotcraftError& error) {
         PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(error.Message()));
-        PrintLine(stderr, QStringLiteral("%1 pages were written before it.").arg(host.PageCount()));
-        return Failed;
+        const qint64 written = host.PageCount();
+        PrintLine(stderr, QStringLiteral("%1 %2 written before it.")
+                              .arg(BatchGenerator::PagesText(written),
+                                   written == 1 ? QStringLiteral("was") : QStringLiteral("were")));
+        return Finish(Failed);
     }
-    PrintLine(stdout, QStringLiteral("%1 pages written to %2").arg(host.PageCount()).arg(folder));
-    return Success;
+    PrintLine(stdout, QStringLiteral("%1 written to %2")
+                          .arg(BatchGenerator::PagesText(host.PageCount()), folder));
+    return Finish(Success);
 }

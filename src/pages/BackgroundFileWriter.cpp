@@ -2,7 +2,8 @@
 
 #include "pages/PageWriter.h"
 
-BackgroundFileWriter::BackgroundFileWriter() : m_thread([this] { Work(); }) {}
+BackgroundFileWriter::BackgroundFileWriter(const FolderWriter& folder)
+    : m_folder(folder), m_thread([this] { Work(); }) {}
 
 BackgroundFileWriter::~BackgroundFileWriter() {
     {
@@ -48,7 +49,7 @@ void BackgroundFileWriter::Work() {
         std::optional<LotcraftError> failure;
         try {
             for (; written < count; ++written)
-                PageWriter::WriteFile(batch[written].name, batch[written].bytes);
+                PageWriter::WritePage(m_folder, batch[written].name, batch[written].bytes);
         } catch (const LotcraftError& error) {
             failure = error;
         }

@@ -11,17 +11,20 @@
 #include <thread>
 #include <vector>
 
+class FolderWriter;
+
 // Writes batches of page files on a thread of its own, so that a long run builds the next
 // pages while the system writes the last ones. A batch is handed over whole, which keeps
 // the two threads from waiting on each other page by page.
 class BackgroundFileWriter {
 public:
     struct File {
-        QString name;
+        QString name;  // in the folder
         QByteArray bytes;
     };
 
-    BackgroundFileWriter();
+    // Writes into folder, which must outlive it.
+    explicit BackgroundFileWriter(const FolderWriter& folder);
     ~BackgroundFileWriter();
     BackgroundFileWriter(const BackgroundFileWriter&) = delete;
     BackgroundFileWriter& operator=(const BackgroundFileWriter&) = delete;
@@ -37,6 +40,7 @@ public:
 private:
     void Work();
 
+    const FolderWriter& m_folder;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     bool m_pending = false;  // a batch is waiting or being written

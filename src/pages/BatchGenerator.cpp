@@ -5,6 +5,7 @@
 #include "catalogue/GridCursor.h"
 #include "catalogue/ItemRecord.h"
 #include "pages/BackgroundFileWriter.h"
+#include "pages/FolderWriter.h"
 #include "pages/LinkTable.h"
 #include "pages/PageHost.h"
 #include "pages/PagePictures.h"
@@ -31,21 +32,23 @@ BatchGenerator::BatchGenerator(const ProgramSettings& settings, PageHost& host,
                                PagePictures& pictures)
     : m_settings(settings), m_host(host), m_pictures(pictures) {}
 
-QString BatchGenerator::PagePath(const QString& outputFolder, const QString& itemNumber) {
-    const QString fileName = itemNumber + QStringLiteral(".html");
-    if (outputFolder.endsWith(QLatin1Char('/')))
-        return outputFolder + fileName;
-    return outputFolder + QLatin1Char('/') + fileName;
+QString BatchGenerator::PagesText(qint64 count) {
+    return count == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(count);
 }
 
 void BatchGenerator::Run(GridCursor& grid, int itemCount, ItemRecord& currentRecord,
                          LinkTable& linkTable) {
+    const QString& outputFolder = m_settings.OutputFolder();
     PageWriter writer(m_settings, m_host);
-    if (m_overlapped && MarksLoad())
-        RunOverlapped(writer, grid, itemCount, currentRecord, linkTable);
-    else
+    if (!outputFolder.isEmpty() && m_pictures.IsApplicationFolder(outputFolder))
+        writer.SetReservedNames(PagePictures::ShippedFiles());
+    if (MarksLoad()) {
+        const FolderWriter folder(outputFolder);
+        RunOverlapped(writer, folder, grid, itemCount, currentRecord, linkTable);
+    } else {
         RunInTurn(writer, grid, itemCount, currentRecord, linkTable);
-    m_pictures.Cop(m_settings.OutputFolder());
+    }
+    m_pictures.Cop(outputFolder);
 }
 
 bool BatchGenerator::MarksLoad() {
@@ -72,8 +75,8 @@ void BatchGenerator::RunInTurn(PageWriter& writer, GridCursor& grid, int itemCou
     }
 }
 
-void BatchGenerator::RunOverlapped(PageWriter& writer, GridCursor& grid, int itemCount,
-                                   ItemRecord& currentRecord, LinkTable& linkTable) {
+void BatchGenerator::RunOverlapped(PageWriter& writer, const FolderWriter& folder, GridCursor& grid,
+                                   int itemCount, ItemRecord& currentRecord, LinkTable& linkTable) {
     // Pages are built into one batch while the other is written; a batch's rows are counted
     // and marked once its files are there, so the rows still finish one after another.
     constexpr size_t kBatchSize = 64;
@@ -86,7 +89,7 @@ void BatchGenerator::RunOverlapped(PageWriter& writer, GridCursor& grid, int ite
     Batch batches[2];
     Batch* building = &batches[0];
     Batch* writing = nullptr;
-    BackgroundFileWriter files;
+    BackgroundFileWriter files(folder);
 
     auto finishWriting = [&] {
         if (!writing)
@@ -121,7 +124,8 @@ void BatchGenerator::RunOverlapped(PageWriter& writer, GridCursor& grid, int ite
         try {
             AtRow(row, [&] {
                 ReadRow(grid, row, currentRecord, linkTable);
-                file.name = writer.BuildPage(currentRecord, linkTable, file.bytes);
+                writer.BuildPage(currentRecord, linkTable, file.bytes);
+                file.name = PageWriter::PageFile(currentRecord.Field(ItemRecord::ItemNumber));
             });
         } catch (const LotcraftError&) {
             // Every row before the failing one is written and marked first.
@@ -156,7 +160,7 @@ void BatchGenerator::ReadRow(GridCursor& grid, int row, ItemRecord& currentRecor
 void BatchGenerator::MarkRow(GridCursor& grid, int row, const QString& itemNumber) {
     grid.SetRow(row);
     grid.SetCol(ItemRecord::HtmlColumn);
-    grid.SetText(PagePath(m_settings.OutputFolder(), itemNumber));
+    grid.SetText(PageWriter::PageFileName(m_settings.OutputFolder(), itemNumber));
     grid.SetCellPicture(m_pictures.PageMark());
     grid.SetCol(0);
     grid.SetCellPicture(m_pictures.DoneMark());

@@ -1,9 +1,25 @@
 #include "pages/PagePictures.h"
 
 #include "app/LotcraftError.h"
+#include "pages/FolderWriter.h"
 
 #include <QFile>
 #include <QImageReader>
+
+#include <sys/stat.h>
+
+namespace {
+
+// Whether two paths lead to the same file or folder; false when either cannot be reached.
+bool SameFile(const QString& one, const QString& other) {
+    struct stat first {};
+    struct stat second {};
+    return ::stat(QFile::encodeName(one).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(other).constData(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+}  // namespace
 
 PagePictures::PagePictures(QString applicationFolder)
     : m_applicationFolder(std::move(applicationFolder)) {}
@@ -17,10 +33,18 @@ QStringList PagePictures::CopiedFiles() {
             QStringLiteral("watch-icon.gif"),    QStringLiteral("dot_clear.gif")};
 }
 
+QStringList PagePictures::ShippedFiles() {
+    return CopiedFiles() << QLatin1String(DoneMarkFile) << QStringLiteral("help.html");
+}
+
+bool PagePictures::IsApplicationFolder(const QString& folder) const {
+    return folder == m_applicationFolder || SameFile(folder, m_applicationFolder);
+}
+
 const QImage& PagePictures::LoadOnce(QImage& mark, const char* name) const {
     if (!mark.isNull())
         return mark;
-    const QString fileName = m_applicationFolder + QLatin1Char('/') + QLatin1String(name);
+    const QString fileName = FolderWriter::PathIn(m_applicationFolder, QLatin1String(name));
     QImageReader reader(fileName);
     mark = reader.read();
     if (mark.isNull())
@@ -33,16 +57,22 @@ const QImage& PagePictures::LoadOnce(QImage& mark, const char* name) const {
 }
 
 void PagePictures::Cop(const QString& outputFolder) const {
-    if (outputFolder == m_applicationFolder)
+    if (IsApplicationFolder(outputFolder))
         return;
+    const FolderWriter folder(outputFolder);
     for (const QString& name : CopiedFiles()) {
-        const QString source = m_applicationFolder + QLatin1Char('/') + name;
-        const QString target = outputFolder + QLatin1Char('/') + name;
-        QFile::remove(target);
+        const QString source = FolderWriter::PathIn(m_applicationFolder, name);
+        if (SameFile(source, FolderWriter::PathIn(outputFolder, name)))
+            continue;
         QFile file(source);
-        if (!file.copy(target))
-            throw LotcraftError(QStringLiteral("the picture cannot be copied to %1: %2")
-                                    .arg(target, file.errorString()),
+        QByteArray bytes;
+        if (file.open(QIODevice::ReadOnly))
+            bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            throw LotcraftError(QStringLiteral("the picture cannot be read: %1; reinstall "
+                                               "Lotcraft to bring it back")
+                                    .arg(file.errorString()),
                                 source);
+        folder.Write(name, bytes, QStringLiteral("the copy of the picture"));
     }
 }

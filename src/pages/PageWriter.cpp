@@ -3,15 +3,10 @@
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
 #include "catalogue/ItemRecord.h"
+#include "pages/FolderWriter.h"
 #include "pages/LinkTable.h"
 #include "pages/PageEncoding.h"
 #include "pages/PageHost.h"
-
-#include <QFile>
-
-#include <fcntl.h>
-#include <unistd.h>
-#include <cerrno>
 
 namespace {
 
@@ -23,14 +18,24 @@ constexpr qsizetype kPageReserve = 16 * 1024;
 PageWriter::PageWriter(const ProgramSettings& settings, PageHost& host)
     : m_settings(settings), m_host(host) {}
 
+QString PageWriter::PageFile(const QString& itemNumber) {
+    return itemNumber + QStringLiteral(".html");
+}
+
 QString PageWriter::PageFileName(const QString& outputFolder, const QString& itemNumber) {
-    return outputFolder + QLatin1Char('/') + itemNumber + QStringLiteral(".html");
+    return FolderWriter::PathIn(outputFolder, PageFile(itemNumber));
 }
 
 void PageWriter::WriteItemPage(const ItemRecord& currentRecord, const LinkTable& linkTable) {
-    const QString fileName = BuildPage(currentRecord, linkTable, m_page);
-    WriteFile(fileName, m_page);
+    BuildPage(currentRecord, linkTable, m_page);
+    WritePage(FolderWriter(m_settings.OutputFolder()),
+              PageFile(currentRecord.Field(ItemRecord::ItemNumber)), m_page);
     CountPage();
+}
+
+void PageWriter::WritePage(const FolderWriter& folder, const QString& name,
+                           const QByteArray& page) {
+    folder.Write(name, page, QStringLiteral("the page"));
 }
 
 QString PageWriter::BuildPage(const ItemRecord& currentRecord, const LinkTable& linkTable,
@@ -53,7 +58,7 @@ void PageWriter::CountPage() {
     m_host.ShowPageCount(QString::number(m_host.PageCount()));
 }
 
-void PageWriter::CheckItemNumber(const QString& itemNumber, const QString& outputFolder) {
+void PageWriter::CheckItemNumber(const QString& itemNumber, const QString& outputFolder) const {
     // The item number becomes a file name inside the output folder, so it must not name a
     // folder or leave the output folder.
     QString why;
@@ -63,6 +68,12 @@ void PageWriter::CheckItemNumber(const QString& itemNumber, const QString& outpu
         why = QStringLiteral("it holds a NUL character");
     else if (itemNumber == QLatin1String(".") || itemNumber == QLatin1String(".."))
         why = QStringLiteral("it names a folder");
+    if (why.isEmpty() && m_reservedNames.contains(PageFile(itemNumber)))
+        throw LotcraftError(QStringLiteral("the item number \"%1\" would replace %2, which "
+                                           "Lotcraft needs in its own folder; change the item "
+                                           "number, or choose another output folder")
+                                .arg(itemNumber, PageFile(itemNumber)),
+                            PageFileName(outputFolder, itemNumber));
     if (why.isEmpty())
         return;
     // A NUL is shown as "\0", so that the message can be read in full.
@@ -114,41 +125,4 @@ QString PageWriter::ValueText(PageTemplate::Value value, const ItemRecord& recor
         default: break;
     }
     return links.Link(static_cast<int>(value) - static_cast<int>(V::Link1) + 1);
-}
-
-void PageWriter::WriteFile(const QString& fileName, const QByteArray& page) {
-    // Written straight with one open, write and close, not through a temporary file: pages
-    // can always be made again, and a flush to disk for every page would make a large run
-    // many times slower. A page that fails half way is removed instead.
-    // Whatever has the page's name is removed first, and a new file made: an old page
-    // that is a symbolic or hard link to a file elsewhere must not have that file written.
-    const QByteArray path = QFile::encodeName(fileName);
-    ::unlink(path.constData());
-    const int fd =
-        ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0)
-        throw LotcraftError(
-            QStringLiteral("the page cannot be created: %1").arg(qt_error_string(errno)), fileName);
-    QString reason;
-    qsizetype done = 0;
-    while (done < page.size()) {
-        const ssize_t written = ::write(fd, page.constData() + done, size_t(page.size() - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            reason = qt_error_string(written < 0 ? errno : EIO);
-            break;
-        }
-        done += written;
-    }
-    if (::close(fd) != 0 && reason.isEmpty())
-        reason = qt_error_string(errno);
-    if (reason.isEmpty())
-        return;
-    ::unlink(path.constData());
-    throw LotcraftError(
-        QStringLiteral("the page cannot be written: %1; the part already written has been "
-                       "removed")
-            .arg(reason),
-        fileName);
 }

@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
+class FolderWriter;
 class ItemRecord;
 class LinkTable;
 class PageHost;
@@ -22,30 +24,38 @@ public:
     // Writes the page of currentRecord with the addresses of linkTable. Throws LotcraftError,
     // naming the page file, when the item number cannot name a page, a scheme lookup fails
     // or the file cannot be written; no page, and no part of one, is left behind then, and
-    // the counter is not raised.
+    // the counter is not raised. The page gets its name only once it is whole (FolderWriter).
     void WriteItemPage(const ItemRecord& currentRecord, const LinkTable& linkTable);
 
-    // The three steps of WriteItemPage, for a run that writes one page while it builds the
-    // next. BuildPage checks the item number and builds the page's bytes into `page`,
-    // returning the file name; it throws as WriteItemPage does and touches no file.
-    // WriteFile writes the bytes, removing the file again when that fails; it uses nothing
-    // but its arguments, so it may run on another thread. CountPage raises the counter.
+    // The steps of WriteItemPage, for a run that writes one page while it builds the next.
+    // BuildPage checks the item number and builds the page's bytes into `page`, returning
+    // the page's path (PageFileName); it throws as WriteItemPage does and touches no file.
+    // WritePage writes them as the file `name` (PageFile) through a FolderWriter of the
+    // output folder, which may happen on another thread. CountPage raises the counter.
     QString BuildPage(const ItemRecord& currentRecord, const LinkTable& linkTable,
                       QByteArray& page);
-    static void WriteFile(const QString& fileName, const QByteArray& page);
+    static void WritePage(const FolderWriter& folder, const QString& name, const QByteArray& page);
     void CountPage();
 
-    // The page file of an item: the folder, "/", the item number and ".html". The separator
-    // is added even when the folder ends in one; two in a row name the same file.
+    // Names of files in the output folder that no page may replace: the program's own files
+    // when the pages go into the program's folder. An item whose page has such a name is
+    // refused.
+    void SetReservedNames(QStringList names) { m_reservedNames = std::move(names); }
+
+    // The page file of an item: the folder, a "/" unless the folder ends in one, the item
+    // number and ".html"; the path a row shows for its page.
     static QString PageFileName(const QString& outputFolder, const QString& itemNumber);
+    // The page's file name within the output folder: the item number and ".html".
+    static QString PageFile(const QString& itemNumber);
 
 private:
     void AppendPage(const ItemRecord& record, const LinkTable& links, QByteArray& page) const;
     QString ValueText(PageTemplate::Value value, const ItemRecord& record,
                       const LinkTable& links) const;
-    static void CheckItemNumber(const QString& itemNumber, const QString& outputFolder);
+    void CheckItemNumber(const QString& itemNumber, const QString& outputFolder) const;
 
     const ProgramSettings& m_settings;
     PageHost& m_host;
     QByteArray m_page;  // its memory serves page after page
+    QStringList m_reservedNames;
 };

@@ -679,9 +679,17 @@ QString Auctions::SaveFailureAdvice(const QString& path, const LotcraftError& er
 }
 
 void Auctions::ShowPageCount(const QString& caption) {
+    // During a run the counter is shown at the screen's pace, not once a page: each
+    // repaint paints the window's pending changes too (the grid's marks), which cost more
+    // than the page itself. The run shows the last count when it ends.
+    if (m_generating && m_pageCountShown.isValid() &&
+        m_pageCountShown.elapsed() < kPageCountFrameMs)
+        return;
     m_editor.ShowPageCount(caption);
-    if (m_generating && PageCount() % 64 == 0)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (!m_generating)
+        return;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_pageCountShown.start();
 }
 
 void Auctions::ShowStatus(const QString& text) {
@@ -701,6 +709,7 @@ void Auctions::Htmls_Click() {
     PagePictures pictures(QCoreApplication::applicationDirPath());
     BatchGenerator generator(m_settings, *this, pictures);
     m_generating = true;
+    m_pageCountShown.invalidate();
     std::optional<LotcraftError> failure;
     try {
         generator.Run(m_grid, m_editor.ItemCount(), m_editor.CurrentRecord(), m_linkTable);
@@ -708,9 +717,8 @@ void Auctions::Htmls_Click() {
         failure = error;
     }
     m_generating = false;
-    const qint64 written = PageCount() - before;
-    const QString pages =
-        written == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(written);
+    ShowPageCount(QString::number(PageCount()));
+    const QString pages = BatchGenerator::PagesText(PageCount() - before);
     if (!failure) {
         ShowStatus(QStringLiteral("%1 written to %2.").arg(pages, folder));
         return;

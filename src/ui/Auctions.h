@@ -10,6 +10,7 @@
 #include "ui/Browser.h"
 
 #include <QTimer>
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -83,8 +84,9 @@ public:
     QString CountryText() const override;
     qint64 PageCount() const override { return m_editor.PageCount(); }
     void SetPageCount(qint64 count) override { m_editor.SetPageCount(count); }
-    // Label7 is repainted after each page; now and then the window is repainted as a whole,
-    // so a long run shows it moving. Input waits until the run has ended.
+    // Label7 shows the count; during a page run it, and the window with it, is repainted
+    // at most once a screen frame, so a long run shows it moving without paying for a
+    // repaint per page. Input waits until the run has ended.
     void ShowPageCount(const QString& caption) override;
 
 protected:
@@ -177,6 +179,9 @@ private:
     bool m_generating = false;
     // The catalogue opened or saved last: the file dialogs start there.
     QString m_cataloguePath;
+    // When a run last showed the page counter; a frame of a 60 Hz screen between showings.
+    static constexpr qint64 kPageCountFrameMs = 16;
+    QElapsedTimer m_pageCountShown;
 
     GridView* m_gridView = nullptr;
     QLineEdit* m_seller = nullptr;

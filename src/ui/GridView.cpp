@@ -37,6 +37,15 @@ GridView::GridView(Grid& grid, QWidget* parent) : QTableView(parent), m_grid(gri
             ApplyWidth(column, m_grid.ColWidth(column));
     });
     connect(&grid, &Grid::Refreshed, this, [this] { viewport()->repaint(); });
+    // A row heading changes when a page run marks its row. The view and its row header would
+    // each take such a change as a reason to lay out and repaint the whole grid, though the
+    // header's width and the rows' heights are fixed: during a run of thousands of rows that
+    // cost more than writing the pages. So a row heading in view is repainted alone, and the
+    // others are painted as they scroll into view; a column heading still lays the view out.
+    QObject::disconnect(&grid, SIGNAL(headerDataChanged(Qt::Orientation, int, int)), this, nullptr);
+    QObject::disconnect(&grid, SIGNAL(headerDataChanged(Qt::Orientation, int, int)),
+                        verticalHeader(), nullptr);
+    connect(&grid, &QAbstractItemModel::headerDataChanged, this, &GridView::HeadingsChanged);
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         m_grid.Click(index.row() + 1, index.column() + 1);
     });
@@ -54,6 +63,18 @@ void GridView::ApplyWidth(int column, int twips) {
         verticalHeader()->setFixedWidth(TwipsToPixels(twips));
     else
         setColumnWidth(column - 1, TwipsToPixels(twips));
+}
+
+void GridView::HeadingsChanged(Qt::Orientation orientation, int first, int last) {
+    if (orientation == Qt::Horizontal) {
+        scheduleDelayedItemsLayout();
+        return;
+    }
+    QHeaderView* header = verticalHeader();
+    const int top = header->sectionViewportPosition(first);
+    const int bottom = header->sectionViewportPosition(last) + header->sectionSize(last);
+    if (bottom > 0 && top < header->viewport()->height())
+        header->viewport()->update(0, top, header->viewport()->width(), bottom - top);
 }
 
 void GridView::keyPressEvent(QKeyEvent* event) {

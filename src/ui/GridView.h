@@ -23,6 +23,8 @@ protected:
 
 private:
     void ApplyWidth(int column, int twips);
+    // A heading's text or picture changed.
+    void HeadingsChanged(Qt::Orientation orientation, int first, int last);
 
     Grid& m_grid;
     bool m_pressedBelowRows = false;
