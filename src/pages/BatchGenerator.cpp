@@ -4,6 +4,7 @@
 #include "app/ProgramSettings.h"
 #include "catalogue/GridCursor.h"
 #include "catalogue/ItemRecord.h"
+#include "catalogue/PageName.h"
 #include "pages/BackgroundFileWriter.h"
 #include "pages/FolderWriter.h"
 #include "pages/LinkTable.h"
@@ -125,7 +126,7 @@ void BatchGenerator::RunOverlapped(PageWriter& writer, const FolderWriter& folde
             AtRow(row, [&] {
                 ReadRow(grid, row, currentRecord, linkTable);
                 writer.BuildPage(currentRecord, linkTable, file.bytes);
-                file.name = PageWriter::PageFile(currentRecord.Field(ItemRecord::ItemNumber));
+                file.name = PageName::FileName(currentRecord.Field(ItemRecord::ItemNumber));
             });
         } catch (const LotcraftError&) {
             // Every row before the failing one is written and marked first.

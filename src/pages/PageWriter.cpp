@@ -3,6 +3,7 @@
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
 #include "catalogue/ItemRecord.h"
+#include "catalogue/PageName.h"
 #include "pages/FolderWriter.h"
 #include "pages/LinkTable.h"
 #include "pages/PageEncoding.h"
@@ -18,18 +19,14 @@ constexpr qsizetype kPageReserve = 16 * 1024;
 PageWriter::PageWriter(const ProgramSettings& settings, PageHost& host)
     : m_settings(settings), m_host(host) {}
 
-QString PageWriter::PageFile(const QString& itemNumber) {
-    return itemNumber + QStringLiteral(".html");
-}
-
 QString PageWriter::PageFileName(const QString& outputFolder, const QString& itemNumber) {
-    return FolderWriter::PathIn(outputFolder, PageFile(itemNumber));
+    return FolderWriter::PathIn(outputFolder, PageName::FileName(itemNumber));
 }
 
 void PageWriter::WriteItemPage(const ItemRecord& currentRecord, const LinkTable& linkTable) {
     BuildPage(currentRecord, linkTable, m_page);
     WritePage(FolderWriter(m_settings.OutputFolder()),
-              PageFile(currentRecord.Field(ItemRecord::ItemNumber)), m_page);
+              PageName::FileName(currentRecord.Field(ItemRecord::ItemNumber)), m_page);
     CountPage();
 }
 
@@ -61,28 +58,21 @@ void PageWriter::CountPage() {
 void PageWriter::CheckItemNumber(const QString& itemNumber, const QString& outputFolder) const {
     // The item number becomes a file name inside the output folder, so it must not name a
     // folder or leave the output folder.
-    QString why;
-    if (itemNumber.contains(QLatin1Char('/')))
-        why = QStringLiteral("it holds \"/\"");
-    else if (itemNumber.contains(QChar(0)))
-        why = QStringLiteral("it holds a NUL character");
-    else if (itemNumber == QLatin1String(".") || itemNumber == QLatin1String(".."))
-        why = QStringLiteral("it names a folder");
-    if (why.isEmpty() && m_reservedNames.contains(PageFile(itemNumber)))
+    const QString why = PageName::WriterRefusal(itemNumber);
+    if (!why.isEmpty()) {
+        const QString shown = PageName::Shown(itemNumber);
+        throw LotcraftError(QStringLiteral("the item number \"%1\" cannot name a page file: %2; "
+                                           "change the item number and generate the pages again")
+                                .arg(shown, why),
+                            PageFileName(outputFolder, shown));
+    }
+    const QString file = PageName::FileName(itemNumber);
+    if (m_reservedNames.contains(file))
         throw LotcraftError(QStringLiteral("the item number \"%1\" would replace %2, which "
                                            "Lotcraft needs in its own folder; change the item "
                                            "number, or choose another output folder")
-                                .arg(itemNumber, PageFile(itemNumber)),
+                                .arg(itemNumber, file),
                             PageFileName(outputFolder, itemNumber));
-    if (why.isEmpty())
-        return;
-    // A NUL is shown as "\0", so that the message can be read in full.
-    QString shown = itemNumber;
-    shown.replace(QChar(0), QStringLiteral("\\0"));
-    throw LotcraftError(QStringLiteral("the item number \"%1\" cannot name a page file: %2; "
-                                       "change the item number and generate the pages again")
-                            .arg(shown, why),
-                        PageFileName(outputFolder, shown));
 }
 
 void PageWriter::AppendPage(const ItemRecord& record, const LinkTable& links,

@@ -30,7 +30,7 @@ public:
     // The steps of WriteItemPage, for a run that writes one page while it builds the next.
     // BuildPage checks the item number and builds the page's bytes into `page`, returning
     // the page's path (PageFileName); it throws as WriteItemPage does and touches no file.
-    // WritePage writes them as the file `name` (PageFile) through a FolderWriter of the
+    // WritePage writes them as the file `name` (PageName::FileName) through a FolderWriter of the
     // output folder, which may happen on another thread. CountPage raises the counter.
     QString BuildPage(const ItemRecord& currentRecord, const LinkTable& linkTable,
                       QByteArray& page);
@@ -45,8 +45,6 @@ public:
     // The page file of an item: the folder, a "/" unless the folder ends in one, the item
     // number and ".html"; the path a row shows for its page.
     static QString PageFileName(const QString& outputFolder, const QString& itemNumber);
-    // The page's file name within the output folder: the item number and ".html".
-    static QString PageFile(const QString& itemNumber);
 
 private:
     void AppendPage(const ItemRecord& record, const LinkTable& links, QByteArray& page) const;
