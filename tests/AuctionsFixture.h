@@ -78,7 +78,16 @@ inline void WriteFile(const QString& name, const QByteArray& bytes) {
 }
 
 struct Window {
-    Window() : window(Started(settings), &messages, &dialogs) {}
+    // The catalogue check's findings are answered as prepared: write the pages, or not.
+    Window() : window(Started(settings), &messages, &dialogs) {
+        window.SetCheckPrompt([this](QWidget*, const std::vector<CatalogueFinding>& findings, int,
+                                     const std::function<void(int)>& showRow) {
+            checks.push_back(findings);
+            if (rowToShow > 0)
+                showRow(rowToShow);
+            return writeAfterCheck;
+        });
+    }
     static ProgramSettings& Started(ProgramSettings& settings) {
         Startup::Run(settings);
         return settings;
@@ -112,6 +121,10 @@ struct Window {
 
     ProgramSettings settings;
     PreparedDialogs dialogs;
+    // What each check found, the answer to give, and a row to show while it is asked.
+    std::vector<std::vector<CatalogueFinding>> checks;
+    bool writeAfterCheck = true;
+    int rowToShow = 0;
     RecordingMessageBoxes messages;
     Auctions window;
 };

@@ -3,15 +3,18 @@
 // page and the category list, all through prepared answers and a recording browser.
 
 #include "catalogue/Grid.h"
+#include "pages/CatalogueCheck.h"
 #include "pages/PagePictures.h"
 #include "ui/HtmlSourceWindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 
 #include "AuctionsFixture.h"
@@ -158,23 +161,108 @@ private Q_SLOTS:
         QTemporaryDir out;
         PageWindow w;
         w.Open(kSample);
-        w.ClickRow(3);
-        w.Box("t_Item")->setText(QStringLiteral("../escape"));
-        w.Press("Update");
+        // A folder in the place of row 3's page: that page cannot be given its name.
+        QVERIFY(QDir(out.path()).mkdir(QStringLiteral("1003.html")));
         w.folder = out.path();
         w.Press("Htmls");
 
         QCOMPARE(Pages(out.path()).size(), 2);
-        QVERIFY(
-            !QFile::exists(QFileInfo(out.path()).dir().filePath(QStringLiteral("escape.html"))));
         QCOMPARE(w.Label("Label7"), QStringLiteral("2"));
         QVERIFY(w.Cell(3, ItemRecord::HtmlColumn).isEmpty());
         QCOMPARE(w.messages.messages.size(), 1);
         const QString message = w.messages.messages[0];
         QVERIFY2(message.contains(QLatin1String("Row 3: ")), qPrintable(message));
-        QVERIFY2(message.contains(QLatin1String("\"../escape\"")), qPrintable(message));
+        QVERIFY2(message.contains(QLatin1String("1003.html")), qPrintable(message));
         QVERIFY2(message.contains(QLatin1String("press HTMLS again")), qPrintable(message));
         QCOMPARE(w.Label("Status"), QStringLiteral("Stopped after 2 pages in %1.").arg(out.path()));
+    }
+
+    void theCheckComesFirstAndRowsInErrorAreSkipped() {
+        QTemporaryDir out;
+        PageWindow w;
+        w.Open(kSample);
+        w.ClickRow(3);
+        w.Box("t_Item")->setText(QStringLiteral("../escape"));
+        w.Press("Update");
+        w.ClickRow(5);
+        w.Box("t_Item")->setText(QStringLiteral("1001"));
+        w.Press("Update");
+        w.folder = out.path();
+
+        // Cancelled at the check: no folder asked for, nothing written.
+        w.writeAfterCheck = false;
+        w.rowToShow = 5;
+        w.Press("Htmls");
+        QCOMPARE(w.checks.size(), size_t(1));
+        QCOMPARE(w.prompts, 0);
+        QVERIFY(Pages(out.path()).isEmpty());
+        // The row the seller asked to see is in the form.
+        QCOMPARE(w.Box("t_Item")->text(), QStringLiteral("1001"));
+        QCOMPARE(w.window.Editor().FormRow(), 5);
+
+        // Written: every row but the two in error.
+        w.writeAfterCheck = true;
+        w.rowToShow = 0;
+        w.Press("Htmls");
+        const std::vector<CatalogueFinding>& found = w.checks.back();
+        QCOMPARE(CatalogueCheck::RowsInError(found), (std::vector<int>{3, 5}));
+        QCOMPARE(Pages(out.path()).size(), 10);
+        QVERIFY(
+            !QFile::exists(QFileInfo(out.path()).dir().filePath(QStringLiteral("escape.html"))));
+        QVERIFY(w.Cell(3, ItemRecord::HtmlColumn).isEmpty());
+        QVERIFY(w.Cell(5, ItemRecord::HtmlColumn).isEmpty());
+        QVERIFY(!w.Cell(4, ItemRecord::HtmlColumn).isEmpty());
+        QCOMPARE(w.Label("Label7"), QStringLiteral("10"));
+        QCOMPARE(w.Label("Status"),
+                 QStringLiteral("10 pages written to %1. Rows 3, 5 were skipped.").arg(out.path()));
+        // Row 1's page is row 1's, not row 5's copy of its number.
+        QVERIFY(ReadAll(out.filePath(QStringLiteral("1001.html")))
+                    .contains(w.Cell(1, ItemRecord::Title).toLatin1()));
+        QCOMPARE(w.messages.messages.size(), 1);
+        const QString message = w.messages.messages[0];
+        QVERIFY2(message.contains(QLatin1String("Row 3, item \"../escape\": error")),
+                 qPrintable(message));
+        QVERIFY2(message.contains(QLatin1String("Row 5, item \"1001\": error")),
+                 qPrintable(message));
+    }
+
+    void inputDuringARunIsLetGoAndACloseIsKept() {
+        QTemporaryDir out;
+        PageWindow w;
+        w.Open(kSample);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        w.folder = out.path();
+        // Made while the run goes on: a click on row 4, a click on HTMLS, a close.
+        const auto post = [](QWidget* target, QPoint at) {
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(
+                    target, new QMouseEvent(
+                                type, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                Qt::NoModifier));
+        };
+        auto* view = w.Find<QTableView>("MSFlexGrid1");
+        post(view->viewport(), view->visualRect(view->model()->index(3, 0)).center());
+        post(w.Button("Htmls"), w.Button("Htmls")->rect().center());
+        QCoreApplication::postEvent(&w.window, new QCloseEvent);
+        std::optional<Qt::CursorShape> cursor;
+        QTimer::singleShot(0, [&cursor] {
+            cursor = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
+                                                    : Qt::ArrowCursor;
+        });
+        w.messages.answers = {No};
+        Q_EMIT w.Button("Htmls")->Click();
+
+        QCOMPARE(Pages(out.path()).size(), 12);
+        QCOMPARE(cursor, std::optional<Qt::CursorShape>(Qt::WaitCursor));
+        QVERIFY(!QApplication::overrideCursor());
+        // The clicks were let go: one run, and the form as it was.
+        QCOMPARE(w.prompts, 1);
+        QVERIFY(w.Box("t_Item")->text().isEmpty());
+        // The close was kept, and carried out with its question once the run had ended.
+        QCOMPARE(w.messages.questions, QStringList{Auctions::ClosingQuestion()});
+        QVERIFY(!w.window.isVisible());
     }
 
     void anEmptyCatalogueStillGetsItsPictures() {

@@ -12,6 +12,7 @@
 #include "pages/PagePictures.h"
 #include "pages/PageWriter.h"
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -52,6 +53,15 @@ void BatchGenerator::Run(GridCursor& grid, int itemCount, ItemRecord& currentRec
     m_pictures.Cop(outputFolder);
 }
 
+void BatchGenerator::SetSkippedRows(std::vector<int> rows) {
+    std::sort(rows.begin(), rows.end());
+    m_skippedRows = std::move(rows);
+}
+
+bool BatchGenerator::Skipped(int row) const {
+    return std::binary_search(m_skippedRows.begin(), m_skippedRows.end(), row);
+}
+
 bool BatchGenerator::MarksLoad() {
     // A batch is written before its rows are marked, so a mark that cannot be loaded would
     // come to light only after pages beyond its row were written. Without both marks the
@@ -68,6 +78,8 @@ bool BatchGenerator::MarksLoad() {
 void BatchGenerator::RunInTurn(PageWriter& writer, GridCursor& grid, int itemCount,
                                ItemRecord& currentRecord, LinkTable& linkTable) {
     for (int row = 1; row <= itemCount; ++row) {
+        if (Skipped(row))
+            continue;
         AtRow(row, [&] {
             ReadRow(grid, row, currentRecord, linkTable);
             writer.WriteItemPage(currentRecord, linkTable);
@@ -84,7 +96,7 @@ void BatchGenerator::RunOverlapped(PageWriter& writer, const FolderWriter& folde
     struct Batch {
         std::vector<BackgroundFileWriter::File> files{kBatchSize};
         std::vector<QString> items{kBatchSize};
-        int firstRow = 0;
+        std::vector<int> rows = std::vector<int>(kBatchSize);
         size_t count = 0;
     };
     Batch batches[2];
@@ -100,14 +112,14 @@ void BatchGenerator::RunOverlapped(PageWriter& writer, const FolderWriter& folde
         std::optional<LotcraftError> failure;
         const size_t written = files.Finish(failure);
         for (size_t k = 0; k < written; ++k) {
-            const int row = batch.firstRow + int(k);
+            const int row = batch.rows[k];
             AtRow(row, [&] {
                 writer.CountPage();
                 MarkRow(grid, row, batch.items[k]);
             });
         }
         if (failure)
-            throw LotcraftError(failure->Reason(), failure->File(), batch.firstRow + int(written));
+            throw LotcraftError(failure->Reason(), failure->File(), batch.rows[written]);
     };
     auto startBuilt = [&] {
         if (building->count == 0)
@@ -119,8 +131,8 @@ void BatchGenerator::RunOverlapped(PageWriter& writer, const FolderWriter& folde
     };
 
     for (int row = 1; row <= itemCount; ++row) {
-        if (building->count == 0)
-            building->firstRow = row;
+        if (Skipped(row))
+            continue;
         BackgroundFileWriter::File& file = building->files[building->count];
         try {
             AtRow(row, [&] {
@@ -136,6 +148,7 @@ void BatchGenerator::RunOverlapped(PageWriter& writer, const FolderWriter& folde
             throw;
         }
         building->items[building->count] = currentRecord.Field(ItemRecord::ItemNumber);
+        building->rows[building->count] = row;
         ++building->count;
         if (building->count == kBatchSize) {
             finishWriting();

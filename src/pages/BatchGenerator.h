@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <vector>
+
 class FolderWriter;
 class GridCursor;
 class ItemRecord;
@@ -30,6 +32,10 @@ public:
     // before it stay, and the pictures are not copied when a row failed.
     void Run(GridCursor& grid, int itemCount, ItemRecord& currentRecord, LinkTable& linkTable);
 
+    // Rows the run leaves out: no page, no mark, no count (rows whose pages the catalogue
+    // check found would be lost or wrong).
+    void SetSkippedRows(std::vector<int> rows);
+
     // "1 page", "2 pages": a count of pages as the programs tell it.
     static QString PagesText(qint64 count);
 
@@ -39,10 +45,13 @@ private:
     void RunOverlapped(PageWriter& writer, const FolderWriter& folder, GridCursor& grid,
                        int itemCount, ItemRecord& currentRecord, LinkTable& linkTable);
     bool MarksLoad();
+    bool Skipped(int row) const;
     void ReadRow(GridCursor& grid, int row, ItemRecord& currentRecord, LinkTable& linkTable);
     void MarkRow(GridCursor& grid, int row, const QString& itemNumber);
 
     const ProgramSettings& m_settings;
     PageHost& m_host;
     PagePictures& m_pictures;
+    // Ascending.
+    std::vector<int> m_skippedRows;
 };

@@ -10,13 +10,16 @@
 #include "controls/xpbutton/SystemColors.h"
 #include "controls/xpbutton/XpButton.h"
 #include "pages/BatchGenerator.h"
+#include "pages/CatalogueCheck.h"
 #include "pages/PagePictures.h"
+#include "ui/CatalogueCheckDialog.h"
 #include "ui/DescriptionBox.h"
 #include "ui/DesktopFileDialogs.h"
 #include "ui/DesktopMessageBoxes.h"
 #include "ui/FormControls.h"
 #include "ui/GridView.h"
 #include "ui/HtmlSourceWindow.h"
+#include "ui/InputHold.h"
 #include "ui/OutputFolderDialog.h"
 #include "ui/PagePreviewWindow.h"
 #include "ui/Twips.h"
@@ -205,6 +208,12 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
       m_outputFolderPrompt([](QWidget* owner, ProgramSettings& folderSettings) {
           OutputFolderDialog dialog(folderSettings, owner);
           dialog.exec();
+      }),
+      m_checkPrompt([](QWidget* owner, const std::vector<CatalogueFinding>& findings, int itemCount,
+                       const std::function<void(int)>& showRow) {
+          CatalogueCheckDialog dialog(findings, itemCount, owner);
+          QObject::connect(&dialog, &CatalogueCheckDialog::ShowRow, owner, showRow);
+          return dialog.exec() == QDialog::Accepted;
       }) {
     setObjectName(QStringLiteral("Auctions"));
     setWindowTitle(QStringLiteral("Lotcraft"));
@@ -688,7 +697,8 @@ void Auctions::ShowPageCount(const QString& caption) {
     m_editor.ShowPageCount(caption);
     if (!m_generating)
         return;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Input is held during a run: repaints and timers go on, clicks and keys are let go.
+    QCoreApplication::processEvents();
     m_pageCountShown.start();
 }
 
@@ -699,6 +709,16 @@ void Auctions::ShowStatus(const QString& text) {
 }
 
 void Auctions::Htmls_Click() {
+    // The catalogue is checked before anything is asked or written: rows whose pages would be
+    // lost or wrong are skipped, once the seller has seen why.
+    std::vector<int> skipped;
+    const std::vector<CatalogueFinding> findings = CheckCatalogue();
+    if (!findings.empty()) {
+        if (!m_checkPrompt(this, findings, m_editor.ItemCount(),
+                           [this](int row) { ShowRowInForm(row); }))
+            return;
+        skipped = CatalogueCheck::RowsInError(findings);
+    }
     m_settings.SetOutputFolderChosen(false);
     m_outputFolderPrompt(this, m_settings);
     if (!m_settings.OutputFolderChosen())
@@ -708,32 +728,94 @@ void Auctions::Htmls_Click() {
     ShowStatus(QStringLiteral("Writing the pages into %1 ...").arg(folder));
     PagePictures pictures(QCoreApplication::applicationDirPath());
     BatchGenerator generator(m_settings, *this, pictures);
-    m_generating = true;
-    m_pageCountShown.invalidate();
+    generator.SetSkippedRows(skipped);
     std::optional<LotcraftError> failure;
-    try {
-        generator.Run(m_grid, m_editor.ItemCount(), m_editor.CurrentRecord(), m_linkTable);
-    } catch (const LotcraftError& error) {
-        failure = error;
+    {
+        // Clicks and keys made during the run are let go, not carried out after it.
+        const InputHold hold;
+        m_generating = true;
+        m_pageCountShown.invalidate();
+        try {
+            generator.Run(m_grid, m_editor.ItemCount(), m_editor.CurrentRecord(), m_linkTable);
+        } catch (const LotcraftError& error) {
+            failure = error;
+        }
+        m_generating = false;
+        ShowPageCount(QString::number(PageCount()));
     }
-    m_generating = false;
-    ShowPageCount(QString::number(PageCount()));
-    const QString pages = BatchGenerator::PagesText(PageCount() - before);
-    if (!failure) {
-        ShowStatus(QStringLiteral("%1 written to %2.").arg(pages, folder));
+    ReportRun(folder, PageCount() - before, failure, findings, skipped);
+    SchedulePreview();
+    // A close asked for during the run is carried out now, with its questions.
+    if (m_closeRequested) {
+        m_closeRequested = false;
+        close();
+    }
+}
+
+std::vector<CatalogueFinding> Auctions::CheckCatalogue() {
+    std::vector<ItemRecord> records;
+    records.reserve(size_t(m_editor.ItemCount()));
+    for (int row = 1; row <= m_editor.ItemCount(); ++row)
+        records.push_back(m_grid.Record(row));
+    // The output folder is not chosen yet: names are held to the usual limit.
+    return CatalogueCheck::Run(records, *this, QString());
+}
+
+void Auctions::ShowRowInForm(int row) {
+    if (row < 1 || row > m_editor.ItemCount() || !MayLeaveForm())
         return;
+    m_grid.SetRow(row);
+    Edit([this] { m_editor.GridClick(); });
+    m_gridView->scrollTo(m_grid.index(row - 1, 0));
+}
+
+void Auctions::ReportRun(const QString& folder, qint64 written,
+                         const std::optional<LotcraftError>& failure,
+                         const std::vector<CatalogueFinding>& findings,
+                         const std::vector<int>& skipped) {
+    const QString pages = BatchGenerator::PagesText(written);
+    QString skippedText;
+    if (!skipped.empty()) {
+        QStringList rows;
+        for (int row : skipped)
+            rows << QString::number(row);
+        skippedText = (skipped.size() == 1 ? QStringLiteral(" Row %1 was skipped.")
+                                           : QStringLiteral(" Rows %1 were skipped."))
+                          .arg(rows.join(QStringLiteral(", ")));
     }
-    ShowStatus(QStringLiteral("Stopped after %1 in %2.").arg(pages, folder));
-    const QString kept =
-        failure->Row() > 0
-            ? QStringLiteral(
-                  "The pages of the rows before it are written and marked. Correct the "
-                  "row, or choose another folder, and press HTMLS again.")
-            : QStringLiteral(
-                  "The pages are written and marked, but the pictures they show are "
-                  "not all beside them.");
-    m_messages.Tell(this, QStringLiteral("Lotcraft could not write all the pages.\n\n") %
-                              failure->Message() % QStringLiteral(".\n\n") % kept);
+    if (!failure) {
+        ShowStatus(QStringLiteral("%1 written to %2.").arg(pages, folder) + skippedText);
+    } else {
+        ShowStatus(QStringLiteral("Stopped after %1 in %2.").arg(pages, folder) + skippedText);
+        const QString kept =
+            failure->Row() > 0
+                ? QStringLiteral(
+                      "The pages of the rows before it are written and marked. Correct the "
+                      "row, or choose another folder, and press HTMLS again.")
+                : QStringLiteral(
+                      "The pages are written and marked, but the pictures they show are "
+                      "not all beside them.");
+        m_messages.Tell(this, QStringLiteral("Lotcraft could not write all the pages.\n\n") %
+                                  failure->Message() % QStringLiteral(".\n\n") % kept);
+    }
+    if (skipped.empty())
+        return;
+    // Which rows were left out, and why: their errors, as the check found them.
+    constexpr int kListed = 20;
+    QStringList lines;
+    int errors = 0;
+    for (const CatalogueFinding& finding : findings) {
+        if (!finding.IsError())
+            continue;
+        if (++errors <= kListed)
+            lines << finding.Line();
+    }
+    if (errors > kListed)
+        lines << QStringLiteral("... and %1 more.").arg(errors - kListed);
+    m_messages.Tell(this, QStringLiteral("No page was written for these rows, since their pages "
+                                         "would have been lost or wrong:\n\n") %
+                              lines.join(QLatin1Char('\n')) %
+                              QStringLiteral("\n\nCorrect them and press HTMLS again."));
 }
 
 QString Auctions::FormRowPagePath() {
@@ -810,7 +892,13 @@ bool Auctions::Form_Unload() {
 void Auctions::closeEvent(QCloseEvent* event) {
     // A page run ends before the window may close; and the window stays open with everything
     // in it unless the catalogue was saved or the user chose not to save it.
-    if (m_generating || !MayLeaveForm() || !Form_Unload()) {
+    if (m_generating) {
+        // Kept, and carried out when the run has ended.
+        m_closeRequested = true;
+        event->ignore();
+        return;
+    }
+    if (!MayLeaveForm() || !Form_Unload()) {
         event->ignore();
         return;
     }

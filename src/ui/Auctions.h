@@ -4,18 +4,21 @@
 #include "catalogue/EditorHost.h"
 #include "catalogue/Grid.h"
 #include "catalogue/RecordEditor.h"
+#include "pages/CatalogueFinding.h"
 #include "pages/LinkTable.h"
 #include "pages/PageHost.h"
 
 #include "ui/Browser.h"
 
-#include <QTimer>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class DescriptionBox;
 class FileDialogs;
@@ -60,6 +63,13 @@ public:
     void SetOutputFolderPrompt(OutputFolderPrompt prompt) {
         m_outputFolderPrompt = std::move(prompt);
     }
+    // Shows what the catalogue check found before a page run, over the window, and returns
+    // whether the pages are to be written; showRow shows a row in the form meanwhile. By
+    // default the real dialog, run modally. Tests answer in its place.
+    using CheckPrompt =
+        std::function<bool(QWidget* owner, const std::vector<CatalogueFinding>& findings,
+                           int itemCount, const std::function<void(int row)>& showRow)>;
+    void SetCheckPrompt(CheckPrompt prompt) { m_checkPrompt = std::move(prompt); }
 
     // The browser the previews, the help page and the category list open in.
     Browser& PreviewBrowser() { return m_browser; }
@@ -139,9 +149,16 @@ private:
     bool MayLeaveForm();
     void Load_Click();
     void Save_Click();
-    // Asks for the output folder, then writes the page of every row, marks the rows and
-    // copies the pictures; the outcome is shown in the status line, a failure in a message.
+    // Checks the catalogue and shows what it found, asks for the output folder, then writes
+    // the page of every row but those in error, marks the rows and copies the pictures; the
+    // outcome is shown in the status line, a failure and the rows skipped in a message.
     void Htmls_Click();
+    std::vector<CatalogueFinding> CheckCatalogue();
+    // Shows an item row in the form, as a click on it does.
+    void ShowRowInForm(int row);
+    void ReportRun(const QString& folder, qint64 written,
+                   const std::optional<LotcraftError>& failure,
+                   const std::vector<CatalogueFinding>& findings, const std::vector<int>& skipped);
     // The page of the row the form shows, in the browser and as text.
     void viewp_Click();
     void viewh_Click();
@@ -173,10 +190,13 @@ private:
     LinkTable m_linkTable;
     Browser m_browser;
     OutputFolderPrompt m_outputFolderPrompt;
+    CheckPrompt m_checkPrompt;
     std::unique_ptr<HtmlSourceWindow> m_sourceWindow;
     std::unique_ptr<PagePreviewWindow> m_preview;
     QTimer m_previewTimer;
     bool m_generating = false;
+    // The window was asked to close during a page run.
+    bool m_closeRequested = false;
     // The catalogue opened or saved last: the file dialogs start there.
     QString m_cataloguePath;
     // When a run last showed the page counter; a frame of a 60 Hz screen between showings.
