@@ -100,7 +100,10 @@ private Q_SLOTS:
         const QString catalogue = WriteCatalogue(out, "77,Lamp,,,,,,,,\r\n");
         const Outcome outcome = RunPages({QStringLiteral("-q"), catalogue}, out.path());
         QCOMPARE(outcome.status, 0);
-        QVERIFY(outcome.err.isEmpty());
+        // The three texts still read as their boxes start: warned about, and written.
+        for (const char* text :
+             {"\"Your eBay e-mail address\"", "\"Your Location\"", "\"Your Country\""})
+            QVERIFY2(outcome.err.contains(QLatin1String(text)), qPrintable(outcome.err));
         const QByteArray page = ReadFile(out.filePath(QStringLiteral("77.html")));
         QVERIFY(page.contains("bgColor=#F4D752 border=1"));  // scheme 1
         QVERIFY(page.contains("<B>Your Location</B>"));
@@ -178,15 +181,64 @@ private Q_SLOTS:
         itemNumber.replace("ROOT", QFile::encodeName(root.path()));
         const QString catalogue =
             WriteCatalogue(root, "1,a,,,,,,,,\r\n" + itemNumber + ",b,,,,,,,,\r\n3,c,,,,,,,,\r\n");
-        const Outcome outcome = RunPages({QStringLiteral("-o"), out, catalogue});
+        // The check finds the row before any page is written.
+        Outcome outcome = RunPages({QStringLiteral("-o"), out, catalogue});
         QCOMPARE(outcome.status, 1);
-        QVERIFY2(outcome.err.contains(QLatin1String("Row 2: ")), qPrintable(outcome.err));
+        QVERIFY2(outcome.err.contains(QLatin1String("Row 2, item ")), qPrintable(outcome.err));
         QVERIFY2(outcome.err.contains(reason), qPrintable(outcome.err));
-        QVERIFY2(outcome.err.contains(QLatin1String("1 page was written before it")),
+        QVERIFY2(outcome.err.contains(QLatin1String("row 2 of the catalogue has an error, so no "
+                                                    "page has been written")),
                  qPrintable(outcome.err));
-        QCOMPARE(QDir(out).entryList(QDir::Files), QStringList{QStringLiteral("1.html")});
+        QVERIFY(QDir(out).entryList(QDir::Files).isEmpty());
+        // Asked to, it writes the other rows.
+        outcome =
+            RunPages({QStringLiteral("--skip-bad-rows"), QStringLiteral("-o"), out, catalogue});
+        QCOMPARE(outcome.status, 0);
+        QVERIFY2(outcome.out.startsWith(QLatin1String("2 pages written to ")),
+                 qPrintable(outcome.out));
+        QVERIFY2(outcome.out.contains(QLatin1String("; row 2 skipped")), qPrintable(outcome.out));
+        QCOMPARE(Pages(out), (QStringList{QStringLiteral("1.html"), QStringLiteral("3.html")}));
         QCOMPARE(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  (QStringList{QStringLiteral("catalogue.csv"), QStringLiteral("out")}));
+    }
+
+    void checkPrintsTheFindingsAndWritesNothing() {
+        QTemporaryDir out;
+        const QStringList texts = {QStringLiteral("--seller"),   QStringLiteral("me@example.com"),
+                                   QStringLiteral("--location"), QStringLiteral("Leeds"),
+                                   QStringLiteral("--country"),  QStringLiteral("UK")};
+        // Nothing to find: status 0, nothing printed, nothing written.
+        Outcome outcome = RunPages(
+            QStringList{QStringLiteral("--check"), QStringLiteral("-o"), out.path(), kSample} +
+            texts);
+        QCOMPARE(outcome.status, 0);
+        QCOMPARE(outcome.out, QString());
+        QVERIFY(QDir(out.path()).isEmpty());
+
+        // Two rows with one number, and a title too long: one finding a line, status 1.
+        const QString catalogue = WriteCatalogue(
+            out, "777,Lamp,,https://i.example.com/a.jpg,$1,,,,,\r\n777,Clock,,,$2,,,,,\r\n8," +
+                     QByteArray(81, 't') + ",,,$3,,,,,\r\n");
+        outcome = RunPages(
+            QStringList{QStringLiteral("--check"), QStringLiteral("-o"), out.path(), catalogue} +
+            texts);
+        QCOMPARE(outcome.status, 1);
+        const QStringList lines = outcome.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines[0].startsWith(QLatin1String("Row 2, item \"777\": error: ")),
+                 qPrintable(lines[0]));
+        QVERIFY2(lines[1].startsWith(QLatin1String("Row 3, item \"8\": warning: ")),
+                 qPrintable(lines[1]));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("catalogue.csv")});
+
+        // Warnings alone: a normal run tells them and goes on.
+        const QString warned = WriteCatalogue(out, "9," + QByteArray(81, 't') + ",,,$3,,,,,\r\n");
+        outcome = RunPages(QStringList{QStringLiteral("-o"), out.path(), warned} + texts);
+        QCOMPARE(outcome.status, 0);
+        QVERIFY2(outcome.err.startsWith(QLatin1String("Row 1, item \"9\": warning: ")),
+                 qPrintable(outcome.err));
+        QCOMPARE(Pages(out.path()), QStringList{QStringLiteral("9.html")});
     }
 
     void aDiskThatFillsUpKeepsThePagesBeforeIt() {

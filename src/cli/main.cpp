@@ -11,6 +11,7 @@
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/RecordTable.h"
 #include "pages/BatchGenerator.h"
+#include "pages/CatalogueCheck.h"
 #include "pages/LinkTable.h"
 #include "pages/PagePictures.h"
 
@@ -66,6 +67,17 @@ void ListSchemes(const ProgramSettings& settings) {
     }
 }
 
+// "row 3", "rows 3, 5 and 9".
+QString RowsText(const std::vector<int>& rows) {
+    QStringList numbers;
+    for (int row : rows)
+        numbers << QString::number(row);
+    if (numbers.size() == 1)
+        return QStringLiteral("row ") + numbers.first();
+    const QString last = numbers.takeLast();
+    return QStringLiteral("rows %1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
+}
+
 // A scheme given as its number or its name in any letter case; 0 when it is neither.
 int ParseScheme(const QString& text) {
     bool isNumber = false;
@@ -119,7 +131,16 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Print the 19 colour schemes (number, name, colours) and exit."));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
                                    QStringLiteral("No progress output."));
-    parser.addOptions({output, layout, scheme, seller, location, country, listSchemes, quiet});
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        QStringLiteral("Check the catalogue and print what is wrong, one finding a line, "
+                       "writing nothing; exit 0 when nothing is found, 1 otherwise."));
+    const QCommandLineOption skipBadRows(
+        QStringLiteral("skip-bad-rows"),
+        QStringLiteral("Write the pages of the rows the check finds no error in, and list the "
+                       "rows left out (without it, an error in any row writes no page)."));
+    parser.addOptions({output, layout, scheme, seller, location, country, listSchemes, quiet, check,
+                       skipBadRows});
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("CATALOGUE"),
@@ -182,12 +203,37 @@ int main(int argc, char* argv[]) {
     settings.SetSchemeIndex(static_cast<qint16>(schemeIndex));
     settings.SetOutputFolder(folder);
 
-    RecordTable table(std::move(catalogue.records));
-    const int itemCount = table.ItemCount();
+    const int itemCount = int(catalogue.records.size());
     ProgressHost host(parser.value(seller), parser.value(location), parser.value(country),
                       itemCount, !parser.isSet(quiet) && isatty(STDERR_FILENO));
+
+    // The check comes before any page: errors mean pages that would be lost or wrong.
+    const std::vector<CatalogueFinding> findings =
+        CatalogueCheck::Run(catalogue.records, host, folder);
+    if (parser.isSet(check)) {
+        for (const CatalogueFinding& finding : findings)
+            PrintLine(stdout, finding.Line());
+        return Finish(findings.empty() ? Success : Failed);
+    }
+    for (const CatalogueFinding& finding : findings)
+        PrintLine(stderr, finding.Line());
+    const std::vector<int> rowsInError = CatalogueCheck::RowsInError(findings);
+    if (!rowsInError.empty() && !parser.isSet(skipBadRows)) {
+        PrintLine(
+            stderr,
+            QStringLiteral("lotcraft-pages: %1 of the catalogue %2 an error, so no "
+                           "page has been written. Correct %3, or give "
+                           "--skip-bad-rows to write the other rows.")
+                .arg(RowsText(rowsInError),
+                     rowsInError.size() == 1 ? QStringLiteral("has") : QStringLiteral("have"),
+                     rowsInError.size() == 1 ? QStringLiteral("it") : QStringLiteral("them")));
+        return Failed;
+    }
+
+    RecordTable table(std::move(catalogue.records));
     PagePictures pictures(QCoreApplication::applicationDirPath());
     BatchGenerator generator(settings, host, pictures);
+    generator.SetSkippedRows(rowsInError);
     ItemRecord currentRecord;
     LinkTable linkTable;
     try {
@@ -200,7 +246,10 @@ int main(int argc, char* argv[]) {
                                    written == 1 ? QStringLiteral("was") : QStringLiteral("were")));
         return Finish(Failed);
     }
-    PrintLine(stdout, QStringLiteral("%1 written to %2")
-                          .arg(BatchGenerator::PagesText(host.PageCount()), folder));
+    QString skipped;
+    if (!rowsInError.empty())
+        skipped = QStringLiteral("; %1 skipped").arg(RowsText(rowsInError));
+    PrintLine(stdout, QStringLiteral("%1 written to %2%3")
+                          .arg(BatchGenerator::PagesText(host.PageCount()), folder, skipped));
     return Finish(Success);
 }
