@@ -1,9 +1,9 @@
 #include "ui/HtmlSourceWindow.h"
 
 #include "app/ProgramSettings.h"
+#include "app/Twips.h"
 #include "ui/FormControls.h"
 #include "ui/MessageBoxes.h"
-#include "ui/Twips.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,13 +81,13 @@ void HtmlSourceWindow::Form_Load() {
         const QString reason =
             QFileInfo(path).isDir() ? QStringLiteral("it is a folder") : file.errorString();
         m_messages.Tell(this, QStringLiteral("The page %1 cannot be shown: %2.")
-                                         .arg(QDir::toNativeSeparators(path), reason));
+                                  .arg(QDir::toNativeSeparators(path), reason));
         return;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         m_messages.Tell(this, QStringLiteral("The page %1 cannot be read to its end: %2.")
-                                         .arg(QDir::toNativeSeparators(path), file.errorString()));
+                                  .arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
     // Each line followed by its line end, the last one too.

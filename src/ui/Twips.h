@@ -1,6 +1,5 @@
 #pragma once
 
-// Window layouts are given in twips; Lotcraft draws 15 twips to a pixel.
-constexpr int TwipsToPixels(int twips) {
-    return twips / 15;
-}
+// The twips conversion moved below the windows and the button control; this name stays
+// until the main window includes app/Twips.h itself.
+#include "app/Twips.h"

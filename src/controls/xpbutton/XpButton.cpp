@@ -1,10 +1,10 @@
 #include "controls/xpbutton/XpButton.h"
 
+#include "app/Twips.h"
 #include "controls/xpbutton/ButtonFace.h"
 #include "controls/xpbutton/DesktopUrlOpener.h"
 #include "controls/xpbutton/PropertyBag.h"
 #include "controls/xpbutton/XpButtonPainter.h"
-#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QKeyEvent>
