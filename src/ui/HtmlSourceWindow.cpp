@@ -4,6 +4,7 @@
 #include "app/Twips.h"
 #include "ui/FormControls.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ProgramIcon.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,8 @@ HtmlSourceWindow::HtmlSourceWindow(const ProgramSettings& settings, MessageBoxes
     : QWidget(parent, Qt::Window), m_settings(settings), m_messages(messages) {
     setObjectName(QStringLiteral("viewHtml"));
     setWindowTitle(QStringLiteral("Html Code"));
+    // A window of its own in the task bar, so it carries the program's icon itself.
+    setWindowIcon(ProgramIcon());
     resize(TwipsToPixels(ClientWidthTwips), TwipsToPixels(ClientHeightTwips));
 
     m_text1 = new QPlainTextEdit(QStringLiteral("Text1"), this);
