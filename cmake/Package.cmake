@@ -10,10 +10,10 @@ set(CPACK_PACKAGE_VENDOR "The Lotcraft developers")
 set(CPACK_PACKAGE_CONTACT "The Lotcraft developers <lotcraft@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "catalogue of items to sell and eBay-style item pages")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Lotcraft keeps a catalogue of the items a seller wants to list on eBay, in a grid\n\
-with a form to edit one item at a time, and writes one HTML page per item that\n\
-looks like eBay's own item page, in 19 colour schemes and 4 layouts.\n\
-lotcraft-pages writes the same pages from the command line.")
+    "Lotcraft keeps a catalogue of the items a seller wants to list on eBay,\n\
+in a grid with a form to edit one item at a time, and writes one HTML page\n\
+per item that looks like eBay's own item page, in 19 colour schemes and\n\
+4 layouts. lotcraft-pages writes the same pages from the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # Only the installation itself: the record for `make uninstall` is no part of a package.
