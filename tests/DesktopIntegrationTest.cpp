@@ -2,6 +2,8 @@
 // the manual pages (no roff warnings, the same options as --help), and the desktop entry
 // and metainfo as the desktop's own validators judge them.
 
+#include "ProgramRun.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -13,27 +15,12 @@
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
 // Runs a program without any display: no X or Wayland display, no platform chosen.
 Outcome Run(const QString& program, const QStringList& arguments) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QLatin1String(name));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    Outcome outcome;
-    if (!process.waitForFinished(60000))
-        return outcome;
-    outcome.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    outcome.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    outcome.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return outcome;
+    return RunProgram(program, arguments, QString(), environment);
 }
 
 const QString kWindowProgram = QStringLiteral(LOTCRAFT_PROGRAM);

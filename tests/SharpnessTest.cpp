@@ -30,7 +30,7 @@ QString NewColours(const QImage& before, const QImage& after) {
     for (QRgb colour : Colours(after))
         if (!known.contains(colour))
             found << QString::number(colour & 0xFFFFFF, 16);
-    return found.join(u' ');
+    return found.mid(0, 12).join(u' ');
 }
 
 // A picture of hard-edged stripes in four colours, which smoothing would blend.
