@@ -34,7 +34,8 @@ build: configure
 app: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target $(APP_TARGETS)
 
-# The window needs a display: without one, say so before anything is built. ARGS go to the
+# The window needs a display: without one, say so before anything is built. Then only the
+# window program is built, with the pictures and help page beside it. ARGS go to the
 # program, e.g. make run ARGS=examples/sample-catalogue.csv
 run:
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
@@ -43,7 +44,8 @@ run:
 		echo "(make test needs no display.)"; \
 		exit 1; \
 	fi
-	@$(MAKE) app
+	@$(MAKE) configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target lotcraft
 	@$(BUILD_DIR)/bin/lotcraft $(ARGS)
 
 test: build
