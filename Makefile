@@ -113,8 +113,9 @@ screenshots: build screenshots-dialogs
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/window-shots examples/sample-catalogue.csv \
 		docs/main-window.png docs/main-window-loaded.png
 
-# The layout dialog, the output folder dialog (opened on a small folder tree of its own) and
-# the source window (showing a page of the sample catalogue).
+# The layout dialog, the catalogue check's dialog (over a small faulty catalogue of its own),
+# the output folder dialog (opened on a small folder tree of its own) and the source window
+# (showing a page of the sample catalogue).
 SHOTS_DIR := $(BUILD_DIR)/screenshots
 screenshots-dialogs: build
 	@mkdir -p docs "$(SHOTS_DIR)/pages" "$(SHOTS_DIR)/Seller pages/Spring sale" \

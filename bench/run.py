@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""Lotcraft's benchmarks: reading the largest catalogue, and writing all of its pages.
+"""Lotcraft's benchmarks: reading the largest catalogue, checking it, and writing all of its pages.
 
     bench/run.py BUILD_DIR
 
 Makes a synthetic catalogue of 32766 records, then measures
   - reading it with Lotcraft's reader against Python's csv module reading the same file;
+  - checking it before pages are written, against reading it in the same process;
   - writing all its pages with lotcraft-pages against a floor program that writes the same
     bytes into as many files of a fresh folder, one open, write and close each;
   - the peak memory of those runs.
@@ -13,6 +14,7 @@ Makes a synthetic catalogue of 32766 records, then measures
 import csv
 import os
 import random
+import re
 import shutil
 import subprocess
 import sys
@@ -103,6 +105,11 @@ def main():
     _, _, out = run_measured([os.path.join(build, "bin", "grid-load-bench"), catalogue, "5"])
     grid_ms, grid_mib = (float(v.split()[0]) for v in out.split(":")[-1].split(","))
     assert rows == RECORDS, rows
+    _, _, out = run_measured([os.path.join(build, "bin", "catalogue-check-bench"), catalogue, "5"])
+    check = re.search(r"check ([\d.]+) ms, (\d+) findings; with a finding on every row "
+                      r"([\d.]+) ms, (\d+) findings; reading ([\d.]+) ms", out)
+    check_ms, check_faulty_ms, check_read_ms = (float(check.group(i)) for i in (1, 3, 5))
+    check_findings = int(check.group(4))
 
     # Writing the pages: three rounds, each the program and then the floor, each into a new
     # folder on the same file system after a sync, so that neither pays for the other's
@@ -134,6 +141,9 @@ def main():
     print("|---|---|---|---|---|")
     print("| read the catalogue | %.0f ms | Python csv %.0f ms | %.1fx faster | 5x faster |"
           % (lotcraft_read, python_read, python_read / lotcraft_read))
+    print("| check the catalogue | %.1f ms; %.1f ms with a finding on every row (%d findings) "
+          "| reading it %.0f ms | %.2fx the reading | under 100 ms |"
+          % (check_ms, check_faulty_ms, check_findings, check_read_ms, check_ms / check_read_ms))
     print("| write all pages | %.0f ms (lotcraft-pages, whole run) | floor %.0f ms | %.2fx the floor | at most 1.3x |"
           % (pages_best, floor_best, pages_best / floor_best))
     print("| load all records into the grid | %.0f ms, %.0f MiB held | | | well under 1 s |"

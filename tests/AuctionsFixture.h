@@ -23,13 +23,22 @@ inline const QString kSample = QStringLiteral(LOTCRAFT_SOURCE_DIR "/examples/sam
 
 class PreparedDialogs : public FileDialogs {
 public:
-    QString OpenFileName(QWidget*) override { return Next(openAnswers, opens); }
-    QString SaveFileName(QWidget*) override { return Next(saveAnswers, saves); }
+    QString OpenFileName(QWidget*, const QString& start) override {
+        openStarts << start;
+        return Next(openAnswers, opens);
+    }
+    QString SaveFileName(QWidget*, const QString& suggested) override {
+        saveSuggestions << suggested;
+        return Next(saveAnswers, saves);
+    }
 
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
     int opens = 0;
     int saves = 0;
+    // What the window offered each dialog.
+    QStringList openStarts;
+    QStringList saveSuggestions;
 
 private:
     static QString Next(std::deque<QString>& answers, int& count) {

@@ -193,17 +193,24 @@ private Q_SLOTS:
         QCOMPARE(f.form.boxText[7], QStringLiteral("start 2"));
         QCOMPARE(f.form.boxText[9], QStringLiteral("cat 2"));
         QCOMPARE(f.form.boxText[EditForm::HtmlBox], RecordEditor::HtmlNotGenerated());
-        QVERIFY(!f.form.viewPageEnabled && !f.form.viewHtmlEnabled);
+        QVERIFY(f.form.viewPageEnabled && !f.form.viewHtmlEnabled);
         QCOMPARE(f.form.updateCaption, RecordEditor::UpdateCaption());
 
         f.SetPage(3, QStringLiteral("/out/3.html"));
         f.ClickRow(3);
         QCOMPARE(f.form.boxText[EditForm::HtmlBox], QStringLiteral("/out/3.html"));
         QVERIFY(f.form.viewPageEnabled && f.form.viewHtmlEnabled);
-        // A row without a page leaves the preview buttons as they were.
+        // A row without a page has no source to show; its page can still be previewed.
         f.ClickRow(1);
         QCOMPARE(f.form.boxText[EditForm::HtmlBox], RecordEditor::HtmlNotGenerated());
-        QVERIFY(f.form.viewPageEnabled);
+        QVERIFY(f.form.viewPageEnabled && !f.form.viewHtmlEnabled);
+        // Nor has a new record, or an emptied form.
+        f.ClickRow(3);
+        f.editor.Manual();
+        QVERIFY(!f.form.viewPageEnabled && !f.form.viewHtmlEnabled);
+        f.ClickRow(3);
+        f.editor.Cancel();
+        QVERIFY(!f.form.viewPageEnabled && !f.form.viewHtmlEnabled);
     }
 
     void aClickOnTheHeadingsOfAnEmptyGridDoesNothing() {

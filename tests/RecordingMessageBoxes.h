@@ -12,16 +12,21 @@
 
 class RecordingMessageBoxes : public MessageBoxes {
 public:
-    bool AskYesNo(QWidget*, const QString& question) override {
+    Answer Ask(QWidget*, const QString& question) override {
         questions << question;
-        const bool answer = !answers.empty() && answers.front();
-        if (!answers.empty())
-            answers.pop_front();
+        if (answers.empty())
+            return Answer::No;
+        const Answer answer = answers.front();
+        answers.pop_front();
         return answer;
     }
     void Tell(QWidget*, const QString& message) override { messages << message; }
 
-    std::deque<bool> answers;
+    std::deque<Answer> answers;
     QStringList questions;
     QStringList messages;
 };
+
+constexpr MessageBoxes::Answer Yes = MessageBoxes::Answer::Yes;
+constexpr MessageBoxes::Answer No = MessageBoxes::Answer::No;
+constexpr MessageBoxes::Answer Dismissed = MessageBoxes::Answer::Dismissed;

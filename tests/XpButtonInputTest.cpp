@@ -7,6 +7,7 @@
 #include "controls/xpbutton/XpButtonPainter.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QtTest>
 
 using namespace XpButtonFixtures;
@@ -136,6 +137,46 @@ private Q_SLOTS:
         // A held key repeats its press without a release in between.
         QTest::keyPress(stage.button, Qt::Key_Space, Qt::NoModifier);
         QVERIFY(stage.button->IsPressed());
+    }
+
+    void keysTheButtonDoesNotUseGoOnToItsWindow() {
+        // A dialog holding the focused button: Escape still closes it, Enter still reaches
+        // it, Tab still moves on, and the button raises KeyDown for each of them first.
+        struct Dialog : QDialog {
+            int enters = 0;
+            void keyPressEvent(QKeyEvent* event) override {
+                if (event->key() == Qt::Key_Return)
+                    ++enters;
+                QDialog::keyPressEvent(event);
+            }
+        } dialog;
+        auto* button = new XpButton(QStringLiteral("Ok"), &dialog);
+        auto* other = new XpButton(QStringLiteral("Cancel"), &dialog);
+        QStringList downs;
+        QObject::connect(button, &XpButton::KeyDown,
+                         [&downs](short& key, short&) { downs << QString::number(key); });
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        button->setFocus();
+
+        QTest::keyClick(button, Qt::Key_Return);
+        QCOMPARE(dialog.enters, 1);
+        QTest::keyClick(button, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), other);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(downs,
+                 (QStringList{QStringLiteral("13"), QStringLiteral("9"), QStringLiteral("27")}));
+        // Space is the button's own: it does not reach the window.
+        dialog.show();
+        button->setFocus();
+        int clicks = 0;
+        QObject::connect(button, &XpButton::Click, [&clicks] { ++clicks; });
+        QTest::keyClick(button, Qt::Key_Space);
+        QCOMPARE(clicks, 1);
+        QVERIFY(dialog.isVisible());
     }
 
     void leftClickPressesAndClicks() {

@@ -189,6 +189,15 @@ ItemRecord Grid::Record(int row) const {
     return record;
 }
 
+QString Grid::Shown(const QString& text) {
+    if (text.size() <= ShownLength)
+        return text;
+    qsizetype shown = ShownLength;
+    if (text[shown - 1].isHighSurrogate())
+        --shown;
+    return text.left(shown) + QChar(0x2026);
+}
+
 int Grid::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_rows - 1;
 }
@@ -203,7 +212,7 @@ QVariant Grid::data(const QModelIndex& index, int role) const {
     const int row = index.row() + 1;
     const int column = index.column() + 1;
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return CellText(row, column);
+        return Shown(CellText(row, column));
     if (role == Qt::DecorationRole) {
         const QImage picture = CellPictureAt(row, column);
         return picture.isNull() ? QVariant() : QVariant(picture);

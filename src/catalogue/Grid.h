@@ -24,6 +24,11 @@ class Grid : public QAbstractTableModel, public GridCursor {
     Q_OBJECT
 
 public:
+    // The view shows at most this many characters of a cell, then an ellipsis: a cell may
+    // hold megabytes, which no view lays out quickly. Text() always gives the whole text.
+    static constexpr qsizetype ShownLength = 1000;
+    static QString Shown(const QString& text);
+
     explicit Grid(QObject* parent = nullptr);
 
     // Rows including row 0 (at least 1). More adds empty rows at the end, fewer drops rows

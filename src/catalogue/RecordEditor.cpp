@@ -40,8 +40,7 @@ void RecordEditor::ShowPageCount(const QString& caption) {
 }
 
 void RecordEditor::ResetWindow() {
-    m_form.viewHtmlEnabled = false;
-    m_form.viewPageEnabled = false;
+    SetPreviewsEnabled(false);
     m_itemCount = 0;
     m_pageCount = 0;
     m_form.itemCountText = QStringLiteral("0");
@@ -128,13 +127,15 @@ void RecordEditor::ShowRow(int row) {
     }
     m_grid.SetCol(ItemRecord::HtmlColumn);
     const QString page = m_grid.Text();
-    if (page.isEmpty()) {
-        m_form.boxText[EditForm::HtmlBox] = HtmlNotGenerated();
-    } else {
-        m_form.boxText[EditForm::HtmlBox] = page;
-        m_form.viewPageEnabled = true;
-        m_form.viewHtmlEnabled = true;
-    }
+    m_form.boxText[EditForm::HtmlBox] = page.isEmpty() ? HtmlNotGenerated() : page;
+    // View Page shows the row's page, written or not; View Html Code only a written one.
+    m_form.viewPageEnabled = true;
+    m_form.viewHtmlEnabled = !page.isEmpty();
+}
+
+void RecordEditor::SetPreviewsEnabled(bool enabled) {
+    m_form.viewPageEnabled = enabled;
+    m_form.viewHtmlEnabled = enabled;
 }
 
 void RecordEditor::GridClick() {
@@ -159,6 +160,7 @@ void RecordEditor::Manual() {
     m_form.cancelVisible = true;
     EmptyBoxes();
     SetEditableEnabled(true);
+    SetPreviewsEnabled(false);
 }
 
 void RecordEditor::Update() {
@@ -201,6 +203,7 @@ void RecordEditor::Cancel() {
     SetEditableEnabled(false);
     m_form.updateEnabled = false;
     EmptyBoxes();
+    SetPreviewsEnabled(false);
 }
 
 void RecordEditor::ReadRowIntoBuffer(int row) {
@@ -239,8 +242,7 @@ void RecordEditor::Delete() {
     m_form.deleteEnabled = false;
     m_form.updateEnabled = false;
     EmptyBoxes();
-    m_form.viewHtmlEnabled = false;
-    m_form.viewPageEnabled = false;
+    SetPreviewsEnabled(false);
 }
 
 std::vector<ItemRecord> RecordEditor::SaveRecords() {

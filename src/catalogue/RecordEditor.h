@@ -86,6 +86,8 @@ private:
     void ShowRow(int row);
     void EmptyBoxes();
     void SetEditableEnabled(bool enabled);
+    // View Page and View Html Code.
+    void SetPreviewsEnabled(bool enabled);
     void ReadRowIntoBuffer(int row);
 
     Grid& m_grid;

@@ -11,25 +11,33 @@
 #include "controls/xpbutton/XpButton.h"
 #include "pages/BatchGenerator.h"
 #include "pages/PagePictures.h"
+#include "ui/DescriptionBox.h"
 #include "ui/DesktopFileDialogs.h"
 #include "ui/DesktopMessageBoxes.h"
 #include "ui/FormControls.h"
 #include "ui/GridView.h"
 #include "ui/HtmlSourceWindow.h"
 #include "ui/OutputFolderDialog.h"
+#include "ui/PagePreviewWindow.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QShortcut>
 
+#include <limits>
 #include <optional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -233,6 +241,8 @@ void Auctions::CreateControls() {
         auto* box = new QLineEdit(text, this);
         box->setObjectName(name);
         box->setGeometry(place.Pixels());
+        // A box holds a value of any length: nothing is cut.
+        box->setMaxLength(std::numeric_limits<int>::max());
         return box;
     };
     m_seller = lineEdit(QStringLiteral("Seller"), InitialTexts::Seller(), {360, 1560, 2775, 375});
@@ -244,7 +254,7 @@ void Auctions::CreateControls() {
     m_gridView = new GridView(m_grid, this);
     m_gridView->setObjectName(QStringLiteral("MSFlexGrid1"));
     m_gridView->setGeometry(Place{240, 2160, 9975, 2055}.Pixels());
-    connect(&m_grid, &Grid::Clicked, this, [this] { Edit([this] { m_editor.GridClick(); }); });
+    connect(&m_grid, &Grid::Clicked, this, &Auctions::GridClicked);
 
     for (const FieldPlace& field : kFields) {
         const ItemRecord::Presentation& shown = ItemRecord::PresentationOf(field.position);
@@ -253,7 +263,7 @@ void Auctions::CreateControls() {
         label->setGeometry(field.label.Pixels());
         QWidget* box = nullptr;
         if (field.position == ItemRecord::Description) {
-            m_description = new QPlainTextEdit(this);
+            m_description = new DescriptionBox(this);
             m_description->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             m_description->setTabChangesFocus(true);
             box = m_description;
@@ -262,7 +272,7 @@ void Auctions::CreateControls() {
             m_boxes[size_t(ItemRecord::ColumnOfPosition(field.position))] = line;
             connect(line, &QLineEdit::returnPressed, this, [this] {
                 if (m_form.updateEnabled)
-                    Edit([this] { m_editor.Update(); });
+                    StoreForm();
             });
             box = line;
         }
@@ -300,10 +310,18 @@ void Auctions::CreateControls() {
 
     connect(m_load, &XpButton::Click, this, &Auctions::Load_Click);
     connect(m_save, &XpButton::Click, this, &Auctions::Save_Click);
-    connect(m_manual, &XpButton::Click, this, [this] { Edit([this] { m_editor.Manual(); }); });
-    connect(m_update, &XpButton::Click, this, [this] { Edit([this] { m_editor.Update(); }); });
+    connect(m_manual, &XpButton::Click, this, [this] {
+        if (!MayLeaveForm())
+            return;
+        Edit([this] { m_editor.Manual(); });
+        m_boxes[size_t(ItemRecord::ColumnOfPosition(ItemRecord::ItemNumber))]->setFocus();
+    });
+    connect(m_update, &XpButton::Click, this, &Auctions::StoreForm);
     connect(m_cancel, &XpButton::Click, this, [this] { Edit([this] { m_editor.Cancel(); }); });
-    connect(m_delete, &XpButton::Click, this, [this] { Edit([this] { m_editor.Delete(); }); });
+    connect(m_delete, &XpButton::Click, this, [this] {
+        Edit([this] { m_editor.Delete(); });
+        m_gridView->setFocus();
+    });
     connect(m_close, &XpButton::Click, this, &QWidget::close);
     connect(m_htmls, &XpButton::Click, this, &Auctions::Htmls_Click);
     connect(m_viewPage, &XpButton::Click, this, &Auctions::viewp_Click);
@@ -317,6 +335,99 @@ void Auctions::CreateControls() {
         if (m_form.cancelVisible)
             Edit([this] { m_editor.Cancel(); });
     });
+    // The desktop's usual keys, each a click on its button where that button is usable.
+    const struct {
+        QKeySequence keys;
+        XpButton* button;
+        QWidget* within;
+    } keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_O), m_load, this},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), m_save, this},
+        {QKeySequence(Qt::CTRL | Qt::Key_N), m_manual, this},
+        {QKeySequence(Qt::Key_F1), m_help, this},
+        {QKeySequence(Qt::Key_F5), nullptr, this},
+        {QKeySequence(Qt::CTRL | Qt::Key_W), m_close, this},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), m_close, this},
+        // Delete removes the row only where the grid has the focus; in a box it deletes text.
+        {QKeySequence(Qt::Key_Delete), m_delete, m_gridView},
+    };
+    for (const auto& key : keys) {
+        auto* shortcut = new QShortcut(key.keys, key.within);
+        shortcut->setContext(key.within == this ? Qt::WindowShortcut : Qt::WidgetShortcut);
+        XpButton* button = key.button;
+        if (!button) {
+            connect(shortcut, &QShortcut::activated, this, &Auctions::ShowPreview);
+            continue;
+        }
+        connect(shortcut, &QShortcut::activated, button, [button] {
+            if (button->isEnabled() && button->isVisibleTo(button->window()))
+                Q_EMIT button->Click();
+        });
+    }
+    // The preview follows the form and the seller's texts, a moment after the last key.
+    m_previewTimer.setSingleShot(true);
+    m_previewTimer.setInterval(PreviewDelayMs);
+    connect(&m_previewTimer, &QTimer::timeout, this, &Auctions::UpdatePreview);
+    for (QLineEdit* box : {m_seller, m_location, m_country})
+        connect(box, &QLineEdit::textChanged, this, &Auctions::SchedulePreview);
+    for (QLineEdit* box : m_boxes) {
+        if (box)
+            connect(box, &QLineEdit::textChanged, this, &Auctions::SchedulePreview);
+    }
+    connect(m_description, &QPlainTextEdit::textChanged, this, &Auctions::SchedulePreview);
+    // A catalogue dropped anywhere on the window is opened, as LOAD CSV opens one; the
+    // boxes and the grid pass such a drop on rather than take the file's name as text.
+    setAcceptDrops(true);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+QString Auctions::DroppedCatalogue(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return QString();
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile())
+        return QString();
+    const QString path = url.toLocalFile();
+    return QFileInfo(path).suffix().compare(FileDialogs::Suffix(), Qt::CaseInsensitive) == 0
+               ? path
+               : QString();
+}
+
+bool Auctions::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            if (HandleDrop(static_cast<QDropEvent*>(event)))
+                return true;
+            break;
+        default: break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool Auctions::HandleDrop(QDropEvent* event) {
+    const QString path = DroppedCatalogue(event->mimeData());
+    if (path.isEmpty())
+        return false;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    if (event->type() == QEvent::Drop)
+        OpenCatalogue(path);
+    return true;
+}
+
+void Auctions::dragEnterEvent(QDragEnterEvent* event) {
+    HandleDrop(event);
+}
+
+void Auctions::dragMoveEvent(QDragMoveEvent* event) {
+    HandleDrop(event);
+}
+
+void Auctions::dropEvent(QDropEvent* event) {
+    HandleDrop(event);
 }
 
 void Auctions::SetTabOrder() {
@@ -350,7 +461,7 @@ void Auctions::ReadBoxes() {
     for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn;
          ++column) {
         QLineEdit* box = m_boxes[size_t(column)];
-        m_form.boxText[size_t(column)] = box ? box->text() : m_description->toPlainText();
+        m_form.boxText[size_t(column)] = box ? box->text() : m_description->Value();
     }
 }
 
@@ -365,8 +476,7 @@ void Auctions::ShowForm() {
             }
             box->setEnabled(enabled);
         } else {
-            if (m_description->toPlainText() != text)
-                m_description->setPlainText(text);
+            m_description->SetValue(text);
             m_description->setEnabled(enabled);
         }
     }
@@ -381,11 +491,21 @@ void Auctions::ShowForm() {
     m_viewHtml->SetEnabled(m_form.viewHtmlEnabled);
     m_itemCount->setText(m_form.itemCountText);
     m_pageCount->setText(m_form.pageCountText);
+    HighlightFormRow();
+    SchedulePreview();
+}
+
+void Auctions::HighlightFormRow() {
     // The view marks the row the form shows, and no other.
     if (m_editor.FormRow() > 0)
         m_gridView->selectRow(m_editor.FormRow() - 1);
     else
         m_gridView->clearSelection();
+}
+
+void Auctions::StoreForm() {
+    Edit([this] { m_editor.Update(); });
+    m_gridView->setFocus();
 }
 
 bool Auctions::Confirm(const QString& question) {
@@ -419,53 +539,143 @@ QString Auctions::CountryText() const {
 
 void Auctions::Form_Load() {
     m_editor.ResetWindow();
+    ShowStatus(QString());
     ShowForm();
     m_settings.SetOutputFolder(QCoreApplication::applicationDirPath());
 }
 
 void Auctions::Load_Click() {
-    m_editor.BeginOpening();
-    ShowForm();
-    const QString path = m_dialogs.OpenFileName(this);
-    std::optional<LotcraftError> failure;
-    int read = 0;
-    if (!path.isEmpty()) {
-        const CatalogueReader::Result result = CatalogueReader::Read(path);
-        read = m_editor.AppendRead(result.records);
-        failure = result.failure;
+    const QString path = m_dialogs.OpenFileName(this, m_cataloguePath);
+    if (!path.isEmpty())
+        OpenCatalogue(path);
+}
+
+void Auctions::OpenCatalogue(const QString& path) {
+    const CatalogueReader::Result result = CatalogueReader::Read(path);
+    if (result.records.empty() && result.failure) {
+        // Nothing could be read: the grid keeps the catalogue it holds.
+        m_messages.Tell(this, QStringLiteral("Lotcraft could not open the catalogue.\n\n") %
+                                  result.failure->Message() %
+                                  QStringLiteral(".\n\nNo item was read, and the grid is as it "
+                                                 "was. Check the file, then open it again."));
+        return;
     }
+    if (!MayLeaveForm() || !MayPutCatalogueAway())
+        return;
+    m_editor.BeginOpening();
+    ShowStatus(QString());
+    ShowForm();
+    const int read = m_editor.AppendRead(result.records);
     m_editor.EndOpening();
     ShowForm();
-    if (!failure)
+    m_cataloguePath = path;
+    if (!result.failure)
         return;
     const QString readItems = read == 1
                                   ? QStringLiteral("The one item read before that is")
                                   : QStringLiteral("The %1 items read before that are").arg(read);
-    const QString kept = read == 0 ? QStringLiteral(
-                                         "No item was read. Check the file's name and that you may "
-                                         "read it, then open it again.")
-                                   : readItems + QStringLiteral(
-                                                     " in the grid. Correct the file and open it "
-                                                     "again, or save the grid under a new name.");
     m_messages.Tell(this, QStringLiteral("Lotcraft could not read the whole catalogue.\n\n") %
-                              failure->Message() % QStringLiteral(".\n\n") % kept);
+                              result.failure->Message() % QStringLiteral(".\n\n") % readItems %
+                              QStringLiteral(" in the grid. Correct the file and open it again, "
+                                             "or save the grid under a new name."));
+}
+
+void Auctions::GridClicked() {
+    // The click has made its row current; the form's changes are stored into the form's own
+    // row first, if the user wants them.
+    const int clicked = m_grid.Row();
+    if (!MayLeaveForm()) {
+        HighlightFormRow();
+        return;
+    }
+    m_grid.SetRow(clicked);
+    Edit([this] { m_editor.GridClick(); });
+}
+
+bool Auctions::FormEdited() const {
+    if (!m_form.updateEnabled)
+        return false;
+    for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn;
+         ++column) {
+        const QLineEdit* box = m_boxes[size_t(column)];
+        const QString& shown = m_form.boxText[size_t(column)];
+        if (box ? box->text() != shown : m_description->Value() != shown)
+            return true;
+    }
+    return false;
+}
+
+bool Auctions::MayLeaveForm() {
+    if (!FormEdited())
+        return true;
+    const bool inserting = m_form.updateCaption == RecordEditor::InsertCaption();
+    const QString question =
+        inserting ? QStringLiteral("Do you want to insert the new record ?")
+                  : QStringLiteral("Do you want to store your changes to item %1 ?")
+                        .arg(m_grid.Record(m_editor.FormRow()).Field(ItemRecord::ItemNumber));
+    switch (m_messages.Ask(this, question)) {
+        case MessageBoxes::Answer::Yes:
+            StoreForm();
+            // An insert into a full grid is refused: the typed record stays in the form.
+            return m_form.updateCaption != RecordEditor::InsertCaption();
+        case MessageBoxes::Answer::No: return true;
+        case MessageBoxes::Answer::Dismissed: break;
+    }
+    return false;
+}
+
+bool Auctions::MayPutCatalogueAway() {
+    if (m_editor.ItemCount() == 0)
+        return true;
+    switch (m_messages.Ask(this, ClosingQuestion())) {
+        case MessageBoxes::Answer::Yes: return SaveCatalogue();
+        case MessageBoxes::Answer::No: return true;
+        case MessageBoxes::Answer::Dismissed: break;
+    }
+    return false;
 }
 
 void Auctions::Save_Click() {
     SaveCatalogue();
 }
 
-void Auctions::SaveCatalogue() {
-    const QString path = m_dialogs.SaveFileName(this);
+bool Auctions::SaveCatalogue() {
+    QString path = m_dialogs.SaveFileName(this, m_cataloguePath);
     if (path.isEmpty())
-        return;
+        return false;
+    // A name typed without an extension is a catalogue all the same.
+    if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('.') + FileDialogs::Suffix();
     try {
         CatalogueWriter::Write(path, m_editor.SaveRecords());
     } catch (const LotcraftError& error) {
-        m_messages.Tell(this, QStringLiteral("The catalogue was not saved.\n\n") % error.Message() %
-                                  QStringLiteral(".\n\nChoose another folder or file name, or "
-                                                 "make room on the disk, and save again."));
+        m_messages.Tell(this, QStringLiteral("The catalogue was not saved.\n\n") %
+                                  SaveFailureAdvice(path, error));
+        return false;
     }
+    m_cataloguePath = path;
+    return true;
+}
+
+QString Auctions::SaveFailureAdvice(const QString& path, const LotcraftError& error) {
+    const QString folder = QFileInfo(path).absolutePath();
+    const QByteArray folderName = QFile::encodeName(folder);
+    if (QFileInfo(folder).isDir() && ::access(folderName.constData(), W_OK | X_OK) != 0) {
+        // The save writes a new file beside the old one and then puts it in its place.
+        const QString kept = QFileInfo::exists(path)
+                                 ? QStringLiteral("The file %1 is as it was.").arg(path)
+                                 : QStringLiteral("Nothing was written.");
+        return QStringLiteral(
+                   "Lotcraft saves a catalogue by writing a new file in its folder "
+                   "and then putting it in place of the old one, and the folder %1 "
+                   "does not let it make a new file. %2\n\nSave the catalogue into "
+                   "a folder of your own, your home folder for instance, or ask "
+                   "whoever looks after %1 to let you write there.")
+            .arg(folder, kept);
+    }
+    return error.Message() % QStringLiteral(
+                                 ".\n\nChoose another folder or file name, or make "
+                                 "room on the disk, and save again.");
 }
 
 void Auctions::ShowPageCount(const QString& caption) {
@@ -528,7 +738,46 @@ QString Auctions::FormRowPagePath() {
 }
 
 void Auctions::viewp_Click() {
-    m_browser.IE_View(FormRowPagePath());
+    // A row whose page is not written yet is shown as it would be written.
+    const QString page = FormRowPagePath();
+    if (page.isEmpty())
+        ShowPreview();
+    else
+        m_browser.IE_View(page);
+}
+
+void Auctions::ShowPreview() {
+    if (!m_preview)
+        m_preview =
+            std::make_unique<PagePreviewWindow>(m_settings, QCoreApplication::applicationDirPath());
+    UpdatePreview();
+    m_preview->BringForward();
+}
+
+void Auctions::SchedulePreview() {
+    if (m_preview && m_preview->isVisible())
+        m_previewTimer.start();
+}
+
+void Auctions::UpdatePreview() {
+    if (m_editor.FormRow() == 0 && !m_form.cancelVisible) {
+        m_preview->ShowNote(
+            QStringLiteral("Click a row of the grid, or press INSERT NEW RECORD, "
+                           "and its page is shown here as you type."));
+        return;
+    }
+    m_preview->ShowRecord(FormRecord(), SellerText(), LocationText(), CountryText());
+}
+
+ItemRecord Auctions::FormRecord() const {
+    ItemRecord record;
+    for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn;
+         ++column) {
+        const QLineEdit* box = m_boxes[size_t(column)];
+        record.SetField(ItemRecord::PositionOfColumn(column),
+                        box ? box->text() : m_description->Value());
+    }
+    return record;
 }
 
 void Auctions::viewh_Click() {
@@ -546,19 +795,17 @@ void Auctions::XpButton1_Click() {
     m_browser.IE_View(CategoryListAddress());
 }
 
-void Auctions::Form_Unload() {
-    if (m_editor.ItemCount() > 0 && m_messages.AskYesNo(this, ClosingQuestion()))
-        SaveCatalogue();
+bool Auctions::Form_Unload() {
+    return MayPutCatalogueAway();
 }
 
 void Auctions::closeEvent(QCloseEvent* event) {
-    // A page run ends before the window may close.
-    if (m_generating) {
+    // A page run ends before the window may close; and the window stays open with everything
+    // in it unless the catalogue was saved or the user chose not to save it.
+    if (m_generating || !MayLeaveForm() || !Form_Unload()) {
         event->ignore();
         return;
     }
-    Form_Unload();
-    // The question cannot keep the window open.
     event->accept();
 }
 

@@ -9,20 +9,25 @@
 
 #include "ui/Browser.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
 #include <functional>
 #include <memory>
 
+class DescriptionBox;
 class FileDialogs;
 class GridView;
+class LotcraftError;
+class PagePreviewWindow;
 class HtmlSourceWindow;
 class MessageBoxes;
 class ProgramSettings;
+class QDropEvent;
 class QLabel;
+class QMimeData;
 class QLineEdit;
-class QPlainTextEdit;
 class XpButton;
 
 // The main window: the seller's catalogue in the grid, the form for one record, the seller's
@@ -59,6 +64,15 @@ public:
     Browser& PreviewBrowser() { return m_browser; }
     // The source window, once "View Html Code" has made it.
     HtmlSourceWindow* SourceWindow() const { return m_sourceWindow.get(); }
+    // The page preview, once F5 or "View Page" on a row without a page has opened it.
+    PagePreviewWindow* Preview() const { return m_preview.get(); }
+    // How long after the last change the preview follows it.
+    static constexpr int PreviewDelayMs = 150;
+
+    // Opens a catalogue file as LOAD CSV does once a file is chosen. A file of which nothing
+    // can be read leaves the grid as it is; otherwise, when the grid holds items, the closing
+    // question comes first, and a save that is cancelled or fails stops the opening.
+    void OpenCatalogue(const QString& path);
 
     Grid& CatalogueGrid() { return m_grid; }
     RecordEditor& Editor() { return m_editor; }
@@ -75,6 +89,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -86,6 +104,10 @@ private:
     void ClearLinks() override { m_linkTable.Clear(); }
 
     void CreateControls();
+    // The catalogue file a drag carries: one local file named *.csv; empty otherwise.
+    static QString DroppedCatalogue(const QMimeData* data);
+    // Takes a drag that carries a catalogue, and opens it once dropped; false for any other.
+    bool HandleDrop(QDropEvent* event);
     void SetTabOrder();
     // Runs an editing operation: the boxes' texts go into the form first, and the form is
     // shown after it.
@@ -93,9 +115,26 @@ private:
     void Edit(Operation operation);
     void ReadBoxes();
     void ShowForm();
+    // Marks the form's row in the grid's view.
+    void HighlightFormRow();
 
     void Form_Load();
-    void Form_Unload();
+    // The closing question; false when the window must stay open.
+    bool Form_Unload();
+    // Before the grid's catalogue is closed or replaced: when it holds items, asks whether to
+    // save it and saves it on Yes. False when the catalogue must stay: the question was put
+    // away, or the save was cancelled or failed.
+    bool MayPutCatalogueAway();
+    // Update: stores the form, then the focus goes to the grid.
+    void StoreForm();
+    // A click on the grid, or a key that moved it to a row: shows the current row's record.
+    void GridClicked();
+    // The user typed in the form since it was filled.
+    bool FormEdited() const;
+    // Before the form is filled anew, emptied or closed: when the user has typed in it, asks
+    // whether to store that first, and stores it on Yes. False when the form must stay as it
+    // is: the question was put away, or the record could not be stored.
+    bool MayLeaveForm();
     void Load_Click();
     void Save_Click();
     // Asks for the output folder, then writes the page of every row, marks the rows and
@@ -104,14 +143,24 @@ private:
     // The page of the row the form shows, in the browser and as text.
     void viewp_Click();
     void viewh_Click();
+    // The preview of the form's record: opened, brought forward and filled at once.
+    void ShowPreview();
+    // Fills the open preview again once the form has not changed for PreviewDelayMs.
+    void SchedulePreview();
+    void UpdatePreview();
+    // The record the form's boxes hold now.
+    ItemRecord FormRecord() const;
     void Help_Click();
     void XpButton1_Click();
     // Column 10 of the row the form shows: its page path, or empty.
     QString FormRowPagePath();
     void ShowStatus(const QString& text);
 
-    // Writes every record of the grid to a file the user chooses; a failure is shown.
-    void SaveCatalogue();
+    // Writes every record of the grid to a file the user chooses, offering the open
+    // catalogue's name; a failure is shown. True once the catalogue is saved.
+    bool SaveCatalogue();
+    // What to tell the seller when a save failed, and what to do.
+    static QString SaveFailureAdvice(const QString& path, const LotcraftError& error);
 
     ProgramSettings& m_settings;
     MessageBoxes& m_messages;
@@ -123,7 +172,11 @@ private:
     Browser m_browser;
     OutputFolderPrompt m_outputFolderPrompt;
     std::unique_ptr<HtmlSourceWindow> m_sourceWindow;
+    std::unique_ptr<PagePreviewWindow> m_preview;
+    QTimer m_previewTimer;
     bool m_generating = false;
+    // The catalogue opened or saved last: the file dialogs start there.
+    QString m_cataloguePath;
 
     GridView* m_gridView = nullptr;
     QLineEdit* m_seller = nullptr;
@@ -134,7 +187,7 @@ private:
     QLabel* m_status = nullptr;
     // The form's boxes by the grid column they show; t_desc is the multi-line one.
     std::array<QLineEdit*, EditForm::BoxCount> m_boxes{};
-    QPlainTextEdit* m_description = nullptr;
+    DescriptionBox* m_description = nullptr;
     XpButton* m_load = nullptr;
     XpButton* m_manual = nullptr;
     XpButton* m_htmls = nullptr;

@@ -3,16 +3,40 @@
 #include "ui/MessageBoxes.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+QString Chosen(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
 
 DesktopFileDialogs& DesktopFileDialogs::Instance() {
     static DesktopFileDialogs instance;
     return instance;
 }
 
-QString DesktopFileDialogs::OpenFileName(QWidget* parent) {
-    return QFileDialog::getOpenFileName(parent, MessageBoxes::Title(), QString(), Filter());
+QString DesktopFileDialogs::OpenFileName(QWidget* parent, const QString& start) {
+    QFileDialog dialog(parent, MessageBoxes::Title(),
+                       start.isEmpty() ? QString() : QFileInfo(start).absolutePath(), Filter());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return Chosen(dialog);
 }
 
-QString DesktopFileDialogs::SaveFileName(QWidget* parent) {
-    return QFileDialog::getSaveFileName(parent, MessageBoxes::Title(), QString(), Filter());
+QString DesktopFileDialogs::SaveFileName(QWidget* parent, const QString& suggested) {
+    QFileDialog dialog(parent, MessageBoxes::Title(), QString(), Filter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(Suffix());
+    if (!suggested.isEmpty()) {
+        const QFileInfo file(suggested);
+        dialog.setDirectory(file.absolutePath());
+        dialog.selectFile(file.fileName());
+    }
+    return Chosen(dialog);
 }

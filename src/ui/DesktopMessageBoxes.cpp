@@ -1,5 +1,7 @@
 #include "ui/DesktopMessageBoxes.h"
 
+#include "ui/QuestionBox.h"
+
 #include <QMessageBox>
 
 DesktopMessageBoxes& DesktopMessageBoxes::Instance() {
@@ -7,12 +9,10 @@ DesktopMessageBoxes& DesktopMessageBoxes::Instance() {
     return instance;
 }
 
-bool DesktopMessageBoxes::AskYesNo(QWidget* parent, const QString& question) {
-    QMessageBox box(QMessageBox::NoIcon, Title(), question, QMessageBox::Yes | QMessageBox::No,
-                    parent);
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+MessageBoxes::Answer DesktopMessageBoxes::Ask(QWidget* parent, const QString& question) {
+    QuestionBox box(question, parent);
+    box.exec();
+    return box.Answer();
 }
 
 void DesktopMessageBoxes::Tell(QWidget* parent, const QString& message) {

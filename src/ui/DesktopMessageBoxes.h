@@ -8,6 +8,6 @@ class DesktopMessageBoxes : public MessageBoxes {
 public:
     static DesktopMessageBoxes& Instance();
 
-    bool AskYesNo(QWidget* parent, const QString& question) override;
+    Answer Ask(QWidget* parent, const QString& question) override;
     void Tell(QWidget* parent, const QString& message) override;
 };

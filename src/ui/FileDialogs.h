@@ -10,9 +10,13 @@ class FileDialogs {
 public:
     virtual ~FileDialogs();
 
-    virtual QString OpenFileName(QWidget* parent) = 0;
-    virtual QString SaveFileName(QWidget* parent) = 0;
+    // Opens in the folder of `start`, the catalogue open last (empty: the dialog's own choice).
+    virtual QString OpenFileName(QWidget* parent, const QString& start) = 0;
+    // Offers `suggested`, the open catalogue's folder and name (empty: none).
+    virtual QString SaveFileName(QWidget* parent, const QString& suggested) = 0;
 
     // The one entry of the dialogs' filter.
     static QString Filter() { return QStringLiteral("Csv Files (*.csv)"); }
+    // The extension a catalogue's name gets when it is typed without one.
+    static QString Suffix() { return QStringLiteral("csv"); }
 };

@@ -5,6 +5,9 @@
 #include "controls/xpbutton/XpButton.h"
 
 #include <QDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
 
 QRect FormControls::Place(int left, int top, int width, int height) {
     return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
@@ -37,4 +40,21 @@ void FormControls::MakeFixedDialog(QDialog* dialog, const QString& objectName,
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     dialog->setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
+}
+
+void FormControls::CentreOnScreen(QWidget* window) {
+    const QScreen* screen = window->parentWidget() ? window->parentWidget()->screen()
+                                                   : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect client(QPoint(), window->size());
+    client.moveCenter(screen->availableGeometry().center());
+    window->setGeometry(client);
+}
+
+bool FormControls::IsEnterKey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class PropertyBag;
+class QEvent;
 class QDialog;
 class QWidget;
 class XpButton;
@@ -27,4 +28,10 @@ public:
     // A dialog with a fixed client area, a title and a close box, no minimise or maximise.
     static void MakeFixedDialog(QDialog* dialog, const QString& objectName, const QString& caption,
                                 int widthTwips, int heightTwips);
+    // Puts a window in the middle of the screen its parent is on (the main screen for one
+    // without a parent).
+    static void CentreOnScreen(QWidget* window);
+
+    // Whether an event is a press of Enter or Return, the keys that confirm a dialog.
+    static bool IsEnterKey(const QEvent* event);
 };

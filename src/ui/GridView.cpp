@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace {
 
@@ -20,11 +21,11 @@ GridView::GridView(Grid& grid, QWidget* parent) : QTableView(parent), m_grid(gri
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
     setTabKeyNavigation(false);
+    setCornerButtonEnabled(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(kRowHeight);
     verticalHeader()->setMinimumSectionSize(kRowHeight);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setFixedHeight(kRowHeight + 2);
     for (int column = 0; column < grid.Cols(); ++column)
@@ -41,6 +42,9 @@ GridView::GridView(Grid& grid, QWidget* parent) : QTableView(parent), m_grid(gri
     });
     connect(verticalHeader(), &QHeaderView::sectionClicked, this,
             [this](int section) { m_grid.Click(section + 1, 0); });
+    // A heading is row 0, which no click makes current: the click acts on the current row.
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int section) { m_grid.Click(0, section + 1); });
 }
 
 void GridView::ApplyWidth(int column, int twips) {
@@ -59,5 +63,34 @@ void GridView::keyPressEvent(QKeyEvent* event) {
         m_grid.Click(currentIndex().row() + 1, currentIndex().column() + 1);
         return;
     }
+    const int rowBefore = currentIndex().row();
     QTableView::keyPressEvent(event);
+    const QModelIndex now = currentIndex();
+    if (now.isValid() && now.row() != rowBefore)
+        m_grid.Click(now.row() + 1, now.column() + 1);
+}
+
+QModelIndex GridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    // Home and End go to the first and the last row, in the same column.
+    if ((action == MoveHome || action == MoveEnd) && model()->rowCount() > 0) {
+        const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+        const int row = action == MoveHome ? 0 : model()->rowCount() - 1;
+        return model()->index(row, column);
+    }
+    return QTableView::moveCursor(action, modifiers);
+}
+
+void GridView::mousePressEvent(QMouseEvent* event) {
+    m_pressedBelowRows =
+        event->button() == Qt::LeftButton && !indexAt(event->position().toPoint()).isValid();
+    QTableView::mousePressEvent(event);
+}
+
+void GridView::mouseReleaseEvent(QMouseEvent* event) {
+    const bool belowRows = m_pressedBelowRows && event->button() == Qt::LeftButton &&
+                           !indexAt(event->position().toPoint()).isValid();
+    m_pressedBelowRows = false;
+    QTableView::mouseReleaseEvent(event);
+    if (belowRows)
+        m_grid.Click(0, 0);
 }

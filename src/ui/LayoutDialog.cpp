@@ -8,12 +8,10 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace {
 
@@ -167,7 +165,7 @@ LayoutDialog::LayoutDialog(ProgramSettings& settings, QWidget* parent)
     setTabOrder(m_option1[2], m_option1[3]);
     setTabOrder(m_option1[3], m_imageCombo1);
 
-    CentreOnScreen();
+    FormControls::CentreOnScreen(this);
     Form_Load();
 }
 
@@ -208,7 +206,7 @@ void LayoutDialog::OKButton_Click() {
 
 void LayoutDialog::keyPressEvent(QKeyEvent* event) {
     // Enter confirms wherever the focus is; Escape is the close box (QDialog's own).
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (FormControls::IsEnterKey(event)) {
         OKButton_Click();
         return;
     }
@@ -242,14 +240,4 @@ void LayoutDialog::FitOptionCaptions() {
         option->resize(qBound(option->width(), option->sizeHint().width(), room(index)),
                        option->height());
     }
-}
-
-void LayoutDialog::CentreOnScreen() {
-    const QScreen* screen =
-        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect client(QPoint(), size());
-    client.moveCenter(screen->availableGeometry().center());
-    setGeometry(client);
 }

@@ -42,7 +42,6 @@ private:
     void Option1_Click();
     void OKButton_Click();
     void FitOptionCaptions();
-    void CentreOnScreen();
 
     ProgramSettings& m_settings;
     QGroupBox* m_frame2;

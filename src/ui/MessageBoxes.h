@@ -8,11 +8,19 @@ class QWidget;
 // a message to acknowledge. Tests put prepared answers in their place.
 class MessageBoxes {
 public:
+    // A question is answered Yes or No, or put away without an answer (Escape, or the
+    // box's close button).
+    enum class Answer { Yes, No, Dismissed };
+
     virtual ~MessageBoxes();
 
-    // True for Yes.
-    virtual bool AskYesNo(QWidget* parent, const QString& question) = 0;
+    virtual Answer Ask(QWidget* parent, const QString& question) = 0;
     virtual void Tell(QWidget* parent, const QString& message) = 0;
+
+    // True for Yes only: where putting the question away means No.
+    bool AskYesNo(QWidget* parent, const QString& question) {
+        return Ask(parent, question) == Answer::Yes;
+    }
 
     static QString Title() { return QStringLiteral("Lotcraft"); }
 };

@@ -21,13 +21,6 @@ namespace {
 constexpr int PathRole = Qt::UserRole;
 constexpr int IndentPerLevel = 2;
 
-bool IsEnterKey(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 }  // namespace
 
 OutputFolderDialog::OutputFolderDialog(ProgramSettings& settings, QWidget* parent)
@@ -208,7 +201,7 @@ void OutputFolderDialog::layButton_Click() {
 
 void OutputFolderDialog::keyPressEvent(QKeyEvent* event) {
     // Enter confirms, Escape cancels (QDialog's own).
-    if (IsEnterKey(event)) {
+    if (FormControls::IsEnterKey(event)) {
         OKButton_Click();
         return;
     }
@@ -218,7 +211,7 @@ void OutputFolderDialog::keyPressEvent(QKeyEvent* event) {
 bool OutputFolderDialog::eventFilter(QObject* watched, QEvent* event) {
     // In the folder list Enter opens the highlighted folder, as a double-click does; on the
     // open folder itself it confirms.
-    if (watched == m_dir1 && IsEnterKey(event)) {
+    if (watched == m_dir1 && FormControls::IsEnterKey(event)) {
         const QString highlighted = PathOf(m_dir1->currentItem());
         if (highlighted.isEmpty() || highlighted == m_openFolder)
             OKButton_Click();

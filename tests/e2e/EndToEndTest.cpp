@@ -12,6 +12,7 @@
 #include "ui/Auctions.h"
 #include "ui/LayoutDialog.h"
 #include "ui/OutputFolderDialog.h"
+#include "ui/PagePreviewWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,6 +29,7 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
@@ -58,10 +60,15 @@ void Click(QWidget* button) {
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
-// Types a path into a file dialog's name box and presses Enter.
+// Types a path into a file dialog's name box and presses Enter. The box has the focus, as it
+// has for a user typing in it: the dialog fills in the name it offers once it has listed its
+// folder, which may be later, but never over a name being typed.
 void TypeFileName(QFileDialog* dialog, const QString& path) {
     auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     QVERIFY(name);
+    QTRY_VERIFY(dialog->isActiveWindow());
+    name->setFocus();
+    QTRY_VERIFY(name->hasFocus());
     name->setText(path);
     QTest::keyClick(name, Qt::Key_Return);
 }
@@ -242,6 +249,33 @@ private Q_SLOTS:
                 QVERIFY(QFile::copy(png, kept));
             }
         }
+    }
+
+    void thePreviewFollowsTheForm() {
+        // The sample's fountain pen (row 6, since row 3 was deleted) in layout 1, scheme 1.
+        m_settings.SetLayoutIndex(1);
+        m_settings.SetSchemeIndex(1);
+        ClickRow(6);
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keyClick(m_window, Qt::Key_F5);
+        PagePreviewWindow* preview = m_window->Preview();
+        QVERIFY(preview);
+        QVERIFY(QTest::qWaitForWindowExposed(preview));
+        QVERIFY(preview->PageBytes().contains("<TITLE>eBay item 1007 "));
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        Type("t_price", QStringLiteral("$99.00"));
+        QTRY_VERIFY(preview->PageBytes().contains("$99.00"));
+        QVERIFY(preview->View()->toPlainText().contains(QLatin1String("$99.00")));
+        const QString shots = qEnvironmentVariable("LOTCRAFT_E2E_SHOTS");
+        if (!shots.isEmpty()) {
+            preview->resize(900, 900);
+            QApplication::processEvents();
+            QVERIFY(preview->grab().save(QDir(shots).filePath(QStringLiteral("page-preview.png"))));
+        }
+        preview->close();
+        Press("Update");
     }
 
     void closingAsksAndNoWritesNothing() {

@@ -1,9 +1,14 @@
 // Draws the dialogs and the source window into PNG pictures, offscreen:
 //   dialog-screenshots OUTPUT-FOLDER FOLDER-TO-BROWSE PAGE.html
-// The output folder dialog opens on FOLDER-TO-BROWSE; the source window shows PAGE.html.
+// The output folder dialog opens on FOLDER-TO-BROWSE; the source window shows PAGE.html; the
+// catalogue check's dialog shows what it finds in a small faulty catalogue.
 
 #include "app/ProgramSettings.h"
 #include "app/Startup.h"
+#include "catalogue/ItemRecord.h"
+#include "pages/CatalogueCheck.h"
+#include "pages/FixedPageHost.h"
+#include "ui/CatalogueCheckDialog.h"
 #include "ui/HtmlSourceWindow.h"
 #include "ui/LayoutDialog.h"
 #include "ui/MessageBoxes.h"
@@ -22,15 +27,42 @@ public:
         QTextStream(stderr) << "dialog-screenshots: " << text << '\n';
         m_told = true;
     }
-    bool AskYesNo(QWidget* parent, const QString& text) override {
+    Answer Ask(QWidget* parent, const QString& text) override {
         Tell(parent, text);
-        return false;
+        return Answer::No;
     }
     bool Told() const { return m_told; }
 
 private:
     bool m_told = false;
 };
+
+// A small catalogue with the faults sellers meet most: a heading row, a repeated item
+// number, an empty one, a picture on a plain http address and a long title.
+std::vector<ItemRecord> FaultyCatalogue() {
+    const char* rows[][5] = {
+        {"Item", "Title", "Description", "Image", "Price"},
+        {"1001", "Victorian brass carriage clock", "Eight-day movement.",
+         "https://i.ebayimg.com/images/clock.jpg", "$145.00"},
+        {"1002", "Pair of crystal wine glasses", "Hand-cut lead crystal.",
+         "http://example.com/glasses.jpg", "$38.50"},
+        {"1001", "Oak bookends, owl pattern", "Carved by hand.",
+         "https://i.ebayimg.com/images/owls.jpg", "$32.00"},
+        {"", "Vintage fountain pen", "Gold nib.", "https://i.ebayimg.com/images/pen.jpg", "$85.00"},
+        {"1004",
+         "Wool travel rug, tartan, warm and heavy, 150 x 120 cm, from a smoke-free home, "
+         "never used",
+         "Warm.", "https://i.ebayimg.com/images/rug.jpg", "$27.00"},
+    };
+    std::vector<ItemRecord> records;
+    for (const auto& row : rows) {
+        ItemRecord record;
+        for (int position = ItemRecord::ItemNumber; position <= ItemRecord::Price; ++position)
+            record.SetField(position, QString::fromUtf8(row[position - 1]));
+        records.push_back(record);
+    }
+    return records;
+}
 
 bool Save(QWidget& window, const QString& path) {
     window.show();
@@ -58,6 +90,13 @@ int main(int argc, char* argv[]) {
 
     LayoutDialog layout(settings);
     saved &= Save(layout, output.filePath(QStringLiteral("layout-dialog.png")));
+
+    const std::vector<ItemRecord> catalogue = FaultyCatalogue();
+    const FixedPageHost sellerTexts(QStringLiteral("seller@example.com"), QStringLiteral("Leeds"),
+                                    QStringLiteral("Your Country"));
+    CatalogueCheckDialog check(CatalogueCheck::Run(catalogue, sellerTexts, QString()),
+                               int(catalogue.size()));
+    saved &= Save(check, output.filePath(QStringLiteral("check-dialog.png")));
 
     if (!QDir::setCurrent(arguments.at(2))) {
         QTextStream(stderr) << "dialog-screenshots: no folder " << arguments.at(2) << '\n';

@@ -20,8 +20,8 @@ namespace {
 class GivenFile : public FileDialogs {
 public:
     explicit GivenFile(QString path) : m_path(std::move(path)) {}
-    QString OpenFileName(QWidget*) override { return m_path; }
-    QString SaveFileName(QWidget*) override { return QString(); }
+    QString OpenFileName(QWidget*, const QString&) override { return m_path; }
+    QString SaveFileName(QWidget*, const QString&) override { return QString(); }
 
 private:
     QString m_path;
@@ -30,7 +30,7 @@ private:
 // Answers No and shows nothing.
 class Silent : public MessageBoxes {
 public:
-    bool AskYesNo(QWidget*, const QString&) override { return false; }
+    Answer Ask(QWidget*, const QString&) override { return Answer::No; }
     void Tell(QWidget*, const QString& message) override { QTextStream(stderr) << message << '\n'; }
 };
 

@@ -587,6 +587,15 @@ void XpButton::OverTimerTick() {
 // ---- Keyboard, access key and focus -----------------------------------------------------
 
 void XpButton::keyPressEvent(QKeyEvent* event) {
+    KeyDownHandling(event);
+    // The button has no use for these: they go on to its window, so that Escape and Enter
+    // close a dialog wherever the focus is.
+    const int key = event->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter)
+        event->ignore();
+}
+
+void XpButton::KeyDownHandling(QKeyEvent* event) {
     short key = KeyCode(event->key());
     short shift = ShiftCode(event->modifiers());
     if (!m_keyDownLatch) {
@@ -651,6 +660,13 @@ bool XpButton::event(QEvent* event) {
         static_cast<QShortcutEvent*>(event)->shortcutId() == m_accessKeyShortcut) {
         AccessKeyPress();
         return true;
+    }
+    // Tab and Shift+Tab move the focus before a key press reaches keyPressEvent; the button
+    // still raises KeyDown for them.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            KeyDownHandling(key);
     }
     return QWidget::event(event);
 }

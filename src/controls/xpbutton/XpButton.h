@@ -206,6 +206,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // The latch, the pressed look for the space bar, and KeyDown and KeyPress.
+    void KeyDownHandling(QKeyEvent* event);
     // A property's new value stored and reported, and drawn where it changes the look.
     enum Redrawing { NoRedraw, Redraw };
     template <typename T>

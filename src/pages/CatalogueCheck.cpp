@@ -1,0 +1,438 @@
+#include "pages/CatalogueCheck.h"
+
+#include "app/InitialTexts.h"
+#include "catalogue/ItemRecord.h"
+#include "catalogue/PageName.h"
+#include "pages/PageHost.h"
+#include "pages/PageWriter.h"
+
+#include <QFile>
+#include <QSet>
+
+#include <unistd.h>
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+using Finding = CatalogueFinding;
+using Kind = CatalogueFinding::Kind;
+
+bool IsErrorKind(Kind kind) {
+    return kind == Kind::UnusableItemNumber || kind == Kind::NameTooLong ||
+           kind == Kind::PathTooLong || kind == Kind::DuplicateItemNumber;
+}
+
+void Add(std::vector<Finding>& findings, int row, const QString& itemNumber, Kind kind,
+         QString what, QString whatToDo, int otherRow = 0) {
+    Finding finding;
+    finding.row = row;
+    finding.itemNumber = itemNumber;
+    finding.kind = kind;
+    finding.severity = IsErrorKind(kind) ? Finding::Severity::Error : Finding::Severity::Warning;
+    finding.what = std::move(what);
+    finding.whatToDo = std::move(whatToDo);
+    finding.otherRow = otherRow;
+    findings.push_back(std::move(finding));
+}
+
+QString Quoted(const QString& text) {
+    return QLatin1Char('"') + PageName::Shown(text) + QLatin1Char('"');
+}
+
+// A cell as a column name is compared: its letters and digits in lower case, so that
+// "First bid", "FIRST_BID" and "first-bid" are one name.
+QString Squeezed(const QString& cell) {
+    QString squeezed;
+    for (const QChar c : cell) {
+        if (c.isLetterOrNumber())
+            squeezed += c.toLower();
+    }
+    return squeezed;
+}
+
+bool IsBlank(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
+}
+
+// The bytes a text takes in a file name, as QFile::encodeName gives them (UTF-8), counted
+// without making them: the check counts the name of every row.
+qsizetype NameBytes(QStringView text) {
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            bytes += 1;
+        } else if (c < 0x800) {
+            bytes += 2;
+        } else if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
+                   QChar::isLowSurrogate(text[i + 1].unicode())) {
+            bytes += 4;
+            ++i;
+        } else {
+            bytes += 3;  // a lone surrogate becomes U+FFFD, three bytes too
+        }
+    }
+    return bytes;
+}
+
+bool HoldsDigit(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+}
+
+// Characters as a reader counts them: a pair of surrogates is one.
+int CharacterCount(const QString& text) {
+    return int(
+        std::count_if(text.begin(), text.end(), [](QChar c) { return !c.isLowSurrogate(); }));
+}
+
+QSet<QString> SqueezedSet(std::initializer_list<const char*> names) {
+    QSet<QString> set;
+    for (const char* name : names)
+        set.insert(Squeezed(QLatin1String(name)));
+    return set;
+}
+
+// What a spreadsheet's heading row calls the item number column.
+const QSet<QString>& ItemNumberHeadings() {
+    static const QSet<QString> headings = [] {
+        QSet<QString> set =
+            SqueezedSet({"item number", "item no", "item nr", "item id", "item code", "sku", "lot",
+                         "lot number", "lot no", "id", "ref", "reference", "code"});
+        const ItemRecord::Presentation& shown = ItemRecord::PresentationOf(ItemRecord::ItemNumber);
+        for (const char* name : {shown.heading, shown.label, shown.toolTip})
+            set.insert(Squeezed(QLatin1String(name)));
+        return set;
+    }();
+    return headings;
+}
+
+// What it calls the other columns: the window's own headings and labels, and the names
+// spreadsheets commonly give them.
+const QSet<QString>& ColumnHeadings() {
+    static const QSet<QString> headings = [] {
+        QSet<QString> set = SqueezedSet(
+            {"name", "desc", "picture", "picture url", "image url", "image address", "photo",
+             "start", "start time", "start date", "end", "end time", "end date", "starting bid",
+             "start price", "current price", "category id", "cat", "spare"});
+        for (int position = ItemRecord::Title; position <= ItemRecord::FieldCount; ++position) {
+            const ItemRecord::Presentation& shown = ItemRecord::PresentationOf(position);
+            for (const char* name : {shown.heading, shown.label}) {
+                if (*name)
+                    set.insert(Squeezed(QLatin1String(name)));
+            }
+        }
+        return set;
+    }();
+    return headings;
+}
+
+// Row 1 is a heading row when its item number is a column name, at least two of its other
+// cells are column names, and row 2 holds a number where a heading row holds none. A
+// seller whose item numbers are words ("ABC-1") still has digits in the prices.
+bool LooksLikeHeadingRow(const std::vector<ItemRecord>& records) {
+    if (records.size() < 2)
+        return false;
+    const ItemRecord& first = records[0];
+    const ItemRecord& second = records[1];
+    if (!ItemNumberHeadings().contains(Squeezed(first.Field(ItemRecord::ItemNumber))) ||
+        HoldsDigit(first.Field(ItemRecord::Price)))
+        return false;
+    int names = 0;
+    for (int position = ItemRecord::Title; position <= ItemRecord::FieldCount; ++position)
+        names += ColumnHeadings().contains(Squeezed(first.Field(position))) ? 1 : 0;
+    return names >= 2 && (HoldsDigit(second.Field(ItemRecord::ItemNumber)) ||
+                          HoldsDigit(second.Field(ItemRecord::Price)));
+}
+
+// What the item number makes of the page's name.
+enum class NameState { Fits, Unusable, TooLong, PathTooLong };
+
+// How long a page's name and path may be, and the bytes they hold besides the item number.
+struct NameLimits {
+    explicit NameLimits(const QString& outputFolder)
+        : folder(outputFolder),
+          name(CatalogueCheck::NameLimit(outputFolder)),
+          nameBesides(NameBytes(PageName::FileName(QString()))),
+          pathBesides(NameBytes(PageWriter::PageFileName(outputFolder, QString()))) {}
+    QString folder;
+    long name;
+    qsizetype nameBesides;
+    qsizetype pathBesides;
+};
+
+NameState StateOf(const QString& itemNumber, const NameLimits& limits) {
+    if (PageName::FaultOf(itemNumber) != PageName::Fault::None)
+        return NameState::Unusable;
+    const qsizetype bytes = NameBytes(itemNumber);
+    if (bytes + limits.nameBesides > limits.name)
+        return NameState::TooLong;
+    // Without a folder chosen there is no whole path to measure yet.
+    if (!limits.folder.isEmpty() && bytes + limits.pathBesides >= PATH_MAX)
+        return NameState::PathTooLong;
+    return NameState::Fits;
+}
+
+void AddNameFinding(std::vector<Finding>& findings, int row, const QString& itemNumber,
+                    NameState state, const NameLimits& limits) {
+    const qsizetype bytes = NameBytes(itemNumber);
+    switch (state) {
+        case NameState::Fits: return;
+        case NameState::Unusable: {
+            const PageName::Fault fault = PageName::FaultOf(itemNumber);
+            Add(findings, row, itemNumber, Kind::UnusableItemNumber,
+                QStringLiteral("The item number %1 cannot name a page file: %2.")
+                    .arg(Quoted(itemNumber), PageName::Why(fault)),
+                fault == PageName::Fault::Empty
+                    ? QStringLiteral("Type an item number for this row.")
+                    : QStringLiteral("Change the item number: it may hold no \"/\", line "
+                                     "break or NUL character and may not be \".\" or \"..\"."));
+            return;
+        }
+        case NameState::TooLong:
+            Add(findings, row, itemNumber, Kind::NameTooLong,
+                QStringLiteral("The page's file name would be %1 bytes long; the output folder "
+                               "takes names of at most %2 bytes.")
+                    .arg(bytes + limits.nameBesides)
+                    .arg(limits.name),
+                QStringLiteral("Shorten the item number to %1 bytes at most (a letter beyond "
+                               "plain English takes two bytes or more).")
+                    .arg(limits.name - limits.nameBesides));
+            return;
+        case NameState::PathTooLong:
+            Add(findings, row, itemNumber, Kind::PathTooLong,
+                QStringLiteral("The page's path would be %1 bytes long; the system takes paths "
+                               "of at most %2 bytes.")
+                    .arg(bytes + limits.pathBesides)
+                    .arg(PATH_MAX - 1),
+                QStringLiteral("Choose an output folder with a shorter path, or shorten the "
+                               "item number."));
+            return;
+    }
+}
+
+// For a row, the first and the last earlier row whose key is equal to its own; -1 for none.
+struct EarlierEqual {
+    int first = -1;
+    int last = -1;
+};
+
+// A text's hash for grouping equal texts: 64-bit FNV-1a over its UTF-16 units. Qt's own
+// seeded string hash took 15 to 30 ms for the item numbers of the largest catalogue on the
+// project's machine (its AES path loads short strings slowly), this one about 1 ms.
+quint64 TextHash(QStringView text) {
+    quint64 hash = 14695981039346656037ull;
+    for (const QChar c : text) {
+        hash ^= c.unicode();
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+// EarlierEqual for each of `count` rows by key(index), among the rows given (indexes,
+// ascending); -1 for the rows not given. The rows are sorted by the hash of their key, and
+// only rows with equal hashes are compared: for the largest catalogue a sort of pairs takes
+// a fraction of the time of filling a hash table.
+template <typename KeyOf>
+std::vector<EarlierEqual> FindEqualKeys(int count, const std::vector<int>& rows, const KeyOf& key) {
+    std::vector<EarlierEqual> found(static_cast<size_t>(count));
+    std::vector<std::pair<quint64, int>> byHash;
+    byHash.reserve(rows.size());
+    for (int index : rows)
+        byHash.emplace_back(TextHash(key(index)), index);
+    std::sort(byHash.begin(), byHash.end());
+    // The distinct keys among rows of one hash, by their first and their last row so far.
+    std::vector<EarlierEqual> keys;
+    for (size_t begin = 0, end = 0; begin < byHash.size(); begin = end) {
+        end = begin + 1;
+        while (end < byHash.size() && byHash[end].first == byHash[begin].first)
+            ++end;
+        if (end - begin == 1)
+            continue;
+        keys.clear();
+        for (size_t at = begin; at < end; ++at) {
+            const int index = byHash[at].second;
+            auto known = std::find_if(keys.begin(), keys.end(), [&](const EarlierEqual& k) {
+                return key(k.first) == key(index);
+            });
+            if (known == keys.end()) {
+                keys.push_back({index, index});
+            } else {
+                found[size_t(index)] = *known;
+                known->last = index;
+            }
+        }
+    }
+    return found;
+}
+
+void CheckSellerTexts(const PageHost& host, std::vector<Finding>& findings) {
+    struct Text {
+        QString value;
+        QString initial;
+        const char* name;
+        const char* box;
+        const char* option;
+        const char* asked;
+    };
+    const Text texts[] = {
+        {host.SellerText(), InitialTexts::Seller(), "seller", "Seller", "--seller",
+         "your eBay e-mail address"},
+        {host.LocationText(), InitialTexts::Location(), "location", "Location", "--location",
+         "where the items are"},
+        {host.CountryText(), InitialTexts::Country(), "country", "Country", "--country",
+         "the items' country"},
+    };
+    for (const Text& text : texts) {
+        const QString toDo = QStringLiteral("Type %1 into the %2 box (%3 for lotcraft-pages).")
+                                 .arg(QLatin1String(text.asked), QLatin1String(text.box),
+                                      QLatin1String(text.option));
+        if (text.value.trimmed() == text.initial) {
+            Add(findings, 0, QString(), Kind::InitialText,
+                QStringLiteral("The %1 still reads %2, the text the %3 box starts with; every "
+                               "page would show it.")
+                    .arg(QLatin1String(text.name), Quoted(text.initial), QLatin1String(text.box)),
+                toDo);
+        }
+    }
+    if (host.SellerText().trimmed().isEmpty()) {
+        Add(findings, 0, QString(), Kind::EmptySeller,
+            QStringLiteral("The seller is empty, so every seller link of the pages leads nowhere."),
+            QStringLiteral("Type your eBay e-mail address into the Seller box (--seller for "
+                           "lotcraft-pages)."));
+    }
+}
+
+void CheckFields(const ItemRecord& record, int row, std::vector<Finding>& findings) {
+    const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
+    const QString& title = record.Field(ItemRecord::Title);
+    if (IsBlank(title)) {
+        Add(findings, row, itemNumber, Kind::EmptyTitle,
+            QStringLiteral("The title is empty; the page would have no title."),
+            QStringLiteral("Type the item's title."));
+    } else if (const int length = CharacterCount(title); length > CatalogueCheck::TitleLimit) {
+        Add(findings, row, itemNumber, Kind::LongTitle,
+            QStringLiteral("The title is %1 characters long; eBay takes at most %2.")
+                .arg(length)
+                .arg(CatalogueCheck::TitleLimit),
+            QStringLiteral("Shorten the title to %1 characters.").arg(CatalogueCheck::TitleLimit));
+    }
+    if (IsBlank(record.Field(ItemRecord::Price))) {
+        Add(findings, row, itemNumber, Kind::EmptyPrice,
+            QStringLiteral("The price is empty; the page would show no price."),
+            QStringLiteral("Type the price, for example $29.99."));
+    }
+    const QStringView picture = QStringView(record.Field(ItemRecord::ImageAddress)).trimmed();
+    if (!picture.isEmpty() && !picture.startsWith(QLatin1String("https://"), Qt::CaseInsensitive)) {
+        Add(findings, row, itemNumber, Kind::PictureNotHttps,
+            QStringLiteral("The picture address %1 does not start with https://; browsers "
+                           "leave such pictures out of an https page.")
+                .arg(Quoted(picture.toString())),
+            QStringLiteral("Give the picture's https:// address."));
+    }
+}
+
+}  // namespace
+
+std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>& records,
+                                                  const PageHost& host,
+                                                  const QString& outputFolder) {
+    const auto itemNumberOf = [&records](int index) -> const QString& {
+        return records[size_t(index)].Field(ItemRecord::ItemNumber);
+    };
+    const int count = int(records.size());
+
+    // First each item number as a name on its own, then the names that can be written
+    // compared with each other: the same name, then the same name but for letter case
+    // among the rows that repeat no earlier name.
+    const NameLimits limits(outputFolder);
+    std::vector<NameState> states(size_t(count), NameState::Fits);
+    std::vector<int> fitting;
+    fitting.reserve(size_t(count));
+    for (int index = 0; index < count; ++index) {
+        states[size_t(index)] = StateOf(itemNumberOf(index), limits);
+        if (states[size_t(index)] == NameState::Fits)
+            fitting.push_back(index);
+    }
+    const std::vector<EarlierEqual> same = FindEqualKeys(count, fitting, itemNumberOf);
+    std::vector<int> unrepeated;
+    unrepeated.reserve(fitting.size());
+    std::vector<QString> folded(records.size());
+    for (int index : fitting) {
+        if (same[size_t(index)].last < 0) {
+            unrepeated.push_back(index);
+            folded[size_t(index)] = itemNumberOf(index).toCaseFolded();
+        }
+    }
+    const std::vector<EarlierEqual> sameButCase =
+        FindEqualKeys(count, unrepeated,
+                      [&folded](int index) -> const QString& { return folded[size_t(index)]; });
+
+    // Then the findings in row order, a row's errors before its warnings.
+    std::vector<Finding> findings;
+    CheckSellerTexts(host, findings);
+    const bool headingRow = LooksLikeHeadingRow(records);
+    for (int index = 0; index < count; ++index) {
+        const int row = index + 1;
+        const QString& itemNumber = itemNumberOf(index);
+        AddNameFinding(findings, row, itemNumber, states[size_t(index)], limits);
+        if (const int earlier = same[size_t(index)].last; earlier >= 0) {
+            Add(findings, row, itemNumber, Kind::DuplicateItemNumber,
+                QStringLiteral("Row %1 has the same item number; this row's page %2 would "
+                               "replace that row's.")
+                    .arg(earlier + 1)
+                    .arg(Quoted(PageName::FileName(itemNumber))),
+                QStringLiteral("Give this row an item number of its own, or delete it if it "
+                               "repeats row %1.")
+                    .arg(earlier + 1),
+                earlier + 1);
+        }
+        if (row == 1 && headingRow) {
+            Add(findings, 1, itemNumber, Kind::HeadingRow,
+                QStringLiteral("Row 1 reads like a row of column names, not an item; it would "
+                               "become the page %1.")
+                    .arg(Quoted(PageName::FileName(itemNumber))),
+                QStringLiteral("Delete row 1 if it is the spreadsheet's heading row: a "
+                               "catalogue starts with its first item."));
+        }
+        if (const int earlier = sameButCase[size_t(index)].first; earlier >= 0) {
+            Add(findings, row, itemNumber, Kind::CaseDuplicate,
+                QStringLiteral("The item number differs from row %1's %2 only in letter case; "
+                               "on a disk or web server that ignores case the two pages are "
+                               "one.")
+                    .arg(earlier + 1)
+                    .arg(Quoted(itemNumberOf(earlier))),
+                QStringLiteral("Give the two items numbers that differ in more than letter case."),
+                earlier + 1);
+        }
+        // A heading row's cells are names, not an item's values.
+        if (row > 1 || !headingRow)
+            CheckFields(records[size_t(index)], row, findings);
+    }
+    return findings;
+}
+
+std::vector<int> CatalogueCheck::RowsInError(const std::vector<CatalogueFinding>& findings) {
+    std::vector<int> rows;
+    for (const CatalogueFinding& finding : findings) {
+        if (finding.IsError() && finding.row > 0)
+            rows.push_back(finding.row);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+int CatalogueCheck::Count(const std::vector<CatalogueFinding>& findings,
+                          CatalogueFinding::Severity severity) {
+    return int(
+        std::count_if(findings.begin(), findings.end(),
+                      [severity](const CatalogueFinding& f) { return f.severity == severity; }));
+}
+
+long CatalogueCheck::NameLimit(const QString& outputFolder) {
+    if (outputFolder.isEmpty())
+        return DefaultNameLimit;
+    const long limit = ::pathconf(QFile::encodeName(outputFolder).constData(), _PC_NAME_MAX);
+    return limit > 0 ? limit : DefaultNameLimit;
+}

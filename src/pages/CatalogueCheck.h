@@ -1,0 +1,39 @@
+#pragma once
+
+#include "pages/CatalogueFinding.h"
+
+#include <QString>
+
+#include <vector>
+
+class ItemRecord;
+class PageHost;
+
+// Looks over a catalogue before its pages are written and says what would go wrong: rows
+// whose pages would be lost, misnamed or replaced (errors; those rows are skipped when
+// pages are written), and what would spoil the pages or their listing (warnings). It reads
+// the records, the seller's three texts and the output folder, and writes nothing. Equal
+// item numbers are found in one sort of hashed pairs, nothing is compared row with row, so
+// the largest catalogue takes milliseconds.
+class CatalogueCheck {
+public:
+    // The marketplace takes titles of at most this many characters.
+    static constexpr int TitleLimit = 80;
+    // The longest file name where the output folder does not say.
+    static constexpr long DefaultNameLimit = 255;
+
+    // The findings for records (row 1 is records[0]), sorted by row, errors of a row before
+    // its warnings; the seller's texts are taken from host. An empty outputFolder stands for
+    // a folder not chosen yet: file names are then held to DefaultNameLimit and whole paths
+    // are not checked.
+    static std::vector<CatalogueFinding> Run(const std::vector<ItemRecord>& records,
+                                             const PageHost& host, const QString& outputFolder);
+
+    // The rows that have an error, ascending, each once: the rows to skip.
+    static std::vector<int> RowsInError(const std::vector<CatalogueFinding>& findings);
+    static int Count(const std::vector<CatalogueFinding>& findings,
+                     CatalogueFinding::Severity severity);
+
+    // The longest file name, in bytes, that the folder takes.
+    static long NameLimit(const QString& outputFolder);
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+// One thing the catalogue check found: the row (1 for the first item, as the grid numbers
+// them; 0 for the seller's texts, which belong to no row), the row's item number, what is
+// wrong and what to do about it, each a sentence. An error loses or spoils a page, so the
+// row is skipped when pages are written; a warning leaves the page written as it is.
+struct CatalogueFinding {
+    enum class Severity { Error, Warning };
+    enum class Kind {
+        // Errors.
+        UnusableItemNumber,   // empty, "/", NUL, "." or "..", a line break
+        NameTooLong,          // the page's file name is too long for the output folder
+        PathTooLong,          // the page's whole path is too long for the system
+        DuplicateItemNumber,  // the page would replace an earlier row's page
+        // Warnings.
+        CaseDuplicate,    // one page with an earlier row's where letter case is ignored
+        HeadingRow,       // row 1 holds the column names of a spreadsheet
+        InitialText,      // a seller's text still holds the text its box starts with
+        EmptySeller,      // no seller: every seller link is broken
+        LongTitle,        // more characters than the marketplace takes
+        PictureNotHttps,  // a picture address that does not start with https://
+        EmptyTitle,
+        EmptyPrice,
+    };
+
+    int row = 0;
+    QString itemNumber;
+    Kind kind = Kind::UnusableItemNumber;
+    Severity severity = Severity::Error;
+    QString what;
+    QString whatToDo;
+    // The earlier row a duplicate clashes with; 0 for the other kinds.
+    int otherRow = 0;
+
+    bool IsError() const { return severity == Severity::Error; }
+    // The finding on one line, for a terminal or a message:
+    // "Row 9, item 777: error: <what> <what to do>".
+    QString Line() const;
+};

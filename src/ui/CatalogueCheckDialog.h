@@ -1,0 +1,65 @@
+#pragma once
+
+#include "pages/CatalogueFinding.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <vector>
+
+class QLabel;
+class QTreeWidget;
+class QTreeWidgetItem;
+class XpButton;
+
+// The findings of the catalogue check, shown before pages are written: a line that counts
+// the errors and warnings and says what becomes of the rows in error, the findings sorted
+// by row with the highlighted one in full below them, and "Write pages" (accepts; the rows
+// in error are skipped) or "Cancel" (rejects, as Escape and the close box do). A
+// double-click or Enter on a finding asks the window to show its row; the dialog stays
+// open. When every row is in error there is nothing to write, and "Write pages" is disabled.
+class CatalogueCheckDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int ClientWidthTwips = 9600;
+    static constexpr int ClientHeightTwips = 5820;
+    enum Column { RowColumn, ItemColumn, WhatColumn, WhatToDoColumn, ColumnCount };
+
+    // itemCount is the number of rows in the catalogue checked.
+    CatalogueCheckDialog(const std::vector<CatalogueFinding>& findings, int itemCount,
+                         QWidget* parent = nullptr);
+
+    // The line above the list.
+    static QString SummaryText(const std::vector<CatalogueFinding>& findings, int itemCount);
+    // The catalogue row a line of the list stands for; 0 for the seller's texts.
+    static int RowOf(const QTreeWidgetItem* item);
+    // Whether a line of the list is an error.
+    static bool IsError(const QTreeWidgetItem* item);
+
+    QLabel* Label1() const { return m_label1; }
+    QTreeWidget* List1() const { return m_list1; }
+    // The highlighted finding in full: what is wrong, then what to do.
+    QLabel* Label2() const { return m_label2; }
+    XpButton* OKButton() const { return m_okButton; }
+    XpButton* CancelButton() const { return m_cancelButton; }
+
+Q_SIGNALS:
+    // The seller asked to see a row of the catalogue (1 for the first item).
+    void ShowRow(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FillList1(const std::vector<CatalogueFinding>& findings);
+    void ShowFinding(const QTreeWidgetItem* item);
+    void OKButton_Click();
+
+    QLabel* m_label1;
+    QTreeWidget* m_list1;
+    QLabel* m_label2;
+    XpButton* m_okButton;
+    XpButton* m_cancelButton;
+};

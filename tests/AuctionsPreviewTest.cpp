@@ -1,0 +1,133 @@
+// The page preview: the writer's page for the record in the form, with the seller's texts
+// and the chosen layout and scheme, following the form as it changes, without any file.
+
+#include "catalogue/RecordEditor.h"
+#include "pages/LinkTable.h"
+#include "ui/PagePreviewWindow.h"
+
+#include <QDir>
+#include <QTextBrowser>
+
+#include "AuctionsFixture.h"
+#include "ExpectedPage.h"
+
+using namespace ExpectedPage;
+
+namespace {
+
+// The page of an item as the page line tables say it must be.
+QByteArray Expected(const ItemRecord& record, Window& w, int layout, int scheme) {
+    TestItem item;
+    item.record = record;
+    item.seller = w.Box("Seller")->text();
+    item.location = w.Box("Location")->text();
+    item.country = w.Box("Country")->text();
+    LinkTable links;
+    links.Fill(record.Field(ItemRecord::ItemNumber), item.seller);
+    return JoinCrLf(ExpectedLines(layout, ValuesFor(item, links, scheme)));
+}
+
+}  // namespace
+
+class AuctionsPreviewTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void thePreviewIsTheWrittenPageOfTheForm() {
+        QTemporaryDir dir;
+        Window w;
+        w.Open(kSample);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        // F5 with nothing in the form: a note.
+        QTest::keyClick(&w.window, Qt::Key_F5);
+        PagePreviewWindow* preview = w.window.Preview();
+        QVERIFY(preview && preview->isVisible());
+        QCOMPARE(preview->windowTitle(), QStringLiteral("Page Preview"));
+        QVERIFY(preview->PageBytes().isEmpty());
+        QVERIFY(preview->Caption().contains(QLatin1String("Click a row")));
+
+        w.Box("Seller")->setText(QStringLiteral("seller@example.com"));
+        w.Box("Location")->setText(QStringLiteral("Leeds"));
+        w.ClickRow(6);
+        const ItemRecord row6 = w.window.CatalogueGrid().Record(6);
+        QTRY_COMPARE(preview->PageBytes(), Expected(row6, w, 1, 1));
+        // A box changed without storing: the preview follows it, the grid does not.
+        w.Box("t_title")->setFocus();
+        QTest::keyClick(w.Box("t_title"), Qt::Key_End);
+        QTest::keyClicks(w.Box("t_title"), QStringLiteral(" & more"));
+        ItemRecord edited = row6;
+        edited.SetField(ItemRecord::Title,
+                        row6.Field(ItemRecord::Title) + QStringLiteral(" & more"));
+        QTRY_COMPARE(preview->PageBytes(), Expected(edited, w, 1, 1));
+        QCOMPARE(w.window.CatalogueGrid().Record(6), row6);
+        w.Box("Country")->setText(QStringLiteral("Wales"));
+        QTRY_COMPARE(preview->PageBytes(), Expected(edited, w, 1, 1));
+        QVERIFY(preview->Caption().contains(QLatin1String("writes nothing")));
+
+        // Layout and scheme as chosen; no file anywhere.
+        w.settings.SetLayoutIndex(3);
+        w.settings.SetSchemeIndex(17);
+        w.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        QTest::keyClick(&w.window, Qt::Key_F5);
+        QCOMPARE(preview->PageBytes(), Expected(edited, w, 3, 17));
+        QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                               row6.Field(ItemRecord::ItemNumber) + QStringLiteral(".html")));
+
+        // The page's pictures come from the application folder; the item's own is drawn as
+        // a placeholder with its address.
+        QTextDocument* document = preview->View()->document();
+        const QImage envelope =
+            document->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("envelope.gif")))
+                .value<QImage>();
+        QCOMPARE(envelope.size(), QSize(13, 9));
+        const QUrl picture(row6.Field(ItemRecord::ImageAddress));
+        QVERIFY(!picture.isRelative());
+        const QImage placeholder =
+            document->resource(QTextDocument::ImageResource, picture).value<QImage>();
+        QCOMPARE(placeholder, PagePreviewWindow::Placeholder(picture.toString()));
+    }
+
+    void viewPageShowsAWrittenPageOrThePreview() {
+        Window w;
+        w.Open(kSample);
+        w.window.show();
+        QList<QUrl> opened;
+        w.window.PreviewBrowser().SetOpener([&opened](const QUrl& url, Browser::Outcome outcome) {
+            opened << url;
+            outcome(true);
+        });
+        w.ClickRow(2);
+        w.Press("viewp");
+        QVERIFY(opened.isEmpty());
+        QVERIFY(w.window.Preview() && w.window.Preview()->isVisible());
+        QVERIFY(!w.window.Preview()->PageBytes().isEmpty());
+
+        Grid& grid = w.window.CatalogueGrid();
+        grid.SetRow(3);
+        grid.SetCol(ItemRecord::HtmlColumn);
+        grid.SetText(QStringLiteral("/pages/1003.html"));
+        w.ClickRow(3);
+        w.Press("viewp");
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/pages/1003.html"))});
+    }
+
+    void aRecordWithoutAPageNameSaysWhy() {
+        Window w;
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        w.Press("Manual");
+        w.Box("t_Item")->setText(QStringLiteral("a/b"));
+        QTest::keyClick(&w.window, Qt::Key_F5);
+        PagePreviewWindow* preview = w.window.Preview();
+        QVERIFY(preview);
+        QVERIFY(preview->PageBytes().isEmpty());
+        QVERIFY2(preview->Caption().contains(QLatin1String("No page can be made")),
+                 qPrintable(preview->Caption()));
+        QVERIFY(preview->Caption().contains(QLatin1String("a/b")));
+    }
+};
+
+QTEST_MAIN(AuctionsPreviewTest)
+#include "AuctionsPreviewTest.moc"

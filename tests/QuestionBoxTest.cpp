@@ -1,0 +1,48 @@
+// The question box: Yes and No are answers, Escape and the close button are none.
+
+#include "ui/QuestionBox.h"
+
+#include <QAbstractButton>
+#include <QtTest>
+
+class QuestionBoxTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void yesNoOrPutAway() {
+        const QString question = QStringLiteral("Do you want to save changes ?");
+        {
+            QuestionBox box(question, nullptr);
+            QCOMPARE(box.windowTitle(), QStringLiteral("Lotcraft"));
+            QCOMPARE(box.text(), question);
+            QCOMPARE(box.icon(), QMessageBox::NoIcon);
+            QCOMPARE(box.buttons().size(), 2);
+            box.show();
+            QTest::mouseClick(box.button(QMessageBox::Yes), Qt::LeftButton);
+            QCOMPARE(box.Answer(), MessageBoxes::Answer::Yes);
+        }
+        {
+            QuestionBox box(question, nullptr);
+            box.show();
+            QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton);
+            QCOMPARE(box.Answer(), MessageBoxes::Answer::No);
+        }
+        {
+            QuestionBox box(question, nullptr);
+            box.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&box));
+            QTest::keyClick(&box, Qt::Key_Escape);
+            QVERIFY(!box.isVisible());
+            QCOMPARE(box.Answer(), MessageBoxes::Answer::Dismissed);
+        }
+        {
+            QuestionBox box(question, nullptr);
+            box.show();
+            QVERIFY(box.close());
+            QCOMPARE(box.Answer(), MessageBoxes::Answer::Dismissed);
+        }
+    }
+};
+
+QTEST_MAIN(QuestionBoxTest)
+#include "QuestionBoxTest.moc"
