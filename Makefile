@@ -9,10 +9,15 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 # The compiler, CMake, Qt 6 (with its platform plugins) and the fonts the tests draw with.
 PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-dejavu-extra
-# The end-to-end test also needs a display server and a browser to render the pages in.
-TEST_PACKAGES := xvfb xauth chromium
+# The end-to-end test also needs a display server and a browser to render the pages in; the
+# desktop tests need the validators of desktop entries and metainfo, groff for the manual
+# pages, and dpkg-dev and lintian to make and judge the Debian package.
+TEST_PACKAGES := xvfb xauth chromium desktop-file-utils appstream groff-base dpkg-dev lintian
+# What the window program and lotcraft-pages need to be installed or packaged: the programs
+# (with the pictures and help page beside them), the manual pages and the changelog.
+APP_TARGETS := lotcraft lotcraft-pages lotcraft_data
 
-.PHONY: all deps configure build run test sanitize interop bench demo fuzz gallery screenshots screenshots-dialogs e2e install clean
+.PHONY: all deps configure build app run test sanitize interop bench demo fuzz gallery screenshots screenshots-dialogs e2e install uninstall package clean
 
 all: build
 
@@ -25,8 +30,23 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
-	@$(BUILD_DIR)/bin/lotcraft
+# The programs alone, without the tests and the developers' tools.
+app: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target $(APP_TARGETS)
+
+# The window needs a display: without one, say so before anything is built. Then only the
+# window program is built, with the pictures and help page beside it. ARGS go to the
+# program, e.g. make run ARGS=examples/sample-catalogue.csv
+run:
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
+		echo "make run: there is no graphical display (DISPLAY and WAYLAND_DISPLAY are not set)."; \
+		echo "Start it from a desktop session, or on a virtual display: xvfb-run -a make run"; \
+		echo "(make test needs no display.)"; \
+		exit 1; \
+	fi
+	@$(MAKE) configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target lotcraft
+	@$(BUILD_DIR)/bin/lotcraft $(ARGS)
 
 test: build
 	@sh tools/ensure-packages.sh $(TEST_PACKAGES)
@@ -112,10 +132,22 @@ e2e: build
 	@LOTCRAFT_E2E_SHOTS=$(CURDIR)/docs xvfb-run -a -s "-screen 0 1280x1024x24" \
 		$(BUILD_DIR)/bin/EndToEndTest
 
-# Installs the programs, their pictures, the menu entry and the icon under PREFIX.
+# Installs the programs, their pictures, the menu entry, the icons, the metainfo and the
+# manual pages under PREFIX, and records what it put there for make uninstall.
 PREFIX ?= /usr/local
-install: build
+install: app
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Removes exactly what make install put under PREFIX: its files, and the folders it made
+# once they are empty.
+uninstall:
+	@cmake -DPREFIX=$(PREFIX) -P cmake/uninstall.cmake
+
+# The Debian package lotcraft_VERSION_amd64.deb, in $(BUILD_DIR)/package/.
+package: app
+	@sh tools/ensure-packages.sh dpkg-dev
+	@cd $(BUILD_DIR) && cpack -B package
+	@echo "Check it with: lintian $(BUILD_DIR)/package/lotcraft_*_amd64.deb"
 
 clean:
 	@rm -rf $(BUILD_DIR) build-release build-fuzz build-sanitize demo-pages

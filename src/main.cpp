@@ -1,16 +1,25 @@
-// Lotcraft, the window program: start-up fills the settings and the colour scheme table,
-// then the main window is created and shown; the program runs while a window is open.
+// Lotcraft, the window program. The command line is read first, before any display is
+// needed: --help and --version print and end, a wrong option is named with what is accepted.
+// Then start-up fills the settings and the colour scheme table, the main window is created
+// and shown, with the catalogue named on the command line opened in it; the program runs
+// while a window is open.
 
 #include "app/ProgramSettings.h"
 #include "app/Startup.h"
 #include "ui/Auctions.h"
+#include "ui/CommandLine.h"
+#include "ui/ProgramIcon.h"
+#include "ui/SharpPictures.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
+
+constexpr int NoDisplay = 1;
 
 bool HasDisplay() {
     // A platform chosen on purpose (offscreen, vnc) needs no display.
@@ -25,19 +34,39 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("Lotcraft"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LOTCRAFT_VERSION));
+
+    CommandLine::Request request;
+    {
+        // Read with a core application of its own, which needs no display and is gone
+        // before the window program's application is made.
+        QCoreApplication commandLine(argc, argv);
+        request = CommandLine::Read(QCoreApplication::arguments());
+    }
+    if (request.exitStatus)
+        return *request.exitStatus;
+
     if (!HasDisplay()) {
-        std::fprintf(stderr,
-                     "lotcraft: there is no graphical display (DISPLAY and WAYLAND_DISPLAY are "
-                     "not set); start Lotcraft from a desktop session.\n");
-        return 1;
+        std::fputs(
+            "lotcraft: there is no graphical display (DISPLAY and WAYLAND_DISPLAY are "
+            "not set); start Lotcraft from a desktop session, or through xvfb-run for "
+            "a virtual one.\n",
+            stderr);
+        return NoDisplay;
     }
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lotcraft"));
+    QApplication::setWindowIcon(ProgramIcon());
+    // The .desktop entry the windows belong to, for the desktop's task bar and icons.
+    QGuiApplication::setDesktopFileName(QStringLiteral(LOTCRAFT_DESKTOP_ID));
+    SharpPictures sharpPictures;
+    application.installEventFilter(&sharpPictures);
 
     ProgramSettings settings;
     Startup::Run(settings);
 
     Auctions window(settings);
     window.show();
+    CommandLine::Open(request, window);
     return application.exec();
 }

@@ -2,6 +2,7 @@
 // catalogue dropped on the window is opened as LOAD CSV opens one.
 
 #include "catalogue/RecordEditor.h"
+#include "ui/CommandLine.h"
 
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -67,9 +68,9 @@ private Q_SLOTS:
         QTest::keyClick(&w.window, Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(w.Button("Update")->Caption(), QStringLiteral("Insert"));
         QList<QUrl> opened;
-        w.window.PreviewBrowser().SetOpener([&opened](const QUrl& url) {
+        w.window.PreviewBrowser().SetOpener([&opened](const QUrl& url, Browser::Outcome outcome) {
             opened << url;
-            return true;
+            outcome(true);
         });
         QTest::keyClick(&w.window, Qt::Key_F1);
         QCOMPARE(opened.size(), 1);
@@ -85,6 +86,31 @@ private Q_SLOTS:
         QCOMPARE(w.messages.questions.last(), Auctions::ClosingQuestion());
         // No caption or tooltip changed for it.
         QCOMPARE(w.Button("Load")->toolTip(), QStringLiteral("Open a catalogue file"));
+    }
+
+    void theCommandLinesCatalogueIsOpened() {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(kSample, dir.filePath(QStringLiteral("shop.csv"))));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        const CommandLine::Request request =
+            CommandLine::Read({QStringLiteral("lotcraft"), QStringLiteral("shop.csv")});
+        QDir::setCurrent(before);
+        QVERIFY(!request.exitStatus);
+        QCOMPARE(request.catalogue, dir.filePath(QStringLiteral("shop.csv")));
+        Window w;
+        w.window.show();
+        CommandLine::Open(request, w.window);
+        QTRY_COMPARE(w.Label("Label6"), QStringLiteral("12"));
+        w.dialogs.saveAnswers.push_back(QString());
+        w.Press("Save");
+        QCOMPARE(w.dialogs.saveSuggestions, QStringList{request.catalogue});
+
+        // Two catalogues are one too many.
+        QCOMPARE(CommandLine::Read(
+                     {QStringLiteral("lotcraft"), QStringLiteral("a.csv"), QStringLiteral("b.csv")})
+                     .exitStatus,
+                 std::optional<int>(2));
     }
 
     void aDroppedCatalogueIsOpened() {

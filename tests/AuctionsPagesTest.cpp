@@ -32,9 +32,9 @@ struct PageWindow : Window {
             chosen.SetOutputFolder(folder);
             chosen.SetOutputFolderChosen(true);
         });
-        window.PreviewBrowser().SetOpener([this](const QUrl& url) {
+        window.PreviewBrowser().SetOpener([this](const QUrl& url, Browser::Outcome outcome) {
             opened << url;
-            return true;
+            outcome(true);
         });
     }
     Grid& grid() { return window.CatalogueGrid(); }

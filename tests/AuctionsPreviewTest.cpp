@@ -94,9 +94,9 @@ private Q_SLOTS:
         w.Open(kSample);
         w.window.show();
         QList<QUrl> opened;
-        w.window.PreviewBrowser().SetOpener([&opened](const QUrl& url) {
+        w.window.PreviewBrowser().SetOpener([&opened](const QUrl& url, Browser::Outcome outcome) {
             opened << url;
-            return true;
+            outcome(true);
         });
         w.ClickRow(2);
         w.Press("viewp");

@@ -34,6 +34,9 @@ private Q_SLOTS:
         QCOMPARE(window.objectName(), QStringLiteral("viewHtml"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Html Code"));
         QVERIFY(window.isWindow() && !window.parentWidget());
+        // A window of its own carries the program's icon itself, in both of its sizes.
+        const QList<QSize> iconSizes = window.windowIcon().availableSizes();
+        QVERIFY(iconSizes.contains(QSize(48, 48)) && iconSizes.contains(QSize(256, 256)));
         QCOMPARE(window.size(), QSize(559, 392));
         QPlainTextEdit* text = window.Text1();
         QCOMPARE(text->geometry(), QRect(16, 8, 529, 369));

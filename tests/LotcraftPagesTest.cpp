@@ -6,6 +6,7 @@
 #include "pages/PagePictures.h"
 
 #include "ExpectedPage.h"
+#include "ProgramRun.h"
 #include "SmallDisk.h"
 
 #include <QDeadlineTimer>
@@ -25,24 +26,8 @@ using namespace ExpectedPage;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
 Outcome RunPages(const QStringList& arguments, const QString& workingFolder = QString()) {
-    QProcess process;
-    if (!workingFolder.isEmpty())
-        process.setWorkingDirectory(workingFolder);
-    process.start(QStringLiteral(LOTCRAFT_PAGES_PROGRAM), arguments);
-    Outcome outcome;
-    if (!process.waitForFinished(60000))
-        return outcome;
-    outcome.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    outcome.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    outcome.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return outcome;
+    return RunProgram(QStringLiteral(LOTCRAFT_PAGES_PROGRAM), arguments, workingFolder);
 }
 
 const QString kSample = QStringLiteral(LOTCRAFT_SOURCE_DIR "/examples/sample-catalogue.csv");

@@ -3,6 +3,7 @@
 #include "app/InitialTexts.h"
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
+#include "app/Twips.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/CatalogueWriter.h"
 #include "controls/xpbutton/OleColor.h"
@@ -22,7 +23,7 @@
 #include "ui/InputHold.h"
 #include "ui/OutputFolderDialog.h"
 #include "ui/PagePreviewWindow.h"
-#include "ui/Twips.h"
+#include "ui/ProgramIcon.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -217,7 +218,7 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
       }) {
     setObjectName(QStringLiteral("Auctions"));
     setWindowTitle(QStringLiteral("Lotcraft"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/lotcraft.png")));
+    setWindowIcon(ProgramIcon());
     setFixedSize(TwipsToPixels(ClientWidthTwips), TwipsToPixels(ClientHeightTwips));
     // A narrow face: the window's texts were laid out for a small, narrow system font.
     QFont font(QStringLiteral("DejaVu Sans Condensed"));

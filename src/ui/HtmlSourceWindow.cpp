@@ -1,9 +1,10 @@
 #include "ui/HtmlSourceWindow.h"
 
 #include "app/ProgramSettings.h"
+#include "app/Twips.h"
 #include "ui/FormControls.h"
 #include "ui/MessageBoxes.h"
-#include "ui/Twips.h"
+#include "ui/ProgramIcon.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,8 @@ HtmlSourceWindow::HtmlSourceWindow(const ProgramSettings& settings, MessageBoxes
     : QWidget(parent, Qt::Window), m_settings(settings), m_messages(messages) {
     setObjectName(QStringLiteral("viewHtml"));
     setWindowTitle(QStringLiteral("Html Code"));
+    // A window of its own in the task bar, so it carries the program's icon itself.
+    setWindowIcon(ProgramIcon());
     resize(TwipsToPixels(ClientWidthTwips), TwipsToPixels(ClientHeightTwips));
 
     m_text1 = new QPlainTextEdit(QStringLiteral("Text1"), this);
@@ -81,13 +84,13 @@ void HtmlSourceWindow::Form_Load() {
         const QString reason =
             QFileInfo(path).isDir() ? QStringLiteral("it is a folder") : file.errorString();
         m_messages.Tell(this, QStringLiteral("The page %1 cannot be shown: %2.")
-                                         .arg(QDir::toNativeSeparators(path), reason));
+                                  .arg(QDir::toNativeSeparators(path), reason));
         return;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         m_messages.Tell(this, QStringLiteral("The page %1 cannot be read to its end: %2.")
-                                         .arg(QDir::toNativeSeparators(path), file.errorString()));
+                                  .arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
     // Each line followed by its line end, the last one too.

@@ -6,10 +6,10 @@
 #include "pages/FixedPageHost.h"
 #include "pages/LinkTable.h"
 #include "pages/PageWriter.h"
+#include "ui/ProgramIcon.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
@@ -49,7 +49,7 @@ PagePreviewWindow::PagePreviewWindow(const ProgramSettings& settings, QString ap
       m_applicationFolder(std::move(applicationFolder)) {
     setObjectName(QStringLiteral("PagePreview"));
     setWindowTitle(QStringLiteral("Page Preview"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/lotcraft.png")));
+    setWindowIcon(ProgramIcon());
     resize(820, 700);
     auto* layout = new QVBoxLayout(this);
     m_caption = new QLabel(this);

@@ -1,10 +1,11 @@
 #include "controls/xpbutton/XpButton.h"
 
+#include "app/DevicePixels.h"
+#include "app/Twips.h"
 #include "controls/xpbutton/ButtonFace.h"
 #include "controls/xpbutton/DesktopUrlOpener.h"
 #include "controls/xpbutton/PropertyBag.h"
 #include "controls/xpbutton/XpButtonPainter.h"
-#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QShortcutEvent>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -456,6 +458,7 @@ ButtonFace XpButton::Face() {
 void XpButton::Refresh() {
     XpButtonPainter painter(Face(), size(), palette(), font());
     m_image = painter.Paint();
+    m_shownImage = QImage();
     m_pictureRect = painter.Layout().picture;
     update();
 }
@@ -473,8 +476,13 @@ void XpButton::ApplyResize() {
 }
 
 void XpButton::paintEvent(QPaintEvent*) {
+    // The button is painted in its own pixels; a screen with more device pixels shows each
+    // of them as a block, never smoothed (the window may move to a screen of another ratio).
+    const qreal ratio = devicePixelRatioF();
+    if (m_shownImage.isNull() || m_shownImage.devicePixelRatio() != std::max(ratio, 1.0))
+        m_shownImage = DevicePixels::Enlarged(m_image, ratio);
     QPainter painter(this);
-    painter.drawImage(0, 0, m_image);
+    painter.drawImage(QPointF(0, 0), m_shownImage);
 }
 
 void XpButton::resizeEvent(QResizeEvent*) {

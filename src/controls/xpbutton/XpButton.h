@@ -271,6 +271,8 @@ private:
     int m_accessKeyShortcut = 0;
     GdiRect m_pictureRect;
     QImage m_image;
+    // m_image as the screen shows it: enlarged to the device pixel ratio.
+    QImage m_shownImage;
     QTimer m_overTimer;
     PointerProbe m_pointerProbe;
     UrlOpener* m_urlOpener;

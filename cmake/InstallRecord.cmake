@@ -1,0 +1,54 @@
+# The record of an installation: every file it put in place and every folder it had to make,
+# written beside the programs, so that `make uninstall` removes exactly those and nothing
+# else, whichever prefix they went to. It is not part of the Debian package (its own
+# component), where dpkg keeps that record.
+#
+# LOTCRAFT_INSTALL_DIRS names every folder that files are installed into; the folders among
+# them and their parents that do not exist yet when the installation starts are the ones it
+# makes. The installation test finds a folder missing from the list: its uninstall leaves it.
+
+set(LOTCRAFT_INSTALL_RECORD ${LOTCRAFT_INSTALL_APPDIR}/installed-files.txt)
+
+function(lotcraft_install_record_begin)
+    install(CODE "
+        set(_lotcraft_root \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+        get_filename_component(_lotcraft_root \"\${_lotcraft_root}\" ABSOLUTE)
+        # What an earlier installation into the same place left and is still there.
+        set(_lotcraft_kept)
+        if(EXISTS \"\${_lotcraft_root}/${LOTCRAFT_INSTALL_RECORD}\")
+            file(STRINGS \"\${_lotcraft_root}/${LOTCRAFT_INSTALL_RECORD}\" _lotcraft_old)
+            foreach(_entry IN LISTS _lotcraft_old)
+                string(REGEX REPLACE \"^(file|dir) \" \"\" _path \"\${_entry}\")
+                if(EXISTS \"\${_lotcraft_root}/\${_path}\" OR IS_SYMLINK \"\${_lotcraft_root}/\${_path}\")
+                    list(APPEND _lotcraft_kept \"\${_entry}\")
+                endif()
+            endforeach()
+        endif()
+        # The folders this installation is about to make.
+        set(_lotcraft_new_dirs)
+        foreach(_dir ${LOTCRAFT_INSTALL_DIRS})
+            while(NOT _dir STREQUAL \"\" AND NOT _dir STREQUAL \".\")
+                if(NOT IS_DIRECTORY \"\${_lotcraft_root}/\${_dir}\")
+                    list(APPEND _lotcraft_new_dirs \"dir \${_dir}\")
+                endif()
+                get_filename_component(_dir \"\${_dir}\" DIRECTORY)
+            endwhile()
+        endforeach()
+    " COMPONENT UninstallRecord)
+endfunction()
+
+function(lotcraft_install_record_end)
+    install(CODE "
+        set(_lotcraft_entries \${_lotcraft_kept} \${_lotcraft_new_dirs})
+        foreach(_file IN LISTS CMAKE_INSTALL_MANIFEST_FILES)
+            file(RELATIVE_PATH _path \"\${_lotcraft_root}\" \"\${_file}\")
+            list(APPEND _lotcraft_entries \"file \${_path}\")
+        endforeach()
+        list(APPEND _lotcraft_entries \"file ${LOTCRAFT_INSTALL_RECORD}\")
+        list(REMOVE_DUPLICATES _lotcraft_entries)
+        list(SORT _lotcraft_entries)
+        string(REPLACE \";\" \"\\n\" _lotcraft_text \"\${_lotcraft_entries}\")
+        file(WRITE \"\${_lotcraft_root}/${LOTCRAFT_INSTALL_RECORD}\" \"\${_lotcraft_text}\\n\")
+        message(STATUS \"Recorded for make uninstall: \${_lotcraft_root}/${LOTCRAFT_INSTALL_RECORD}\")
+    " COMPONENT UninstallRecord)
+endfunction()

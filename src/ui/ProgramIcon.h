@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QIcon>
+
+// Lotcraft's icon, the gavel over a price tag, at 48 and 256 pixels: every window carries it,
+// and the desktop picks the size it needs.
+QIcon ProgramIcon();
