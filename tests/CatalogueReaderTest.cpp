@@ -164,12 +164,12 @@ private Q_SLOTS:
 
     void atMost32766Records() {
         const QByteArray line("n,b,c,d,e,f,g,h,i,j\r\n");
-        auto result = Read(Repeat(line, CatalogueReader::MaxRecords) + "\r\n");
+        auto result = Read(Repeat(line, ItemRecord::MaxItems) + "\r\n");
         QVERIFY(!result.failure);
-        QCOMPARE(int(result.records.size()), CatalogueReader::MaxRecords);
+        QCOMPARE(int(result.records.size()), ItemRecord::MaxItems);
 
-        result = Read(Repeat(line, CatalogueReader::MaxRecords + 1));
-        QCOMPARE(int(result.records.size()), CatalogueReader::MaxRecords);
+        result = Read(Repeat(line, ItemRecord::MaxItems + 1));
+        QCOMPARE(int(result.records.size()), ItemRecord::MaxItems);
         QVERIFY(result.failure);
         QVERIFY2(result.failure->Reason().contains(QLatin1String("more than 32766")),
                  qPrintable(result.failure->Reason()));

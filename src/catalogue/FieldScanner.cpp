@@ -1,0 +1,263 @@
+#include "catalogue/FieldScanner.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+std::uint64_t Load8(const char* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// Whether any byte of the word is `byte`.
+bool HasByte(std::uint64_t word, unsigned char byte) {
+    const std::uint64_t x = word ^ (kOnes * byte);
+    return ((x - kOnes) & ~x & kHighBits) != 0;
+}
+
+bool IsBlankOrLineEnd(char c) {
+    return c == ' ' || c == '\r' || c == '\n';
+}
+
+}  // namespace
+
+FieldScanner::FieldScanner(QByteArrayView bytes) : m_data(bytes.data()), m_size(bytes.size()) {}
+
+FieldScanner::FieldScanner(int descriptor, qint64 expectedSize, qsizetype blockSize,
+                           qint64 maxBytes)
+    : m_descriptor(descriptor),
+      m_blockSize(std::max<qsizetype>(blockSize, 1)),
+      m_expectedSize(expectedSize),
+      m_maxBytes(maxBytes),
+      m_inputEnded(false) {
+    m_startOffset = std::max<qint64>(::lseek(descriptor, 0, SEEK_CUR), 0);
+    // A file smaller than a block fits at once, with room for the read that finds its end.
+    m_capacity = qsizetype(std::clamp<qint64>(expectedSize + 1, 1, m_blockSize));
+    m_buffer.reset(new char[size_t(m_capacity)]);
+    m_data = m_buffer.get();
+}
+
+FieldScanner::~FieldScanner() = default;
+
+bool FieldScanner::Extend(qint64 keep) {
+    if (m_descriptor < 0 || m_inputEnded)
+        return false;
+    const qsizetype drop = Offset(keep);
+    const qsizetype kept = m_size - drop;
+    // The kept bytes move to the front. Once they fill half the buffer, it doubles, so a
+    // long field is copied a few times in all, not once for every block.
+    if (kept > m_capacity / 2) {
+        const qsizetype capacity = std::max(2 * m_capacity, kept + 1);
+        std::unique_ptr<char[]> buffer(new char[size_t(capacity)]);
+        std::memcpy(buffer.get(), m_data + drop, size_t(kept));
+        m_buffer = std::move(buffer);
+        m_capacity = capacity;
+    } else if (drop > 0) {
+        std::memmove(m_buffer.get(), m_data + drop, size_t(kept));
+    }
+    m_data = m_buffer.get();
+    m_windowStart += drop;
+    m_at -= drop;
+    m_size = kept;
+
+    for (;;) {
+        const qsizetype room = std::min(m_capacity - m_size, m_blockSize);
+        const ssize_t got = ::read(m_descriptor, m_buffer.get() + m_size, size_t(room));
+        if (got > 0) {
+            if (m_bytesRead + got > m_maxBytes) {
+                m_exceeded = true;
+                m_inputEnded = true;
+                return false;
+            }
+            m_size += qsizetype(got);
+            m_bytesRead += got;
+            return true;
+        }
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            m_error = QString::fromLocal8Bit(std::strerror(errno));
+        m_inputEnded = true;
+        return false;
+    }
+}
+
+QByteArrayView FieldScanner::Peek(qsizetype count) {
+    while (m_size - m_at < count && Extend(Here())) {
+    }
+    return QByteArrayView(m_data + m_at, std::min(count, m_size - m_at));
+}
+
+void FieldScanner::SetTextStart(qsizetype count) {
+    m_at += std::min(count, m_size - m_at);
+    m_textStart = Here();
+}
+
+QByteArray FieldScanner::TakeRest() {
+    QByteArray rest;
+    do {
+        rest.append(m_data + m_at, m_size - m_at);
+        m_at = m_size;
+    } while (Extend(Here()));
+    return rest;
+}
+
+bool FieldScanner::Rewind() {
+    m_nonBlankAt = -1;
+    if (m_windowStart <= m_textStart) {
+        m_at = Offset(m_textStart);
+        return true;
+    }
+    if (::lseek(m_descriptor, m_startOffset, SEEK_SET) < 0)
+        return false;
+    m_windowStart = 0;
+    m_size = 0;
+    m_at = 0;
+    m_bytesRead = 0;
+    m_inputEnded = false;
+    m_exceeded = false;
+    m_error.clear();
+    while (m_size < m_textStart && Extend(0)) {
+    }
+    m_at = std::min<qsizetype>(qsizetype(m_textStart), m_size);
+    return true;
+}
+
+bool FieldScanner::OnlyBlankLeft() {
+    // Where a long run of blank lines is left, each record would look through it again; a
+    // known position beyond it answers at once.
+    const qint64 from = Here();
+    if (m_nonBlankAt >= from)
+        return false;
+    qsizetype at = m_at;
+    for (;;) {
+        while (at < m_size && IsBlankOrLineEnd(m_data[at]))
+            ++at;
+        if (at < m_size) {
+            m_nonBlankAt = m_windowStart + at;
+            return false;
+        }
+        const qint64 reached = m_windowStart + at;
+        if (!Extend(from))
+            return true;
+        at = Offset(reached);
+    }
+}
+
+void FieldScanner::SkipToDelimiter(qint64 keep) {
+    for (;;) {
+        const char* p = m_data + m_at;
+        const char* const end = m_data + m_size;
+        while (end - p >= 8) {
+            const std::uint64_t word = Load8(p);
+            if (HasByte(word, ',') || HasByte(word, '\r') || HasByte(word, '\n'))
+                break;
+            p += 8;
+        }
+        while (p != end && *p != ',' && *p != '\r' && *p != '\n')
+            ++p;
+        m_at = p - m_data;
+        if (m_at < m_size || !Extend(keep))
+            return;
+    }
+}
+
+FieldScanner::End FieldScanner::Terminator(qint64 keep) {
+    if (m_at == m_size)
+        return End::FileEnd;
+    const char c = m_data[m_at++];
+    if (c == ',')
+        return End::Comma;
+    if (c == '\r') {
+        if (m_at == m_size)
+            Extend(keep);
+        if (m_at < m_size && m_data[m_at] == '\n')
+            ++m_at;
+    }
+    // A line end with nothing after it ends the file.
+    if (m_at == m_size && !Extend(keep))
+        return End::FileEnd;
+    return End::LineEnd;
+}
+
+FieldScanner::End FieldScanner::Next(bool wantText) {
+    m_unclosed = false;
+    m_text = QByteArrayView();
+    for (;;) {
+        while (m_at < m_size && m_data[m_at] == ' ')
+            ++m_at;
+        if (m_at < m_size || !Extend(Here()))
+            break;
+    }
+    const qint64 start = Here();
+    if (m_at == m_size || m_data[m_at] != '"') {
+        SkipToDelimiter(start);
+        const qint64 stop = Here();
+        const End end = Terminator(start);
+        if (wantText)
+            m_text = QByteArrayView(m_data + Offset(start), stop - start);
+        return end;
+    }
+
+    // A quoted field: up to the quote that is not doubled, then any text up to the delimiter.
+    ++m_at;
+    bool doubled = false;
+    qint64 close = 0;
+    for (;;) {
+        const void* quote =
+            m_at < m_size ? std::memchr(m_data + m_at, '"', size_t(m_size - m_at)) : nullptr;
+        if (!quote) {
+            m_at = m_size;
+            if (!Extend(start)) {
+                m_unclosed = true;
+                return End::FileEnd;
+            }
+            continue;
+        }
+        m_at = static_cast<const char*>(quote) - m_data + 1;
+        if (m_at == m_size)
+            Extend(start);
+        if (m_at < m_size && m_data[m_at] == '"') {
+            doubled = true;
+            ++m_at;
+            continue;
+        }
+        close = Here() - 1;
+        break;
+    }
+    const qint64 tail = Here();
+    SkipToDelimiter(start);
+    const qint64 stop = Here();
+    const End end = Terminator(start);
+    if (!wantText)
+        return end;
+    if (!doubled && tail == stop) {
+        m_text = QByteArrayView(m_data + Offset(start + 1), close - start - 1);
+        return end;
+    }
+    m_pieced.clear();
+    const char* p = m_data + Offset(start + 1);
+    const char* const quotedEnd = m_data + Offset(close);
+    while (p < quotedEnd) {
+        // Inside the quotes every quote is the first of a doubled pair.
+        const auto* quote = static_cast<const char*>(std::memchr(p, '"', size_t(quotedEnd - p)));
+        if (!quote) {
+            m_pieced.append(p, quotedEnd - p);
+            break;
+        }
+        m_pieced.append(p, quote + 1 - p);
+        p = quote + 2;
+    }
+    m_pieced.append(m_data + Offset(tail), stop - tail);
+    m_text = m_pieced;
+    return end;
+}
