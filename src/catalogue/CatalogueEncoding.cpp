@@ -15,19 +15,24 @@ constexpr char16_t kWindows1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-// Whether every byte is below 0x80, eight bytes at a time. Most fields are, and they are
-// decoded the cheapest way.
+// Whether every byte is below 0x80, sixteen bytes at a time (the compiler makes vector
+// instructions of it where the processor has them). Most fields are, and they are decoded
+// the cheapest way.
 bool IsAscii(const char* p, qsizetype size) {
-    std::uint64_t any = 0;
+    typedef unsigned char Bytes16 __attribute__((vector_size(16)));
+    Bytes16 any = {};
     qsizetype i = 0;
-    for (; i + 8 <= size; i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p + i, sizeof word);
-        any |= word;
+    for (; i + 16 <= size; i += 16) {
+        Bytes16 bytes;
+        std::memcpy(&bytes, p + i, sizeof bytes);
+        any |= bytes;
     }
+    std::uint64_t halves[2];
+    std::memcpy(halves, &any, sizeof halves);
+    std::uint64_t rest = halves[0] | halves[1];
     for (; i < size; ++i)
-        any |= static_cast<unsigned char>(p[i]);
-    return (any & 0x8080808080808080ULL) == 0;
+        rest |= static_cast<unsigned char>(p[i]);
+    return (rest & 0x8080808080808080ULL) == 0;
 }
 
 bool StartsWith(QByteArrayView bytes, const char* prefix, qsizetype length) {

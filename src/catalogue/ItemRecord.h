@@ -35,6 +35,7 @@ public:
     // The field at position 1 to 10; throws LotcraftError outside.
     const QString& Field(int position) const;
     void SetField(int position, const QString& value);
+    void SetField(int position, QString&& value);
 
     // The record position that grid column 1 to 9 shows; throws LotcraftError outside.
     static int PositionOfColumn(int column);
