@@ -48,7 +48,6 @@ FieldScanner::FieldScanner(int descriptor, qint64 expectedSize, qsizetype blockS
                            qint64 maxBytes)
     : m_descriptor(descriptor),
       m_blockSize(std::max<qsizetype>(blockSize, 1)),
-      m_expectedSize(expectedSize),
       m_maxBytes(maxBytes),
       m_inputEnded(false) {
     m_startOffset = std::max<qint64>(::lseek(descriptor, 0, SEEK_CUR), 0);

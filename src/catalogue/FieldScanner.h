@@ -78,7 +78,6 @@ private:
     std::unique_ptr<char[]> m_buffer;
     qsizetype m_capacity = 0;
     qsizetype m_blockSize = 0;
-    qint64 m_expectedSize = 0;
     qint64 m_maxBytes = 0;
     qint64 m_startOffset = 0;
     qint64 m_bytesRead = 0;
