@@ -96,10 +96,7 @@ public:
                 QStringLiteral("the catalogue cannot be read: %1").arg(SystemReason()), m_name);
             return std::move(m_result);
         }
-        if (fieldsPerLine > 0)
-            ReadLines();
-        else
-            ReadRecords();
+        ReadRecords(fieldsPerLine > 0);
         if (const QString reason = StopReason(m_scanner); !reason.isEmpty())
             m_result.failure.emplace(
                 reason % QStringLiteral("; ") % ReadSoFar(m_result.records.size()), m_name);
@@ -150,14 +147,17 @@ private:
         }
     }
 
-    // Records of ten fields taken one after another, line ends being only field ends.
-    void ReadRecords() {
+    // Records of ten fields taken one after another, line ends being only field ends; or,
+    // for a file of short lines, one record a line with as many fields as the line holds.
+    void ReadRecords(bool oneALine) {
         while (!m_scanner.OnlyBlankLeft()) {
             if (Full())
                 return;
             ItemRecord record;
             End end = End::Comma;
             for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
+                if (oneALine && end != End::Comma)
+                    break;
                 // After a comma a field always follows, if only an empty one; at the file's
                 // end a record that still lacks fields is cut short.
                 if (position > 1 && end == End::FileEnd) {
@@ -176,34 +176,16 @@ private:
                 if (!TakeField(record, position))
                     return;
             }
-            if (Stopped())
+            if (oneALine && end == End::Comma) {
+                // Only a file that changed between the two readings gets here.
+                m_result.failure.emplace(
+                    QStringLiteral("the catalogue changed while it was read: line %1 holds "
+                                   "more fields than the lines before it; %2. Open it again "
+                                   "once the program that writes it has finished")
+                        .arg(m_result.records.size() + 1)
+                        .arg(ReadSoFar(m_result.records.size())),
+                    m_name);
                 return;
-            m_result.records.push_back(std::move(record));
-        }
-    }
-
-    // One record a line, as many fields as the line holds.
-    void ReadLines() {
-        while (!m_scanner.OnlyBlankLeft()) {
-            if (Full())
-                return;
-            ItemRecord record;
-            End end = End::Comma;
-            for (int position = 1; end == End::Comma; ++position) {
-                if (position > ItemRecord::FieldCount) {
-                    // Only a file that changed between the two readings gets here.
-                    m_result.failure.emplace(
-                        QStringLiteral("the catalogue changed while it was read: line %1 holds "
-                                       "more fields than the lines before it; %2. Open it "
-                                       "again once the program that writes it has finished")
-                            .arg(m_result.records.size() + 1)
-                            .arg(ReadSoFar(m_result.records.size())),
-                        m_name);
-                    return;
-                }
-                end = m_scanner.Next(true);
-                if (!TakeField(record, position))
-                    return;
             }
             if (Stopped())
                 return;
