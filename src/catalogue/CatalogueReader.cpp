@@ -91,11 +91,7 @@ public:
 
     CatalogueReader::Result Read() {
         const int fieldsPerLine = ShortLineLength();
-        if (!m_scanner.Rewind()) {
-            m_result.failure.emplace(
-                QStringLiteral("the catalogue cannot be read: %1").arg(SystemReason()), m_name);
-            return std::move(m_result);
-        }
+        m_scanner.Rewind();
         ReadRecords(fieldsPerLine > 0);
         if (const QString reason = StopReason(m_scanner); !reason.isEmpty())
             m_result.failure.emplace(
@@ -148,7 +144,8 @@ private:
     }
 
     // Records of ten fields taken one after another, line ends being only field ends; or,
-    // for a file of short lines, one record a line with as many fields as the line holds.
+    // for a file of short lines, one record a line with as many fields as the line holds
+    // (the scanner gives the very bytes it showed ShortLineLength).
     void ReadRecords(bool oneALine) {
         while (!m_scanner.OnlyBlankLeft()) {
             if (Full())
@@ -175,17 +172,6 @@ private:
                 end = m_scanner.Next(true);
                 if (!TakeField(record, position))
                     return;
-            }
-            if (oneALine && end == End::Comma) {
-                // Only a file that changed between the two readings gets here.
-                m_result.failure.emplace(
-                    QStringLiteral("the catalogue changed while it was read: line %1 holds "
-                                   "more fields than the lines before it; %2. Open it again "
-                                   "once the program that writes it has finished")
-                        .arg(m_result.records.size() + 1)
-                        .arg(ReadSoFar(m_result.records.size())),
-                    m_name);
-                return;
             }
             if (Stopped())
                 return;
@@ -314,8 +300,9 @@ CatalogueReader::Result CatalogueReader::ReadDescriptor(int descriptor, const QS
     if (before.st_size > MaxFileSize)
         return Failed(TooLarge(), name);
 
-    FieldScanner scanner(descriptor, before.st_size, blockSize, MaxFileSize);
-    Result result = ReadText(scanner, name, before.st_size);
+    const qint64 size = before.st_size - std::max<qint64>(::lseek(descriptor, 0, SEEK_CUR), 0);
+    FieldScanner scanner(descriptor, size, blockSize, MaxFileSize);
+    Result result = ReadText(scanner, name, size);
     struct stat after;
     if (::fstat(descriptor, &after) == 0 && !SameFile(before, after))
         result.notices << QStringLiteral(

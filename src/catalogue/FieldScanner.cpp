@@ -48,9 +48,9 @@ FieldScanner::FieldScanner(int descriptor, qint64 expectedSize, qsizetype blockS
                            qint64 maxBytes)
     : m_descriptor(descriptor),
       m_blockSize(std::max<qsizetype>(blockSize, 1)),
+      m_expectedSize(std::max<qint64>(expectedSize, 0)),
       m_maxBytes(maxBytes),
       m_inputEnded(false) {
-    m_startOffset = std::max<qint64>(::lseek(descriptor, 0, SEEK_CUR), 0);
     // A file smaller than a block fits at once, with room for the read that finds its end.
     m_capacity = qsizetype(std::clamp<qint64>(expectedSize + 1, 1, m_blockSize));
     m_buffer.reset(new char[size_t(m_capacity)]);
@@ -62,12 +62,18 @@ FieldScanner::~FieldScanner() = default;
 bool FieldScanner::Extend(qint64 keep) {
     if (m_descriptor < 0 || m_inputEnded)
         return false;
+    if (m_keepText)
+        keep = std::min(keep, m_textStart);
     const qsizetype drop = Offset(keep);
     const qsizetype kept = m_size - drop;
-    // The kept bytes move to the front. Once they fill half the buffer, it doubles, so a
-    // long field is copied a few times in all, not once for every block.
+    // The kept bytes move to the front. Once they fill half the buffer, it grows to hold the
+    // rest of the file as well (a long field is copied once, not once for every block), and
+    // at least doubles (a file that grows while read is copied a few times in all). Pages of
+    // the buffer that are never filled cost no memory.
     if (kept > m_capacity / 2) {
-        const qsizetype capacity = std::max(2 * m_capacity, kept + 1);
+        const qint64 rest = std::max<qint64>(m_expectedSize - m_bytesRead, 0);
+        const qsizetype capacity = qsizetype(std::min<qint64>(
+            std::max<qint64>(2 * qint64(m_capacity), kept + rest + 1), m_maxBytes + 1));
         std::unique_ptr<char[]> buffer(new char[size_t(capacity)]);
         std::memcpy(buffer.get(), m_data + drop, size_t(kept));
         m_buffer = std::move(buffer);
@@ -114,6 +120,7 @@ void FieldScanner::SetTextStart(qsizetype count) {
 }
 
 QByteArray FieldScanner::TakeRest() {
+    m_keepText = false;
     QByteArray rest;
     do {
         rest.append(m_data + m_at, m_size - m_at);
@@ -122,25 +129,10 @@ QByteArray FieldScanner::TakeRest() {
     return rest;
 }
 
-bool FieldScanner::Rewind() {
+void FieldScanner::Rewind() {
+    m_keepText = false;
     m_nonBlankAt = -1;
-    if (m_windowStart <= m_textStart) {
-        m_at = Offset(m_textStart);
-        return true;
-    }
-    if (::lseek(m_descriptor, m_startOffset, SEEK_SET) < 0)
-        return false;
-    m_windowStart = 0;
-    m_size = 0;
-    m_at = 0;
-    m_bytesRead = 0;
-    m_inputEnded = false;
-    m_exceeded = false;
-    m_error.clear();
-    while (m_size < m_textStart && Extend(0)) {
-    }
-    m_at = std::min<qsizetype>(qsizetype(m_textStart), m_size);
-    return true;
+    m_at = Offset(m_textStart);
 }
 
 bool FieldScanner::OnlyBlankLeft() {

@@ -11,7 +11,9 @@
 //
 // The bytes come from memory, or from a file descriptor through a window that is read a
 // block at a time and grows only as far as one field (or one run of blank lines) needs, so a
-// large catalogue is never held whole as bytes. Reading stops at the end of the file, at a
+// large catalogue is never held whole as bytes. Until Rewind, the window keeps everything
+// from the start of the text, so that a first look at the text's shape can be followed by
+// the reading proper without reading the file twice. Reading stops at the end of the file, at a
 // read error, or past a limit; to the fields all three look like the end of the file, and
 // Error() tells them apart. The file is read with plain reads, never mapped: a file that
 // shrinks or grows meanwhile gives whatever bytes the reads returned.
@@ -21,9 +23,9 @@ public:
 
     // Scans bytes held in memory; they must outlive the scanner.
     explicit FieldScanner(QByteArrayView bytes);
-    // Scans an open descriptor from its current offset, blockSize bytes at a time at least;
-    // expectedSize (the file's size, or 0) sizes the window. More than maxBytes in all is an
-    // error.
+    // Scans an open descriptor from its current offset, blockSize bytes at a time at most;
+    // expectedSize (what is left of the file, or 0) sizes the window. More than maxBytes in
+    // all is an error.
     FieldScanner(int descriptor, qint64 expectedSize, qsizetype blockSize, qint64 maxBytes);
     ~FieldScanner();
     FieldScanner(const FieldScanner&) = delete;
@@ -35,8 +37,9 @@ public:
     void SetTextStart(qsizetype count);
     // All bytes that are left, for a text that must be converted as a whole.
     QByteArray TakeRest();
-    // Back to the start of the text, to read it again; false when it cannot be read again.
-    bool Rewind();
+    // Back to the start of the text, to read it again; from then on the window keeps only
+    // what the field being scanned needs.
+    void Rewind();
 
     // Nothing but blanks and line ends is left.
     bool OnlyBlankLeft();
@@ -53,8 +56,6 @@ public:
     const QString& Error() const { return m_error; }
     // Whether the file held more than maxBytes.
     bool Exceeded() const { return m_exceeded; }
-    // Bytes read from the descriptor since the last Rewind (or the start).
-    qint64 BytesRead() const { return m_bytesRead; }
 
 private:
     qint64 Here() const { return m_windowStart + m_at; }
@@ -72,14 +73,15 @@ private:
     qsizetype m_at = 0;
     qint64 m_windowStart = 0;
     qint64 m_textStart = 0;
+    bool m_keepText = true;
 
     // Reading from a descriptor (m_descriptor >= 0).
     int m_descriptor = -1;
     std::unique_ptr<char[]> m_buffer;
     qsizetype m_capacity = 0;
     qsizetype m_blockSize = 0;
+    qint64 m_expectedSize = 0;
     qint64 m_maxBytes = 0;
-    qint64 m_startOffset = 0;
     qint64 m_bytesRead = 0;
     bool m_inputEnded = true;
     bool m_exceeded = false;
