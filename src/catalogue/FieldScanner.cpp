@@ -247,20 +247,29 @@ FieldScanner::End FieldScanner::Next(bool wantText) {
         m_text = QByteArrayView(m_data + Offset(start + 1), close - start - 1);
         return end;
     }
-    m_pieced.clear();
+    // The text is pieced together without the second quote of each pair and with the tail:
+    // in the window itself where the window is ours (the bytes are read, and only move
+    // towards the start), in a buffer of its own where they are the caller's.
+    char* out = nullptr;
+    if (m_buffer && !m_keepText) {
+        out = m_buffer.get() + Offset(start + 1);
+    } else {
+        m_pieced.resize(stop - start);
+        out = m_pieced.data();
+    }
+    char* at = out;
     const char* p = m_data + Offset(start + 1);
     const char* const quotedEnd = m_data + Offset(close);
     while (p < quotedEnd) {
         // Inside the quotes every quote is the first of a doubled pair.
         const auto* quote = static_cast<const char*>(std::memchr(p, '"', size_t(quotedEnd - p)));
-        if (!quote) {
-            m_pieced.append(p, quotedEnd - p);
-            break;
-        }
-        m_pieced.append(p, quote + 1 - p);
-        p = quote + 2;
+        const char* const pieceEnd = quote ? quote + 1 : quotedEnd;
+        std::memmove(at, p, size_t(pieceEnd - p));
+        at += pieceEnd - p;
+        p = pieceEnd + 1;
     }
-    m_pieced.append(m_data + Offset(tail), stop - tail);
-    m_text = m_pieced;
+    std::memmove(at, m_data + Offset(tail), size_t(stop - tail));
+    at += stop - tail;
+    m_text = QByteArrayView(out, at - out);
     return end;
 }
