@@ -57,16 +57,20 @@ def make_catalogue(path):
 
 
 def make_large_field_catalogue(path):
-    """Three records, the second with a description of 50 MB: lines, commas and quotes."""
+    """Three records, the second with a description of 50 MB: lines, commas and quotes. It is
+    written a piece at a time, so that this process stays small: a child inherits its peak
+    memory as its own starting figure."""
     rng = random.Random(20261209)
     block = "\r\n".join(sentence(rng, 300, 1500) for _ in range(10))
-    block = block.replace(" ", ", ", 5).replace(" ", ' "quoted" ', 2)
-    description = (block * (50 * 1000 * 1000 // len(block) + 1))[:50 * 1000 * 1000]
+    block = block.replace(" ", ", ", 5).replace(" ", ' "quoted" ', 2).replace('"', '""')
+    tail = ',pic.jpg,$1.00,$1.00,,Nov-25-02 10:33:39 PST,Dec-02-02 10:33:39 PST,45\r\n'
     with open(path, "w", newline="", encoding="utf-8") as f:
-        writer = csv.writer(f, lineterminator="\r\n")
-        for n, text in enumerate(("A short description.", description, "Another one.")):
-            writer.writerow([str(100000 + n), "Title %d" % n, text, "pic.jpg", "$1.00", "$1.00",
-                             "", "Nov-25-02 10:33:39 PST", "Dec-02-02 10:33:39 PST", "45"])
+        f.write('100000,Title 0,A short description.' + tail)
+        f.write('100001,Title 1,"')
+        for _ in range(50 * 1000 * 1000 // len(block)):
+            f.write(block)
+        f.write('"' + tail)
+        f.write('100002,Title 2,Another one.' + tail)
 
 
 PYTHON_CSV_READ = """
