@@ -108,8 +108,8 @@ CatalogueEncoding::CatalogueEncoding()
     : m_utf8(QStringConverter::Utf8,
              QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom) {}
 
-QString CatalogueEncoding::DecodeField(QByteArrayView bytes) {
-    if (IsAscii(bytes.data(), bytes.size()))
+QString CatalogueEncoding::DecodeField(QByteArrayView bytes, bool ascii) {
+    if (ascii || IsAscii(bytes.data(), bytes.size()))
         return QString::fromLatin1(bytes.data(), bytes.size());
     // Qt's own decoding drops a U+FEFF at the start of the text; this decoder keeps it, so
     // a value that starts with one survives an open and a save.

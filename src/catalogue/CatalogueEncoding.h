@@ -40,8 +40,9 @@ public:
     CatalogueEncoding();
 
     // A field's text: UTF-8 when its bytes are valid UTF-8 (a leading U+FEFF kept as a
-    // character), Windows-1252 when they are not.
-    QString DecodeField(QByteArrayView bytes);
+    // character), Windows-1252 when they are not. `ascii` tells that the bytes are known to
+    // be ASCII, which spares looking at them twice.
+    QString DecodeField(QByteArrayView bytes, bool ascii = false);
     // How many fields DecodeField read as Windows-1252.
     qsizetype Windows1252Fields() const { return m_windows1252Fields; }
 

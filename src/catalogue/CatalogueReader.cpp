@@ -209,7 +209,8 @@ private:
                 m_name);
             return false;
         }
-        record.SetField(position, m_encoding.DecodeField(m_scanner.Text()));
+        record.SetField(position,
+                        m_encoding.DecodeField(m_scanner.Text(), m_scanner.TextIsAscii()));
         return true;
     }
 

@@ -22,10 +22,8 @@ int FirstNonZeroByte(std::uint64_t word) {
 #endif
 }
 
-// The index of the first comma, CR or LF in the sixteen bytes at p, or 16 when none is.
-int FirstDelimiter(const char* p) {
-    Bytes16 bytes;
-    std::memcpy(&bytes, p, sizeof bytes);
+// The index of the first comma, CR or LF among sixteen bytes, or 16 when none is.
+int FirstDelimiter(Bytes16 bytes) {
     const auto found = (bytes == ',') | (bytes == '\r') | (bytes == '\n');
     std::uint64_t halves[2];
     std::memcpy(halves, &found, sizeof halves);
@@ -156,22 +154,31 @@ bool FieldScanner::OnlyBlankLeft() {
     }
 }
 
-void FieldScanner::SkipToDelimiter(qint64 keep) {
+bool FieldScanner::SkipToDelimiter(qint64 keep) {
+    // Every byte passed over is looked at anyway, so whether all are ASCII comes cheaply.
+    Bytes16 seen = {};
+    unsigned char seenOne = 0;
     for (;;) {
         const char* p = m_data + m_at;
         const char* const end = m_data + m_size;
         while (end - p >= 16) {
-            const int found = FirstDelimiter(p);
+            Bytes16 bytes;
+            std::memcpy(&bytes, p, sizeof bytes);
+            seen |= bytes;
+            const int found = FirstDelimiter(bytes);
             p += found;
             if (found < 16)
                 break;
         }
-        while (p != end && *p != ',' && *p != '\r' && *p != '\n')
-            ++p;
+        for (; p != end && *p != ',' && *p != '\r' && *p != '\n'; ++p)
+            seenOne |= static_cast<unsigned char>(*p);
         m_at = p - m_data;
         if (m_at < m_size || !Extend(keep))
-            return;
+            break;
     }
+    std::uint64_t halves[2];
+    std::memcpy(halves, &seen, sizeof halves);
+    return ((halves[0] | halves[1] | seenOne) & 0x8080808080808080ULL) == 0;
 }
 
 FieldScanner::End FieldScanner::Terminator(qint64 keep) {
@@ -202,8 +209,9 @@ FieldScanner::End FieldScanner::Next(bool wantText) {
             break;
     }
     const qint64 start = Here();
+    m_ascii = false;
     if (m_at == m_size || m_data[m_at] != '"') {
-        SkipToDelimiter(start);
+        m_ascii = SkipToDelimiter(start);
         const qint64 stop = Here();
         const End end = Terminator(start);
         if (wantText)

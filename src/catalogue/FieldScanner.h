@@ -50,6 +50,8 @@ public:
     // single) until the next call.
     End Next(bool wantText);
     QByteArrayView Text() const { return m_text; }
+    // Whether Text() is known to be ASCII; false when it is not, or not known.
+    bool TextIsAscii() const { return m_ascii; }
     bool Unclosed() const { return m_unclosed; }
 
     // The system's reason when a read failed, or empty.
@@ -63,8 +65,9 @@ private:
     // Reads more into the window, keeping the bytes from position `keep` on; false when
     // nothing more can be read.
     bool Extend(qint64 keep);
-    // Moves to the next comma, CR or LF, or to the end of the file.
-    void SkipToDelimiter(qint64 keep);
+    // Moves to the next comma, CR or LF, or to the end of the file; true when every byte
+    // passed over is ASCII (false may also come from a few bytes beyond).
+    bool SkipToDelimiter(qint64 keep);
     End Terminator(qint64 keep);
 
     // The window: m_data[0, m_size) are the bytes from position m_windowStart on.
@@ -93,4 +96,5 @@ private:
     QByteArrayView m_text;
     QByteArray m_pieced;
     bool m_unclosed = false;
+    bool m_ascii = false;
 };
