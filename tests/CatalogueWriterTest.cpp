@@ -31,12 +31,16 @@ QByteArray ReadAll(const QString& name) {
 // A value as sellers type them, with the characters that need care mixed in.
 QString RandomValue(QRandomGenerator& random) {
     static const QStringList pieces = {
-        QStringLiteral("a"),      QStringLiteral("Clock"),      QStringLiteral(" "),
-        QStringLiteral(","),      QStringLiteral("\""),         QStringLiteral("\r\n"),
-        QStringLiteral("\n"),     QStringLiteral("\r"),         QStringLiteral("  "),
-        QStringLiteral("\u00E9"), QStringLiteral("\u20AC"),     QStringLiteral("<b>"),
-        QStringLiteral("$9.99"),  QStringLiteral("\U0001F600"), QStringLiteral("\t"),
-        QStringLiteral("\"\""),   QStringLiteral("'"),          QStringLiteral("x y"),
+        QStringLiteral("a"),      QStringLiteral("Clock"),
+        QStringLiteral(" "),      QStringLiteral(","),
+        QStringLiteral("\""),     QStringLiteral("\r\n"),
+        QStringLiteral("\n"),     QStringLiteral("\r"),
+        QStringLiteral("  "),     QStringLiteral("\u00E9"),
+        QStringLiteral("\u20AC"), QStringLiteral("<b>"),
+        QStringLiteral("$9.99"),  QStringLiteral("\U0001F600"),
+        QStringLiteral("\t"),     QStringLiteral("\"\""),
+        QStringLiteral("'"),      QStringLiteral("x y"),
+        QStringLiteral("\uFEFF"), QString(QChar(0)),
     };
     const int count = random.bounded(6);
     QString value;
@@ -76,6 +80,9 @@ private Q_SLOTS:
         QTest::newRow("lone LF") << QStringLiteral("a\nb") << QStringLiteral("\"a\nb\"");
         QTest::newRow("lone CR") << QStringLiteral("a\rb") << QStringLiteral("\"a\rb\"");
         QTest::newRow("leading blank") << QStringLiteral(" a") << QStringLiteral("\" a\"");
+        QTest::newRow("mark at the start")
+            << QStringLiteral("\uFEFFa") << QStringLiteral("\"\uFEFFa\"");
+        QTest::newRow("mark inside") << QStringLiteral("a\uFEFF") << QStringLiteral("a\uFEFF");
         QTest::newRow("plain") << QStringLiteral("a b ") << QStringLiteral("a b ");
         QTest::newRow("empty") << QString() << QString();
     }
@@ -131,6 +138,30 @@ private Q_SLOTS:
                                        .arg(n + 1)
                                        .arg(QString::fromUtf8(CatalogueWriter::Line(records[n])))));
             }
+        }
+    }
+
+    void whatCouldBeTakenForAnEncodingReadsBack() {
+        // A first value that starts with U+FEFF would look like a signature, and values full
+        // of NUL characters like UTF-16; both read back as they were.
+        const QString nuls = QStringLiteral("a b c d e f ").replace(QLatin1Char(' '), QChar(0));
+        const std::vector<std::vector<ItemRecord>> catalogues = {
+            {Record({QStringLiteral("\uFEFF1"), QStringLiteral("Clock")})},
+            {Record({QStringLiteral("\uFEFF\uFEFF"), QStringLiteral("\uFEFF")})},
+            {Record({nuls, nuls, nuls}), Record({QStringLiteral("2"), nuls})},
+            {Record({QStringLiteral("1"), QStringLiteral("Clock")})},
+        };
+        for (const std::vector<ItemRecord>& records : catalogues) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            QVERIFY(buffer.open(QIODevice::WriteOnly));
+            CatalogueWriter::Write(buffer, records, QStringLiteral("x.csv"));
+            const auto result = CatalogueReader::ReadBytes(bytes, QStringLiteral("x.csv"));
+            QVERIFY(!result.failure);
+            QVERIFY(result.notices.isEmpty());
+            QVERIFY(result.records == records);
+            // Only a catalogue with NUL characters carries a signature.
+            QCOMPARE(bytes.startsWith("\xEF\xBB\xBF"), records[0].Field(1) == nuls);
         }
     }
 

@@ -131,7 +131,7 @@ private Q_SLOTS:
             << QByteArray("1,a,,,,,,,,\r\n2,\"a title, and then the end")
             << QStringLiteral("field 2 of record 2 opens a double quote");
         QTest::newRow("32767 records")
-            << QByteArray("1,a,b,c,d,e,f,g,h,i\r\n").repeated(CatalogueReader::MaxRecords + 1)
+            << QByteArray("1,a,b,c,d,e,f,g,h,i\r\n").repeated(ItemRecord::MaxItems + 1)
             << QStringLiteral("more than 32766 records");
     }
     void aBadCatalogueWritesNoPage() {

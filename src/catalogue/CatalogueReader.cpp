@@ -1,189 +1,26 @@
 #include "catalogue/CatalogueReader.h"
 
+#include "catalogue/CatalogueEncoding.h"
+#include "catalogue/FieldScanner.h"
+
 #include <QFile>
+#include <QFileDevice>
 
 #include <algorithm>
-#include <cstdint>
+#include <cerrno>
 #include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// Windows-1252 where it differs from ISO-8859-1 (bytes 0x80 to 0x9F); the five bytes it
-// leaves undefined keep their ISO-8859-1 meaning.
-constexpr char16_t kWindows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
+using End = FieldScanner::End;
 
-constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-
-std::uint64_t Load8(const char* p) {
-    std::uint64_t word;
-    std::memcpy(&word, p, sizeof word);
-    return word;
+QString SystemReason() {
+    return QString::fromLocal8Bit(std::strerror(errno));
 }
-
-// Whether any byte of the word is `byte`.
-bool HasByte(std::uint64_t word, unsigned char byte) {
-    const std::uint64_t x = word ^ (kOnes * byte);
-    return ((x - kOnes) & ~x & kHighBits) != 0;
-}
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing beyond U+10FFFF.
-bool IsValidUtf8(const char* p, const char* end) {
-    while (p < end) {
-        if (end - p >= 8 && (Load8(p) & kHighBits) == 0) {
-            p += 8;
-            continue;
-        }
-        const auto c = static_cast<unsigned char>(*p);
-        if (c < 0x80) {
-            ++p;
-            continue;
-        }
-        int length;
-        unsigned char low = 0x80, high = 0xBF;  // bounds of the second byte
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            if (c == 0xE0)
-                low = 0xA0;
-            if (c == 0xED)
-                high = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            if (c == 0xF0)
-                low = 0x90;
-            if (c == 0xF4)
-                high = 0x8F;
-        } else {
-            return false;
-        }
-        if (end - p < length)
-            return false;
-        const auto second = static_cast<unsigned char>(p[1]);
-        if (second < low || second > high)
-            return false;
-        for (int i = 2; i < length; ++i) {
-            if ((static_cast<unsigned char>(p[i]) & 0xC0) != 0x80)
-                return false;
-        }
-        p += length;
-    }
-    return true;
-}
-
-// Walks the bytes of a catalogue field by field. Every character the rules look at (comma,
-// quote, CR, LF, blank) is one byte in both encodings a catalogue may have, so fields are
-// found in the bytes and only their texts are decoded.
-class FieldScanner {
-public:
-    enum class End { Comma, LineEnd, FileEnd };
-
-    FieldScanner(const char* begin, const char* end, bool utf8)
-        : m_at(begin), m_end(end), m_utf8(utf8) {}
-
-    bool AtFileEnd() const { return m_at == m_end; }
-
-    // Nothing but blanks and line ends is left.
-    bool OnlyBlankLeft() const {
-        for (const char* p = m_at; p != m_end; ++p) {
-            if (*p != ' ' && *p != '\r' && *p != '\n')
-                return false;
-        }
-        return true;
-    }
-
-    // Reads the next field into value and tells how it ended; unclosed is set when the file
-    // ended inside a quoted field.
-    End Next(QString& value, bool& unclosed) {
-        unclosed = false;
-        while (m_at != m_end && *m_at == ' ')
-            ++m_at;
-        if (m_at == m_end || *m_at != '"') {
-            const char* start = m_at;
-            SkipToDelimiter();
-            value = Text(start, m_at - start);
-            return Terminator();
-        }
-
-        ++m_at;  // the opening quote
-        const char* start = m_at;
-        QByteArray pieced;  // used only where a quote is doubled
-        for (;;) {
-            const auto* quote =
-                static_cast<const char*>(std::memchr(m_at, '"', size_t(m_end - m_at)));
-            if (!quote) {
-                unclosed = true;
-                m_at = m_end;
-                return End::FileEnd;
-            }
-            if (quote + 1 != m_end && quote[1] == '"') {
-                pieced.append(m_at, quote + 1 - m_at);
-                m_at = quote + 2;
-                continue;
-            }
-            if (!pieced.isNull() || start != m_at)
-                pieced.append(m_at, quote - m_at);
-            const char* quotedEnd = quote;
-            m_at = quote + 1;
-            const char* tail = m_at;
-            SkipToDelimiter();
-            if (pieced.isNull() && tail == m_at) {
-                value = Text(start, quotedEnd - start);
-            } else {
-                if (pieced.isNull())
-                    pieced.append(start, quotedEnd - start);
-                pieced.append(tail, m_at - tail);
-                value = Text(pieced.constData(), pieced.size());
-            }
-            return Terminator();
-        }
-    }
-
-private:
-    void SkipToDelimiter() {
-        while (m_end - m_at >= 8) {
-            const std::uint64_t word = Load8(m_at);
-            if (HasByte(word, ',') || HasByte(word, '\r') || HasByte(word, '\n'))
-                break;
-            m_at += 8;
-        }
-        while (m_at != m_end && *m_at != ',' && *m_at != '\r' && *m_at != '\n')
-            ++m_at;
-    }
-
-    End Terminator() {
-        if (m_at == m_end)
-            return End::FileEnd;
-        const char c = *m_at++;
-        if (c == ',')
-            return End::Comma;
-        if (c == '\r' && m_at != m_end && *m_at == '\n')
-            ++m_at;
-        return End::LineEnd;
-    }
-
-    QString Text(const char* p, qsizetype size) const {
-        if (m_utf8)
-            return QString::fromUtf8(p, size);
-        QString text(size, Qt::Uninitialized);
-        QChar* out = text.data();
-        for (qsizetype i = 0; i < size; ++i) {
-            const auto byte = static_cast<unsigned char>(p[i]);
-            out[i] =
-                QChar(byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : char16_t(byte));
-        }
-        return text;
-    }
-
-    const char* m_at;
-    const char* m_end;
-    bool m_utf8;
-};
 
 QString ReadSoFar(size_t count) {
     if (count == 0)
@@ -193,97 +30,315 @@ QString ReadSoFar(size_t count) {
     return QStringLiteral("the %1 records before it have been read").arg(count);
 }
 
+CatalogueReader::Result Failed(const QString& reason, const QString& name) {
+    CatalogueReader::Result result;
+    result.failure.emplace(reason, name);
+    return result;
+}
+
+// Why a file of this kind is no catalogue, or empty for a regular file. Reading a device or
+// a pipe could take all memory (/dev/zero) or wait for ever (a pipe nobody writes to).
+QString NotARegularFile(const struct stat& status) {
+    QString what;
+    if (S_ISREG(status.st_mode))
+        return what;
+    if (S_ISDIR(status.st_mode))
+        what = QStringLiteral("a folder");
+    else if (S_ISFIFO(status.st_mode))
+        what = QStringLiteral("a named pipe");
+    else if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
+        what = QStringLiteral("a device");
+    else if (S_ISSOCK(status.st_mode))
+        what = QStringLiteral("a socket");
+    else
+        what = QStringLiteral("no regular file");
+    return QStringLiteral(
+               "this is %1, not a catalogue file, and has not been read; choose a "
+               "catalogue file (.csv) and open it")
+        .arg(what);
+}
+
+QString TooLarge() {
+    return QStringLiteral(
+               "the file is larger than %1 MiB, more than a catalogue can be; check "
+               "that you chose the catalogue file (.csv)")
+        .arg(CatalogueReader::MaxFileSize / (1024 * 1024));
+}
+
+// Why the scanner stopped before the end of the file, or empty.
+QString StopReason(const FieldScanner& scanner) {
+    if (scanner.Exceeded())
+        return TooLarge();
+    if (!scanner.Error().isEmpty())
+        return QStringLiteral("the catalogue cannot be read: %1").arg(scanner.Error());
+    return QString();
+}
+
+QString Plural(qsizetype count, const char* one, const char* many) {
+    return count == 1 ? QString::fromLatin1(one) : QString::fromLatin1(many).arg(count);
+}
+
+// Reads the fields of a catalogue's text into records, by the reading rules, and says what
+// the seller should know.
+class RecordReader {
+public:
+    RecordReader(FieldScanner& scanner, const QString& name, qint64 size)
+        : m_scanner(scanner), m_name(name) {
+        // A record takes at least ten bytes (nine commas and a line end), and most far more.
+        m_result.records.reserve(
+            size_t(std::min<qint64>(ItemRecord::MaxItems, std::max<qint64>(size, 0) / 64 + 1)));
+    }
+
+    CatalogueReader::Result Read() {
+        const int fieldsPerLine = ShortLineLength();
+        m_scanner.Rewind();
+        ReadRecords(fieldsPerLine > 0);
+        if (const QString reason = StopReason(m_scanner); !reason.isEmpty())
+            m_result.failure.emplace(
+                reason % QStringLiteral("; ") % ReadSoFar(m_result.records.size()), m_name);
+
+        if (const qsizetype count = m_encoding.Windows1252Fields())
+            m_result.notices << QStringLiteral(
+                                    "%1 of %2 %3 not UTF-8 and %4 read as Windows-1252: check "
+                                    "the accented letters in %5.")
+                                    .arg(
+                                        Plural(count, "1 field", "%1 fields"), m_name,
+                                        count == 1 ? QStringLiteral("was") : QStringLiteral("were"),
+                                        count == 1 ? QStringLiteral("was") : QStringLiteral("were"),
+                                        count == 1 ? QStringLiteral("it") : QStringLiteral("them"));
+        if (fieldsPerLine > 0)
+            m_result.notices << QStringLiteral(
+                                    "Each line of %1 holds %2, not %3: it was read as one item "
+                                    "a line, the missing fields left empty.")
+                                    .arg(m_name, Plural(fieldsPerLine, "1 field", "%1 fields"),
+                                         QString::number(ItemRecord::FieldCount));
+        return std::move(m_result);
+    }
+
+private:
+    // The number of fields on every line when all lines hold the same number, fewer than
+    // ten; 0 for a file of any other shape. Looks at no more than it must: a catalogue's
+    // first line of ten fields settles it.
+    int ShortLineLength() {
+        int perLine = 0;
+        int count = 0;
+        for (;;) {
+            if (count == 0 && m_scanner.OnlyBlankLeft())
+                return perLine;
+            const End end = m_scanner.Next(false);
+            if (m_scanner.Unclosed())
+                return 0;
+            ++count;
+            if (end == End::Comma) {
+                if (count >= (perLine > 0 ? perLine : ItemRecord::FieldCount - 1))
+                    return 0;
+                continue;
+            }
+            if (perLine > 0 && count != perLine)
+                return 0;
+            perLine = count;
+            count = 0;
+            if (end == End::FileEnd)
+                return perLine;
+        }
+    }
+
+    // Records of ten fields taken one after another, line ends being only field ends; or,
+    // for a file of short lines, one record a line with as many fields as the line holds
+    // (the scanner gives the very bytes it showed ShortLineLength).
+    void ReadRecords(bool oneALine) {
+        while (!m_scanner.OnlyBlankLeft()) {
+            if (Full())
+                return;
+            ItemRecord record;
+            End end = End::Comma;
+            for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
+                if (oneALine && end != End::Comma)
+                    break;
+                // After a comma a field always follows, if only an empty one; at the file's
+                // end a record that still lacks fields is cut short.
+                if (position > 1 && end == End::FileEnd) {
+                    const size_t number = m_result.records.size() + 1;
+                    m_result.failure.emplace(
+                        QStringLiteral("record %1 is cut short by the end of the file: it has "
+                                       "%2 of its %3 fields and has not been read; %4")
+                            .arg(number)
+                            .arg(position - 1)
+                            .arg(ItemRecord::FieldCount)
+                            .arg(ReadSoFar(number - 1)),
+                        m_name);
+                    return;
+                }
+                end = m_scanner.Next(true);
+                if (!TakeField(record, position))
+                    return;
+            }
+            if (Stopped())
+                return;
+            m_result.records.push_back(std::move(record));
+        }
+    }
+
+    // Whether reading stopped before the end of the file, so that the last field read may be
+    // cut short.
+    bool Stopped() const { return m_scanner.Exceeded() || !m_scanner.Error().isEmpty(); }
+
+    // Whether the catalogue already holds the most items it can, with more to come.
+    bool Full() {
+        if (m_result.records.size() < size_t(ItemRecord::MaxItems))
+            return false;
+        m_result.failure.emplace(
+            QStringLiteral("the catalogue holds more than %1 records, the most Lotcraft "
+                           "can hold; the first %1 have been read")
+                .arg(ItemRecord::MaxItems),
+            m_name);
+        return true;
+    }
+
+    // Puts the field just scanned into the record; false, with the failure, when the file
+    // ended inside its quotes.
+    bool TakeField(ItemRecord& record, int position) {
+        if (m_scanner.Unclosed()) {
+            const size_t number = m_result.records.size() + 1;
+            m_result.failure.emplace(
+                QStringLiteral("field %1 of record %2 opens a double quote that is never "
+                               "closed, so the record has not been read; %3")
+                    .arg(position)
+                    .arg(number)
+                    .arg(ReadSoFar(number - 1)),
+                m_name);
+            return false;
+        }
+        record.SetField(position,
+                        m_encoding.DecodeField(m_scanner.Text(), m_scanner.TextIsAscii()));
+        return true;
+    }
+
+    FieldScanner& m_scanner;
+    const QString& m_name;
+    CatalogueEncoding m_encoding;
+    CatalogueReader::Result m_result;
+};
+
+// Reads a catalogue in whichever encoding its first bytes show.
+CatalogueReader::Result ReadText(FieldScanner& scanner, const QString& name, qint64 size) {
+    using Kind = CatalogueEncoding::Kind;
+    const CatalogueEncoding::Detected detected =
+        CatalogueEncoding::Detect(scanner.Peek(CatalogueEncoding::SampleSize));
+    if (const QString reason = StopReason(scanner); !reason.isEmpty())
+        return Failed(reason % QStringLiteral("; ") % ReadSoFar(0), name);
+    if (detected.kind == Kind::Utf32)
+        return Failed(QStringLiteral("the catalogue is saved in UTF-32, which Lotcraft does not "
+                                     "read, and has not been read; save it as UTF-8 (in a "
+                                     "spreadsheet program: Text CSV, character set Unicode "
+                                     "UTF-8) and open it again"),
+                      name);
+    if (detected.kind == Kind::Undecidable)
+        return Failed(QStringLiteral("the catalogue holds many zero bytes, as a file saved in "
+                                     "UTF-16 does, but how to read it cannot be told, so it has "
+                                     "not been read; save it as UTF-8 (in a spreadsheet "
+                                     "program: Text CSV, character set Unicode UTF-8) and open "
+                                     "it again"),
+                      name);
+    scanner.SetTextStart(detected.signatureLength);
+    if (detected.kind == Kind::Bytes)
+        return RecordReader(scanner, name, size).Read();
+
+    // UTF-16 is read whole and turned into UTF-8, whose fields the same rules find.
+    const QByteArray utf16 = scanner.TakeRest();
+    if (const QString reason = StopReason(scanner); !reason.isEmpty())
+        return Failed(reason % QStringLiteral("; ") % ReadSoFar(0), name);
+    qsizetype damaged = 0;
+    const QByteArray utf8 = CatalogueEncoding::Utf16ToUtf8(utf16, detected.kind, damaged);
+    FieldScanner converted(utf8);
+    CatalogueReader::Result result = RecordReader(converted, name, utf8.size()).Read();
+    if (damaged > 0)
+        result.notices << QStringLiteral(
+                              "%1 of %2 %3 not valid UTF-16 and %4 read as the replacement "
+                              "character \uFFFD: check the items that show it.")
+                              .arg(Plural(damaged, "1 character", "%1 characters"), name,
+                                   damaged == 1 ? QStringLiteral("is") : QStringLiteral("are"),
+                                   damaged == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+    return result;
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
+           a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
 }  // namespace
 
 CatalogueReader::Result CatalogueReader::Read(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Result result;
-        result.failure.emplace(
-            QStringLiteral("the catalogue cannot be opened: %1").arg(file.errorString()), fileName);
-        return result;
-    }
-    // A regular file is read through a mapping, which spares copying it.
-    if (file.size() > 0) {
-        if (uchar* mapped = file.map(0, file.size())) {
-            Result result = ReadBytes(
-                QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size()),
-                fileName);
-            file.unmap(mapped);
-            return result;
-        }
-    }
-    return Read(file, fileName);
+    // What the name stands for is looked at before it is opened, and the open descriptor
+    // again after, so that nothing put in its place meanwhile is read either.
+    const QByteArray path = QFile::encodeName(fileName);
+    struct stat status;
+    if (::stat(path.constData(), &status) != 0)
+        return Failed(QStringLiteral("the catalogue cannot be opened: %1").arg(SystemReason()),
+                      fileName);
+    if (const QString reason = NotARegularFile(status); !reason.isEmpty())
+        return Failed(reason, fileName);
+    if (status.st_size > MaxFileSize)
+        return Failed(TooLarge(), fileName);
+    // Without blocking, so that a pipe put in the file's place cannot hold the open.
+    const int descriptor = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (descriptor < 0)
+        return Failed(QStringLiteral("the catalogue cannot be opened: %1").arg(SystemReason()),
+                      fileName);
+    Result result = ReadDescriptor(descriptor, fileName);
+    ::close(descriptor);
+    return result;
+}
+
+CatalogueReader::Result CatalogueReader::ReadDescriptor(int descriptor, const QString& name,
+                                                        qsizetype blockSize) {
+    struct stat before;
+    if (::fstat(descriptor, &before) != 0)
+        return Failed(QStringLiteral("the catalogue cannot be read: %1").arg(SystemReason()), name);
+    if (const QString reason = NotARegularFile(before); !reason.isEmpty())
+        return Failed(reason, name);
+    if (before.st_size > MaxFileSize)
+        return Failed(TooLarge(), name);
+
+    const qint64 size = before.st_size - std::max<qint64>(::lseek(descriptor, 0, SEEK_CUR), 0);
+    FieldScanner scanner(descriptor, size, blockSize, MaxFileSize);
+    Result result = ReadText(scanner, name, size);
+    struct stat after;
+    if (::fstat(descriptor, &after) == 0 && !SameFile(before, after))
+        result.notices << QStringLiteral(
+                              "%1 changed while it was read: if a program is still writing it, "
+                              "open it again once that program has finished.")
+                              .arg(name);
+    return result;
 }
 
 CatalogueReader::Result CatalogueReader::Read(QIODevice& device, const QString& name) {
-    const QByteArray bytes = device.readAll();
-    const auto* file = qobject_cast<const QFileDevice*>(&device);
-    if (file && file->error() != QFileDevice::NoError) {
-        Result result;
-        result.failure.emplace(
-            QStringLiteral("the catalogue cannot be read: %1").arg(device.errorString()), name);
-        return result;
+    if (const auto* file = qobject_cast<const QFileDevice*>(&device); file && file->handle() >= 0) {
+        struct stat status;
+        if (::fstat(file->handle(), &status) == 0) {
+            if (const QString reason = NotARegularFile(status); !reason.isEmpty())
+                return Failed(reason, name);
+        }
+    }
+    QByteArray bytes;
+    for (;;) {
+        const qsizetype size = bytes.size();
+        if (size > MaxFileSize)
+            return Failed(TooLarge(), name);
+        bytes.resize(size + BlockSize);
+        const qint64 got = device.read(bytes.data() + size, BlockSize);
+        bytes.resize(size + std::max<qint64>(got, 0));
+        if (got < 0)
+            return Failed(
+                QStringLiteral("the catalogue cannot be read: %1").arg(device.errorString()), name);
+        if (got == 0)
+            break;
     }
     return ReadBytes(bytes, name);
 }
 
 CatalogueReader::Result CatalogueReader::ReadBytes(const QByteArray& bytes, const QString& name) {
-    const char* begin = bytes.constData();
-    const char* end = begin + bytes.size();
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        begin += 3;
-    FieldScanner scanner(begin, end, IsValidUtf8(begin, end));
-
-    Result result;
-    // A record takes at least ten bytes (nine commas and a line end), and most far more.
-    result.records.reserve(
-        std::min<size_t>(MaxRecords, static_cast<size_t>(bytes.size()) / 64 + 1));
-    QString value;
-    while (!scanner.OnlyBlankLeft()) {
-        const size_t number = result.records.size() + 1;
-        if (result.records.size() == MaxRecords) {
-            result.failure.emplace(
-                QStringLiteral("the catalogue holds more than %1 records, the most Lotcraft "
-                               "can hold; the first %1 have been read")
-                    .arg(MaxRecords),
-                name);
-            return result;
-        }
-        ItemRecord record;
-        FieldScanner::End end = FieldScanner::End::Comma;
-        for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
-            // Line ends are only field ends, but at the file's end a record that still
-            // lacks fields is cut short; after a comma a field always follows, if only an
-            // empty one.
-            if (position > 1 && end == FieldScanner::End::FileEnd) {
-                result.failure.emplace(
-                    QStringLiteral("record %1 is cut short by the end of the file: it has %2 "
-                                   "of its %3 fields and has not been read; %4")
-                        .arg(number)
-                        .arg(position - 1)
-                        .arg(ItemRecord::FieldCount)
-                        .arg(ReadSoFar(number - 1)),
-                    name);
-                return result;
-            }
-            bool unclosed = false;
-            end = scanner.Next(value, unclosed);
-            if (unclosed) {
-                result.failure.emplace(
-                    QStringLiteral("field %1 of record %2 opens a double quote that is never "
-                                   "closed, so the record has not been read; %3")
-                        .arg(position)
-                        .arg(number)
-                        .arg(ReadSoFar(number - 1)),
-                    name);
-                return result;
-            }
-            record.SetField(position, value);
-            if (end == FieldScanner::End::LineEnd && scanner.AtFileEnd())
-                end = FieldScanner::End::FileEnd;
-        }
-        result.records.push_back(std::move(record));
-    }
-    return result;
+    FieldScanner scanner(bytes);
+    return ReadText(scanner, name, bytes.size());
 }

@@ -4,6 +4,7 @@
 #include "catalogue/ItemRecord.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -19,24 +20,41 @@ class QIODevice;
 //    included; a doubled quote inside it is one quote, and text between the closing quote
 //    and the next comma or line end is kept after the quoted text.
 //  - Line ends and blanks alone after the last record are no record.
-// The text is UTF-8 (a signature is skipped); a file that is not valid UTF-8 is read as
-// Windows-1252, as older spreadsheet programs write it.
+//  - A file whose every line (line ends inside quotes do not count) holds the same number of
+//    fields, fewer than ten, as a spreadsheet writes a sheet whose last columns are empty,
+//    is read as one item a line, the missing last fields empty.
+// The text is UTF-8 (a signature at the start of the file is skipped) where a field is
+// valid UTF-8, and Windows-1252, as older spreadsheet programs write, where it is not;
+// UTF-16 is recognised with or without its mark.
+//
+// Only regular files are read: a folder, a device or a pipe is refused before anything is
+// read from it. The file is read a block at a time, not mapped, so one that changes while
+// it is read gives a sane result (and a notice) rather than a crash.
 class CatalogueReader {
 public:
-    // The most items a catalogue can hold.
-    static constexpr int MaxRecords = 32766;
-
     struct Result {
         // The records read, in file order; on a failure, those before it.
         std::vector<ItemRecord> records;
         // What stopped the reading early, naming the file and the record; empty when the
         // whole file was read.
         std::optional<LotcraftError> failure;
+        // What the seller should know about a file that was read: whole sentences, each
+        // naming the file (fields read as Windows-1252, short lines, a file that changed).
+        QStringList notices;
     };
 
+    // The largest catalogue file read.
+    static constexpr qint64 MaxFileSize = qint64(1) << 30;
+    // How much of a file one read takes.
+    static constexpr qsizetype BlockSize = 256 * 1024;
+
     static Result Read(const QString& fileName);
-    // Reads from an open device; name is the file name the failure messages give.
+    // Reads from an open device; name is the file name the messages give.
     static Result Read(QIODevice& device, const QString& name);
     // Reads from the bytes of a whole file.
     static Result ReadBytes(const QByteArray& bytes, const QString& name);
+    // Reads an open file from its current offset, blockSize bytes at a time; what Read does
+    // once it has checked and opened the file.
+    static Result ReadDescriptor(int descriptor, const QString& name,
+                                 qsizetype blockSize = BlockSize);
 };

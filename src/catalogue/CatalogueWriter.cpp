@@ -6,9 +6,28 @@
 
 #include <QSaveFile>
 
+namespace {
+
+// Whether a value holds a NUL character. Where there are many, the zero bytes of the file
+// could be taken for UTF-16; a signature then says that the file is UTF-8.
+bool HoldsNul(const std::vector<ItemRecord>& records) {
+    for (const ItemRecord& record : records) {
+        for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
+            if (record.Field(position).contains(QChar(0)))
+                return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 QString CatalogueWriter::Field(const QString& value) {
+    // A U+FEFF at the start of the file would be read as a signature and dropped: in quotes
+    // it is part of the value.
     const bool needsQuotes = value.startsWith(QLatin1Char(' ')) ||
-                             value.contains(QLatin1Char(',')) || value.contains(QLatin1Char('"')) ||
+                             value.startsWith(QChar(0xFEFF)) || value.contains(QLatin1Char(',')) ||
+                             value.contains(QLatin1Char('"')) ||
                              value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'));
     if (!needsQuotes)
         return value;
@@ -29,7 +48,7 @@ QByteArray CatalogueWriter::Line(const ItemRecord& record) {
 
 void CatalogueWriter::Write(QIODevice& device, const std::vector<ItemRecord>& records,
                             const QString& name) {
-    QByteArray chunk;
+    QByteArray chunk = HoldsNul(records) ? QByteArray("\xEF\xBB\xBF") : QByteArray();
     constexpr qsizetype kChunk = 1 << 20;
     auto flush = [&] {
         const QString reason = DeviceWriter::WriteAll(device, chunk);

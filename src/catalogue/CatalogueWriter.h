@@ -11,8 +11,9 @@ class QIODevice;
 // Writes a catalogue file: one line per record, its ten fields joined with "," and ended by
 // CR LF; an empty catalogue is an empty file. A field is put in double quotes, its inner
 // quotes doubled, only when it holds a comma, a double quote, a line break or starts with a
-// blank, so every catalogue reads back unchanged and every other line is written exactly as
-// it stands. The text is UTF-8 without a signature.
+// blank or a U+FEFF, so every catalogue reads back unchanged and every other line is written
+// exactly as it stands. The text is UTF-8 without a signature, unless a value holds a NUL
+// character: then a signature keeps the zero bytes from being taken for UTF-16.
 class CatalogueWriter {
 public:
     // Writes through a temporary file that replaces fileName only when all was written, so

@@ -36,6 +36,11 @@ void ItemRecord::SetField(int position, const QString& value) {
     m_fields[static_cast<size_t>(position - 1)] = value;
 }
 
+void ItemRecord::SetField(int position, QString&& value) {
+    CheckPosition(position);
+    m_fields[static_cast<size_t>(position - 1)] = std::move(value);
+}
+
 int ItemRecord::PositionOfColumn(int column) {
     if (column < FirstFieldColumn || column > LastFieldColumn)
         throw LotcraftError(QStringLiteral("grid column %1 holds no record field: the fields "

@@ -27,10 +27,15 @@ public:
     static constexpr int FirstFieldColumn = 1;
     static constexpr int LastFieldColumn = 9;
     static constexpr int HtmlColumn = 10;
+    // The grid's columns: 0 for the marks, the field columns and the page path.
+    static constexpr int GridColumnCount = HtmlColumn + 1;
+    // The most items a catalogue holds: the item counter is a 16-bit signed number.
+    static constexpr int MaxItems = 32766;
 
     // The field at position 1 to 10; throws LotcraftError outside.
     const QString& Field(int position) const;
     void SetField(int position, const QString& value);
+    void SetField(int position, QString&& value);
 
     // The record position that grid column 1 to 9 shows; throws LotcraftError outside.
     static int PositionOfColumn(int column);

@@ -22,9 +22,8 @@ struct EditForm;
 // changed or deleted.
 class RecordEditor {
 public:
-    // The most items the grid holds: ItemCount is a 16-bit counter.
-    static constexpr int MaxItems = 32766;
-    static constexpr int ColumnCount = 11;
+    static constexpr int MaxItems = ItemRecord::MaxItems;
+    static constexpr int ColumnCount = ItemRecord::GridColumnCount;
 
     static QString UpdateCaption() { return QStringLiteral("Update"); }
     static QString InsertCaption() { return QStringLiteral("Insert"); }

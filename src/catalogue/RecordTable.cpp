@@ -2,7 +2,8 @@
 
 #include "app/LotcraftError.h"
 
-RecordTable::RecordTable(std::vector<ItemRecord> records) : m_headings(ColumnCount) {
+RecordTable::RecordTable(std::vector<ItemRecord> records)
+    : m_headings(ItemRecord::GridColumnCount) {
     m_rows.reserve(records.size());
     for (ItemRecord& record : records)
         m_rows.push_back({std::move(record), {}, {}, false, false});
@@ -42,11 +43,11 @@ void RecordTable::SetRow(int row) {
 }
 
 void RecordTable::SetCol(int column) {
-    if (column < 0 || column >= ColumnCount)
+    if (column < 0 || column >= ItemRecord::GridColumnCount)
         throw LotcraftError(QStringLiteral("the catalogue has no column %1: its columns are "
                                            "0 to %2")
                                 .arg(column)
-                                .arg(ColumnCount - 1));
+                                .arg(ItemRecord::GridColumnCount - 1));
     m_col = column;
 }
 

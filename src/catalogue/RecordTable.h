@@ -10,8 +10,6 @@
 // and 10), walked through the same cursor operations as the window's grid.
 class RecordTable : public GridCursor {
 public:
-    static constexpr int ColumnCount = 11;
-
     explicit RecordTable(std::vector<ItemRecord> records = {});
 
     int ItemCount() const { return static_cast<int>(m_rows.size()); }

@@ -3,20 +3,71 @@
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/CatalogueWriter.h"
 
+#include <QBuffer>
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace {
+
+QString Describe(const CatalogueReader::Result& result) {
+    return QStringLiteral("%1 records, failure \"%2\", notices \"%3\"")
+        .arg(result.records.size())
+        .arg(result.failure ? result.failure->Reason() : QString())
+        .arg(result.notices.join(QLatin1Char(' ')));
+}
+
+bool Same(const CatalogueReader::Result& a, const CatalogueReader::Result& b) {
+    return a.records == b.records && a.failure.has_value() == b.failure.has_value() &&
+           (!a.failure || a.failure->Message() == b.failure->Message()) && a.notices == b.notices;
+}
+
+// The bytes as a file in memory, read through its descriptor in blocks of a few bytes, so
+// that fields, quotes and line ends fall across the ends of blocks.
+QString CompareWithFileReading(const QByteArray& bytes, const CatalogueReader::Result& expected,
+                               const QString& name) {
+    const int descriptor = memfd_create("catalogue", MFD_CLOEXEC);
+    if (descriptor < 0)
+        return QStringLiteral("no file in memory can be made");
+    const bool written =
+        ::write(descriptor, bytes.constData(), size_t(bytes.size())) == ssize_t(bytes.size()) &&
+        ::lseek(descriptor, 0, SEEK_SET) == 0;
+    const qsizetype blockSize = 1 + (bytes.isEmpty() ? 0 : static_cast<uchar>(bytes[0]) % 13);
+    const CatalogueReader::Result fromFile =
+        written ? CatalogueReader::ReadDescriptor(descriptor, name, blockSize)
+                : CatalogueReader::Result();
+    ::close(descriptor);
+    if (!written)
+        return QStringLiteral("the file in memory cannot be written");
+    if (!Same(fromFile, expected))
+        return QStringLiteral("read in blocks of %1 bytes: %2; from memory: %3")
+            .arg(blockSize)
+            .arg(Describe(fromFile), Describe(expected));
+    return QString();
+}
+
+}  // namespace
+
 QString CheckCatalogueRoundTrip(const QByteArray& bytes) {
     const QString name = QStringLiteral("input.csv");
     const CatalogueReader::Result first = CatalogueReader::ReadBytes(bytes, name);
-    if (first.records.size() > size_t(CatalogueReader::MaxRecords))
+    if (first.records.size() > size_t(ItemRecord::MaxItems))
         return QStringLiteral("more records than a catalogue may hold");
     if (first.failure && first.failure->Reason().isEmpty())
         return QStringLiteral("a failure without a reason");
+    if (const QString problem = CompareWithFileReading(bytes, first, name); !problem.isEmpty())
+        return problem;
 
     QByteArray written;
-    for (const ItemRecord& record : first.records)
-        written += CatalogueWriter::Line(record);
+    QBuffer buffer(&written);
+    buffer.open(QIODevice::WriteOnly);
+    CatalogueWriter::Write(buffer, first.records, name);
     const CatalogueReader::Result second = CatalogueReader::ReadBytes(written, name);
     if (second.failure)
         return QStringLiteral("what was written does not read back: ") + second.failure->Reason();
+    if (!second.notices.isEmpty())
+        return QStringLiteral("what was written reads back with a notice: ") +
+               second.notices.join(QLatin1Char(' '));
     if (second.records.size() != first.records.size())
         return QStringLiteral("%1 records written, %2 read back")
             .arg(first.records.size())

@@ -1,7 +1,8 @@
 // catalogue-cells: the cells of a catalogue file as JSON, through Lotcraft's own reader and
 // writer, for the tests that pass catalogues between Lotcraft and other programs.
-//   catalogue-cells read FILE    prints the records as a JSON array of arrays of ten texts;
-//                                a failure is printed on standard error, exit status 1
+//   catalogue-cells read FILE    prints the records as a JSON array of arrays of ten texts,
+//                                and each notice as a line on standard error; a failure is
+//                                printed on standard error, exit status 1
 //   catalogue-cells write FILE   saves the records given on standard input in that form
 
 #include "app/LotcraftError.h"
@@ -28,6 +29,8 @@ int ReadCatalogue(const QString& name) {
     const CatalogueReader::Result result = CatalogueReader::Read(name);
     if (result.failure)
         return Fail(result.failure->Message());
+    for (const QString& notice : result.notices)
+        std::fprintf(stderr, "%s\n", notice.toUtf8().constData());
     QJsonArray records;
     for (const ItemRecord& record : result.records) {
         QJsonArray fields;

@@ -3,13 +3,16 @@
 
   catalogue_interop_test.py SOFFICE CATALOGUE_CELLS
 
-1. A spreadsheet made here (flat XML) is saved as CSV by LibreOffice and read by Lotcraft.
+1. A spreadsheet made here (flat XML) is saved as CSV by LibreOffice and read by Lotcraft;
+   so is one whose last column (Category) is empty in every row, which Calc saves with nine
+   fields a line, and which Lotcraft reads as one item a line.
 2. A catalogue saved by Lotcraft is opened by LibreOffice (every column as text) and saved as
    a flat XML spreadsheet, whose cells are read here, and as CSV, which Lotcraft reads.
 
 catalogue-cells is Lotcraft's own reader and writer with the records as JSON.
 """
 
+import csv
 import json
 import os
 import subprocess
@@ -40,6 +43,15 @@ SPREADSHEET_ROWS = [
      '', '€120', '€80,50', 'spare', '', '', '550'],
     ['007', '  two leading blanks', 'trailing blank ', '"all quoted"', 'a""b', ',', '\n',
      'Zürich, Île-de-France, Øresund, ñ', '<b>bold</b> & <i>more</i>', 'x\ty'],
+]
+
+# A sheet whose Category column is empty in every row: Calc leaves the column out.
+SHORT_ROWS = [
+    [1001, 'Brass clock, eight-day', 'Keeps good time.\nWith its key.',
+     'https://i.ebayimg.com/images/clock.jpg', '$145.00', '$60.00', '', 'Nov-25-02 10:33:39 PST',
+     'Dec-02-02 10:33:39 PST', ''],
+    [1002, 'Café poster', '"Mint"', '', '€120', '€80,50', 'spare', '', 'Dec-09-02', ''],
+    [1003, 'Pen', 'Gold nib', 'pen.jpg', '$30', '$10', '', 'Nov-26-02', 'Dec-03-02', ''],
 ]
 
 # What Lotcraft saves, including line breaks as its window writes them (CR LF) and texts that
@@ -145,10 +157,13 @@ class Tools:
         return name
 
     def read(self, catalogue):
+        return self.read_with_notices(catalogue)[0]
+
+    def read_with_notices(self, catalogue):
         done = subprocess.run([self.cells, 'read', catalogue], capture_output=True, text=True)
         if done.returncode != 0:
             raise AssertionError(f'Lotcraft cannot read {catalogue}: {done.stderr}')
-        return json.loads(done.stdout)
+        return json.loads(done.stdout), done.stderr.splitlines()
 
     def write(self, catalogue, rows):
         subprocess.run([self.cells, 'write', catalogue], input=json.dumps(rows), text=True,
@@ -181,6 +196,21 @@ def main():
         for what, export in (('UTF-8', EXPORT), ('Windows-1252', EXPORT_1252)):
             from_calc = tools.convert(sheet, export)
             failures += compare(f'Calc ({what}) to Lotcraft', tools.read(from_calc), expected)
+
+        # Calc's CSV of a sheet whose last column is empty: nine fields a line, one item each.
+        short_sheet = os.path.join(work, 'no-category.fods')
+        write_spreadsheet(short_sheet, SHORT_ROWS)
+        from_calc = tools.convert(short_sheet, EXPORT)
+        with open(from_calc, newline='', encoding='utf-8') as exported:
+            widths = {len(row) for row in csv.reader(exported)}
+        if widths != {9}:
+            failures.append(f'Calc wrote lines of {sorted(widths)} fields, not 9: the test no '
+                            'longer shows short lines')
+        records, notices = tools.read_with_notices(from_calc)
+        failures += compare('Calc without Category to Lotcraft', records,
+                            [[str(v) for v in row] for row in SHORT_ROWS])
+        if not any('holds 9 fields, not 10' in notice for notice in notices):
+            failures.append(f'no notice of the short lines: {notices}')
 
         # 2. Lotcraft's catalogue opens in Calc with the same cells, and saved again by Calc
         # it opens in Lotcraft with them. Calc keeps a line break as a new paragraph, so a CR LF
