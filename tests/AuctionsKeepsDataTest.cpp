@@ -14,6 +14,7 @@
 #include "AuctionsFixture.h"
 
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -374,6 +375,62 @@ private Q_SLOTS:
                  qPrintable(message));
         QVERIFY2(message.contains(locked), qPrintable(message));
         QVERIFY2(message.contains(QLatin1String("your home folder")), qPrintable(message));
+    }
+
+    void readingNeverCrashesHangsOrGarbles() {
+        QTemporaryDir dir;
+        Window w;
+        w.Open(kSample);
+        // Not a regular file: refused at once, the grid as it was, nothing asked.
+        const QString pipe = dir.filePath(QStringLiteral("pipe.csv"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        w.Open(QStringLiteral("/dev/zero"));
+        w.Open(pipe);
+        QCOMPARE(w.messages.messages.size(), 2);
+        for (const QString& message : w.messages.messages)
+            QVERIFY2(message.contains(QLatin1String("No item was read, and the grid is as it was")),
+                     qPrintable(message));
+        QCOMPARE(w.window.CatalogueGrid().Rows(), 13);
+        QVERIFY(w.messages.questions.isEmpty());
+
+        // UTF-16 is read as what it is.
+        const QString utf16 = dir.filePath(QStringLiteral("utf16.csv"));
+        const QString text = QStringLiteral("5,Caf\u00E9 au lait,,,\u20AC3,,,,,\r\n");
+        WriteFile(utf16,
+                  QByteArray("\xFF\xFE") +
+                      QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
+        w.messages.answers = {No};
+        w.Open(utf16);
+        QCOMPARE(Cell(w, 1, 2), QStringLiteral("Caf\u00E9 au lait"));
+        QCOMPARE(Cell(w, 1, 5), QStringLiteral("\u20AC3"));
+
+        // One stray byte spoils its own field only, and the seller is told.
+        const QString mixed = dir.filePath(QStringLiteral("mixed.csv"));
+        WriteFile(mixed, "6,Caf\xC3\xA9,Na\xEFve,,,,,,,\r\n");
+        w.messages.answers = {No};
+        w.Open(mixed);
+        QCOMPARE(Cell(w, 1, 2), QStringLiteral("Caf\u00E9"));
+        QCOMPARE(Cell(w, 1, 3), QStringLiteral("Na\u00EFve"));
+        QVERIFY2(w.messages.messages.last().contains(QLatin1String("1 field of ")),
+                 qPrintable(w.messages.messages.last()));
+        QVERIFY(w.messages.messages.last().contains(QLatin1String("Windows-1252")));
+
+        // A value that starts with U+FEFF keeps it through the form, a save and an open.
+        const QString marked = dir.filePath(QStringLiteral("marked.csv"));
+        WriteFile(marked, QStringLiteral("\uFEFF\uFEFF7,\uFEFFTitle,,,,,,,,\r\n").toUtf8());
+        w.messages.answers = {No};
+        w.Open(marked);
+        QCOMPARE(Cell(w, 1, 1), QStringLiteral("\uFEFF7"));
+        w.ClickRow(1);
+        w.Press("Update");
+        const QString saved = dir.filePath(QStringLiteral("saved.csv"));
+        w.dialogs.saveAnswers.push_back(saved);
+        w.Press("Save");
+        w.messages.answers = {No};
+        w.Open(saved);
+        QCOMPARE(w.window.CatalogueGrid().Record(1).Field(ItemRecord::ItemNumber),
+                 QStringLiteral("\uFEFF7"));
+        QCOMPARE(Cell(w, 1, 2), QStringLiteral("\uFEFFTitle"));
     }
 
     void aVeryLongDescriptionLoadsAndStoresWhole() {

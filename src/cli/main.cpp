@@ -203,6 +203,8 @@ int main(int argc, char* argv[]) {
     settings.SetSchemeIndex(static_cast<qint16>(schemeIndex));
     settings.SetOutputFolder(folder);
 
+    for (const QString& notice : catalogue.notices)
+        PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(notice));
     const int itemCount = int(catalogue.records.size());
     ProgressHost host(parser.value(seller), parser.value(location), parser.value(country),
                       itemCount, !parser.isSet(quiet) && isatty(STDERR_FILENO));

@@ -579,15 +579,25 @@ void Auctions::OpenCatalogue(const QString& path) {
     m_editor.EndOpening();
     ShowForm();
     m_cataloguePath = path;
-    if (!result.failure)
+    // What the reader noticed on the way (fields read as Windows-1252, short lines) comes
+    // with the failure, or alone.
+    const QString noticed =
+        result.notices.isEmpty()
+            ? QString()
+            : QStringLiteral("\n\n") + result.notices.join(QStringLiteral("\n\n"));
+    if (!result.failure) {
+        if (!noticed.isEmpty())
+            m_messages.Tell(this, QStringLiteral("The catalogue is open.") + noticed);
         return;
+    }
     const QString readItems = read == 1
                                   ? QStringLiteral("The one item read before that is")
                                   : QStringLiteral("The %1 items read before that are").arg(read);
     m_messages.Tell(this, QStringLiteral("Lotcraft could not read the whole catalogue.\n\n") %
                               result.failure->Message() % QStringLiteral(".\n\n") % readItems %
                               QStringLiteral(" in the grid. Correct the file and open it again, "
-                                             "or save the grid under a new name."));
+                                             "or save the grid under a new name.") %
+                              noticed);
 }
 
 void Auctions::GridClicked() {
