@@ -467,12 +467,14 @@ void Auctions::Edit(Operation operation) {
     ShowForm();
 }
 
+QString Auctions::BoxText(int column) const {
+    const QLineEdit* box = m_boxes[size_t(column)];
+    return box ? box->text() : m_description->Value();
+}
+
 void Auctions::ReadBoxes() {
-    for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn;
-         ++column) {
-        QLineEdit* box = m_boxes[size_t(column)];
-        m_form.boxText[size_t(column)] = box ? box->text() : m_description->Value();
-    }
+    for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn; ++column)
+        m_form.boxText[size_t(column)] = BoxText(column);
 }
 
 void Auctions::ShowForm() {
@@ -617,9 +619,7 @@ bool Auctions::FormEdited() const {
         return false;
     for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn;
          ++column) {
-        const QLineEdit* box = m_boxes[size_t(column)];
-        const QString& shown = m_form.boxText[size_t(column)];
-        if (box ? box->text() != shown : m_description->Value() != shown)
+        if (BoxText(column) != m_form.boxText[size_t(column)])
             return true;
     }
     return false;
@@ -872,12 +872,8 @@ void Auctions::UpdatePreview() {
 
 ItemRecord Auctions::FormRecord() const {
     ItemRecord record;
-    for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn;
-         ++column) {
-        const QLineEdit* box = m_boxes[size_t(column)];
-        record.SetField(ItemRecord::PositionOfColumn(column),
-                        box ? box->text() : m_description->Value());
-    }
+    for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn; ++column)
+        record.SetField(ItemRecord::PositionOfColumn(column), BoxText(column));
     return record;
 }
 

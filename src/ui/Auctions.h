@@ -126,6 +126,8 @@ private:
     template <typename Operation>
     void Edit(Operation operation);
     void ReadBoxes();
+    // The text of the box that shows grid column 1 to 9, t_desc's value given back whole.
+    QString BoxText(int column) const;
     void ShowForm();
     // Marks the form's row in the grid's view.
     void HighlightFormRow();
