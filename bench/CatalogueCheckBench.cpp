@@ -4,6 +4,8 @@
 // number repeated, every picture on http://), which is where the check writes most.
 //   catalogue-check-bench FILE [REPEATS]
 
+#include "BestOf.h"
+
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/ItemRecord.h"
 #include "pages/CatalogueCheck.h"
@@ -16,23 +18,7 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
-
-// The best of `repeats` runs of work, in milliseconds.
-double Best(int repeats, const std::function<void()>& work) {
-    double best = -1;
-    for (int i = 0; i < repeats; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        const double ms = timer.nsecsElapsed() / 1e6;
-        if (best < 0 || ms < best)
-            best = ms;
-    }
-    return best;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
@@ -43,7 +29,7 @@ int main(int argc, char* argv[]) {
     }
     const int repeats = arguments.size() > 2 ? arguments[2].toInt() : 5;
     CatalogueReader::Result read;
-    const double reading = Best(repeats, [&] { read = CatalogueReader::Read(arguments[1]); });
+    const double reading = BestOf(repeats, [&] { read = CatalogueReader::Read(arguments[1]); });
     if (read.failure) {
         std::fprintf(stderr, "%s\n", read.failure->what());
         return 1;
@@ -53,7 +39,7 @@ int main(int argc, char* argv[]) {
     const QString folder = QFileInfo(arguments[1]).absolutePath();
     size_t findings = 0;
     const double checking =
-        Best(repeats, [&] { findings = CatalogueCheck::Run(read.records, host, folder).size(); });
+        BestOf(repeats, [&] { findings = CatalogueCheck::Run(read.records, host, folder).size(); });
 
     std::vector<ItemRecord> faulty = read.records;
     for (size_t row = 0; row < faulty.size(); ++row) {
@@ -64,7 +50,7 @@ int main(int argc, char* argv[]) {
     }
     size_t faultyFindings = 0;
     const double checkingFaulty =
-        Best(repeats, [&] { faultyFindings = CatalogueCheck::Run(faulty, host, folder).size(); });
+        BestOf(repeats, [&] { faultyFindings = CatalogueCheck::Run(faulty, host, folder).size(); });
 
     std::printf(
         "%zu records, best of %d: check %.1f ms, %zu findings; with a finding on every "

@@ -3,6 +3,8 @@
 // already in memory: what one text string for each field costs without any reading.
 //   catalogue-read-bench FILE [REPEATS]
 
+#include "BestOf.h"
+
 #include "catalogue/CatalogueReader.h"
 
 #include <QCoreApplication>
@@ -25,26 +27,23 @@ std::vector<qsizetype> FieldLengths(const std::vector<ItemRecord>& records) {
 
 double FloorMilliseconds(const std::vector<qsizetype>& lengths, int repeats) {
     const QByteArray source(1 << 20, 'x');
-    double best = -1;
-    for (int i = 0; i < repeats; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        std::vector<ItemRecord> records;
-        records.reserve(lengths.size() / ItemRecord::FieldCount);
-        size_t next = 0;
-        while (next < lengths.size()) {
-            ItemRecord record;
-            for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
-                const qsizetype length = std::min(lengths[next++], source.size());
-                record.SetField(position, QString::fromLatin1(source.constData(), length));
+    // The records of a run are freed before the next, outside its time.
+    std::vector<ItemRecord> records;
+    return BestOf(
+        repeats,
+        [&] {
+            records.reserve(lengths.size() / ItemRecord::FieldCount);
+            size_t next = 0;
+            while (next < lengths.size()) {
+                ItemRecord record;
+                for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
+                    const qsizetype length = std::min(lengths[next++], source.size());
+                    record.SetField(position, QString::fromLatin1(source.constData(), length));
+                }
+                records.push_back(std::move(record));
             }
-            records.push_back(std::move(record));
-        }
-        const double ms = timer.nsecsElapsed() / 1e6;
-        if (best < 0 || ms < best)
-            best = ms;
-    }
-    return best;
+        },
+        [&] { std::vector<ItemRecord>().swap(records); });
 }
 
 }  // namespace
@@ -57,20 +56,13 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const int repeats = arguments.size() > 2 ? arguments[2].toInt() : 5;
-    double best = -1;
     CatalogueReader::Result result;
-    for (int i = 0; i < repeats; ++i) {
-        result = CatalogueReader::Result();
-        QElapsedTimer timer;
-        timer.start();
-        result = CatalogueReader::Read(arguments[1]);
-        const double ms = timer.nsecsElapsed() / 1e6;
-        if (result.failure) {
-            std::fprintf(stderr, "%s\n", result.failure->what());
-            return 1;
-        }
-        if (best < 0 || ms < best)
-            best = ms;
+    const double best = BestOf(
+        repeats, [&] { result = CatalogueReader::Read(arguments[1]); },
+        [&] { result = CatalogueReader::Result(); });
+    if (result.failure) {
+        std::fprintf(stderr, "%s\n", result.failure->what());
+        return 1;
     }
     const size_t records = result.records.size();
     const std::vector<qsizetype> lengths = FieldLengths(result.records);

@@ -3,6 +3,8 @@
 // once the records it was loaded from are gone, in MiB.
 //   grid-load-bench FILE [REPEATS]
 
+#include "BestOf.h"
+
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/Grid.h"
 #include "catalogue/RecordEditor.h"
@@ -60,17 +62,14 @@ int main(int argc, char* argv[]) {
     const CatalogueReader::Result result = CatalogueReader::Read(arguments[1]);
     if (Failed(result))
         return 1;
-    double best = -1;
-    for (int i = 0; i < repeats; ++i) {
-        Grid grid;
-        grid.SetCols(RecordEditor::ColumnCount);
-        QElapsedTimer timer;
-        timer.start();
-        grid.AppendRecords(result.records);
-        const double ms = timer.nsecsElapsed() / 1e6;
-        if (best < 0 || ms < best)
-            best = ms;
-    }
+    std::unique_ptr<Grid> grid;
+    const double best = BestOf(
+        repeats, [&] { grid->AppendRecords(result.records); },
+        [&] {
+            grid.reset();
+            grid = std::make_unique<Grid>();
+            grid->SetCols(RecordEditor::ColumnCount);
+        });
     std::printf("%d records into the grid, best of %d: %.1f ms, %.1f MiB\n", records, repeats, best,
                 memory);
     return 0;
