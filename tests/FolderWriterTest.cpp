@@ -1,9 +1,11 @@
 // Files written under a hidden name and then renamed, where a file system has no unnamed
 // files: replacing what has the name without writing through a link, and failures that
 // leave the old file and nothing else. (Unnamed files are what every page run uses; the
-// page and batch tests cover them.)
+// page and batch tests cover them.) Then, both ways, a file whose naming is refused at the
+// last moment, and several threads writing files that are named in order.
 
 #include "app/LotcraftError.h"
+#include "pages/BackgroundFileWriter.h"
 #include "pages/FolderWriter.h"
 
 #include <QDir>
@@ -11,6 +13,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <optional>
+#include <vector>
 
 #include <unistd.h>
 
@@ -79,6 +84,74 @@ private Q_SLOTS:
                                         QDir::Name),
                  (QStringList{QStringLiteral("a.html"), QStringLiteral("b.html"),
                               QStringLiteral("s.html")}));
+    }
+
+    void aFileRefusedItsNameLeavesTheOlderFileAsItWas_data() {
+        QTest::addColumn<bool>("hiddenNames");
+        QTest::newRow("unnamed files") << false;
+        QTest::newRow("hidden names") << true;
+    }
+
+    void aFileRefusedItsNameLeavesTheOlderFileAsItWas() {
+        QFETCH(bool, hiddenNames);
+        const QString folder = m_dir.filePath(hiddenNames ? QStringLiteral("refused-hidden")
+                                                          : QStringLiteral("refused-unnamed"));
+        QVERIFY(QDir().mkpath(folder));
+        FolderWriter writer(folder);
+        if (hiddenNames)
+            writer.UseHiddenNames();
+        QVERIFY(writer.Write(QStringLiteral("a.html"), "the old page", QStringLiteral("the page")));
+        int asked = 0;
+        QVERIFY(!writer.Write(QStringLiteral("a.html"), "the new page", QStringLiteral("the page"),
+                              [&] { return ++asked, false; }));
+        QCOMPARE(asked, 1);
+        QCOMPARE(ReadFile(folder + QStringLiteral("/a.html")), QByteArray("the old page"));
+        QVERIFY(writer.Write(QStringLiteral("a.html"), "the new page", QStringLiteral("the page"),
+                             [&] { return ++asked, true; }));
+        QCOMPARE(asked, 2);
+        QCOMPARE(ReadFile(folder + QStringLiteral("/a.html")), QByteArray("the new page"));
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("a.html")});
+    }
+
+    void filesWrittenSideBySideAreNamedInOrderUpToAFailure() {
+        // Three writing threads and the caller; file 150 cannot be named (a folder has its
+        // name). Files before it are written whole; files after it may have been written
+        // already but are never named, so the older files of those names stay as they were.
+        const QString folder = m_dir.filePath(QStringLiteral("batch"));
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/150.html/inside")));
+        FolderWriter writer(folder);
+        for (int n = 151; n < 400; n += 7)
+            writer.Write(QStringLiteral("%1.html").arg(n), "older", QStringLiteral("the page"));
+        std::vector<BackgroundFileWriter::File> batch(400);
+        for (int n = 0; n < 400; ++n)
+            batch[size_t(n)] = {QStringLiteral("%1.html").arg(n),
+                                QByteArray(1000 + n * 37, char('a' + n % 26))};
+        BackgroundFileWriter files(writer, 3);
+        std::optional<LotcraftError> failure;
+        for (int round = 0; round < 2; ++round) {
+            files.Start(batch, round == 0 ? 150 : batch.size());
+            QCOMPARE(files.Finish(failure), size_t(150));
+            QCOMPARE(bool(failure), round == 1);
+        }
+        QVERIFY(failure->Reason().contains(QLatin1String("cannot be given its name")));
+        QCOMPARE(failure->File(), folder + QStringLiteral("/150.html"));
+        for (int n = 0; n < 400; ++n) {
+            const QString name = folder + QStringLiteral("/%1.html").arg(n);
+            if (n < 150)
+                QCOMPARE(ReadFile(name), batch[size_t(n)].bytes);
+            else if (n > 150)
+                QCOMPARE(ReadFile(name), (n - 151) % 7 == 0 ? QByteArray("older") : QByteArray());
+        }
+        // A later batch starts afresh.
+        QVERIFY(QDir(folder + QStringLiteral("/150.html")).removeRecursively());
+        files.Start(batch, batch.size());
+        QCOMPARE(files.Finish(failure), batch.size());
+        QVERIFY(!failure);
+        QCOMPARE(ReadFile(folder + QStringLiteral("/399.html")), batch[399].bytes);
+        QCOMPARE(
+            QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(),
+            400);
     }
 };
 

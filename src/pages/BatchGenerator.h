@@ -18,9 +18,10 @@ class ProgramSettings;
 // row's links, writes its page and marks the row with the page's path and two pictures;
 // then it copies the page pictures beside the pages.
 //
-// Pages are built on the caller's thread and written on a second one, a batch at a time,
-// while the next batch is built. Rows are still counted and marked in order, each once its
-// page is written, and a failure still ends the run at its row; only the record buffer may
+// Pages are built on the caller's thread and written on others, a batch at a time, while
+// the next batch is built; the caller then helps write what is left of the batch. Rows are
+// still counted and marked in order, each once its page is written, and a failure still
+// ends the run at its row (no page after it gets its name); only the record buffer may
 // already hold a later row then. When the output folder is the program's own folder, an
 // item whose page would replace one of the program's files there is refused.
 class BatchGenerator {

@@ -39,7 +39,8 @@ QString FolderWriter::PathIn(const QString& folder, const QString& name) {
     return folder + QLatin1Char('/') + name;
 }
 
-void FolderWriter::Write(const QString& name, const QByteArray& bytes, const QString& what) const {
+bool FolderWriter::Write(const QString& name, const QByteArray& bytes, const QString& what,
+                         const NameGate& mayName) const {
     if (m_folderFd < 0)
         throw LotcraftError(
             QStringLiteral("%1 cannot be created: %2").arg(what, SystemReason(m_openError)),
@@ -47,19 +48,22 @@ void FolderWriter::Write(const QString& name, const QByteArray& bytes, const QSt
     const QByteArray encoded = QFile::encodeName(name);
     QString reason;
     if (m_unnamedFiles.load(std::memory_order_relaxed)) {
-        const Outcome outcome = WriteUnnamed(encoded, bytes, reason);
-        if (outcome == Outcome::Written)
-            return;
-        if (outcome == Outcome::Failed)
-            throw LotcraftError(what + QLatin1Char(' ') + reason, PathIn(m_folder, name));
+        const Outcome outcome = WriteUnnamed(encoded, bytes, mayName, reason);
+        if (outcome != Outcome::Unsupported) {
+            if (outcome == Outcome::Failed)
+                throw LotcraftError(what + QLatin1Char(' ') + reason, PathIn(m_folder, name));
+            return outcome == Outcome::Written;
+        }
         m_unnamedFiles.store(false, std::memory_order_relaxed);
     }
-    if (!WriteHidden(encoded, bytes, reason))
+    const Outcome outcome = WriteHidden(encoded, bytes, mayName, reason);
+    if (outcome == Outcome::Failed)
         throw LotcraftError(what + QLatin1Char(' ') + reason, PathIn(m_folder, name));
+    return outcome == Outcome::Written;
 }
 
 FolderWriter::Outcome FolderWriter::WriteUnnamed(const QByteArray& name, const QByteArray& bytes,
-                                                 QString& reason) const {
+                                                 const NameGate& mayName, QString& reason) const {
     const int fd = ::openat(m_folderFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (fd < 0) {
         // File systems without unnamed files say so with EOPNOTSUPP, kernels older than them
@@ -75,6 +79,10 @@ FolderWriter::Outcome FolderWriter::WriteUnnamed(const QByteArray& name, const Q
         reason = QStringLiteral("cannot be written: %1; nothing is left under its name")
                      .arg(writeFailure);
         return Outcome::Failed;
+    }
+    if (mayName && !mayName()) {
+        ::close(fd);
+        return Outcome::Dropped;
     }
     // The descriptor's entry under /proc links the file without the privilege that linking
     // a descriptor directly (AT_EMPTY_PATH) needs.
@@ -92,8 +100,8 @@ FolderWriter::Outcome FolderWriter::WriteUnnamed(const QByteArray& name, const Q
     return Outcome::Failed;
 }
 
-bool FolderWriter::WriteHidden(const QByteArray& name, const QByteArray& bytes,
-                               QString& reason) const {
+FolderWriter::Outcome FolderWriter::WriteHidden(const QByteArray& name, const QByteArray& bytes,
+                                                const NameGate& mayName, QString& reason) const {
     // ".name.XXXXXX" never ends in ".html" or a picture's extension, so it is never taken
     // for a page or a picture.
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
@@ -110,7 +118,7 @@ bool FolderWriter::WriteHidden(const QByteArray& name, const QByteArray& bytes,
     }
     if (fd < 0) {
         reason = QStringLiteral("cannot be created: %1").arg(SystemReason(errno));
-        return false;
+        return Outcome::Failed;
     }
     QString writeFailure = DeviceWriter::WriteAll(fd, bytes);
     if (::close(fd) != 0 && writeFailure.isEmpty())
@@ -119,16 +127,20 @@ bool FolderWriter::WriteHidden(const QByteArray& name, const QByteArray& bytes,
         ::unlinkat(m_folderFd, hidden.constData(), 0);
         reason = QStringLiteral("cannot be written: %1; nothing is left under its name")
                      .arg(writeFailure);
-        return false;
+        return Outcome::Failed;
+    }
+    if (mayName && !mayName()) {
+        ::unlinkat(m_folderFd, hidden.constData(), 0);
+        return Outcome::Dropped;
     }
     // A rename replaces whatever has the name at once, a link without following it.
     if (::renameat(m_folderFd, hidden.constData(), m_folderFd, name.constData()) != 0) {
         const int error = errno;
         ::unlinkat(m_folderFd, hidden.constData(), 0);
         reason = QStringLiteral("cannot be given its name: %1").arg(SystemReason(error));
-        return false;
+        return Outcome::Failed;
     }
-    return true;
+    return Outcome::Written;
 }
 
 template <typename Link>

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 
 // Writes files into one folder so that a file appears under its name only when it is whole.
 // Each file is written as an unnamed file of the folder (O_TMPFILE) and linked under its name
@@ -17,6 +18,9 @@
 // makes a large run several times slower.
 //
 // Write uses nothing but the folder, so several threads may write through one FolderWriter.
+// Such threads can still give their files names in an agreed order: Write asks `mayName`
+// once the file is whole and just before it gets its name, and leaves the file unnamed (gone)
+// when the answer is no.
 class FolderWriter {
 public:
     explicit FolderWriter(QString folder);
@@ -26,11 +30,17 @@ public:
 
     const QString& Folder() const { return m_folder; }
 
+    // Asked with the file whole, before it is named: true names it, false drops it. It may
+    // wait, for instance for another thread's file to be named first.
+    using NameGate = std::function<bool()>;
+
     // Writes bytes as the file `name` of the folder; name holds no "/". A failure throws
     // LotcraftError naming the file's path, with a reason that begins with `what` ("the
     // page"); nothing has been left under the name then, and an older file of that name
-    // may be gone.
-    void Write(const QString& name, const QByteArray& bytes, const QString& what) const;
+    // may be gone. Returns false, with nothing written under the name and an older file of
+    // that name as it was, when mayName (if given) said no.
+    bool Write(const QString& name, const QByteArray& bytes, const QString& what,
+               const NameGate& mayName = {}) const;
 
     // The path of a file in a folder: the folder, a "/" unless the folder ends in one, and
     // the name.
@@ -40,10 +50,12 @@ public:
     void UseHiddenNames() { m_unnamedFiles = false; }
 
 private:
-    enum class Outcome { Written, Failed, Unsupported };
+    enum class Outcome { Written, Dropped, Failed, Unsupported };
     // Each sets reason to what failed ("cannot be written: ...").
-    Outcome WriteUnnamed(const QByteArray& name, const QByteArray& bytes, QString& reason) const;
-    bool WriteHidden(const QByteArray& name, const QByteArray& bytes, QString& reason) const;
+    Outcome WriteUnnamed(const QByteArray& name, const QByteArray& bytes, const NameGate& mayName,
+                         QString& reason) const;
+    Outcome WriteHidden(const QByteArray& name, const QByteArray& bytes, const NameGate& mayName,
+                        QString& reason) const;
     // Runs link until it gives the file its name, removing what had the name; 0 or an errno.
     template <typename Link>
     int GiveName(const QByteArray& name, Link link) const;

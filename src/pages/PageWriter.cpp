@@ -30,9 +30,9 @@ void PageWriter::WriteItemPage(const ItemRecord& currentRecord, const LinkTable&
     CountPage();
 }
 
-void PageWriter::WritePage(const FolderWriter& folder, const QString& name,
-                           const QByteArray& page) {
-    folder.Write(name, page, QStringLiteral("the page"));
+bool PageWriter::WritePage(const FolderWriter& folder, const QString& name, const QByteArray& page,
+                           const std::function<bool()>& mayName) {
+    return folder.Write(name, page, QStringLiteral("the page"), mayName);
 }
 
 QString PageWriter::BuildPage(const ItemRecord& currentRecord, const LinkTable& linkTable,
