@@ -23,8 +23,21 @@ namespace {
 
 const QString kName = QStringLiteral("items.csv");
 
+// Reads the bytes with the fields found on the caller's thread, and again with them found on
+// a thread of their own: both must give the same records, failure and notices.
 CatalogueReader::Result Read(const QByteArray& bytes) {
-    return CatalogueReader::ReadBytes(bytes, kName);
+    using Finding = CatalogueReader::Finding;
+    CatalogueReader::Result result =
+        CatalogueReader::ReadBytes(bytes, kName, Finding::OnCallersThread);
+    const CatalogueReader::Result threaded =
+        CatalogueReader::ReadBytes(bytes, kName, Finding::OnOwnThread);
+    const bool same = threaded.records == result.records && threaded.notices == result.notices &&
+                      threaded.failure.has_value() == result.failure.has_value() &&
+                      (!result.failure || threaded.failure->Message() == result.failure->Message());
+    if (!same)
+        QTest::qFail("the fields found on a thread of their own read otherwise", __FILE__,
+                     __LINE__);
+    return result;
 }
 
 QStringList Fields(const ItemRecord& record) {
@@ -330,6 +343,34 @@ private Q_SLOTS:
         const QString reason = result.failure->Reason();
         QVERIFY2(reason.contains(QLatin1String("field 2 of record 2")), qPrintable(reason));
         QVERIFY(reason.contains(QLatin1String("never closed")));
+    }
+
+    void aLargeCatalogueReadsTheSameWhereverItsFieldsAreFound() {
+        // Many batches of records, each record its own (numbered, of varied lengths, quoted
+        // with commas and line ends, some fields in Windows-1252), and a cut at the end:
+        // Read compares both ways of finding the fields, and the records come in file order.
+        QByteArray bytes;
+        for (int n = 1; n <= 12000; ++n) {
+            bytes += QByteArray::number(n) + ",Title " + QByteArray::number(n) + ",\"" +
+                     QByteArray(n % 700, 'd') + ", \"\"so\"\"\r\nmore\"," +
+                     (n % 97 == 0 ? QByteArray("Caf\xe9") : QByteArray("Caf\xc3\xa9")) +
+                     ",$1,$2,,s,e,c\r\n";
+        }
+        bytes += "12001,cut";
+        const CatalogueReader::Result result = Read(bytes);
+        QCOMPARE(result.records.size(), size_t(12000));
+        for (int n = 1; n <= 12000; n += 1187) {
+            const ItemRecord& record = result.records[size_t(n - 1)];
+            QCOMPARE(record.Field(ItemRecord::ItemNumber), QString::number(n));
+            QCOMPARE(record.Field(ItemRecord::Description).size(), n % 700 + 12);
+            QCOMPARE(record.Field(ItemRecord::ImageAddress), QStringLiteral("Caf\u00e9"));
+        }
+        QVERIFY(result.failure);
+        QVERIFY2(result.failure->Reason().contains(QLatin1String("record 12001 is cut short")),
+                 qPrintable(result.failure->Reason()));
+        QCOMPARE(result.notices.size(), 1);
+        QVERIFY2(result.notices.first().startsWith(QLatin1String("123 fields of")),
+                 qPrintable(result.notices.first()));
     }
 
     void atMost32766Records() {

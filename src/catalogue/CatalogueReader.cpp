@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueEncoding.h"
 #include "catalogue/FieldScanner.h"
+#include "catalogue/RecordHandover.h"
 
 #include <QFile>
 #include <QFileDevice>
@@ -82,20 +83,28 @@ QString Plural(qsizetype count, const char* one, const char* many) {
 // the seller should know.
 class RecordReader {
 public:
-    RecordReader(FieldScanner& scanner, const QString& name, qint64 size)
-        : m_scanner(scanner), m_name(name) {
+    RecordReader(FieldScanner& scanner, const QString& name, qint64 size, bool ownThread)
+        : m_scanner(scanner), m_name(name), m_ownThread(ownThread) {
         // A record takes at least ten bytes (nine commas and a line end), and most far more.
         m_result.records.reserve(
             size_t(std::min<qint64>(ItemRecord::MaxItems, std::max<qint64>(size, 0) / 64 + 1)));
     }
 
     CatalogueReader::Result Read() {
-        const int fieldsPerLine = ShortLineLength();
-        m_scanner.Rewind();
-        ReadRecords(fieldsPerLine > 0);
-        if (const QString reason = StopReason(m_scanner); !reason.isEmpty())
-            m_result.failure.emplace(
-                reason % QStringLiteral("; ") % ReadSoFar(m_result.records.size()), m_name);
+        // The fields are found (the scanner and everything below Find) apart from their
+        // decoding (Decode, m_encoding and m_result), possibly on two threads.
+        int fieldsPerLine = 0;
+        RecordHandover::Run(
+            m_ownThread,
+            [&](RecordHandover& handover) {
+                fieldsPerLine = ShortLineLength();
+                m_scanner.Rewind();
+                ReadRecords(handover, fieldsPerLine > 0);
+                if (const QString reason = StopReason(m_scanner); !reason.isEmpty())
+                    m_failure.emplace(reason % QStringLiteral("; ") % ReadSoFar(m_found), m_name);
+            },
+            [&](const RecordHandover::Batch& batch) { Decode(batch); });
+        m_result.failure = std::move(m_failure);
 
         if (const qsizetype count = m_encoding.Windows1252Fields())
             m_result.notices << QStringLiteral(
@@ -146,20 +155,21 @@ private:
     // Records of ten fields taken one after another, line ends being only field ends; or,
     // for a file of short lines, one record a line with as many fields as the line holds
     // (the scanner gives the very bytes it showed ShortLineLength).
-    void ReadRecords(bool oneALine) {
+    void ReadRecords(RecordHandover& handover, bool oneALine) {
         while (!m_scanner.OnlyBlankLeft()) {
             if (Full())
                 return;
-            ItemRecord record;
             End end = End::Comma;
             for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
-                if (oneALine && end != End::Comma)
-                    break;
+                if (oneALine && end != End::Comma) {
+                    handover.AddMissingField();
+                    continue;
+                }
                 // After a comma a field always follows, if only an empty one; at the file's
                 // end a record that still lacks fields is cut short.
                 if (position > 1 && end == End::FileEnd) {
-                    const size_t number = m_result.records.size() + 1;
-                    m_result.failure.emplace(
+                    const size_t number = m_found + 1;
+                    m_failure.emplace(
                         QStringLiteral("record %1 is cut short by the end of the file: it has "
                                        "%2 of its %3 fields and has not been read; %4")
                             .arg(number)
@@ -167,14 +177,38 @@ private:
                             .arg(ItemRecord::FieldCount)
                             .arg(ReadSoFar(number - 1)),
                         m_name);
+                    handover.DropRecord();
                     return;
                 }
                 end = m_scanner.Next(true);
-                if (!TakeField(record, position))
+                if (!TakeField(handover, position)) {
+                    handover.DropRecord();
                     return;
+                }
             }
-            if (Stopped())
+            if (Stopped()) {
+                handover.DropRecord();
                 return;
+            }
+            handover.EndRecord();
+            ++m_found;
+        }
+    }
+
+    // Makes the records of a batch, their fields decoded.
+    void Decode(const RecordHandover::Batch& batch) {
+        const RecordHandover::Field* field = batch.fields.data();
+        const RecordHandover::Field* const end = field + batch.fields.size();
+        while (field != end) {
+            ItemRecord record;
+            for (int position = 1; position <= ItemRecord::FieldCount; ++position, ++field) {
+                if (field->length >= 0)
+                    record.SetField(
+                        position,
+                        m_encoding.DecodeField(
+                            QByteArrayView(batch.bytes.constData() + field->offset, field->length),
+                            field->ascii));
+            }
             m_result.records.push_back(std::move(record));
         }
     }
@@ -185,9 +219,9 @@ private:
 
     // Whether the catalogue already holds the most items it can, with more to come.
     bool Full() {
-        if (m_result.records.size() < size_t(ItemRecord::MaxItems))
+        if (m_found < size_t(ItemRecord::MaxItems))
             return false;
-        m_result.failure.emplace(
+        m_failure.emplace(
             QStringLiteral("the catalogue holds more than %1 records, the most Lotcraft "
                            "can hold; the first %1 have been read")
                 .arg(ItemRecord::MaxItems),
@@ -197,10 +231,10 @@ private:
 
     // Puts the field just scanned into the record; false, with the failure, when the file
     // ended inside its quotes.
-    bool TakeField(ItemRecord& record, int position) {
+    bool TakeField(RecordHandover& handover, int position) {
         if (m_scanner.Unclosed()) {
-            const size_t number = m_result.records.size() + 1;
-            m_result.failure.emplace(
+            const size_t number = m_found + 1;
+            m_failure.emplace(
                 QStringLiteral("field %1 of record %2 opens a double quote that is never "
                                "closed, so the record has not been read; %3")
                     .arg(position)
@@ -209,19 +243,27 @@ private:
                 m_name);
             return false;
         }
-        record.SetField(position,
-                        m_encoding.DecodeField(m_scanner.Text(), m_scanner.TextIsAscii()));
+        handover.AddField(m_scanner.Text(), m_scanner.TextIsAscii());
         return true;
     }
 
+    // Finding the fields.
     FieldScanner& m_scanner;
     const QString& m_name;
+    const bool m_ownThread;
+    size_t m_found = 0;  // records found
+    std::optional<LotcraftError> m_failure;
+    // Decoding them.
     CatalogueEncoding m_encoding;
     CatalogueReader::Result m_result;
 };
 
 // Reads a catalogue in whichever encoding its first bytes show.
-CatalogueReader::Result ReadText(FieldScanner& scanner, const QString& name, qint64 size) {
+CatalogueReader::Result ReadText(FieldScanner& scanner, const QString& name, qint64 size,
+                                 CatalogueReader::Finding finding) {
+    using Finding = CatalogueReader::Finding;
+    const bool ownThread = finding == Finding::OnOwnThread ||
+                           (finding == Finding::AsWorthwhile && RecordHandover::Worthwhile(size));
     using Kind = CatalogueEncoding::Kind;
     const CatalogueEncoding::Detected detected =
         CatalogueEncoding::Detect(scanner.Peek(CatalogueEncoding::SampleSize));
@@ -242,7 +284,7 @@ CatalogueReader::Result ReadText(FieldScanner& scanner, const QString& name, qin
                       name);
     scanner.SetTextStart(detected.signatureLength);
     if (detected.kind == Kind::Bytes)
-        return RecordReader(scanner, name, size).Read();
+        return RecordReader(scanner, name, size, ownThread).Read();
 
     // UTF-16 is read whole and turned into UTF-8, whose fields the same rules find.
     const QByteArray utf16 = scanner.TakeRest();
@@ -251,7 +293,7 @@ CatalogueReader::Result ReadText(FieldScanner& scanner, const QString& name, qin
     qsizetype damaged = 0;
     const QByteArray utf8 = CatalogueEncoding::Utf16ToUtf8(utf16, detected.kind, damaged);
     FieldScanner converted(utf8);
-    CatalogueReader::Result result = RecordReader(converted, name, utf8.size()).Read();
+    CatalogueReader::Result result = RecordReader(converted, name, utf8.size(), ownThread).Read();
     if (damaged > 0)
         result.notices << QStringLiteral(
                               "%1 of %2 %3 not valid UTF-16 and %4 read as the replacement "
@@ -292,7 +334,7 @@ CatalogueReader::Result CatalogueReader::Read(const QString& fileName) {
 }
 
 CatalogueReader::Result CatalogueReader::ReadDescriptor(int descriptor, const QString& name,
-                                                        qsizetype blockSize) {
+                                                        qsizetype blockSize, Finding finding) {
     struct stat before;
     if (::fstat(descriptor, &before) != 0)
         return Failed(QStringLiteral("the catalogue cannot be read: %1").arg(SystemReason()), name);
@@ -303,7 +345,7 @@ CatalogueReader::Result CatalogueReader::ReadDescriptor(int descriptor, const QS
 
     const qint64 size = before.st_size - std::max<qint64>(::lseek(descriptor, 0, SEEK_CUR), 0);
     FieldScanner scanner(descriptor, size, blockSize, MaxFileSize);
-    Result result = ReadText(scanner, name, size);
+    Result result = ReadText(scanner, name, size, finding);
     struct stat after;
     if (::fstat(descriptor, &after) == 0 && !SameFile(before, after))
         result.notices << QStringLiteral(
@@ -338,7 +380,8 @@ CatalogueReader::Result CatalogueReader::Read(QIODevice& device, const QString& 
     return ReadBytes(bytes, name);
 }
 
-CatalogueReader::Result CatalogueReader::ReadBytes(const QByteArray& bytes, const QString& name) {
+CatalogueReader::Result CatalogueReader::ReadBytes(const QByteArray& bytes, const QString& name,
+                                                   Finding finding) {
     FieldScanner scanner(bytes);
-    return ReadText(scanner, name, bytes.size());
+    return ReadText(scanner, name, bytes.size(), finding);
 }
