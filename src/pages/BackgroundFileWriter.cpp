@@ -4,17 +4,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Tells the processor that this is a wait loop.
-void Pause() {
-#if defined(__x86_64__) || defined(__i386__)
-    __builtin_ia32_pause();
-#endif
-}
-
-}  // namespace
-
 BackgroundFileWriter::BackgroundFileWriter(const FolderWriter& folder, int threads)
     : m_folder(folder) {
     for (int k = 0; k < std::max(threads, 1); ++k)
@@ -38,11 +27,20 @@ int BackgroundFileWriter::DefaultThreads() {
 void BackgroundFileWriter::Start(const std::vector<File>& batch, size_t count) {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
+        if (count > m_capacity) {
+            m_states.reset(new std::atomic<State>[count]);
+            m_capacity = count;
+        }
+        for (size_t k = 0; k < count; ++k)
+            m_states[k].store(Waiting, std::memory_order_relaxed);
+        m_pending.resize(count);
+        m_failures.assign(count, std::nullopt);
         m_batch = &batch;
         m_count = count;
         m_next.store(0);
+        m_stopAt.store(count);
         m_named.store(0);
-        m_failedAt.store(count);
+        m_failed.store(false);
         m_failure.reset();
         m_busy = int(m_threads.size());
         ++m_generation;
@@ -51,16 +49,20 @@ void BackgroundFileWriter::Start(const std::vector<File>& batch, size_t count) {
 }
 
 size_t BackgroundFileWriter::Finish(std::optional<LotcraftError>& failure) {
+    if (!m_batch)
+        return 0;
     // The caller writes what is left of the batch alongside the writing threads.
-    if (m_batch)
-        WriteFiles();
+    WriteFiles();
     std::unique_lock<std::mutex> lock(m_mutex);
     m_changed.wait(lock, [this] { return m_busy == 0; });
+    // Every file is written or has failed now; whatever is still unnamed in order is named,
+    // and what lies beyond a failure is dropped.
+    NameReady();
+    m_pending.clear();
     failure = std::move(m_failure);
     m_failure.reset();
-    const size_t written = m_batch ? m_named.load() : 0;
     m_batch = nullptr;
-    return written;
+    return m_named.load();
 }
 
 void BackgroundFileWriter::Work() {
@@ -83,36 +85,60 @@ void BackgroundFileWriter::WriteFiles() {
     const std::vector<File>& batch = *m_batch;
     for (;;) {
         const size_t index = m_next.fetch_add(1);
-        if (index >= m_count || index > m_failedAt.load())
+        if (index >= m_count || index > m_stopAt.load())
             return;
         try {
-            if (PageWriter::WritePage(m_folder, batch[index].name, batch[index].bytes,
-                                      [&] { return TakeTurn(index); }))
-                m_named.store(index + 1, std::memory_order_release);
+            m_pending[index] =
+                PageWriter::PreparePage(m_folder, batch[index].name, batch[index].bytes);
+            m_states[index].store(Prepared);
         } catch (const LotcraftError& error) {
-            Failed(index, error);
+            m_failures[index] = error;
+            m_states[index].store(Failed);
+            StopAt(index);
         }
+        NameReady();
     }
 }
 
-bool BackgroundFileWriter::TakeTurn(size_t index) const {
-    // The file before is usually being named on the other core at that moment, so a short
-    // wait spins; a longer one lets that thread run.
-    for (int spins = 0; m_named.load(std::memory_order_acquire) != index; ++spins) {
-        if (m_failedAt.load() < index)
-            return false;
-        if (spins < 64)
-            Pause();
-        else
-            std::this_thread::yield();
-    }
-    return true;
+bool BackgroundFileWriter::NextIsReady() const {
+    const size_t next = m_named.load();
+    return next < m_count && !m_failed.load() && m_states[next].load() != Waiting;
 }
 
-void BackgroundFileWriter::Failed(size_t index, const LotcraftError& error) {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (index < m_failedAt.load()) {
-        m_failedAt.store(index);
-        m_failure = error;
+void BackgroundFileWriter::NameReady() {
+    // A thread whose file is next, finding another thread naming, leaves its file to that
+    // one, which looks again once it has let go.
+    std::atomic_thread_fence(std::memory_order_seq_cst);
+    while (m_naming.try_lock()) {
+        while (NextIsReady()) {
+            const size_t next = m_named.load();
+            std::optional<LotcraftError> failure;
+            if (m_states[next].load() == Failed) {
+                failure = std::move(m_failures[next]);
+            } else {
+                try {
+                    PageWriter::NamePage(m_folder, m_pending[next]);
+                } catch (const LotcraftError& error) {
+                    failure = error;
+                }
+            }
+            if (failure) {
+                m_failure = std::move(failure);
+                m_failed.store(true);
+                StopAt(next);
+                break;
+            }
+            m_named.store(next + 1);
+        }
+        m_naming.unlock();
+        std::atomic_thread_fence(std::memory_order_seq_cst);
+        if (!NextIsReady())
+            return;
+    }
+}
+
+void BackgroundFileWriter::StopAt(size_t index) {
+    size_t current = m_stopAt.load();
+    while (index < current && !m_stopAt.compare_exchange_weak(current, index)) {
     }
 }

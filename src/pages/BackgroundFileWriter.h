@@ -1,28 +1,29 @@
 #pragma once
 
 #include "app/LotcraftError.h"
+#include "pages/FolderWriter.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <atomic>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
 #include <vector>
-
-class FolderWriter;
 
 // Writes batches of page files on threads of its own, so that a long run builds the next
 // pages while the system writes the last ones. A batch is handed over whole, which keeps
 // the threads from waiting on each other page by page.
 //
 // Several threads write the files of a batch side by side (the system's part of writing a
-// file, copying its bytes and making it, is most of a run and takes both cores), but the
-// files get their names strictly in order: a file is named only after the one before it.
-// So the files that exist after a failure are always those before the failing one, as if
-// one thread had written them; a later file already written is dropped unnamed.
+// file, copying its bytes and making it, is most of a run and takes every core it gets), but
+// the files get their names strictly in order: a file written before the one ahead of it
+// waits, unnamed, and whichever thread names that one names it too. So the files that exist
+// after a failure are always those before the failing one, as if one thread had written
+// them; a later file already written is dropped unnamed.
 class BackgroundFileWriter {
 public:
     struct File {
@@ -50,12 +51,15 @@ public:
     static int DefaultThreads();
 
 private:
+    enum State : unsigned char { Waiting, Prepared, Failed };
+
     void Work();
     // Takes files of the batch one after another until none is left or one has failed.
     void WriteFiles();
-    // Waits until the file at index may be named; false when a file before it failed.
-    bool TakeTurn(size_t index) const;
-    void Failed(size_t index, const LotcraftError& error);
+    // Names the files that are next in order and written, unless another thread is at it.
+    void NameReady();
+    bool NextIsReady() const;
+    void StopAt(size_t index);
 
     const FolderWriter& m_folder;
     std::mutex m_mutex;
@@ -67,10 +71,18 @@ private:
     int m_busy = 0;
     bool m_stopping = false;
 
-    std::atomic<size_t> m_next{0};           // the next file to take
-    std::atomic<size_t> m_named{0};          // files named so far, all before any other
-    std::atomic<size_t> m_failedAt{0};       // the first file that failed, or m_count
-    std::optional<LotcraftError> m_failure;  // under m_mutex
+    // Each file of the batch: written but not named, or why it could not be written.
+    std::vector<FolderWriter::Pending> m_pending;
+    std::vector<std::optional<LotcraftError>> m_failures;
+    std::unique_ptr<std::atomic<State>[]> m_states;
+    size_t m_capacity = 0;
+    std::atomic<size_t> m_next{0};    // the next file to take
+    std::atomic<size_t> m_stopAt{0};  // no file after this one is taken
+    // Naming, by one thread at a time.
+    std::mutex m_naming;
+    std::atomic<size_t> m_named{0};  // files named, all before any other
+    std::atomic<bool> m_failed{false};
+    std::optional<LotcraftError> m_failure;
 
     std::vector<std::thread> m_threads;
 };

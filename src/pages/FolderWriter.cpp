@@ -10,6 +10,7 @@
 #include <unistd.h>
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -22,10 +23,47 @@ QString SystemReason(int error) {
 
 }  // namespace
 
+FolderWriter::Pending::Pending(Pending&& other) noexcept
+    : m_folderFd(other.m_folderFd),
+      m_fd(std::exchange(other.m_fd, -1)),
+      m_hidden(std::move(other.m_hidden)),
+      m_name(std::move(other.m_name)) {
+    other.m_hidden.clear();
+}
+
+FolderWriter::Pending& FolderWriter::Pending::operator=(Pending&& other) noexcept {
+    if (this != &other) {
+        Drop();
+        m_folderFd = other.m_folderFd;
+        m_fd = std::exchange(other.m_fd, -1);
+        m_hidden = std::move(other.m_hidden);
+        other.m_hidden.clear();
+        m_name = std::move(other.m_name);
+    }
+    return *this;
+}
+
+FolderWriter::Pending::~Pending() {
+    Drop();
+}
+
+void FolderWriter::Pending::Drop() {
+    if (m_fd >= 0)
+        ::close(std::exchange(m_fd, -1));  // the unnamed file goes with it
+    if (!m_hidden.isEmpty()) {
+        ::unlinkat(m_folderFd, m_hidden.constData(), 0);
+        m_hidden.clear();
+    }
+}
+
 FolderWriter::FolderWriter(QString folder) : m_folder(std::move(folder)) {
     m_folderFd = ::open(QFile::encodeName(m_folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (m_folderFd < 0)
         m_openError = errno;
+    // An unnamed file is linked through its descriptor's entry under /proc; without /proc
+    // the hidden name serves.
+    if (::access("/proc/self/fd", F_OK) != 0)
+        m_unnamedFiles = false;
 }
 
 FolderWriter::~FolderWriter() {
@@ -39,31 +77,62 @@ QString FolderWriter::PathIn(const QString& folder, const QString& name) {
     return folder + QLatin1Char('/') + name;
 }
 
-bool FolderWriter::Write(const QString& name, const QByteArray& bytes, const QString& what,
-                         const NameGate& mayName) const {
-    if (m_folderFd < 0)
-        throw LotcraftError(
-            QStringLiteral("%1 cannot be created: %2").arg(what, SystemReason(m_openError)),
-            PathIn(m_folder, name));
-    const QByteArray encoded = QFile::encodeName(name);
-    QString reason;
-    if (m_unnamedFiles.load(std::memory_order_relaxed)) {
-        const Outcome outcome = WriteUnnamed(encoded, bytes, mayName, reason);
-        if (outcome != Outcome::Unsupported) {
-            if (outcome == Outcome::Failed)
-                throw LotcraftError(what + QLatin1Char(' ') + reason, PathIn(m_folder, name));
-            return outcome == Outcome::Written;
-        }
-        m_unnamedFiles.store(false, std::memory_order_relaxed);
-    }
-    const Outcome outcome = WriteHidden(encoded, bytes, mayName, reason);
-    if (outcome == Outcome::Failed)
-        throw LotcraftError(what + QLatin1Char(' ') + reason, PathIn(m_folder, name));
-    return outcome == Outcome::Written;
+void FolderWriter::Fail(const QString& name, const QString& what, const QString& reason) const {
+    throw LotcraftError(what + QLatin1Char(' ') + reason, PathIn(m_folder, name));
 }
 
-FolderWriter::Outcome FolderWriter::WriteUnnamed(const QByteArray& name, const QByteArray& bytes,
-                                                 const NameGate& mayName, QString& reason) const {
+void FolderWriter::Write(const QString& name, const QByteArray& bytes, const QString& what) const {
+    Pending file = Prepare(name, bytes, what);
+    Name(file, what);
+}
+
+FolderWriter::Pending FolderWriter::Prepare(const QString& name, const QByteArray& bytes,
+                                            const QString& what) const {
+    if (m_folderFd < 0)
+        Fail(name, what, QStringLiteral("cannot be created: %1").arg(SystemReason(m_openError)));
+    Pending file;
+    file.m_folderFd = m_folderFd;
+    file.m_name = name;
+    QString reason;
+    if (m_unnamedFiles.load(std::memory_order_relaxed)) {
+        const Outcome outcome = PrepareUnnamed(bytes, file, reason);
+        if (outcome == Outcome::Written)
+            return file;
+        if (outcome == Outcome::Failed)
+            Fail(name, what, reason);
+        m_unnamedFiles.store(false, std::memory_order_relaxed);
+    }
+    if (!PrepareHidden(QFile::encodeName(name), bytes, file, reason))
+        Fail(name, what, reason);
+    return file;
+}
+
+void FolderWriter::Name(Pending& file, const QString& what) const {
+    const QByteArray name = QFile::encodeName(file.m_name);
+    int error = 0;
+    if (file.m_fd >= 0) {
+        // The descriptor's entry under /proc links the file without the privilege that
+        // linking a descriptor directly (AT_EMPTY_PATH) needs.
+        char procPath[40];
+        std::snprintf(procPath, sizeof procPath, "/proc/self/fd/%d", file.m_fd);
+        error = GiveName(name, [&] {
+            return ::linkat(AT_FDCWD, procPath, m_folderFd, name.constData(), AT_SYMLINK_FOLLOW);
+        });
+    } else if (::renameat(m_folderFd, file.m_hidden.constData(), m_folderFd, name.constData()) !=
+               0) {
+        // A rename replaces whatever has the name at once, a link without following it.
+        error = errno;
+    } else {
+        file.m_hidden.clear();
+    }
+    file.Drop();
+    if (error != 0)
+        Fail(file.m_name, what,
+             QStringLiteral("cannot be given its name: %1").arg(SystemReason(error)));
+}
+
+FolderWriter::Outcome FolderWriter::PrepareUnnamed(const QByteArray& bytes, Pending& file,
+                                                   QString& reason) const {
     const int fd = ::openat(m_folderFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (fd < 0) {
         // File systems without unnamed files say so with EOPNOTSUPP, kernels older than them
@@ -73,35 +142,19 @@ FolderWriter::Outcome FolderWriter::WriteUnnamed(const QByteArray& name, const Q
         reason = QStringLiteral("cannot be created: %1").arg(SystemReason(errno));
         return Outcome::Failed;
     }
+    file.m_fd = fd;
     const QString writeFailure = DeviceWriter::WriteAll(fd, bytes);
     if (!writeFailure.isEmpty()) {
-        ::close(fd);  // the unnamed file goes with it
+        file.Drop();
         reason = QStringLiteral("cannot be written: %1; nothing is left under its name")
                      .arg(writeFailure);
         return Outcome::Failed;
     }
-    if (mayName && !mayName()) {
-        ::close(fd);
-        return Outcome::Dropped;
-    }
-    // The descriptor's entry under /proc links the file without the privilege that linking
-    // a descriptor directly (AT_EMPTY_PATH) needs.
-    char procPath[40];
-    std::snprintf(procPath, sizeof procPath, "/proc/self/fd/%d", fd);
-    const int linkError = GiveName(name, [&] {
-        return ::linkat(AT_FDCWD, procPath, m_folderFd, name.constData(), AT_SYMLINK_FOLLOW);
-    });
-    ::close(fd);
-    if (linkError == 0)
-        return Outcome::Written;
-    if (linkError == ENOENT && ::access("/proc/self/fd", F_OK) != 0)
-        return Outcome::Unsupported;  // no /proc: the hidden name serves
-    reason = QStringLiteral("cannot be given its name: %1").arg(SystemReason(linkError));
-    return Outcome::Failed;
+    return Outcome::Written;
 }
 
-FolderWriter::Outcome FolderWriter::WriteHidden(const QByteArray& name, const QByteArray& bytes,
-                                                const NameGate& mayName, QString& reason) const {
+bool FolderWriter::PrepareHidden(const QByteArray& name, const QByteArray& bytes, Pending& file,
+                                 QString& reason) const {
     // ".name.XXXXXX" never ends in ".html" or a picture's extension, so it is never taken
     // for a page or a picture.
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
@@ -118,29 +171,19 @@ FolderWriter::Outcome FolderWriter::WriteHidden(const QByteArray& name, const QB
     }
     if (fd < 0) {
         reason = QStringLiteral("cannot be created: %1").arg(SystemReason(errno));
-        return Outcome::Failed;
+        return false;
     }
+    file.m_hidden = hidden;
     QString writeFailure = DeviceWriter::WriteAll(fd, bytes);
     if (::close(fd) != 0 && writeFailure.isEmpty())
         writeFailure = SystemReason(errno);
     if (!writeFailure.isEmpty()) {
-        ::unlinkat(m_folderFd, hidden.constData(), 0);
+        file.Drop();
         reason = QStringLiteral("cannot be written: %1; nothing is left under its name")
                      .arg(writeFailure);
-        return Outcome::Failed;
+        return false;
     }
-    if (mayName && !mayName()) {
-        ::unlinkat(m_folderFd, hidden.constData(), 0);
-        return Outcome::Dropped;
-    }
-    // A rename replaces whatever has the name at once, a link without following it.
-    if (::renameat(m_folderFd, hidden.constData(), m_folderFd, name.constData()) != 0) {
-        const int error = errno;
-        ::unlinkat(m_folderFd, hidden.constData(), 0);
-        reason = QStringLiteral("cannot be given its name: %1").arg(SystemReason(error));
-        return Outcome::Failed;
-    }
-    return Outcome::Written;
+    return true;
 }
 
 template <typename Link>

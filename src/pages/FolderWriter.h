@@ -4,7 +4,6 @@
 #include <QString>
 
 #include <atomic>
-#include <functional>
 
 // Writes files into one folder so that a file appears under its name only when it is whole.
 // Each file is written as an unnamed file of the folder (O_TMPFILE) and linked under its name
@@ -17,12 +16,32 @@
 // not flushed to the disk one by one: what is written can be made again, and a flush per file
 // makes a large run several times slower.
 //
-// Write uses nothing but the folder, so several threads may write through one FolderWriter.
-// Such threads can still give their files names in an agreed order: Write asks `mayName`
-// once the file is whole and just before it gets its name, and leaves the file unnamed (gone)
-// when the answer is no.
+// Writing a file and naming it are two steps (Prepare and Name), so that several threads can
+// write files side by side and still name them in an order of their choosing. Both use
+// nothing but the folder, so several threads may use one FolderWriter.
 class FolderWriter {
 public:
+    // A file written whole that has no name yet. Unless it is named, it goes when this goes:
+    // an unnamed file with its descriptor, a hidden one is removed.
+    class Pending {
+    public:
+        Pending() = default;
+        Pending(Pending&& other) noexcept;
+        Pending& operator=(Pending&& other) noexcept;
+        ~Pending();
+        Pending(const Pending&) = delete;
+        Pending& operator=(const Pending&) = delete;
+
+    private:
+        friend class FolderWriter;
+        void Drop();
+
+        int m_folderFd = -1;
+        int m_fd = -1;        // an unnamed file, open
+        QByteArray m_hidden;  // or the hidden name of a closed one
+        QString m_name;
+    };
+
     explicit FolderWriter(QString folder);
     ~FolderWriter();
     FolderWriter(const FolderWriter&) = delete;
@@ -30,17 +49,16 @@ public:
 
     const QString& Folder() const { return m_folder; }
 
-    // Asked with the file whole, before it is named: true names it, false drops it. It may
-    // wait, for instance for another thread's file to be named first.
-    using NameGate = std::function<bool()>;
-
-    // Writes bytes as the file `name` of the folder; name holds no "/". A failure throws
-    // LotcraftError naming the file's path, with a reason that begins with `what` ("the
-    // page"); nothing has been left under the name then, and an older file of that name
-    // may be gone. Returns false, with nothing written under the name and an older file of
-    // that name as it was, when mayName (if given) said no.
-    bool Write(const QString& name, const QByteArray& bytes, const QString& what,
-               const NameGate& mayName = {}) const;
+    // Writes bytes as the file `name` of the folder (name holds no "/"): Prepare then Name.
+    // A failure throws LotcraftError naming the file's path, with a reason that begins with
+    // `what` ("the page"); nothing has been left under the name then, and an older file of
+    // that name may be gone.
+    void Write(const QString& name, const QByteArray& bytes, const QString& what) const;
+    // Writes the bytes of what will be the file `name`, without giving it the name; throws
+    // as Write does, an older file of that name staying as it was.
+    Pending Prepare(const QString& name, const QByteArray& bytes, const QString& what) const;
+    // Gives a prepared file its name, replacing whatever had it; throws as Write does.
+    void Name(Pending& file, const QString& what) const;
 
     // The path of a file in a folder: the folder, a "/" unless the folder ends in one, and
     // the name.
@@ -50,15 +68,15 @@ public:
     void UseHiddenNames() { m_unnamedFiles = false; }
 
 private:
-    enum class Outcome { Written, Dropped, Failed, Unsupported };
+    enum class Outcome { Written, Failed, Unsupported };
     // Each sets reason to what failed ("cannot be written: ...").
-    Outcome WriteUnnamed(const QByteArray& name, const QByteArray& bytes, const NameGate& mayName,
-                         QString& reason) const;
-    Outcome WriteHidden(const QByteArray& name, const QByteArray& bytes, const NameGate& mayName,
-                        QString& reason) const;
+    Outcome PrepareUnnamed(const QByteArray& bytes, Pending& file, QString& reason) const;
+    bool PrepareHidden(const QByteArray& name, const QByteArray& bytes, Pending& file,
+                       QString& reason) const;
     // Runs link until it gives the file its name, removing what had the name; 0 or an errno.
     template <typename Link>
     int GiveName(const QByteArray& name, Link link) const;
+    [[noreturn]] void Fail(const QString& name, const QString& what, const QString& reason) const;
 
     QString m_folder;
     int m_folderFd = -1;

@@ -14,6 +14,11 @@ namespace {
 // A whole page is about 12 KB before its values.
 constexpr qsizetype kPageReserve = 16 * 1024;
 
+// What a failure to write a page names.
+QString PageWhat() {
+    return QStringLiteral("the page");
+}
+
 }  // namespace
 
 PageWriter::PageWriter(const ProgramSettings& settings, PageHost& host)
@@ -30,9 +35,18 @@ void PageWriter::WriteItemPage(const ItemRecord& currentRecord, const LinkTable&
     CountPage();
 }
 
-bool PageWriter::WritePage(const FolderWriter& folder, const QString& name, const QByteArray& page,
-                           const std::function<bool()>& mayName) {
-    return folder.Write(name, page, QStringLiteral("the page"), mayName);
+void PageWriter::WritePage(const FolderWriter& folder, const QString& name,
+                           const QByteArray& page) {
+    folder.Write(name, page, PageWhat());
+}
+
+FolderWriter::Pending PageWriter::PreparePage(const FolderWriter& folder, const QString& name,
+                                              const QByteArray& page) {
+    return folder.Prepare(name, page, PageWhat());
+}
+
+void PageWriter::NamePage(const FolderWriter& folder, FolderWriter::Pending& page) {
+    folder.Name(page, PageWhat());
 }
 
 QString PageWriter::BuildPage(const ItemRecord& currentRecord, const LinkTable& linkTable,

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "pages/FolderWriter.h"
 #include "pages/PageTemplate.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
-class FolderWriter;
 class ItemRecord;
 class LinkTable;
 class PageHost;
@@ -33,12 +31,14 @@ public:
     // BuildPage checks the item number and builds the page's bytes into `page`, returning
     // the page's path (PageFileName); it throws as WriteItemPage does and touches no file.
     // WritePage writes them as the file `name` (PageName::FileName) through a FolderWriter of the
-    // output folder, which may happen on another thread; it returns false, having written
-    // nothing, when mayName said no (FolderWriter::Write). CountPage raises the counter.
+    // output folder, which may happen on another thread; PreparePage and NamePage are its two
+    // steps (FolderWriter::Prepare and Name). CountPage raises the counter.
     QString BuildPage(const ItemRecord& currentRecord, const LinkTable& linkTable,
                       QByteArray& page);
-    static bool WritePage(const FolderWriter& folder, const QString& name, const QByteArray& page,
-                          const std::function<bool()>& mayName = {});
+    static void WritePage(const FolderWriter& folder, const QString& name, const QByteArray& page);
+    static FolderWriter::Pending PreparePage(const FolderWriter& folder, const QString& name,
+                                             const QByteArray& page);
+    static void NamePage(const FolderWriter& folder, FolderWriter::Pending& page);
     void CountPage();
 
     // Names of files in the output folder that no page may replace: the program's own files
