@@ -198,6 +198,15 @@ private Q_SLOTS:
         QCOMPARE(grid.Spare(2501), QStringLiteral("2500.7"));
         QCOMPARE(grid.Record(2), Numbered(1));
         QCOMPARE(grid.rowCount(), 2501);
+        // Each field read in place is the record's, Spare included.
+        for (int position = 1; position <= ItemRecord::FieldCount; ++position)
+            QCOMPARE(grid.Field(2501, position), Numbered(2500).Field(position));
+        // With fewer columns, a field without one is empty, as in Record.
+        grid.SetCols(5);
+        QCOMPARE(grid.Field(2501, ItemRecord::Price), QString());
+        QCOMPARE(grid.Field(2501, ItemRecord::ImageAddress), QStringLiteral("2500.4"));
+        QCOMPARE(grid.Field(2501, ItemRecord::Spare), QStringLiteral("2500.7"));
+        QCOMPARE(grid.Record(2501).Field(ItemRecord::Price), QString());
     }
 };
 

@@ -189,6 +189,14 @@ ItemRecord Grid::Record(int row) const {
     return record;
 }
 
+const QString& Grid::Field(int row, int position) const {
+    static const QString kNone;
+    if (position == ItemRecord::Spare)
+        return m_spares[size_t(row)];
+    const int column = ItemRecord::ColumnOfPosition(position);
+    return column < m_cols ? CellText(row, column) : kNone;
+}
+
 QString Grid::Shown(const QString& text) {
     if (text.size() <= ShownLength)
         return text;

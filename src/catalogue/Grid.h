@@ -73,6 +73,9 @@ public:
                        const std::function<void(int rows)>& progress = {}, int step = 1024);
     // The record an item row holds, its Spare included.
     ItemRecord Record(int row) const;
+    // One field of that record, without copying the record: position 1 to 10 (Spare too);
+    // row and position must be valid, and a field without a column is empty.
+    const QString& Field(int row, int position) const;
 
     // The table model.
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -90,7 +93,9 @@ Q_SIGNALS:
 private:
     void CheckCell(int row, int column) const;
     qsizetype CellIndex(int row, int column) const { return qsizetype(row) * m_cols + column; }
-    QString CellText(int row, int column) const { return m_texts[size_t(CellIndex(row, column))]; }
+    const QString& CellText(int row, int column) const {
+        return m_texts[size_t(CellIndex(row, column))];
+    }
     QImage CellPictureAt(int row, int column) const;
     void CellChanged(int row, int column, int role);
 

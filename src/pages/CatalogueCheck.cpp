@@ -130,19 +130,17 @@ const QSet<QString>& ColumnHeadings() {
 // Row 1 is a heading row when its item number is a column name, at least two of its other
 // cells are column names, and row 2 holds a number where a heading row holds none. A
 // seller whose item numbers are words ("ABC-1") still has digits in the prices.
-bool LooksLikeHeadingRow(const std::vector<ItemRecord>& records) {
-    if (records.size() < 2)
+bool LooksLikeHeadingRow(int count, const CatalogueCheck::FieldOf& fieldOf) {
+    if (count < 2)
         return false;
-    const ItemRecord& first = records[0];
-    const ItemRecord& second = records[1];
-    if (!ItemNumberHeadings().contains(Squeezed(first.Field(ItemRecord::ItemNumber))) ||
-        HoldsDigit(first.Field(ItemRecord::Price)))
+    if (!ItemNumberHeadings().contains(Squeezed(fieldOf(0, ItemRecord::ItemNumber))) ||
+        HoldsDigit(fieldOf(0, ItemRecord::Price)))
         return false;
     int names = 0;
     for (int position = ItemRecord::Title; position <= ItemRecord::FieldCount; ++position)
-        names += ColumnHeadings().contains(Squeezed(first.Field(position))) ? 1 : 0;
-    return names >= 2 && (HoldsDigit(second.Field(ItemRecord::ItemNumber)) ||
-                          HoldsDigit(second.Field(ItemRecord::Price)));
+        names += ColumnHeadings().contains(Squeezed(fieldOf(0, position))) ? 1 : 0;
+    return names >= 2 && (HoldsDigit(fieldOf(1, ItemRecord::ItemNumber)) ||
+                          HoldsDigit(fieldOf(1, ItemRecord::Price)));
 }
 
 // What the item number makes of the page's name.
@@ -303,9 +301,11 @@ void CheckSellerTexts(const PageHost& host, std::vector<Finding>& findings) {
     }
 }
 
-void CheckFields(const ItemRecord& record, int row, std::vector<Finding>& findings) {
-    const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
-    const QString& title = record.Field(ItemRecord::Title);
+void CheckFields(const CatalogueCheck::FieldOf& fieldOf, int index,
+                 std::vector<Finding>& findings) {
+    const int row = index + 1;
+    const QString& itemNumber = fieldOf(index, ItemRecord::ItemNumber);
+    const QString& title = fieldOf(index, ItemRecord::Title);
     if (IsBlank(title)) {
         Add(findings, row, itemNumber, Kind::EmptyTitle,
             QStringLiteral("The title is empty; the page would have no title."),
@@ -317,12 +317,12 @@ void CheckFields(const ItemRecord& record, int row, std::vector<Finding>& findin
                 .arg(CatalogueCheck::TitleLimit),
             QStringLiteral("Shorten the title to %1 characters.").arg(CatalogueCheck::TitleLimit));
     }
-    if (IsBlank(record.Field(ItemRecord::Price))) {
+    if (IsBlank(fieldOf(index, ItemRecord::Price))) {
         Add(findings, row, itemNumber, Kind::EmptyPrice,
             QStringLiteral("The price is empty; the page would show no price."),
             QStringLiteral("Type the price, for example $29.99."));
     }
-    const QStringView picture = QStringView(record.Field(ItemRecord::ImageAddress)).trimmed();
+    const QStringView picture = QStringView(fieldOf(index, ItemRecord::ImageAddress)).trimmed();
     if (!picture.isEmpty() && !picture.startsWith(QLatin1String("https://"), Qt::CaseInsensitive)) {
         Add(findings, row, itemNumber, Kind::PictureNotHttps,
             QStringLiteral("The picture address %1 does not start with https://; browsers "
@@ -337,10 +337,20 @@ void CheckFields(const ItemRecord& record, int row, std::vector<Finding>& findin
 std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>& records,
                                                   const PageHost& host,
                                                   const QString& outputFolder) {
-    const auto itemNumberOf = [&records](int index) -> const QString& {
-        return records[size_t(index)].Field(ItemRecord::ItemNumber);
+    return Run(
+        int(records.size()),
+        [&records](int index, int position) -> const QString& {
+            return records[size_t(index)].Field(position);
+        },
+        host, outputFolder);
+}
+
+std::vector<CatalogueFinding> CatalogueCheck::Run(int count, const FieldOf& fieldOf,
+                                                  const PageHost& host,
+                                                  const QString& outputFolder) {
+    const auto itemNumberOf = [&fieldOf](int index) -> const QString& {
+        return fieldOf(index, ItemRecord::ItemNumber);
     };
-    const int count = int(records.size());
 
     // First each item number as a name on its own, then the names that can be written
     // compared with each other: the same name, then the same name but for letter case
@@ -357,7 +367,7 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>&
     const std::vector<EarlierEqual> same = FindEqualKeys(count, fitting, itemNumberOf);
     std::vector<int> unrepeated;
     unrepeated.reserve(fitting.size());
-    std::vector<QString> folded(records.size());
+    std::vector<QString> folded(static_cast<size_t>(count));
     for (int index : fitting) {
         if (same[size_t(index)].last < 0) {
             unrepeated.push_back(index);
@@ -371,7 +381,7 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>&
     // Then the findings in row order, a row's errors before its warnings.
     std::vector<Finding> findings;
     CheckSellerTexts(host, findings);
-    const bool headingRow = LooksLikeHeadingRow(records);
+    const bool headingRow = LooksLikeHeadingRow(count, fieldOf);
     for (int index = 0; index < count; ++index) {
         const int row = index + 1;
         const QString& itemNumber = itemNumberOf(index);
@@ -407,7 +417,7 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>&
         }
         // A heading row's cells are names, not an item's values.
         if (row > 1 || !headingRow)
-            CheckFields(records[size_t(index)], row, findings);
+            CheckFields(fieldOf, index, findings);
     }
     return findings;
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class ItemRecord;
@@ -27,6 +28,11 @@ public:
     // a folder not chosen yet: file names are then held to DefaultNameLimit and whole paths
     // are not checked.
     static std::vector<CatalogueFinding> Run(const std::vector<ItemRecord>& records,
+                                             const PageHost& host, const QString& outputFolder);
+    // The same for `count` records held elsewhere: fieldOf gives the field at a position of
+    // the record at an index (0 for row 1), and the text must stay until Run returns.
+    using FieldOf = std::function<const QString&(int index, int position)>;
+    static std::vector<CatalogueFinding> Run(int count, const FieldOf& fieldOf,
                                              const PageHost& host, const QString& outputFolder);
 
     // The rows that have an error, ascending, each once: the rows to skip.

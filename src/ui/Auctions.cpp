@@ -764,12 +764,14 @@ void Auctions::Htmls_Click() {
 }
 
 std::vector<CatalogueFinding> Auctions::CheckCatalogue() {
-    std::vector<ItemRecord> records;
-    records.reserve(size_t(m_editor.ItemCount()));
-    for (int row = 1; row <= m_editor.ItemCount(); ++row)
-        records.push_back(m_grid.Record(row));
-    // The output folder is not chosen yet: names are held to the usual limit.
-    return CatalogueCheck::Run(records, *this, QString());
+    // The grid's own texts are checked, not copies of its records. The output folder is not
+    // chosen yet: names are held to the usual limit.
+    return CatalogueCheck::Run(
+        m_editor.ItemCount(),
+        [this](int index, int position) -> const QString& {
+            return m_grid.Field(index + 1, position);
+        },
+        *this, QString());
 }
 
 void Auctions::ShowRowInForm(int row) {
