@@ -1,7 +1,11 @@
 // Times the catalogue reader on one file: the best of several reads, in milliseconds. Then,
 // as a floor, the best time to build the same records from strings of the same lengths
-// already in memory: what one text string for each field costs without any reading.
+// already in memory: what one text string for each field costs without any reading. And
+// below that, the best time to get as much new memory from the system as those strings'
+// characters take (two bytes each) and write to each of its pages once: the least any
+// reading into text strings pays here, whatever it does.
 //   catalogue-read-bench FILE [REPEATS]
+//   catalogue-read-bench --new-memory CHARACTERS [REPEATS]
 
 #include "BestOf.h"
 
@@ -12,6 +16,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 
@@ -46,14 +54,51 @@ double FloorMilliseconds(const std::vector<qsizetype>& lengths, int repeats) {
         [&] { std::vector<ItemRecord>().swap(records); });
 }
 
+// Gets `bytes` of new memory and writes one byte in each of its pages, the way new strings
+// first touch their memory; the memory is given back outside the time.
+double NewMemoryMilliseconds(size_t bytes, int repeats) {
+    const size_t page = size_t(::sysconf(_SC_PAGESIZE));
+    char* memory = nullptr;
+    const auto giveBack = [&] {
+        if (memory)
+            ::munmap(memory, bytes);
+        memory = nullptr;
+    };
+    const double best = BestOf(
+        repeats,
+        [&] {
+            memory = static_cast<char*>(
+                ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+            if (memory == MAP_FAILED) {
+                std::perror("mmap");
+                std::exit(1);
+            }
+            for (size_t at = 0; at < bytes; at += page)
+                memory[at] = 1;
+        },
+        giveBack);
+    giveBack();
+    return best;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2) {
-        std::fprintf(stderr, "usage: catalogue-read-bench FILE [REPEATS]\n");
+        std::fprintf(stderr,
+                     "usage: catalogue-read-bench FILE [REPEATS]\n"
+                     "       catalogue-read-bench --new-memory CHARACTERS [REPEATS]\n");
         return 2;
+    }
+    // Apart, so that the memory taken does not count in the reading's peak.
+    if (arguments[1] == QLatin1String("--new-memory")) {
+        const size_t characters = arguments.size() > 2 ? arguments[2].toULongLong() : 0;
+        const int times = arguments.size() > 3 ? arguments[3].toInt() : 5;
+        std::printf("new memory, best of %d: %.1f ms\n", times,
+                    NewMemoryMilliseconds(characters * sizeof(char16_t), times));
+        return 0;
     }
     const int repeats = arguments.size() > 2 ? arguments[2].toInt() : 5;
     CatalogueReader::Result result;
@@ -68,7 +113,10 @@ int main(int argc, char* argv[]) {
     const std::vector<qsizetype> lengths = FieldLengths(result.records);
     result = CatalogueReader::Result();
     const double floor = FloorMilliseconds(lengths, repeats);
-    std::printf("%zu records, best of %d: %.1f ms; floor: %.1f ms\n", records, repeats, best,
-                floor);
+    size_t characters = 0;
+    for (const qsizetype length : lengths)
+        characters += size_t(length);
+    std::printf("%zu records, best of %d: %.1f ms; floor: %.1f ms; characters: %zu\n", records,
+                repeats, best, floor, characters);
     return 0;
 }

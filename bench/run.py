@@ -155,6 +155,10 @@ def main():
                                      catalogue, "5"])
     lotcraft_read = float(out.split(":")[1].split()[0])
     records_floor = float(out.split(":")[2].split()[0])
+    characters = int(out.split(":")[3].split()[0])
+    _, _, out = run_measured([os.path.join(build, "bin", "catalogue-read-bench"), "--new-memory",
+                              str(characters), "5"])
+    new_memory = float(out.split(":")[1].split()[0])
     _, python_rss, out = run_measured([sys.executable, "-c", PYTHON_CSV_READ, catalogue])
     python_read, rows = float(out.split()[0]), int(out.split()[1])
     large = os.path.join(work, "large-field.csv")
@@ -192,6 +196,9 @@ def main():
     print("| build its records from strings in memory (floor of reading) | %.0f ms | "
           "Python csv %.0f ms | %.1fx faster | |" % (records_floor, python_read,
                                                      python_read / records_floor))
+    print("| get and touch new memory for the records' characters (floor of any reading into text strings) | %.0f ms | "
+          "Python csv %.0f ms | %.1fx faster | |" % (new_memory, python_read,
+                                                     python_read / new_memory))
     print("| read a catalogue with one 50 MB description | %.0f ms | Python csv %.0f ms | "
           "%.1fx faster | faster |" % (lotcraft_large, python_large, python_large / lotcraft_large))
     print("| check the catalogue | %.1f ms; %.1f ms with a finding on every row (%d findings) "

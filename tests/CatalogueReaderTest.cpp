@@ -347,16 +347,21 @@ private Q_SLOTS:
 
     void aLargeCatalogueReadsTheSameWhereverItsFieldsAreFound() {
         // Many batches of records, each record its own (numbered, of varied lengths, quoted
-        // with commas and line ends, some fields in Windows-1252), and a cut at the end:
-        // Read compares both ways of finding the fields, and the records come in file order.
+        // with commas and line ends, some fields in Windows-1252, one description of over a
+        // megabyte, which is decoded where it is found), and a cut record with another such
+        // field at the end: Read compares both ways of finding the fields, and the records
+        // come in file order.
+        const QByteArray longDescription(1200 * 1000, '\xe9');
         QByteArray bytes;
         for (int n = 1; n <= 12000; ++n) {
+            const QByteArray description =
+                n == 5000 ? longDescription : QByteArray(n % 700, 'd') + ", \"\"so\"\"\r\nmore";
             bytes += QByteArray::number(n) + ",Title " + QByteArray::number(n) + ",\"" +
-                     QByteArray(n % 700, 'd') + ", \"\"so\"\"\r\nmore\"," +
+                     description + "\"," +
                      (n % 97 == 0 ? QByteArray("Caf\xe9") : QByteArray("Caf\xc3\xa9")) +
                      ",$1,$2,,s,e,c\r\n";
         }
-        bytes += "12001,cut";
+        bytes += "12001,\"" + longDescription + "\",cut";
         const CatalogueReader::Result result = Read(bytes);
         QCOMPARE(result.records.size(), size_t(12000));
         for (int n = 1; n <= 12000; n += 1187) {
@@ -365,11 +370,15 @@ private Q_SLOTS:
             QCOMPARE(record.Field(ItemRecord::Description).size(), n % 700 + 12);
             QCOMPARE(record.Field(ItemRecord::ImageAddress), QStringLiteral("Caf\u00e9"));
         }
+        QCOMPARE(result.records[4999].Field(ItemRecord::Description),
+                 QString(longDescription.size(), QChar(0xe9)));
+        QCOMPARE(result.records[5000].Field(ItemRecord::ItemNumber), QStringLiteral("5001"));
         QVERIFY(result.failure);
         QVERIFY2(result.failure->Reason().contains(QLatin1String("record 12001 is cut short")),
                  qPrintable(result.failure->Reason()));
+        // 123 short fields and the long description; the cut record's is not counted.
         QCOMPARE(result.notices.size(), 1);
-        QVERIFY2(result.notices.first().startsWith(QLatin1String("123 fields of")),
+        QVERIFY2(result.notices.first().startsWith(QLatin1String("124 fields of")),
                  qPrintable(result.notices.first()));
     }
 

@@ -19,6 +19,9 @@ namespace {
 
 using End = FieldScanner::End;
 
+// Fields longer than this are decoded as they are found.
+constexpr qsizetype kDecodedWhereFound = 1024 * 1024;
+
 QString SystemReason() {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
@@ -106,7 +109,7 @@ public:
             [&](const RecordHandover::Batch& batch) { Decode(batch); });
         m_result.failure = std::move(m_failure);
 
-        if (const qsizetype count = m_encoding.Windows1252Fields())
+        if (const qsizetype count = m_encoding.Windows1252Fields() + m_windows1252Decoded)
             m_result.notices << QStringLiteral(
                                     "%1 of %2 %3 not UTF-8 and %4 read as Windows-1252: check "
                                     "the accented letters in %5.")
@@ -202,7 +205,10 @@ private:
         while (field != end) {
             ItemRecord record;
             for (int position = 1; position <= ItemRecord::FieldCount; ++position, ++field) {
-                if (field->length >= 0)
+                if (field->length == RecordHandover::Field::Decoded) {
+                    record.SetField(position, batch.texts[size_t(field->offset)]);
+                    m_windows1252Decoded += field->windows1252 ? 1 : 0;
+                } else if (field->length >= 0)
                     record.SetField(
                         position,
                         m_encoding.DecodeField(
@@ -243,7 +249,14 @@ private:
                 m_name);
             return false;
         }
-        handover.AddField(m_scanner.Text(), m_scanner.TextIsAscii());
+        // A very long field is decoded where it is found rather than copied for the decoding.
+        if (m_scanner.Text().size() > kDecodedWhereFound) {
+            const qsizetype before = m_findingEncoding.Windows1252Fields();
+            const QString text =
+                m_findingEncoding.DecodeField(m_scanner.Text(), m_scanner.TextIsAscii());
+            handover.AddText(text, m_findingEncoding.Windows1252Fields() > before);
+        } else
+            handover.AddField(m_scanner.Text(), m_scanner.TextIsAscii());
         return true;
     }
 
@@ -253,8 +266,11 @@ private:
     const bool m_ownThread;
     size_t m_found = 0;  // records found
     std::optional<LotcraftError> m_failure;
+    CatalogueEncoding m_findingEncoding;
     // Decoding them.
     CatalogueEncoding m_encoding;
+    // Fields of the records read that were decoded as found, as Windows-1252.
+    qsizetype m_windows1252Decoded = 0;
     CatalogueReader::Result m_result;
 };
 

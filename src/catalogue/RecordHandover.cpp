@@ -81,17 +81,25 @@ void RecordHandover::AddField(QByteArrayView bytes, bool ascii) {
     m_batch->bytes.append(bytes.data(), bytes.size());
 }
 
+void RecordHandover::AddText(const QString& text, bool windows1252) {
+    m_batch->fields.push_back(
+        {qsizetype(m_batch->texts.size()), Field::Decoded, false, windows1252});
+    m_batch->texts.push_back(text);
+}
+
 void RecordHandover::AddMissingField() {
-    m_batch->fields.push_back({m_batch->bytes.size(), -1, true});
+    m_batch->fields.push_back({0, Field::Missing, true});
 }
 
 void RecordHandover::DropRecord() {
     m_batch->bytes.truncate(m_recordBytes);
+    m_batch->texts.resize(m_recordTexts);
     m_batch->fields.resize(m_recordFields);
 }
 
 void RecordHandover::EndRecord() {
     m_recordBytes = m_batch->bytes.size();
+    m_recordTexts = m_batch->texts.size();
     m_recordFields = m_batch->fields.size();
     if (m_recordBytes >= kBatchBytes || m_recordFields >= kBatchRecords * FieldsPerRecord)
         Pass(true);
@@ -117,8 +125,10 @@ void RecordHandover::Pass(bool more) {
     }
     if (more) {
         m_batch->bytes.truncate(0);  // keeps its memory for the next batch
+        m_batch->texts.clear();
         m_batch->fields.clear();
     }
     m_recordBytes = 0;
+    m_recordTexts = 0;
     m_recordFields = 0;
 }

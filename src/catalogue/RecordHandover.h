@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 
 #include <functional>
 #include <vector>
@@ -13,16 +14,21 @@
 // runs on a thread of its own while the caller decodes what has been found so far.
 class RecordHandover {
 public:
-    // A field of a record: `length` bytes from `offset` of the batch's bytes, or no field
-    // at all (length -1) where a short line had none.
+    // A field of a record: `length` bytes from `offset` of the batch's bytes; no field at
+    // all (Missing) where a short line had none; or a text decoded already (Decoded), the
+    // batch's text number `offset`.
     struct Field {
+        static constexpr qsizetype Missing = -1;
+        static constexpr qsizetype Decoded = -2;
         qsizetype offset = 0;
         qsizetype length = 0;
-        bool ascii = false;  // the bytes are known to be ASCII
+        bool ascii = false;        // the bytes are known to be ASCII
+        bool windows1252 = false;  // the decoded text was read as Windows-1252
     };
     // Whole records only, each of FieldsPerRecord fields.
     struct Batch {
         QByteArray bytes;
+        std::vector<QString> texts;
         std::vector<Field> fields;
     };
     static constexpr int FieldsPerRecord = 10;
@@ -40,8 +46,10 @@ public:
     // large text on a processor of more than one core gains from it.
     static bool Worthwhile(qint64 size);
 
-    // Adds a field to the record being found.
+    // Adds a field to the record being found: its bytes, or its text where decoding it at
+    // once spares copying many bytes.
     void AddField(QByteArrayView bytes, bool ascii);
+    void AddText(const QString& text, bool windows1252);
     void AddMissingField();
     // Ends the record being found, which must have all its fields.
     void EndRecord();
@@ -56,6 +64,8 @@ private:
 
     Shared& m_shared;
     Batch* m_batch;
-    qsizetype m_recordBytes = 0;  // where the record being found begins in m_batch->bytes
+    // Where the record being found begins in m_batch.
+    qsizetype m_recordBytes = 0;
+    size_t m_recordTexts = 0;
     size_t m_recordFields = 0;
 };
