@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <deque>
+#include <exception>
 #include <mutex>
 #include <thread>
 
@@ -33,6 +34,7 @@ struct RecordHandover::Shared {
     std::deque<Batch*> empty;
     std::deque<Batch*> full;
     bool finished = false;
+    std::exception_ptr findingFailure;
 };
 
 bool RecordHandover::Worthwhile(qint64 size) {
@@ -50,13 +52,20 @@ void RecordHandover::Run(bool threaded, const Finder& find, const Decoder& decod
         return;
     }
     std::thread finder([&] {
-        RecordHandover handover(shared, first);
-        find(handover);
-        handover.Pass(false);
+        try {
+            RecordHandover handover(shared, first);
+            find(handover);
+            handover.Pass(false);
+        } catch (...) {
+            shared.findingFailure = std::current_exception();
+        }
         std::lock_guard<std::mutex> lock(shared.mutex);
         shared.finished = true;
         shared.changed.notify_all();
     });
+    // Whatever fails on either thread (no memory left, say) goes on to the caller once both
+    // are done; after a failed decoding the batches are still taken, so the finding ends.
+    std::exception_ptr decodingFailure;
     std::unique_lock<std::mutex> lock(shared.mutex);
     for (;;) {
         shared.changed.wait(lock, [&] { return !shared.full.empty() || shared.finished; });
@@ -65,13 +74,22 @@ void RecordHandover::Run(bool threaded, const Finder& find, const Decoder& decod
         Batch* batch = shared.full.front();
         shared.full.pop_front();
         lock.unlock();
-        decode(*batch);
+        try {
+            if (!decodingFailure)
+                decode(*batch);
+        } catch (...) {
+            decodingFailure = std::current_exception();
+        }
         lock.lock();
         shared.empty.push_back(batch);
         shared.changed.notify_all();
     }
     lock.unlock();
     finder.join();
+    if (shared.findingFailure)
+        std::rethrow_exception(shared.findingFailure);
+    if (decodingFailure)
+        std::rethrow_exception(decodingFailure);
 }
 
 RecordHandover::RecordHandover(Shared& shared, Batch* batch) : m_shared(shared), m_batch(batch) {}
