@@ -182,10 +182,8 @@ void Grid::AppendRecords(const std::vector<ItemRecord>& records,
 ItemRecord Grid::Record(int row) const {
     CheckCell(row, 0);
     ItemRecord record;
-    const int lastField = std::min(ItemRecord::LastFieldColumn, m_cols - 1);
-    for (int column = ItemRecord::FirstFieldColumn; column <= lastField; ++column)
-        record.SetField(ItemRecord::PositionOfColumn(column), CellText(row, column));
-    record.SetField(ItemRecord::Spare, m_spares[size_t(row)]);
+    for (int position = 1; position <= ItemRecord::FieldCount; ++position)
+        record.SetField(position, Field(row, position));
     return record;
 }
 
