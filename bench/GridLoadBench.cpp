@@ -6,8 +6,8 @@
 #include "BestOf.h"
 
 #include "catalogue/CatalogueReader.h"
-#include "catalogue/Grid.h"
-#include "catalogue/RecordEditor.h"
+#include "editing/Grid.h"
+#include "editing/RecordEditor.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

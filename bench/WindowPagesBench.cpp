@@ -6,7 +6,6 @@
 //   window-pages-bench CATALOGUE OUTPUT_FOLDER [SCHEME]
 
 #include "app/ProgramSettings.h"
-#include "app/Startup.h"
 #include "controls/xpbutton/XpButton.h"
 #include "ui/Auctions.h"
 #include "ui/FileDialogs.h"
@@ -52,7 +51,6 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     ProgramSettings settings;
-    Startup::Run(settings);
     OneFileDialogs dialogs(arguments[1]);
     FailingMessageBoxes messages;
     Auctions window(settings, &messages, &dialogs);

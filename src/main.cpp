@@ -5,7 +5,6 @@
 // while a window is open.
 
 #include "app/ProgramSettings.h"
-#include "app/Startup.h"
 #include "ui/Auctions.h"
 #include "ui/CommandLine.h"
 #include "ui/ProgramIcon.h"
@@ -63,7 +62,6 @@ int main(int argc, char* argv[]) {
     application.installEventFilter(&sharpPictures);
 
     ProgramSettings settings;
-    Startup::Run(settings);
 
     Auctions window(settings);
     window.show();

@@ -1,7 +1,7 @@
 // The main window as a desktop program: the usual keys do what the buttons do, and a
 // catalogue dropped on the window is opened as LOAD CSV opens one.
 
-#include "catalogue/RecordEditor.h"
+#include "editing/RecordEditor.h"
 #include "ui/CommandLine.h"
 
 #include <QMimeData>

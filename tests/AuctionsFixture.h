@@ -4,7 +4,6 @@
 // what its tests use to press buttons, click rows and watch labels being painted.
 
 #include "app/ProgramSettings.h"
-#include "app/Startup.h"
 #include "controls/xpbutton/XpButton.h"
 #include "ui/Auctions.h"
 #include "ui/FileDialogs.h"
@@ -89,7 +88,6 @@ struct Window {
         });
     }
     static ProgramSettings& Started(ProgramSettings& settings) {
-        Startup::Run(settings);
         return settings;
     }
 

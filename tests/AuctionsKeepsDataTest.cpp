@@ -4,7 +4,7 @@
 // behaves like a desktop save, and a very long value loads and stores whole.
 
 #include "catalogue/CatalogueWriter.h"
-#include "catalogue/Grid.h"
+#include "editing/Grid.h"
 #include "ui/DescriptionBox.h"
 
 #include <QHeaderView>

@@ -2,7 +2,7 @@
 // its marks, counter and status line, a failure in the middle, and the previews, the help
 // page and the category list, all through prepared answers and a recording browser.
 
-#include "catalogue/Grid.h"
+#include "editing/Grid.h"
 #include "pages/CatalogueCheck.h"
 #include "pages/PagePictures.h"
 #include "ui/HtmlSourceWindow.h"

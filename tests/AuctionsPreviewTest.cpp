@@ -1,7 +1,7 @@
 // The page preview: the writer's page for the record in the form, with the seller's texts
 // and the chosen layout and scheme, following the form as it changes, without any file.
 
-#include "catalogue/RecordEditor.h"
+#include "editing/RecordEditor.h"
 #include "pages/LinkTable.h"
 #include "ui/PagePreviewWindow.h"
 

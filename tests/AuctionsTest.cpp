@@ -3,8 +3,7 @@
 // message box is ever shown.
 
 #include "app/ProgramSettings.h"
-#include "app/Startup.h"
-#include "catalogue/Grid.h"
+#include "editing/Grid.h"
 #include "controls/xpbutton/XpButton.h"
 #include "ui/Auctions.h"
 #include "ui/FileDialogs.h"
@@ -40,7 +39,6 @@ private Q_SLOTS:
 
     void loadingTheWindowSendsPagesToTheApplicationFolder() {
         ProgramSettings settings;
-        Startup::Run(settings);
         QVERIFY(settings.OutputFolder().isEmpty());
         Auctions window(settings);
         QCOMPARE(settings.OutputFolder(), QCoreApplication::applicationDirPath());

@@ -3,7 +3,6 @@
 
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
-#include "app/Startup.h"
 #include "catalogue/RecordTable.h"
 #include "pages/BatchGenerator.h"
 #include "pages/FixedPageHost.h"
@@ -118,7 +117,7 @@ private Q_SLOTS:
         m_outFolder = m_dir.path() + QStringLiteral("/out");
         MakeApplicationFolder();
         QDir().mkpath(m_outFolder);
-        Startup::Run(m_settings);
+        m_settings = ProgramSettings();
         m_settings.SetOutputFolder(m_outFolder);
     }
 

@@ -4,10 +4,9 @@
 #include "app/InitialTexts.h"
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
-#include "app/Startup.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/ItemRecord.h"
-#include "catalogue/PageName.h"
+#include "pages/PageName.h"
 #include "pages/CatalogueCheck.h"
 #include "pages/FixedPageHost.h"
 #include "pages/LinkTable.h"
@@ -94,7 +93,6 @@ private Q_SLOTS:
 
         // The writer refuses exactly what the rule says it refuses, and names pages alike.
         ProgramSettings settings;
-        Startup::Run(settings);
         settings.SetOutputFolder(QStringLiteral("/nonexistent-folder"));
         FixedPageHost host{QString(), QString(), QString()};
         PageWriter writer(settings, host);

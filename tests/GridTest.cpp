@@ -2,7 +2,7 @@
 // appending a block of records.
 
 #include "app/LotcraftError.h"
-#include "catalogue/Grid.h"
+#include "editing/Grid.h"
 
 #include <QSignalSpy>
 #include <QtTest>

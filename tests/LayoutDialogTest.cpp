@@ -3,8 +3,7 @@
 
 #include "WindowTesting.h"
 #include "app/ProgramSettings.h"
-#include "app/SchemeTable.h"
-#include "app/Startup.h"
+#include "pages/SchemeTable.h"
 #include "controls/xpbutton/XpButton.h"
 #include "ui/LayoutDialog.h"
 
@@ -19,7 +18,6 @@ namespace {
 
 ProgramSettings StartedSettings() {
     ProgramSettings settings;
-    Startup::Run(settings);
     return settings;
 }
 

@@ -3,7 +3,6 @@
 
 #include "WindowTesting.h"
 #include "app/ProgramSettings.h"
-#include "app/Startup.h"
 #include "controls/xpbutton/XpButton.h"
 #include "ui/LayoutDialog.h"
 #include "ui/MountedVolumes.h"
@@ -94,7 +93,6 @@ private Q_SLOTS:
     void init() {
         QVERIFY(QDir::setCurrent(m_pages));
         m_settings = ProgramSettings();
-        Startup::Run(m_settings);
         m_settings.SetOutputFolder(QStringLiteral("/previous/folder"));
     }
 

@@ -3,7 +3,6 @@
 
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
-#include "app/Startup.h"
 #include "catalogue/ItemRecord.h"
 #include "pages/LinkTable.h"
 #include "pages/PageHost.h"
@@ -113,7 +112,7 @@ private Q_SLOTS:
         QVERIFY(m_dir.isValid());
         QDir(m_dir.path()).removeRecursively();
         QDir().mkpath(m_dir.path() + QStringLiteral("/out"));
-        Startup::Run(m_settings);
+        m_settings = ProgramSettings();
         m_settings.SetOutputFolder(m_dir.path() + QStringLiteral("/out"));
     }
 

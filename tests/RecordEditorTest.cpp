@@ -2,10 +2,10 @@
 // of the form's boxes and buttons, the counters, deleting, inserting, and the choices that
 // keep a stale form from acting on the wrong record.
 
-#include "catalogue/EditForm.h"
-#include "catalogue/EditorHost.h"
-#include "catalogue/Grid.h"
-#include "catalogue/RecordEditor.h"
+#include "editing/EditForm.h"
+#include "editing/EditorHost.h"
+#include "editing/Grid.h"
+#include "editing/RecordEditor.h"
 
 #include <QtTest>
 

@@ -2,8 +2,7 @@
 
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
-#include "app/SchemeTable.h"
-#include "app/Startup.h"
+#include "pages/SchemeTable.h"
 
 #include <QtTest>
 
@@ -49,11 +48,8 @@ class SchemeTableTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void startupChoosesLayoutOneAndSchemeOne() {
-        ProgramSettings settings;
-        settings.SetLayoutIndex(3);
-        settings.SetSchemeIndex(12);
-        Startup::Run(settings);
+    void theFirstChoicesAreLayoutOneAndSchemeOne() {
+        const ProgramSettings settings;
         QCOMPARE(settings.LayoutIndex(), qint16(1));
         QCOMPARE(settings.SchemeIndex(), qint16(1));
         QVERIFY(settings.OutputFolder().isEmpty());
@@ -61,9 +57,7 @@ private Q_SLOTS:
     }
 
     void everySchemeHasItsColours() {
-        ProgramSettings settings;
-        Startup::Run(settings);
-        const SchemeTable& table = settings.Schemes();
+        const SchemeTable& table = SchemeTable::Standard();
         for (const ExpectedScheme& expected : kExpected) {
             const QByteArray where = QByteArray("scheme ") + QByteArray::number(expected.number);
             QCOMPARE(SchemeTable::Name(expected.number), QString::fromLatin1(expected.name));
@@ -84,9 +78,7 @@ private Q_SLOTS:
     }
 
     void theEndsOfTheTableAreEmpty() {
-        ProgramSettings settings;
-        Startup::Run(settings);
-        const SchemeTable& table = settings.Schemes();
+        const SchemeTable& table = SchemeTable::Standard();
         for (int index : {0, 20}) {
             QVERIFY(table.SchemePrimary().At(index).isEmpty());
             QVERIFY(table.SchemeSecondary().At(index).isEmpty());
@@ -96,9 +88,7 @@ private Q_SLOTS:
     }
 
     void anIndexOutsideTheTableIsAnError() {
-        ProgramSettings settings;
-        Startup::Run(settings);
-        const SchemeTable& table = settings.Schemes();
+        const SchemeTable& table = SchemeTable::Standard();
         for (int index : {-1, 21, 32767}) {
             QVERIFY_THROWS_EXCEPTION(LotcraftError, table.SchemePrimary().At(index));
             QVERIFY_THROWS_EXCEPTION(LotcraftError, table.SchemeSecondary().At(index));

@@ -2,7 +2,7 @@
 // the owner-drawn buttons and the windows' pictures are shown with their own pixels enlarged:
 // no colour appears that the picture at ratio 1 does not have, as smoothing would add.
 
-#include "app/DevicePixels.h"
+#include "controls/xpbutton/DevicePixels.h"
 #include "controls/xpbutton/XpButton.h"
 #include "ui/SharpPictures.h"
 

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "app/SchemeTable.h"
-
 #include <QString>
 #include <QtGlobal>
 
-// The program-wide settings, alive for the whole run and stored nowhere: the description
-// layout and colour scheme of the pages, the folder that receives them, the outcome of the
-// output folder dialog, the page shown by the source window, and the colour scheme table.
-// Startup::Run gives them their first values.
+// The seller's choices for the pages, alive for the whole run and stored nowhere: the
+// description layout and colour scheme, and the folder that receives the pages, with the
+// outcome of the output folder dialog and the page shown by the source window. A new
+// object holds the program's first choices, layout 1 and scheme 1.
 class ProgramSettings {
 public:
     // 1 "Default", 2 "Default Mirrored", 3 "Horizontal Top", 4 "Horizontal Botton".
@@ -29,14 +27,10 @@ public:
     const QString& SourcePagePath() const { return m_sourcePagePath; }
     void SetSourcePagePath(const QString& path) { m_sourcePagePath = path; }
 
-    const SchemeTable& Schemes() const { return m_schemes; }
-    SchemeTable& Schemes() { return m_schemes; }
-
 private:
-    qint16 m_layoutIndex = 0;
-    qint16 m_schemeIndex = 0;
+    qint16 m_layoutIndex = 1;
+    qint16 m_schemeIndex = 1;
     QString m_outputFolder;
     bool m_outputFolderChosen = false;
     QString m_sourcePagePath;
-    SchemeTable m_schemes;
 };

@@ -6,8 +6,7 @@
 #include "app/InitialTexts.h"
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
-#include "app/SchemeTable.h"
-#include "app/Startup.h"
+#include "pages/SchemeTable.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/RecordTable.h"
 #include "pages/BatchGenerator.h"
@@ -63,8 +62,8 @@ int UsageError(const QString& text) {
     return Usage;
 }
 
-void ListSchemes(const ProgramSettings& settings) {
-    const SchemeTable& table = settings.Schemes();
+void ListSchemes() {
+    const SchemeTable& table = SchemeTable::Standard();
     PrintLine(stdout, QStringLiteral("No.  Name            Main     Companion Text     Links"));
     for (int scheme = SchemeTable::FirstScheme; scheme <= SchemeTable::LastScheme; ++scheme) {
         PrintLine(
@@ -166,9 +165,8 @@ int main(int argc, char* argv[]) {
         parser.showVersion();
 
     ProgramSettings settings;
-    Startup::Run(settings);
     if (parser.isSet(listSchemes)) {
-        ListSchemes(settings);
+        ListSchemes();
         return Finish(Success);
     }
 

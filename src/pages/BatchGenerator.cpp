@@ -4,7 +4,7 @@
 #include "app/ProgramSettings.h"
 #include "catalogue/GridCursor.h"
 #include "catalogue/ItemRecord.h"
-#include "catalogue/PageName.h"
+#include "pages/PageName.h"
 #include "pages/BackgroundFileWriter.h"
 #include "pages/FolderWriter.h"
 #include "pages/LinkTable.h"

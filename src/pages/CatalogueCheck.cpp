@@ -2,7 +2,7 @@
 
 #include "app/InitialTexts.h"
 #include "catalogue/ItemRecord.h"
-#include "catalogue/PageName.h"
+#include "pages/PageName.h"
 #include "pages/PageHost.h"
 #include "pages/PageWriter.h"
 

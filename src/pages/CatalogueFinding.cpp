@@ -1,6 +1,6 @@
 #include "pages/CatalogueFinding.h"
 
-#include "catalogue/PageName.h"
+#include "pages/PageName.h"
 
 QString CatalogueFinding::Line() const {
     QString line;

@@ -3,11 +3,12 @@
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
 #include "catalogue/ItemRecord.h"
-#include "catalogue/PageName.h"
+#include "pages/PageName.h"
 #include "pages/FolderWriter.h"
 #include "pages/LinkTable.h"
 #include "pages/PageEncoding.h"
 #include "pages/PageHost.h"
+#include "pages/SchemeTable.h"
 
 namespace {
 
@@ -108,7 +109,7 @@ QString PageWriter::ValueText(PageTemplate::Value value, const ItemRecord& recor
     using V = PageTemplate::Value;
     // Scheme entries are looked up afresh at every use, and the boxes read as their line
     // comes, so a failing lookup stops the page at its first use.
-    const SchemeTable& schemes = m_settings.Schemes();
+    const SchemeTable& schemes = SchemeTable::Standard();
     const int scheme = m_settings.SchemeIndex();
     switch (value) {
         case V::ItemNumber: return record.Field(ItemRecord::ItemNumber);

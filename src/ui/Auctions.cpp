@@ -3,7 +3,7 @@
 #include "app/InitialTexts.h"
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
-#include "app/Twips.h"
+#include "ui/Twips.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/CatalogueWriter.h"
 #include "controls/xpbutton/OleColor.h"

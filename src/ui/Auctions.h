@@ -1,9 +1,9 @@
 #pragma once
 
-#include "catalogue/EditForm.h"
-#include "catalogue/EditorHost.h"
-#include "catalogue/Grid.h"
-#include "catalogue/RecordEditor.h"
+#include "editing/EditForm.h"
+#include "editing/EditorHost.h"
+#include "editing/Grid.h"
+#include "editing/RecordEditor.h"
 #include "pages/CatalogueFinding.h"
 #include "pages/LinkTable.h"
 #include "pages/PageHost.h"

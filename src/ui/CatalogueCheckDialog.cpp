@@ -1,7 +1,7 @@
 #include "ui/CatalogueCheckDialog.h"
 
-#include "app/Twips.h"
-#include "catalogue/PageName.h"
+#include "ui/Twips.h"
+#include "pages/PageName.h"
 #include "controls/xpbutton/XpButton.h"
 #include "pages/CatalogueCheck.h"
 #include "ui/FormControls.h"

@@ -1,6 +1,6 @@
 #include "ui/FormControls.h"
 
-#include "app/Twips.h"
+#include "ui/Twips.h"
 #include "controls/xpbutton/PropertyBag.h"
 #include "controls/xpbutton/XpButton.h"
 

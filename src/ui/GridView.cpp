@@ -1,7 +1,7 @@
 #include "ui/GridView.h"
 
-#include "app/Twips.h"
-#include "catalogue/Grid.h"
+#include "ui/Twips.h"
+#include "editing/Grid.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "ui/HtmlSourceWindow.h"
 
 #include "app/ProgramSettings.h"
-#include "app/Twips.h"
+#include "ui/Twips.h"
 #include "ui/FormControls.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramIcon.h"

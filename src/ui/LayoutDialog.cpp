@@ -1,7 +1,7 @@
 #include "ui/LayoutDialog.h"
 
 #include "app/ProgramSettings.h"
-#include "app/SchemeTable.h"
+#include "pages/SchemeTable.h"
 #include "controls/xpbutton/XpButton.h"
 #include "ui/FormControls.h"
 
@@ -169,17 +169,17 @@ LayoutDialog::LayoutDialog(ProgramSettings& settings, QWidget* parent)
     Form_Load();
 }
 
-QColor LayoutDialog::SwatchColour(const ProgramSettings& settings, int scheme) {
+QColor LayoutDialog::SwatchColour(int scheme) {
     if (scheme == SilverScheme)
         return QColor(0x66, 0x99, 0x99);
     if (scheme == GreyScheme)
         return QColor(0xD2, 0xD2, 0xD2);
-    return QColor(settings.Schemes().SchemePrimary().At(scheme));
+    return QColor(SchemeTable::Standard().SchemePrimary().At(scheme));
 }
 
 void LayoutDialog::Form_Load() {
     for (int scheme = SchemeTable::FirstScheme; scheme <= SchemeTable::LastScheme; ++scheme)
-        m_imageCombo1->addItem(Swatch(SwatchColour(m_settings, scheme)), SchemeTable::Name(scheme));
+        m_imageCombo1->addItem(Swatch(SwatchColour(scheme)), SchemeTable::Name(scheme));
     // A scheme outside the table selects the first, so that "Ok" always finds an entry.
     const int scheme = m_settings.SchemeIndex();
     const bool known = scheme >= SchemeTable::FirstScheme && scheme <= SchemeTable::LastScheme;

@@ -28,7 +28,7 @@ public:
 
     // The colour of a scheme's swatch in the scheme box: the scheme's main colour, except
     // for Silver and Grey, whose swatches show a colour of their own.
-    static QColor SwatchColour(const ProgramSettings& settings, int scheme);
+    static QColor SwatchColour(int scheme);
 
     QComboBox* ImageCombo1() const { return m_imageCombo1; }
     QRadioButton* Option1(int index) const { return m_option1.at(size_t(index)); }

@@ -1,6 +1,6 @@
 #include "ui/SharpPictures.h"
 
-#include "app/DevicePixels.h"
+#include "controls/xpbutton/DevicePixels.h"
 
 #include <QEvent>
 #include <QLabel>

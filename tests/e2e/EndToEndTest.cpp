@@ -5,7 +5,6 @@
 // LOTCRAFT_E2E_SHOTS, when set, names the folder that receives one screenshot per layout.
 
 #include "app/ProgramSettings.h"
-#include "app/Startup.h"
 #include "catalogue/CatalogueReader.h"
 #include "controls/xpbutton/XpButton.h"
 #include "pages/PagePictures.h"
@@ -131,7 +130,6 @@ private:
 private Q_SLOTS:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
-        Startup::Run(m_settings);
         m_window = new Auctions(m_settings);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));

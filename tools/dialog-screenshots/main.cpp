@@ -4,7 +4,6 @@
 // catalogue check's dialog shows what it finds in a small faulty catalogue.
 
 #include "app/ProgramSettings.h"
-#include "app/Startup.h"
 #include "catalogue/ItemRecord.h"
 #include "pages/CatalogueCheck.h"
 #include "pages/FixedPageHost.h"
@@ -85,7 +84,6 @@ int main(int argc, char* argv[]) {
     const QDir output(QDir(arguments.at(1)).absolutePath());
     const QString page = QDir(arguments.at(3)).absolutePath();
     ProgramSettings settings;
-    Startup::Run(settings);
     bool saved = true;
 
     LayoutDialog layout(settings);

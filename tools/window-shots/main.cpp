@@ -3,8 +3,7 @@
 //   window-shots CATALOGUE.csv EMPTY.png LOADED.png
 
 #include "app/ProgramSettings.h"
-#include "app/Startup.h"
-#include "catalogue/Grid.h"
+#include "editing/Grid.h"
 #include "controls/xpbutton/XpButton.h"
 #include "ui/Auctions.h"
 #include "ui/FileDialogs.h"
@@ -51,7 +50,6 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     ProgramSettings settings;
-    Startup::Run(settings);
     GivenFile dialogs(arguments[1]);
     Silent messages;
     Auctions window(settings, &messages, &dialogs);

@@ -1,7 +1,7 @@
 #include "controls/xpbutton/XpButton.h"
 
-#include "app/DevicePixels.h"
-#include "app/Twips.h"
+#include "controls/xpbutton/DevicePixels.h"
+#include "ui/Twips.h"
 #include "controls/xpbutton/ButtonFace.h"
 #include "controls/xpbutton/DesktopUrlOpener.h"
 #include "controls/xpbutton/PropertyBag.h"

@@ -1,4 +1,4 @@
-#include "app/SchemeTable.h"
+#include "pages/SchemeTable.h"
 
 #include "app/LotcraftError.h"
 
@@ -52,7 +52,12 @@ const SchemeValues& ValuesOf(int scheme) {
 
 }  // namespace
 
-void SchemeTable::Fill() {
+const SchemeTable& SchemeTable::Standard() {
+    static const SchemeTable table;
+    return table;
+}
+
+SchemeTable::SchemeTable() {
     for (int scheme = FirstScheme; scheme <= LastScheme; ++scheme) {
         m_text.Set(scheme, QStringLiteral("#000000"));
         m_fontTag.Set(scheme, QString());

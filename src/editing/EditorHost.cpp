@@ -1,3 +1,3 @@
-#include "catalogue/EditorHost.h"
+#include "editing/EditorHost.h"
 
 EditorHost::~EditorHost() = default;

@@ -1,4 +1,4 @@
-#include "app/SchemeArray.h"
+#include "pages/SchemeArray.h"
 
 #include "app/LotcraftError.h"
 

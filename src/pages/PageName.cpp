@@ -1,4 +1,4 @@
-#include "catalogue/PageName.h"
+#include "pages/PageName.h"
 
 QString PageName::FileName(const QString& itemNumber) {
     return itemNumber + QStringLiteral(".html");

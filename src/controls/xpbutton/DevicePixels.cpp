@@ -1,4 +1,4 @@
-#include "app/DevicePixels.h"
+#include "controls/xpbutton/DevicePixels.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "catalogue/Grid.h"
+#include "editing/Grid.h"
 
 #include "app/LotcraftError.h"
 

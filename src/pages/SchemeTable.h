@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SchemeArray.h"
+#include "pages/SchemeArray.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,10 +21,8 @@ public:
     const SchemeArray& SchemeText() const { return m_text; }
     const SchemeArray& SchemeFontTag() const { return m_fontTag; }
 
-    // Fills the table as the program does at start-up: first the defaults of every scheme
-    // (black text, no font tag), then each scheme's own values, scheme by scheme in ascending
-    // order, main colour, companion colour, text colour, font tag.
-    void Fill();
+    // The table every page takes its colours from, filled at its first use.
+    static const SchemeTable& Standard();
 
     // The name of scheme 1 to 19 ("Yellow", "Bright Red"); throws LotcraftError outside.
     static QString Name(int scheme);
@@ -34,6 +32,9 @@ public:
     static int FindByName(const QString& name);
 
 private:
+    // Every scheme's defaults (black text, no font tag), then its own values.
+    SchemeTable();
+
     SchemeArray m_primary;
     SchemeArray m_secondary;
     SchemeArray m_text;

@@ -1,8 +1,8 @@
-#include "catalogue/RecordEditor.h"
+#include "editing/RecordEditor.h"
 
-#include "catalogue/EditForm.h"
-#include "catalogue/EditorHost.h"
-#include "catalogue/Grid.h"
+#include "editing/EditForm.h"
+#include "editing/EditorHost.h"
+#include "editing/Grid.h"
 
 #include <algorithm>
 
