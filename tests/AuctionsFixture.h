@@ -87,9 +87,7 @@ struct Window {
             return writeAfterCheck;
         });
     }
-    static ProgramSettings& Started(ProgramSettings& settings) {
-        return settings;
-    }
+    static ProgramSettings& Started(ProgramSettings& settings) { return settings; }
 
     template <typename T = QWidget>
     T* Find(const char* name) {

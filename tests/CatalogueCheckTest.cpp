@@ -6,10 +6,10 @@
 #include "app/ProgramSettings.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/ItemRecord.h"
-#include "pages/PageName.h"
 #include "pages/CatalogueCheck.h"
 #include "pages/FixedPageHost.h"
 #include "pages/LinkTable.h"
+#include "pages/PageName.h"
 #include "pages/PageWriter.h"
 
 #include <QFile>

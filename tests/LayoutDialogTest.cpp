@@ -3,8 +3,8 @@
 
 #include "WindowTesting.h"
 #include "app/ProgramSettings.h"
-#include "pages/SchemeTable.h"
 #include "controls/xpbutton/XpButton.h"
+#include "pages/SchemeTable.h"
 #include "ui/LayoutDialog.h"
 
 #include <QApplication>

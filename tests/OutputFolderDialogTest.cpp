@@ -13,8 +13,8 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QListWidget>
-#include <QRadioButton>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 

@@ -6,13 +6,13 @@
 #include "app/InitialTexts.h"
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
-#include "pages/SchemeTable.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/RecordTable.h"
 #include "pages/BatchGenerator.h"
 #include "pages/CatalogueCheck.h"
 #include "pages/LinkTable.h"
 #include "pages/PagePictures.h"
+#include "pages/SchemeTable.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -4,11 +4,11 @@
 #include "app/ProgramSettings.h"
 #include "catalogue/GridCursor.h"
 #include "catalogue/ItemRecord.h"
-#include "pages/PageName.h"
 #include "pages/BackgroundFileWriter.h"
 #include "pages/FolderWriter.h"
 #include "pages/LinkTable.h"
 #include "pages/PageHost.h"
+#include "pages/PageName.h"
 #include "pages/PagePictures.h"
 #include "pages/PageWriter.h"
 

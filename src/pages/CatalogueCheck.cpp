@@ -2,8 +2,8 @@
 
 #include "app/InitialTexts.h"
 #include "catalogue/ItemRecord.h"
-#include "pages/PageName.h"
 #include "pages/PageHost.h"
+#include "pages/PageName.h"
 #include "pages/PageWriter.h"
 
 #include <QFile>

@@ -3,11 +3,11 @@
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
 #include "catalogue/ItemRecord.h"
-#include "pages/PageName.h"
 #include "pages/FolderWriter.h"
 #include "pages/LinkTable.h"
 #include "pages/PageEncoding.h"
 #include "pages/PageHost.h"
+#include "pages/PageName.h"
 #include "pages/SchemeTable.h"
 
 namespace {

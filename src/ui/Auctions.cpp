@@ -3,7 +3,6 @@
 #include "app/InitialTexts.h"
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
-#include "ui/Twips.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/CatalogueWriter.h"
 #include "controls/xpbutton/OleColor.h"
@@ -24,6 +23,7 @@
 #include "ui/OutputFolderDialog.h"
 #include "ui/PagePreviewWindow.h"
 #include "ui/ProgramIcon.h"
+#include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 #include "ui/CatalogueCheckDialog.h"
 
-#include "ui/Twips.h"
-#include "pages/PageName.h"
 #include "controls/xpbutton/XpButton.h"
 #include "pages/CatalogueCheck.h"
+#include "pages/PageName.h"
 #include "ui/FormControls.h"
+#include "ui/Twips.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

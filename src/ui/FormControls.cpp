@@ -1,8 +1,8 @@
 #include "ui/FormControls.h"
 
-#include "ui/Twips.h"
 #include "controls/xpbutton/PropertyBag.h"
 #include "controls/xpbutton/XpButton.h"
+#include "ui/Twips.h"
 
 #include <QDialog>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "ui/GridView.h"
 
-#include "ui/Twips.h"
 #include "editing/Grid.h"
+#include "ui/Twips.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,10 +1,10 @@
 #include "ui/HtmlSourceWindow.h"
 
 #include "app/ProgramSettings.h"
-#include "ui/Twips.h"
 #include "ui/FormControls.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramIcon.h"
+#include "ui/Twips.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "ui/LayoutDialog.h"
 
 #include "app/ProgramSettings.h"
-#include "pages/SchemeTable.h"
 #include "controls/xpbutton/XpButton.h"
+#include "pages/SchemeTable.h"
 #include "ui/FormControls.h"
 
 #include <QButtonGroup>

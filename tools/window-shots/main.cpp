@@ -3,8 +3,8 @@
 //   window-shots CATALOGUE.csv EMPTY.png LOADED.png
 
 #include "app/ProgramSettings.h"
-#include "editing/Grid.h"
 #include "controls/xpbutton/XpButton.h"
+#include "editing/Grid.h"
 #include "ui/Auctions.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBoxes.h"

@@ -1,9 +1,8 @@
 #include "controls/xpbutton/XpButton.h"
 
-#include "controls/xpbutton/DevicePixels.h"
-#include "ui/Twips.h"
 #include "controls/xpbutton/ButtonFace.h"
 #include "controls/xpbutton/DesktopUrlOpener.h"
+#include "controls/xpbutton/DevicePixels.h"
 #include "controls/xpbutton/PropertyBag.h"
 #include "controls/xpbutton/XpButtonPainter.h"
 
@@ -19,9 +18,10 @@
 
 namespace {
 
-// The smallest width or height a button keeps; a smaller one is raised to 150 twips.
+// The smallest width or height a button keeps; a smaller one is raised to 150 twips, which
+// are 10 pixels at 15 twips a pixel.
 constexpr int MinimumPixels = 10;
-constexpr int RaisedSizeTwips = 150;
+constexpr int RaisedSizePixels = 10;
 constexpr int HoverIntervalMs = 10;
 constexpr short SpaceKey = 32;
 constexpr short LeftButton = 1;
@@ -465,9 +465,9 @@ void XpButton::Refresh() {
 
 void XpButton::ApplyResize() {
     if (width() < MinimumPixels)
-        resize(TwipsToPixels(RaisedSizeTwips), height());
+        resize(RaisedSizePixels, height());
     if (height() < MinimumPixels)
-        resize(width(), TwipsToPixels(RaisedSizeTwips));
+        resize(width(), RaisedSizePixels);
     if (m_buttonStyle == XpRounded)
         setMask(XpButtonPainter::BuildXpRegion(width(), height()));
     else
