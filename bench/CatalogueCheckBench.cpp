@@ -9,7 +9,7 @@
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/ItemRecord.h"
 #include "pages/CatalogueCheck.h"
-#include "pages/FixedPageHost.h"
+#include "pages/SellerTexts.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -34,8 +34,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", read.failure->what());
         return 1;
     }
-    const FixedPageHost host(QStringLiteral("seller@example.com"), QStringLiteral("Leeds"),
-                             QStringLiteral("United Kingdom"));
+    const SellerTexts host = {QStringLiteral("seller@example.com"), QStringLiteral("Leeds"),
+                              QStringLiteral("United Kingdom")};
     const QString folder = QFileInfo(arguments[1]).absolutePath();
     size_t findings = 0;
     const double checking =

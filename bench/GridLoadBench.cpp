@@ -7,7 +7,6 @@
 
 #include "catalogue/CatalogueReader.h"
 #include "editing/Grid.h"
-#include "editing/RecordEditor.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -48,7 +47,6 @@ int main(int argc, char* argv[]) {
     // Memory: the grid alone holds the texts once the records read are dropped.
     const double before = ResidentMiB();
     auto kept = std::make_unique<Grid>();
-    kept->SetCols(RecordEditor::ColumnCount);
     {
         const CatalogueReader::Result result = CatalogueReader::Read(arguments[1]);
         if (Failed(result))
@@ -56,7 +54,7 @@ int main(int argc, char* argv[]) {
         kept->AppendRecords(result.records);
     }
     const double memory = ResidentMiB() - before;
-    const int records = kept->Rows() - 1;
+    const int records = kept->ItemCount();
     kept.reset();
 
     const CatalogueReader::Result result = CatalogueReader::Read(arguments[1]);
@@ -68,7 +66,6 @@ int main(int argc, char* argv[]) {
         [&] {
             grid.reset();
             grid = std::make_unique<Grid>();
-            grid->SetCols(RecordEditor::ColumnCount);
         });
     std::printf("%d records into the grid, best of %d: %.1f ms, %.1f MiB\n", records, repeats, best,
                 memory);

@@ -72,7 +72,7 @@ int main(int argc, char* argv[]) {
     auto* htmls = window.findChild<XpButton*>(QStringLiteral("Htmls"));
     Q_EMIT load->Click();
     QApplication::processEvents();
-    const int items = window.Editor().ItemCount();
+    const int items = window.CatalogueGrid().ItemCount();
 
     QElapsedTimer timer;
     timer.start();

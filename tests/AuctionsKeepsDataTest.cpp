@@ -196,7 +196,7 @@ private Q_SLOTS:
         // nothing.
         w.Open(QString());
         w.Open(dir.filePath(QStringLiteral("missing.csv")));
-        QCOMPARE(w.window.CatalogueGrid().Rows(), 13);
+        QCOMPARE(w.window.CatalogueGrid().ItemCount(), 12);
         QVERIFY(w.messages.questions.isEmpty());
         QCOMPARE(w.messages.messages.size(), 1);
 
@@ -214,7 +214,7 @@ private Q_SLOTS:
         w.Open(other);
         QCOMPARE(w.messages.messages.size(), 2);
         QVERIFY(w.messages.messages[1].startsWith(QLatin1String("The catalogue was not saved")));
-        QCOMPARE(w.window.CatalogueGrid().Rows(), 13);
+        QCOMPARE(w.window.CatalogueGrid().ItemCount(), 12);
         QCOMPARE(w.Label("Label6"), QStringLiteral("12"));
 
         // Yes and a save: the catalogue is saved, then the other one opened.
@@ -223,11 +223,11 @@ private Q_SLOTS:
         w.dialogs.saveAnswers.push_back(saved);
         w.Open(other);
         QCOMPARE(ReadAll(saved), ReadAll(kSample));
-        QCOMPARE(w.window.CatalogueGrid().Rows(), 2);
+        QCOMPARE(w.window.CatalogueGrid().ItemCount(), 1);
         // No: opened without saving.
         w.messages.answers = {No};
         w.Open(kSample);
-        QCOMPARE(w.window.CatalogueGrid().Rows(), 13);
+        QCOMPARE(w.window.CatalogueGrid().ItemCount(), 12);
         QCOMPARE(w.dialogs.saves, 3);
     }
 
@@ -250,7 +250,7 @@ private Q_SLOTS:
         QVERIFY(!w.window.close());
         QCOMPARE(w.dialogs.saves, 2);
         QVERIFY(w.window.isVisible());
-        QCOMPARE(w.window.CatalogueGrid().Rows(), 13);
+        QCOMPARE(w.window.CatalogueGrid().ItemCount(), 12);
         QCOMPARE(w.messages.questions.size(), 3);
         // No closes.
         w.messages.answers = {No};
@@ -304,9 +304,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         // Row 2 has a page.
         Grid& grid = w.window.CatalogueGrid();
-        grid.SetRow(2);
-        grid.SetCol(ItemRecord::HtmlColumn);
-        grid.SetText(QStringLiteral("/pages/1002.html"));
+        grid.SetPagePath(2, QStringLiteral("/pages/1002.html"));
         const auto usable = [&w] {
             return QList<bool>{w.Button("Delete")->isEnabled(), w.Button("viewp")->isEnabled(),
                                w.Button("viewh")->isEnabled()};
@@ -390,7 +388,7 @@ private Q_SLOTS:
         for (const QString& message : w.messages.messages)
             QVERIFY2(message.contains(QLatin1String("No item was read, and the grid is as it was")),
                      qPrintable(message));
-        QCOMPARE(w.window.CatalogueGrid().Rows(), 13);
+        QCOMPARE(w.window.CatalogueGrid().ItemCount(), 12);
         QVERIFY(w.messages.questions.isEmpty());
 
         // UTF-16 is read as what it is.

@@ -38,15 +38,16 @@ struct PageWindow : Window {
         });
     }
     Grid& grid() { return window.CatalogueGrid(); }
+    // What the grid shows in a cell of an item row: column 1 to 10 as the view shows it.
     QString Cell(int row, int column) {
-        grid().SetRow(row);
-        grid().SetCol(column);
-        return grid().Text();
+        return grid().data(grid().index(row - 1, column - 1)).toString();
     }
+    // Whether a mark shows in column 10 of a row, or in its heading (column 0).
     bool HasPicture(int row, int column) {
-        grid().SetRow(row);
-        grid().SetCol(column);
-        return !grid().CellPicture().isNull();
+        const QVariant picture =
+            column == 0 ? grid().headerData(row - 1, Qt::Vertical, Qt::DecorationRole)
+                        : grid().data(grid().index(row - 1, column - 1), Qt::DecorationRole);
+        return !picture.value<QImage>().isNull();
     }
 
     QString folder;  // empty: the dialog is cancelled

@@ -1,8 +1,7 @@
-// The page preview: the writer's page for the record in the form, with the seller's texts
+// The page preview: the page a run writes for the record in the form, with the seller's texts
 // and the chosen layout and scheme, following the form as it changes, without any file.
 
 #include "editing/RecordEditor.h"
-#include "pages/LinkTable.h"
 #include "ui/PagePreviewWindow.h"
 
 #include <QDir>
@@ -22,9 +21,7 @@ QByteArray Expected(const ItemRecord& record, Window& w, int layout, int scheme)
     item.seller = w.Box("Seller")->text();
     item.location = w.Box("Location")->text();
     item.country = w.Box("Country")->text();
-    LinkTable links;
-    links.Fill(record.Field(ItemRecord::ItemNumber), item.seller);
-    return JoinCrLf(ExpectedLines(layout, ValuesFor(item, links, scheme)));
+    return JoinCrLf(ExpectedLines(layout, ValuesFor(item, scheme)));
 }
 
 }  // namespace
@@ -105,9 +102,7 @@ private Q_SLOTS:
         QVERIFY(!w.window.Preview()->PageBytes().isEmpty());
 
         Grid& grid = w.window.CatalogueGrid();
-        grid.SetRow(3);
-        grid.SetCol(ItemRecord::HtmlColumn);
-        grid.SetText(QStringLiteral("/pages/1003.html"));
+        grid.SetPagePath(3, QStringLiteral("/pages/1003.html"));
         w.ClickRow(3);
         w.Press("viewp");
         QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/pages/1003.html"))});

@@ -2,11 +2,10 @@
 // asks the window to show, and how it closes.
 
 #include "WindowTesting.h"
-#include "app/InitialTexts.h"
 #include "catalogue/ItemRecord.h"
 #include "controls/xpbutton/XpButton.h"
 #include "pages/CatalogueCheck.h"
-#include "pages/FixedPageHost.h"
+#include "pages/SellerTexts.h"
 #include "ui/CatalogueCheckDialog.h"
 
 #include <QApplication>
@@ -30,7 +29,8 @@ ItemRecord Item(const QString& number,
 }
 
 std::vector<CatalogueFinding> Findings(const std::vector<ItemRecord>& records) {
-    const FixedPageHost host(InitialTexts::Seller(), QStringLiteral("Leeds"), QStringLiteral("UK"));
+    const SellerTexts host = {SellerTexts::Starting().seller, QStringLiteral("Leeds"),
+                              QStringLiteral("UK")};
     return CatalogueCheck::Run(records, host, QString());
 }
 

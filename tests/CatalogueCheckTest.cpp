@@ -1,16 +1,16 @@
 // The catalogue check: what it finds in a catalogue before pages are written, row by row, and
 // that its naming rule is the one the page writer keeps.
 
-#include "app/InitialTexts.h"
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/ItemRecord.h"
 #include "pages/CatalogueCheck.h"
-#include "pages/FixedPageHost.h"
-#include "pages/LinkTable.h"
+#include "pages/PageBuilder.h"
+#include "pages/PageInputs.h"
 #include "pages/PageName.h"
-#include "pages/PageWriter.h"
+#include "pages/PagePictures.h"
+#include "pages/SellerTexts.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -43,14 +43,15 @@ ItemRecord Row(const QStringList& cells) {
     return record;
 }
 
-const FixedPageHost& SellerHost() {
-    static const FixedPageHost host(QStringLiteral("seller@example.com"), QStringLiteral("Leeds"),
-                                    QStringLiteral("United Kingdom"));
-    return host;
+const SellerTexts& SellerHost() {
+    static const SellerTexts texts = {QStringLiteral("seller@example.com"), QStringLiteral("Leeds"),
+                                      QStringLiteral("United Kingdom")};
+    return texts;
 }
 
 std::vector<Found> Check(const std::vector<ItemRecord>& records,
-                         const PageHost& host = SellerHost(), const QString& folder = QString()) {
+                         const SellerTexts& host = SellerHost(),
+                         const QString& folder = QString()) {
     std::vector<Found> found;
     for (const CatalogueFinding& finding : CatalogueCheck::Run(records, host, folder))
         found.emplace_back(finding.row, finding.kind, finding.otherRow);
@@ -94,18 +95,17 @@ private Q_SLOTS:
         // The writer refuses exactly what the rule says it refuses, and names pages alike.
         ProgramSettings settings;
         settings.SetOutputFolder(QStringLiteral("/nonexistent-folder"));
-        FixedPageHost host{QString(), QString(), QString()};
-        PageWriter writer(settings, host);
+        const PageInputs inputs =
+            PageInputs::Take(settings, SellerTexts(), PagePictures(QStringLiteral("/nonexistent")));
         for (const QString& number : numbers) {
-            QByteArray page;
             bool refused = false;
             try {
-                writer.BuildPage(Item(number), LinkTable(), page);
+                PageBuilder::Build(Item(number), inputs);
             } catch (const LotcraftError&) {
                 refused = true;
             }
             QCOMPARE(refused, !PageName::WriterRefusal(number).isEmpty());
-            QCOMPARE(PageWriter::PageFileName(QStringLiteral("/f"), number),
+            QCOMPARE(PageBuilder::PagePath(QStringLiteral("/f"), number),
                      QStringLiteral("/f/") + PageName::FileName(number));
         }
     }
@@ -161,7 +161,7 @@ private Q_SLOTS:
         while (folder.size() < PATH_MAX - 200)
             folder += QLatin1Char('/') + QString(99, QLatin1Char('d'));
         const QString fitting(int(PATH_MAX - 1 - folder.size() - 1 - 5), QLatin1Char('n'));
-        QCOMPARE(PageWriter::PageFileName(folder, fitting).size(), PATH_MAX - 1);
+        QCOMPARE(PageBuilder::PagePath(folder, fitting).size(), PATH_MAX - 1);
         QVERIFY(Check({Item(fitting)}, SellerHost(), folder).empty());
         const std::vector<Found> pathTooLong = {{1, Kind::PathTooLong, 0}};
         QVERIFY(Check({Item(fitting + QLatin1Char('n'))}, SellerHost(), folder) == pathTooLong);
@@ -194,12 +194,12 @@ private Q_SLOTS:
                     .empty());
 
         // The seller's texts as the window starts with them, and an empty seller.
-        const FixedPageHost initial(InitialTexts::Seller() + QLatin1Char(' '),
-                                    InitialTexts::Location(), InitialTexts::Country());
+        SellerTexts initial = SellerTexts::Starting();
+        initial.seller += QLatin1Char(' ');
         const std::vector<Found> untouched = {
             {0, Kind::InitialText, 0}, {0, Kind::InitialText, 0}, {0, Kind::InitialText, 0}};
         QVERIFY(Check({Item(QStringLiteral("1"))}, initial) == untouched);
-        const FixedPageHost noSeller(QString(), QStringLiteral("Leeds"), QStringLiteral("UK"));
+        const SellerTexts noSeller = {QString(), QStringLiteral("Leeds"), QStringLiteral("UK")};
         const std::vector<Found> empty = {{0, Kind::EmptySeller, 0}};
         QVERIFY(Check({}, noSeller) == empty);
     }
@@ -253,7 +253,7 @@ private Q_SLOTS:
         const std::vector<CatalogueFinding> findings = CatalogueCheck::Run(
             {Item(QStringLiteral("5"), QString()), Item(QString(), QString()),
              Item(QStringLiteral("5"), QStringLiteral("Lamp"), QString())},
-            FixedPageHost(QString(), QStringLiteral("Leeds"), QStringLiteral("UK")), QString());
+            SellerTexts{QString(), QStringLiteral("Leeds"), QStringLiteral("UK")}, QString());
         std::vector<Found> order;
         for (const CatalogueFinding& finding : findings) {
             order.emplace_back(finding.row, finding.kind, finding.otherRow);

@@ -1,9 +1,8 @@
-// Pages as the page line tables give them, built here independently of the page writer:
-// tests/data/page-lines.txt holds the tables' lines in their own notation.
+// Pages as the page line tables give them, built here independently of the page builder:
+// tests/data/page-lines.txt holds the tables' lines in their own notation, and the item's
+// eBay addresses as lines L1 to L13.
 
 #include "ExpectedPage.h"
-
-#include "pages/LinkTable.h"
 
 #include <QFile>
 #include <QtTest>
@@ -156,9 +155,9 @@ TestItem PlainItem() {
     return item;
 }
 
-ValueOf ValuesFor(const TestItem& item, const LinkTable& links, int scheme) {
+ValueOf ValuesFor(const TestItem& item, int scheme) {
     const SchemeColours colours = ColoursOf(scheme);
-    return [&item, &links, colours](const QString& name) -> QString {
+    return [&item, colours](const QString& name) -> QString {
         const ItemRecord& r = item.record;
         const std::map<QString, QString> values = {
             {QStringLiteral("item number"), r.Field(ItemRecord::ItemNumber)},
@@ -180,8 +179,13 @@ ValueOf ValuesFor(const TestItem& item, const LinkTable& links, int scheme) {
         const auto found = values.find(name);
         if (found != values.end())
             return found->second;
-        if (name.startsWith(QLatin1String("link ")))
-            return links.Link(name.mid(5).toInt());
+        if (name.startsWith(QLatin1String("link "))) {
+            // An address holds only the item's own values.
+            const auto link = TableLines().find(QStringLiteral("L") + name.mid(5));
+            if (link == TableLines().end())
+                qFatal("no address for [%s]", qPrintable(name));
+            return Expand(link->second, ValuesFor(item, 0));
+        }
         qFatal("no value for [%s]", qPrintable(name));
     };
 }

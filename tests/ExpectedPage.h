@@ -8,8 +8,6 @@
 
 #include <functional>
 
-class LinkTable;
-
 // Expected item pages, built from the page line tables, for comparing written pages with.
 namespace ExpectedPage {
 
@@ -31,7 +29,7 @@ struct TestItem {
 TestItem PlainItem();
 
 // The values of an item's page in a scheme (1, 3, 6, 12, 17, or an empty one).
-ValueOf ValuesFor(const TestItem& item, const LinkTable& links, int scheme);
+ValueOf ValuesFor(const TestItem& item, int scheme);
 
 QByteArray ReadFile(const QString& name);
 // Fails the running test at the first line that differs.

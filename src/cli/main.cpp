@@ -1,17 +1,15 @@
 // lotcraft-pages: writes the listing pages of a catalogue file, and the pictures they use,
 // exactly as the window's Htmls button does, without a window.
 
-#include "ProgressHost.h"
+#include "TerminalProgress.h"
 
-#include "app/InitialTexts.h"
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
 #include "catalogue/CatalogueReader.h"
-#include "catalogue/RecordTable.h"
-#include "pages/BatchGenerator.h"
 #include "pages/CatalogueCheck.h"
-#include "pages/LinkTable.h"
+#include "pages/PageInputs.h"
 #include "pages/PagePictures.h"
+#include "pages/PageRun.h"
 #include "pages/SchemeTable.h"
 
 #include <QCommandLineParser>
@@ -125,18 +123,19 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Colour scheme, 1 to 19 or its name in any letter case, e.g. \"bright "
                        "red\" (default 1)."),
         QStringLiteral("SCHEME"), QStringLiteral("1"));
+    const SellerTexts starting = SellerTexts::Starting();
     const QCommandLineOption seller(
         QStringLiteral("seller"),
-        QStringLiteral("Seller text (default: \"%1\").").arg(InitialTexts::Seller()),
-        QStringLiteral("TEXT"), InitialTexts::Seller());
+        QStringLiteral("Seller text (default: \"%1\").").arg(starting.seller),
+        QStringLiteral("TEXT"), starting.seller);
     const QCommandLineOption location(
         QStringLiteral("location"),
-        QStringLiteral("Location text (default \"%1\").").arg(InitialTexts::Location()),
-        QStringLiteral("TEXT"), InitialTexts::Location());
+        QStringLiteral("Location text (default \"%1\").").arg(starting.location),
+        QStringLiteral("TEXT"), starting.location);
     const QCommandLineOption country(
         QStringLiteral("country"),
-        QStringLiteral("Country text (default \"%1\").").arg(InitialTexts::Country()),
-        QStringLiteral("TEXT"), InitialTexts::Country());
+        QStringLiteral("Country text (default \"%1\").").arg(starting.country),
+        QStringLiteral("TEXT"), starting.country);
     const QCommandLineOption listSchemes(
         QStringLiteral("list-schemes"),
         QStringLiteral("Print the 19 colour schemes (number, name, colours) and exit."));
@@ -150,16 +149,19 @@ int main(int argc, char* argv[]) {
         QStringLiteral("skip-bad-rows"),
         QStringLiteral("Write the pages of the rows the check finds no error in, and list the "
                        "rows left out (without it, an error in any row writes no page)."));
-    parser.addOptions({output, layout, scheme, seller, location, country, listSchemes, quiet, check,
-                       skipBadRows});
-    parser.addHelpOption();
+    // Our own help option: the generic one also offers --help-all for Qt's own options, which
+    // this program does not take.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays this help and exits."));
+    parser.addOptions({help, output, layout, scheme, seller, location, country, listSchemes, quiet,
+                       check, skipBadRows});
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("CATALOGUE"),
                                  QStringLiteral("The catalogue file (.csv) to make pages of."));
 
     if (!parser.parse(QCoreApplication::arguments()))
         return UsageError(parser.errorText());
-    if (parser.isSet(QStringLiteral("help")))
+    if (parser.isSet(help))
         parser.showHelp(Success);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
@@ -212,16 +214,14 @@ int main(int argc, char* argv[]) {
     settings.SetLayoutIndex(static_cast<qint16>(layoutIndex));
     settings.SetSchemeIndex(static_cast<qint16>(schemeIndex));
     settings.SetOutputFolder(folder);
+    const SellerTexts texts = {parser.value(seller), parser.value(location), parser.value(country)};
 
     for (const QString& notice : catalogue.notices)
         PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(notice));
-    const int itemCount = int(catalogue.records.size());
-    ProgressHost host(parser.value(seller), parser.value(location), parser.value(country),
-                      itemCount, !parser.isSet(quiet) && isatty(STDERR_FILENO));
 
     // The check comes before any page: errors mean pages that would be lost or wrong.
     const std::vector<CatalogueFinding> findings =
-        CatalogueCheck::Run(catalogue.records, host, folder);
+        CatalogueCheck::Run(catalogue.records, texts, folder);
     if (parser.isSet(check)) {
         for (const CatalogueFinding& finding : findings)
             PrintLine(stdout, finding.Line());
@@ -242,26 +242,26 @@ int main(int argc, char* argv[]) {
         return Failed;
     }
 
-    RecordTable table(std::move(catalogue.records));
-    PagePictures pictures(QCoreApplication::applicationDirPath());
-    BatchGenerator generator(settings, host, pictures);
-    generator.SetSkippedRows(rowsInError);
-    ItemRecord currentRecord;
-    LinkTable linkTable;
+    const PagePictures pictures(QCoreApplication::applicationDirPath());
+    TerminalProgress progress(qint64(catalogue.records.size() - rowsInError.size()),
+                              !parser.isSet(quiet) && isatty(STDERR_FILENO));
     try {
-        generator.Run(table, itemCount, currentRecord, linkTable);
+        PageRun::Run(catalogue.records, PageInputs::Take(settings, texts, pictures), pictures,
+                     rowsInError, [&progress](int, const QString&) { progress.Count(); });
     } catch (const LotcraftError& error) {
+        progress.End();
         PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(error.Message()));
-        const qint64 written = host.PageCount();
+        const qint64 written = progress.Written();
         PrintLine(stderr, QStringLiteral("%1 %2 written before it.")
-                              .arg(BatchGenerator::PagesText(written),
+                              .arg(PageRun::PagesText(written),
                                    written == 1 ? QStringLiteral("was") : QStringLiteral("were")));
         return Finish(Failed);
     }
+    progress.End();
     QString skipped;
     if (!rowsInError.empty())
         skipped = QStringLiteral("; %1 skipped").arg(RowsText(rowsInError));
     PrintLine(stdout, QStringLiteral("%1 written to %2%3")
-                          .arg(BatchGenerator::PagesText(host.PageCount()), folder, skipped));
+                          .arg(PageRun::PagesText(progress.Written()), folder, skipped));
     return EndWithoutFreeing(Finish(Success));
 }

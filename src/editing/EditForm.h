@@ -4,18 +4,19 @@
 
 #include <QString>
 
-#include <array>
-
-// What the main window's form shows, without any widget: the ten boxes below the grid, the
-// buttons whose state the record editing changes, and the two counters' labels. The window
-// copies the boxes' texts in before an operation and shows the whole description after it.
+// What the main window's form shows, without any widget: the record in the nine boxes below
+// the grid, the page path box t_html, the buttons whose state the record editing changes,
+// and the two counters. The window copies the boxes' texts into the record before an
+// operation and shows the whole description after it.
 struct EditForm {
-    // The boxes by the grid column they show: 1 t_Item to 9 t_cat in column order, and
-    // 10 t_html, the page path. Index 0 is unused.
-    static constexpr int HtmlBox = ItemRecord::HtmlColumn;
-    static constexpr int BoxCount = HtmlBox + 1;
-    std::array<QString, BoxCount> boxText{};
-    std::array<bool, BoxCount> boxEnabled{};
+    // The record of the nine boxes t_Item to t_cat. Its Spare, which no box shows, is that of
+    // the row the form was filled from, and empty for a new record.
+    ItemRecord record;
+    // t_html: the row's page path, "< html not generated >", or nothing.
+    QString pagePathText;
+    // The nine boxes, and t_html.
+    bool fieldsEnabled = false;
+    bool pagePathEnabled = false;
 
     // "Update", or "Insert" while a new record is being entered.
     QString updateCaption = QStringLiteral("Update");
@@ -27,7 +28,8 @@ struct EditForm {
     bool viewPageEnabled = false;
     bool viewHtmlEnabled = false;
 
-    // Label6 shows the item count, Label7 the page count.
-    QString itemCountText = QStringLiteral("0");
-    QString pageCountText = QStringLiteral("0");
+    // Label6 shows the items in the grid, Label7 the pages written since the last reset; the
+    // page count goes on past 32767.
+    int itemCount = 0;
+    qint64 pageCount = 0;
 };

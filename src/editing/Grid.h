@@ -1,81 +1,58 @@
 #pragma once
 
-#include "catalogue/GridCursor.h"
 #include "catalogue/ItemRecord.h"
 
 #include <QAbstractTableModel>
-#include <QHash>
 #include <QImage>
 #include <QString>
 
-#include <functional>
 #include <vector>
 
-// The window's grid MSFlexGrid1, the only store of the open catalogue: cells of text, some
-// with a picture beside the text, addressed by row and column from 0. Row 0 is the fixed
-// heading row and column 0 the fixed column; a current cell (Row, Col) is the cursor most
-// operations act on. Each item row also keeps its record's Spare field, which no column
-// shows and which moves with the row.
+// The window's grid MSFlexGrid1, the only store of the open catalogue: a table of records,
+// item row 1 to ItemCount, each with the path of its page once a page run has written it and
+// the marks that say so. Everything is read and written by row: a field, a record, a row's
+// page path and mark; no cursor is moved to reach them.
 //
-// As a table model it shows rows 1 to Rows - 1 and columns 1 to Cols - 1 as its cells, row 0
-// as the horizontal heading and column 0 as the vertical heading, so that both stay in
-// place while the cells scroll.
-class Grid : public QAbstractTableModel, public GridCursor {
+// As a table model it shows item row r as model row r - 1, grid column 1 to 9 (the record's
+// fields in column order) and 10 (the page path) as model column 0 to 9, the headings above
+// them and the done mark as a row's vertical heading.
+class Grid : public QAbstractTableModel {
     Q_OBJECT
 
 public:
     // The view shows at most this many characters of a cell, then an ellipsis: a cell may
-    // hold megabytes, which no view lays out quickly. Text() always gives the whole text.
+    // hold megabytes, which no view lays out quickly.
     static constexpr qsizetype ShownLength = 1000;
     static QString Shown(const QString& text);
+    // The heading of grid column 1 to 10, the empty text for any other.
+    static QString Heading(int column);
 
     explicit Grid(QObject* parent = nullptr);
 
-    // Rows including row 0 (at least 1). More adds empty rows at the end, fewer drops rows
-    // from the end; the rows that stay keep their texts.
-    int Rows() const { return m_rows; }
-    void SetRows(int rows);
-    // Columns including column 0 (at least 1).
-    int Cols() const { return m_cols; }
-    void SetCols(int cols);
+    int ItemCount() const { return int(m_records.size()); }
+    const std::vector<ItemRecord>& Records() const { return m_records; }
+    // Item row 1 to ItemCount; rows are not checked.
+    const ItemRecord& Record(int row) const { return m_records[size_t(row - 1)]; }
+    const QString& Field(int row, int position) const { return Record(row).Field(position); }
+    // The page a run wrote for the row, empty until one did.
+    const QString& PagePath(int row) const { return m_rows[size_t(row - 1)].pagePath; }
+    // Whether the row shows the marks of a written page.
+    bool Marked(int row) const { return m_rows[size_t(row - 1)].marked; }
 
-    int Row() const override { return m_row; }
-    void SetRow(int row) override;
-    int Col() const override { return m_col; }
-    void SetCol(int column) override;
-    QString Text() const override;
-    void SetText(const QString& text) override;
-    void SetCellPicture(const QImage& picture) override;
-    QImage CellPicture() const;
-
-    // Width of a column in twips; -1 until one is set (the view's own width then).
-    int ColWidth(int column) const;
-    void SetColWidth(int column, int twips);
-
-    // Empties the text of every cell, headings included, and every row's Spare; the rows,
-    // columns and pictures stay.
+    // Removes every row.
     void Clear();
-    // Repaints the grid at once.
-    void Refresh();
-    // What a click of the user on a cell does: a cell below the heading row becomes the
-    // current cell, then Click is raised.
-    void Click(int row, int column);
-
-    // The Spare field of an item row.
-    QString Spare(int row) const;
-    void SetSpare(int row, const QString& spare);
-
-    // Appends records as rows after the last one, columns 1 to 9 from their fields and the
-    // Spare from position 7, with one reset of the model for the whole block; the last new
-    // row becomes current. progress, when given, is told the row count after every `step`
-    // rows and at the end.
-    void AppendRecords(const std::vector<ItemRecord>& records,
-                       const std::function<void(int rows)>& progress = {}, int step = 1024);
-    // The record an item row holds, its Spare included.
-    ItemRecord Record(int row) const;
-    // One field of that record, without copying the record: position 1 to 10 (Spare too);
-    // row and position must be valid, and a field without a column is empty.
-    const QString& Field(int row, int position) const;
+    // Appends records as rows after the last one, with one reset of the model for the whole
+    // block.
+    void AppendRecords(std::vector<ItemRecord> records);
+    // Replaces the record of a row; its page path and marks stay.
+    void StoreRecord(int row, const ItemRecord& record);
+    // Removes a row; the rows after it move up with their page paths and marks.
+    void RemoveRow(int row);
+    // Shows the row's page path in column 10.
+    void SetPagePath(int row, const QString& pagePath);
+    // Shows the marks of a written page: pageMark beside the path, doneMark in the row's
+    // heading; the pictures are the grid's, the last given.
+    void MarkRow(int row, const QImage& pageMark, const QImage& doneMark);
 
     // The table model.
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -85,29 +62,15 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-Q_SIGNALS:
-    void Clicked();
-    void Refreshed();
-    void ColWidthChanged(int column, int twips);
-
 private:
-    void CheckCell(int row, int column) const;
-    qsizetype CellIndex(int row, int column) const { return qsizetype(row) * m_cols + column; }
-    const QString& CellText(int row, int column) const {
-        return m_texts[size_t(CellIndex(row, column))];
-    }
-    QImage CellPictureAt(int row, int column) const;
-    void CellChanged(int row, int column, int role);
+    // What a row shows besides its record.
+    struct RowState {
+        QString pagePath;
+        bool marked = false;
+    };
 
-    int m_rows = 1;
-    int m_cols = 1;
-    int m_row = 0;
-    int m_col = 0;
-    // Row by row, m_cols texts each.
-    std::vector<QString> m_texts;
-    // One per row; row 0's is never used.
-    std::vector<QString> m_spares;
-    // The few cells that show a picture, by cell index.
-    QHash<qsizetype, QImage> m_pictures;
-    std::vector<int> m_widths;
+    std::vector<ItemRecord> m_records;
+    std::vector<RowState> m_rows;
+    QImage m_pageMark;
+    QImage m_doneMark;
 };

@@ -1,6 +1,6 @@
 #include "pages/BackgroundFileWriter.h"
 
-#include "pages/PageWriter.h"
+#include "pages/FolderWriter.h"
 
 #include <algorithm>
 
@@ -89,7 +89,7 @@ void BackgroundFileWriter::WriteFiles() {
             return;
         try {
             m_pending[index] =
-                PageWriter::PreparePage(m_folder, batch[index].name, batch[index].bytes);
+                m_folder.Prepare(batch[index].name, batch[index].bytes, QStringLiteral("the page"));
             m_states[index].store(Prepared);
         } catch (const LotcraftError& error) {
             m_failures[index] = error;
@@ -117,7 +117,7 @@ void BackgroundFileWriter::NameReady() {
                 failure = std::move(m_failures[next]);
             } else {
                 try {
-                    PageWriter::NamePage(m_folder, m_pending[next]);
+                    m_folder.Name(m_pending[next], QStringLiteral("the page"));
                 } catch (const LotcraftError& error) {
                     failure = error;
                 }

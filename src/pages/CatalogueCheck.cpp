@@ -1,10 +1,9 @@
 #include "pages/CatalogueCheck.h"
 
-#include "app/InitialTexts.h"
 #include "catalogue/ItemRecord.h"
-#include "pages/PageHost.h"
+#include "pages/PageBuilder.h"
 #include "pages/PageName.h"
-#include "pages/PageWriter.h"
+#include "pages/SellerTexts.h"
 
 #include <QFile>
 #include <QSet>
@@ -130,17 +129,18 @@ const QSet<QString>& ColumnHeadings() {
 // Row 1 is a heading row when its item number is a column name, at least two of its other
 // cells are column names, and row 2 holds a number where a heading row holds none. A
 // seller whose item numbers are words ("ABC-1") still has digits in the prices.
-bool LooksLikeHeadingRow(int count, const CatalogueCheck::FieldOf& fieldOf) {
-    if (count < 2)
+bool LooksLikeHeadingRow(const std::vector<ItemRecord>& records) {
+    if (records.size() < 2)
         return false;
-    if (!ItemNumberHeadings().contains(Squeezed(fieldOf(0, ItemRecord::ItemNumber))) ||
-        HoldsDigit(fieldOf(0, ItemRecord::Price)))
+    const ItemRecord& first = records[0];
+    if (!ItemNumberHeadings().contains(Squeezed(first.Field(ItemRecord::ItemNumber))) ||
+        HoldsDigit(first.Field(ItemRecord::Price)))
         return false;
     int names = 0;
     for (int position = ItemRecord::Title; position <= ItemRecord::FieldCount; ++position)
-        names += ColumnHeadings().contains(Squeezed(fieldOf(0, position))) ? 1 : 0;
-    return names >= 2 && (HoldsDigit(fieldOf(1, ItemRecord::ItemNumber)) ||
-                          HoldsDigit(fieldOf(1, ItemRecord::Price)));
+        names += ColumnHeadings().contains(Squeezed(first.Field(position))) ? 1 : 0;
+    return names >= 2 && (HoldsDigit(records[1].Field(ItemRecord::ItemNumber)) ||
+                          HoldsDigit(records[1].Field(ItemRecord::Price)));
 }
 
 // What the item number makes of the page's name.
@@ -152,7 +152,7 @@ struct NameLimits {
         : folder(outputFolder),
           name(CatalogueCheck::NameLimit(outputFolder)),
           nameBesides(NameBytes(PageName::FileName(QString()))),
-          pathBesides(NameBytes(PageWriter::PageFileName(outputFolder, QString()))) {}
+          pathBesides(NameBytes(PageBuilder::PagePath(outputFolder, QString()))) {}
     QString folder;
     long name;
     qsizetype nameBesides;
@@ -264,7 +264,8 @@ std::vector<EarlierEqual> FindEqualKeys(int count, const std::vector<int>& rows,
     return found;
 }
 
-void CheckSellerTexts(const PageHost& host, std::vector<Finding>& findings) {
+void CheckSellerTexts(const SellerTexts& seller, std::vector<Finding>& findings) {
+    const SellerTexts starting = SellerTexts::Starting();
     struct Text {
         QString value;
         QString initial;
@@ -274,12 +275,11 @@ void CheckSellerTexts(const PageHost& host, std::vector<Finding>& findings) {
         const char* asked;
     };
     const Text texts[] = {
-        {host.SellerText(), InitialTexts::Seller(), "seller", "Seller", "--seller",
+        {seller.seller, starting.seller, "seller", "Seller", "--seller",
          "your eBay e-mail address"},
-        {host.LocationText(), InitialTexts::Location(), "location", "Location", "--location",
+        {seller.location, starting.location, "location", "Location", "--location",
          "where the items are"},
-        {host.CountryText(), InitialTexts::Country(), "country", "Country", "--country",
-         "the items' country"},
+        {seller.country, starting.country, "country", "Country", "--country", "the items' country"},
     };
     for (const Text& text : texts) {
         const QString toDo = QStringLiteral("Type %1 into the %2 box (%3 for lotcraft-pages).")
@@ -293,7 +293,7 @@ void CheckSellerTexts(const PageHost& host, std::vector<Finding>& findings) {
                 toDo);
         }
     }
-    if (host.SellerText().trimmed().isEmpty()) {
+    if (seller.seller.trimmed().isEmpty()) {
         Add(findings, 0, QString(), Kind::EmptySeller,
             QStringLiteral("The seller is empty, so every seller link of the pages leads nowhere."),
             QStringLiteral("Type your eBay e-mail address into the Seller box (--seller for "
@@ -301,11 +301,9 @@ void CheckSellerTexts(const PageHost& host, std::vector<Finding>& findings) {
     }
 }
 
-void CheckFields(const CatalogueCheck::FieldOf& fieldOf, int index,
-                 std::vector<Finding>& findings) {
-    const int row = index + 1;
-    const QString& itemNumber = fieldOf(index, ItemRecord::ItemNumber);
-    const QString& title = fieldOf(index, ItemRecord::Title);
+void CheckFields(const ItemRecord& record, int row, std::vector<Finding>& findings) {
+    const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
+    const QString& title = record.Field(ItemRecord::Title);
     if (IsBlank(title)) {
         Add(findings, row, itemNumber, Kind::EmptyTitle,
             QStringLiteral("The title is empty; the page would have no title."),
@@ -317,12 +315,12 @@ void CheckFields(const CatalogueCheck::FieldOf& fieldOf, int index,
                 .arg(CatalogueCheck::TitleLimit),
             QStringLiteral("Shorten the title to %1 characters.").arg(CatalogueCheck::TitleLimit));
     }
-    if (IsBlank(fieldOf(index, ItemRecord::Price))) {
+    if (IsBlank(record.Field(ItemRecord::Price))) {
         Add(findings, row, itemNumber, Kind::EmptyPrice,
             QStringLiteral("The price is empty; the page would show no price."),
             QStringLiteral("Type the price, for example $29.99."));
     }
-    const QStringView picture = QStringView(fieldOf(index, ItemRecord::ImageAddress)).trimmed();
+    const QStringView picture = QStringView(record.Field(ItemRecord::ImageAddress)).trimmed();
     if (!picture.isEmpty() && !picture.startsWith(QLatin1String("https://"), Qt::CaseInsensitive)) {
         Add(findings, row, itemNumber, Kind::PictureNotHttps,
             QStringLiteral("The picture address %1 does not start with https://; browsers "
@@ -335,21 +333,11 @@ void CheckFields(const CatalogueCheck::FieldOf& fieldOf, int index,
 }  // namespace
 
 std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>& records,
-                                                  const PageHost& host,
+                                                  const SellerTexts& texts,
                                                   const QString& outputFolder) {
-    return Run(
-        int(records.size()),
-        [&records](int index, int position) -> const QString& {
-            return records[size_t(index)].Field(position);
-        },
-        host, outputFolder);
-}
-
-std::vector<CatalogueFinding> CatalogueCheck::Run(int count, const FieldOf& fieldOf,
-                                                  const PageHost& host,
-                                                  const QString& outputFolder) {
-    const auto itemNumberOf = [&fieldOf](int index) -> const QString& {
-        return fieldOf(index, ItemRecord::ItemNumber);
+    const int count = int(records.size());
+    const auto itemNumberOf = [&records](int index) -> const QString& {
+        return records[size_t(index)].Field(ItemRecord::ItemNumber);
     };
 
     // First each item number as a name on its own, then the names that can be written
@@ -380,8 +368,8 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(int count, const FieldOf& fiel
 
     // Then the findings in row order, a row's errors before its warnings.
     std::vector<Finding> findings;
-    CheckSellerTexts(host, findings);
-    const bool headingRow = LooksLikeHeadingRow(count, fieldOf);
+    CheckSellerTexts(texts, findings);
+    const bool headingRow = LooksLikeHeadingRow(records);
     for (int index = 0; index < count; ++index) {
         const int row = index + 1;
         const QString& itemNumber = itemNumberOf(index);
@@ -417,7 +405,7 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(int count, const FieldOf& fiel
         }
         // A heading row's cells are names, not an item's values.
         if (row > 1 || !headingRow)
-            CheckFields(fieldOf, index, findings);
+            CheckFields(records[size_t(index)], row, findings);
     }
     return findings;
 }

@@ -4,11 +4,10 @@
 
 #include <QString>
 
-#include <functional>
 #include <vector>
 
 class ItemRecord;
-class PageHost;
+struct SellerTexts;
 
 // Looks over a catalogue before its pages are written and says what would go wrong: rows
 // whose pages would be lost, misnamed or replaced (errors; those rows are skipped when
@@ -23,17 +22,12 @@ public:
     // The longest file name where the output folder does not say.
     static constexpr long DefaultNameLimit = 255;
 
-    // The findings for records (row 1 is records[0]), sorted by row, errors of a row before
-    // its warnings; the seller's texts are taken from host. An empty outputFolder stands for
-    // a folder not chosen yet: file names are then held to DefaultNameLimit and whole paths
-    // are not checked.
+    // The findings for records (row 1 is records[0]) and the seller's texts, sorted by row,
+    // errors of a row before its warnings. An empty outputFolder stands for a folder not
+    // chosen yet: file names are then held to DefaultNameLimit and whole paths are not
+    // checked.
     static std::vector<CatalogueFinding> Run(const std::vector<ItemRecord>& records,
-                                             const PageHost& host, const QString& outputFolder);
-    // The same for `count` records held elsewhere: fieldOf gives the field at a position of
-    // the record at an index (0 for row 1), and the text must stay until Run returns.
-    using FieldOf = std::function<const QString&(int index, int position)>;
-    static std::vector<CatalogueFinding> Run(int count, const FieldOf& fieldOf,
-                                             const PageHost& host, const QString& outputFolder);
+                                             const SellerTexts& texts, const QString& outputFolder);
 
     // The rows that have an error, ascending, each once: the rows to skip.
     static std::vector<int> RowsInError(const std::vector<CatalogueFinding>& findings);

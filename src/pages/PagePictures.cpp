@@ -56,7 +56,7 @@ const QImage& PagePictures::LoadOnce(QImage& mark, const char* name) const {
     return mark;
 }
 
-void PagePictures::Cop(const QString& outputFolder) const {
+void PagePictures::CopyPagePictures(const QString& outputFolder) const {
     if (IsApplicationFolder(outputFolder))
         return;
     const FolderWriter folder(outputFolder);

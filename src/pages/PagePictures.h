@@ -39,7 +39,7 @@ public:
     // only once it is whole (FolderWriter), so two runs into one folder can copy at once.
     // Throws LotcraftError naming the file at the first copy that fails; the pictures before
     // it stay copied.
-    void Cop(const QString& outputFolder) const;
+    void CopyPagePictures(const QString& outputFolder) const;
 
 private:
     const QImage& LoadOnce(QImage& mark, const char* name) const;

@@ -1,6 +1,5 @@
 #include "ui/Auctions.h"
 
-#include "app/InitialTexts.h"
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
 #include "catalogue/CatalogueReader.h"
@@ -9,9 +8,9 @@
 #include "controls/xpbutton/PropertyBag.h"
 #include "controls/xpbutton/SystemColors.h"
 #include "controls/xpbutton/XpButton.h"
-#include "pages/BatchGenerator.h"
 #include "pages/CatalogueCheck.h"
-#include "pages/PagePictures.h"
+#include "pages/PageInputs.h"
+#include "pages/PageRun.h"
 #include "ui/CatalogueCheckDialog.h"
 #include "ui/DescriptionBox.h"
 #include "ui/DesktopFileDialogs.h"
@@ -205,6 +204,7 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
       m_messages(messages ? *messages : DesktopMessageBoxes::Instance()),
       m_dialogs(dialogs ? *dialogs : DesktopFileDialogs::Instance()),
       m_editor(m_grid, m_form, *this),
+      m_pictures(QCoreApplication::applicationDirPath()),
       m_browser(m_messages, this),
       m_outputFolderPrompt([](QWidget* owner, ProgramSettings& folderSettings) {
           OutputFolderDialog dialog(folderSettings, owner);
@@ -255,16 +255,15 @@ void Auctions::CreateControls() {
         box->setMaxLength(std::numeric_limits<int>::max());
         return box;
     };
-    m_seller = lineEdit(QStringLiteral("Seller"), InitialTexts::Seller(), {360, 1560, 2775, 375});
-    m_location =
-        lineEdit(QStringLiteral("Location"), InitialTexts::Location(), {3480, 1560, 2775, 375});
-    m_country =
-        lineEdit(QStringLiteral("Country"), InitialTexts::Country(), {6600, 1560, 2775, 375});
+    const SellerTexts starting = SellerTexts::Starting();
+    m_seller = lineEdit(QStringLiteral("Seller"), starting.seller, {360, 1560, 2775, 375});
+    m_location = lineEdit(QStringLiteral("Location"), starting.location, {3480, 1560, 2775, 375});
+    m_country = lineEdit(QStringLiteral("Country"), starting.country, {6600, 1560, 2775, 375});
 
     m_gridView = new GridView(m_grid, this);
     m_gridView->setObjectName(QStringLiteral("MSFlexGrid1"));
     m_gridView->setGeometry(Place{240, 2160, 9975, 2055}.Pixels());
-    connect(&m_grid, &Grid::Clicked, this, &Auctions::GridClicked);
+    connect(m_gridView, &GridView::RowClicked, this, &Auctions::GridClicked);
 
     for (const FieldPlace& field : kFields) {
         const ItemRecord::Presentation& shown = ItemRecord::PresentationOf(field.position);
@@ -279,7 +278,7 @@ void Auctions::CreateControls() {
             box = m_description;
         } else {
             QLineEdit* line = lineEdit(Latin(shown.boxName), QString(), field.box);
-            m_boxes[size_t(ItemRecord::ColumnOfPosition(field.position))] = line;
+            m_boxes[size_t(field.position)] = line;
             connect(line, &QLineEdit::returnPressed, this, [this] {
                 if (m_form.updateEnabled)
                     StoreForm();
@@ -291,9 +290,8 @@ void Auctions::CreateControls() {
         box->setToolTip(Latin(shown.toolTip));
         label->setBuddy(box);
     }
-    QLineEdit* html = lineEdit(QStringLiteral("t_html"), QString(), kHtmlBox);
-    html->setReadOnly(true);
-    m_boxes[EditForm::HtmlBox] = html;
+    m_pagePath = lineEdit(QStringLiteral("t_html"), QString(), kHtmlBox);
+    m_pagePath->setReadOnly(true);
 
     for (const ButtonPlace& place : kButtons) {
         XpButton* button = FormControls::Button(this, Latin(place.name), BagOf(place, *this),
@@ -323,13 +321,13 @@ void Auctions::CreateControls() {
     connect(m_manual, &XpButton::Click, this, [this] {
         if (!MayLeaveForm())
             return;
-        Edit([this] { m_editor.Manual(); });
-        m_boxes[size_t(ItemRecord::ColumnOfPosition(ItemRecord::ItemNumber))]->setFocus();
+        Edit([this] { m_editor.StartNewRecord(); });
+        m_boxes[ItemRecord::ItemNumber]->setFocus();
     });
     connect(m_update, &XpButton::Click, this, &Auctions::StoreForm);
     connect(m_cancel, &XpButton::Click, this, [this] { Edit([this] { m_editor.Cancel(); }); });
     connect(m_delete, &XpButton::Click, this, [this] {
-        Edit([this] { m_editor.Delete(); });
+        Edit([this] { m_editor.DeleteFormRow(); });
         m_gridView->setFocus();
     });
     connect(m_close, &XpButton::Click, this, &QWidget::close);
@@ -467,31 +465,35 @@ void Auctions::Edit(Operation operation) {
     ShowForm();
 }
 
-QString Auctions::BoxText(int column) const {
-    const QLineEdit* box = m_boxes[size_t(column)];
-    return box ? box->text() : m_description->Value();
+ItemRecord Auctions::BoxesRecord() const {
+    ItemRecord record = m_form.record;
+    for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
+        if (const QLineEdit* box = m_boxes[size_t(position)])
+            record.SetField(position, box->text());
+    }
+    record.SetField(ItemRecord::Description, m_description->Value());
+    return record;
 }
 
 void Auctions::ReadBoxes() {
-    for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn; ++column)
-        m_form.boxText[size_t(column)] = BoxText(column);
+    m_form.record = BoxesRecord();
 }
 
 void Auctions::ShowForm() {
-    for (int column = ItemRecord::FirstFieldColumn; column <= EditForm::HtmlBox; ++column) {
-        const QString& text = m_form.boxText[size_t(column)];
-        const bool enabled = m_form.boxEnabled[size_t(column)];
-        if (QLineEdit* box = m_boxes[size_t(column)]) {
-            if (box->text() != text) {
-                box->setText(text);
-                box->setCursorPosition(0);
-            }
-            box->setEnabled(enabled);
-        } else {
-            m_description->SetValue(text);
-            m_description->setEnabled(enabled);
+    const auto show = [](QLineEdit* box, const QString& text, bool enabled) {
+        if (box->text() != text) {
+            box->setText(text);
+            box->setCursorPosition(0);
         }
+        box->setEnabled(enabled);
+    };
+    for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
+        if (QLineEdit* box = m_boxes[size_t(position)])
+            show(box, m_form.record.Field(position), m_form.fieldsEnabled);
     }
+    m_description->SetValue(m_form.record.Field(ItemRecord::Description));
+    m_description->setEnabled(m_form.fieldsEnabled);
+    show(m_pagePath, m_form.pagePathText, m_form.pagePathEnabled);
     if (m_update->Caption() != m_form.updateCaption)
         m_update->SetCaption(m_form.updateCaption);
     m_update->SetEnabled(m_form.updateEnabled);
@@ -501,8 +503,8 @@ void Auctions::ShowForm() {
     m_save->SetEnabled(m_form.saveEnabled);
     m_viewPage->SetEnabled(m_form.viewPageEnabled);
     m_viewHtml->SetEnabled(m_form.viewHtmlEnabled);
-    m_itemCount->setText(m_form.itemCountText);
-    m_pageCount->setText(m_form.pageCountText);
+    m_itemCount->setText(QString::number(m_form.itemCount));
+    m_pageCount->setText(QString::number(m_form.pageCount));
     HighlightFormRow();
     SchedulePreview();
 }
@@ -516,7 +518,7 @@ void Auctions::HighlightFormRow() {
 }
 
 void Auctions::StoreForm() {
-    Edit([this] { m_editor.Update(); });
+    Edit([this] { m_editor.StoreForm(); });
     m_gridView->setFocus();
 }
 
@@ -529,28 +531,20 @@ void Auctions::Tell(const QString& message) {
 }
 
 void Auctions::ShowCounters() {
-    m_itemCount->setText(m_form.itemCountText);
-    m_pageCount->setText(m_form.pageCountText);
+    m_itemCount->setText(QString::number(m_form.itemCount));
+    m_pageCount->setText(QString::number(m_form.pageCount));
     if (isVisible()) {
         m_itemCount->repaint();
         m_pageCount->repaint();
     }
 }
 
-QString Auctions::SellerText() const {
-    return m_seller->text();
-}
-
-QString Auctions::LocationText() const {
-    return m_location->text();
-}
-
-QString Auctions::CountryText() const {
-    return m_country->text();
+SellerTexts Auctions::Seller() const {
+    return {m_seller->text(), m_location->text(), m_country->text()};
 }
 
 void Auctions::Form_Load() {
-    m_editor.ResetWindow();
+    m_editor.Reset();
     ShowStatus(QString());
     ShowForm();
     m_settings.SetOutputFolder(QCoreApplication::applicationDirPath());
@@ -563,7 +557,7 @@ void Auctions::Load_Click() {
 }
 
 void Auctions::OpenCatalogue(const QString& path) {
-    const CatalogueReader::Result result = CatalogueReader::Read(path);
+    CatalogueReader::Result result = CatalogueReader::Read(path);
     if (result.records.empty() && result.failure) {
         // Nothing could be read: the grid keeps the catalogue it holds.
         m_messages.Tell(this, QStringLiteral("Lotcraft could not open the catalogue.\n\n") %
@@ -577,7 +571,7 @@ void Auctions::OpenCatalogue(const QString& path) {
     m_editor.BeginOpening();
     ShowStatus(QString());
     ShowForm();
-    const int read = m_editor.AppendRead(result.records);
+    const int read = m_editor.AppendRead(std::move(result.records));
     m_editor.EndOpening();
     ShowForm();
     m_cataloguePath = path;
@@ -602,42 +596,33 @@ void Auctions::OpenCatalogue(const QString& path) {
                               noticed);
 }
 
-void Auctions::GridClicked() {
-    // The click has made its row current; the form's changes are stored into the form's own
-    // row first, if the user wants them.
-    const int clicked = m_grid.Row();
+void Auctions::GridClicked(int row) {
+    // The form's changes are stored into the form's own row first, if the user wants them.
     if (!MayLeaveForm()) {
         HighlightFormRow();
         return;
     }
-    m_grid.SetRow(clicked);
-    Edit([this] { m_editor.GridClick(); });
+    Edit([this, row] { m_editor.ShowRow(row); });
 }
 
 bool Auctions::FormEdited() const {
     if (!m_form.updateEnabled)
         return false;
-    for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn;
-         ++column) {
-        if (BoxText(column) != m_form.boxText[size_t(column)])
-            return true;
-    }
-    return false;
+    return BoxesRecord() != m_form.record;
 }
 
 bool Auctions::MayLeaveForm() {
     if (!FormEdited())
         return true;
-    const bool inserting = m_form.updateCaption == RecordEditor::InsertCaption();
     const QString question =
-        inserting ? QStringLiteral("Do you want to insert the new record ?")
-                  : QStringLiteral("Do you want to store your changes to item %1 ?")
-                        .arg(m_grid.Record(m_editor.FormRow()).Field(ItemRecord::ItemNumber));
+        m_editor.Inserting() ? QStringLiteral("Do you want to insert the new record ?")
+                             : QStringLiteral("Do you want to store your changes to item %1 ?")
+                                   .arg(m_grid.Field(m_editor.FormRow(), ItemRecord::ItemNumber));
     switch (m_messages.Ask(this, question)) {
         case MessageBoxes::Answer::Yes:
             StoreForm();
             // An insert into a full grid is refused: the typed record stays in the form.
-            return m_form.updateCaption != RecordEditor::InsertCaption();
+            return !m_editor.Inserting();
         case MessageBoxes::Answer::No: return true;
         case MessageBoxes::Answer::Dismissed: break;
     }
@@ -645,7 +630,7 @@ bool Auctions::MayLeaveForm() {
 }
 
 bool Auctions::MayPutCatalogueAway() {
-    if (m_editor.ItemCount() == 0)
+    if (m_grid.ItemCount() == 0)
         return true;
     switch (m_messages.Ask(this, ClosingQuestion())) {
         case MessageBoxes::Answer::Yes: return SaveCatalogue();
@@ -667,7 +652,7 @@ bool Auctions::SaveCatalogue() {
     if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('.') + FileDialogs::Suffix();
     try {
-        CatalogueWriter::Write(path, m_editor.SaveRecords());
+        CatalogueWriter::Write(path, m_grid.Records());
     } catch (const LotcraftError& error) {
         m_messages.Tell(this, QStringLiteral("The catalogue was not saved.\n\n") %
                                   SaveFailureAdvice(path, error));
@@ -698,14 +683,14 @@ QString Auctions::SaveFailureAdvice(const QString& path, const LotcraftError& er
                                  "room on the disk, and save again.");
 }
 
-void Auctions::ShowPageCount(const QString& caption) {
+void Auctions::ShowPageCount() {
     // During a run the counter is shown at the screen's pace, not once a page: each
     // repaint paints the window's pending changes too (the grid's marks), which cost more
     // than the page itself. The run shows the last count when it ends.
     if (m_generating && m_pageCountShown.isValid() &&
         m_pageCountShown.elapsed() < kPageCountFrameMs)
         return;
-    m_editor.ShowPageCount(caption);
+    ShowCounters();
     if (!m_generating)
         return;
     // Input is held during a run: repaints and timers go on, clicks and keys are let go.
@@ -725,7 +710,7 @@ void Auctions::Htmls_Click() {
     std::vector<int> skipped;
     const std::vector<CatalogueFinding> findings = CheckCatalogue();
     if (!findings.empty()) {
-        if (!m_checkPrompt(this, findings, m_editor.ItemCount(),
+        if (!m_checkPrompt(this, findings, m_grid.ItemCount(),
                            [this](int row) { ShowRowInForm(row); }))
             return;
         skipped = CatalogueCheck::RowsInError(findings);
@@ -735,11 +720,8 @@ void Auctions::Htmls_Click() {
     if (!m_settings.OutputFolderChosen())
         return;
     const QString folder = m_settings.OutputFolder();
-    const qint64 before = PageCount();
+    const qint64 before = m_form.pageCount;
     ShowStatus(QStringLiteral("Writing the pages into %1 ...").arg(folder));
-    PagePictures pictures(QCoreApplication::applicationDirPath());
-    BatchGenerator generator(m_settings, *this, pictures);
-    generator.SetSkippedRows(skipped);
     std::optional<LotcraftError> failure;
     {
         // Clicks and keys made during the run are let go, not carried out after it.
@@ -747,14 +729,21 @@ void Auctions::Htmls_Click() {
         m_generating = true;
         m_pageCountShown.invalidate();
         try {
-            generator.Run(m_grid, m_editor.ItemCount(), m_editor.CurrentRecord(), m_linkTable);
+            // Each row is counted, then shows its page's path, then its marks.
+            PageRun::Run(m_grid.Records(), PageInputs::Take(m_settings, Seller(), m_pictures),
+                         m_pictures, skipped, [this](int row, const QString& pagePath) {
+                             ++m_form.pageCount;
+                             ShowPageCount();
+                             m_grid.SetPagePath(row, pagePath);
+                             m_grid.MarkRow(row, m_pictures.PageMark(), m_pictures.DoneMark());
+                         });
         } catch (const LotcraftError& error) {
             failure = error;
         }
         m_generating = false;
-        ShowPageCount(QString::number(PageCount()));
+        ShowPageCount();
     }
-    ReportRun(folder, PageCount() - before, failure, findings, skipped);
+    ReportRun(folder, m_form.pageCount - before, failure, findings, skipped);
     SchedulePreview();
     // A close asked for during the run is carried out now, with its questions.
     if (m_closeRequested) {
@@ -766,19 +755,13 @@ void Auctions::Htmls_Click() {
 std::vector<CatalogueFinding> Auctions::CheckCatalogue() {
     // The grid's own texts are checked, not copies of its records. The output folder is not
     // chosen yet: names are held to the usual limit.
-    return CatalogueCheck::Run(
-        m_editor.ItemCount(),
-        [this](int index, int position) -> const QString& {
-            return m_grid.Field(index + 1, position);
-        },
-        *this, QString());
+    return CatalogueCheck::Run(m_grid.Records(), Seller(), QString());
 }
 
 void Auctions::ShowRowInForm(int row) {
-    if (row < 1 || row > m_editor.ItemCount() || !MayLeaveForm())
+    if (row < 1 || row > m_grid.ItemCount() || !MayLeaveForm())
         return;
-    m_grid.SetRow(row);
-    Edit([this] { m_editor.GridClick(); });
+    Edit([this, row] { m_editor.ShowRow(row); });
     m_gridView->scrollTo(m_grid.index(row - 1, 0));
 }
 
@@ -786,7 +769,7 @@ void Auctions::ReportRun(const QString& folder, qint64 written,
                          const std::optional<LotcraftError>& failure,
                          const std::vector<CatalogueFinding>& findings,
                          const std::vector<int>& skipped) {
-    const QString pages = BatchGenerator::PagesText(written);
+    const QString pages = PageRun::PagesText(written);
     QString skippedText;
     if (!skipped.empty()) {
         QStringList rows;
@@ -831,13 +814,9 @@ void Auctions::ReportRun(const QString& folder, qint64 written,
                               QStringLiteral("\n\nCorrect them and press HTMLS again."));
 }
 
-QString Auctions::FormRowPagePath() {
+QString Auctions::FormRowPagePath() const {
     const int row = m_editor.FormRow();
-    if (row < 1)
-        return QString();
-    m_grid.SetRow(row);
-    m_grid.SetCol(ItemRecord::HtmlColumn);
-    return m_grid.Text();
+    return row > 0 ? m_grid.PagePath(row) : QString();
 }
 
 void Auctions::viewp_Click() {
@@ -851,8 +830,7 @@ void Auctions::viewp_Click() {
 
 void Auctions::ShowPreview() {
     if (!m_preview)
-        m_preview =
-            std::make_unique<PagePreviewWindow>(m_settings, QCoreApplication::applicationDirPath());
+        m_preview = std::make_unique<PagePreviewWindow>(QCoreApplication::applicationDirPath());
     UpdatePreview();
     m_preview->BringForward();
 }
@@ -869,14 +847,12 @@ void Auctions::UpdatePreview() {
                            "and its page is shown here as you type."));
         return;
     }
-    m_preview->ShowRecord(FormRecord(), SellerText(), LocationText(), CountryText());
-}
-
-ItemRecord Auctions::FormRecord() const {
-    ItemRecord record;
-    for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn; ++column)
-        record.SetField(ItemRecord::PositionOfColumn(column), BoxText(column));
-    return record;
+    try {
+        m_preview->ShowRecord(BoxesRecord(), PageInputs::Take(m_settings, Seller(), m_pictures));
+    } catch (const LotcraftError& error) {
+        m_preview->ShowNote(
+            QStringLiteral("No page can be made for this record: %1.").arg(error.Message()));
+    }
 }
 
 void Auctions::viewh_Click() {

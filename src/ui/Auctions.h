@@ -5,8 +5,8 @@
 #include "editing/Grid.h"
 #include "editing/RecordEditor.h"
 #include "pages/CatalogueFinding.h"
-#include "pages/LinkTable.h"
-#include "pages/PageHost.h"
+#include "pages/PagePictures.h"
+#include "pages/SellerTexts.h"
 
 #include "ui/Browser.h"
 
@@ -38,7 +38,7 @@ class XpButton;
 // details, the buttons that open, save and generate, and the two counters. The editing logic
 // is RecordEditor's; the window binds its widgets to it, opens and saves catalogue files and
 // asks before it closes. Message boxes and file dialogs go through the given seams.
-class Auctions : public QWidget, private EditorHost, public PageHost {
+class Auctions : public QWidget, private EditorHost {
     Q_OBJECT
 
 public:
@@ -88,16 +88,8 @@ public:
     Grid& CatalogueGrid() { return m_grid; }
     RecordEditor& Editor() { return m_editor; }
 
-    // PageHost: the seller's boxes and the page counter, for the page run.
-    QString SellerText() const override;
-    QString LocationText() const override;
-    QString CountryText() const override;
-    qint64 PageCount() const override { return m_editor.PageCount(); }
-    void SetPageCount(qint64 count) override { m_editor.SetPageCount(count); }
-    // Label7 shows the count; during a page run it, and the window with it, is repainted
-    // at most once a screen frame, so a long run shows it moving without paying for a
-    // repaint per page. Input waits until the run has ended.
-    void ShowPageCount(const QString& caption) override;
+    // The Seller, Location and Country boxes.
+    SellerTexts Seller() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -113,7 +105,10 @@ private:
     bool Confirm(const QString& question) override;
     void Tell(const QString& message) override;
     void ShowCounters() override;
-    void ClearLinks() override { m_linkTable.Clear(); }
+    // Label7 shows the page count; during a page run it, and the window with it, is repainted
+    // at most once a screen frame, so a long run shows it moving without paying for a
+    // repaint per page. Input waits until the run has ended.
+    void ShowPageCount();
 
     void CreateControls();
     // The catalogue file a drag carries: one local file named *.csv; empty otherwise.
@@ -126,8 +121,9 @@ private:
     template <typename Operation>
     void Edit(Operation operation);
     void ReadBoxes();
-    // The text of the box that shows grid column 1 to 9, t_desc's value given back whole.
-    QString BoxText(int column) const;
+    // The record the nine boxes hold now, t_desc's value given back whole, with the Spare
+    // of the form's record.
+    ItemRecord BoxesRecord() const;
     void ShowForm();
     // Marks the form's row in the grid's view.
     void HighlightFormRow();
@@ -141,8 +137,8 @@ private:
     bool MayPutCatalogueAway();
     // Update: stores the form, then the focus goes to the grid.
     void StoreForm();
-    // A click on the grid, or a key that moved it to a row: shows the current row's record.
-    void GridClicked();
+    // A click on the grid, or a key that moved it to a row: shows that row's record.
+    void GridClicked(int row);
     // The user typed in the form since it was filled.
     bool FormEdited() const;
     // Before the form is filled anew, emptied or closed: when the user has typed in it, asks
@@ -169,12 +165,10 @@ private:
     // Fills the open preview again once the form has not changed for PreviewDelayMs.
     void SchedulePreview();
     void UpdatePreview();
-    // The record the form's boxes hold now.
-    ItemRecord FormRecord() const;
     void Help_Click();
     void XpButton1_Click();
-    // Column 10 of the row the form shows: its page path, or empty.
-    QString FormRowPagePath();
+    // The page path of the row the form shows, or empty.
+    QString FormRowPagePath() const;
     void ShowStatus(const QString& text);
 
     // Writes every record of the grid to a file the user chooses, offering the open
@@ -189,7 +183,8 @@ private:
     Grid m_grid;
     EditForm m_form;
     RecordEditor m_editor;
-    LinkTable m_linkTable;
+    // The pictures beside the pages, and the marks of rows whose pages are written.
+    PagePictures m_pictures;
     Browser m_browser;
     OutputFolderPrompt m_outputFolderPrompt;
     CheckPrompt m_checkPrompt;
@@ -212,8 +207,10 @@ private:
     QLabel* m_itemCount = nullptr;
     QLabel* m_pageCount = nullptr;
     QLabel* m_status = nullptr;
-    // The form's boxes by the grid column they show; t_desc is the multi-line one.
-    std::array<QLineEdit*, EditForm::BoxCount> m_boxes{};
+    // The form's boxes by the record position they edit (none for Spare); t_desc is the
+    // multi-line one.
+    std::array<QLineEdit*, ItemRecord::FieldCount + 1> m_boxes{};
+    QLineEdit* m_pagePath = nullptr;
     DescriptionBox* m_description = nullptr;
     XpButton* m_load = nullptr;
     XpButton* m_manual = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/GridView.h"
 
+#include "catalogue/ItemRecord.h"
 #include "editing/Grid.h"
 #include "ui/Twips.h"
 
@@ -12,9 +13,16 @@ namespace {
 // A grid row: 240 twips.
 constexpr int kRowHeight = TwipsToPixels(240);
 
+constexpr int kWidths[ItemRecord::GridColumnCount] = {220,  1000, 2000, 3000, 2000, 1000,
+                                                      1000, 2000, 2000, 1500, 3500};
+
 }  // namespace
 
-GridView::GridView(Grid& grid, QWidget* parent) : QTableView(parent), m_grid(grid) {
+int GridView::ColumnWidth(int column) {
+    return kWidths[column];
+}
+
+GridView::GridView(Grid& grid, QWidget* parent) : QTableView(parent) {
     setModel(&grid);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -28,15 +36,8 @@ GridView::GridView(Grid& grid, QWidget* parent) : QTableView(parent), m_grid(gri
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setFixedHeight(kRowHeight + 2);
-    for (int column = 0; column < grid.Cols(); ++column)
-        ApplyWidth(column, grid.ColWidth(column));
-
-    connect(&grid, &Grid::ColWidthChanged, this, &GridView::ApplyWidth);
-    connect(&grid, &QAbstractItemModel::modelReset, this, [this] {
-        for (int column = 1; column < m_grid.Cols(); ++column)
-            ApplyWidth(column, m_grid.ColWidth(column));
-    });
-    connect(&grid, &Grid::Refreshed, this, [this] { viewport()->repaint(); });
+    ApplyWidths();
+    connect(&grid, &QAbstractItemModel::modelReset, this, &GridView::ApplyWidths);
     // A row heading changes when a page run marks its row. The view and its row header would
     // each take such a change as a reason to lay out and repaint the whole grid, though the
     // header's width and the rows' heights are fixed: during a run of thousands of rows that
@@ -46,23 +47,23 @@ GridView::GridView(Grid& grid, QWidget* parent) : QTableView(parent), m_grid(gri
     QObject::disconnect(&grid, SIGNAL(headerDataChanged(Qt::Orientation, int, int)),
                         verticalHeader(), nullptr);
     connect(&grid, &QAbstractItemModel::headerDataChanged, this, &GridView::HeadingsChanged);
-    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        m_grid.Click(index.row() + 1, index.column() + 1);
-    });
+    connect(this, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& index) { Q_EMIT RowClicked(index.row() + 1); });
     connect(verticalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int section) { m_grid.Click(section + 1, 0); });
-    // A heading is row 0, which no click makes current: the click acts on the current row.
+            [this](int section) { Q_EMIT RowClicked(section + 1); });
+    // A column heading is no row: the click acts on the current row.
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int section) { m_grid.Click(0, section + 1); });
+            [this] { Q_EMIT RowClicked(CurrentRow()); });
 }
 
-void GridView::ApplyWidth(int column, int twips) {
-    if (twips < 0)
-        return;
-    if (column == 0)
-        verticalHeader()->setFixedWidth(TwipsToPixels(twips));
-    else
-        setColumnWidth(column - 1, TwipsToPixels(twips));
+int GridView::CurrentRow() const {
+    return currentIndex().isValid() ? currentIndex().row() + 1 : 0;
+}
+
+void GridView::ApplyWidths() {
+    verticalHeader()->setFixedWidth(TwipsToPixels(kWidths[0]));
+    for (int column = 1; column < ItemRecord::GridColumnCount; ++column)
+        setColumnWidth(column - 1, TwipsToPixels(kWidths[column]));
 }
 
 void GridView::HeadingsChanged(Qt::Orientation orientation, int first, int last) {
@@ -81,14 +82,13 @@ void GridView::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
         currentIndex().isValid()) {
-        m_grid.Click(currentIndex().row() + 1, currentIndex().column() + 1);
+        Q_EMIT RowClicked(CurrentRow());
         return;
     }
-    const int rowBefore = currentIndex().row();
+    const int rowBefore = CurrentRow();
     QTableView::keyPressEvent(event);
-    const QModelIndex now = currentIndex();
-    if (now.isValid() && now.row() != rowBefore)
-        m_grid.Click(now.row() + 1, now.column() + 1);
+    if (CurrentRow() > 0 && CurrentRow() != rowBefore)
+        Q_EMIT RowClicked(CurrentRow());
 }
 
 QModelIndex GridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
@@ -113,5 +113,5 @@ void GridView::mouseReleaseEvent(QMouseEvent* event) {
     m_pressedBelowRows = false;
     QTableView::mouseReleaseEvent(event);
     if (belowRows)
-        m_grid.Click(0, 0);
+        Q_EMIT RowClicked(CurrentRow());
 }

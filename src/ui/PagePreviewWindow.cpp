@@ -1,11 +1,9 @@
 #include "ui/PagePreviewWindow.h"
 
 #include "app/LotcraftError.h"
-#include "app/ProgramSettings.h"
 #include "catalogue/ItemRecord.h"
-#include "pages/FixedPageHost.h"
-#include "pages/LinkTable.h"
-#include "pages/PageWriter.h"
+#include "pages/PageBuilder.h"
+#include "pages/PageInputs.h"
 #include "ui/ProgramIcon.h"
 
 #include <QDir>
@@ -42,11 +40,8 @@ private:
     QString m_folder;
 };
 
-PagePreviewWindow::PagePreviewWindow(const ProgramSettings& settings, QString applicationFolder,
-                                     QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      m_settings(settings),
-      m_applicationFolder(std::move(applicationFolder)) {
+PagePreviewWindow::PagePreviewWindow(QString applicationFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_applicationFolder(std::move(applicationFolder)) {
     setObjectName(QStringLiteral("PagePreview"));
     setWindowTitle(QStringLiteral("Page Preview"));
     setWindowIcon(ProgramIcon());
@@ -72,16 +67,10 @@ void PagePreviewWindow::ShowNote(const QString& note) {
     m_view->clear();
 }
 
-void PagePreviewWindow::ShowRecord(const ItemRecord& record, const QString& seller,
-                                   const QString& location, const QString& country) {
-    FixedPageHost host(seller, location, country);
-    PageWriter writer(m_settings, host);
-    LinkTable links;
-    links.Fill(record.Field(ItemRecord::ItemNumber), seller);
+void PagePreviewWindow::ShowRecord(const ItemRecord& record, const PageInputs& inputs) {
     QByteArray page;
-    QString fileName;
     try {
-        fileName = writer.BuildPage(record, links, page);
+        page = PageBuilder::Build(record, inputs);
     } catch (const LotcraftError& error) {
         ShowNote(QStringLiteral("No page can be made for this record: %1.").arg(error.Message()));
         return;
@@ -93,9 +82,11 @@ void PagePreviewWindow::ShowRecord(const ItemRecord& record, const QString& sell
         return;
     }
     m_page = page;
-    m_caption->setText(QStringLiteral("Item %1, as HTMLS would write it now to %2. This window "
-                                      "writes nothing.")
-                           .arg(record.Field(ItemRecord::ItemNumber), fileName));
+    m_caption->setText(
+        QStringLiteral("Item %1, as HTMLS would write it now to %2. This window "
+                       "writes nothing.")
+            .arg(record.Field(ItemRecord::ItemNumber),
+                 PageBuilder::PagePath(inputs.outputFolder, record.Field(ItemRecord::ItemNumber))));
     // The page is ISO-8859-1, with references for every other character.
     const int scrolled = m_view->verticalScrollBar()->value();
     m_view->setHtml(QString::fromLatin1(m_page));

@@ -6,13 +6,13 @@
 #include <QWidget>
 
 class ItemRecord;
-class ProgramSettings;
 class QLabel;
+struct PageInputs;
 
 // Shows the page of a record as it would be written now, without writing any file: the bytes
-// come from the page writer, with the seller's three texts and the chosen layout and colour
-// scheme. The page's own pictures are taken from the application folder; a picture elsewhere
-// (the item's own, on a web server) is drawn as a framed placeholder showing its address.
+// are built as a page run builds them, from the record and the page inputs of the moment. The
+// page's own pictures are taken from the application folder; a picture elsewhere (the item's own,
+// on a web server) is drawn as a framed placeholder showing its address.
 class PagePreviewWindow : public QWidget {
     Q_OBJECT
 
@@ -20,16 +20,14 @@ public:
     // A page longer than this is not laid out here.
     static constexpr qsizetype LargestShownPage = 4 * 1024 * 1024;
 
-    PagePreviewWindow(const ProgramSettings& settings, QString applicationFolder,
-                      QWidget* parent = nullptr);
+    explicit PagePreviewWindow(QString applicationFolder, QWidget* parent = nullptr);
 
     // Builds and shows the record's page. A record no page can be made for shows why.
-    void ShowRecord(const ItemRecord& record, const QString& seller, const QString& location,
-                    const QString& country);
+    void ShowRecord(const ItemRecord& record, const PageInputs& inputs);
     // Shows a note in place of a page.
     void ShowNote(const QString& note);
 
-    // The page shown, as the writer built it; empty while a note is shown.
+    // The page shown, as it was built; empty while a note is shown.
     const QByteArray& PageBytes() const { return m_page; }
     QTextBrowser* View() const { return m_view; }
     // The line above the page: which item and file, or the note.
@@ -44,7 +42,6 @@ public:
 private:
     class PageView;
 
-    const ProgramSettings& m_settings;
     QString m_applicationFolder;
     QByteArray m_page;
     QLabel* m_caption;

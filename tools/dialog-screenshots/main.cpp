@@ -6,7 +6,7 @@
 #include "app/ProgramSettings.h"
 #include "catalogue/ItemRecord.h"
 #include "pages/CatalogueCheck.h"
-#include "pages/FixedPageHost.h"
+#include "pages/SellerTexts.h"
 #include "ui/CatalogueCheckDialog.h"
 #include "ui/HtmlSourceWindow.h"
 #include "ui/LayoutDialog.h"
@@ -90,8 +90,8 @@ int main(int argc, char* argv[]) {
     saved &= Save(layout, output.filePath(QStringLiteral("layout-dialog.png")));
 
     const std::vector<ItemRecord> catalogue = FaultyCatalogue();
-    const FixedPageHost sellerTexts(QStringLiteral("seller@example.com"), QStringLiteral("Leeds"),
-                                    QStringLiteral("Your Country"));
+    const SellerTexts sellerTexts = {QStringLiteral("seller@example.com"), QStringLiteral("Leeds"),
+                                     QStringLiteral("Your Country")};
     CatalogueCheckDialog check(CatalogueCheck::Run(catalogue, sellerTexts, QString()),
                                int(catalogue.size()));
     saved &= Save(check, output.filePath(QStringLiteral("check-dialog.png")));

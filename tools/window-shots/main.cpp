@@ -7,6 +7,7 @@
 #include "editing/Grid.h"
 #include "ui/Auctions.h"
 #include "ui/FileDialogs.h"
+#include "ui/GridView.h"
 #include "ui/MessageBoxes.h"
 
 #include <QApplication>
@@ -60,8 +61,9 @@ int main(int argc, char* argv[]) {
 
     window.findChild<XpButton*>(QStringLiteral("Load"))->Click();
     // The third row, clicked: the view marks it and the form shows it.
-    window.findChild<QTableView*>(QStringLiteral("MSFlexGrid1"))->selectRow(2);
-    window.CatalogueGrid().Click(3, 1);
+    auto* grid = window.findChild<GridView*>(QStringLiteral("MSFlexGrid1"));
+    grid->selectRow(2);
+    Q_EMIT grid->RowClicked(3);
     QApplication::processEvents();
     return Save(window, arguments[3]) ? 0 : 1;
 }

@@ -1,3 +1,0 @@
-#include "catalogue/GridCursor.h"
-
-GridCursor::~GridCursor() = default;

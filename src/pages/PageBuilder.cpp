@@ -1,0 +1,118 @@
+#include "pages/PageBuilder.h"
+
+#include "app/LotcraftError.h"
+#include "catalogue/ItemRecord.h"
+#include "pages/FolderWriter.h"
+#include "pages/PageEncoding.h"
+#include "pages/PageInputs.h"
+#include "pages/PageName.h"
+#include "pages/PageTemplate.h"
+
+#include <array>
+
+namespace {
+
+// A whole page is about 12 KB before its values.
+constexpr qsizetype kPageReserve = 16 * 1024;
+
+// The item's thirteen eBay addresses, link 1 first; links 9 and 11 repeat 5 and 4 and are not
+// on the page.
+using Links = std::array<QString, 13>;
+
+Links LinksOf(const QString& itemNumber, const QString& seller) {
+    const QString isapi = QStringLiteral("/aw-cgi/eBayISAPI.dll?");
+    const QString offer = QStringLiteral("https://offer.ebay.com");
+    const QString cgi = QStringLiteral("https://cgi.ebay.com");
+    const QString contact = QStringLiteral("https://contact.ebay.com");
+    const QString feedback = QStringLiteral("https://feedback.ebay.com");
+    const QString pages = QStringLiteral("https://pages.ebay.com");
+    const QString members = QStringLiteral("https://members.ebay.com");
+    const QString www = QStringLiteral("https://www.ebay.com");
+
+    Links links;
+    links[0] = offer + isapi + QStringLiteral("ViewBids&item=") + itemNumber;
+    links[1] = cgi + isapi + QStringLiteral("ShowEmailAuctionToFriend&item=") + itemNumber;
+    links[2] = cgi + isapi + QStringLiteral("MakeTrack&item=") + itemNumber;
+    links[3] = contact + isapi + QStringLiteral("ShowCoreAskSellerQuestion&requested=") + seller +
+               QStringLiteral("&iid=") + itemNumber + QStringLiteral("&frm=284");
+    links[4] = feedback + isapi + QStringLiteral("ViewFeedback&userid=") + seller;
+    links[5] = pages + QStringLiteral("/help/basics/g-stars.html");
+    links[6] = pages + QStringLiteral("/services/buyandsell/powersellers.html");
+    links[7] = members + QStringLiteral("/aboutme/") + seller + QStringLiteral("/");
+    links[8] = links[4];
+    links[9] = www + QStringLiteral("/ws/eBayISAPI.dll?ViewSellersOtherItems&userid=") + seller +
+               QStringLiteral("&include=0&since=-1&sort=3&rows=25");
+    links[10] = links[3];
+    links[11] = cgi + isapi + QStringLiteral("UserItemVerification&item=") + itemNumber;
+    links[12] = cgi + isapi + QStringLiteral("SellYourItem&item=") + itemNumber;
+    return links;
+}
+
+const QString& ValueText(PageTemplate::Value value, const ItemRecord& record,
+                         const PageInputs& inputs, const Links& links) {
+    using V = PageTemplate::Value;
+    switch (value) {
+        case V::ItemNumber: return record.Field(ItemRecord::ItemNumber);
+        case V::Title: return record.Field(ItemRecord::Title);
+        case V::Description: return record.Field(ItemRecord::Description);
+        case V::ImageAddress: return record.Field(ItemRecord::ImageAddress);
+        case V::Price: return record.Field(ItemRecord::Price);
+        case V::FirstBid: return record.Field(ItemRecord::FirstBid);
+        case V::StartTime: return record.Field(ItemRecord::StartTime);
+        case V::EndTime: return record.Field(ItemRecord::EndTime);
+        case V::Location: return inputs.seller.location;
+        case V::Country: return inputs.seller.country;
+        case V::Seller: return inputs.seller.seller;
+        case V::Primary: return inputs.primary;
+        case V::Secondary: return inputs.secondary;
+        case V::Text: return inputs.text;
+        case V::FontTag: return inputs.fontTag;
+        default: break;
+    }
+    return links[size_t(int(value) - int(V::Link1))];
+}
+
+// The item number becomes a file name inside the output folder, so it must not name a
+// folder, leave the output folder or replace a file the program needs there.
+void CheckItemNumber(const QString& itemNumber, const PageInputs& inputs) {
+    if (inputs.outputFolder.isEmpty())
+        throw LotcraftError(QStringLiteral("no output folder is set for the pages"));
+    const QString why = PageName::WriterRefusal(itemNumber);
+    if (!why.isEmpty()) {
+        const QString shown = PageName::Shown(itemNumber);
+        throw LotcraftError(QStringLiteral("the item number \"%1\" cannot name a page file: %2; "
+                                           "change the item number and generate the pages again")
+                                .arg(shown, why),
+                            PageBuilder::PagePath(inputs.outputFolder, shown));
+    }
+    const QString file = PageName::FileName(itemNumber);
+    if (inputs.reservedNames.contains(file))
+        throw LotcraftError(QStringLiteral("the item number \"%1\" would replace %2, which "
+                                           "Lotcraft needs in its own folder; change the item "
+                                           "number, or choose another output folder")
+                                .arg(itemNumber, file),
+                            PageBuilder::PagePath(inputs.outputFolder, itemNumber));
+}
+
+}  // namespace
+
+QString PageBuilder::PagePath(const QString& outputFolder, const QString& itemNumber) {
+    return FolderWriter::PathIn(outputFolder, PageName::FileName(itemNumber));
+}
+
+QByteArray PageBuilder::Build(const ItemRecord& record, const PageInputs& inputs) {
+    const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
+    CheckItemNumber(itemNumber, inputs);
+    const Links links = LinksOf(itemNumber, inputs.seller.seller);
+    const PageTemplate& pageTemplate = PageTemplate::Instance();
+    QByteArray page;
+    page.reserve(kPageReserve);
+    for (PageTemplate::Block block : PageTemplate::BlocksOfLayout(inputs.layout)) {
+        for (const PageTemplate::Piece& piece : pageTemplate.PiecesOf(block)) {
+            page.append(piece.literal);
+            if (piece.hasValue)
+                PageEncoding::AppendLatin1(page, ValueText(piece.value, record, inputs, links));
+        }
+    }
+    return page;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class ItemRecord;
+struct PageInputs;
+
+// Builds the listing page of one item: the page template's lines with the item's values,
+// the seller's texts, the item's eBay addresses and the colours of the scheme spliced in
+// unchanged, in the description layout of the inputs. Building touches no file, so the page
+// run, the preview and any later export build pages the same way.
+class PageBuilder {
+public:
+    // The page of record, in ISO-8859-1 with references for every other character. Throws
+    // LotcraftError naming the page's path when no page can be made: no output folder, an
+    // item number that cannot name a page file there, or one that would replace a file the
+    // program needs (PageInputs::reservedNames).
+    static QByteArray Build(const ItemRecord& record, const PageInputs& inputs);
+
+    // The path of an item's page: the folder, a "/" unless the folder ends in one, the page's
+    // file name; the path a row shows for its page.
+    static QString PagePath(const QString& outputFolder, const QString& itemNumber);
+};

@@ -1,3 +1,0 @@
-#include "pages/PageHost.h"
-
-PageHost::~PageHost() = default;

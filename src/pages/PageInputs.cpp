@@ -1,0 +1,22 @@
+#include "pages/PageInputs.h"
+
+#include "app/ProgramSettings.h"
+#include "pages/PagePictures.h"
+#include "pages/SchemeTable.h"
+
+PageInputs PageInputs::Take(const ProgramSettings& settings, SellerTexts seller,
+                            const PagePictures& pictures) {
+    const SchemeTable& schemes = SchemeTable::Standard();
+    const int scheme = settings.SchemeIndex();
+    PageInputs inputs;
+    inputs.layout = settings.LayoutIndex();
+    inputs.primary = schemes.SchemePrimary().At(scheme);
+    inputs.secondary = schemes.SchemeSecondary().At(scheme);
+    inputs.text = schemes.SchemeText().At(scheme);
+    inputs.fontTag = schemes.SchemeFontTag().At(scheme);
+    inputs.seller = std::move(seller);
+    inputs.outputFolder = settings.OutputFolder();
+    if (!inputs.outputFolder.isEmpty() && pictures.IsApplicationFolder(inputs.outputFolder))
+        inputs.reservedNames = PagePictures::ShippedFiles();
+    return inputs;
+}

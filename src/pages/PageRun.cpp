@@ -1,0 +1,100 @@
+#include "pages/PageRun.h"
+
+#include "app/LotcraftError.h"
+#include "catalogue/ItemRecord.h"
+#include "pages/BackgroundFileWriter.h"
+#include "pages/FolderWriter.h"
+#include "pages/PageBuilder.h"
+#include "pages/PageInputs.h"
+#include "pages/PageName.h"
+#include "pages/PagePictures.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// The failure of a row's step, naming the row.
+LotcraftError AtRow(const LotcraftError& error, int row) {
+    return LotcraftError(error.Reason(), error.File(), row);
+}
+
+}  // namespace
+
+QString PageRun::PagesText(qint64 count) {
+    return count == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(count);
+}
+
+void PageRun::Run(const std::vector<ItemRecord>& records, const PageInputs& inputs,
+                  const PagePictures& pictures, std::vector<int> skippedRows,
+                  const PageNamed& pageNamed) {
+    std::sort(skippedRows.begin(), skippedRows.end());
+    const FolderWriter folder(inputs.outputFolder);
+    BackgroundFileWriter files(folder);
+    constexpr size_t kBatchSize = 64;
+
+    // Pages are built into one batch while the other is written.
+    struct Batch {
+        std::vector<BackgroundFileWriter::File> files{kBatchSize};
+        std::vector<int> rows = std::vector<int>(kBatchSize);
+        size_t count = 0;
+    };
+    Batch batches[2];
+    Batch* building = &batches[0];
+    Batch* writing = nullptr;
+
+    const auto finishWriting = [&] {
+        if (!writing)
+            return;
+        Batch& batch = *writing;
+        writing = nullptr;
+        std::optional<LotcraftError> failure;
+        const size_t written = files.Finish(failure);
+        for (size_t k = 0; k < written; ++k) {
+            const int row = batch.rows[k];
+            try {
+                pageNamed(row, FolderWriter::PathIn(inputs.outputFolder, batch.files[k].name));
+            } catch (const LotcraftError& error) {
+                throw AtRow(error, row);
+            }
+        }
+        if (failure)
+            throw AtRow(*failure, batch.rows[written]);
+    };
+    const auto startBuilt = [&] {
+        if (building->count == 0)
+            return;
+        files.Start(building->files, building->count);
+        writing = building;
+        building = building == &batches[0] ? &batches[1] : &batches[0];
+        building->count = 0;
+    };
+    const auto writeTheRest = [&] {
+        finishWriting();
+        startBuilt();
+        finishWriting();
+    };
+
+    for (size_t index = 0; index < records.size(); ++index) {
+        const int row = int(index) + 1;
+        if (std::binary_search(skippedRows.begin(), skippedRows.end(), row))
+            continue;
+        const ItemRecord& record = records[index];
+        BackgroundFileWriter::File& file = building->files[building->count];
+        try {
+            file.bytes = PageBuilder::Build(record, inputs);
+        } catch (const LotcraftError& error) {
+            // Every row before the failing one is written and told first.
+            writeTheRest();
+            throw AtRow(error, row);
+        }
+        file.name = PageName::FileName(record.Field(ItemRecord::ItemNumber));
+        building->rows[building->count] = row;
+        if (++building->count == kBatchSize) {
+            finishWriting();
+            startBuilt();
+        }
+    }
+    writeTheRest();
+    pictures.CopyPagePictures(inputs.outputFolder);
+}
