@@ -4,11 +4,8 @@
 // below that, the best time to get as much new memory from the system as those strings'
 // characters take (two bytes each) and write to each of its pages once: the least any
 // reading into text strings pays here, whatever it does.
-// With --finding, the reading alone, with the fields found on a thread of their own and on
-// the caller's, in alternating rounds of the same process.
 //   catalogue-read-bench FILE [REPEATS]
 //   catalogue-read-bench --new-memory CHARACTERS [REPEATS]
-//   catalogue-read-bench --finding FILE [ROUNDS]
 
 #include "BestOf.h"
 
@@ -16,13 +13,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
-#include <fcntl.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -86,48 +81,6 @@ double NewMemoryMilliseconds(size_t bytes, int repeats) {
     return best;
 }
 
-// One reading of the file as CatalogueReader::Read does it once the file is open, with the
-// fields found where `finding` says; in milliseconds, or -1 on a failure.
-double ReadOnce(const QString& name, CatalogueReader::Finding finding) {
-    const int descriptor = ::open(QFile::encodeName(name).constData(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0)
-        return -1;
-    QElapsedTimer timer;
-    timer.start();
-    CatalogueReader::Result result =
-        CatalogueReader::ReadDescriptor(descriptor, name, CatalogueReader::BlockSize, finding);
-    const double ms = timer.nsecsElapsed() / 1e6;
-    ::close(descriptor);
-    return result.failure ? -1 : ms;
-}
-
-int CompareFinding(const QString& name, int rounds) {
-    using Finding = CatalogueReader::Finding;
-    double own = -1, callers = -1;
-    std::printf("round: own thread ms, caller's thread ms\n");
-    for (int round = 0; round < rounds; ++round) {
-        // Which goes first alternates, so that neither always follows the other's freeing.
-        double a = -1, b = -1;
-        if (round % 2 == 0) {
-            a = ReadOnce(name, Finding::OnOwnThread);
-            b = ReadOnce(name, Finding::OnCallersThread);
-        } else {
-            b = ReadOnce(name, Finding::OnCallersThread);
-            a = ReadOnce(name, Finding::OnOwnThread);
-        }
-        if (a < 0 || b < 0) {
-            std::fprintf(stderr, "%s cannot be read\n", qPrintable(name));
-            return 1;
-        }
-        std::printf("%d: %.1f, %.1f\n", round + 1, a, b);
-        own = own < 0 ? a : std::min(own, a);
-        callers = callers < 0 ? b : std::min(callers, b);
-    }
-    std::printf("best of %d: own thread %.1f ms, caller's thread %.1f ms, ratio %.3f\n", rounds,
-                own, callers, own / callers);
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -147,8 +100,6 @@ int main(int argc, char* argv[]) {
                     NewMemoryMilliseconds(characters * sizeof(char16_t), times));
         return 0;
     }
-    if (arguments[1] == QLatin1String("--finding") && arguments.size() > 2)
-        return CompareFinding(arguments[2], arguments.size() > 3 ? arguments[3].toInt() : 9);
     const int repeats = arguments.size() > 2 ? arguments[2].toInt() : 5;
     CatalogueReader::Result result;
     const double best = BestOf(
