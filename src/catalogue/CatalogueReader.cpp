@@ -2,7 +2,6 @@
 
 #include "catalogue/CatalogueEncoding.h"
 #include "catalogue/FieldScanner.h"
-#include "catalogue/RecordHandover.h"
 
 #include <QFile>
 #include <QFileDevice>
@@ -18,9 +17,6 @@
 namespace {
 
 using End = FieldScanner::End;
-
-// Fields longer than this are decoded as they are found.
-constexpr qsizetype kDecodedWhereFound = 1024 * 1024;
 
 QString SystemReason() {
     return QString::fromLocal8Bit(std::strerror(errno));
@@ -83,33 +79,26 @@ QString Plural(qsizetype count, const char* one, const char* many) {
 }
 
 // Reads the fields of a catalogue's text into records, by the reading rules, and says what
-// the seller should know.
+// the seller should know. Each field is decoded as soon as it is found, straight from the
+// scanner's window, so no field's bytes are copied on their way to its text.
 class RecordReader {
 public:
-    RecordReader(FieldScanner& scanner, const QString& name, qint64 size, bool ownThread)
-        : m_scanner(scanner), m_name(name), m_ownThread(ownThread) {
+    RecordReader(FieldScanner& scanner, const QString& name, qint64 size)
+        : m_scanner(scanner), m_name(name) {
         // A record takes at least ten bytes (nine commas and a line end), and most far more.
         m_result.records.reserve(
             size_t(std::min<qint64>(ItemRecord::MaxItems, std::max<qint64>(size, 0) / 64 + 1)));
     }
 
     CatalogueReader::Result Read() {
-        // The fields are found (the scanner and everything below Find) apart from their
-        // decoding (Decode, m_encoding and m_result), possibly on two threads.
-        int fieldsPerLine = 0;
-        RecordHandover::Run(
-            m_ownThread,
-            [&](RecordHandover& handover) {
-                fieldsPerLine = ShortLineLength();
-                m_scanner.Rewind();
-                ReadRecords(handover, fieldsPerLine > 0);
-                if (const QString reason = StopReason(m_scanner); !reason.isEmpty())
-                    m_failure.emplace(reason % QStringLiteral("; ") % ReadSoFar(m_found), m_name);
-            },
-            [&](const RecordHandover::Batch& batch) { Decode(batch); });
-        m_result.failure = std::move(m_failure);
+        const int fieldsPerLine = ShortLineLength();
+        m_scanner.Rewind();
+        ReadRecords(fieldsPerLine > 0);
+        if (const QString reason = StopReason(m_scanner); !reason.isEmpty())
+            m_result.failure.emplace(
+                reason % QStringLiteral("; ") % ReadSoFar(m_result.records.size()), m_name);
 
-        if (const qsizetype count = m_encoding.Windows1252Fields() + m_windows1252Decoded)
+        if (const qsizetype count = m_windows1252Fields)
             m_result.notices << QStringLiteral(
                                     "%1 of %2 %3 not UTF-8 and %4 read as Windows-1252: check "
                                     "the accented letters in %5.")
@@ -157,22 +146,22 @@ private:
 
     // Records of ten fields taken one after another, line ends being only field ends; or,
     // for a file of short lines, one record a line with as many fields as the line holds
-    // (the scanner gives the very bytes it showed ShortLineLength).
-    void ReadRecords(RecordHandover& handover, bool oneALine) {
+    // (the scanner gives the very bytes it showed ShortLineLength), the missing ones empty.
+    // Reading stops at the first record that cannot be read whole.
+    void ReadRecords(bool oneALine) {
         while (!m_scanner.OnlyBlankLeft()) {
             if (Full())
                 return;
+            ItemRecord record;
             End end = End::Comma;
             for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
-                if (oneALine && end != End::Comma) {
-                    handover.AddMissingField();
+                if (oneALine && end != End::Comma)
                     continue;
-                }
                 // After a comma a field always follows, if only an empty one; at the file's
                 // end a record that still lacks fields is cut short.
                 if (position > 1 && end == End::FileEnd) {
-                    const size_t number = m_found + 1;
-                    m_failure.emplace(
+                    const size_t number = m_result.records.size() + 1;
+                    m_result.failure.emplace(
                         QStringLiteral("record %1 is cut short by the end of the file: it has "
                                        "%2 of its %3 fields and has not been read; %4")
                             .arg(number)
@@ -180,54 +169,37 @@ private:
                             .arg(ItemRecord::FieldCount)
                             .arg(ReadSoFar(number - 1)),
                         m_name);
-                    handover.DropRecord();
                     return;
                 }
                 end = m_scanner.Next(true);
-                if (!TakeField(handover, position)) {
-                    handover.DropRecord();
+                if (m_scanner.Unclosed()) {
+                    const size_t number = m_result.records.size() + 1;
+                    m_result.failure.emplace(
+                        QStringLiteral("field %1 of record %2 opens a double quote that is "
+                                       "never closed, so the record has not been read; %3")
+                            .arg(position)
+                            .arg(number)
+                            .arg(ReadSoFar(number - 1)),
+                        m_name);
                     return;
                 }
+                record.SetField(position,
+                                m_encoding.DecodeField(m_scanner.Text(), m_scanner.TextIsAscii()));
             }
-            if (Stopped()) {
-                handover.DropRecord();
+            // A read that failed may have cut the last field short.
+            if (m_scanner.Exceeded() || !m_scanner.Error().isEmpty())
                 return;
-            }
-            handover.EndRecord();
-            ++m_found;
-        }
-    }
-
-    // Makes the records of a batch, their fields decoded.
-    void Decode(const RecordHandover::Batch& batch) {
-        const RecordHandover::Field* field = batch.fields.data();
-        const RecordHandover::Field* const end = field + batch.fields.size();
-        while (field != end) {
-            ItemRecord record;
-            for (int position = 1; position <= ItemRecord::FieldCount; ++position, ++field) {
-                if (field->length == RecordHandover::Field::Decoded) {
-                    record.SetField(position, batch.texts[size_t(field->offset)]);
-                    m_windows1252Decoded += field->windows1252 ? 1 : 0;
-                } else if (field->length >= 0)
-                    record.SetField(
-                        position,
-                        m_encoding.DecodeField(
-                            QByteArrayView(batch.bytes.constData() + field->offset, field->length),
-                            field->ascii));
-            }
             m_result.records.push_back(std::move(record));
+            // Only the fields of records read count for the notice.
+            m_windows1252Fields = m_encoding.Windows1252Fields();
         }
     }
-
-    // Whether reading stopped before the end of the file, so that the last field read may be
-    // cut short.
-    bool Stopped() const { return m_scanner.Exceeded() || !m_scanner.Error().isEmpty(); }
 
     // Whether the catalogue already holds the most items it can, with more to come.
     bool Full() {
-        if (m_found < size_t(ItemRecord::MaxItems))
+        if (m_result.records.size() < size_t(ItemRecord::MaxItems))
             return false;
-        m_failure.emplace(
+        m_result.failure.emplace(
             QStringLiteral("the catalogue holds more than %1 records, the most Lotcraft "
                            "can hold; the first %1 have been read")
                 .arg(ItemRecord::MaxItems),
@@ -235,51 +207,16 @@ private:
         return true;
     }
 
-    // Puts the field just scanned into the record; false, with the failure, when the file
-    // ended inside its quotes.
-    bool TakeField(RecordHandover& handover, int position) {
-        if (m_scanner.Unclosed()) {
-            const size_t number = m_found + 1;
-            m_failure.emplace(
-                QStringLiteral("field %1 of record %2 opens a double quote that is never "
-                               "closed, so the record has not been read; %3")
-                    .arg(position)
-                    .arg(number)
-                    .arg(ReadSoFar(number - 1)),
-                m_name);
-            return false;
-        }
-        // A very long field is decoded where it is found rather than copied for the decoding.
-        if (m_scanner.Text().size() > kDecodedWhereFound) {
-            const qsizetype before = m_findingEncoding.Windows1252Fields();
-            const QString text =
-                m_findingEncoding.DecodeField(m_scanner.Text(), m_scanner.TextIsAscii());
-            handover.AddText(text, m_findingEncoding.Windows1252Fields() > before);
-        } else
-            handover.AddField(m_scanner.Text(), m_scanner.TextIsAscii());
-        return true;
-    }
-
-    // Finding the fields.
     FieldScanner& m_scanner;
     const QString& m_name;
-    const bool m_ownThread;
-    size_t m_found = 0;  // records found
-    std::optional<LotcraftError> m_failure;
-    CatalogueEncoding m_findingEncoding;
-    // Decoding them.
     CatalogueEncoding m_encoding;
-    // Fields of the records read that were decoded as found, as Windows-1252.
-    qsizetype m_windows1252Decoded = 0;
+    // Fields of the records read that were read as Windows-1252.
+    qsizetype m_windows1252Fields = 0;
     CatalogueReader::Result m_result;
 };
 
 // Reads a catalogue in whichever encoding its first bytes show.
-CatalogueReader::Result ReadText(FieldScanner& scanner, const QString& name, qint64 size,
-                                 CatalogueReader::Finding finding) {
-    using Finding = CatalogueReader::Finding;
-    const bool ownThread = finding == Finding::OnOwnThread ||
-                           (finding == Finding::AsWorthwhile && RecordHandover::Worthwhile(size));
+CatalogueReader::Result ReadText(FieldScanner& scanner, const QString& name, qint64 size) {
     using Kind = CatalogueEncoding::Kind;
     const CatalogueEncoding::Detected detected =
         CatalogueEncoding::Detect(scanner.Peek(CatalogueEncoding::SampleSize));
@@ -300,7 +237,7 @@ CatalogueReader::Result ReadText(FieldScanner& scanner, const QString& name, qin
                       name);
     scanner.SetTextStart(detected.signatureLength);
     if (detected.kind == Kind::Bytes)
-        return RecordReader(scanner, name, size, ownThread).Read();
+        return RecordReader(scanner, name, size).Read();
 
     // UTF-16 is read whole and turned into UTF-8, whose fields the same rules find.
     const QByteArray utf16 = scanner.TakeRest();
@@ -309,7 +246,7 @@ CatalogueReader::Result ReadText(FieldScanner& scanner, const QString& name, qin
     qsizetype damaged = 0;
     const QByteArray utf8 = CatalogueEncoding::Utf16ToUtf8(utf16, detected.kind, damaged);
     FieldScanner converted(utf8);
-    CatalogueReader::Result result = RecordReader(converted, name, utf8.size(), ownThread).Read();
+    CatalogueReader::Result result = RecordReader(converted, name, utf8.size()).Read();
     if (damaged > 0)
         result.notices << QStringLiteral(
                               "%1 of %2 %3 not valid UTF-16 and %4 read as the replacement "
@@ -350,7 +287,7 @@ CatalogueReader::Result CatalogueReader::Read(const QString& fileName) {
 }
 
 CatalogueReader::Result CatalogueReader::ReadDescriptor(int descriptor, const QString& name,
-                                                        qsizetype blockSize, Finding finding) {
+                                                        qsizetype blockSize) {
     struct stat before;
     if (::fstat(descriptor, &before) != 0)
         return Failed(QStringLiteral("the catalogue cannot be read: %1").arg(SystemReason()), name);
@@ -361,7 +298,7 @@ CatalogueReader::Result CatalogueReader::ReadDescriptor(int descriptor, const QS
 
     const qint64 size = before.st_size - std::max<qint64>(::lseek(descriptor, 0, SEEK_CUR), 0);
     FieldScanner scanner(descriptor, size, blockSize, MaxFileSize);
-    Result result = ReadText(scanner, name, size, finding);
+    Result result = ReadText(scanner, name, size);
     struct stat after;
     if (::fstat(descriptor, &after) == 0 && !SameFile(before, after))
         result.notices << QStringLiteral(
@@ -396,8 +333,7 @@ CatalogueReader::Result CatalogueReader::Read(QIODevice& device, const QString& 
     return ReadBytes(bytes, name);
 }
 
-CatalogueReader::Result CatalogueReader::ReadBytes(const QByteArray& bytes, const QString& name,
-                                                   Finding finding) {
+CatalogueReader::Result CatalogueReader::ReadBytes(const QByteArray& bytes, const QString& name) {
     FieldScanner scanner(bytes);
-    return ReadText(scanner, name, bytes.size(), finding);
+    return ReadText(scanner, name, bytes.size());
 }

@@ -48,19 +48,13 @@ public:
     // How much of a file one read takes.
     static constexpr qsizetype BlockSize = 256 * 1024;
 
-    // Where the fields are found while the caller decodes them: on a thread of their own
-    // when the text is large enough to gain from it, or always on one thread or the other.
-    enum class Finding { AsWorthwhile, OnCallersThread, OnOwnThread };
-
     static Result Read(const QString& fileName);
     // Reads from an open device; name is the file name the messages give.
     static Result Read(QIODevice& device, const QString& name);
     // Reads from the bytes of a whole file.
-    static Result ReadBytes(const QByteArray& bytes, const QString& name,
-                            Finding finding = Finding::AsWorthwhile);
+    static Result ReadBytes(const QByteArray& bytes, const QString& name);
     // Reads an open file from its current offset, blockSize bytes at a time; what Read does
     // once it has checked and opened the file.
     static Result ReadDescriptor(int descriptor, const QString& name,
-                                 qsizetype blockSize = BlockSize,
-                                 Finding finding = Finding::AsWorthwhile);
+                                 qsizetype blockSize = BlockSize);
 };

@@ -23,8 +23,7 @@ bool Same(const CatalogueReader::Result& a, const CatalogueReader::Result& b) {
 }
 
 // The bytes as a file in memory, read through its descriptor in blocks of a few bytes, so
-// that fields, quotes and line ends fall across the ends of blocks, and the fields found on
-// a thread of their own (reading from memory finds them on the caller's).
+// that fields, quotes and line ends fall across the ends of blocks.
 QString CompareWithFileReading(const QByteArray& bytes, const CatalogueReader::Result& expected,
                                const QString& name) {
     const int descriptor = memfd_create("catalogue", MFD_CLOEXEC);
@@ -35,8 +34,7 @@ QString CompareWithFileReading(const QByteArray& bytes, const CatalogueReader::R
         ::lseek(descriptor, 0, SEEK_SET) == 0;
     const qsizetype blockSize = 1 + (bytes.isEmpty() ? 0 : static_cast<uchar>(bytes[0]) % 13);
     const CatalogueReader::Result fromFile =
-        written ? CatalogueReader::ReadDescriptor(descriptor, name, blockSize,
-                                                  CatalogueReader::Finding::OnOwnThread)
+        written ? CatalogueReader::ReadDescriptor(descriptor, name, blockSize)
                 : CatalogueReader::Result();
     ::close(descriptor);
     if (!written)
@@ -52,8 +50,7 @@ QString CompareWithFileReading(const QByteArray& bytes, const CatalogueReader::R
 
 QString CheckCatalogueRoundTrip(const QByteArray& bytes) {
     const QString name = QStringLiteral("input.csv");
-    const CatalogueReader::Result first =
-        CatalogueReader::ReadBytes(bytes, name, CatalogueReader::Finding::OnCallersThread);
+    const CatalogueReader::Result first = CatalogueReader::ReadBytes(bytes, name);
     if (first.records.size() > size_t(ItemRecord::MaxItems))
         return QStringLiteral("more records than a catalogue may hold");
     if (first.failure && first.failure->Reason().isEmpty())
