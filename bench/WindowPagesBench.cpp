@@ -59,11 +59,11 @@ int main(int argc, char* argv[]) {
 
     const QString folder = arguments[2];
     const qint16 scheme = qint16(arguments.size() > 3 ? arguments[3].toInt() : 1);
-    window.SetOutputFolderPrompt([&folder, scheme](QWidget*, ProgramSettings& chosen) {
-        chosen.SetSchemeIndex(scheme);
-        chosen.SetOutputFolder(folder);
-        chosen.SetOutputFolderChosen(true);
-    });
+    window.SetOutputFolderPrompt(
+        [&folder, scheme](QWidget*, ProgramSettings& chosen) -> std::optional<QString> {
+            chosen.SetSchemeIndex(scheme);
+            return folder;
+        });
     // The check runs as part of HTMLS, as it does in lotcraft-pages; what it finds (the
     // seller's texts left as they start) is passed over as the seller would.
     window.SetCheckPrompt([](QWidget*, const std::vector<CatalogueFinding>&, int,

@@ -1,4 +1,4 @@
-// The browser seam: what IE_View hands to the desktop, what the seller is told when nothing
+// The browser seam: what OpenInBrowser hands to the desktop, what the seller is told when nothing
 // can be opened (at once or later), and the desktop's opener, xdg-open, judged by its exit
 // status without waiting for a browser that keeps running.
 
@@ -70,9 +70,9 @@ private Q_SLOTS:
         const QString page = QStringLiteral("/home/seller/My pages/10#01 caf\u00E9.html");
         const QString categories =
             QStringLiteral("https://pages.ebay.com/aw/plistings/list/categories.html");
-        browser.IE_View(page);
-        browser.IE_View(categories);
-        browser.IE_View(page);
+        browser.OpenInBrowser(page);
+        browser.OpenInBrowser(categories);
+        browser.OpenInBrowser(page);
         QCOMPARE(opened.size(), 3);
         // A local path goes as a file URL of exactly that path; "#" is part of the name.
         QCOMPARE(opened.at(0).toLocalFile(), page);
@@ -101,8 +101,8 @@ private Q_SLOTS:
         QList<Browser::Outcome> pending;
         browser->SetOpener(
             [&pending](const QUrl&, Browser::Outcome outcome) { pending.append(outcome); });
-        browser->IE_View(QStringLiteral("/tmp/1001.html"));
-        browser->IE_View(QStringLiteral("https://pages.ebay.com/help.html"));
+        browser->OpenInBrowser(QStringLiteral("/tmp/1001.html"));
+        browser->OpenInBrowser(QStringLiteral("https://pages.ebay.com/help.html"));
         QVERIFY(messages.messages.isEmpty());  // nothing is known yet
 
         pending.at(1)(false);  // the answers may come in any order
@@ -113,12 +113,12 @@ private Q_SLOTS:
         QVERIFY(message.contains(QStringLiteral("Install a web browser")));
 
         // An empty page path (no page written yet) reaches no browser.
-        browser->IE_View(QString());
+        browser->OpenInBrowser(QString());
         QCOMPARE(pending.size(), 2);
         QCOMPARE(messages.messages.size(), 2);
 
         // A failure that arrives once the window and its browser are gone is dropped.
-        browser->IE_View(QStringLiteral("/tmp/1002.html"));
+        browser->OpenInBrowser(QStringLiteral("/tmp/1002.html"));
         browser.reset();
         pending.at(2)(false);
         QCOMPARE(messages.messages.size(), 2);

@@ -2,7 +2,6 @@
 // read, and the splitting of a page into lines.
 
 #include "RecordingMessageBoxes.h"
-#include "app/ProgramSettings.h"
 #include "ui/HtmlSourceWindow.h"
 
 #include <QApplication>
@@ -25,12 +24,11 @@ class HtmlSourceWindowTest : public QObject {
 
 private:
     QTemporaryDir m_folder;
-    ProgramSettings m_settings;
     RecordingMessageBoxes m_messages;
 
 private Q_SLOTS:
     void aPageIsShownLineForLineExactlyAsStored() {
-        HtmlSourceWindow window(m_settings, m_messages);
+        HtmlSourceWindow window(m_messages);
         QCOMPARE(window.objectName(), QStringLiteral("viewHtml"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Html Code"));
         QVERIFY(window.isWindow() && !window.parentWidget());
@@ -46,13 +44,12 @@ private Q_SLOTS:
         QCOMPARE(text->toPlainText(), QStringLiteral("Text1"));
 
         // Commas, quotes, leading blanks, an empty line and accented letters in ISO-8859-1.
-        m_settings.SetSourcePagePath(WritePage(m_folder, QStringLiteral("1001.html"),
-                                               "<HTML>\r\n"
-                                               "   <TD width=\"50%\">Price, \"extras\"</TD>\r\n"
-                                               "\r\n"
-                                               "\tCaf\xE9 \xA3"
-                                               "5</HTML>\r\n"));
-        window.BringForward();
+        window.ShowPage(WritePage(m_folder, QStringLiteral("1001.html"),
+                                  "<HTML>\r\n"
+                                  "   <TD width=\"50%\">Price, \"extras\"</TD>\r\n"
+                                  "\r\n"
+                                  "\tCaf\xE9 \xA3"
+                                  "5</HTML>\r\n"));
         QVERIFY(window.isVisible());
         QCOMPARE(text->toPlainText(), QStringLiteral("<HTML>\n"
                                                      "   <TD width=\"50%\">Price, \"extras\"</TD>\n"
@@ -67,30 +64,28 @@ private Q_SLOTS:
 
     void theOpenWindowKeepsItsPageUntilItIsOpenedAnew() {
         const QString first = WritePage(m_folder, QStringLiteral("1.html"), "first\r\n");
-        m_settings.SetSourcePagePath(first);
-        HtmlSourceWindow window(m_settings, m_messages);
-        window.BringForward();
+        HtmlSourceWindow window(m_messages);
+        window.ShowPage(first);
         QCOMPARE(window.Text1()->toPlainText(), QStringLiteral("first\n"));
 
         // Another page asked for while it is open, and the first one changed meanwhile: the
         // window comes forward without reading again.
-        m_settings.SetSourcePagePath(WritePage(m_folder, QStringLiteral("2.html"), "second"));
+        const QString second = WritePage(m_folder, QStringLiteral("2.html"), "second");
         QVERIFY(!WritePage(m_folder, QStringLiteral("1.html"), "changed\r\n").isEmpty());
-        window.BringForward();
+        window.ShowPage(second);
         QCOMPARE(window.Text1()->toPlainText(), QStringLiteral("first\n"));
 
         QVERIFY(window.close());
-        window.BringForward();
+        window.ShowPage(second);
         QCOMPARE(window.Text1()->toPlainText(), QStringLiteral("second\n"));
     }
 
     void aPageThatCannotBeReadShowsAnEmptyTextAndAMessage() {
-        HtmlSourceWindow window(m_settings, m_messages);
+        HtmlSourceWindow window(m_messages);
         const QString missing = m_folder.filePath(QStringLiteral("gone.html"));
         const QStringList paths = {missing, m_folder.path(), QString()};
         for (const QString& path : paths) {
-            m_settings.SetSourcePagePath(path);
-            window.BringForward();
+            window.ShowPage(path);
             QVERIFY(window.isVisible());
             QCOMPARE(window.Text1()->toPlainText(), QString());
             window.close();

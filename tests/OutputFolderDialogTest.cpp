@@ -122,7 +122,7 @@ private Q_SLOTS:
         QCOMPARE(FocusChain(dialog->Drive1()), expected);
     }
 
-    void theListsStartAtTheCurrentFolderAndOkStoresIt() {
+    void theListsStartAtTheCurrentFolderAndOkChoosesIt() {
         auto dialog = OpenDialog();
         QVERIFY(dialog);
         QCOMPARE(dialog->Drive1()->count(), 3);
@@ -138,8 +138,7 @@ private Q_SLOTS:
 
         Click(dialog->OKButton());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QVERIFY(m_settings.OutputFolderChosen());
-        QCOMPARE(m_settings.OutputFolder(), m_pages);
+        QCOMPARE(dialog->ChosenFolder(), m_pages);
     }
 
     void aDoubleClickOpensAndASingleClickOnlyHighlights() {
@@ -161,7 +160,7 @@ private Q_SLOTS:
         QCOMPARE(dialog->OpenFolder(), spring);
         QCOMPARE(Paths(list).last(), spring);
         Click(dialog->OKButton());
-        QCOMPARE(m_settings.OutputFolder(), spring);
+        QCOMPARE(dialog->ChosenFolder(), spring);
     }
 
     void theRootFolderKeepsItsSeparator() {
@@ -172,7 +171,7 @@ private Q_SLOTS:
         // The drive list follows the folder list onto the other volume.
         QCOMPARE(dialog->Drive1()->currentText(), QStringLiteral("/"));
         Click(dialog->OKButton());
-        QCOMPARE(m_settings.OutputFolder(), QStringLiteral("/"));
+        QCOMPARE(dialog->ChosenFolder(), QStringLiteral("/"));
     }
 
     void aVolumeThatIsNotReadySendsTheDriveListBackSilently() {
@@ -205,7 +204,8 @@ private Q_SLOTS:
             else
                 QTest::keyClick(dialog->Dir1(), Qt::Key_Escape);
             QVERIFY(!dialog->isVisible());
-            QVERIFY(!m_settings.OutputFolderChosen());
+            QCOMPARE(dialog->result(), int(QDialog::Rejected));
+            QVERIFY(dialog->ChosenFolder().isEmpty());
             QCOMPARE(m_settings.OutputFolder(), QStringLiteral("/previous/folder"));
         }
     }
@@ -221,7 +221,7 @@ private Q_SLOTS:
         QVERIFY(dialog->isVisible());
         QTest::keyClick(list, Qt::Key_Return);
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(m_settings.OutputFolder(), m_pages + QStringLiteral("/archive"));
+        QCOMPARE(dialog->ChosenFolder(), m_pages + QStringLiteral("/archive"));
     }
 
     void theLayoutDialogsChoiceStaysWhenThisOneIsCancelled() {
@@ -243,7 +243,7 @@ private Q_SLOTS:
         Click(dialog->CancelButton());
         QCOMPARE(m_settings.SchemeIndex(), qint16(19));
         QCOMPARE(m_settings.LayoutIndex(), qint16(3));
-        QVERIFY(!m_settings.OutputFolderChosen());
+        QVERIFY(dialog->ChosenFolder().isEmpty());
         QCOMPARE(m_settings.OutputFolder(), QStringLiteral("/previous/folder"));
     }
 

@@ -53,7 +53,6 @@ private Q_SLOTS:
         QCOMPARE(settings.LayoutIndex(), qint16(1));
         QCOMPARE(settings.SchemeIndex(), qint16(1));
         QVERIFY(settings.OutputFolder().isEmpty());
-        QVERIFY(!settings.OutputFolderChosen());
     }
 
     void everySchemeHasItsColours() {

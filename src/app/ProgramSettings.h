@@ -4,8 +4,7 @@
 #include <QtGlobal>
 
 // The seller's choices for the pages, alive for the whole run and stored nowhere: the
-// description layout and colour scheme, and the folder that receives the pages, with the
-// outcome of the output folder dialog and the page shown by the source window. A new
+// description layout and colour scheme, and the folder that receives the pages. A new
 // object holds the program's first choices, layout 1 and scheme 1.
 class ProgramSettings {
 public:
@@ -21,16 +20,8 @@ public:
     const QString& OutputFolder() const { return m_outputFolder; }
     void SetOutputFolder(const QString& folder) { m_outputFolder = folder; }
 
-    bool OutputFolderChosen() const { return m_outputFolderChosen; }
-    void SetOutputFolderChosen(bool chosen) { m_outputFolderChosen = chosen; }
-
-    const QString& SourcePagePath() const { return m_sourcePagePath; }
-    void SetSourcePagePath(const QString& path) { m_sourcePagePath = path; }
-
 private:
     qint16 m_layoutIndex = 1;
     qint16 m_schemeIndex = 1;
     QString m_outputFolder;
-    bool m_outputFolderChosen = false;
-    QString m_sourcePagePath;
 };

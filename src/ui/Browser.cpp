@@ -30,7 +30,7 @@ QUrl Browser::AddressUrl(const QString& address) {
     return QUrl::fromLocalFile(QFileInfo(address).absoluteFilePath());
 }
 
-void Browser::IE_View(const QString& address) {
+void Browser::OpenInBrowser(const QString& address) {
     // The hold on the window opened before ends here; the window itself stays open.
     m_lastOpened = AddressUrl(address);
     if (m_lastOpened.isEmpty()) {

@@ -30,7 +30,7 @@ public:
     Browser(MessageBoxes& messages, QWidget* owner);
 
     // Opens the address: a web address ("https://...") as it is, a local path as a file URL.
-    void IE_View(const QString& address);
+    void OpenInBrowser(const QString& address);
 
     // The URL of the address, as it is handed to the desktop.
     static QUrl AddressUrl(const QString& address);

@@ -79,7 +79,7 @@ CatalogueCheckDialog::CatalogueCheckDialog(const std::vector<CatalogueFinding>& 
         FormControls::Button(this, QStringLiteral("CancelButton"),
                              FormControls::DialogButtonProperties(QStringLiteral("Cancel")),
                              FormControls::Place(8265, 5220, 1215, 375));
-    connect(m_okButton, &XpButton::Click, this, &CatalogueCheckDialog::OKButton_Click);
+    connect(m_okButton, &XpButton::Click, this, &CatalogueCheckDialog::Confirm);
     connect(m_cancelButton, &XpButton::Click, this, &QDialog::reject);
     // The buttons take every key themselves, so Enter on them is seen here first.
     m_okButton->installEventFilter(this);
@@ -170,7 +170,7 @@ void CatalogueCheckDialog::ShowFinding(const QTreeWidgetItem* item) {
         Q_EMIT ShowRow(row);
 }
 
-void CatalogueCheckDialog::OKButton_Click() {
+void CatalogueCheckDialog::Confirm() {
     if (m_okButton->Enabled())
         accept();
 }
@@ -178,7 +178,7 @@ void CatalogueCheckDialog::OKButton_Click() {
 void CatalogueCheckDialog::keyPressEvent(QKeyEvent* event) {
     // Enter writes the pages; Escape is the close box (QDialog's own).
     if (FormControls::IsEnterKey(event)) {
-        OKButton_Click();
+        Confirm();
         return;
     }
     QDialog::keyPressEvent(event);
@@ -198,7 +198,7 @@ bool CatalogueCheckDialog::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == m_okButton) {
-        OKButton_Click();
+        Confirm();
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -55,7 +55,8 @@ protected:
 private:
     void FillList1(const std::vector<CatalogueFinding>& findings);
     void ShowFinding(const QTreeWidgetItem* item);
-    void OKButton_Click();
+    // Ok writes the pages, where the findings let it.
+    void Confirm();
 
     QLabel* m_label1;
     QTreeWidget* m_list1;

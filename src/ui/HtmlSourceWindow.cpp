@@ -1,6 +1,5 @@
 #include "ui/HtmlSourceWindow.h"
 
-#include "app/ProgramSettings.h"
 #include "ui/FormControls.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramIcon.h"
@@ -22,9 +21,8 @@ constexpr int TextHeightTwips = 5535;
 
 }  // namespace
 
-HtmlSourceWindow::HtmlSourceWindow(const ProgramSettings& settings, MessageBoxes& messages,
-                                   QWidget* parent)
-    : QWidget(parent, Qt::Window), m_settings(settings), m_messages(messages) {
+HtmlSourceWindow::HtmlSourceWindow(MessageBoxes& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_messages(messages) {
     setObjectName(QStringLiteral("viewHtml"));
     setWindowTitle(QStringLiteral("Html Code"));
     // A window of its own in the task bar, so it carries the program's icon itself.
@@ -43,7 +41,9 @@ HtmlSourceWindow::HtmlSourceWindow(const ProgramSettings& settings, MessageBoxes
     m_text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 }
 
-void HtmlSourceWindow::BringForward() {
+void HtmlSourceWindow::ShowPage(const QString& pagePath) {
+    if (!isVisible())
+        m_pagePath = pagePath;
     show();
     raise();
     activateWindow();
@@ -52,7 +52,7 @@ void HtmlSourceWindow::BringForward() {
 void HtmlSourceWindow::setVisible(bool visible) {
     // Loading happens before the window appears, each time it is opened anew.
     if (visible && !isVisible())
-        Form_Load();
+        LoadPage();
     QWidget::setVisible(visible);
 }
 
@@ -74,9 +74,9 @@ QStringList HtmlSourceWindow::PageLines(const QByteArray& bytes) {
     return lines;
 }
 
-void HtmlSourceWindow::Form_Load() {
+void HtmlSourceWindow::LoadPage() {
     m_text1->clear();
-    const QString& path = m_settings.SourcePagePath();
+    const QString& path = m_pagePath;
     if (path.isEmpty())
         return;
     QFile file(path);

@@ -3,12 +3,11 @@
 #include <QWidget>
 
 class MessageBoxes;
-class ProgramSettings;
 class QPlainTextEdit;
 
-// The source window "viewHtml": the text of the page named by SourcePagePath, line for line.
-// The page is read when the window loads, that is when it is shown while not open; an open
-// window keeps its text until it is closed and opened again.
+// The source window "viewHtml": the text of a page, line for line. The page is read when the
+// window loads, that is when it is shown while not open; an open window keeps its text until
+// it is closed and opened again.
 class HtmlSourceWindow : public QWidget {
     Q_OBJECT
 
@@ -18,11 +17,11 @@ public:
 
     // A window of its own, with no owner. A page that cannot be read is told through the
     // message boxes.
-    HtmlSourceWindow(const ProgramSettings& settings, MessageBoxes& messages,
-                     QWidget* parent = nullptr);
+    explicit HtmlSourceWindow(MessageBoxes& messages, QWidget* parent = nullptr);
 
-    // Shows the window, loading it when it is not open, and brings it to the front.
-    void BringForward();
+    // Shows the window and brings it to the front; a window not open loads the page at
+    // pagePath (none when it is empty).
+    void ShowPage(const QString& pagePath);
 
     // The lines of a page's bytes, each without its line end (CR LF, LF or CR), decoded as
     // ISO-8859-1, the pages' own encoding.
@@ -36,9 +35,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void Form_Load();
+    // Reads the page into Text1.
+    void LoadPage();
 
-    const ProgramSettings& m_settings;
     MessageBoxes& m_messages;
+    QString m_pagePath;
     QPlainTextEdit* m_text1;
 };

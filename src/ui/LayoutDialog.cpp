@@ -149,14 +149,14 @@ LayoutDialog::LayoutDialog(ProgramSettings& settings, QWidget* parent)
     FitOptionCaptions();
     connect(m_options, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
-            Option1_Click();
+            TakeCheckedLayout();
     });
 
     m_okButton = FormControls::Button(this, QStringLiteral("OKButton"),
                                       FormControls::DialogButtonProperties(QStringLiteral("Ok")),
                                       FormControls::Place(6600, 4560, 1215, 375));
     m_okButton->SetDefaultButton(true);
-    connect(m_okButton, &XpButton::Click, this, &LayoutDialog::OKButton_Click);
+    connect(m_okButton, &XpButton::Click, this, &LayoutDialog::Confirm);
 
     // The pictures and frames take no focus; among the rest the keyboard goes this way.
     setTabOrder(m_option1[0], m_okButton);
@@ -166,7 +166,7 @@ LayoutDialog::LayoutDialog(ProgramSettings& settings, QWidget* parent)
     setTabOrder(m_option1[3], m_imageCombo1);
 
     FormControls::CentreOnScreen(this);
-    Form_Load();
+    ShowSettings();
 }
 
 QColor LayoutDialog::SwatchColour(int scheme) {
@@ -177,7 +177,7 @@ QColor LayoutDialog::SwatchColour(int scheme) {
     return QColor(SchemeTable::Standard().SchemePrimary().At(scheme));
 }
 
-void LayoutDialog::Form_Load() {
+void LayoutDialog::ShowSettings() {
     for (int scheme = SchemeTable::FirstScheme; scheme <= SchemeTable::LastScheme; ++scheme)
         m_imageCombo1->addItem(Swatch(SwatchColour(scheme)), SchemeTable::Name(scheme));
     // A scheme outside the table selects the first, so that "Ok" always finds an entry.
@@ -191,15 +191,15 @@ void LayoutDialog::Form_Load() {
     m_option1[size_t(layout >= 1 && layout <= LayoutCount ? layout - 1 : 0)]->setFocus();
 }
 
-void LayoutDialog::Option1_Click() {
+void LayoutDialog::TakeCheckedLayout() {
     for (int index = 0; index < LayoutCount; ++index) {
         if (m_option1[size_t(index)]->isChecked())
             m_settings.SetLayoutIndex(qint16(index + 1));
     }
 }
 
-void LayoutDialog::OKButton_Click() {
-    Option1_Click();
+void LayoutDialog::Confirm() {
+    TakeCheckedLayout();
     m_settings.SetSchemeIndex(qint16(m_imageCombo1->currentIndex() + SchemeTable::FirstScheme));
     accept();
 }
@@ -207,7 +207,7 @@ void LayoutDialog::OKButton_Click() {
 void LayoutDialog::keyPressEvent(QKeyEvent* event) {
     // Enter confirms wherever the focus is; Escape is the close box (QDialog's own).
     if (FormControls::IsEnterKey(event)) {
-        OKButton_Click();
+        Confirm();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -38,9 +38,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Form_Load();
-    void Option1_Click();
-    void OKButton_Click();
+    // Fills the scheme list and checks the settings' layout and scheme.
+    void ShowSettings();
+    // The layout checked becomes the settings' layout at once.
+    void TakeCheckedLayout();
+    // Ok: the checked layout and the chosen scheme become the settings'.
+    void Confirm();
     void FitOptionCaptions();
 
     ProgramSettings& m_settings;

@@ -83,14 +83,14 @@ OutputFolderDialog::OutputFolderDialog(ProgramSettings& settings, const VolumeSo
 
     connect(m_drive1, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_showingDrive)
-            Drive1_Change();
+            OpenChosenVolume();
     });
     // A double-click opens a folder; a single click only highlights it.
     connect(m_dir1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { SetOpenFolder(PathOf(item)); });
-    connect(m_okButton, &XpButton::Click, this, &OutputFolderDialog::OKButton_Click);
-    connect(m_cancelButton, &XpButton::Click, this, &OutputFolderDialog::CancelButton_Click);
-    connect(m_layButton, &XpButton::Click, this, &OutputFolderDialog::layButton_Click);
+    connect(m_okButton, &XpButton::Click, this, &OutputFolderDialog::ChooseOpenFolder);
+    connect(m_cancelButton, &XpButton::Click, this, &QDialog::reject);
+    connect(m_layButton, &XpButton::Click, this, &OutputFolderDialog::OpenLayoutDialog);
 
     const QString current = QDir::currentPath();
     SetOpenFolder(QFileInfo(current).isDir() ? current : QDir::rootPath());
@@ -166,7 +166,7 @@ void OutputFolderDialog::ShowDrive(const QString& rootPath) {
     m_showingDrive = false;
 }
 
-void OutputFolderDialog::Drive1_Change() {
+void OutputFolderDialog::OpenChosenVolume() {
     const QString root = m_drive1->currentData().toString();
     if (root.isEmpty())
         return;
@@ -185,24 +185,19 @@ void OutputFolderDialog::Drive1_Change() {
     SetOpenFolder(folder);
 }
 
-void OutputFolderDialog::OKButton_Click() {
-    m_settings.SetOutputFolderChosen(true);
-    m_settings.SetOutputFolder(m_openFolder);
+void OutputFolderDialog::ChooseOpenFolder() {
+    m_chosenFolder = m_openFolder;
     accept();
 }
 
-void OutputFolderDialog::CancelButton_Click() {
-    reject();
-}
-
-void OutputFolderDialog::layButton_Click() {
+void OutputFolderDialog::OpenLayoutDialog() {
     m_layoutOpener(this, m_settings);
 }
 
 void OutputFolderDialog::keyPressEvent(QKeyEvent* event) {
     // Enter confirms, Escape cancels (QDialog's own).
     if (FormControls::IsEnterKey(event)) {
-        OKButton_Click();
+        ChooseOpenFolder();
         return;
     }
     QDialog::keyPressEvent(event);
@@ -214,7 +209,7 @@ bool OutputFolderDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_dir1 && FormControls::IsEnterKey(event)) {
         const QString highlighted = PathOf(m_dir1->currentItem());
         if (highlighted.isEmpty() || highlighted == m_openFolder)
-            OKButton_Click();
+            ChooseOpenFolder();
         else
             SetOpenFolder(highlighted);
         return true;

@@ -16,8 +16,9 @@ class VolumeSource;
 class XpButton;
 
 // The output folder dialog "frmSave": the folder that receives the pages and pictures, and
-// the way to the layout dialog. "Ok" stores the folder open in the folder list; "Cancel" and
-// the close box change nothing. Both lists start at the process's current folder.
+// the way to the layout dialog. "Ok" chooses the folder open in the folder list and accepts;
+// "Cancel" and the close box choose nothing. Both lists start at the process's current
+// folder.
 class OutputFolderDialog : public QDialog {
     Q_OBJECT
 
@@ -37,6 +38,8 @@ public:
 
     // The folder open in the folder list: no trailing separator, except for "/".
     const QString& OpenFolder() const { return m_openFolder; }
+    // The folder "Ok" chose; empty until then.
+    const QString& ChosenFolder() const { return m_chosenFolder; }
     // Opens a folder in the folder list, as a double-click on it does.
     void SetOpenFolder(const QString& folder);
     // The full path a row of the folder list stands for.
@@ -55,10 +58,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Drive1_Change();
-    void OKButton_Click();
-    void CancelButton_Click();
-    void layButton_Click();
+    // The seller picked a volume in the drive list.
+    void OpenChosenVolume();
+    void ChooseOpenFolder();
+    void OpenLayoutDialog();
 
     void FillDir1();
     // The volume holding a folder: the one with the longest root folder above it.
@@ -71,6 +74,7 @@ private:
     LayoutOpener m_layoutOpener;
     QStringList m_roots;
     QString m_openFolder;
+    QString m_chosenFolder;
     // The folder last open on each volume: choosing a volume again goes back there.
     QHash<QString, QString> m_folderOnVolume;
     bool m_showingDrive = false;

@@ -103,9 +103,9 @@ int main(int argc, char* argv[]) {
     OutputFolderDialog folders(settings);
     saved &= Save(folders, output.filePath(QStringLiteral("output-folder-dialog.png")));
 
-    settings.SetSourcePagePath(page);
     PrintedMessages messages;
-    HtmlSourceWindow source(settings, messages);
+    HtmlSourceWindow source(messages);
+    source.ShowPage(page);
     saved &= Save(source, output.filePath(QStringLiteral("html-code.png")));
     return saved && !messages.Told() ? 0 : 1;
 }

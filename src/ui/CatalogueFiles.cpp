@@ -1,0 +1,120 @@
+#include "ui/CatalogueFiles.h"
+
+#include "app/LotcraftError.h"
+#include "catalogue/CatalogueReader.h"
+#include "catalogue/CatalogueWriter.h"
+#include "editing/Grid.h"
+#include "editing/RecordEditor.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageBoxes.h"
+
+#include <QFileInfo>
+
+#include <unistd.h>
+
+CatalogueFiles::CatalogueFiles(QWidget& window, MessageBoxes& messages, FileDialogs& dialogs,
+                               Grid& grid, RecordEditor& editor, std::function<bool()> mayLeaveForm,
+                               std::function<void()> formChanged)
+    : m_window(window),
+      m_messages(messages),
+      m_dialogs(dialogs),
+      m_grid(grid),
+      m_editor(editor),
+      m_mayLeaveForm(std::move(mayLeaveForm)),
+      m_formChanged(std::move(formChanged)) {}
+
+void CatalogueFiles::ChooseAndOpen() {
+    const QString path = m_dialogs.OpenFileName(&m_window, m_cataloguePath);
+    if (!path.isEmpty())
+        Open(path);
+}
+
+void CatalogueFiles::Open(const QString& path) {
+    CatalogueReader::Result result = CatalogueReader::Read(path);
+    if (result.records.empty() && result.failure) {
+        // Nothing could be read: the grid keeps the catalogue it holds.
+        m_messages.Tell(&m_window,
+                        QStringLiteral("Lotcraft could not open the catalogue.\n\n") %
+                            result.failure->Message() %
+                            QStringLiteral(".\n\nNo item was read, and the grid is as it "
+                                           "was. Check the file, then open it again."));
+        return;
+    }
+    if (!m_mayLeaveForm() || !MayPutCatalogueAway())
+        return;
+    m_editor.BeginOpening();
+    const int read = m_editor.AppendRead(std::move(result.records));
+    m_editor.EndOpening();
+    m_formChanged();
+    m_cataloguePath = path;
+    // What the reader noticed on the way (fields read as Windows-1252, short lines) comes
+    // with the failure, or alone.
+    const QString noticed =
+        result.notices.isEmpty()
+            ? QString()
+            : QStringLiteral("\n\n") + result.notices.join(QStringLiteral("\n\n"));
+    if (!result.failure) {
+        if (!noticed.isEmpty())
+            m_messages.Tell(&m_window, QStringLiteral("The catalogue is open.") + noticed);
+        return;
+    }
+    const QString readItems = read == 1
+                                  ? QStringLiteral("The one item read before that is")
+                                  : QStringLiteral("The %1 items read before that are").arg(read);
+    m_messages.Tell(&m_window,
+                    QStringLiteral("Lotcraft could not read the whole catalogue.\n\n") %
+                        result.failure->Message() % QStringLiteral(".\n\n") % readItems %
+                        QStringLiteral(" in the grid. Correct the file and open it again, "
+                                       "or save the grid under a new name.") %
+                        noticed);
+}
+
+bool CatalogueFiles::MayPutCatalogueAway() {
+    if (m_grid.ItemCount() == 0)
+        return true;
+    switch (m_messages.Ask(&m_window, ClosingQuestion())) {
+        case MessageBoxes::Answer::Yes: return Save();
+        case MessageBoxes::Answer::No: return true;
+        case MessageBoxes::Answer::Dismissed: break;
+    }
+    return false;
+}
+
+bool CatalogueFiles::Save() {
+    QString path = m_dialogs.SaveFileName(&m_window, m_cataloguePath);
+    if (path.isEmpty())
+        return false;
+    // A name typed without an extension is a catalogue all the same.
+    if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('.') + FileDialogs::Suffix();
+    try {
+        CatalogueWriter::Write(path, m_grid.Records());
+    } catch (const LotcraftError& error) {
+        m_messages.Tell(&m_window, QStringLiteral("The catalogue was not saved.\n\n") %
+                                       SaveFailureAdvice(path, error));
+        return false;
+    }
+    m_cataloguePath = path;
+    return true;
+}
+
+QString CatalogueFiles::SaveFailureAdvice(const QString& path, const LotcraftError& error) {
+    const QString folder = QFileInfo(path).absolutePath();
+    const QByteArray folderName = QFile::encodeName(folder);
+    if (QFileInfo(folder).isDir() && ::access(folderName.constData(), W_OK | X_OK) != 0) {
+        // The save writes a new file beside the old one and then puts it in its place.
+        const QString kept = QFileInfo::exists(path)
+                                 ? QStringLiteral("The file %1 is as it was.").arg(path)
+                                 : QStringLiteral("Nothing was written.");
+        return QStringLiteral(
+                   "Lotcraft saves a catalogue by writing a new file in its folder "
+                   "and then putting it in place of the old one, and the folder %1 "
+                   "does not let it make a new file. %2\n\nSave the catalogue into "
+                   "a folder of your own, your home folder for instance, or ask "
+                   "whoever looks after %1 to let you write there.")
+            .arg(folder, kept);
+    }
+    return error.Message() % QStringLiteral(
+                                 ".\n\nChoose another folder or file name, or make "
+                                 "room on the disk, and save again.");
+}

@@ -1,0 +1,42 @@
+#include "ui/MainWindowKeys.h"
+
+#include "controls/xpbutton/XpButton.h"
+#include "ui/GridView.h"
+
+#include <QShortcut>
+
+void MainWindowKeys::Install(QWidget& window, const MainWindowLayout::Controls& controls,
+                             const std::function<void()>& showPreview,
+                             const std::function<void()>& escape) {
+    const auto shortcut = [&window](const QKeySequence& keys, QWidget* within) {
+        auto* key = new QShortcut(keys, within);
+        key->setContext(within == &window ? Qt::WindowShortcut : Qt::WidgetShortcut);
+        return key;
+    };
+    QObject::connect(shortcut(QKeySequence(Qt::Key_Escape), &window), &QShortcut::activated,
+                     &window, escape);
+    QObject::connect(shortcut(QKeySequence(Qt::Key_F5), &window), &QShortcut::activated, &window,
+                     showPreview);
+    const struct {
+        QKeySequence keys;
+        XpButton* button;
+        QWidget* within;
+    } clicks[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_O), controls.load, &window},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), controls.save, &window},
+        {QKeySequence(Qt::CTRL | Qt::Key_N), controls.newRecord, &window},
+        {QKeySequence(Qt::Key_F1), controls.help, &window},
+        {QKeySequence(Qt::CTRL | Qt::Key_W), controls.close, &window},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), controls.close, &window},
+        // Delete removes the row only where the grid has the focus; in a box it deletes text.
+        {QKeySequence(Qt::Key_Delete), controls.deleteRecord, controls.grid},
+    };
+    for (const auto& click : clicks) {
+        XpButton* button = click.button;
+        QObject::connect(shortcut(click.keys, click.within), &QShortcut::activated, button,
+                         [button] {
+                             if (button->isEnabled() && button->isVisibleTo(button->window()))
+                                 Q_EMIT button->Click();
+                         });
+    }
+}

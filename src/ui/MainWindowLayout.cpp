@@ -1,0 +1,295 @@
+#include "ui/MainWindowLayout.h"
+
+#include "controls/xpbutton/OleColor.h"
+#include "controls/xpbutton/PropertyBag.h"
+#include "controls/xpbutton/SystemColors.h"
+#include "controls/xpbutton/XpButton.h"
+#include "pages/SellerTexts.h"
+#include "ui/DescriptionBox.h"
+#include "ui/FormControls.h"
+#include "ui/GridView.h"
+#include "ui/Twips.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+#include <limits>
+
+namespace {
+
+// Left, top, width and height in twips.
+struct Place {
+    int left, top, width, height;
+    QRect Pixels() const { return FormControls::Place(left, top, width, height); }
+};
+
+struct LabelPlace {
+    const char* name;
+    const char* caption;
+    Place place;
+};
+
+constexpr LabelPlace kLabels[] = {
+    {"Label1", "Seller", {360, 1320, 615, 255}},
+    {"Label2", "Location", {3480, 1320, 855, 375}},
+    {"Label3", "Country/Region ", {6600, 1320, 1215, 375}},
+    {"Label4", "Items:", {9000, 4440, 495, 255}},
+    {"Label6", "0", {9600, 4440, 615, 255}},
+    {"Label9", "Htmls:", {9000, 4800, 495, 375}},
+    {"Label7", "0", {9600, 4800, 615, 255}},
+    {"Label14", "Html", {480, 7200, 615, 255}},
+    // The status line under the form: how the last page run ended.
+    {"Status", "", {480, 7620, 8640, 255}},
+};
+
+// The form's boxes, by the record position they edit, with the label beside each; names,
+// label captions and tooltips are the record's own.
+struct FieldPlace {
+    int position;
+    const char* labelName;
+    Place label;
+    Place box;
+};
+
+constexpr FieldPlace kFields[] = {
+    {ItemRecord::ItemNumber, "Label5", {480, 4440, 615, 255}, {1080, 4440, 1455, 375}},
+    {ItemRecord::Title, "Tit", {480, 4920, 615, 255}, {1080, 4920, 3255, 375}},
+    {ItemRecord::Description, "Label17", {480, 5400, 975, 255}, {480, 5640, 3855, 735}},
+    {ItemRecord::ImageAddress, "Label13", {480, 6480, 615, 255}, {1200, 6480, 3135, 375}},
+    {ItemRecord::Price, "Label12", {4560, 4440, 615, 255}, {5280, 4440, 1215, 375}},
+    {ItemRecord::FirstBid, "Label11", {4560, 4920, 615, 255}, {5280, 4920, 1215, 375}},
+    {ItemRecord::StartTime, "Label16", {4560, 5400, 615, 255}, {5280, 5400, 2175, 375}},
+    {ItemRecord::EndTime, "Label15", {4560, 5880, 615, 255}, {5280, 5880, 2175, 375}},
+    {ItemRecord::Category, "Label10", {4560, 6360, 735, 255}, {5550, 6360, 495, 375}},
+};
+
+constexpr Place kHtmlBox = {1200, 7200, 3135, 375};
+
+struct ButtonPlace {
+    const char* name;
+    // nullptr: the button shows its name.
+    const char* caption;
+    // A picture in the window's resources, shown alone with the border always drawn.
+    const char* picture;
+    const char* toolTip;
+    bool enabled;
+    bool faceHover;
+    // The long captions of the preview buttons get a tighter font, so they stay on one line.
+    bool tight;
+    Place place;
+};
+
+constexpr ButtonPlace kButtons[] = {
+    {"Load", "", "load.png", "Open a catalogue file", true, false, false, {3600, 240, 885, 795}},
+    {"Manual", "", "manual.png", "Insert a new record", true, false, false, {4560, 240, 885, 795}},
+    {"Htmls",
+     "",
+     "htmls.png",
+     "Write the pages of all items",
+     false,
+     true,
+     false,
+     {5520, 240, 885, 795}},
+    {"Save",
+     "",
+     "save.png",
+     "Save the catalogue as a file",
+     false,
+     true,
+     false,
+     {6480, 240, 885, 795}},
+    {"Help", "", "help.png", "Show the help page", true, false, false, {9240, 240, 885, 795}},
+    {"XpButton1",
+     "?",
+     nullptr,
+     "Show eBay's category list",
+     true,
+     false,
+     false,
+     {5280, 6360, 255, 375}},
+    {"Update", nullptr, nullptr, "", false, false, false, {6240, 6360, 735, 375}},
+    {"Cancel", nullptr, nullptr, "", true, false, false, {7080, 6360, 735, 375}},
+    {"Delete", nullptr, nullptr, "", false, false, false, {7920, 6360, 735, 375}},
+    {"viewh", "View Html Code", nullptr, "", false, false, true, {4680, 7200, 1335, 375}},
+    {"viewp", "View Page", nullptr, "", false, false, true, {6120, 7200, 1335, 375}},
+    {"Close", nullptr, nullptr, "", true, false, false, {9120, 7200, 975, 375}},
+};
+
+// The etched separators: a line in the window-text colour and one pixel below it one in
+// the title-bar text colour, from (left, top) to (right, top) in twips.
+struct Separator {
+    int left, top, right;
+};
+constexpr Separator kSeparators[] = {{240, 1200, 6600}, {3720, 1200, 10080}, {360, 6960, 8720}};
+
+QString Latin(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+QString PicturePath(const char* name) {
+    return QStringLiteral(":/pictures/") + Latin(name);
+}
+
+// What the window's designer stored for a button.
+PropertyBag BagOf(const ButtonPlace& button, const QWidget& window) {
+    QString text = QStringLiteral("ButtonStyle = int:%1\nMousePointer = int:%2\n")
+                       .arg(int(XpButton::XpRounded))
+                       .arg(XpButton::CustomPointer);
+    if (button.caption)
+        text += QStringLiteral("Caption = text:") + Latin(button.caption) + QLatin1Char('\n');
+    if (!button.enabled)
+        text += QStringLiteral("Enabled = int:0\n");
+    if (button.faceHover)
+        text += QStringLiteral("XPColor_Hover = int:%1\n")
+                    .arg(SystemColorFlag | SystemColors::ButtonFace);
+    PropertyBag bag = PropertyBag::FromText(text);
+    if (button.tight) {
+        QFont font(window.font());
+        font.setPixelSize(10);
+        font.setLetterSpacing(QFont::AbsoluteSpacing, -0.3);
+        bag.Write(QStringLiteral("Font"), font, window.font());
+    }
+    if (button.picture) {
+        const QPixmap picture(PicturePath(button.picture));
+        bag.Write(QStringLiteral("Picture"), QIcon(picture), QVariant());
+        bag.Write(QStringLiteral("PicturePosition"), int(XpButton::PictureTop), 1);
+        bag.Write(QStringLiteral("PictureSize"), int(XpButton::NativeSize), 1);
+        for (const char* name : {"PictureWidth", "OriginalPicSizeW"})
+            bag.Write(Latin(name), picture.width(), 32);
+        for (const char* name : {"PictureHeight", "OriginalPicSizeH"})
+            bag.Write(Latin(name), picture.height(), 32);
+        bag.Write(QStringLiteral("XPShowBorderAlways"), 1, 0);
+    }
+    return bag;
+}
+
+QColor SystemColor(int index, const QPalette& palette) {
+    return QColor(ToQRgb(SystemColors::Lookup(index, palette)));
+}
+
+QLineEdit* LineBox(QWidget& window, const QString& name, const QString& text, const Place& place) {
+    auto* box = new QLineEdit(text, &window);
+    box->setObjectName(name);
+    box->setGeometry(place.Pixels());
+    // A box holds a value of any length: nothing is cut.
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
+}
+
+void SetTabOrder(QWidget& window) {
+    const QStringList order = {
+        QStringLiteral("MSFlexGrid1"), QStringLiteral("Seller"),   QStringLiteral("Location"),
+        QStringLiteral("Country"),     QStringLiteral("t_Item"),   QStringLiteral("t_ends"),
+        QStringLiteral("t_price"),     QStringLiteral("t_first"),  QStringLiteral("t_start"),
+        QStringLiteral("t_desc"),      QStringLiteral("t_title"),  QStringLiteral("t_Image"),
+        QStringLiteral("t_cat"),       QStringLiteral("t_html"),   QStringLiteral("Help"),
+        QStringLiteral("Load"),        QStringLiteral("Manual"),   QStringLiteral("Htmls"),
+        QStringLiteral("Save"),        QStringLiteral("Update"),   QStringLiteral("Cancel"),
+        QStringLiteral("Delete"),      QStringLiteral("viewh"),    QStringLiteral("viewp"),
+        QStringLiteral("Close"),       QStringLiteral("XpButton1")};
+    QWidget* previous = nullptr;
+    for (const QString& name : order) {
+        QWidget* widget = window.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+}  // namespace
+
+MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, Grid& grid) {
+    Controls controls;
+    auto* banner = new QLabel(&window);
+    banner->setObjectName(QStringLiteral("Image1"));
+    banner->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.png")));
+    banner->setGeometry(Place{240, 240, 2805, 810}.Pixels());
+
+    for (const LabelPlace& place : kLabels) {
+        auto* label = new QLabel(Latin(place.caption), &window);
+        label->setObjectName(Latin(place.name));
+        label->setGeometry(place.place.Pixels());
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    controls.itemCount = window.findChild<QLabel*>(QStringLiteral("Label6"));
+    controls.pageCount = window.findChild<QLabel*>(QStringLiteral("Label7"));
+    controls.status = window.findChild<QLabel*>(QStringLiteral("Status"));
+
+    const SellerTexts starting = SellerTexts::Starting();
+    controls.seller =
+        LineBox(window, QStringLiteral("Seller"), starting.seller, {360, 1560, 2775, 375});
+    controls.location =
+        LineBox(window, QStringLiteral("Location"), starting.location, {3480, 1560, 2775, 375});
+    controls.country =
+        LineBox(window, QStringLiteral("Country"), starting.country, {6600, 1560, 2775, 375});
+
+    controls.grid = new GridView(grid, &window);
+    controls.grid->setObjectName(QStringLiteral("MSFlexGrid1"));
+    controls.grid->setGeometry(Place{240, 2160, 9975, 2055}.Pixels());
+
+    for (const FieldPlace& field : kFields) {
+        const ItemRecord::Presentation& shown = ItemRecord::PresentationOf(field.position);
+        auto* label = new QLabel(Latin(shown.label), &window);
+        label->setObjectName(Latin(field.labelName));
+        label->setGeometry(field.label.Pixels());
+        QWidget* box = nullptr;
+        if (field.position == ItemRecord::Description) {
+            controls.description = new DescriptionBox(&window);
+            controls.description->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            controls.description->setTabChangesFocus(true);
+            box = controls.description;
+        } else {
+            QLineEdit* line = LineBox(window, Latin(shown.boxName), QString(), field.box);
+            controls.boxes[size_t(field.position)] = line;
+            box = line;
+        }
+        box->setObjectName(Latin(shown.boxName));
+        box->setGeometry(field.box.Pixels());
+        box->setToolTip(Latin(shown.toolTip));
+        label->setBuddy(box);
+    }
+    controls.pagePath = LineBox(window, QStringLiteral("t_html"), QString(), kHtmlBox);
+    controls.pagePath->setReadOnly(true);
+
+    for (const ButtonPlace& place : kButtons) {
+        XpButton* button = FormControls::Button(&window, Latin(place.name), BagOf(place, window),
+                                                place.place.Pixels());
+        button->setToolTip(Latin(place.toolTip));
+        button->setAccessibleName(place.picture ? Latin(place.toolTip) : button->Caption());
+    }
+    const auto button = [&window](const char* name) {
+        return window.findChild<XpButton*>(Latin(name), Qt::FindDirectChildrenOnly);
+    };
+    controls.load = button("Load");
+    controls.newRecord = button("Manual");
+    controls.htmls = button("Htmls");
+    controls.save = button("Save");
+    controls.help = button("Help");
+    controls.categoryList = button("XpButton1");
+    controls.update = button("Update");
+    controls.cancel = button("Cancel");
+    controls.deleteRecord = button("Delete");
+    controls.viewHtml = button("viewh");
+    controls.viewPage = button("viewp");
+    controls.close = button("Close");
+    controls.cancel->hide();
+    SetTabOrder(window);
+    return controls;
+}
+
+void MainWindowLayout::PaintSeparators(QPainter& painter, const QWidget& window) {
+    const QColor dark = SystemColor(SystemColors::WindowText, window.palette());
+    const QColor light = SystemColor(SystemColors::TitleText, window.palette());
+    for (const Separator& line : kSeparators) {
+        const int left = TwipsToPixels(line.left);
+        const int top = TwipsToPixels(line.top);
+        // A line stops short of its end point.
+        const int right = TwipsToPixels(line.right) - 1;
+        painter.setPen(dark);
+        painter.drawLine(left, top, right, top);
+        painter.setPen(light);
+        painter.drawLine(left, top + 1, right, top + 1);
+    }
+}

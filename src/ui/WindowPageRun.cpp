@@ -1,0 +1,146 @@
+#include "ui/WindowPageRun.h"
+
+#include "app/LotcraftError.h"
+#include "app/ProgramSettings.h"
+#include "editing/EditForm.h"
+#include "editing/Grid.h"
+#include "pages/CatalogueCheck.h"
+#include "pages/PageInputs.h"
+#include "pages/PagePictures.h"
+#include "pages/PageRun.h"
+#include "ui/CatalogueCheckDialog.h"
+#include "ui/InputHold.h"
+#include "ui/MessageBoxes.h"
+#include "ui/OutputFolderDialog.h"
+
+#include <QCoreApplication>
+
+WindowPageRun::WindowPageRun(QWidget& owner, ProgramSettings& settings, MessageBoxes& messages,
+                             Grid& grid, EditForm& form, PagePictures& pictures, Window window)
+    : m_owner(owner),
+      m_settings(settings),
+      m_messages(messages),
+      m_grid(grid),
+      m_form(form),
+      m_pictures(pictures),
+      m_window(std::move(window)),
+      m_folderPrompt(
+          [](QWidget* dialogOwner, ProgramSettings& folderSettings) -> std::optional<QString> {
+              OutputFolderDialog dialog(folderSettings, dialogOwner);
+              if (dialog.exec() != QDialog::Accepted)
+                  return std::nullopt;
+              return dialog.ChosenFolder();
+          }),
+      m_checkPrompt([](QWidget* dialogOwner, const std::vector<CatalogueFinding>& findings,
+                       int itemCount, const std::function<void(int)>& showRow) {
+          CatalogueCheckDialog dialog(findings, itemCount, dialogOwner);
+          QObject::connect(&dialog, &CatalogueCheckDialog::ShowRow, dialogOwner, showRow);
+          return dialog.exec() == QDialog::Accepted;
+      }) {}
+
+void WindowPageRun::Run(const SellerTexts& seller) {
+    // The catalogue is checked before anything is asked or written: rows whose pages would be
+    // lost or wrong are skipped, once the seller has seen why. The output folder is not
+    // chosen yet: names are held to the usual limit.
+    std::vector<int> skipped;
+    const std::vector<CatalogueFinding> findings =
+        CatalogueCheck::Run(m_grid.Records(), seller, QString());
+    if (!findings.empty()) {
+        if (!m_checkPrompt(&m_owner, findings, m_grid.ItemCount(), m_window.showRow))
+            return;
+        skipped = CatalogueCheck::RowsInError(findings);
+    }
+    const std::optional<QString> chosen = m_folderPrompt(&m_owner, m_settings);
+    if (!chosen)
+        return;
+    m_settings.SetOutputFolder(*chosen);
+    const QString& folder = *chosen;
+    const qint64 before = m_form.pageCount;
+    m_window.showStatus(QStringLiteral("Writing the pages into %1 ...").arg(folder));
+    std::optional<LotcraftError> failure;
+    {
+        // Clicks and keys made during the run are let go, not carried out after it.
+        const InputHold hold;
+        m_running = true;
+        m_pageCountShown.invalidate();
+        try {
+            // Each row is counted, then shows its page's path, then its marks.
+            PageRun::Run(m_grid.Records(), PageInputs::Take(m_settings, seller, m_pictures),
+                         m_pictures, skipped, [this](int row, const QString& pagePath) {
+                             ++m_form.pageCount;
+                             ShowPageCount();
+                             m_grid.SetPagePath(row, pagePath);
+                             m_grid.MarkRow(row, m_pictures.PageMark(), m_pictures.DoneMark());
+                         });
+        } catch (const LotcraftError& error) {
+            failure = error;
+        }
+        m_running = false;
+        ShowPageCount();
+    }
+    Report(folder, m_form.pageCount - before, failure, findings, skipped);
+}
+
+void WindowPageRun::ShowPageCount() {
+    // Each repaint paints the window's pending changes too (the grid's marks), which cost
+    // more than the page itself. The run shows the last count when it ends.
+    if (m_running && m_pageCountShown.isValid() && m_pageCountShown.elapsed() < kPageCountFrameMs)
+        return;
+    m_window.showCounters();
+    if (!m_running)
+        return;
+    // Input is held during a run: repaints and timers go on, clicks and keys are let go.
+    QCoreApplication::processEvents();
+    m_pageCountShown.start();
+}
+
+void WindowPageRun::Report(const QString& folder, qint64 written,
+                           const std::optional<LotcraftError>& failure,
+                           const std::vector<CatalogueFinding>& findings,
+                           const std::vector<int>& skipped) {
+    const QString pages = PageRun::PagesText(written);
+    QString skippedText;
+    if (!skipped.empty()) {
+        QStringList rows;
+        for (int row : skipped)
+            rows << QString::number(row);
+        skippedText = (skipped.size() == 1 ? QStringLiteral(" Row %1 was skipped.")
+                                           : QStringLiteral(" Rows %1 were skipped."))
+                          .arg(rows.join(QStringLiteral(", ")));
+    }
+    if (!failure) {
+        m_window.showStatus(QStringLiteral("%1 written to %2.").arg(pages, folder) + skippedText);
+    } else {
+        m_window.showStatus(QStringLiteral("Stopped after %1 in %2.").arg(pages, folder) +
+                            skippedText);
+        const QString kept =
+            failure->Row() > 0
+                ? QStringLiteral(
+                      "The pages of the rows before it are written and marked. Correct the "
+                      "row, or choose another folder, and press HTMLS again.")
+                : QStringLiteral(
+                      "The pages are written and marked, but the pictures they show are "
+                      "not all beside them.");
+        m_messages.Tell(&m_owner, QStringLiteral("Lotcraft could not write all the pages.\n\n") %
+                                      failure->Message() % QStringLiteral(".\n\n") % kept);
+    }
+    if (skipped.empty())
+        return;
+    // Which rows were left out, and why: their errors, as the check found them.
+    constexpr int kListed = 20;
+    QStringList lines;
+    int errors = 0;
+    for (const CatalogueFinding& finding : findings) {
+        if (!finding.IsError())
+            continue;
+        if (++errors <= kListed)
+            lines << finding.Line();
+    }
+    if (errors > kListed)
+        lines << QStringLiteral("... and %1 more.").arg(errors - kListed);
+    m_messages.Tell(&m_owner,
+                    QStringLiteral("No page was written for these rows, since their pages "
+                                   "would have been lost or wrong:\n\n") %
+                        lines.join(QLatin1Char('\n')) %
+                        QStringLiteral("\n\nCorrect them and press HTMLS again."));
+}

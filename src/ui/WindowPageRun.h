@@ -1,0 +1,75 @@
+#pragma once
+
+#include "pages/CatalogueFinding.h"
+
+#include <QElapsedTimer>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class Grid;
+class LotcraftError;
+class MessageBoxes;
+class PagePictures;
+class ProgramSettings;
+class QWidget;
+struct EditForm;
+struct SellerTexts;
+
+// HTMLS in the main window: the catalogue check and what it found, the output folder, then
+// the page run, each row showing its page's path and marks as its page is named and Label7
+// counting the pages; at the end the status line says how the run went, and a message tells
+// a failure and the rows left out. No input is taken while the pages are written.
+class WindowPageRun {
+public:
+    // Shows the output folder dialog over the window and gives the folder chosen, or nothing
+    // when the seller cancelled; by default the real dialog, run modally.
+    using OutputFolderPrompt =
+        std::function<std::optional<QString>(QWidget* owner, ProgramSettings& settings)>;
+    // Shows what the catalogue check found and gives whether the pages are to be written;
+    // showRow shows a row in the form meanwhile. By default the real dialog, run modally.
+    using CheckPrompt =
+        std::function<bool(QWidget* owner, const std::vector<CatalogueFinding>& findings,
+                           int itemCount, const std::function<void(int row)>& showRow)>;
+    // What the run shows in the window: a row in the form, the status line, the counters.
+    struct Window {
+        std::function<void(int row)> showRow;
+        std::function<void(const QString& text)> showStatus;
+        std::function<void()> showCounters;
+    };
+
+    WindowPageRun(QWidget& owner, ProgramSettings& settings, MessageBoxes& messages, Grid& grid,
+                  EditForm& form, PagePictures& pictures, Window window);
+
+    void SetOutputFolderPrompt(OutputFolderPrompt prompt) { m_folderPrompt = std::move(prompt); }
+    void SetCheckPrompt(CheckPrompt prompt) { m_checkPrompt = std::move(prompt); }
+
+    // Whether pages are being written now.
+    bool Running() const { return m_running; }
+    // Checks the catalogue, asks for the output folder and writes the pages with the seller's
+    // texts, as the seller has them now.
+    void Run(const SellerTexts& seller);
+
+private:
+    // Label7 shows the count; during a run it, and the window with it, is repainted at most
+    // once a screen frame, so a long run shows it moving without paying for a repaint a page.
+    void ShowPageCount();
+    void Report(const QString& folder, qint64 written, const std::optional<LotcraftError>& failure,
+                const std::vector<CatalogueFinding>& findings, const std::vector<int>& skipped);
+
+    QWidget& m_owner;
+    ProgramSettings& m_settings;
+    MessageBoxes& m_messages;
+    Grid& m_grid;
+    EditForm& m_form;
+    PagePictures& m_pictures;
+    Window m_window;
+    OutputFolderPrompt m_folderPrompt;
+    CheckPrompt m_checkPrompt;
+    bool m_running = false;
+    // When the run last showed the page counter; a frame of a 60 Hz screen between showings.
+    static constexpr qint64 kPageCountFrameMs = 16;
+    QElapsedTimer m_pageCountShown;
+};
