@@ -2,10 +2,60 @@
 
 #include "pages/PageWriter.h"
 
+#include <dirent.h>
+#include <sys/resource.h>
+
 #include <algorithm>
+#include <new>
+
+namespace {
+
+constexpr size_t kLargestBatch = 64;
+
+// The descriptors this process has open, or -1 when /proc cannot tell. Without /proc the
+// folder writer uses hidden names, whose files hold no descriptor while they wait.
+long OpenDescriptors() {
+    DIR* folder = ::opendir("/proc/self/fd");
+    if (!folder)
+        return -1;
+    long count = -1;  // the listing's own
+    while (const dirent* entry = ::readdir(folder))
+        count += entry->d_name[0] != '.';
+    ::closedir(folder);
+    return count;
+}
+
+// A batch holds at most half of the descriptors free now, so that the rest of the program
+// (the pictures it reads, a window, another run) still has its share.
+size_t BatchSizeFromFreeDescriptors() {
+    rlimit limit{};
+    const long open = OpenDescriptors();
+    if (open < 0 || ::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return kLargestBatch;
+    const rlim_t free = limit.rlim_cur > rlim_t(open) ? limit.rlim_cur - rlim_t(open) : 0;
+    return std::clamp(size_t(free / 2), size_t(1), kLargestBatch);
+}
+
+// What stopped a file, as the caller sees every failure.
+LotcraftError AsLotcraftError(const std::exception_ptr& failure, const QString& file) {
+    const QString prefix = QStringLiteral("the page cannot be written: ");
+    try {
+        std::rethrow_exception(failure);
+    } catch (const LotcraftError& error) {
+        return error;
+    } catch (const std::bad_alloc&) {
+        return LotcraftError(prefix + QStringLiteral("there is not enough memory"), file);
+    } catch (const std::exception& error) {
+        return LotcraftError(prefix + QString::fromLocal8Bit(error.what()), file);
+    } catch (...) {
+        return LotcraftError(prefix + QStringLiteral("an unknown failure"), file);
+    }
+}
+
+}  // namespace
 
 BackgroundFileWriter::BackgroundFileWriter(const FolderWriter& folder, int threads)
-    : m_folder(folder) {
+    : m_folder(folder), m_batchSize(BatchSizeFromFreeDescriptors()) {
     for (int k = 0; k < std::max(threads, 1); ++k)
         m_threads.emplace_back([this] { Work(); });
 }
@@ -24,121 +74,84 @@ int BackgroundFileWriter::DefaultThreads() {
     return int(std::clamp(std::thread::hardware_concurrency(), 2u, 4u)) - 1;
 }
 
+FolderWriter::Pending BackgroundFileWriter::Prepare(const File& file) const {
+    return PageWriter::PreparePage(m_folder, file.name, file.bytes);
+}
+
 void BackgroundFileWriter::Start(const std::vector<File>& batch, size_t count) {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (count > m_capacity) {
-            m_states.reset(new std::atomic<State>[count]);
-            m_capacity = count;
-        }
-        for (size_t k = 0; k < count; ++k)
-            m_states[k].store(Waiting, std::memory_order_relaxed);
-        m_pending.resize(count);
-        m_failures.assign(count, std::nullopt);
+        m_slots.clear();
+        m_slots.resize(count);
         m_batch = &batch;
         m_count = count;
-        m_next.store(0);
-        m_stopAt.store(count);
-        m_named.store(0);
-        m_failed.store(false);
-        m_failure.reset();
-        m_busy = int(m_threads.size());
-        ++m_generation;
+        m_next = 0;
     }
     m_changed.notify_all();
 }
 
-size_t BackgroundFileWriter::Finish(std::optional<LotcraftError>& failure) {
-    if (!m_batch)
-        return 0;
-    // The caller writes what is left of the batch alongside the writing threads.
-    WriteFiles();
-    std::unique_lock<std::mutex> lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_busy == 0; });
-    // Every file is written or has failed now; whatever is still unnamed in order is named,
-    // and what lies beyond a failure is dropped.
-    NameReady();
-    m_pending.clear();
-    failure = std::move(m_failure);
-    m_failure.reset();
-    m_batch = nullptr;
-    return m_named.load();
-}
-
 void BackgroundFileWriter::Work() {
-    unsigned seen = 0;
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
-        m_changed.wait(lock, [&] { return m_generation != seen || m_stopping; });
-        if (m_generation == seen)
+        m_changed.wait(lock, [this] { return m_stopping || m_next < m_count; });
+        if (m_stopping)
             return;
-        seen = m_generation;
-        lock.unlock();
-        WriteFiles();
-        lock.lock();
-        if (--m_busy == 0)
-            m_changed.notify_all();
+        PrepareNext(lock);
     }
 }
 
-void BackgroundFileWriter::WriteFiles() {
-    const std::vector<File>& batch = *m_batch;
-    for (;;) {
-        const size_t index = m_next.fetch_add(1);
-        if (index >= m_count || index > m_stopAt.load())
-            return;
-        try {
-            m_pending[index] =
-                PageWriter::PreparePage(m_folder, batch[index].name, batch[index].bytes);
-            m_states[index].store(Prepared);
-        } catch (const LotcraftError& error) {
-            m_failures[index] = error;
-            m_states[index].store(Failed);
-            StopAt(index);
+void BackgroundFileWriter::PrepareNext(std::unique_lock<std::mutex>& lock) {
+    Slot& slot = m_slots[m_next];
+    const File& file = (*m_batch)[m_next++];
+    ++m_busy;
+    lock.unlock();
+    // Whatever fails here, even the memory, is handed to the caller with the file.
+    try {
+        slot.file = Prepare(file);
+    } catch (...) {
+        slot.failure = std::current_exception();
+    }
+    lock.lock();
+    slot.done = true;
+    --m_busy;
+    m_changed.notify_all();
+}
+
+size_t BackgroundFileWriter::Finish(std::optional<LotcraftError>& failure) {
+    failure.reset();
+    std::unique_lock<std::mutex> lock(m_mutex);
+    size_t named = 0;
+    std::exception_ptr stop;
+    while (named < m_count) {
+        Slot& slot = m_slots[named];
+        while (!slot.done) {
+            if (m_next < m_count)
+                PrepareNext(lock);
+            else
+                m_changed.wait(lock);
         }
-        NameReady();
-    }
-}
-
-bool BackgroundFileWriter::NextIsReady() const {
-    const size_t next = m_named.load();
-    return next < m_count && !m_failed.load() && m_states[next].load() != Waiting;
-}
-
-void BackgroundFileWriter::NameReady() {
-    // A thread whose file is next, finding another thread naming, leaves its file to that
-    // one, which looks again once it has let go.
-    std::atomic_thread_fence(std::memory_order_seq_cst);
-    while (m_naming.try_lock()) {
-        while (NextIsReady()) {
-            const size_t next = m_named.load();
-            std::optional<LotcraftError> failure;
-            if (m_states[next].load() == Failed) {
-                failure = std::move(m_failures[next]);
-            } else {
-                try {
-                    PageWriter::NamePage(m_folder, m_pending[next]);
-                } catch (const LotcraftError& error) {
-                    failure = error;
-                }
+        stop = slot.failure;
+        if (!stop) {
+            lock.unlock();
+            try {
+                PageWriter::NamePage(m_folder, slot.file);
+            } catch (...) {
+                stop = std::current_exception();
             }
-            if (failure) {
-                m_failure = std::move(failure);
-                m_failed.store(true);
-                StopAt(next);
-                break;
-            }
-            m_named.store(next + 1);
+            lock.lock();
         }
-        m_naming.unlock();
-        std::atomic_thread_fence(std::memory_order_seq_cst);
-        if (!NextIsReady())
-            return;
+        if (stop)
+            break;
+        ++named;
     }
-}
-
-void BackgroundFileWriter::StopAt(size_t index) {
-    size_t current = m_stopAt.load();
-    while (index < current && !m_stopAt.compare_exchange_weak(current, index)) {
-    }
+    // No file is taken any more; once those being prepared are done, every file left
+    // unnamed is dropped.
+    m_count = 0;
+    m_changed.wait(lock, [this] { return m_busy == 0; });
+    m_slots.clear();
+    if (stop)
+        failure =
+            AsLotcraftError(stop, FolderWriter::PathIn(m_folder.Folder(), (*m_batch)[named].name));
+    m_batch = nullptr;
+    return named;
 }

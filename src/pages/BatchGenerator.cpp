@@ -44,8 +44,9 @@ void BatchGenerator::Run(GridCursor& grid, int itemCount, ItemRecord& currentRec
     PageWriter writer(m_settings, m_host);
     if (!outputFolder.isEmpty() && m_pictures.IsApplicationFolder(outputFolder))
         writer.SetReservedNames(PagePictures::ShippedFiles());
+    const FolderWriter folder(outputFolder);
+    folder.ClearLeftovers();
     if (MarksLoad()) {
-        const FolderWriter folder(outputFolder);
         RunOverlapped(writer, folder, grid, itemCount, currentRecord, linkTable);
     } else {
         RunInTurn(writer, grid, itemCount, currentRecord, linkTable);
@@ -92,17 +93,22 @@ void BatchGenerator::RunOverlapped(PageWriter& writer, const FolderWriter& folde
                                    int itemCount, ItemRecord& currentRecord, LinkTable& linkTable) {
     // Pages are built into one batch while the other is written; a batch's rows are counted
     // and marked once its files are there, so the rows still finish one after another.
-    constexpr size_t kBatchSize = 64;
     struct Batch {
-        std::vector<BackgroundFileWriter::File> files{kBatchSize};
-        std::vector<QString> items{kBatchSize};
-        std::vector<int> rows = std::vector<int>(kBatchSize);
+        std::vector<BackgroundFileWriter::File> files;
+        std::vector<QString> items;
+        std::vector<int> rows;
         size_t count = 0;
     };
     Batch batches[2];
     Batch* building = &batches[0];
     Batch* writing = nullptr;
     BackgroundFileWriter files(folder);
+    const size_t batchSize = files.BatchSize();
+    for (Batch& batch : batches) {
+        batch.files.resize(batchSize);
+        batch.items.resize(batchSize);
+        batch.rows.resize(batchSize);
+    }
 
     auto finishWriting = [&] {
         if (!writing)
@@ -150,7 +156,7 @@ void BatchGenerator::RunOverlapped(PageWriter& writer, const FolderWriter& folde
         building->items[building->count] = currentRecord.Field(ItemRecord::ItemNumber);
         building->rows[building->count] = row;
         ++building->count;
-        if (building->count == kBatchSize) {
+        if (building->count == batchSize) {
             finishWriting();
             startBuilt();
         }
