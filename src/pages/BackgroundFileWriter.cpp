@@ -65,7 +65,7 @@ BackgroundFileWriter::~BackgroundFileWriter() {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_stopping = true;
     }
-    m_changed.notify_all();
+    m_work.notify_all();
     for (std::thread& thread : m_threads)
         thread.join();
 }
@@ -87,13 +87,13 @@ void BackgroundFileWriter::Start(const std::vector<File>& batch, size_t count) {
         m_count = count;
         m_next = 0;
     }
-    m_changed.notify_all();
+    m_work.notify_all();
 }
 
 void BackgroundFileWriter::Work() {
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
-        m_changed.wait(lock, [this] { return m_stopping || m_next < m_count; });
+        m_work.wait(lock, [this] { return m_stopping || m_next < m_count; });
         if (m_stopping)
             return;
         PrepareNext(lock);
@@ -114,7 +114,7 @@ void BackgroundFileWriter::PrepareNext(std::unique_lock<std::mutex>& lock) {
     lock.lock();
     slot.done = true;
     --m_busy;
-    m_changed.notify_all();
+    m_done.notify_one();  // only the caller waits for files
 }
 
 size_t BackgroundFileWriter::Finish(std::optional<LotcraftError>& failure) {
@@ -128,7 +128,7 @@ size_t BackgroundFileWriter::Finish(std::optional<LotcraftError>& failure) {
             if (m_next < m_count)
                 PrepareNext(lock);
             else
-                m_changed.wait(lock);
+                m_done.wait(lock);
         }
         stop = slot.failure;
         if (!stop) {
@@ -147,7 +147,7 @@ size_t BackgroundFileWriter::Finish(std::optional<LotcraftError>& failure) {
     // No file is taken any more; once those being prepared are done, every file left
     // unnamed is dropped.
     m_count = 0;
-    m_changed.wait(lock, [this] { return m_busy == 0; });
+    m_done.wait(lock, [this] { return m_busy == 0; });
     m_slots.clear();
     if (stop)
         failure =

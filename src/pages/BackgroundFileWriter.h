@@ -75,7 +75,8 @@ private:
     // The batch: files below m_next are taken, m_busy of them still being prepared; none at
     // or beyond m_count is.
     std::mutex m_mutex;
-    std::condition_variable m_changed;
+    std::condition_variable m_work;  // a batch started, or the end
+    std::condition_variable m_done;  // a file prepared
     const std::vector<File>* m_batch = nullptr;
     std::vector<Slot> m_slots;
     size_t m_count = 0;
