@@ -12,27 +12,21 @@ namespace {
 
 constexpr size_t kLargestBatch = 64;
 
-// The descriptors this process has open, or -1 when /proc cannot tell. Without /proc the
-// folder writer uses hidden names, whose files hold no descriptor while they wait.
-long OpenDescriptors() {
-    DIR* folder = ::opendir("/proc/self/fd");
-    if (!folder)
-        return -1;
-    long count = -1;  // the listing's own
-    while (const dirent* entry = ::readdir(folder))
-        count += entry->d_name[0] != '.';
-    ::closedir(folder);
-    return count;
-}
-
 // A batch holds at most half of the descriptors free now, so that the rest of the program
-// (the pictures it reads, a window, another run) still has its share.
+// (the pictures it reads, a window, another run) keeps its share. Without /proc to count
+// them the folder writer uses hidden names, whose files hold no descriptor while they wait.
 size_t BatchSizeFromFreeDescriptors() {
     rlimit limit{};
-    const long open = OpenDescriptors();
-    if (open < 0 || ::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+    DIR* open = ::opendir("/proc/self/fd");
+    if (!open || ::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) {
+        if (open)
+            ::closedir(open);
         return kLargestBatch;
-    const rlim_t free = limit.rlim_cur > rlim_t(open) ? limit.rlim_cur - rlim_t(open) : 0;
+    }
+    rlim_t free = limit.rlim_cur + 1;  // the listing's own descriptor is counted too
+    while (const dirent* entry = ::readdir(open))
+        free -= entry->d_name[0] != '.' && free > 0;
+    ::closedir(open);
     return std::clamp(size_t(free / 2), size_t(1), kLargestBatch);
 }
 

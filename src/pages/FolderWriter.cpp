@@ -3,9 +3,9 @@
 #include "app/DeviceWriter.h"
 #include "app/LotcraftError.h"
 
+#include <QDir>
 #include <QFile>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
@@ -158,26 +158,20 @@ void FolderWriter::Name(Pending& file, const QString& what) const {
 }
 
 int FolderWriter::ClearLeftovers() const {
-    const int fd = ::openat(m_folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    DIR* folder = fd < 0 ? nullptr : ::fdopendir(fd);
-    if (!folder) {
-        if (fd >= 0)
-            ::close(fd);
-        return 0;
-    }
     int removed = 0;
-    while (const dirent* entry = ::readdir(folder)) {
-        // A hidden name holds the id of the process that made it. A process that no longer
-        // exists cannot be naming its file any more; one that exists but is another user's
-        // (EPERM) may be.
+    const QStringList names = QDir(m_folder).entryList({QStringLiteral(".lotcraft-*")},
+                                                       QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        // A process that no longer exists cannot be naming its file any more; one that
+        // exists but is another user's (EPERM) may be.
+        const QByteArray bytes = QFile::encodeName(name);
         int writer = 0;
         unsigned count = 0;
         int length = 0;
-        if (std::sscanf(entry->d_name, ".lotcraft-%d-%u%n", &writer, &count, &length) == 2 &&
-            entry->d_name[length] == 0 && writer > 0 && ::kill(writer, 0) != 0 && errno == ESRCH &&
-            ::unlinkat(m_folderFd, entry->d_name, 0) == 0)
+        if (std::sscanf(bytes.constData(), ".lotcraft-%d-%u%n", &writer, &count, &length) == 2 &&
+            length == bytes.size() && writer > 0 && ::kill(writer, 0) != 0 && errno == ESRCH &&
+            ::unlinkat(m_folderFd, bytes.constData(), 0) == 0)
             ++removed;
     }
-    ::closedir(folder);
     return removed;
 }
