@@ -7,7 +7,8 @@ Builds REVISION (in a git worktree under /tmp) and this tree, both Release, writ
 32766-record catalogue of bench/run.py, then runs both programs on it in alternating
 rounds (the order swapped every round), each into a new folder after a sync, on the
 memory file system (/dev/shm) and on the disk (build-release/). Prints the best of ROUNDS
-(default 7) for each and the ratio this tree / REVISION, with the load average.
+(default 7) for each, the ratio this tree / REVISION of the best and of the medians, every
+round, and the load average before and after.
 """
 
 import os
@@ -58,15 +59,19 @@ def main():
     run.make_catalogue(catalogue)
     print("load before: %.2f %.2f %.2f" % os.getloadavg())
     for name, place in places.items():
-        best = {label: None for label in programs}
+        times = {label: [] for label in programs}
         for n in range(rounds):
             order = list(programs) if n % 2 == 0 else list(reversed(programs))
             for label in order:
-                ms = timed(programs[label], catalogue, os.path.join(place, "pages"))
-                best[label] = ms if best[label] is None else min(best[label], ms)
-        print("%-6s %s %.0f ms, this tree %.0f ms: %.3fx" % (
+                times[label].append(timed(programs[label], catalogue,
+                                          os.path.join(place, "pages")))
+        best = {label: min(t) for label, t in times.items()}
+        median = {label: sorted(t)[len(t) // 2] for label, t in times.items()}
+        print("%-6s best: %s %.0f ms, this tree %.0f ms: %.3fx; median %.3fx" % (
             name, revision, best[revision], best["this tree"],
-            best["this tree"] / best[revision]))
+            best["this tree"] / best[revision], median["this tree"] / median[revision]))
+        for label, t in times.items():
+            print("       rounds, %s: %s" % (label, ", ".join("%.0f" % ms for ms in t)))
     print("load after: %.2f %.2f %.2f" % os.getloadavg())
     shutil.rmtree(places["memory"], ignore_errors=True)
 
