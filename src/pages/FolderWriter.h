@@ -8,8 +8,8 @@
 
 // Writes files into one folder so that a file appears under its name only when it is whole,
 // and replaces an older file of that name in one step: at every moment the name holds the
-// older file or the new one, whole, so a run that is killed, crashes or loses power part way
-// loses nothing that was there before it.
+// older file or the new one, whole, so a run that is killed or crashes part way loses
+// nothing that was there before it.
 //
 // Each file is written as an unnamed file of the folder (O_TMPFILE) and linked under its name
 // once every byte is in it. A link never replaces a name, so when the name is taken the file
@@ -22,7 +22,7 @@
 // Whatever has the name already is replaced, never written through: a rename replaces a
 // symbolic or hard link of that name itself, so the file it leads to stays as it was. Files
 // are not flushed to the disk one by one: what is written can be made again, and a flush per
-// file makes a large run several times slower.
+// file makes a large run several times slower (so a power cut may still cost files).
 //
 // Writing a file and naming it are two steps (Prepare and Name), so that several threads can
 // write files side by side and one thread names them in order. Both use nothing but the
