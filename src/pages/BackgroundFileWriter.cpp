@@ -117,26 +117,31 @@ size_t BackgroundFileWriter::Finish(std::optional<LotcraftError>& failure) {
     size_t named = 0;
     std::exception_ptr stop;
     while (named < m_count) {
-        Slot& slot = m_slots[named];
-        while (!slot.done) {
+        const Slot& slot = m_slots[named];
+        if (!slot.done) {
             if (m_next < m_count)
                 PrepareNext(lock);
             else
                 m_done.wait(lock);
+            continue;
         }
         stop = slot.failure;
-        if (!stop) {
-            lock.unlock();
-            try {
-                PageWriter::NamePage(m_folder, slot.file);
-            } catch (...) {
-                stop = std::current_exception();
-            }
-            lock.lock();
-        }
         if (stop)
             break;
-        ++named;
+        // The files ready in order from here on are named together, without the lock.
+        size_t ready = named + 1;
+        while (ready < m_count && m_slots[ready].done && !m_slots[ready].failure)
+            ++ready;
+        lock.unlock();
+        try {
+            for (; named < ready; ++named)
+                PageWriter::NamePage(m_folder, m_slots[named].file);
+        } catch (...) {
+            stop = std::current_exception();
+        }
+        lock.lock();
+        if (stop)
+            break;
     }
     // No file is taken any more; once those being prepared are done, every file left
     // unnamed is dropped.

@@ -66,15 +66,17 @@ FolderWriter::FolderWriter(QString folder) : m_folder(std::move(folder)) {
     m_folderFd = ::open(QFile::encodeName(m_folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (m_folderFd < 0)
         m_openError = errno;
-    // An unnamed file is linked through its descriptor's entry under /proc; without /proc
-    // the hidden name serves.
-    if (::access("/proc/self/fd", F_OK) != 0)
+    // An unnamed file is linked through its descriptor's entry under /proc, looked up in the
+    // folder of those entries held open; without /proc the hidden name serves.
+    m_descriptorsFd = ::open("/proc/self/fd", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (m_descriptorsFd < 0)
         m_unnamedFiles = false;
 }
 
 FolderWriter::~FolderWriter() {
-    if (m_folderFd >= 0)
-        ::close(m_folderFd);
+    for (const int fd : {m_folderFd, m_descriptorsFd})
+        if (fd >= 0)
+            ::close(fd);
 }
 
 QString FolderWriter::PathIn(const QString& folder, const QString& name) {
@@ -96,7 +98,7 @@ FolderWriter::Pending FolderWriter::Prepare(const QString& name, const QByteArra
                                             const QString& what) const {
     Pending file;
     file.m_folderFd = m_folderFd;
-    file.m_name = name;
+    file.m_name = QFile::encodeName(name);
     int error = m_folderFd < 0 ? m_openError : 0;
     int fd = -1;
     if (error == 0 && m_unnamedFiles.load(std::memory_order_relaxed)) {
@@ -127,15 +129,15 @@ FolderWriter::Pending FolderWriter::Prepare(const QString& name, const QByteArra
 }
 
 void FolderWriter::Name(Pending& file, const QString& what) const {
-    const QByteArray name = QFile::encodeName(file.m_name);
+    const QByteArray& name = file.m_name;
     int error = 0;
     if (file.m_fd >= 0) {
         // The descriptor's entry under /proc links the file without the privilege that
         // linking a descriptor directly (AT_EMPTY_PATH) needs.
-        char procPath[40];
-        std::snprintf(procPath, sizeof procPath, "/proc/self/fd/%d", file.m_fd);
+        char entry[16];
+        std::snprintf(entry, sizeof entry, "%d", file.m_fd);
         const auto linkAs = [&](const char* target) {
-            return ::linkat(AT_FDCWD, procPath, m_folderFd, target, AT_SYMLINK_FOLLOW) == 0;
+            return ::linkat(m_descriptorsFd, entry, m_folderFd, target, AT_SYMLINK_FOLLOW) == 0;
         };
         if (!linkAs(name.constData())) {
             // The name is taken: the file gets a hidden name, which replaces it below.
@@ -153,7 +155,7 @@ void FolderWriter::Name(Pending& file, const QString& what) const {
     }
     file.Drop();
     if (error != 0)
-        Fail(file.m_name, what,
+        Fail(QFile::decodeName(name), what,
              QStringLiteral("cannot be given its name: %1").arg(SystemReason(error)));
 }
 

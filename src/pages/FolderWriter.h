@@ -47,7 +47,7 @@ public:
         int m_folderFd = -1;
         int m_fd = -1;        // an unnamed file, open
         QByteArray m_hidden;  // or the hidden name of a closed one
-        QString m_name;
+        QByteArray m_name;    // as the file system takes it
     };
 
     explicit FolderWriter(QString folder);
@@ -87,5 +87,6 @@ private:
     QString m_folder;
     int m_folderFd = -1;
     int m_openError = 0;
+    int m_descriptorsFd = -1;  // /proc/self/fd
     mutable std::atomic<bool> m_unnamedFiles{true};
 };
