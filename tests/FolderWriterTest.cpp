@@ -344,15 +344,16 @@ private Q_SLOTS:
     }
 
     void batchesFitTheDescriptorsFree() {
-        // Each file written and not yet named holds a descriptor: with 12 descriptors to
-        // spare, a batch holds 6 files, and batches of that size all get written.
+        // Each file written and not yet closed holds a descriptor, and two batches may hold
+        // theirs at once: with 12 descriptors to spare, a batch holds 3 files, and batches
+        // of that size all get written.
         const QString folder = m_dir.filePath(QStringLiteral("descriptors"));
         QVERIFY(QDir().mkpath(folder));
         FolderWriter writer(folder);
         std::vector<BackgroundFileWriter::File> batch(64);
         std::optional<LotcraftError> failure;
         {
-            const DescriptorLimit limit(200);
+            const DescriptorLimit limit(400);
             QVERIFY(limit.Active());
             QCOMPARE(BackgroundFileWriter(writer, 3).BatchSize(), size_t(64));
         }
@@ -364,7 +365,7 @@ private Q_SLOTS:
         const DescriptorLimit limit(12);
         QVERIFY(limit.Active());
         BackgroundFileWriter files(writer, 3);
-        QCOMPARE(files.BatchSize(), size_t(6));
+        QCOMPARE(files.BatchSize(), size_t(3));
         for (int first = 0; first < 300; first += int(files.BatchSize())) {
             for (size_t k = 0; k < files.BatchSize(); ++k)
                 batch[k] = {QStringLiteral("%1.html").arg(first + int(k)), QByteArray(5000, 'p')};

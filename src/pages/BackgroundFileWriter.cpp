@@ -12,8 +12,10 @@ namespace {
 
 constexpr size_t kLargestBatch = 64;
 
-// A batch holds at most half of the descriptors free now, so that the rest of the program
-// (the pictures it reads, a window, another run) keeps its share. Without /proc to count
+// The files of two batches may hold descriptors at once: those of the batch being written
+// and those of the batch before it, named, which the threads close meanwhile. Both together
+// hold at most half of the descriptors free now, so that the rest of the program (the
+// pictures it reads, a window, another run) keeps its share. Without /proc to count
 // them the folder writer uses hidden names, whose files hold no descriptor while they wait.
 size_t BatchSizeFromFreeDescriptors() {
     rlimit limit{};
@@ -27,7 +29,7 @@ size_t BatchSizeFromFreeDescriptors() {
     while (const dirent* entry = ::readdir(open))
         free -= entry->d_name[0] != '.' && free > 0;
     ::closedir(open);
-    return std::clamp(size_t(free / 2), size_t(1), kLargestBatch);
+    return std::clamp(size_t(free / 4), size_t(1), kLargestBatch);
 }
 
 // What stopped a file, as the caller sees every failure.
@@ -75,6 +77,7 @@ FolderWriter::Pending BackgroundFileWriter::Prepare(const File& file) const {
 void BackgroundFileWriter::Start(const std::vector<File>& batch, size_t count) {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
+        m_spent.swap(m_slots);
         m_slots.clear();
         m_slots.resize(count);
         m_batch = &batch;
@@ -95,10 +98,15 @@ void BackgroundFileWriter::Work() {
 }
 
 void BackgroundFileWriter::PrepareNext(std::unique_lock<std::mutex>& lock) {
-    Slot& slot = m_slots[m_next];
-    const File& file = (*m_batch)[m_next++];
+    const size_t index = m_next++;
+    Slot& slot = m_slots[index];
+    const File& file = (*m_batch)[index];
     ++m_busy;
     lock.unlock();
+    // The file of that place in the batch before, named, is closed here rather than by
+    // the caller, whose naming of the files is the one part of a run that no thread shares.
+    if (index < m_spent.size())
+        m_spent[index].file = FolderWriter::Pending();
     // Whatever fails here, even the memory, is handed to the caller with the file.
     try {
         slot.file = Prepare(file);
@@ -147,7 +155,7 @@ size_t BackgroundFileWriter::Finish(std::optional<LotcraftError>& failure) {
     // unnamed is dropped.
     m_count = 0;
     m_done.wait(lock, [this] { return m_busy == 0; });
-    m_slots.clear();
+    m_slots.resize(named);  // the named files are closed by the threads, with the next batch
     if (stop)
         failure =
             AsLotcraftError(stop, FolderWriter::PathIn(m_folder.Folder(), (*m_batch)[named].name));

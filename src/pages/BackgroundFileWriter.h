@@ -38,7 +38,7 @@ public:
     BackgroundFileWriter& operator=(const BackgroundFileWriter&) = delete;
 
     // How many files one batch may hold: 64, or fewer when the process has few descriptors
-    // free, since each file prepared and not yet named may hold one.
+    // free, since each file prepared and not yet closed may hold one.
     size_t BatchSize() const { return m_batchSize; }
 
     // Starts preparing the first `count` files of a batch (count at most BatchSize()). The
@@ -79,6 +79,7 @@ private:
     std::condition_variable m_done;  // a file prepared
     const std::vector<File>* m_batch = nullptr;
     std::vector<Slot> m_slots;
+    std::vector<Slot> m_spent;  // the batch before, named
     size_t m_count = 0;
     size_t m_next = 0;
     int m_busy = 0;

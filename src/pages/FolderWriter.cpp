@@ -153,10 +153,11 @@ void FolderWriter::Name(Pending& file, const QString& what) const {
         else
             error = errno;
     }
-    file.Drop();
-    if (error != 0)
+    if (error != 0) {
+        file.Drop();
         Fail(QFile::decodeName(name), what,
              QStringLiteral("cannot be given its name: %1").arg(SystemReason(error)));
+    }
 }
 
 int FolderWriter::ClearLeftovers() const {

@@ -30,7 +30,9 @@
 class FolderWriter {
 public:
     // A file written whole that has no name yet: an unnamed file, open (it holds a
-    // descriptor), or a hidden file, closed. Unless it is named, it goes when this goes.
+    // descriptor), or a hidden file, closed. Unless it is named, it goes when this goes;
+    // once named, an unnamed file's descriptor is closed when this goes, so that another
+    // thread than the one naming can pay for the closing.
     class Pending {
     public:
         Pending() = default;
