@@ -63,7 +63,10 @@ interop:
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in a build of
 # its own. Any report ends its test with a failure, a leak at exit included; a report ends
 # a program with status 86 (UBSan's with an abort), which no test expects of lotcraft-pages.
+# Then the tests of code that runs on several threads (CTest label "threads") built with
+# ThreadSanitizer in another build: a report ends its program with status 66.
 SANITIZE_DIR := build-sanitize
+TSAN_DIR := build-tsan
 sanitize: deps
 	@sh tools/ensure-packages.sh $(TEST_PACKAGES)
 	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTCRAFT_WERROR=ON \
@@ -74,6 +77,12 @@ sanitize: deps
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:abort_on_error=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp \
 		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+	@cmake -S . -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTCRAFT_WERROR=ON \
+		-DLOTCRAFT_TSAN=ON >/dev/null
+	@cmake --build $(TSAN_DIR) -j $(JOBS) --target threaded-tests
+	@QT_QPA_PLATFORM=offscreen \
+		TSAN_OPTIONS=halt_on_error=1:exitcode=66:suppressions=$(CURDIR)/tests/sanitize/tsan.supp \
+		ctest --test-dir $(TSAN_DIR) --output-on-failure -j $(JOBS) -L threads
 
 # Benchmarks: a Release build of its own; see bench/README.md.
 bench: deps
@@ -150,4 +159,4 @@ package: app
 	@echo "Check it with: lintian $(BUILD_DIR)/package/lotcraft_*_amd64.deb"
 
 clean:
-	@rm -rf $(BUILD_DIR) build-release build-fuzz build-sanitize demo-pages
+	@rm -rf $(BUILD_DIR) build-release build-fuzz build-sanitize build-tsan demo-pages

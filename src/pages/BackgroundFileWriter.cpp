@@ -1,11 +1,60 @@
 #include "pages/BackgroundFileWriter.h"
 
-#include "pages/FolderWriter.h"
+#include <dirent.h>
+#include <sys/resource.h>
 
 #include <algorithm>
+#include <new>
+
+namespace {
+
+constexpr size_t kLargestBatch = 64;
+
+// The files of two batches may hold descriptors at once: those of the batch being written
+// and those of the batch before it, named, which the threads close meanwhile. Both together
+// hold at most half of the descriptors free now, so that the rest of the program (the
+// pictures it reads, a window, another run) keeps its share. Without /proc to count
+// them the folder writer uses hidden names, whose files hold no descriptor while they wait.
+size_t BatchSizeFromFreeDescriptors() {
+    rlimit limit{};
+    DIR* open = ::opendir("/proc/self/fd");
+    if (!open || ::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) {
+        if (open)
+            ::closedir(open);
+        return kLargestBatch;
+    }
+    rlim_t free = limit.rlim_cur + 1;  // the listing's own descriptor is counted too
+    while (const dirent* entry = ::readdir(open))
+        free -= entry->d_name[0] != '.' && free > 0;
+    ::closedir(open);
+    return std::clamp(size_t(free / 4), size_t(1), kLargestBatch);
+}
+
+// What a failure to write a page names.
+QString PageWhat() {
+    return QStringLiteral("the page");
+}
+
+// What stopped a file, as the caller sees every failure.
+LotcraftError AsLotcraftError(const std::exception_ptr& failure, const QString& file) {
+    const QString prefix = QStringLiteral("the page cannot be written: ");
+    try {
+        std::rethrow_exception(failure);
+    } catch (const LotcraftError& error) {
+        return error;
+    } catch (const std::bad_alloc&) {
+        return LotcraftError(prefix + QStringLiteral("there is not enough memory"), file);
+    } catch (const std::exception& error) {
+        return LotcraftError(prefix + QString::fromLocal8Bit(error.what()), file);
+    } catch (...) {
+        return LotcraftError(prefix + QStringLiteral("an unknown failure"), file);
+    }
+}
+
+}  // namespace
 
 BackgroundFileWriter::BackgroundFileWriter(const FolderWriter& folder, int threads)
-    : m_folder(folder) {
+    : m_folder(folder), m_batchSize(BatchSizeFromFreeDescriptors()) {
     for (int k = 0; k < std::max(threads, 1); ++k)
         m_threads.emplace_back([this] { Work(); });
 }
@@ -15,7 +64,7 @@ BackgroundFileWriter::~BackgroundFileWriter() {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_stopping = true;
     }
-    m_changed.notify_all();
+    m_work.notify_all();
     for (std::thread& thread : m_threads)
         thread.join();
 }
@@ -24,121 +73,108 @@ int BackgroundFileWriter::DefaultThreads() {
     return int(std::clamp(std::thread::hardware_concurrency(), 2u, 4u)) - 1;
 }
 
+FolderWriter::Pending BackgroundFileWriter::Prepare(const File& file) const {
+    return m_folder.Prepare(file.name, file.bytes, PageWhat());
+}
+
 void BackgroundFileWriter::Start(const std::vector<File>& batch, size_t count) {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (count > m_capacity) {
-            m_states.reset(new std::atomic<State>[count]);
-            m_capacity = count;
-        }
-        for (size_t k = 0; k < count; ++k)
-            m_states[k].store(Waiting, std::memory_order_relaxed);
-        m_pending.resize(count);
-        m_failures.assign(count, std::nullopt);
+        m_spent.swap(m_slots);
+        m_slots.clear();
+        m_slots.resize(count);
         m_batch = &batch;
         m_count = count;
-        m_next.store(0);
-        m_stopAt.store(count);
-        m_named.store(0);
-        m_failed.store(false);
-        m_failure.reset();
-        m_busy = int(m_threads.size());
-        ++m_generation;
+        m_next = 0;
     }
-    m_changed.notify_all();
-}
-
-size_t BackgroundFileWriter::Finish(std::optional<LotcraftError>& failure) {
-    if (!m_batch)
-        return 0;
-    // The caller writes what is left of the batch alongside the writing threads.
-    WriteFiles();
-    std::unique_lock<std::mutex> lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_busy == 0; });
-    // Every file is written or has failed now; whatever is still unnamed in order is named,
-    // and what lies beyond a failure is dropped.
-    NameReady();
-    m_pending.clear();
-    failure = std::move(m_failure);
-    m_failure.reset();
-    m_batch = nullptr;
-    return m_named.load();
+    m_work.notify_all();
 }
 
 void BackgroundFileWriter::Work() {
-    unsigned seen = 0;
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
-        m_changed.wait(lock, [&] { return m_generation != seen || m_stopping; });
-        if (m_generation == seen)
+        m_work.wait(lock, [this] { return m_stopping || m_next < m_count; });
+        if (m_stopping)
             return;
-        seen = m_generation;
-        lock.unlock();
-        WriteFiles();
-        lock.lock();
-        if (--m_busy == 0)
-            m_changed.notify_all();
+        PrepareNext(lock);
     }
 }
 
-void BackgroundFileWriter::WriteFiles() {
-    const std::vector<File>& batch = *m_batch;
-    for (;;) {
-        const size_t index = m_next.fetch_add(1);
-        if (index >= m_count || index > m_stopAt.load())
-            return;
-        try {
-            m_pending[index] =
-                m_folder.Prepare(batch[index].name, batch[index].bytes, QStringLiteral("the page"));
-            m_states[index].store(Prepared);
-        } catch (const LotcraftError& error) {
-            m_failures[index] = error;
-            m_states[index].store(Failed);
-            StopAt(index);
+void BackgroundFileWriter::PrepareNext(std::unique_lock<std::mutex>& lock) {
+    const size_t index = m_next++;
+    Slot& slot = m_slots[index];
+    const File& file = (*m_batch)[index];
+    ++m_busy;
+    lock.unlock();
+    // The file of that place in the batch before, named, is closed here rather than by
+    // the caller, whose naming of the files is the one part of a run that no thread shares.
+    if (index < m_spent.size())
+        m_spent[index].file = FolderWriter::Pending();
+    // Whatever fails here, even the memory, is handed to the caller with the file.
+    try {
+        slot.file = Prepare(file);
+    } catch (...) {
+        slot.failure = std::current_exception();
+    }
+    lock.lock();
+    slot.done = true;
+    --m_busy;
+    m_done.notify_one();  // only the caller waits for files
+}
+
+size_t BackgroundFileWriter::Finish(std::optional<LotcraftError>& failure,
+                                    const std::function<void(size_t index)>& named) {
+    failure.reset();
+    std::unique_lock<std::mutex> lock(m_mutex);
+    size_t count = 0;
+    std::exception_ptr stop;
+    std::exception_ptr told;
+    while (count < m_count) {
+        const Slot& slot = m_slots[count];
+        if (!slot.done) {
+            if (m_next < m_count)
+                PrepareNext(lock);
+            else
+                m_done.wait(lock);
+            continue;
         }
-        NameReady();
-    }
-}
-
-bool BackgroundFileWriter::NextIsReady() const {
-    const size_t next = m_named.load();
-    return next < m_count && !m_failed.load() && m_states[next].load() != Waiting;
-}
-
-void BackgroundFileWriter::NameReady() {
-    // A thread whose file is next, finding another thread naming, leaves its file to that
-    // one, which looks again once it has let go.
-    std::atomic_thread_fence(std::memory_order_seq_cst);
-    while (m_naming.try_lock()) {
-        while (NextIsReady()) {
-            const size_t next = m_named.load();
-            std::optional<LotcraftError> failure;
-            if (m_states[next].load() == Failed) {
-                failure = std::move(m_failures[next]);
-            } else {
-                try {
-                    m_folder.Name(m_pending[next], QStringLiteral("the page"));
-                } catch (const LotcraftError& error) {
-                    failure = error;
-                }
-            }
-            if (failure) {
-                m_failure = std::move(failure);
-                m_failed.store(true);
-                StopAt(next);
+        stop = slot.failure;
+        if (stop)
+            break;
+        // The files ready in order from here on are named together, without the lock, each
+        // told as soon as it has its name.
+        size_t ready = count + 1;
+        while (ready < m_count && m_slots[ready].done && !m_slots[ready].failure)
+            ++ready;
+        lock.unlock();
+        for (; count < ready && !stop && !told; ++count) {
+            try {
+                m_folder.Name(m_slots[count].file, PageWhat());
+            } catch (...) {
+                stop = std::current_exception();
                 break;
             }
-            m_named.store(next + 1);
+            try {
+                if (named)
+                    named(count);
+            } catch (...) {
+                told = std::current_exception();
+            }
         }
-        m_naming.unlock();
-        std::atomic_thread_fence(std::memory_order_seq_cst);
-        if (!NextIsReady())
-            return;
+        lock.lock();
+        if (stop || told)
+            break;
     }
-}
-
-void BackgroundFileWriter::StopAt(size_t index) {
-    size_t current = m_stopAt.load();
-    while (index < current && !m_stopAt.compare_exchange_weak(current, index)) {
-    }
+    // No file is taken any more; once those being prepared are done, every file left
+    // unnamed is dropped.
+    m_count = 0;
+    m_done.wait(lock, [this] { return m_busy == 0; });
+    m_slots.resize(count);  // the named files are closed by the threads, with the next batch
+    if (stop)
+        failure =
+            AsLotcraftError(stop, FolderWriter::PathIn(m_folder.Folder(), (*m_batch)[count].name));
+    m_batch = nullptr;
+    if (told)
+        std::rethrow_exception(told);
+    return count;
 }

@@ -6,9 +6,9 @@
 #include <QByteArray>
 #include <QString>
 
-#include <atomic>
 #include <condition_variable>
-#include <memory>
+#include <exception>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -18,12 +18,11 @@
 // pages while the system writes the last ones. A batch is handed over whole, which keeps
 // the threads from waiting on each other page by page.
 //
-// Several threads write the files of a batch side by side (the system's part of writing a
-// file, copying its bytes and making it, is most of a run and takes every core it gets), but
-// the files get their names strictly in order: a file written before the one ahead of it
-// waits, unnamed, and whichever thread names that one names it too. So the files that exist
-// after a failure are always those before the failing one, as if one thread had written
-// them; a later file already written is dropped unnamed.
+// The threads only prepare files (write their bytes, unnamed: FolderWriter::Prepare); the
+// caller names them, strictly in order, in Finish, and meanwhile prepares files of the batch
+// itself whenever the next one is not ready. So the files that exist after a failure are
+// exactly those before the failing one; a later file already prepared is dropped unnamed,
+// and an older file of its name stays as it was.
 class BackgroundFileWriter {
 public:
     struct File {
@@ -32,57 +31,63 @@ public:
     };
 
     // Writes into folder, which must outlive it, on `threads` threads of its own (at least
-    // one), and on the caller's while it waits in Finish; by default one thread fewer than
-    // the processor has cores, at least one and at most three.
+    // one) and the caller's; by default one thread fewer than the processor has cores, at
+    // least one and at most three.
     explicit BackgroundFileWriter(const FolderWriter& folder, int threads = DefaultThreads());
-    ~BackgroundFileWriter();
+    virtual ~BackgroundFileWriter();
     BackgroundFileWriter(const BackgroundFileWriter&) = delete;
     BackgroundFileWriter& operator=(const BackgroundFileWriter&) = delete;
 
-    // Starts writing the first `count` files of a batch, in order, stopping at the first that
-    // fails. The batch must stay untouched until Finish has returned; the batch started
-    // before must have been finished.
+    // How many files one batch may hold: 64, or fewer when the process has few descriptors
+    // free, since each file prepared and not yet closed may hold one.
+    size_t BatchSize() const { return m_batchSize; }
+
+    // Starts preparing the first `count` files of a batch (count at most BatchSize()). The
+    // batch must stay untouched until Finish has returned; the batch started before must
+    // have been finished.
     void Start(const std::vector<File>& batch, size_t count);
-    // Writes what is left of the batch started last, if any, and waits for it; returns how
-    // many of its files were written, and sets failure to what stopped the batch, if
-    // something did.
-    size_t Finish(std::optional<LotcraftError>& failure);
+    // Names the files of the batch started last, in order, stopping at the first that fails,
+    // and waits until no thread touches the batch; returns how many files were named. A
+    // failure of any kind, on any thread, sets failure to a LotcraftError naming the file;
+    // without one, failure is left empty. `named`, when given, is told the index of each file
+    // as soon as it has its name; what it throws ends the batch there, as a failure of the
+    // next file would, and comes out of Finish.
+    size_t Finish(std::optional<LotcraftError>& failure,
+                  const std::function<void(size_t index)>& named = {});
 
     static int DefaultThreads();
 
+protected:
+    // Writes one file of a batch without naming it; by default the page file. Runs on any of the
+    // threads. Tests put failures here; a class that overrides it must have finished its last batch
+    // before it goes.
+    virtual FolderWriter::Pending Prepare(const File& file) const;
+
 private:
-    enum State : unsigned char { Waiting, Prepared, Failed };
+    struct Slot {
+        FolderWriter::Pending file;
+        std::exception_ptr failure;
+        bool done = false;
+    };
 
     void Work();
-    // Takes files of the batch one after another until none is left or one has failed.
-    void WriteFiles();
-    // Names the files that are next in order and written, unless another thread is at it.
-    void NameReady();
-    bool NextIsReady() const;
-    void StopAt(size_t index);
+    // Prepares the next file not yet taken; called, and returns, with the lock held.
+    void PrepareNext(std::unique_lock<std::mutex>& lock);
 
     const FolderWriter& m_folder;
+    const size_t m_batchSize;
+    // The batch: files below m_next are taken, m_busy of them still being prepared; none at
+    // or beyond m_count is.
     std::mutex m_mutex;
-    std::condition_variable m_changed;
-    // The batch being written, and how many of its threads are still at it.
+    std::condition_variable m_work;  // a batch started, or the end
+    std::condition_variable m_done;  // a file prepared
     const std::vector<File>* m_batch = nullptr;
+    std::vector<Slot> m_slots;
+    std::vector<Slot> m_spent;  // the batch before, named
     size_t m_count = 0;
-    unsigned m_generation = 0;
+    size_t m_next = 0;
     int m_busy = 0;
     bool m_stopping = false;
-
-    // Each file of the batch: written but not named, or why it could not be written.
-    std::vector<FolderWriter::Pending> m_pending;
-    std::vector<std::optional<LotcraftError>> m_failures;
-    std::unique_ptr<std::atomic<State>[]> m_states;
-    size_t m_capacity = 0;
-    std::atomic<size_t> m_next{0};    // the next file to take
-    std::atomic<size_t> m_stopAt{0};  // no file after this one is taken
-    // Naming, by one thread at a time.
-    std::mutex m_naming;
-    std::atomic<size_t> m_named{0};  // files named, all before any other
-    std::atomic<bool> m_failed{false};
-    std::optional<LotcraftError> m_failure;
 
     std::vector<std::thread> m_threads;
 };

@@ -30,16 +30,23 @@ void PageRun::Run(const std::vector<ItemRecord>& records, const PageInputs& inpu
                   const PageNamed& pageNamed) {
     std::sort(skippedRows.begin(), skippedRows.end());
     const FolderWriter folder(inputs.outputFolder);
-    BackgroundFileWriter files(folder);
-    constexpr size_t kBatchSize = 64;
+    // Hidden files that killed runs left in the folder go first.
+    folder.ClearLeftovers();
 
-    // Pages are built into one batch while the other is written.
+    // Pages are built into one batch while the other is written. The batches are made before
+    // the writer so that they outlive it: it may still touch the last one when it goes.
     struct Batch {
-        std::vector<BackgroundFileWriter::File> files{kBatchSize};
-        std::vector<int> rows = std::vector<int>(kBatchSize);
+        std::vector<BackgroundFileWriter::File> files;
+        std::vector<int> rows;
         size_t count = 0;
     };
     Batch batches[2];
+    BackgroundFileWriter files(folder);
+    const size_t batchSize = files.BatchSize();
+    for (Batch& batch : batches) {
+        batch.files.resize(batchSize);
+        batch.rows.resize(batchSize);
+    }
     Batch* building = &batches[0];
     Batch* writing = nullptr;
 
@@ -49,14 +56,15 @@ void PageRun::Run(const std::vector<ItemRecord>& records, const PageInputs& inpu
         Batch& batch = *writing;
         writing = nullptr;
         std::optional<LotcraftError> failure;
-        const size_t written = files.Finish(failure);
-        for (size_t k = 0; k < written; ++k) {
-            const int row = batch.rows[k];
-            try {
+        int row = 0;
+        size_t written = 0;
+        try {
+            written = files.Finish(failure, [&](size_t k) {
+                row = batch.rows[k];
                 pageNamed(row, FolderWriter::PathIn(inputs.outputFolder, batch.files[k].name));
-            } catch (const LotcraftError& error) {
-                throw AtRow(error, row);
-            }
+            });
+        } catch (const LotcraftError& error) {
+            throw AtRow(error, row);
         }
         if (failure)
             throw AtRow(*failure, batch.rows[written]);
@@ -90,7 +98,7 @@ void PageRun::Run(const std::vector<ItemRecord>& records, const PageInputs& inpu
         }
         file.name = PageName::FileName(record.Field(ItemRecord::ItemNumber));
         building->rows[building->count] = row;
-        if (++building->count == kBatchSize) {
+        if (++building->count == batchSize) {
             finishWriting();
             startBuilt();
         }
