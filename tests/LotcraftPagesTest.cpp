@@ -389,6 +389,25 @@ private Q_SLOTS:
         }
     }
 
+    void theProgramNeedsNoneOfTheWindowsPictures() {
+        // A copy of the program beside the pictures the pages show, without the marks the
+        // window shows in its grid (OK.jpg): every page is written.
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("lotcraft-pages"));
+        QVERIFY(QFile::copy(QStringLiteral(LOTCRAFT_PAGES_PROGRAM), program));
+        QVERIFY(QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const QString bin = QFileInfo(QStringLiteral(LOTCRAFT_PAGES_PROGRAM)).absolutePath();
+        for (const QString& picture : PagePictures::CopiedFiles())
+            QVERIFY(QFile::copy(bin + QLatin1Char('/') + picture, dir.filePath(picture)));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("OK.jpg"))));
+        const QString out = dir.filePath(QStringLiteral("out"));
+        QVERIFY(QDir().mkpath(out));
+        const Outcome outcome =
+            RunProgram(program, {QStringLiteral("-q"), QStringLiteral("-o"), out, kSample});
+        QVERIFY2(outcome.status == 0, qPrintable(outcome.err));
+        QCOMPARE(Pages(out).size(), 12);
+    }
+
     void onATerminalTheProgressLineEndsBeforeTheReport() {
         // Under a pseudo-terminal the progress is shown; it counts to the pages written, the
         // rows skipped left out, and the report after it stands on a line of its own.
