@@ -1,9 +1,7 @@
 #include "ui/Auctions.h"
 
-#include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
 #include "controls/xpbutton/XpButton.h"
-#include "pages/PageInputs.h"
 #include "ui/CatalogueDrop.h"
 #include "ui/DescriptionBox.h"
 #include "ui/DesktopFileDialogs.h"
@@ -254,8 +252,7 @@ void Auctions::WritePages() {
 
 void Auctions::ViewPage() {
     // A row whose page is not written yet is shown as it would be written.
-    const int row = m_editor.FormRow();
-    const QString page = row > 0 ? m_grid.PagePath(row) : QString();
+    const QString page = FormRowPagePath();
     if (page.isEmpty())
         ShowPreview();
     else
@@ -263,10 +260,14 @@ void Auctions::ViewPage() {
 }
 
 void Auctions::ViewHtmlCode() {
-    const int row = m_editor.FormRow();
     if (!m_sourceWindow)
         m_sourceWindow = std::make_unique<HtmlSourceWindow>(m_messages);
-    m_sourceWindow->ShowPage(row > 0 ? m_grid.PagePath(row) : QString());
+    m_sourceWindow->ShowPage(FormRowPagePath());
+}
+
+QString Auctions::FormRowPagePath() const {
+    const int row = m_editor.FormRow();
+    return row > 0 ? m_grid.PagePath(row) : QString();
 }
 
 void Auctions::ShowPreview() {
@@ -288,12 +289,7 @@ void Auctions::UpdatePreview() {
                            "and its page is shown here as you type."));
         return;
     }
-    try {
-        m_preview->ShowRecord(BoxesRecord(), PageInputs::Take(m_settings, Seller(), m_pictures));
-    } catch (const LotcraftError& error) {
-        m_preview->ShowNote(
-            QStringLiteral("No page can be made for this record: %1.").arg(error.Message()));
-    }
+    m_preview->ShowRecord(BoxesRecord(), m_settings, Seller(), m_pictures);
 }
 
 void Auctions::ShowHelp() {

@@ -116,6 +116,8 @@ private:
     void ViewPage();
     // View Html Code: the source of the form row's page.
     void ViewHtmlCode();
+    // The page path of the row the form shows, or empty.
+    QString FormRowPagePath() const;
     // The preview of the form's record: opened, brought forward and filled at once.
     void ShowPreview();
     // Fills the open preview again once the form has not changed for PreviewDelayMs.

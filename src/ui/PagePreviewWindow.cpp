@@ -67,9 +67,12 @@ void PagePreviewWindow::ShowNote(const QString& note) {
     m_view->clear();
 }
 
-void PagePreviewWindow::ShowRecord(const ItemRecord& record, const PageInputs& inputs) {
+void PagePreviewWindow::ShowRecord(const ItemRecord& record, const ProgramSettings& settings,
+                                   const SellerTexts& seller, const PagePictures& pictures) {
     QByteArray page;
+    PageInputs inputs;
     try {
+        inputs = PageInputs::Take(settings, seller, pictures);
         page = PageBuilder::Build(record, inputs);
     } catch (const LotcraftError& error) {
         ShowNote(QStringLiteral("No page can be made for this record: %1.").arg(error.Message()));

@@ -6,8 +6,10 @@
 #include <QWidget>
 
 class ItemRecord;
+class PagePictures;
+class ProgramSettings;
 class QLabel;
-struct PageInputs;
+struct SellerTexts;
 
 // Shows the page of a record as it would be written now, without writing any file: the bytes
 // are built as a page run builds them, from the record and the page inputs of the moment. The
@@ -23,7 +25,10 @@ public:
     explicit PagePreviewWindow(QString applicationFolder, QWidget* parent = nullptr);
 
     // Builds and shows the record's page. A record no page can be made for shows why.
-    void ShowRecord(const ItemRecord& record, const PageInputs& inputs);
+    // The page inputs are taken from the settings, the seller's texts and the pictures as
+    // a page run takes them.
+    void ShowRecord(const ItemRecord& record, const ProgramSettings& settings,
+                    const SellerTexts& seller, const PagePictures& pictures);
     // Shows a note in place of a page.
     void ShowNote(const QString& note);
 
