@@ -1,6 +1,7 @@
 // The output folder dialog on its own, over a folder tree of its own and a fixed list of
-// volumes, one of them not ready.
+// volumes, one of them not ready; messages and the new folder's name are answered here.
 
+#include "RecordingMessageBoxes.h"
 #include "WindowTesting.h"
 #include "app/ProgramSettings.h"
 #include "controls/xpbutton/XpButton.h"
@@ -12,9 +13,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -56,23 +60,59 @@ void DoubleClick(QListWidget* list, const QString& path) {
     QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at);
 }
 
+// Types into a box over what it holds, as a seller does after selecting it all.
+void Retype(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+// The home folder moved to another for the life of the object: the Documents folder is then
+// "Documents" in it, since the test mode hides the desktop's own list of folders.
+class HomeFolder {
+public:
+    explicit HomeFolder(const QString& home) : m_before(qgetenv("HOME")) {
+        QStandardPaths::setTestModeEnabled(true);
+        qputenv("HOME", QFile::encodeName(home));
+    }
+    ~HomeFolder() {
+        qputenv("HOME", m_before);
+        QStandardPaths::setTestModeEnabled(false);
+    }
+    HomeFolder(const HomeFolder&) = delete;
+    HomeFolder& operator=(const HomeFolder&) = delete;
+
+private:
+    QByteArray m_before;
+};
+
 }  // namespace
 
 class OutputFolderDialogTest : public QObject {
     Q_OBJECT
 
 private:
-    // <volume>/Pages, the current folder, holds "archive" and "Spring 2026" and a file;
-    // <volume> counts as a volume of its own, mounted inside "/".
+    // <volume>/Pages, the folder used last, holds "archive" and "Spring 2026" and a file;
+    // <volume> counts as a volume of its own, mounted inside "/". The process's current
+    // folder is <volume>/Other, which the dialog never offers by itself.
     QTemporaryDir m_tree;
     QString m_volume;
     QString m_pages;
     QString m_startFolder;
     std::unique_ptr<FixedVolumes> m_volumes;
     ProgramSettings m_settings;
+    RecordingMessageBoxes m_messages;
+    // What the new folder's name prompt answers, and how often it was asked.
+    std::optional<QString> m_folderName;
+    int m_namePrompts = 0;
 
     std::unique_ptr<OutputFolderDialog> OpenDialog() {
         auto dialog = std::make_unique<OutputFolderDialog>(m_settings, *m_volumes);
+        dialog->SetMessageBoxes(m_messages);
+        dialog->SetFolderNamePrompt([this](QWidget*) {
+            ++m_namePrompts;
+            return m_folderName;
+        });
         dialog->show();
         return QTest::qWaitForWindowExposed(dialog.get()) ? std::move(dialog) : nullptr;
     }
@@ -91,9 +131,12 @@ private Q_SLOTS:
     }
 
     void init() {
-        QVERIFY(QDir::setCurrent(m_pages));
+        QVERIFY(QDir::setCurrent(m_volume + QStringLiteral("/Other")));
         m_settings = ProgramSettings();
-        m_settings.SetOutputFolder(QStringLiteral("/previous/folder"));
+        m_settings.SetOutputFolder(m_pages);
+        m_messages = RecordingMessageBoxes();
+        m_folderName.reset();
+        m_namePrompts = 0;
     }
 
     void cleanupTestCase() { QDir::setCurrent(m_startFolder); }
@@ -103,7 +146,7 @@ private Q_SLOTS:
         QVERIFY(dialog);
         QCOMPARE(dialog->objectName(), QStringLiteral("frmSave"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Htmls"));
-        QCOMPARE(dialog->geometry(), QRect(184, 250, 406, 213));
+        QCOMPARE(dialog->geometry(), QRect(184, 250, 406, 257));
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
         const auto* frame = dialog->findChild<QGroupBox*>(QStringLiteral("Frame1"));
         QCOMPARE(frame->title(), QStringLiteral("Output Location"));
@@ -113,16 +156,30 @@ private Q_SLOTS:
         QCOMPARE(dialog->childAt(dialog->Dir1()->geometry().center())->parentWidget(),
                  dialog->Dir1());
         QCOMPARE(dialog->LayButton()->geometry(), QRect(312, 24, 81, 25));
+        QCOMPARE(dialog->OKButton()->geometry(), QRect(312, 128, 81, 25));
         QCOMPARE(dialog->CancelButton()->geometry(), QRect(312, 160, 81, 25));
-        QCOMPARE(dialog->LayButton()->Caption() + dialog->OKButton()->Caption() +
-                     dialog->CancelButton()->Caption(),
-                 QStringLiteral("LayoutOkCancel"));
-        const QList<QWidget*> expected = {dialog->Drive1(), dialog->Dir1(), dialog->OKButton(),
-                                          dialog->CancelButton(), dialog->LayButton()};
+        // The new controls: a button between Layout and Ok, the path and its note under the
+        // frame; nothing overlaps.
+        QCOMPARE(dialog->NewFolderButton()->geometry(), QRect(312, 56, 81, 25));
+        QCOMPARE(dialog->PathBox()->geometry(), QRect(8, 208, 281, 21));
+        QCOMPARE(dialog->ReplaceNote()->geometry(), QRect(8, 232, 281, 17));
+        QVERIFY(!frame->geometry().intersects(dialog->PathBox()->geometry()));
+        QCOMPARE(dialog->PathBox()->objectName(), QStringLiteral("PathBox"));
+        QCOMPARE(dialog->ReplaceNote()->objectName(), QStringLiteral("ReplaceNote"));
+        QCOMPARE(dialog->LayButton()->Caption() + dialog->NewFolderButton()->Caption() +
+                     dialog->OKButton()->Caption() + dialog->CancelButton()->Caption(),
+                 QStringLiteral("LayoutNew FolderOkCancel"));
+        // Reading order: the left column, then the buttons from the top.
+        const QList<QWidget*> expected = {dialog->Drive1(),          dialog->Dir1(),
+                                          dialog->PathBox(),         dialog->LayButton(),
+                                          dialog->NewFolderButton(), dialog->OKButton(),
+                                          dialog->CancelButton()};
         QCOMPARE(FocusChain(dialog->Drive1()), expected);
+        const auto* label = dialog->findChild<QLabel*>(QStringLiteral("PathLabel"));
+        QCOMPARE(label->buddy(), dialog->PathBox());
     }
 
-    void theListsStartAtTheCurrentFolderAndOkChoosesIt() {
+    void theListsStartAtTheFolderUsedLastAndOkChoosesIt() {
         auto dialog = OpenDialog();
         QVERIFY(dialog);
         QCOMPARE(dialog->Drive1()->count(), 3);
@@ -135,13 +192,15 @@ private Q_SLOTS:
                  << m_pages + QStringLiteral("/Spring 2026");
         QCOMPARE(Paths(dialog->Dir1()), expected);
         QCOMPARE(OutputFolderDialog::PathOf(dialog->Dir1()->currentItem()), m_pages);
+        QCOMPARE(dialog->PathBox()->text(), m_pages);
 
         Click(dialog->OKButton());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(dialog->ChosenFolder(), m_pages);
+        QVERIFY(m_messages.messages.isEmpty());
     }
 
-    void aDoubleClickOpensAndASingleClickOnlyHighlights() {
+    void aDoubleClickOpensAndASingleClickHighlightsWhatOkTakes() {
         auto dialog = OpenDialog();
         QVERIFY(dialog);
         QListWidget* list = dialog->Dir1();
@@ -149,18 +208,60 @@ private Q_SLOTS:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, Centre(list, spring));
         QCOMPARE(OutputFolderDialog::PathOf(list->currentItem()), spring);
         QCOMPARE(dialog->OpenFolder(), m_pages);
+        QCOMPARE(dialog->PathBox()->text(), spring);
 
         // Up the path, then down into another branch.
         DoubleClick(list, m_volume);
         QCOMPARE(dialog->OpenFolder(), m_volume);
+        QCOMPARE(dialog->PathBox()->text(), m_volume);
         QCOMPARE(Paths(list).mid(Paths(list).indexOf(m_volume) + 1),
                  (QStringList{m_volume + QStringLiteral("/Other"), m_pages}));
         DoubleClick(list, m_pages);
         DoubleClick(list, spring);
         QCOMPARE(dialog->OpenFolder(), spring);
         QCOMPARE(Paths(list).last(), spring);
+        // A click on a folder above the open one: Ok takes that one, not the open one.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, Centre(list, m_volume));
+        QCOMPARE(dialog->PathBox()->text(), m_volume);
         Click(dialog->OKButton());
-        QCOMPARE(dialog->ChosenFolder(), spring);
+        QCOMPARE(dialog->ChosenFolder(), m_volume);
+    }
+
+    void theArrowKeysMoveWhatOkTakesAndRightAndLeftOpen() {
+        const QString archive = m_pages + QStringLiteral("/archive");
+        const QString spring = m_pages + QStringLiteral("/Spring 2026");
+        for (const bool byEnter : {false, true}) {
+            auto dialog = OpenDialog();
+            QVERIFY(dialog);
+            QListWidget* list = dialog->Dir1();
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_Down);
+            QCOMPARE(dialog->PathBox()->text(), archive);
+            QTest::keyClick(list, Qt::Key_Down);
+            QCOMPARE(dialog->PathBox()->text(), spring);
+            QTest::keyClick(list, Qt::Key_Up);
+            QCOMPARE(dialog->OpenFolder(), m_pages);
+            if (byEnter)
+                QTest::keyClick(list, Qt::Key_Return);
+            else
+                Click(dialog->OKButton());
+            QVERIFY(!dialog->isVisible());
+            QCOMPARE(dialog->ChosenFolder(), archive);
+        }
+
+        auto dialog = OpenDialog();
+        QVERIFY(dialog);
+        QListWidget* list = dialog->Dir1();
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Right);
+        QCOMPARE(dialog->OpenFolder(), archive);
+        QCOMPARE(dialog->PathBox()->text(), archive);
+        QTest::keyClick(list, Qt::Key_Left);
+        QTest::keyClick(list, Qt::Key_Backspace);
+        QCOMPARE(dialog->OpenFolder(), m_volume);
+        QCOMPARE(dialog->PathBox()->text(), m_volume);
+        QVERIFY(dialog->isVisible());
     }
 
     void theRootFolderKeepsItsSeparator() {
@@ -188,12 +289,13 @@ private Q_SLOTS:
         // A ready volume opens at its root; the first one again at the folder open on it.
         drives->setCurrentIndex(drives->findText(QStringLiteral("/")));
         QCOMPARE(dialog->OpenFolder(), QStringLiteral("/"));
+        QCOMPARE(dialog->PathBox()->text(), QStringLiteral("/"));
         drives->setCurrentIndex(drives->findText(m_volume));
         QCOMPARE(dialog->OpenFolder(), m_pages);
     }
 
     void cancelTheCloseBoxAndEscapeChangeNothing() {
-        for (int way = 0; way < 3; ++way) {
+        for (int way = 0; way < 4; ++way) {
             auto dialog = OpenDialog();
             QVERIFY(dialog);
             dialog->SetOpenFolder(m_volume + QStringLiteral("/Other"));
@@ -201,27 +303,207 @@ private Q_SLOTS:
                 Click(dialog->CancelButton());
             else if (way == 1)
                 QVERIFY(dialog->close());
-            else
+            else if (way == 2)
                 QTest::keyClick(dialog->Dir1(), Qt::Key_Escape);
+            else
+                QTest::keyClick(dialog->PathBox(), Qt::Key_Escape);
             QVERIFY(!dialog->isVisible());
             QCOMPARE(dialog->result(), int(QDialog::Rejected));
             QVERIFY(dialog->ChosenFolder().isEmpty());
-            QCOMPARE(m_settings.OutputFolder(), QStringLiteral("/previous/folder"));
+            QCOMPARE(m_settings.OutputFolder(), m_pages);
         }
     }
 
-    void enterOpensTheHighlightedFolderThenConfirms() {
+    void aTypedPathIsTakenWithEnter() {
+        // Full, relative to the open folder, with a trailing separator and pasted blanks.
+        const QList<QPair<QString, QString>> typed = {
+            {m_volume + QStringLiteral("/Other"), m_volume + QStringLiteral("/Other")},
+            {QStringLiteral("Spring 2026/"), m_pages + QStringLiteral("/Spring 2026")},
+            {QStringLiteral("  ../Other  "), m_volume + QStringLiteral("/Other")},
+        };
+        for (const auto& [text, folder] : typed) {
+            auto dialog = OpenDialog();
+            QVERIFY(dialog);
+            Retype(dialog->PathBox(), text);
+            QCOMPARE(dialog->PathShown(), folder);
+            // Typing leaves the list where it was.
+            QCOMPARE(dialog->OpenFolder(), m_pages);
+            QTest::keyClick(dialog->PathBox(), Qt::Key_Return);
+            QVERIFY(!dialog->isVisible());
+            QCOMPARE(dialog->ChosenFolder(), folder);
+        }
+        QVERIFY(m_messages.messages.isEmpty());
+        QVERIFY(m_messages.questions.isEmpty());
+    }
+
+    void aTypedPathThatIsNoFolderIsNeverTakenSilently() {
+        auto dialog = OpenDialog();
+        QVERIFY(dialog);
+        const QString file = m_pages + QStringLiteral("/not-a-folder.html");
+        Retype(dialog->PathBox(), file);
+        QCOMPARE(dialog->ReplaceNote()->text(), QStringLiteral("This is a file, not a folder."));
+        QTest::keyClick(dialog->PathBox(), Qt::Key_Return);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(m_messages.messages.size(), 1);
+        QVERIFY(m_messages.messages.at(0).contains(QLatin1Char('"') + file + QLatin1Char('"')));
+        QVERIFY(m_messages.messages.at(0).contains(QStringLiteral("not a folder")));
+        QCOMPARE(dialog->PathBox()->selectedText(), file);
+
+        // A folder that is not there: made only when the seller says so.
+        const QString missing = m_volume + QStringLiteral("/Sales/June");
+        Retype(dialog->PathBox(), missing);
+        QCOMPARE(dialog->ReplaceNote()->text(),
+                 QStringLiteral("There is no such folder yet: Ok makes it."));
+        m_messages.answers = {No};
+        Click(dialog->OKButton());
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!QFileInfo::exists(m_volume + QStringLiteral("/Sales")));
+        QCOMPARE(m_messages.questions,
+                 QStringList{QStringLiteral("There is no folder \"%1\". Make it?").arg(missing)});
+
+        // One that cannot be made, under a file: named with the reason; the dialog stays.
+        const QString underFile = file + QStringLiteral("/June");
+        Retype(dialog->PathBox(), underFile);
+        m_messages.answers = {Yes};
+        Click(dialog->OKButton());
+        QVERIFY(dialog->isVisible());
+        QVERIFY(dialog->ChosenFolder().isEmpty());
+        QCOMPARE(
+            m_messages.messages.last(),
+            QStringLiteral("The folder \"%1\" cannot be made: Not a directory.").arg(underFile));
+
+        Retype(dialog->PathBox(), missing);
+        m_messages.answers = {Yes};
+        Click(dialog->OKButton());
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(dialog->ChosenFolder(), missing);
+        QVERIFY(QFileInfo(missing).isDir());
+        QVERIFY(QDir(m_volume + QStringLiteral("/Sales")).removeRecursively());
+    }
+
+    void aNewFolderIsMadeInTheFolderShownThenOpenedAndHighlighted() {
         auto dialog = OpenDialog();
         QVERIFY(dialog);
         QListWidget* list = dialog->Dir1();
+        const QString archive = m_pages + QStringLiteral("/archive");
+        // Cancelled, blank, or a name that cannot be a folder's: nothing is made.
+        for (const std::optional<QString>& name :
+             {std::optional<QString>(), std::optional<QString>(QStringLiteral("  ")),
+              std::optional<QString>(QStringLiteral("a/b")),
+              std::optional<QString>(QStringLiteral(".."))}) {
+            m_folderName = name;
+            Click(dialog->NewFolderButton());
+        }
+        QCOMPARE(m_namePrompts, 4);
+        QCOMPARE(m_messages.messages.size(), 2);
+        QCOMPARE(Paths(list).size(), Paths(list).indexOf(m_pages) + 3);
+
+        // Made in the highlighted folder, not the open one.
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);
-        QTest::keyClick(list, Qt::Key_Return);
-        QCOMPARE(dialog->OpenFolder(), m_pages + QStringLiteral("/archive"));
-        QVERIFY(dialog->isVisible());
-        QTest::keyClick(list, Qt::Key_Return);
+        m_folderName = QStringLiteral(" June sale ");
+        Click(dialog->NewFolderButton());
+        const QString june = archive + QStringLiteral("/June sale");
+        QVERIFY(QFileInfo(june).isDir());
+        QCOMPARE(dialog->OpenFolder(), june);
+        QCOMPARE(OutputFolderDialog::PathOf(list->currentItem()), june);
+        QCOMPARE(dialog->PathBox()->text(), june);
+
+        // A name that is there already: said, and that folder opened.
+        DoubleClick(list, m_pages);
+        m_folderName = QStringLiteral("archive");
+        Click(dialog->NewFolderButton());
+        QCOMPARE(m_messages.messages.size(), 3);
+        QVERIFY(m_messages.messages.last().contains(archive));
+        QCOMPARE(dialog->PathBox()->text(), archive);
+
+        DoubleClick(list, june);
+        Click(dialog->OKButton());
+        QCOMPARE(dialog->ChosenFolder(), june);
+        QVERIFY(QDir(june).removeRecursively());
+    }
+
+    void aFirstStartOffersTheSellersOwnFolderAndOkMakesIt() {
+        QTemporaryDir home;
+        const HomeFolder moved(QDir(home.path()).canonicalPath());
+        const QString folder =
+            QDir(home.path()).canonicalPath() + QStringLiteral("/Documents/Lotcraft pages");
+        QCOMPARE(OutputFolderDialog::DefaultFolder(), folder);
+        // No folder in the settings, or one that is gone: never the current folder.
+        for (const QString& saved : QStringList{QString(), QStringLiteral("/previous/folder"),
+                                                m_pages + QStringLiteral("/not-a-folder.html")}) {
+            m_settings.SetOutputFolder(saved);
+            auto dialog = OpenDialog();
+            QVERIFY(dialog);
+            QCOMPARE(dialog->OpenFolder(), QDir(home.path()).canonicalPath());
+            QCOMPARE(dialog->PathBox()->text(), folder);
+            QCOMPARE(dialog->PathShown(), folder);
+            dialog->SetPageFileNames({QStringLiteral("7001.html")});
+            QCOMPARE(dialog->ReplaceNote()->text(),
+                     QStringLiteral("There is no such folder yet: Ok makes it."));
+        }
+        auto dialog = OpenDialog();
+        QVERIFY(dialog);
+        Click(dialog->OKButton());
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(dialog->ChosenFolder(), m_pages + QStringLiteral("/archive"));
+        QCOMPARE(dialog->ChosenFolder(), folder);
+        QVERIFY(QFileInfo(folder).isDir());
+        // Made without a question: it is the seller's own.
+        QVERIFY(m_messages.questions.isEmpty());
+
+        // Once there, it opens in the list itself.
+        auto again = OpenDialog();
+        QVERIFY(again);
+        QCOMPARE(again->OpenFolder(), folder);
+    }
+
+    void aDefaultFolderThatCannotBeMadeIsNamedAndTheDialogStays() {
+        QTemporaryDir home;
+        const HomeFolder moved(home.path());
+        QFile documents(home.path() + QStringLiteral("/Documents"));
+        QVERIFY(documents.open(QIODevice::WriteOnly));
+        documents.close();
+        m_settings.SetOutputFolder(QString());
+        auto dialog = OpenDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->OpenFolder(), home.path());
+        QTest::keyClick(dialog->Dir1(), Qt::Key_Return);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(dialog->ChosenFolder().isEmpty());
+        QCOMPARE(m_messages.messages,
+                 QStringList{QStringLiteral("The folder \"%1\" cannot be made: Not a directory.")
+                                 .arg(OutputFolderDialog::DefaultFolder())});
+    }
+
+    void theReplaceNoteCountsThePagesOfTheRunInTheFolderShown() {
+        // Two pages, a link of a page's name (broken, and still replaced), a folder of a
+        // page's name (never replaced) and a page of no item of this run.
+        const QString sale = m_volume + QStringLiteral("/Sale");
+        QVERIFY(QDir().mkpath(sale + QStringLiteral("/7004.html")));
+        for (const char* name : {"7001.html", "7002.html", "other.html"}) {
+            QFile page(sale + QLatin1Char('/') + QLatin1String(name));
+            QVERIFY(page.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QFile::link(QStringLiteral("gone.html"), sale + QStringLiteral("/7003.html")));
+        QFile one(m_pages + QStringLiteral("/archive/7002.html"));
+        QVERIFY(one.open(QIODevice::WriteOnly));
+
+        auto dialog = OpenDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->ReplaceNote()->text(), QString());
+        QStringList names;
+        for (int item = 7001; item <= 7005; ++item)
+            names << QStringLiteral("%1.html").arg(item);
+        dialog->SetPageFileNames(names);
+        QCOMPARE(dialog->ReplaceNote()->text(), QStringLiteral("No page here will be replaced."));
+        QTest::keyClick(dialog->Dir1(), Qt::Key_Down);
+        QCOMPARE(dialog->ReplaceNote()->text(), QStringLiteral("1 page here will be replaced."));
+        Retype(dialog->PathBox(), sale);
+        QCOMPARE(dialog->ReplaceNote()->text(), QStringLiteral("3 pages here will be replaced."));
+        dialog->SetPageFileNames({});
+        QCOMPARE(dialog->ReplaceNote()->text(), QString());
+        QVERIFY(QDir(sale).removeRecursively());
+        QVERIFY(one.remove());
     }
 
     void theLayoutDialogsChoiceStaysWhenThisOneIsCancelled() {
@@ -244,10 +526,10 @@ private Q_SLOTS:
         QCOMPARE(m_settings.SchemeIndex(), qint16(19));
         QCOMPARE(m_settings.LayoutIndex(), qint16(3));
         QVERIFY(dialog->ChosenFolder().isEmpty());
-        QCOMPARE(m_settings.OutputFolder(), QStringLiteral("/previous/folder"));
+        QCOMPARE(m_settings.OutputFolder(), m_pages);
     }
 
-    void theMachinesOwnVolumesHoldTheCurrentFolder() {
+    void theMachinesOwnVolumesHoldTheFolderUsedLast() {
         const QStringList roots = MountedVolumes::Instance().RootPaths();
         QVERIFY(roots.contains(QStringLiteral("/")));
         for (const QString& root : roots)

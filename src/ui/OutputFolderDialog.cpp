@@ -2,6 +2,7 @@
 
 #include "app/ProgramSettings.h"
 #include "controls/xpbutton/XpButton.h"
+#include "ui/DesktopMessageBoxes.h"
 #include "ui/FormControls.h"
 #include "ui/LayoutDialog.h"
 #include "ui/MountedVolumes.h"
@@ -9,17 +10,61 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStyle>
+#include <QUrl>
+
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
 constexpr int PathRole = Qt::UserRole;
 constexpr int IndentPerLevel = 2;
+
+// A path as typed made absolute: "~" is the home folder, a file: address its local path, and
+// a relative path is taken inside the folder given.
+QString Absolute(QString text, const QString& inside) {
+    if (text.startsWith(QLatin1String("file://")))
+        text = QUrl(text).toLocalFile();
+    if (text == QLatin1String("~"))
+        text = QDir::homePath();
+    else if (text.startsWith(QLatin1String("~/")))
+        text = QDir::homePath() + text.mid(1);
+    return QDir::cleanPath(QDir(inside).absoluteFilePath(text));
+}
+
+// Makes a folder and the folders above it that are missing; the reason it cannot, or
+// nothing.
+std::optional<QString> MakeFolders(const QString& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+    if (error)
+        return QString::fromLocal8Bit(error.message().c_str());
+    if (!QFileInfo(folder).isDir())
+        return QStringLiteral("it is not a folder");
+    return std::nullopt;
+}
+
+QString FileNotFolder(const QString& path) {
+    return QStringLiteral(
+               "\"%1\" is a file, not a folder. Choose a folder in the list, or type "
+               "the path of one.")
+        .arg(path);
+}
+
+QString CannotBeMade(const QString& folder, const QString& reason) {
+    return QStringLiteral("The folder \"%1\" cannot be made: %2.").arg(folder, reason);
+}
 
 }  // namespace
 
@@ -31,9 +76,17 @@ OutputFolderDialog::OutputFolderDialog(ProgramSettings& settings, const VolumeSo
     : QDialog(parent),
       m_settings(settings),
       m_volumes(volumes),
+      m_messages(&DesktopMessageBoxes::Instance()),
       m_layoutOpener([](QWidget* owner, ProgramSettings& layoutSettings) {
           LayoutDialog dialog(layoutSettings, owner);
           dialog.exec();
+      }),
+      m_folderNamePrompt([](QWidget* owner) -> std::optional<QString> {
+          bool ok = false;
+          const QString name = QInputDialog::getText(owner, QStringLiteral("New Folder"),
+                                                     QStringLiteral("Name of the new folder:"),
+                                                     QLineEdit::Normal, QString(), &ok);
+          return ok ? std::optional<QString>(name) : std::nullopt;
       }) {
     FormControls::MakeFixedDialog(this, QStringLiteral("frmSave"), QStringLiteral("Htmls"),
                                   ClientWidthTwips, ClientHeightTwips);
@@ -63,10 +116,27 @@ OutputFolderDialog::OutputFolderDialog(ProgramSettings& settings, const VolumeSo
     m_dir1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_dir1->installEventFilter(this);
 
+    // Under the frame, as wide as it: the folder "Ok" will use, and what a run would replace.
+    m_pathBox = new QLineEdit(this);
+    m_pathBox->setObjectName(QStringLiteral("PathBox"));
+    m_pathBox->setGeometry(FormControls::Place(120, 3120, 4215, 315));
+    m_pathBox->installEventFilter(this);
+    m_pathLabel = new QLabel(QStringLiteral("&Pages go to:"), this);
+    m_pathLabel->setObjectName(QStringLiteral("PathLabel"));
+    m_pathLabel->setGeometry(FormControls::Place(120, 2880, 4215, 240));
+    m_pathLabel->setBuddy(m_pathBox);
+    m_replaceNote = new QLabel(this);
+    m_replaceNote->setObjectName(QStringLiteral("ReplaceNote"));
+    m_replaceNote->setGeometry(FormControls::Place(120, 3480, 4215, 255));
+
     m_layButton =
         FormControls::Button(this, QStringLiteral("layButton"),
                              FormControls::DialogButtonProperties(QStringLiteral("Layout")),
                              FormControls::Place(4680, 360, 1215, 375));
+    m_newFolderButton =
+        FormControls::Button(this, QStringLiteral("NewFolderButton"),
+                             FormControls::DialogButtonProperties(QStringLiteral("New Folder")),
+                             FormControls::Place(4680, 840, 1215, 375));
     m_okButton = FormControls::Button(this, QStringLiteral("OKButton"),
                                       FormControls::DialogButtonProperties(QStringLiteral("Ok")),
                                       FormControls::Place(4680, 1920, 1215, 375));
@@ -76,25 +146,57 @@ OutputFolderDialog::OutputFolderDialog(ProgramSettings& settings, const VolumeSo
                              FormControls::Place(4680, 2400, 1215, 375));
     m_okButton->SetDefaultButton(true);
 
+    // Reading order: the left column from the top, then the buttons from the top.
     setTabOrder(m_drive1, m_dir1);
-    setTabOrder(m_dir1, m_okButton);
+    setTabOrder(m_dir1, m_pathBox);
+    setTabOrder(m_pathBox, m_layButton);
+    setTabOrder(m_layButton, m_newFolderButton);
+    setTabOrder(m_newFolderButton, m_okButton);
     setTabOrder(m_okButton, m_cancelButton);
-    setTabOrder(m_cancelButton, m_layButton);
 
     connect(m_drive1, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_showingDrive)
             OpenChosenVolume();
     });
-    // A double-click opens a folder; a single click only highlights it.
+    // A double-click opens a folder; a single click only highlights it, and the path box
+    // follows the highlight.
     connect(m_dir1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { SetOpenFolder(PathOf(item)); });
-    connect(m_okButton, &XpButton::Click, this, &OutputFolderDialog::ChooseOpenFolder);
+    connect(m_dir1, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* current) {
+        if (!m_fillingDir1 && current)
+            m_pathBox->setText(PathOf(current));
+    });
+    connect(m_pathBox, &QLineEdit::textChanged, this, &OutputFolderDialog::ShowReplaceNote);
+    connect(m_okButton, &XpButton::Click, this, &OutputFolderDialog::ChooseShownFolder);
     connect(m_cancelButton, &XpButton::Click, this, &QDialog::reject);
     connect(m_layButton, &XpButton::Click, this, &OutputFolderDialog::OpenLayoutDialog);
+    connect(m_newFolderButton, &XpButton::Click, this, &OutputFolderDialog::MakeNewFolder);
 
-    const QString current = QDir::currentPath();
-    SetOpenFolder(QFileInfo(current).isDir() ? current : QDir::rootPath());
+    // The folder used last; else the seller's own default, shown in the path box while the
+    // list opens the nearest folder above it that exists.
+    const QFileInfo saved(m_settings.OutputFolder());
+    if (!m_settings.OutputFolder().isEmpty() && saved.isDir()) {
+        SetOpenFolder(saved.absoluteFilePath());
+    } else {
+        const QString fallback = DefaultFolder();
+        QString nearest = fallback;
+        while (!QFileInfo(nearest).isDir()) {
+            const QString above = QFileInfo(nearest).path();
+            if (above == nearest)
+                break;
+            nearest = above;
+        }
+        SetOpenFolder(QFileInfo(nearest).isDir() ? nearest : QDir::rootPath());
+        m_pathBox->setText(fallback);
+    }
     m_drive1->setFocus();
+}
+
+QString OutputFolderDialog::DefaultFolder() {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+    return QDir::cleanPath(documents + QStringLiteral("/Lotcraft pages"));
 }
 
 void OutputFolderDialog::SetOpenFolder(const QString& folder) {
@@ -109,11 +211,36 @@ QString OutputFolderDialog::PathOf(const QListWidgetItem* item) {
     return item ? item->data(PathRole).toString() : QString();
 }
 
+QString OutputFolderDialog::PathShown() const {
+    const QString text = m_pathBox->text();
+    // Blanks around a pasted path are dropped, unless a folder's name holds them.
+    const QString exact = Absolute(text, m_openFolder);
+    if (text.trimmed().isEmpty())
+        return QString();
+    if (text == text.trimmed() || QFileInfo::exists(exact))
+        return exact;
+    return Absolute(text.trimmed(), m_openFolder);
+}
+
+void OutputFolderDialog::SetPageFileNames(const QStringList& names) {
+    m_pageFileNames = QSet<QString>(names.cbegin(), names.cend());
+    ShowReplaceNote();
+}
+
 void OutputFolderDialog::SetLayoutOpener(LayoutOpener opener) {
     m_layoutOpener = std::move(opener);
 }
 
+void OutputFolderDialog::SetFolderNamePrompt(FolderNamePrompt prompt) {
+    m_folderNamePrompt = std::move(prompt);
+}
+
+void OutputFolderDialog::SetMessageBoxes(MessageBoxes& messages) {
+    m_messages = &messages;
+}
+
 void OutputFolderDialog::FillDir1() {
+    m_fillingDir1 = true;
     m_dir1->clear();
     const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
@@ -147,6 +274,8 @@ void OutputFolderDialog::FillDir1() {
     const int parentRow = qMax(0, m_dir1->row(open) - 1);
     m_dir1->scrollToItem(m_dir1->item(m_dir1->count() - 1));
     m_dir1->scrollToItem(m_dir1->item(parentRow), QAbstractItemView::PositionAtTop);
+    m_fillingDir1 = false;
+    m_pathBox->setText(PathOf(open));
 }
 
 QString OutputFolderDialog::VolumeOf(const QString& folder) const {
@@ -185,9 +314,116 @@ void OutputFolderDialog::OpenChosenVolume() {
     SetOpenFolder(folder);
 }
 
-void OutputFolderDialog::ChooseOpenFolder() {
-    m_chosenFolder = m_openFolder;
+void OutputFolderDialog::ReturnToPathBox() {
+    m_pathBox->setFocus();
+    m_pathBox->selectAll();
+}
+
+void OutputFolderDialog::ChooseShownFolder() {
+    const QString folder = PathShown();
+    if (folder.isEmpty()) {
+        m_messages->Tell(this, QStringLiteral("Type the folder the pages go to, or choose one "
+                                              "in the list."));
+        ReturnToPathBox();
+        return;
+    }
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir()) {
+        m_messages->Tell(this, FileNotFolder(folder));
+        ReturnToPathBox();
+        return;
+    }
+    if (!info.exists()) {
+        // The default folder is the seller's own and is made without a question; any other
+        // folder that is not there may be a typing slip.
+        if (folder != DefaultFolder() &&
+            !m_messages->AskYesNo(
+                this, QStringLiteral("There is no folder \"%1\". Make it?").arg(folder))) {
+            ReturnToPathBox();
+            return;
+        }
+        if (const std::optional<QString> reason = MakeFolders(folder)) {
+            m_messages->Tell(this, CannotBeMade(folder, *reason));
+            ReturnToPathBox();
+            return;
+        }
+    }
+    m_chosenFolder = folder;
     accept();
+}
+
+void OutputFolderDialog::MakeNewFolder() {
+    const QString parent = PathShown();
+    if (parent.isEmpty()) {
+        m_messages->Tell(this, QStringLiteral("Type the folder to make the new folder in, or "
+                                              "choose one in the list."));
+        ReturnToPathBox();
+        return;
+    }
+    if (QFileInfo(parent).exists() && !QFileInfo(parent).isDir()) {
+        m_messages->Tell(this, FileNotFolder(parent));
+        ReturnToPathBox();
+        return;
+    }
+    const std::optional<QString> answer = m_folderNamePrompt(this);
+    const QString name = answer ? answer->trimmed() : QString();
+    if (name.isEmpty())
+        return;
+    if (name.contains(QLatin1Char('/')) || name.contains(QChar(0)) || name == QLatin1String(".") ||
+        name == QLatin1String("..")) {
+        m_messages->Tell(this, QStringLiteral("\"%1\" cannot name a folder: a name holds no "
+                                              "\"/\" and is not \".\" or \"..\".")
+                                   .arg(name));
+        return;
+    }
+    const QString folder = QDir::cleanPath(parent + QLatin1Char('/') + name);
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir()) {
+        m_messages->Tell(
+            this,
+            QStringLiteral("There is a file named \"%1\" in \"%2\" already.").arg(name, parent));
+        return;
+    }
+    if (info.exists()) {
+        m_messages->Tell(this, QStringLiteral("The folder \"%1\" is there already; it is open "
+                                              "now.")
+                                   .arg(folder));
+    } else if (const std::optional<QString> reason = MakeFolders(folder)) {
+        m_messages->Tell(this, CannotBeMade(folder, *reason));
+        return;
+    }
+    SetOpenFolder(folder);
+    m_dir1->setFocus();
+}
+
+void OutputFolderDialog::ShowReplaceNote() {
+    const QString folder = PathShown();
+    const QFileInfo info(folder);
+    QString note;
+    if (folder.isEmpty()) {
+        note = QString();
+    } else if (info.exists() && !info.isDir()) {
+        note = QStringLiteral("This is a file, not a folder.");
+    } else if (!info.exists()) {
+        note = QStringLiteral("There is no such folder yet: Ok makes it.");
+    } else if (!m_pageFileNames.isEmpty()) {
+        // One pass over the folder: a run replaces files and links (broken ones too) of a
+        // page's name, never a folder.
+        int replaced = 0;
+        QDirIterator entries(folder, QDir::Files | QDir::System | QDir::Hidden);
+        while (entries.hasNext()) {
+            entries.next();
+            if (m_pageFileNames.contains(entries.fileName()))
+                ++replaced;
+        }
+        if (replaced == 0)
+            note = QStringLiteral("No page here will be replaced.");
+        else if (replaced == 1)
+            note = QStringLiteral("1 page here will be replaced.");
+        else
+            note = QStringLiteral("%1 pages here will be replaced.").arg(replaced);
+    }
+    m_replaceNote->setText(note);
 }
 
 void OutputFolderDialog::OpenLayoutDialog() {
@@ -197,22 +433,35 @@ void OutputFolderDialog::OpenLayoutDialog() {
 void OutputFolderDialog::keyPressEvent(QKeyEvent* event) {
     // Enter confirms, Escape cancels (QDialog's own).
     if (FormControls::IsEnterKey(event)) {
-        ChooseOpenFolder();
+        ChooseShownFolder();
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
 bool OutputFolderDialog::eventFilter(QObject* watched, QEvent* event) {
-    // In the folder list Enter opens the highlighted folder, as a double-click does; on the
-    // open folder itself it confirms.
-    if (watched == m_dir1 && FormControls::IsEnterKey(event)) {
-        const QString highlighted = PathOf(m_dir1->currentItem());
-        if (highlighted.isEmpty() || highlighted == m_openFolder)
-            ChooseOpenFolder();
-        else
-            SetOpenFolder(highlighted);
+    if ((watched == m_dir1 || watched == m_pathBox) && FormControls::IsEnterKey(event)) {
+        ChooseShownFolder();
         return true;
+    }
+    // In the folder list, Right opens the highlighted folder; Left and Backspace open the
+    // folder above the open one.
+    if (watched == m_dir1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            if (key->key() == Qt::Key_Right) {
+                const QString highlighted = PathOf(m_dir1->currentItem());
+                if (!highlighted.isEmpty() && highlighted != m_openFolder)
+                    SetOpenFolder(highlighted);
+                return true;
+            }
+            if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Backspace) {
+                const QString above = QFileInfo(m_openFolder).path();
+                if (m_openFolder != QDir::rootPath())
+                    SetOpenFolder(above);
+                return true;
+            }
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
