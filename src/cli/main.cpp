@@ -109,8 +109,9 @@ int main(int argc, char* argv[]) {
         "use, into the output folder, as the window's HTMLS button does. Where it differs "
         "from the window: it writes no page at all when the catalogue cannot be read to its "
         "end (the window makes the pages of the items read before the fault), and its "
-        "output folder is the current folder unless -o names another (the window's is the "
-        "folder that holds the program)."));
+        "output folder is the current folder unless -o names another (the window asks, "
+        "offering the folder used last, or \"Lotcraft pages\" in the Documents folder at "
+        "first)."));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Output folder (default: the current "
                                                    "folder); must exist."),

@@ -1,6 +1,6 @@
 // Draws the dialogs and the source window into PNG pictures, offscreen:
 //   dialog-screenshots OUTPUT-FOLDER FOLDER-TO-BROWSE PAGE.html
-// The output folder dialog opens on FOLDER-TO-BROWSE; the source window shows PAGE.html; the
+// The output folder dialog offers FOLDER-TO-BROWSE; the source window shows PAGE.html; the
 // catalogue check's dialog shows what it finds in a small faulty catalogue.
 
 #include "app/ProgramSettings.h"
@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -96,11 +97,19 @@ int main(int argc, char* argv[]) {
                                int(catalogue.size()));
     saved &= Save(check, output.filePath(QStringLiteral("check-dialog.png")));
 
-    if (!QDir::setCurrent(arguments.at(2))) {
+    // The output folder dialog offers the folder used last, as the window's settings hold it,
+    // with the pages of the faulty catalogue as the run's.
+    const QString browsed = QDir(arguments.at(2)).absolutePath();
+    if (!QFileInfo(browsed).isDir()) {
         QTextStream(stderr) << "dialog-screenshots: no folder " << arguments.at(2) << '\n';
         return 1;
     }
+    settings.SetOutputFolder(browsed);
     OutputFolderDialog folders(settings);
+    QStringList pageNames;
+    for (const ItemRecord& record : catalogue)
+        pageNames << record.Field(ItemRecord::ItemNumber) + QStringLiteral(".html");
+    folders.SetPageFileNames(pageNames);
     saved &= Save(folders, output.filePath(QStringLiteral("output-folder-dialog.png")));
 
     PrintedMessages messages;
