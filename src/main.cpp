@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
@@ -62,8 +63,12 @@ int main(int argc, char* argv[]) {
     application.installEventFilter(&sharpPictures);
 
     ProgramSettings settings;
+    // What the seller chose last time: ~/.config/lotcraft/lotcraft.conf on most desktops.
+    QSettings kept(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("lotcraft"),
+                   QStringLiteral("lotcraft"));
 
     Auctions window(settings);
+    window.KeepSettingsIn(&kept);
     window.show();
     CommandLine::Open(request, window);
     return application.exec();

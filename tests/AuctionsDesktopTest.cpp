@@ -3,9 +3,13 @@
 
 #include "editing/RecordEditor.h"
 #include "ui/CommandLine.h"
+#include "ui/HtmlSourceWindow.h"
+#include "ui/KeptSettings.h"
+#include "ui/PagePreviewWindow.h"
 
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QSettings>
 
 #include "AuctionsFixture.h"
 
@@ -36,26 +40,51 @@ class AuctionsDesktopTest : public QObject {
 private Q_SLOTS:
     void theUsualKeysPressTheButtons() {
         QTemporaryDir dir;
+        const QString shop = dir.filePath(QStringLiteral("shop.csv"));
+        QVERIFY(QFile::copy(kSample, shop));
+        QFile(shop).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         Window w;
         w.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         // Ctrl+S does nothing while there is nothing to save; Ctrl+O opens.
         QTest::keyClick(&w.window, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(w.dialogs.saves, 0);
-        w.dialogs.openAnswers.push_back(kSample);
+        w.dialogs.openAnswers.push_back(shop);
         QTest::keyClick(&w.window, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(w.Label("Label6"), QStringLiteral("12"));
-        QTest::keyClick(&w.window, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(w.dialogs.saves, 1);
+        QCOMPARE(w.window.windowTitle(), QStringLiteral("shop.csv[*] - Lotcraft"));
+        QVERIFY(!w.window.isWindowModified());
 
-        // Delete in the grid asks, and removes the row it shows.
+        // A change marks the window; Ctrl+S saves it to the open file without a question.
+        w.ClickRow(3);
+        w.Box("t_price")->setText(QStringLiteral("$99.00"));
+        w.Press("Update");
+        QVERIFY(w.window.isWindowModified());
+        QTest::keyClick(&w.window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(w.dialogs.saves, 0);
+        QVERIFY(w.messages.questions.isEmpty());
+        QVERIFY(!w.window.isWindowModified());
+        QVERIFY(ReadAll(shop).contains(",$99.00,"));
+        QCOMPARE(w.Label("Status"), QStringLiteral("Saved 12 items to shop.csv"));
+        // Ctrl+Shift+S is Save As: it asks for a name, and the new file is the open one.
+        const QString copy = dir.filePath(QStringLiteral("copy.csv"));
+        w.dialogs.saveAnswers.push_back(copy);
+        QTest::keyClick(&w.window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.dialogs.saves, 1);
+        QCOMPARE(ReadAll(copy), ReadAll(shop));
+        QCOMPARE(w.window.windowTitle(), QStringLiteral("copy.csv[*] - Lotcraft"));
+
+        // Delete in the grid asks, naming the item, and removes the row it shows.
         auto* view = w.Find<QTableView>("MSFlexGrid1");
         w.ClickRow(2);
+        const ItemRecord second = w.window.CatalogueGrid().Record(2);
         view->setFocus();
         w.messages.answers = {Yes};
         QTest::keyClick(view, Qt::Key_Delete);
-        QCOMPARE(w.messages.questions, QStringList{RecordEditor::DeleteQuestion()});
+        QCOMPARE(w.messages.questions, QStringList{RecordEditor::DeleteQuestion(second)});
+        QVERIFY(w.messages.questions[0].contains(QLatin1String("Item 1002")));
         QCOMPARE(w.Label("Label6"), QStringLiteral("11"));
+        QVERIFY(w.window.isWindowModified());
         // ... but in a box it only deletes text.
         w.ClickRow(1);
         w.Box("t_title")->setFocus();
@@ -63,6 +92,7 @@ private Q_SLOTS:
         QTest::keyClick(w.Box("t_title"), Qt::Key_Delete);
         QCOMPARE(w.Label("Label6"), QStringLiteral("11"));
         QCOMPARE(w.messages.questions.size(), 1);
+        w.Box("t_title")->undo();
 
         // Ctrl+N starts a new record; F1 opens the help page.
         QTest::keyClick(&w.window, Qt::Key_N, Qt::ControlModifier);
@@ -76,16 +106,114 @@ private Q_SLOTS:
         QCOMPARE(opened.size(), 1);
         QVERIFY(opened[0].toLocalFile().endsWith(QLatin1String("/help.html")));
 
-        // Ctrl+W and Ctrl+Q close the window, with the question.
+        // Ctrl+W and Ctrl+Q close the window, with the question, since a row was deleted.
         w.messages.answers = {Dismissed};
         QTest::keyClick(&w.window, Qt::Key_W, Qt::ControlModifier);
         QVERIFY(w.window.isVisible());
         w.messages.answers = {No};
         QTest::keyClick(&w.window, Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!w.window.isVisible());
-        QCOMPARE(w.messages.questions.last(), Auctions::ClosingQuestion());
+        QCOMPARE(w.messages.saveQuestions, QStringList(2, Auctions::ClosingQuestion()));
         // No caption or tooltip changed for it.
         QCOMPARE(w.Button("Load")->toolTip(), QStringLiteral("Open a catalogue file"));
+    }
+
+    void whatTheSellerChoseComesBackAfterARestart() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("lotcraft.conf"));
+        const QString pages = dir.filePath(QStringLiteral("pages"));
+        QString catalogueFolder;
+        {
+            QSettings store(file, QSettings::IniFormat);
+            Window w;
+            w.window.KeepSettingsIn(&store);
+            // A first start shows the starting texts and chooses no folder.
+            QCOMPARE(w.window.Seller().seller, SellerTexts::Starting().seller);
+            QCOMPARE(w.window.Seller().country, SellerTexts::Starting().country);
+            QVERIFY(w.settings.OutputFolder().isEmpty());
+            QCOMPARE(w.Label("Status"), QString());
+            w.Box("Seller")->setText(QStringLiteral("shop@example.com"));
+            w.Box("Location")->setText(QStringLiteral("Leeds"));
+            w.Box("Country")->setText(QStringLiteral("United Kingdom"));
+            w.settings.SetLayoutIndex(3);
+            w.settings.SetSchemeIndex(17);
+            w.settings.SetOutputFolder(pages);
+            w.Open(kSample);
+            catalogueFolder = QFileInfo(w.SampleCopy()).absolutePath();
+            w.window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+            w.window.resize(900, 640);
+            QVERIFY(w.window.close());
+        }
+        {
+            QSettings store(file, QSettings::IniFormat);
+            Window w;
+            w.window.KeepSettingsIn(&store);
+            QCOMPARE(w.window.Seller().seller, QStringLiteral("shop@example.com"));
+            QCOMPARE(w.window.Seller().location, QStringLiteral("Leeds"));
+            QCOMPARE(w.window.Seller().country, QStringLiteral("United Kingdom"));
+            QCOMPARE(w.settings.LayoutIndex(), qint16(3));
+            QCOMPARE(w.settings.SchemeIndex(), qint16(17));
+            QCOMPARE(w.settings.OutputFolder(), pages);
+            QCOMPARE(w.window.size(), QSize(900, 640));
+            // The open dialog starts in the folder of the last catalogue.
+            w.Open(QString());
+            QCOMPARE(w.dialogs.openStarts.last(), catalogueFolder + QLatin1Char('/'));
+        }
+    }
+
+    void keptSettingsThatMakeNoSenseAreLeftAside() {
+        QTemporaryDir dir;
+        const KeptSettings::Values starting;
+        {
+            // Out of range or not numbers: the starting layout and scheme.
+            QSettings store(dir.filePath(QStringLiteral("odd.conf")), QSettings::IniFormat);
+            store.setValue(QStringLiteral("pages/layout"), 5);
+            store.setValue(QStringLiteral("pages/scheme"), QStringLiteral("pink"));
+            store.setValue(QStringLiteral("seller/location"), QStringLiteral("Bath"));
+            QString notice;
+            const KeptSettings::Values read = KeptSettings(store).Read(starting, &notice);
+            QCOMPARE(read.layoutIndex, qint16(1));
+            QCOMPARE(read.schemeIndex, qint16(1));
+            QCOMPARE(read.seller.location, QStringLiteral("Bath"));
+            QCOMPARE(read.seller.seller, starting.seller.seller);
+            QVERIFY(notice.isEmpty());
+        }
+        // A file that cannot be read, or a folder in its place: the window starts with its
+        // first settings and says so.
+        const QString broken = dir.filePath(QStringLiteral("broken.conf"));
+        WriteFile(broken, QByteArray("[seller\nname=\xff\xfe\n[[["));
+        const QString folder = dir.filePath(QStringLiteral("folder.conf"));
+        QVERIFY(QDir().mkpath(folder));
+        for (const QString& path : {broken, folder}) {
+            QSettings store(path, QSettings::IniFormat);
+            Window w;
+            w.window.KeepSettingsIn(&store);
+            QCOMPARE(w.window.Seller().seller, starting.seller.seller);
+            QCOMPARE(w.settings.SchemeIndex(), qint16(1));
+            QVERIFY2(w.Label("Status").contains(path), qPrintable(w.Label("Status")));
+            QVERIFY(w.Label("Status").contains(QLatin1String("could not be read")));
+        }
+    }
+
+    void closingTheWindowClosesTheWindowsItOpened() {
+        QTemporaryDir out;
+        Window w;
+        w.Open(kSample);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        const QString page = out.filePath(QStringLiteral("1001.html"));
+        WriteFile(page, "<HTML></HTML>\r\n");
+        w.window.CatalogueGrid().SetPagePath(1, page);
+        w.ClickRow(2);
+        w.ClickRow(1);
+        w.Press("viewh");
+        QTest::keyClick(&w.window, Qt::Key_F5);
+        QVERIFY(w.window.SourceWindow() && w.window.SourceWindow()->isVisible());
+        QVERIFY(w.window.Preview() && w.window.Preview()->isVisible());
+        QVERIFY(w.window.close());
+        QVERIFY(!w.window.SourceWindow()->isVisible());
+        QVERIFY(!w.window.Preview()->isVisible());
     }
 
     void theCommandLinesCatalogueIsOpened() {
@@ -125,8 +253,11 @@ private Q_SLOTS:
         QVERIFY(!Drop(&w.window, text));
         QVERIFY(Drop(&w.window, kSample));
         QCOMPARE(w.Label("Label6"), QStringLiteral("12"));
-        // Dropped on a box it is opened too, not typed in as a name; the grid's items come
-        // with the question first.
+        // Dropped on a box it is opened too, not typed in as a name; unsaved changes in the
+        // grid come with the question first.
+        w.ClickRow(1);
+        w.Box("t_cat")->setText(QStringLiteral("12"));
+        w.Press("Update");
         w.messages.answers = {No};
         QVERIFY(Drop(w.Box("Seller"), other));
         QCOMPARE(w.Label("Label6"), QStringLiteral("1"));

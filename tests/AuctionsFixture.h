@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "RecordingMessageBoxes.h"
@@ -102,10 +103,21 @@ struct Window {
         QVERIFY2(button->isEnabled(), name);
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     }
+    // Opens a catalogue through LOAD CSV. The sample catalogue is opened from a copy, since
+    // Ctrl+S and the closing question's Save write to the open file.
     void Open(const QString& path) {
-        dialogs.openAnswers.push_back(path);
+        QString opened = path;
+        if (path == kSample) {
+            opened = scratch.filePath(QStringLiteral("sample-catalogue.csv"));
+            QFile::remove(opened);
+            QVERIFY(QFile::copy(kSample, opened));
+            QFile(opened).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        }
+        dialogs.openAnswers.push_back(opened);
         Press("Load");
     }
+    // Where the sample catalogue's copy is opened from.
+    QString SampleCopy() const { return scratch.filePath(QStringLiteral("sample-catalogue.csv")); }
     QString Label(const char* name) { return Find<QLabel>(name)->text(); }
     // Clicks an item row's first cell in the view.
     void ClickRow(int row) {
@@ -115,6 +127,7 @@ struct Window {
     }
     QLineEdit* Box(const char* name) { return Find<QLineEdit>(name); }
 
+    QTemporaryDir scratch;
     ProgramSettings settings;
     PreparedDialogs dialogs;
     // What each check found, the answer to give, and a row to show while it is asked.

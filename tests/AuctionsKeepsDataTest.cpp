@@ -62,6 +62,14 @@ private:
 
 }  // namespace
 
+// A catalogue of one item, typed in and not saved anywhere.
+void TypeNewCatalogue(Window& w) {
+    w.Press("Manual");
+    w.Box("t_Item")->setText(QStringLiteral("4001"));
+    w.Press("Update");
+    QCOMPARE(w.window.CatalogueGrid().ItemCount(), 1);
+}
+
 class AuctionsKeepsDataTest : public QObject {
     Q_OBJECT
 
@@ -190,21 +198,21 @@ private Q_SLOTS:
         const QString other = dir.filePath(QStringLiteral("other.csv"));
         WriteFile(other, "9,nine,,,,,,,,\r\n");
         Window w;
-        w.Open(kSample);
+        TypeNewCatalogue(w);
 
         // Cancelling the dialog, or a file that cannot be read, keeps the catalogue and asks
         // nothing.
         w.Open(QString());
         w.Open(dir.filePath(QStringLiteral("missing.csv")));
-        QCOMPARE(w.window.CatalogueGrid().ItemCount(), 12);
+        QCOMPARE(w.window.CatalogueGrid().ItemCount(), 1);
         QVERIFY(w.messages.questions.isEmpty());
         QCOMPARE(w.messages.messages.size(), 1);
 
-        // With items in the grid the closing question comes first: putting it away, or a
-        // save that is cancelled or fails, stops the opening.
+        // With unsaved items in the grid the closing question comes first: cancelling it, or
+        // a save that is cancelled or fails, stops the opening.
         w.messages.answers = {Dismissed};
         w.Open(other);
-        QCOMPARE(w.messages.questions, QStringList{Auctions::ClosingQuestion()});
+        QCOMPARE(w.messages.saveQuestions, QStringList{Auctions::ClosingQuestion()});
         QCOMPARE(w.dialogs.saves, 0);
         w.messages.answers = {Yes};
         w.Open(other);
@@ -214,45 +222,55 @@ private Q_SLOTS:
         w.Open(other);
         QCOMPARE(w.messages.messages.size(), 2);
         QVERIFY(w.messages.messages[1].startsWith(QLatin1String("The catalogue was not saved")));
-        QCOMPARE(w.window.CatalogueGrid().ItemCount(), 12);
-        QCOMPARE(w.Label("Label6"), QStringLiteral("12"));
+        QCOMPARE(w.window.CatalogueGrid().ItemCount(), 1);
+        QCOMPARE(w.Label("Label6"), QStringLiteral("1"));
 
         // Yes and a save: the catalogue is saved, then the other one opened.
         const QString saved = dir.filePath(QStringLiteral("saved.csv"));
         w.messages.answers = {Yes};
         w.dialogs.saveAnswers.push_back(saved);
         w.Open(other);
-        QCOMPARE(ReadAll(saved), ReadAll(kSample));
+        QCOMPARE(ReadAll(saved), QByteArray("4001,,,,,,,,,\r\n"));
         QCOMPARE(w.window.CatalogueGrid().ItemCount(), 1);
-        // No: opened without saving.
-        w.messages.answers = {No};
+        QCOMPARE(w.window.CatalogueGrid().Field(1, ItemRecord::ItemNumber), QStringLiteral("9"));
+        // Opened and not changed: the next opening asks nothing.
         w.Open(kSample);
         QCOMPARE(w.window.CatalogueGrid().ItemCount(), 12);
+        QCOMPARE(w.messages.saveQuestions.size(), 4);
+        // Changed, then No: opened without saving.
+        w.ClickRow(1);
+        w.Box("t_title")->setText(QStringLiteral("changed"));
+        w.Press("Update");
+        w.messages.answers = {No};
+        w.Open(other);
+        QCOMPARE(w.messages.saveQuestions.size(), 5);
+        QCOMPARE(w.window.CatalogueGrid().ItemCount(), 1);
+        QCOMPARE(ReadAll(w.SampleCopy()), ReadAll(kSample));
         QCOMPARE(w.dialogs.saves, 3);
     }
 
     void closingNeverThrowsWorkAway() {
         QTemporaryDir dir;
         Window w;
-        w.Open(kSample);
+        TypeNewCatalogue(w);
         w.window.show();
-        // Yes, then the save dialog cancelled.
+        // Save, then the save dialog cancelled.
         w.messages.answers = {Yes};
         QVERIFY(!w.window.close());
         QCOMPARE(w.dialogs.saves, 1);
-        // Yes, then a save that fails.
+        // Save, then a save that fails.
         w.messages.answers = {Yes};
         w.dialogs.saveAnswers.push_back(dir.filePath(QStringLiteral("gone/shop.csv")));
         QVERIFY(!w.window.close());
         QCOMPARE(w.messages.messages.size(), 1);
-        // The question put away: no save dialog.
+        // The question cancelled: no save dialog.
         w.messages.answers = {Dismissed};
         QVERIFY(!w.window.close());
         QCOMPARE(w.dialogs.saves, 2);
         QVERIFY(w.window.isVisible());
-        QCOMPARE(w.window.CatalogueGrid().ItemCount(), 12);
+        QCOMPARE(w.window.CatalogueGrid().ItemCount(), 1);
         QCOMPARE(w.messages.questions.size(), 3);
-        // No closes.
+        // Don't Save closes.
         w.messages.answers = {No};
         QVERIFY(w.window.close());
         QVERIFY(QDir(dir.path()).isEmpty());
@@ -320,8 +338,9 @@ private Q_SLOTS:
         w.Press("Manual");
         w.Box("t_Item")->setText(QStringLiteral("3001"));
         w.Press("Update");
-        // The new row is shown: its page can be previewed, it has no source yet.
-        QCOMPARE(usable(), (QList<bool>{false, true, false}));
+        // The new row is shown and can be changed or deleted at once: its page can be
+        // previewed, it has no source yet.
+        QCOMPARE(usable(), (QList<bool>{true, true, false}));
         // After storing, the focus is on the grid, where Space does no harm.
         QCOMPARE(QApplication::focusWidget(), View(w));
         QTest::keyClick(View(w), Qt::Key_Space);

@@ -64,6 +64,65 @@ class AuctionsPagesTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void anEditOnScreenIsAskedAboutBeforeItIsLeftOut() {
+        QTemporaryDir out;
+        PageWindow w;
+        w.folder = out.path();
+        w.Open(kSample);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        const QString question = QStringLiteral("Do you want to store your changes to item 1001 ?");
+        const auto typeAgain = [&w] {
+            QTest::keyClick(w.Box("t_title"), Qt::Key_End);
+            QTest::keyClicks(w.Box("t_title"), QStringLiteral(" AGAIN"));
+        };
+        w.Box("t_title")->setFocus();
+        typeAgain();
+
+        // Ctrl+S: Yes stores the edit, then saves it.
+        w.messages.answers = {Yes};
+        QTest::keyClick(&w.window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(w.messages.questions, QStringList{question});
+        QVERIFY(ReadAll(w.SampleCopy()).contains(" AGAIN,"));
+        QVERIFY(w.grid().Field(1, ItemRecord::Title).endsWith(QLatin1String(" AGAIN")));
+
+        // HTMLS: cancelling the question stops the run; No writes the stored title and keeps
+        // the edit in the form.
+        w.Box("t_title")->setFocus();
+        typeAgain();
+        w.messages.answers = {Dismissed};
+        w.Press("Htmls");
+        QCOMPARE(w.prompts, 0);
+        QVERIFY(Pages(out.path()).isEmpty());
+        w.messages.answers = {No};
+        w.Press("Htmls");
+        QCOMPARE(w.prompts, 1);
+        const QByteArray page = ReadAll(out.filePath(QStringLiteral("1001.html")));
+        QVERIFY(page.contains(" AGAIN<") || page.contains(" AGAIN\r") || page.contains(" AGAIN "));
+        QVERIFY(!page.contains(" AGAIN AGAIN"));
+        QVERIFY(w.Box("t_title")->text().endsWith(QLatin1String(" AGAIN AGAIN")));
+        // The shown row shows the page just written, and its source can be viewed.
+        QCOMPARE(w.Box("t_html")->text(), out.filePath(QStringLiteral("1001.html")));
+        QVERIFY(w.Button("viewh")->isEnabled());
+
+        // Yes before HTMLS: the page has what the form shows.
+        w.messages.answers = {Yes};
+        w.Press("Htmls");
+        QVERIFY(ReadAll(out.filePath(QStringLiteral("1001.html"))).contains(" AGAIN AGAIN"));
+
+        // View Page asks too, then opens the page.
+        typeAgain();
+        w.messages.answers = {Dismissed};
+        w.Press("viewp");
+        QVERIFY(w.opened.isEmpty());
+        w.messages.answers = {No};
+        w.Press("viewp");
+        QCOMPARE(w.opened.size(), 1);
+        QCOMPARE(w.messages.questions.size(), 6);
+        for (const QString& asked : w.messages.questions)
+            QCOMPARE(asked, question);
+    }
+
     void cancellingTheFolderDialogDoesNothing() {
         PageWindow w;
         w.Open(kSample);
@@ -259,6 +318,9 @@ private Q_SLOTS:
         w.Open(kSample);
         w.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        // An unsaved change, so that closing asks.
+        w.Box("t_cat")->setText(QStringLiteral("7"));
+        w.Press("Update");
         w.folder = out.path();
         // Made while the run goes on: a click on row 4, a click on HTMLS, a close.
         const auto post = [](QWidget* target, QPoint at) {
@@ -284,9 +346,9 @@ private Q_SLOTS:
         QCOMPARE(Pages(out.path()).size(), 12);
         QCOMPARE(cursor, std::optional<Qt::CursorShape>(Qt::WaitCursor));
         QVERIFY(!QApplication::overrideCursor());
-        // The clicks were let go: one run, and the form as it was.
+        // The clicks were let go: one run, and the form as it was, on the first row.
         QCOMPARE(w.prompts, 1);
-        QVERIFY(w.Box("t_Item")->text().isEmpty());
+        QCOMPARE(w.Box("t_Item")->text(), QStringLiteral("1001"));
         // The close was kept, and carried out with its question once the run had ended.
         QCOMPARE(w.messages.questions, QStringList{Auctions::ClosingQuestion()});
         QVERIFY(!w.window.isVisible());

@@ -33,7 +33,6 @@ private Q_SLOTS:
     void thePreviewIsTheWrittenPageOfTheForm() {
         QTemporaryDir dir;
         Window w;
-        w.Open(kSample);
         w.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         // F5 with nothing in the form: a note.
@@ -43,6 +42,7 @@ private Q_SLOTS:
         QCOMPARE(preview->windowTitle(), QStringLiteral("Page Preview"));
         QVERIFY(preview->PageBytes().isEmpty());
         QVERIFY(preview->Caption().contains(QLatin1String("Click a row")));
+        w.Open(kSample);
 
         w.Box("Seller")->setText(QStringLiteral("seller@example.com"));
         w.Box("Location")->setText(QStringLiteral("Leeds"));
@@ -99,7 +99,8 @@ private Q_SLOTS:
         w.Press("viewp");
         QVERIFY(opened.isEmpty());
         QVERIFY(w.window.Preview() && w.window.Preview()->isVisible());
-        QVERIFY(!w.window.Preview()->PageBytes().isEmpty());
+        QVERIFY2(!w.window.Preview()->PageBytes().isEmpty(),
+                 qPrintable(w.window.Preview()->Caption()));
 
         Grid& grid = w.window.CatalogueGrid();
         grid.SetPagePath(3, QStringLiteral("/pages/1003.html"));

@@ -23,26 +23,49 @@ class AuctionsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void theWindowHasItsCaptionAndFixedSize() {
+    void theWindowOpensAtItsFirstSizeAndTheGridTakesAnyMoreRoom() {
         Window w;
         w.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
         QCOMPARE(w.window.objectName(), QStringLiteral("Auctions"));
-        QCOMPARE(w.window.windowTitle(), QStringLiteral("Lotcraft"));
-        // 10470 x 7935 twips at 15 twips a pixel.
-        QCOMPARE(w.window.size(), QSize(698, 529));
-        QCOMPARE(w.window.minimumSize(), w.window.maximumSize());
-        QVERIFY(!(w.window.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(!(w.window.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QCOMPARE(w.window.windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("Lotcraft"));
         QVERIFY(!w.window.windowIcon().isNull());
+        // 10470 x 7935 twips at 15 twips a pixel, and never smaller.
+        QCOMPARE(w.window.size(), QSize(698, 529));
+        QCOMPARE(w.window.minimumSize(), QSize(698, 529));
+        QVERIFY(w.window.maximumWidth() > 2000 && w.window.maximumHeight() > 2000);
+        QVERIFY(w.window.windowFlags() & Qt::WindowMaximizeButtonHint);
+
+        w.Open(kSample);
+        auto* grid = w.Find<QTableView>("MSFlexGrid1");
+        const auto rowsShown = [grid] { return grid->rowAt(grid->viewport()->height() - 1); };
+        const int firstRows = rowsShown();
+        const QRect firstGrid = grid->geometry();
+        const QRect firstClose = w.Find("Close")->geometry();
+        const QRect firstItem = w.Find("t_Item")->geometry();
+        const QRect firstHelp = w.Find("Help")->geometry();
+        const QRect firstSeller = w.Box("Seller")->geometry();
+        w.window.resize(698 + 300, 529 + 200);
+        QCOMPARE(grid->geometry(), firstGrid.adjusted(0, 0, 300, 200));
+        QVERIFY(rowsShown() > firstRows || rowsShown() == -1);
+        // The form and its buttons keep their places below the grid's bottom edge; what lies
+        // above the grid stays where it was.
+        QCOMPARE(w.Find("Close")->geometry(), firstClose.translated(0, 200));
+        QCOMPARE(w.Find("t_Item")->geometry(), firstItem.translated(0, 200));
+        QCOMPARE(w.Find("Label6")->geometry().top(), grid->geometry().bottom() + 1 + 15);
+        QCOMPARE(w.Find("Help")->geometry(), firstHelp);
+        QCOMPARE(w.Box("Seller")->geometry(), firstSeller);
+        // Back to the first size, everything is where the tables put it.
+        w.window.resize(698, 529);
+        QCOMPARE(grid->geometry(), firstGrid);
+        QCOMPARE(w.Find("Close")->geometry(), firstClose);
     }
 
-    void loadingTheWindowSendsPagesToTheApplicationFolder() {
+    void theProgramsOwnFolderIsNeverTheOutputFolder() {
+        // Until the seller chooses a folder, the output folder dialog offers one of their own.
         ProgramSettings settings;
-        QVERIFY(settings.OutputFolder().isEmpty());
         Auctions window(settings);
-        QCOMPARE(settings.OutputFolder(), QCoreApplication::applicationDirPath());
-        QVERIFY(!settings.OutputFolder().endsWith(QLatin1Char('/')));
+        QVERIFY(settings.OutputFolder().isEmpty());
     }
 
     void controlsStandAtTheirPlaces() {
@@ -106,15 +129,50 @@ private Q_SLOTS:
         QVERIFY(!w.Find("t_desc")->isEnabled());
     }
 
-    void theTabOrderFollowsTheForm() {
+    void tabGoesThroughTheFormAsItIsRead() {
         Window w;
-        // The Tab key walks the enabled boxes, through the description too.
+        w.Open(kSample);
         w.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
-        w.Press("Manual");
-        w.Box("t_Item")->setFocus();
-        const char* walk[] = {"t_ends", "t_price", "t_first", "t_start", "t_desc", "t_title"};
-        for (const char* next : walk) {
+        // A whole record typed with Tab between the fields, then Enter.
+        QTest::keyClick(&w.window, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("t_Item"));
+        const struct {
+            const char* box;
+            int position;
+            const char* typed;
+        } fields[] = {
+            {"t_Item", ItemRecord::ItemNumber, "5001"},
+            {"t_title", ItemRecord::Title, "Test brass lamp"},
+            {"t_desc", ItemRecord::Description, "First line"},
+            {"t_Image", ItemRecord::ImageAddress, "https://example.com/lamp.jpg"},
+            {"t_price", ItemRecord::Price, "$40.00"},
+            {"t_first", ItemRecord::FirstBid, "$10.00"},
+            {"t_start", ItemRecord::StartTime, "Nov-25-02 10:33:39 PST"},
+            {"t_ends", ItemRecord::EndTime, "Dec-02-02 10:33:39 PST"},
+            {"t_cat", ItemRecord::Category, "1234"},
+        };
+        for (const auto& field : fields) {
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(field.box));
+            QTest::keyClicks(QApplication::focusWidget(), QLatin1String(field.typed));
+            if (field.position != ItemRecord::Category)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(w.Label("Label6"), QStringLiteral("13"));
+        const ItemRecord stored = w.window.CatalogueGrid().Record(13);
+        for (const auto& field : fields)
+            QCOMPARE(stored.Field(field.position), QLatin1String(field.typed));
+        // Past the form, Tab goes on through its buttons, then the page path and views.
+        w.Box("t_cat")->setFocus();
+        for (const char* next : {"XpButton1", "Update", "Delete", "t_html", "viewp"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
+        }
+        // The top of the window reads left to right too.
+        w.Button("Load")->setFocus();
+        for (const char* next :
+             {"Manual", "Htmls", "Save", "Help", "Seller", "Location", "Country", "MSFlexGrid1"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
         }
@@ -163,7 +221,7 @@ private Q_SLOTS:
         QCOMPARE(w.Label("Label6"), QStringLiteral("3000"));
     }
 
-    void openingAnotherCatalogueEmptiesTheForm() {
+    void openingAnotherCatalogueShowsItsFirstRow() {
         QTemporaryDir dir;
         const QString other = dir.filePath(QStringLiteral("other.csv"));
         WriteFile(other, "9,nine,,,,,,,,\r\n");
@@ -175,11 +233,16 @@ private Q_SLOTS:
         QCOMPARE(w.window.CatalogueGrid().ItemCount(), 1);
         QCOMPARE(w.Label("Label6"), QStringLiteral("1"));
         QVERIFY(w.Button("Htmls")->isEnabled() && w.Button("Save")->isEnabled());
-        // The form of the earlier catalogue is gone.
-        QVERIFY(w.Box("t_Item")->text().isEmpty());
-        QVERIFY(!w.Box("t_Item")->isEnabled());
-        QVERIFY(!w.Button("Update")->isEnabled() && !w.Button("Delete")->isEnabled());
+        // The form of the earlier catalogue is gone: the new one's first row is in it, and
+        // nothing was asked, since nothing had changed.
+        QCOMPARE(w.Box("t_Item")->text(), QStringLiteral("9"));
+        QCOMPARE(w.Box("t_title")->text(), QStringLiteral("nine"));
+        QVERIFY(w.Box("t_Item")->isEnabled());
+        QVERIFY(w.Button("Update")->isEnabled() && w.Button("Delete")->isEnabled());
+        auto* view = w.Find<QTableView>("MSFlexGrid1");
+        QCOMPARE(view->currentIndex().row(), 0);
         QVERIFY(w.messages.messages.isEmpty());
+        QVERIFY(w.messages.questions.isEmpty());
     }
 
     void aLoadFailureIsShownWithTheRecordsBeforeIt() {
@@ -276,29 +339,52 @@ private Q_SLOTS:
         QCOMPARE(w.dialogs.saves, 0);
     }
 
-    void closingWithItemsAsksOnce() {
-        QTemporaryDir dir;
-        const QString name = dir.filePath(QStringLiteral("on-close.csv"));
+    void closingAsksOnlyWhenSomethingIsUnsaved() {
         {
-            // No: nothing is written.
+            // Just opened: nothing to ask.
             Window w;
             w.Open(kSample);
             w.window.show();
+            w.Press("Close");
+            QVERIFY(!w.window.isVisible());
+            QVERIFY(w.messages.questions.isEmpty());
+        }
+        const auto changed = [](Window& w) {
+            w.Open(kSample);
+            w.window.show();
+            w.ClickRow(2);
+            w.Box("t_title")->setText(QStringLiteral("Changed title"));
+            w.Press("Update");
+        };
+        {
+            // Don't Save: nothing is written.
+            Window w;
+            changed(w);
             w.messages.answers = {No};
             w.Press("Close");
             QVERIFY(!w.window.isVisible());
-            QCOMPARE(w.messages.questions, QStringList{Auctions::ClosingQuestion()});
+            QCOMPARE(w.messages.saveQuestions, QStringList{Auctions::ClosingQuestion()});
+            QCOMPARE(ReadAll(w.SampleCopy()), ReadAll(kSample));
             QCOMPARE(w.dialogs.saves, 0);
         }
         {
-            // Yes and a file: the catalogue is saved on the way out.
+            // Save: the open catalogue is saved on the way out, with no dialog.
             Window w;
-            w.Open(kSample);
-            w.window.show();
+            changed(w);
             w.messages.answers = {Yes};
-            w.dialogs.saveAnswers.push_back(name);
             QVERIFY(w.window.close());
-            QCOMPARE(ReadAll(name), ReadAll(kSample));
+            QCOMPARE(w.dialogs.saves, 0);
+            QVERIFY(ReadAll(w.SampleCopy()).contains("\r\n1002,Changed title,"));
+        }
+        {
+            // Cancel: the window stays with everything in it.
+            Window w;
+            changed(w);
+            w.messages.answers = {Dismissed};
+            QVERIFY(!w.window.close());
+            QVERIFY(w.window.isVisible());
+            QCOMPARE(w.window.CatalogueGrid().Field(2, ItemRecord::Title),
+                     QStringLiteral("Changed title"));
         }
     }
 
@@ -324,6 +410,8 @@ private Q_SLOTS:
         QTest::keyClick(w.Box("t_title"), Qt::Key_Escape);
         QVERIFY(!cancel->isVisible());
         QVERIFY(!w.Box("t_title")->isEnabled());
+        // The focus goes back to the grid, not to a button.
+        QCOMPARE(QApplication::focusWidget(), w.Find("MSFlexGrid1"));
     }
 
     void deletingAsksAndRemovesTheShownRow() {
@@ -335,7 +423,8 @@ private Q_SLOTS:
         w.messages.answers = {No};
         w.Press("Delete");
         QCOMPARE(w.messages.questions,
-                 QStringList{QStringLiteral("Are you sure you want to delete this record ?")});
+                 QStringList{QStringLiteral("Are you sure you want to delete this record ?\n\n"
+                                            "Item 1001: Victorian brass carriage clock")});
         QCOMPARE(w.Label("Label6"), QStringLiteral("12"));
         w.messages.answers = {Yes};
         w.Press("Delete");
@@ -353,9 +442,9 @@ private Q_SLOTS:
         w.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         auto* view = w.Find<QTableView>("MSFlexGrid1");
-        view->setFocus();
-        view->setCurrentIndex(view->model()->index(0, 0));
-        // Down to the second row shows it in the form.
+        // Opening showed the first row, so the first Down goes to the second.
+        QCOMPARE(w.Box("t_Item")->text(), QStringLiteral("1001"));
+        QCOMPARE(QApplication::focusWidget(), view);
         QTest::keyClick(view, Qt::Key_Down);
         QCOMPARE(w.Box("t_Item")->text(), QStringLiteral("1002"));
         // Enter in a box stores the form, as Update does.
@@ -363,7 +452,10 @@ private Q_SLOTS:
         w.Box("t_price")->setText(QStringLiteral("$1.23"));
         QTest::keyClick(w.Box("t_price"), Qt::Key_Return);
         QCOMPARE(view->model()->index(1, 4).data().toString(), QStringLiteral("$1.23"));
-        QVERIFY(!w.Button("Update")->isEnabled());
+        // The stored row stays in the form, ready for the next change.
+        QCOMPARE(w.Box("t_Item")->text(), QStringLiteral("1002"));
+        QVERIFY(w.Box("t_price")->isEnabled() && w.Button("Update")->isEnabled());
+        QCOMPARE(view->currentIndex().row(), 1);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "ui/QuestionBox.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QtTest>
 
 class QuestionBoxTest : public QObject {
@@ -41,6 +42,27 @@ private Q_SLOTS:
             QVERIFY(box.close());
             QCOMPARE(box.Answer(), MessageBoxes::Answer::Dismissed);
         }
+    }
+
+    void saveDontSaveOrCancel() {
+        const QString question = QStringLiteral("Do you want to save changes ?");
+        const auto answerTo = [&question](QMessageBox::StandardButton clicked) {
+            QuestionBox box(question, nullptr, QuestionBox::Buttons::SaveDiscardCancel);
+            box.show();
+            QTest::mouseClick(box.button(clicked), Qt::LeftButton);
+            return box.Answer();
+        };
+        {
+            QuestionBox box(question, nullptr, QuestionBox::Buttons::SaveDiscardCancel);
+            QCOMPARE(box.text(), question);
+            QCOMPARE(box.buttons().size(), 3);
+            QCOMPARE(box.button(QMessageBox::Save)->text(), QStringLiteral("Save"));
+            QCOMPARE(box.button(QMessageBox::Discard)->text(), QStringLiteral("Don't Save"));
+            QCOMPARE(box.defaultButton(), box.button(QMessageBox::Save));
+        }
+        QCOMPARE(answerTo(QMessageBox::Save), MessageBoxes::Answer::Yes);
+        QCOMPARE(answerTo(QMessageBox::Discard), MessageBoxes::Answer::No);
+        QCOMPARE(answerTo(QMessageBox::Cancel), MessageBoxes::Answer::Dismissed);
     }
 };
 

@@ -171,8 +171,9 @@ private Q_SLOTS:
         const EditForm before = f.form;
         for (int row : {0, 3, -1})
             f.editor.ShowRow(row);
-        QCOMPARE(f.editor.FormRow(), 0);
-        QVERIFY(!f.form.fieldsEnabled);
+        // The form still shows row 1, where opening put it.
+        QCOMPARE(f.editor.FormRow(), 1);
+        QCOMPARE(f.form.record, before.record);
         QCOMPARE(f.form.updateEnabled, before.updateEnabled);
     }
 
@@ -212,8 +213,9 @@ private Q_SLOTS:
         QVERIFY(f.form.htmlsEnabled && f.form.saveEnabled);
         QCOMPARE(f.form.updateCaption, RecordEditor::UpdateCaption());
         QVERIFY(!f.form.cancelVisible);
-        QVERIFY(!f.form.updateEnabled && !f.form.deleteEnabled);
-        QVERIFY(!f.form.fieldsEnabled);
+        // The new row stays in the form, ready to be changed again.
+        QVERIFY(f.form.updateEnabled && f.form.deleteEnabled);
+        QVERIFY(f.form.fieldsEnabled);
         QVERIFY(f.form.pagePathEnabled);
         QCOMPARE(f.form.pagePathText, RecordEditor::HtmlNotGenerated());
         QCOMPARE(f.editor.FormRow(), 2);
@@ -256,10 +258,47 @@ private Q_SLOTS:
         QVERIFY(f.grid.Marked(2));
         QCOMPARE(f.Field(1, ItemRecord::Price), QStringLiteral("$1.00"));
         QCOMPARE(f.grid.ItemCount(), 2);
-        QVERIFY(!f.form.fieldsEnabled);
-        QVERIFY(!f.form.updateEnabled && !f.form.deleteEnabled);
-        // t_html is not touched by an update.
-        QVERIFY(f.form.pagePathEnabled);
+        // The stored row stays shown and editable, its page path with it.
+        QVERIFY(f.form.fieldsEnabled);
+        QVERIFY(f.form.updateEnabled && f.form.deleteEnabled);
+        QCOMPARE(f.form.record, f.grid.Record(2));
+        QCOMPARE(f.form.pagePathText, QStringLiteral("/out/2.html"));
+        QCOMPARE(f.editor.FormRow(), 2);
+        f.Type(ItemRecord::Price, QStringLiteral("$10.50"));
+        f.editor.StoreForm();
+        QCOMPARE(f.Field(2, ItemRecord::Price), QStringLiteral("$10.50"));
+    }
+
+    void onlyChangedRecordsAreUnsaved() {
+        Fixture f;
+        QVERIFY(!f.editor.Unsaved());
+        f.Open(3);
+        QVERIFY(!f.editor.Unsaved());
+        // Update with nothing changed, and page paths, are not changes to the catalogue.
+        f.editor.ShowRow(2);
+        f.editor.StoreForm();
+        f.SetPage(2, QStringLiteral("/out/2.html"));
+        QVERIFY(!f.editor.Unsaved());
+        f.Type(ItemRecord::Title, QStringLiteral("changed"));
+        f.editor.StoreForm();
+        QVERIFY(f.editor.Unsaved());
+        f.editor.MarkSaved();
+        QVERIFY(!f.editor.Unsaved());
+        f.editor.StartNewRecord();
+        QVERIFY(!f.editor.Unsaved());
+        f.editor.StoreForm();
+        QVERIFY(f.editor.Unsaved());
+        f.editor.MarkSaved();
+        // A delete answered No changes nothing; Yes does.
+        f.editor.ShowRow(1);
+        f.host.answers = {false, true};
+        f.editor.DeleteFormRow();
+        QVERIFY(!f.editor.Unsaved());
+        f.editor.DeleteFormRow();
+        QVERIFY(f.editor.Unsaved());
+        // Opening another catalogue starts clean.
+        f.Open(1);
+        QVERIFY(!f.editor.Unsaved());
     }
 
     void deletingTheLastRowRemovesOnlyIt() {
@@ -268,7 +307,12 @@ private Q_SLOTS:
         f.editor.ShowRow(3);
         f.host.answers = {true};
         f.editor.DeleteFormRow();
-        QCOMPARE(f.host.questions, QStringList{RecordEditor::DeleteQuestion()});
+        QCOMPARE(f.host.questions.size(), 1);
+        // The question names the item it would delete.
+        QCOMPARE(f.host.questions[0], RecordEditor::DeleteQuestion(Item(QStringLiteral("3"))));
+        QVERIFY(f.host.questions[0].startsWith(
+            QStringLiteral("Are you sure you want to delete this record ?")));
+        QVERIFY(f.host.questions[0].endsWith(QStringLiteral("Item 3: Title 3")));
         QCOMPARE(f.grid.ItemCount(), 2);
         QCOMPARE(f.form.itemCount, 2);
         QCOMPARE(f.host.shownItemCounts.back(), 2);
@@ -316,25 +360,48 @@ private Q_SLOTS:
         QCOMPARE(f.editor.FormRow(), 1);
     }
 
-    void openingEmptiesTheFormSoNoEarlierRecordIsTouched() {
+    void openingShowsTheNewFirstRowSoNoEarlierRecordIsTouched() {
         Fixture f;
         f.Open(3);
         f.editor.StartNewRecord();
         f.editor.ShowRow(2);
         f.Open({Item(QStringLiteral("A")), Item(QStringLiteral("B"))});
-        QVERIFY(f.FormEmpty());
-        QVERIFY(!f.form.fieldsEnabled && !f.form.pagePathEnabled);
-        QVERIFY(!f.form.updateEnabled && !f.form.deleteEnabled);
+        // The new catalogue's first row is in the form, out of insert mode.
+        QCOMPARE(f.editor.FormRow(), 1);
+        QCOMPARE(f.form.record, Item(QStringLiteral("A")));
+        QCOMPARE(f.form.pagePathText, RecordEditor::HtmlNotGenerated());
+        QVERIFY(f.form.fieldsEnabled && f.form.updateEnabled && f.form.deleteEnabled);
         QCOMPARE(f.form.updateCaption, RecordEditor::UpdateCaption());
         QVERIFY(!f.form.cancelVisible);
-        QCOMPARE(f.editor.FormRow(), 0);
-        // Neither Delete nor Update finds a record to act on.
-        f.host.answers = {true};
-        f.editor.DeleteFormRow();
         f.editor.StoreForm();
-        QVERIFY(f.host.questions.isEmpty());
         QCOMPARE(f.grid.ItemCount(), 2);
+        QCOMPARE(f.grid.Record(1), Item(QStringLiteral("A")));
         QCOMPARE(f.grid.Record(2), Item(QStringLiteral("B")));
+        QVERIFY(!f.editor.Unsaved());
+        // An empty catalogue leaves the form empty and disabled.
+        f.Open(std::vector<ItemRecord>{});
+        QVERIFY(f.FormEmpty());
+        QVERIFY(!f.form.fieldsEnabled && !f.form.updateEnabled && !f.form.deleteEnabled);
+        QCOMPARE(f.editor.FormRow(), 0);
+    }
+
+    void afterAPageRunTheFormShowsItsRowsPage() {
+        Fixture f;
+        f.Open(2);
+        f.editor.ShowRow(2);
+        f.Type(ItemRecord::Title, QStringLiteral("typed, not stored"));
+        QVERIFY(!f.form.viewHtmlEnabled);
+        f.SetPage(2, QStringLiteral("/out/2.html"));
+        f.editor.ShowPagePath();
+        QCOMPARE(f.form.pagePathText, QStringLiteral("/out/2.html"));
+        QVERIFY(f.form.viewHtmlEnabled && f.form.viewPageEnabled);
+        // What the seller typed stays in the form.
+        QCOMPARE(f.form.record.Field(ItemRecord::Title), QStringLiteral("typed, not stored"));
+        // A new record in the form has no page to show.
+        f.editor.StartNewRecord();
+        f.editor.ShowPagePath();
+        QVERIFY(f.form.pagePathText.isEmpty());
+        QVERIFY(!f.form.viewHtmlEnabled);
     }
 
     void theGridHoldsAtMost32766Items() {

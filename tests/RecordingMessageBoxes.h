@@ -20,10 +20,16 @@ public:
         answers.pop_front();
         return answer;
     }
+    // The question before unsaved work is put away: recorded with the others, and on its own.
+    Answer AskToSave(QWidget* parent, const QString& question) override {
+        saveQuestions << question;
+        return Ask(parent, question);
+    }
     void Tell(QWidget*, const QString& message) override { messages << message; }
 
     std::deque<Answer> answers;
     QStringList questions;
+    QStringList saveQuestions;
     QStringList messages;
 };
 

@@ -7,6 +7,16 @@
 RecordEditor::RecordEditor(Grid& grid, EditForm& form, EditorHost& host)
     : m_grid(grid), m_form(form), m_host(host) {}
 
+QString RecordEditor::DeleteQuestion(const ItemRecord& record) {
+    const QString& item = record.Field(ItemRecord::ItemNumber);
+    const QString& title = record.Field(ItemRecord::Title);
+    QString named = item.isEmpty() ? QStringLiteral("The item with no number")
+                                   : QStringLiteral("Item %1").arg(item);
+    if (!title.isEmpty())
+        named += QStringLiteral(": ") + title;
+    return QStringLiteral("Are you sure you want to delete this record ?\n\n") + named;
+}
+
 bool RecordEditor::Inserting() const {
     return m_form.updateCaption == InsertCaption();
 }
@@ -19,6 +29,7 @@ void RecordEditor::ShowItemCount() {
 void RecordEditor::Reset() {
     SetPageViewsEnabled(false);
     m_grid.Clear();
+    m_unsaved = false;
     m_form.itemCount = 0;
     m_form.pageCount = 0;
     m_host.ShowCounters();
@@ -50,6 +61,15 @@ int RecordEditor::AppendRead(std::vector<ItemRecord> records) {
 void RecordEditor::EndOpening() {
     m_form.htmlsEnabled = true;
     m_form.saveEnabled = true;
+    ShowRow(1);
+}
+
+void RecordEditor::ShowPagePath() {
+    if (m_formRow <= 0 || m_formRow > m_grid.ItemCount() || Inserting())
+        return;
+    const QString& page = m_grid.PagePath(m_formRow);
+    m_form.pagePathText = page.isEmpty() ? HtmlNotGenerated() : page;
+    m_form.viewHtmlEnabled = !page.isEmpty();
 }
 
 void RecordEditor::ShowRow(int row) {
@@ -61,6 +81,7 @@ void RecordEditor::ShowRow(int row) {
     m_form.updateEnabled = true;
     m_form.deleteEnabled = true;
     m_form.record = m_grid.Record(row);
+    m_filled = m_form.record;
     const QString& page = m_grid.PagePath(row);
     m_form.pagePathText = page.isEmpty() ? HtmlNotGenerated() : page;
     // View Page shows the row's page, written or not; View Html Code only a written one.
@@ -75,6 +96,7 @@ void RecordEditor::SetPageViewsEnabled(bool enabled) {
 
 void RecordEditor::EmptyForm() {
     m_form.record = ItemRecord();
+    m_filled = ItemRecord();
     m_form.pagePathText.clear();
     m_formRow = 0;
 }
@@ -99,6 +121,7 @@ void RecordEditor::StoreForm() {
             return;
         }
         m_grid.AppendRecords({m_form.record});
+        m_unsaved = true;
         ShowItemCount();
         m_form.updateCaption = UpdateCaption();
         m_form.cancelVisible = false;
@@ -106,11 +129,12 @@ void RecordEditor::StoreForm() {
         m_form.saveEnabled = true;
         ShowRow(m_grid.ItemCount());
     } else if (m_formRow > 0) {
-        m_grid.StoreRecord(m_formRow, m_form.record);
+        if (m_grid.Record(m_formRow) != m_form.record) {
+            m_grid.StoreRecord(m_formRow, m_form.record);
+            m_unsaved = true;
+        }
+        ShowRow(m_formRow);
     }
-    m_form.fieldsEnabled = false;
-    m_form.updateEnabled = false;
-    m_form.deleteEnabled = false;
 }
 
 void RecordEditor::Cancel() {
@@ -126,9 +150,10 @@ void RecordEditor::DeleteFormRow() {
     const int removed = m_formRow;
     if (removed <= 0 || removed > m_grid.ItemCount())
         return;
-    if (!m_host.Confirm(DeleteQuestion()))
+    if (!m_host.Confirm(DeleteQuestion(m_grid.Record(removed))))
         return;
     m_grid.RemoveRow(removed);
+    m_unsaved = true;
     ShowItemCount();
     m_form.deleteEnabled = false;
     m_form.updateEnabled = false;

@@ -25,9 +25,8 @@ public:
     static QString UpdateCaption() { return QStringLiteral("Update"); }
     static QString InsertCaption() { return QStringLiteral("Insert"); }
     static QString HtmlNotGenerated() { return QStringLiteral("< html not generated >"); }
-    static QString DeleteQuestion() {
-        return QStringLiteral("Are you sure you want to delete this record ?");
-    }
+    // The question before a row is deleted, naming the item by its number and title.
+    static QString DeleteQuestion(const ItemRecord& record);
 
     RecordEditor(Grid& grid, EditForm& form, EditorHost& host);
 
@@ -35,13 +34,23 @@ public:
     int FormRow() const { return m_formRow; }
     // Whether Update appends the form as a new record.
     bool Inserting() const;
+    // The record the form was last filled with (a row's, a new record's, or none): the
+    // seller has changed the form while what it holds differs from it.
+    const ItemRecord& FilledRecord() const { return m_filled; }
+    // Whether the grid's records differ from the catalogue last opened or saved: a record
+    // was inserted, changed or deleted since. Page paths and marks are not part of it.
+    bool Unsaved() const { return m_unsaved; }
+    // The grid's records were just saved, or are the catalogue's as it stands.
+    void MarkSaved() { m_unsaved = false; }
 
-    // Empty grid, both counters 0, the page views disabled. The form is left as it is.
+    // Empty grid, both counters 0, the page views disabled, nothing unsaved. The form is left
+    // as it is.
     void Reset();
 
     // Opening a catalogue, in three steps around the reading: the reset, with the form
     // emptied and disabled; the records read appended as one block (what fits below
-    // MaxItems; returns how many); and Htmls and Save enabled, whatever happened in between.
+    // MaxItems; returns how many); and Htmls and Save enabled, whatever happened in between,
+    // with the first row in the form when there is one.
     void BeginOpening();
     int AppendRead(std::vector<ItemRecord> records);
     void EndOpening();
@@ -52,8 +61,12 @@ public:
     // INSERT NEW RECORD: an empty, enabled form in insert mode.
     void StartNewRecord();
     // Update: appends the form as a new record in insert mode, or stores it into the form's
-    // row otherwise. Inserting into a full grid is refused with a message and changes nothing.
+    // row otherwise; the stored row stays in the form, ready for the next change. Inserting
+    // into a full grid is refused with a message and changes nothing.
     void StoreForm();
+    // After a page run: the form's row shows the page path it has now, and View Html Code
+    // is usable once it has one. The form's texts are left as they are.
+    void ShowPagePath();
     // Cancel: leaves insert mode and empties the form.
     void Cancel();
     // Delete: removes the form's row once the user says Yes.
@@ -68,4 +81,6 @@ private:
     EditForm& m_form;
     EditorHost& m_host;
     int m_formRow = 0;
+    ItemRecord m_filled;
+    bool m_unsaved = false;
 };

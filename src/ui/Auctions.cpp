@@ -8,13 +8,15 @@
 #include "ui/DesktopMessageBoxes.h"
 #include "ui/GridView.h"
 #include "ui/HtmlSourceWindow.h"
+#include "ui/KeptSettings.h"
 #include "ui/MainWindowKeys.h"
+#include "ui/OutputFolderDialog.h"
 #include "ui/PagePreviewWindow.h"
 #include "ui/ProgramIcon.h"
-#include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -22,8 +24,7 @@
 
 Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialogs* dialogs,
                    QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, Qt::Window),
       m_settings(settings),
       m_messages(messages ? *messages : DesktopMessageBoxes::Instance()),
       m_editor(m_grid, m_form, *this),
@@ -33,10 +34,16 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
       m_files(
           *this, m_messages, dialogs ? *dialogs : DesktopFileDialogs::Instance(), m_grid, m_editor,
           [this] { return MayLeaveForm(); },
-          [this] {
+          [this](bool opened) {
               ShowStatus(QString());
               ShowForm();
-          }),
+              // A catalogue just opened is read from its first row, in the grid.
+              if (opened) {
+                  m_controls.grid->setFocus();
+                  KeepSettings();
+              }
+          },
+          [this](const QString& text) { ShowStatus(text); }),
       m_pageRun(*this, m_settings, m_messages, m_grid, m_form, m_pictures,
                 {[this](int row) {
                      ShowRowInForm(row);
@@ -44,20 +51,22 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
                  },
                  [this](const QString& text) { ShowStatus(text); }, [this] { ShowCounters(); }}) {
     setObjectName(QStringLiteral("Auctions"));
-    setWindowTitle(QStringLiteral("Lotcraft"));
     setWindowIcon(ProgramIcon());
-    setFixedSize(TwipsToPixels(ClientWidthTwips), TwipsToPixels(ClientHeightTwips));
+    // The window opens at its first size and may grow, never shrink below it.
+    setMinimumSize(MainWindowLayout::FirstSize());
+    resize(MainWindowLayout::FirstSize());
     // A narrow face: the window's texts were laid out for a small, narrow system font.
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(11);
     setFont(font);
     m_controls = MainWindowLayout::Create(*this, m_grid);
     ConnectControls();
-    // The program starts with an empty grid, writing pages into its own folder.
+    // The program starts with an empty grid; the output folder dialog offers the seller's own
+    // folder until one is chosen.
     m_editor.Reset();
     ShowStatus(QString());
     ShowForm();
-    m_settings.SetOutputFolder(m_applicationFolder);
+    m_controls.grid->setFocus();
 }
 
 Auctions::~Auctions() = default;
@@ -78,7 +87,7 @@ void Auctions::ConnectControls() {
             });
     }
     connect(c.load, &XpButton::Click, this, [this] { m_files.ChooseAndOpen(); });
-    connect(c.save, &XpButton::Click, this, [this] { m_files.Save(); });
+    connect(c.save, &XpButton::Click, this, [this] { SaveCatalogue(true); });
     connect(c.newRecord, &XpButton::Click, this, &Auctions::StartNewRecord);
     connect(c.update, &XpButton::Click, this, &Auctions::StoreForm);
     connect(c.cancel, &XpButton::Click, this, [this] { Edit([this] { m_editor.Cancel(); }); });
@@ -92,8 +101,9 @@ void Auctions::ConnectControls() {
     connect(c.viewHtml, &XpButton::Click, this, &Auctions::ViewHtmlCode);
     connect(c.help, &XpButton::Click, this, &Auctions::ShowHelp);
     connect(c.categoryList, &XpButton::Click, this, &Auctions::ShowCategoryList);
-    MainWindowKeys::Install(
-        *this, c, [this] { ShowPreview(); }, [this] { LeaveInsertMode(); });
+    MainWindowKeys::Install(*this, c,
+                            {[this] { ShowPreview(); }, [this] { LeaveInsertMode(); },
+                             [this] { SaveCatalogue(false); }});
     new CatalogueDrop(*this, [this](const QString& path) { m_files.Open(path); });
 
     // The preview follows the form and the seller's texts, a moment after the last key.
@@ -154,7 +164,18 @@ void Auctions::ShowForm() {
     c.itemCount->setText(QString::number(m_form.itemCount));
     c.pageCount->setText(QString::number(m_form.pageCount));
     HighlightFormRow();
+    ShowTitle();
     SchedulePreview();
+}
+
+void Auctions::ShowTitle() {
+    const QString& path = m_files.CataloguePath();
+    if (path.isEmpty())
+        setWindowTitle(m_grid.ItemCount() > 0 ? QStringLiteral("New catalogue[*] - Lotcraft")
+                                              : QStringLiteral("Lotcraft[*]"));
+    else
+        setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - Lotcraft"));
+    setWindowModified(m_editor.Unsaved());
 }
 
 void Auctions::HighlightFormRow() {
@@ -214,12 +235,15 @@ void Auctions::StoreForm() {
 }
 
 void Auctions::LeaveInsertMode() {
-    if (m_form.cancelVisible)
-        Edit([this] { m_editor.Cancel(); });
+    if (!m_form.cancelVisible)
+        return;
+    Edit([this] { m_editor.Cancel(); });
+    // The focus was in a box that is now disabled: it goes back to the grid.
+    m_controls.grid->setFocus();
 }
 
 bool Auctions::FormEdited() const {
-    return m_form.updateEnabled && BoxesRecord() != m_form.record;
+    return m_form.updateEnabled && BoxesRecord() != m_editor.FilledRecord();
 }
 
 bool Auctions::MayLeaveForm() {
@@ -240,9 +264,24 @@ bool Auctions::MayLeaveForm() {
     return false;
 }
 
+void Auctions::SaveCatalogue(bool asNew) {
+    // What the form shows is what is saved: its changes are stored first, if the seller wants.
+    if (!MayLeaveForm())
+        return;
+    if (asNew)
+        m_files.SaveAs();
+    else
+        m_files.Save();
+    KeepSettings();
+}
+
 void Auctions::WritePages() {
+    if (!MayLeaveForm())
+        return;
     m_pageRun.Run(Seller());
-    SchedulePreview();
+    // The form's row shows the page just written for it.
+    Edit([this] { m_editor.ShowPagePath(); });
+    KeepSettings();
     // A close asked for during the run is carried out now, with its questions.
     if (m_closeRequested) {
         m_closeRequested = false;
@@ -251,6 +290,8 @@ void Auctions::WritePages() {
 }
 
 void Auctions::ViewPage() {
+    if (!MayLeaveForm())
+        return;
     // A row whose page is not written yet is shown as it would be written.
     const QString page = FormRowPagePath();
     if (page.isEmpty())
@@ -289,7 +330,12 @@ void Auctions::UpdatePreview() {
                            "and its page is shown here as you type."));
         return;
     }
-    m_preview->ShowRecord(BoxesRecord(), m_settings, Seller(), m_pictures);
+    // Until the seller chooses a folder, the page is shown as it would be written into the
+    // folder the output folder dialog offers first.
+    ProgramSettings shown = m_settings;
+    if (shown.OutputFolder().isEmpty())
+        shown.SetOutputFolder(OutputFolderDialog::DefaultFolder());
+    m_preview->ShowRecord(BoxesRecord(), shown, Seller(), m_pictures);
 }
 
 void Auctions::ShowHelp() {
@@ -313,7 +359,46 @@ void Auctions::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    KeepSettings();
+    // The windows this one opened go with it.
+    if (m_preview)
+        m_preview->close();
+    if (m_sourceWindow)
+        m_sourceWindow->close();
     event->accept();
+}
+
+void Auctions::KeepSettingsIn(QSettings* store) {
+    m_keptStore = store;
+    if (!store)
+        return;
+    QString notice;
+    KeptSettings::Values starting;
+    const KeptSettings::Values kept = KeptSettings(*store).Read(starting, &notice);
+    m_controls.seller->setText(kept.seller.seller);
+    m_controls.location->setText(kept.seller.location);
+    m_controls.country->setText(kept.seller.country);
+    m_settings.SetLayoutIndex(kept.layoutIndex);
+    m_settings.SetSchemeIndex(kept.schemeIndex);
+    m_settings.SetOutputFolder(kept.outputFolder);
+    m_files.SetCatalogueFolder(kept.catalogueFolder);
+    if (!kept.windowGeometry.isEmpty() && restoreGeometry(kept.windowGeometry))
+        m_placed = true;
+    if (!notice.isEmpty())
+        ShowStatus(notice);
+}
+
+void Auctions::KeepSettings() {
+    if (!m_keptStore)
+        return;
+    KeptSettings::Values values;
+    values.seller = Seller();
+    values.layoutIndex = m_settings.LayoutIndex();
+    values.schemeIndex = m_settings.SchemeIndex();
+    values.outputFolder = m_settings.OutputFolder();
+    values.catalogueFolder = m_files.CatalogueFolder();
+    values.windowGeometry = saveGeometry();
+    KeptSettings(*m_keptStore).Write(values);
 }
 
 void Auctions::paintEvent(QPaintEvent* event) {
@@ -322,12 +407,17 @@ void Auctions::paintEvent(QPaintEvent* event) {
     MainWindowLayout::PaintSeparators(painter, *this);
 }
 
+void Auctions::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    MainWindowLayout::Arrange(*this, *m_controls.grid);
+}
+
 void Auctions::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (m_centred || !screen())
+    if (m_placed || !screen())
         return;
-    // Centred on the screen the first time it is shown.
-    m_centred = true;
+    // Centred on the screen the first time it is shown, unless an earlier run placed it.
+    m_placed = true;
     QRect frame = frameGeometry();
     frame.moveCenter(screen()->availableGeometry().center());
     move(frame.topLeft());

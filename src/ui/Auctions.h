@@ -18,6 +18,7 @@
 
 class FileDialogs;
 class HtmlSourceWindow;
+class QSettings;
 class MessageBoxes;
 class PagePreviewWindow;
 class ProgramSettings;
@@ -67,6 +68,13 @@ public:
     // Opens a catalogue file as LOAD CSV does once a file is chosen.
     void OpenCatalogue(const QString& path) { m_files.Open(path); }
 
+    // The store of what is kept between runs: read now (the seller's texts, layout and scheme,
+    // folders, the window's size and place), written when the window closes and after each
+    // open, save and page run. Without one, nothing is kept. The store must outlive the window.
+    void KeepSettingsIn(QSettings* store);
+    // Writes what is kept into the store, if there is one.
+    void KeepSettings();
+
     Grid& CatalogueGrid() { return m_grid; }
     // The Seller, Location and Country boxes.
     SellerTexts Seller() const;
@@ -74,6 +82,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -94,6 +103,8 @@ private:
     // Marks the form's row in the grid's view.
     void HighlightFormRow();
     void ShowStatus(const QString& text);
+    // The title bar: the open catalogue's name, marked while it holds unsaved changes.
+    void ShowTitle();
 
     // A click on the grid, or a key that moved it to a row: that row's record in the form.
     void ShowRowInForm(int row);
@@ -109,6 +120,9 @@ private:
     // whether to store that first, and stores it on Yes. False when the form must stay as it
     // is: the question was put away, or the record could not be stored.
     bool MayLeaveForm();
+    // Save (Ctrl+S) and Save As (the save button, Ctrl+Shift+S), once the form's changes
+    // not yet stored have been asked about.
+    void SaveCatalogue(bool asNew);
     // HTMLS, then a close asked for during the run.
     void WritePages();
 
@@ -140,7 +154,9 @@ private:
     std::unique_ptr<HtmlSourceWindow> m_sourceWindow;
     std::unique_ptr<PagePreviewWindow> m_preview;
     QTimer m_previewTimer;
+    QSettings* m_keptStore = nullptr;
     // The window was asked to close during a page run.
     bool m_closeRequested = false;
-    bool m_centred = false;
+    // The window has a size and place: kept from an earlier run, or centred at its first show.
+    bool m_placed = false;
 };

@@ -14,17 +14,25 @@
 
 CatalogueFiles::CatalogueFiles(QWidget& window, MessageBoxes& messages, FileDialogs& dialogs,
                                Grid& grid, RecordEditor& editor, std::function<bool()> mayLeaveForm,
-                               std::function<void()> formChanged)
+                               std::function<void(bool opened)> formChanged,
+                               std::function<void(const QString&)> showStatus)
     : m_window(window),
       m_messages(messages),
       m_dialogs(dialogs),
       m_grid(grid),
       m_editor(editor),
       m_mayLeaveForm(std::move(mayLeaveForm)),
-      m_formChanged(std::move(formChanged)) {}
+      m_formChanged(std::move(formChanged)),
+      m_showStatus(std::move(showStatus)) {}
+
+QString CatalogueFiles::DialogStart() const {
+    if (!m_cataloguePath.isEmpty())
+        return m_cataloguePath;
+    return m_catalogueFolder.isEmpty() ? QString() : m_catalogueFolder + QLatin1Char('/');
+}
 
 void CatalogueFiles::ChooseAndOpen() {
-    const QString path = m_dialogs.OpenFileName(&m_window, m_cataloguePath);
+    const QString path = m_dialogs.OpenFileName(&m_window, DialogStart());
     if (!path.isEmpty())
         Open(path);
 }
@@ -45,8 +53,9 @@ void CatalogueFiles::Open(const QString& path) {
     m_editor.BeginOpening();
     const int read = m_editor.AppendRead(std::move(result.records));
     m_editor.EndOpening();
-    m_formChanged();
     m_cataloguePath = path;
+    m_catalogueFolder = QFileInfo(path).absolutePath();
+    m_formChanged(true);
     // What the reader noticed on the way (fields read as Windows-1252, short lines) comes
     // with the failure, or alone.
     const QString noticed =
@@ -70,9 +79,9 @@ void CatalogueFiles::Open(const QString& path) {
 }
 
 bool CatalogueFiles::MayPutCatalogueAway() {
-    if (m_grid.ItemCount() == 0)
+    if (!m_editor.Unsaved())
         return true;
-    switch (m_messages.Ask(&m_window, ClosingQuestion())) {
+    switch (m_messages.AskToSave(&m_window, ClosingQuestion())) {
         case MessageBoxes::Answer::Yes: return Save();
         case MessageBoxes::Answer::No: return true;
         case MessageBoxes::Answer::Dismissed: break;
@@ -81,12 +90,22 @@ bool CatalogueFiles::MayPutCatalogueAway() {
 }
 
 bool CatalogueFiles::Save() {
-    QString path = m_dialogs.SaveFileName(&m_window, m_cataloguePath);
+    if (m_cataloguePath.isEmpty())
+        return SaveAs();
+    return WriteTo(m_cataloguePath);
+}
+
+bool CatalogueFiles::SaveAs() {
+    QString path = m_dialogs.SaveFileName(&m_window, DialogStart());
     if (path.isEmpty())
         return false;
     // A name typed without an extension is a catalogue all the same.
     if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('.') + FileDialogs::Suffix();
+    return WriteTo(path);
+}
+
+bool CatalogueFiles::WriteTo(const QString& path) {
     try {
         CatalogueWriter::Write(path, m_grid.Records());
     } catch (const LotcraftError& error) {
@@ -95,6 +114,13 @@ bool CatalogueFiles::Save() {
         return false;
     }
     m_cataloguePath = path;
+    m_catalogueFolder = QFileInfo(path).absolutePath();
+    m_editor.MarkSaved();
+    m_formChanged(false);
+    const int items = m_grid.ItemCount();
+    m_showStatus((items == 1 ? QStringLiteral("Saved 1 item to %2")
+                             : QStringLiteral("Saved %1 items to %2").arg(items))
+                     .arg(QFileInfo(path).fileName()));
     return true;
 }
 

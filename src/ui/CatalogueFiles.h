@@ -12,15 +12,18 @@ class QWidget;
 class RecordEditor;
 
 // The main window's catalogue file: opening one (LOAD CSV, the command line, a dropped file),
-// saving the grid, and the question before the grid's catalogue is closed or replaced. Every
-// failure is told in a message box over the window that says what to do.
+// saving the grid to it or under a new name, and the question before the grid's catalogue is
+// closed or replaced while it holds unsaved changes. Every failure is told in a message box
+// over the window that says what to do.
 class CatalogueFiles {
 public:
     // mayLeaveForm asks about what the seller typed in the form and is false when the form
-    // must stay; formChanged shows the form once opening has changed it.
+    // must stay; formChanged shows the form once opening (true) or saving has changed it;
+    // showStatus puts a line in the window's status line.
     CatalogueFiles(QWidget& window, MessageBoxes& messages, FileDialogs& dialogs, Grid& grid,
                    RecordEditor& editor, std::function<bool()> mayLeaveForm,
-                   std::function<void()> formChanged);
+                   std::function<void(bool opened)> formChanged,
+                   std::function<void(const QString&)> showStatus);
 
     static QString ClosingQuestion() { return QStringLiteral("Do you want to save changes ?"); }
 
@@ -30,17 +33,32 @@ public:
     // otherwise, when the grid holds items, the closing question comes first, and a save
     // that is cancelled or fails stops the opening.
     void Open(const QString& path);
-    // Writes every record of the grid to a file the seller chooses, offering the open
-    // catalogue's name. True once the catalogue is saved.
+    // Writes every record of the grid to the open catalogue's file, or, when there is none,
+    // as SaveAs does. True once the catalogue is saved.
     bool Save();
-    // Before the grid's catalogue is closed or replaced: when it holds items, asks whether to
-    // save it and saves it on Yes. False when the catalogue must stay: the question was put
-    // away, or the save was cancelled or failed.
+    // Writes every record of the grid to a file the seller chooses, offering the open
+    // catalogue's name; that file is the open catalogue from then on. True once saved.
+    bool SaveAs();
+    // Before the grid's catalogue is closed or replaced: when it holds unsaved changes, asks
+    // whether to save them and saves on Save. False when the catalogue must stay: the
+    // question was cancelled, or the save was cancelled or failed.
     bool MayPutCatalogueAway();
+
+    // The open catalogue's file: opened or saved last; empty for a catalogue typed in and
+    // not saved yet.
+    const QString& CataloguePath() const { return m_cataloguePath; }
+    // The folder the open and save dialogs start in while no catalogue is open: the folder of
+    // the catalogue of an earlier run.
+    const QString& CatalogueFolder() const { return m_catalogueFolder; }
+    void SetCatalogueFolder(const QString& folder) { m_catalogueFolder = folder; }
 
 private:
     // What to tell the seller when a save failed, and what to do.
     static QString SaveFailureAdvice(const QString& path, const LotcraftError& error);
+    // Writes the grid to path; on success that file is the open catalogue.
+    bool WriteTo(const QString& path);
+    // Where the file dialogs start: the open catalogue, or the last catalogue folder.
+    QString DialogStart() const;
 
     QWidget& m_window;
     MessageBoxes& m_messages;
@@ -48,7 +66,8 @@ private:
     Grid& m_grid;
     RecordEditor& m_editor;
     std::function<bool()> m_mayLeaveForm;
-    std::function<void()> m_formChanged;
-    // The catalogue opened or saved last: the file dialogs start there.
+    std::function<void(bool opened)> m_formChanged;
+    std::function<void(const QString&)> m_showStatus;
     QString m_cataloguePath;
+    QString m_catalogueFolder;
 };

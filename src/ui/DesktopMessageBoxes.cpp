@@ -15,6 +15,12 @@ MessageBoxes::Answer DesktopMessageBoxes::Ask(QWidget* parent, const QString& qu
     return box.Answer();
 }
 
+MessageBoxes::Answer DesktopMessageBoxes::AskToSave(QWidget* parent, const QString& question) {
+    QuestionBox box(question, parent, QuestionBox::Buttons::SaveDiscardCancel);
+    box.exec();
+    return box.Answer();
+}
+
 void DesktopMessageBoxes::Tell(QWidget* parent, const QString& message) {
     QMessageBox box(QMessageBox::Warning, Title(), message, QMessageBox::Ok, parent);
     box.exec();

@@ -9,5 +9,6 @@ public:
     static DesktopMessageBoxes& Instance();
 
     Answer Ask(QWidget* parent, const QString& question) override;
+    Answer AskToSave(QWidget* parent, const QString& question) override;
     void Tell(QWidget* parent, const QString& message) override;
 };

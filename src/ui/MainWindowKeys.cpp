@@ -6,24 +6,29 @@
 #include <QShortcut>
 
 void MainWindowKeys::Install(QWidget& window, const MainWindowLayout::Controls& controls,
-                             const std::function<void()>& showPreview,
-                             const std::function<void()>& escape) {
+                             const Actions& actions) {
     const auto shortcut = [&window](const QKeySequence& keys, QWidget* within) {
         auto* key = new QShortcut(keys, within);
         key->setContext(within == &window ? Qt::WindowShortcut : Qt::WidgetShortcut);
         return key;
     };
     QObject::connect(shortcut(QKeySequence(Qt::Key_Escape), &window), &QShortcut::activated,
-                     &window, escape);
+                     &window, actions.escape);
     QObject::connect(shortcut(QKeySequence(Qt::Key_F5), &window), &QShortcut::activated, &window,
-                     showPreview);
+                     actions.showPreview);
+    XpButton* save = controls.save;
+    QObject::connect(shortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &window), &QShortcut::activated,
+                     &window, [save, run = actions.save] {
+                         if (save->isEnabled())
+                             run();
+                     });
     const struct {
         QKeySequence keys;
         XpButton* button;
         QWidget* within;
     } clicks[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_O), controls.load, &window},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), controls.save, &window},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), controls.save, &window},
         {QKeySequence(Qt::CTRL | Qt::Key_N), controls.newRecord, &window},
         {QKeySequence(Qt::Key_F1), controls.help, &window},
         {QKeySequence(Qt::CTRL | Qt::Key_W), controls.close, &window},

@@ -7,11 +7,18 @@
 class QWidget;
 
 // The main window's keys beyond its controls' own: the desktop's usual shortcuts, each a
-// click on its button where that button is usable (Ctrl+O, Ctrl+S, Ctrl+N, F1, Ctrl+W,
-// Ctrl+Q, and Delete in the grid), F5 for the page preview and Escape to leave insert mode.
+// click on its button where that button is usable (Ctrl+O, Ctrl+Shift+S for the save button's
+// Save As, Ctrl+N, F1, Ctrl+W, Ctrl+Q, and Delete in the grid), Ctrl+S to save to the open
+// catalogue while the save button is usable, F5 for the page preview and Escape to leave
+// insert mode.
 class MainWindowKeys {
 public:
+    struct Actions {
+        std::function<void()> showPreview;
+        std::function<void()> escape;
+        std::function<void()> save;
+    };
+
     static void Install(QWidget& window, const MainWindowLayout::Controls& controls,
-                        const std::function<void()>& showPreview,
-                        const std::function<void()>& escape);
+                        const Actions& actions);
 };

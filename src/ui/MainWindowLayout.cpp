@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -66,6 +67,7 @@ constexpr FieldPlace kFields[] = {
 };
 
 constexpr Place kHtmlBox = {1200, 7200, 3135, 375};
+constexpr Place kGridPlace = {240, 2160, 9975, 2055};
 
 struct ButtonPlace {
     const char* name;
@@ -178,17 +180,19 @@ QLineEdit* LineBox(QWidget& window, const QString& name, const QString& text, co
     return box;
 }
 
+// Tab goes as the seller reads the window: the buttons of the top row, the seller's texts,
+// the grid, then the form top to bottom and left to right, and the form's buttons.
 void SetTabOrder(QWidget& window) {
     const QStringList order = {
-        QStringLiteral("MSFlexGrid1"), QStringLiteral("Seller"),   QStringLiteral("Location"),
-        QStringLiteral("Country"),     QStringLiteral("t_Item"),   QStringLiteral("t_ends"),
-        QStringLiteral("t_price"),     QStringLiteral("t_first"),  QStringLiteral("t_start"),
-        QStringLiteral("t_desc"),      QStringLiteral("t_title"),  QStringLiteral("t_Image"),
-        QStringLiteral("t_cat"),       QStringLiteral("t_html"),   QStringLiteral("Help"),
-        QStringLiteral("Load"),        QStringLiteral("Manual"),   QStringLiteral("Htmls"),
-        QStringLiteral("Save"),        QStringLiteral("Update"),   QStringLiteral("Cancel"),
-        QStringLiteral("Delete"),      QStringLiteral("viewh"),    QStringLiteral("viewp"),
-        QStringLiteral("Close"),       QStringLiteral("XpButton1")};
+        QStringLiteral("Load"),      QStringLiteral("Manual"),  QStringLiteral("Htmls"),
+        QStringLiteral("Save"),      QStringLiteral("Help"),    QStringLiteral("Seller"),
+        QStringLiteral("Location"),  QStringLiteral("Country"), QStringLiteral("MSFlexGrid1"),
+        QStringLiteral("t_Item"),    QStringLiteral("t_title"), QStringLiteral("t_desc"),
+        QStringLiteral("t_Image"),   QStringLiteral("t_price"), QStringLiteral("t_first"),
+        QStringLiteral("t_start"),   QStringLiteral("t_ends"),  QStringLiteral("t_cat"),
+        QStringLiteral("XpButton1"), QStringLiteral("Update"),  QStringLiteral("Cancel"),
+        QStringLiteral("Delete"),    QStringLiteral("t_html"),  QStringLiteral("viewh"),
+        QStringLiteral("viewp"),     QStringLiteral("Close")};
     QWidget* previous = nullptr;
     for (const QString& name : order) {
         QWidget* widget = window.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
@@ -196,6 +200,14 @@ void SetTabOrder(QWidget& window) {
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
+}
+
+// Each control's place at the window's first size, from which Arrange places it at any other.
+const char* const kFirstPlace = "lotcraftFirstPlace";
+
+// The grid's bottom edge at the first size: what lies below it moves down as the window grows.
+int GridBottom() {
+    return TwipsToPixels(kGridPlace.top + kGridPlace.height);
 }
 
 }  // namespace
@@ -227,7 +239,7 @@ MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, Grid& grid)
 
     controls.grid = new GridView(grid, &window);
     controls.grid->setObjectName(QStringLiteral("MSFlexGrid1"));
-    controls.grid->setGeometry(Place{240, 2160, 9975, 2055}.Pixels());
+    controls.grid->setGeometry(kGridPlace.Pixels());
 
     for (const FieldPlace& field : kFields) {
         const ItemRecord::Presentation& shown = ItemRecord::PresentationOf(field.position);
@@ -276,7 +288,34 @@ MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, Grid& grid)
     controls.close = button("Close");
     controls.cancel->hide();
     SetTabOrder(window);
+    for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        child->setProperty(kFirstPlace, child->geometry());
     return controls;
+}
+
+QSize MainWindowLayout::FirstSize() {
+    return {TwipsToPixels(ClientWidthTwips), TwipsToPixels(ClientHeightTwips)};
+}
+
+int MainWindowLayout::GrowthDown(const QWidget& window) {
+    return std::max(0, window.height() - FirstSize().height());
+}
+
+void MainWindowLayout::Arrange(QWidget& window, QWidget& grid) {
+    const int right = std::max(0, window.width() - FirstSize().width());
+    const int down = GrowthDown(window);
+    for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QVariant first = child->property(kFirstPlace);
+        if (!first.isValid())
+            continue;
+        const QRect place = first.toRect();
+        if (child == &grid)
+            child->setGeometry(place.adjusted(0, 0, right, down));
+        else if (place.top() >= GridBottom())
+            child->setGeometry(place.translated(0, down));
+        else
+            child->setGeometry(place);
+    }
 }
 
 void MainWindowLayout::PaintSeparators(QPainter& painter, const QWidget& window) {
@@ -284,7 +323,9 @@ void MainWindowLayout::PaintSeparators(QPainter& painter, const QWidget& window)
     const QColor light = SystemColor(SystemColors::TitleText, window.palette());
     for (const Separator& line : kSeparators) {
         const int left = TwipsToPixels(line.left);
-        const int top = TwipsToPixels(line.top);
+        int top = TwipsToPixels(line.top);
+        if (top >= GridBottom())
+            top += GrowthDown(window);
         // A line stops short of its end point.
         const int right = TwipsToPixels(line.right) - 1;
         painter.setPen(dark);

@@ -2,6 +2,8 @@
 
 #include "catalogue/ItemRecord.h"
 
+#include <QSize>
+
 #include <array>
 
 class DescriptionBox;
@@ -55,4 +57,15 @@ public:
     static Controls Create(QWidget& window, Grid& grid);
     // Paints the etched lines onto the window.
     static void PaintSeparators(QPainter& painter, const QWidget& window);
+
+    // The window's first size, which is also its smallest.
+    static QSize FirstSize();
+    // Places the controls for the window's size: at the first size as the tables say; a
+    // larger window gives the grid the room, and what lies below the grid keeps its place
+    // relative to the grid's bottom edge.
+    static void Arrange(QWidget& window, QWidget& grid);
+
+private:
+    // How much taller than its first size the window is.
+    static int GrowthDown(const QWidget& window);
 };

@@ -4,17 +4,27 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-QuestionBox::QuestionBox(const QString& question, QWidget* parent)
+QuestionBox::QuestionBox(const QString& question, QWidget* parent, Buttons buttons)
     : QMessageBox(QMessageBox::NoIcon, MessageBoxes::Title(), question,
-                  QMessageBox::Yes | QMessageBox::No, parent) {
-    setDefaultButton(QMessageBox::Yes);
+                  buttons == Buttons::YesNo
+                      ? QMessageBox::Yes | QMessageBox::No
+                      : QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                  parent) {
+    if (buttons == Buttons::YesNo) {
+        setDefaultButton(QMessageBox::Yes);
+    } else {
+        setDefaultButton(QMessageBox::Save);
+        button(QMessageBox::Discard)->setText(QStringLiteral("Don't Save"));
+    }
 }
 
 MessageBoxes::Answer QuestionBox::Answer() const {
     QAbstractButton* clicked = clickedButton();
-    if (clicked && clicked == button(QMessageBox::Yes))
+    if (!clicked)
+        return MessageBoxes::Answer::Dismissed;
+    if (clicked == button(QMessageBox::Yes) || clicked == button(QMessageBox::Save))
         return MessageBoxes::Answer::Yes;
-    if (clicked && clicked == button(QMessageBox::No))
+    if (clicked == button(QMessageBox::No) || clicked == button(QMessageBox::Discard))
         return MessageBoxes::Answer::No;
     return MessageBoxes::Answer::Dismissed;
 }

@@ -4,13 +4,16 @@
 
 #include <QMessageBox>
 
-// A question titled "Lotcraft" with the buttons Yes and No and no icon. Escape and the
-// close button put it away without an answer, rather than answering No for the user.
+// A question titled "Lotcraft" with no icon, and the buttons Yes and No, or Save, Don't Save
+// and Cancel for the question before unsaved work is put away. Escape and the close button
+// put it away without an answer, rather than answering No for the user.
 class QuestionBox : public QMessageBox {
     Q_OBJECT
 
 public:
-    QuestionBox(const QString& question, QWidget* parent);
+    enum class Buttons { YesNo, SaveDiscardCancel };
+
+    QuestionBox(const QString& question, QWidget* parent, Buttons buttons = Buttons::YesNo);
 
     // What the user did, once the box has closed.
     MessageBoxes::Answer Answer() const;

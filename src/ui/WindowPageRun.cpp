@@ -6,6 +6,7 @@
 #include "editing/Grid.h"
 #include "pages/CatalogueCheck.h"
 #include "pages/PageInputs.h"
+#include "pages/PageName.h"
 #include "pages/PagePictures.h"
 #include "pages/PageRun.h"
 #include "ui/CatalogueCheckDialog.h"
@@ -14,6 +15,8 @@
 #include "ui/OutputFolderDialog.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
 
 WindowPageRun::WindowPageRun(QWidget& owner, ProgramSettings& settings, MessageBoxes& messages,
                              Grid& grid, EditForm& form, PagePictures& pictures, Window window)
@@ -25,8 +28,11 @@ WindowPageRun::WindowPageRun(QWidget& owner, ProgramSettings& settings, MessageB
       m_pictures(pictures),
       m_window(std::move(window)),
       m_folderPrompt(
-          [](QWidget* dialogOwner, ProgramSettings& folderSettings) -> std::optional<QString> {
+          [this](QWidget* dialogOwner, ProgramSettings& folderSettings) -> std::optional<QString> {
               OutputFolderDialog dialog(folderSettings, dialogOwner);
+              dialog.SetMessageBoxes(m_messages);
+              // The dialog tells how many of these a folder already holds.
+              dialog.SetPageFileNames(m_pageNames);
               if (dialog.exec() != QDialog::Accepted)
                   return std::nullopt;
               return dialog.ChosenFolder();
@@ -50,7 +56,14 @@ void WindowPageRun::Run(const SellerTexts& seller) {
             return;
         skipped = CatalogueCheck::RowsInError(findings);
     }
+    m_pageNames.clear();
+    const std::vector<ItemRecord>& records = m_grid.Records();
+    for (size_t index = 0; index < records.size(); ++index) {
+        if (!std::binary_search(skipped.begin(), skipped.end(), int(index) + 1))
+            m_pageNames << PageName::FileName(records[index].Field(ItemRecord::ItemNumber));
+    }
     const std::optional<QString> chosen = m_folderPrompt(&m_owner, m_settings);
+    m_pageNames.clear();
     if (!chosen)
         return;
     m_settings.SetOutputFolder(*chosen);

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -67,6 +68,8 @@ private:
     PagePictures& m_pictures;
     Window m_window;
     OutputFolderPrompt m_folderPrompt;
+    // While the output folder is asked for: the file names of the pages the run would write.
+    QStringList m_pageNames;
     CheckPrompt m_checkPrompt;
     bool m_running = false;
     // When the run last showed the page counter; a frame of a 60 Hz screen between showings.

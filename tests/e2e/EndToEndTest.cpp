@@ -282,7 +282,9 @@ private Q_SLOTS:
         const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
         OnModal<QMessageBox>(this, [](QMessageBox* box) {
             QVERIFY(box->text() == Auctions::ClosingQuestion());
-            Click(box->button(QMessageBox::No));
+            QVERIFY(box->button(QMessageBox::Discard));
+            QCOMPARE(box->button(QMessageBox::Discard)->text(), QStringLiteral("Don't Save"));
+            Click(box->button(QMessageBox::Discard));
         });
         m_window->close();
         QVERIFY(!m_window->isVisible());

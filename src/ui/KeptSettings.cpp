@@ -1,0 +1,62 @@
+#include "ui/KeptSettings.h"
+
+#include "pages/SchemeTable.h"
+#include "ui/LayoutDialog.h"
+
+#include <QSettings>
+
+namespace {
+
+// A kept index, when it is a whole number from 1 to last.
+qint16 IndexOr(const QVariant& value, qint16 last, qint16 otherwise) {
+    bool whole = false;
+    const int index = value.toInt(&whole);
+    return whole && index >= 1 && index <= last ? qint16(index) : otherwise;
+}
+
+QString TextOr(const QSettings& store, const QString& key, const QString& otherwise) {
+    const QVariant value = store.value(key);
+    return value.isValid() && value.canConvert<QString>() ? value.toString() : otherwise;
+}
+
+}  // namespace
+
+KeptSettings::Values KeptSettings::Read(const Values& starting, QString* notice) const {
+    if (m_store.status() != QSettings::NoError) {
+        if (notice)
+            *notice = QStringLiteral(
+                          "The settings kept from the last run could not be read "
+                          "from %1, so Lotcraft starts with its first settings. "
+                          "They are written again when it closes.")
+                          .arg(m_store.fileName());
+        return starting;
+    }
+    Values values;
+    values.seller.seller = TextOr(m_store, QStringLiteral("seller/name"), starting.seller.seller);
+    values.seller.location =
+        TextOr(m_store, QStringLiteral("seller/location"), starting.seller.location);
+    values.seller.country =
+        TextOr(m_store, QStringLiteral("seller/country"), starting.seller.country);
+    values.layoutIndex = IndexOr(m_store.value(QStringLiteral("pages/layout")),
+                                 qint16(LayoutDialog::LayoutCount), starting.layoutIndex);
+    values.schemeIndex = IndexOr(m_store.value(QStringLiteral("pages/scheme")),
+                                 qint16(SchemeTable::LastScheme), starting.schemeIndex);
+    values.outputFolder =
+        TextOr(m_store, QStringLiteral("pages/outputFolder"), starting.outputFolder);
+    values.catalogueFolder =
+        TextOr(m_store, QStringLiteral("catalogue/folder"), starting.catalogueFolder);
+    values.windowGeometry = m_store.value(QStringLiteral("window/geometry")).toByteArray();
+    return values;
+}
+
+void KeptSettings::Write(const Values& values) {
+    m_store.setValue(QStringLiteral("seller/name"), values.seller.seller);
+    m_store.setValue(QStringLiteral("seller/location"), values.seller.location);
+    m_store.setValue(QStringLiteral("seller/country"), values.seller.country);
+    m_store.setValue(QStringLiteral("pages/layout"), int(values.layoutIndex));
+    m_store.setValue(QStringLiteral("pages/scheme"), int(values.schemeIndex));
+    m_store.setValue(QStringLiteral("pages/outputFolder"), values.outputFolder);
+    m_store.setValue(QStringLiteral("catalogue/folder"), values.catalogueFolder);
+    m_store.setValue(QStringLiteral("window/geometry"), values.windowGeometry);
+    m_store.sync();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "pages/SellerTexts.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+class QSettings;
+
+// What the main window keeps between runs, in the desktop's usual place for settings: the
+// seller's texts, the layout and scheme, the folders last used for catalogues and pages, and
+// the window's size and place. A value that is missing, or that no longer makes sense (a
+// layout or scheme out of range), is left as the program starts it.
+class KeptSettings {
+public:
+    struct Values {
+        SellerTexts seller = SellerTexts::Starting();
+        qint16 layoutIndex = 1;
+        qint16 schemeIndex = 1;
+        QString catalogueFolder;
+        QString outputFolder;
+        // QWidget::saveGeometry's bytes; empty for the first size, centred.
+        QByteArray windowGeometry;
+    };
+
+    explicit KeptSettings(QSettings& store) : m_store(store) {}
+
+    // The values kept, over `starting` where one is missing or out of range. A store that
+    // cannot be read gives `starting` whole, and `notice` says so.
+    Values Read(const Values& starting, QString* notice = nullptr) const;
+    void Write(const Values& values);
+
+private:
+    QSettings& m_store;
+};
