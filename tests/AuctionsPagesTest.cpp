@@ -17,6 +17,10 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "ui/CatalogueCheckDialog.h"
+
+#include <QTreeWidget>
+
 #include "AuctionsFixture.h"
 
 namespace {
@@ -121,6 +125,51 @@ private Q_SLOTS:
         QCOMPARE(w.messages.questions.size(), 6);
         for (const QString& asked : w.messages.questions)
             QCOMPARE(asked, question);
+    }
+
+    void theCheckStaysOpenWhileTheSellerMendsARow() {
+        QTemporaryDir out;
+        const QString name = out.filePath(QStringLiteral("shop.csv"));
+        WriteFile(name, "1001,Clock,,,,,,,,\r\n..,Lamp,,,,,,,,\r\n");
+        ProgramSettings settings;
+        RecordingMessageBoxes messages;
+        PreparedDialogs dialogs;
+        // The real check dialog; the output folder as prepared.
+        Auctions window(settings, &messages, &dialogs);
+        int prompts = 0;
+        window.SetOutputFolderPrompt([&](QWidget*, ProgramSettings&) -> std::optional<QString> {
+            ++prompts;
+            return out.path();
+        });
+        window.OpenCatalogue(name);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        Q_EMIT window.findChild<XpButton*>(QStringLiteral("Htmls"))->Click();
+        auto* check = window.findChild<CatalogueCheckDialog*>();
+        QVERIFY(check && check->isVisible());
+        QVERIFY(!check->isModal());
+        QCOMPARE(prompts, 0);
+        // Enter on the finding shows its row; the seller mends it in the window.
+        QTreeWidget* list = check->List1();
+        for (int line = 0; line < list->topLevelItemCount(); ++line) {
+            if (CatalogueCheckDialog::RowOf(list->topLevelItem(line)) == 2)
+                list->setCurrentItem(list->topLevelItem(line));
+        }
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Return);
+        auto* item = window.findChild<QLineEdit*>(QStringLiteral("t_Item"));
+        QCOMPARE(item->text(), QStringLiteral(".."));
+        item->setText(QStringLiteral("1002"));
+        Q_EMIT window.findChild<XpButton*>(QStringLiteral("Update"))->Click();
+        // Checked again: nothing left to mend, and Write pages writes every page.
+        Q_EMIT check->CheckAgainButton()->Click();
+        for (int line = 0; line < list->topLevelItemCount(); ++line)
+            QVERIFY(!CatalogueCheckDialog::IsError(list->topLevelItem(line)));
+        Q_EMIT check->OKButton()->Click();
+        QTRY_COMPARE(prompts, 1);
+        QCOMPARE(Pages(out.path()),
+                 (QStringList{QStringLiteral("1001.html"), QStringLiteral("1002.html")}));
+        QVERIFY(messages.messages.isEmpty());
     }
 
     void cancellingTheFolderDialogDoesNothing() {

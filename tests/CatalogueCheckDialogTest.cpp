@@ -125,10 +125,16 @@ private Q_SLOTS:
             auto* write = dialog->findChild<XpButton*>(QStringLiteral("OKButton"));
             QCOMPARE(write->Caption(), QStringLiteral("Write pages"));
             QVERIFY(write->IsDefaultButton());
-            if (qstrcmp(way, "click") == 0)
+            // The focus starts on the findings; Tab goes on to Check again, then Write pages.
+            QCOMPARE(QApplication::focusWidget(), dialog->List1());
+            if (qstrcmp(way, "click") == 0) {
                 Click(write);
-            else
+            } else {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget(), dialog->CheckAgainButton());
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            }
             QVERIFY(!dialog->isVisible());
             QCOMPARE(dialog->result(), int(QDialog::Accepted));
         }
@@ -159,9 +165,32 @@ private Q_SLOTS:
         Click(write);
         QTest::keyClick(dialog.get(), Qt::Key_Return);
         QVERIFY(dialog->isVisible());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    }
+
+    void checkingAgainShowsTheNewFindings() {
+        auto dialog = Open(Findings({Item(QString()), Item(QStringLiteral("."))}), 2);
+        QVERIFY(dialog);
+        QSignalSpy asked(dialog.get(), &CatalogueCheckDialog::CheckAgain);
+        Click(dialog->CheckAgainButton());
+        QCOMPARE(asked.size(), 1);
+        // One row mended: its findings, and something to write.
+        const std::vector<CatalogueFinding> mended =
+            Findings({Item(QStringLiteral("7")), Item(QStringLiteral("."))});
+        dialog->ShowFindings(mended, 2);
+        QCOMPARE(dialog->List1()->topLevelItemCount(), int(mended.size()));
+        QVERIFY(dialog->OKButton()->Enabled() && dialog->OKButton()->IsDefaultButton());
+        QVERIFY(!dialog->CancelButton()->IsDefaultButton());
+        QVERIFY(dialog->Label1()->text().contains(QLatin1String("1 error")));
+        QVERIFY(!dialog->Label2()->text().isEmpty());
+        // Both mended: nothing found, every page written.
+        dialog->ShowFindings({}, 2);
+        QCOMPARE(dialog->List1()->topLevelItemCount(), 0);
+        QVERIFY(dialog->Label2()->text().isEmpty());
+        QVERIFY(dialog->Label1()->text().contains(QLatin1String("found nothing to mend")));
+        QVERIFY(dialog->OKButton()->Enabled());
     }
 };
 

@@ -49,7 +49,8 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
                      ShowRowInForm(row);
                      m_controls.grid->scrollTo(m_grid.index(row - 1, 0));
                  },
-                 [this](const QString& text) { ShowStatus(text); }, [this] { ShowCounters(); }}) {
+                 [this](const QString& text) { ShowStatus(text); }, [this] { ShowCounters(); },
+                 [this] { return Seller(); }, [this] { WritePages(true); }}) {
     setObjectName(QStringLiteral("Auctions"));
     setWindowIcon(ProgramIcon());
     // The window opens at its first size and may grow, never shrink below it.
@@ -96,7 +97,7 @@ void Auctions::ConnectControls() {
         m_controls.grid->setFocus();
     });
     connect(c.close, &XpButton::Click, this, &QWidget::close);
-    connect(c.htmls, &XpButton::Click, this, &Auctions::WritePages);
+    connect(c.htmls, &XpButton::Click, this, [this] { WritePages(false); });
     connect(c.viewPage, &XpButton::Click, this, &Auctions::ViewPage);
     connect(c.viewHtml, &XpButton::Click, this, &Auctions::ViewHtmlCode);
     connect(c.help, &XpButton::Click, this, &Auctions::ShowHelp);
@@ -275,10 +276,10 @@ void Auctions::SaveCatalogue(bool asNew) {
     KeepSettings();
 }
 
-void Auctions::WritePages() {
+void Auctions::WritePages(bool checked) {
     if (!MayLeaveForm())
         return;
-    m_pageRun.Run(Seller());
+    m_pageRun.Run(Seller(), checked);
     // The form's row shows the page just written for it.
     Edit([this] { m_editor.ShowPagePath(); });
     KeepSettings();

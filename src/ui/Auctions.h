@@ -123,8 +123,9 @@ private:
     // Save (Ctrl+S) and Save As (the save button, Ctrl+Shift+S), once the form's changes
     // not yet stored have been asked about.
     void SaveCatalogue(bool asNew);
-    // HTMLS, then a close asked for during the run.
-    void WritePages();
+    // HTMLS, then a close asked for during the run; checked once the seller has seen the
+    // catalogue check's findings and chosen to write the pages.
+    void WritePages(bool checked);
 
     // View Page: the form row's page in the browser, or its preview while it has none.
     void ViewPage();

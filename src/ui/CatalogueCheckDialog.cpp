@@ -34,7 +34,7 @@ CatalogueCheckDialog::CatalogueCheckDialog(const std::vector<CatalogueFinding>& 
     FormControls::MakeFixedDialog(this, QStringLiteral("frmCheck"), QStringLiteral("Lotcraft"),
                                   ClientWidthTwips, ClientHeightTwips);
 
-    m_label1 = new QLabel(SummaryText(findings, itemCount), this);
+    m_label1 = new QLabel(this);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setWordWrap(true);
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -67,10 +67,13 @@ CatalogueCheckDialog::CatalogueCheckDialog(const std::vector<CatalogueFinding>& 
                                      item->text(WhatToDoColumn)
                                : QString());
     });
-    FillList1(findings);
     connect(m_list1, &QTreeWidget::itemDoubleClicked, this,
             [this](const QTreeWidgetItem* item) { ShowFinding(item); });
 
+    m_checkAgainButton =
+        FormControls::Button(this, QStringLiteral("CheckAgainButton"),
+                             FormControls::DialogButtonProperties(QStringLiteral("Check again")),
+                             FormControls::Place(4875, 5220, 1575, 375));
     m_okButton =
         FormControls::Button(this, QStringLiteral("OKButton"),
                              FormControls::DialogButtonProperties(QStringLiteral("Write pages")),
@@ -79,21 +82,34 @@ CatalogueCheckDialog::CatalogueCheckDialog(const std::vector<CatalogueFinding>& 
         FormControls::Button(this, QStringLiteral("CancelButton"),
                              FormControls::DialogButtonProperties(QStringLiteral("Cancel")),
                              FormControls::Place(8265, 5220, 1215, 375));
+    connect(m_checkAgainButton, &XpButton::Click, this, &CatalogueCheckDialog::CheckAgain);
     connect(m_okButton, &XpButton::Click, this, &CatalogueCheckDialog::Confirm);
     connect(m_cancelButton, &XpButton::Click, this, &QDialog::reject);
     // The buttons take every key themselves, so Enter on them is seen here first.
+    m_checkAgainButton->installEventFilter(this);
     m_okButton->installEventFilter(this);
     m_cancelButton->installEventFilter(this);
-    setTabOrder(m_list1, m_okButton);
+    setTabOrder(m_list1, m_checkAgainButton);
+    setTabOrder(m_checkAgainButton, m_okButton);
     setTabOrder(m_okButton, m_cancelButton);
 
+    ShowFindings(findings, itemCount);
+    // The arrow keys go through the findings at once.
+    m_list1->setFocus();
+    FormControls::CentreOnScreen(this);
+}
+
+void CatalogueCheckDialog::ShowFindings(const std::vector<CatalogueFinding>& findings,
+                                        int itemCount) {
+    m_label1->setText(SummaryText(findings, itemCount));
+    m_list1->clear();
+    m_label2->clear();
+    FillList1(findings);
     const int rowsInError = int(CatalogueCheck::RowsInError(findings).size());
     const bool nothingToWrite = itemCount > 0 && rowsInError >= itemCount;
     m_okButton->SetEnabled(!nothingToWrite);
-    (nothingToWrite ? m_cancelButton : m_okButton)->SetDefaultButton(true);
-    (nothingToWrite ? m_cancelButton : m_okButton)->setFocus();
-
-    FormControls::CentreOnScreen(this);
+    m_okButton->SetDefaultButton(!nothingToWrite);
+    m_cancelButton->SetDefaultButton(nothingToWrite);
 }
 
 QString CatalogueCheckDialog::SummaryText(const std::vector<CatalogueFinding>& findings,
@@ -101,6 +117,10 @@ QString CatalogueCheckDialog::SummaryText(const std::vector<CatalogueFinding>& f
     const int errors = CatalogueCheck::Count(findings, CatalogueFinding::Severity::Error);
     const int warnings = CatalogueCheck::Count(findings, CatalogueFinding::Severity::Warning);
     const int rowsInError = int(CatalogueCheck::RowsInError(findings).size());
+    if (findings.empty())
+        return QStringLiteral(
+            "The catalogue check found nothing to mend. Every row's page "
+            "will be written.");
     const QString found =
         QStringLiteral("The catalogue check found %1 and %2. ")
             .arg(Counted(errors, "error", "errors"), Counted(warnings, "warning", "warnings"));
@@ -195,6 +215,10 @@ bool CatalogueCheckDialog::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == m_cancelButton) {
         reject();
+        return true;
+    }
+    if (watched == m_checkAgainButton) {
+        Q_EMIT CheckAgain();
         return true;
     }
     if (watched == m_okButton) {

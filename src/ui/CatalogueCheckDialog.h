@@ -14,10 +14,13 @@ class XpButton;
 
 // The findings of the catalogue check, shown before pages are written: a line that counts
 // the errors and warnings and says what becomes of the rows in error, the findings sorted
-// by row with the highlighted one in full below them, and "Write pages" (accepts; the rows
+// by row with the highlighted one in full below them, "Check again" (the window checks the
+// catalogue as it is now and shows the new findings), and "Write pages" (accepts; the rows
 // in error are skipped) or "Cancel" (rejects, as Escape and the close box do). A
 // double-click or Enter on a finding asks the window to show its row; the dialog stays
-// open. When every row is in error there is nothing to write, and "Write pages" is disabled.
+// open, and need not be modal, so the seller can mend the row and check again. When every
+// row is in error there is nothing to write, and "Write pages" is disabled. The focus starts
+// on the findings.
 class CatalogueCheckDialog : public QDialog {
     Q_OBJECT
 
@@ -30,6 +33,9 @@ public:
     CatalogueCheckDialog(const std::vector<CatalogueFinding>& findings, int itemCount,
                          QWidget* parent = nullptr);
 
+    // Shows the findings of another check, in place of those shown.
+    void ShowFindings(const std::vector<CatalogueFinding>& findings, int itemCount);
+
     // The line above the list.
     static QString SummaryText(const std::vector<CatalogueFinding>& findings, int itemCount);
     // The catalogue row a line of the list stands for; 0 for the seller's texts.
@@ -41,12 +47,15 @@ public:
     QTreeWidget* List1() const { return m_list1; }
     // The highlighted finding in full: what is wrong, then what to do.
     QLabel* Label2() const { return m_label2; }
+    XpButton* CheckAgainButton() const { return m_checkAgainButton; }
     XpButton* OKButton() const { return m_okButton; }
     XpButton* CancelButton() const { return m_cancelButton; }
 
 Q_SIGNALS:
     // The seller asked to see a row of the catalogue (1 for the first item).
     void ShowRow(int row);
+    // The seller asked for the catalogue to be checked again.
+    void CheckAgain();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -61,6 +70,7 @@ private:
     QLabel* m_label1;
     QTreeWidget* m_list1;
     QLabel* m_label2;
+    XpButton* m_checkAgainButton;
     XpButton* m_okButton;
     XpButton* m_cancelButton;
 };

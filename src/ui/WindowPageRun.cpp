@@ -37,14 +37,36 @@ WindowPageRun::WindowPageRun(QWidget& owner, ProgramSettings& settings, MessageB
                   return std::nullopt;
               return dialog.ChosenFolder();
           }),
-      m_checkPrompt([](QWidget* dialogOwner, const std::vector<CatalogueFinding>& findings,
-                       int itemCount, const std::function<void(int)>& showRow) {
-          CatalogueCheckDialog dialog(findings, itemCount, dialogOwner);
-          QObject::connect(&dialog, &CatalogueCheckDialog::ShowRow, dialogOwner, showRow);
-          return dialog.exec() == QDialog::Accepted;
+      m_checkPrompt([this](QWidget* dialogOwner, const std::vector<CatalogueFinding>& findings,
+                           int itemCount, const std::function<void(int)>&) {
+          ShowCheckDialog(dialogOwner, findings, itemCount);
+          return false;
       }) {}
 
-void WindowPageRun::Run(const SellerTexts& seller) {
+void WindowPageRun::ShowCheckDialog(QWidget* owner, const std::vector<CatalogueFinding>& findings,
+                                    int itemCount) {
+    if (m_checkDialog) {
+        m_checkDialog->ShowFindings(findings, itemCount);
+    } else {
+        m_checkDialog = new CatalogueCheckDialog(findings, itemCount, owner);
+        m_checkDialog->setAttribute(Qt::WA_DeleteOnClose);
+        m_checkDialog->setModal(false);
+        QObject::connect(m_checkDialog, &CatalogueCheckDialog::ShowRow, owner, m_window.showRow);
+        QObject::connect(m_checkDialog, &CatalogueCheckDialog::CheckAgain, owner, [this] {
+            m_checkDialog->ShowFindings(
+                CatalogueCheck::Run(m_grid.Records(), m_window.seller(), QString()),
+                m_grid.ItemCount());
+        });
+        // The run starts once the dialog has gone.
+        QObject::connect(m_checkDialog, &QDialog::accepted, owner, m_window.writeChecked,
+                         Qt::QueuedConnection);
+    }
+    m_checkDialog->show();
+    m_checkDialog->raise();
+    m_checkDialog->activateWindow();
+}
+
+void WindowPageRun::Run(const SellerTexts& seller, bool checked) {
     // The catalogue is checked before anything is asked or written: rows whose pages would be
     // lost or wrong are skipped, once the seller has seen why. The output folder is not
     // chosen yet: names are held to the usual limit.
@@ -52,10 +74,13 @@ void WindowPageRun::Run(const SellerTexts& seller) {
     const std::vector<CatalogueFinding> findings =
         CatalogueCheck::Run(m_grid.Records(), seller, QString());
     if (!findings.empty()) {
-        if (!m_checkPrompt(&m_owner, findings, m_grid.ItemCount(), m_window.showRow))
+        if (!checked && !m_checkPrompt(&m_owner, findings, m_grid.ItemCount(), m_window.showRow))
             return;
         skipped = CatalogueCheck::RowsInError(findings);
     }
+    // Findings of an earlier check no longer stand.
+    if (m_checkDialog && m_checkDialog->isVisible())
+        m_checkDialog->close();
     m_pageNames.clear();
     const std::vector<ItemRecord>& records = m_grid.Records();
     for (size_t index = 0; index < records.size(); ++index) {

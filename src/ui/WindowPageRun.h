@@ -1,8 +1,10 @@
 #pragma once
 
 #include "pages/CatalogueFinding.h"
+#include "pages/SellerTexts.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+class CatalogueCheckDialog;
 class Grid;
 class LotcraftError;
 class MessageBoxes;
@@ -17,7 +20,6 @@ class PagePictures;
 class ProgramSettings;
 class QWidget;
 struct EditForm;
-struct SellerTexts;
 
 // HTMLS in the main window: the catalogue check and what it found, the output folder, then
 // the page run, each row showing its page's path and marks as its page is named and Label7
@@ -29,16 +31,21 @@ public:
     // when the seller cancelled; by default the real dialog, run modally.
     using OutputFolderPrompt =
         std::function<std::optional<QString>(QWidget* owner, ProgramSettings& settings)>;
-    // Shows what the catalogue check found and gives whether the pages are to be written;
-    // showRow shows a row in the form meanwhile. By default the real dialog, run modally.
+    // Shows what the catalogue check found and gives whether the pages are to be written now;
+    // showRow shows a row in the form meanwhile. By default the real dialog, not modal: it
+    // gives false at once, and its "Write pages" starts the run later through writeChecked.
     using CheckPrompt =
         std::function<bool(QWidget* owner, const std::vector<CatalogueFinding>& findings,
                            int itemCount, const std::function<void(int row)>& showRow)>;
-    // What the run shows in the window: a row in the form, the status line, the counters.
+    // What the run shows in the window: a row in the form, the status line, the counters;
+    // and what the check dialog asks of it: the seller's texts as they are now, and the run
+    // once the seller has seen the findings.
     struct Window {
         std::function<void(int row)> showRow;
         std::function<void(const QString& text)> showStatus;
         std::function<void()> showCounters;
+        std::function<SellerTexts()> seller;
+        std::function<void()> writeChecked;
     };
 
     WindowPageRun(QWidget& owner, ProgramSettings& settings, MessageBoxes& messages, Grid& grid,
@@ -50,10 +57,15 @@ public:
     // Whether pages are being written now.
     bool Running() const { return m_running; }
     // Checks the catalogue, asks for the output folder and writes the pages with the seller's
-    // texts, as the seller has them now.
-    void Run(const SellerTexts& seller);
+    // texts, as the seller has them now. Once the seller has seen the findings (checked), the
+    // rows in error are skipped without asking again.
+    void Run(const SellerTexts& seller, bool checked = false);
 
 private:
+    // The check dialog, shown without blocking the window; an open one shows the new findings.
+    void ShowCheckDialog(QWidget* owner, const std::vector<CatalogueFinding>& findings,
+                         int itemCount);
+
     // Label7 shows the count; during a run it, and the window with it, is repainted at most
     // once a screen frame, so a long run shows it moving without paying for a repaint a page.
     void ShowPageCount();
@@ -71,6 +83,7 @@ private:
     // While the output folder is asked for: the file names of the pages the run would write.
     QStringList m_pageNames;
     CheckPrompt m_checkPrompt;
+    QPointer<CatalogueCheckDialog> m_checkDialog;
     bool m_running = false;
     // When the run last showed the page counter; a frame of a 60 Hz screen between showings.
     static constexpr qint64 kPageCountFrameMs = 16;
