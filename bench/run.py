@@ -9,7 +9,10 @@ Makes a synthetic catalogue of 32766 records, then measures
   - the same for a catalogue of a few records, one of them with a description of 50 MB;
   - writing all its pages with lotcraft-pages against a floor program that writes the same
     bytes into as many files of a fresh folder, one open, write and close each;
-  - the peak memory of those runs.
+  - the peak memory of those runs;
+  - how soon the page preview follows the form: from the last key typed into the title box
+    until the preview's engine shows the changed page, against the engine showing a changed
+    page handed to it directly, in the same rounds.
 """
 
 import csv
@@ -182,6 +185,16 @@ def main():
     check_ms, check_faulty_ms, check_read_ms = (float(check.group(i)) for i in (1, 3, 5))
     check_findings = int(check.group(4))
 
+    # The preview following the form, on the sample catalogue.
+    sample = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "examples",
+                          "sample-catalogue.csv")
+    _, _, out = run_measured([os.path.join(build, "bin", "preview-follow-bench"), sample, "15"])
+    follow = re.search(r"delay (\d+) ms\): best ([\d.]+) ms, median ([\d.]+) ms; engine load "
+                       r"alone: best ([\d.]+) ms, median ([\d.]+) ms", out)
+    delay = int(follow.group(1))
+    typed_best, typed_median, engine_best, engine_median = (float(follow.group(i))
+                                                            for i in (2, 3, 4, 5))
+
     # Writing the pages, on the disk (the build folder's file system, or BENCH_DIR's) and on a
     # memory file system (/dev/shm) where there is one.
     places = [("disk", work)]
@@ -215,6 +228,10 @@ def main():
               % (name, pages_best, floor_best, pages_best / floor_best))
         print("| HTMLS in the window, %s | %.0f ms | lotcraft-pages %.0f ms | %.2fx lotcraft-pages | at most 1.2x |"
               % (name, window_best, pages_best, window_best / pages_best))
+    print("| the preview after the last key (waits %d ms for the typing to pause) | %.0f ms, "
+          "median %.0f ms | the engine showing a page handed to it %.0f ms, median %.0f ms | "
+          "%.2fx | within 150 ms |" % (delay, typed_best, typed_median, engine_best, engine_median,
+                                         typed_best / engine_best))
     print("| load all records into the grid | %.0f ms, %.0f MiB held | | | well under 1 s |"
           % (grid_ms, grid_mib))
     print("| peak memory, reading | %.0f MiB | Python csv %.0f MiB | | |"

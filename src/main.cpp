@@ -7,6 +7,7 @@
 #include "app/ProgramSettings.h"
 #include "ui/Auctions.h"
 #include "ui/CommandLine.h"
+#include "ui/PageEngine.h"
 #include "ui/ProgramIcon.h"
 #include "ui/SharpPictures.h"
 
@@ -55,6 +56,11 @@ int main(int argc, char* argv[]) {
             stderr);
         return NoDisplay;
     }
+    // The page preview's browser engine shares the application's OpenGL contexts, which must
+    // be asked for before the application is made. As root, Chromium's sandbox is turned off,
+    // since Chromium refuses to start with it there and ends the program: the preview shows
+    // only the seller's own page, and its engine may fetch nothing but that page's pictures.
+    PageEngine::PrepareBeforeApplication();
     QApplication application(argc, argv);
     QApplication::setWindowIcon(ProgramIcon());
     // The .desktop entry the windows belong to, for the desktop's task bar and icons.

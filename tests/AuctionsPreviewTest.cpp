@@ -5,10 +5,11 @@
 #include "ui/PagePreviewWindow.h"
 
 #include <QDir>
-#include <QTextBrowser>
+#include <QWebEngineView>
 
 #include "AuctionsFixture.h"
 #include "ExpectedPage.h"
+#include "PreviewTesting.h"
 
 using namespace ExpectedPage;
 
@@ -72,18 +73,20 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
                                row6.Field(ItemRecord::ItemNumber) + QStringLiteral(".html")));
 
-        // The page's pictures come from the application folder; the item's own is drawn as
-        // a placeholder with its address.
-        QTextDocument* document = preview->View()->document();
-        const QImage envelope =
-            document->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("envelope.gif")))
-                .value<QImage>();
-        QCOMPARE(envelope.size(), QSize(13, 9));
-        const QUrl picture(row6.Field(ItemRecord::ImageAddress));
-        QVERIFY(!picture.isRelative());
-        const QImage placeholder =
-            document->resource(QTextDocument::ImageResource, picture).value<QImage>();
-        QCOMPARE(placeholder, PagePreviewWindow::Placeholder(picture.toString()));
+        // The engine shows the page; its small pictures come from the application folder.
+        QTRY_VERIFY_WITH_TIMEOUT(preview->PageIsShown(), 20000);
+        QCOMPARE(
+            RunScript(preview->View()->page(),
+                      QStringLiteral("(function() { var i = document.querySelector("
+                                     "'img[src=\"envelope.gif\"]'); "
+                                     "return i.complete ? i.naturalWidth + 'x' + i.naturalHeight "
+                                     ": 'not loaded'; })()"))
+                .toString(),
+            QStringLiteral("13x9"));
+        QCOMPARE(RunScript(preview->View()->page(), QStringLiteral("document.title")).toString(),
+                 QStringLiteral("eBay item %1 (Ends %2 ) - %3")
+                     .arg(row6.Field(ItemRecord::ItemNumber), row6.Field(ItemRecord::EndTime),
+                          edited.Field(ItemRecord::Title)));
     }
 
     void viewPageShowsAWrittenPageOrThePreview() {
@@ -125,5 +128,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(AuctionsPreviewTest)
+LOTCRAFT_PREVIEW_TEST_MAIN(AuctionsPreviewTest)
 #include "AuctionsPreviewTest.moc"

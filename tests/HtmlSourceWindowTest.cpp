@@ -106,6 +106,23 @@ private Q_SLOTS:
                               QStringLiteral("y")}));
         QVERIFY(HtmlSourceWindow::PageLines(QByteArray()).isEmpty());
     }
+
+    void escapeAndCtrlWCloseTheWindowFromItsText() {
+        const QString page = WritePage(m_folder, QStringLiteral("keys.html"), "<HTML>\r\n");
+        HtmlSourceWindow window(m_messages);
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            window.ShowPage(page);
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            window.Text1()->setFocus();
+            QTest::keySequence(window.Text1(), keys);
+            QVERIFY2(!window.isVisible(), qPrintable(keys.toString()));
+        }
+        // Other keys leave it open.
+        window.ShowPage(page);
+        QTest::keyClick(window.Text1(), Qt::Key_W);
+        QVERIFY(window.isVisible());
+    }
 };
 
 QTEST_MAIN(HtmlSourceWindowTest)

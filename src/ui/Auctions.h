@@ -41,7 +41,7 @@ public:
         return QStringLiteral("https://pages.ebay.com/aw/plistings/list/categories.html");
     }
     // How long after the last change the preview follows it.
-    static constexpr int PreviewDelayMs = 150;
+    static constexpr int PreviewDelayMs = 40;
 
     // Without seams, the desktop's message boxes and file dialogs.
     explicit Auctions(ProgramSettings& settings, MessageBoxes* messages = nullptr,

@@ -4,6 +4,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Twips.h"
+#include "ui/WindowPlacement.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,6 +29,7 @@ HtmlSourceWindow::HtmlSourceWindow(MessageBoxes& messages, QWidget* parent)
     // A window of its own in the task bar, so it carries the program's icon itself.
     setWindowIcon(ProgramIcon());
     resize(TwipsToPixels(ClientWidthTwips), TwipsToPixels(ClientHeightTwips));
+    WindowPlacement::AddCloseKeys(this);
 
     m_text1 = new QPlainTextEdit(QStringLiteral("Text1"), this);
     m_text1->setObjectName(QStringLiteral("Text1"));
@@ -50,9 +52,11 @@ void HtmlSourceWindow::ShowPage(const QString& pagePath) {
 }
 
 void HtmlSourceWindow::setVisible(bool visible) {
-    // Loading happens before the window appears, each time it is opened anew.
-    if (visible && !isVisible())
+    // Loading and placing happen before the window appears, each time it is opened anew.
+    if (visible && !isVisible()) {
         LoadPage();
+        WindowPlacement::PlaceOnOwnerScreen(this, m_owner);
+    }
     QWidget::setVisible(visible);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class MessageBoxes;
@@ -29,6 +30,10 @@ public:
 
     QPlainTextEdit* Text1() const { return m_text1; }
 
+    // The window the source window belongs to: it opens on that window's screen, over it,
+    // wholly on the screen. Escape and Ctrl+W close it.
+    void SetOwnerWindow(QWidget* owner) { m_owner = owner; }
+
     void setVisible(bool visible) override;
 
 protected:
@@ -39,6 +44,7 @@ private:
     void LoadPage();
 
     MessageBoxes& m_messages;
+    QPointer<QWidget> m_owner;
     QString m_pagePath;
     QPlainTextEdit* m_text1;
 };

@@ -2,59 +2,169 @@
 
 #include "app/LotcraftError.h"
 #include "catalogue/ItemRecord.h"
+#include "controls/xpbutton/XpButton.h"
 #include "pages/PageBuilder.h"
 #include "pages/PageInputs.h"
+#include "pages/PagePictures.h"
+#include "ui/FormControls.h"
+#include "ui/PageEngine.h"
 #include "ui/ProgramIcon.h"
+#include "ui/WindowPlacement.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QPainter>
-#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineView>
 
-// The page view: local pictures from the application folder, placeholders for the rest, and
-// links that lead nowhere, since a preview is for looking at.
-class PagePreviewWindow::PageView : public QTextBrowser {
+namespace {
+
+// The pages' own encoding, as their META line says.
+const QString PageMimeType = QStringLiteral("text/html;charset=ISO-8859-1");
+
+constexpr int ButtonWidthTwips = 2880;
+constexpr int ButtonHeightTwips = 420;
+
+}  // namespace
+
+// What the engine may fetch: the content it was handed, files of the application folder (the
+// page's small pictures) and the item's picture at its address. Nothing else leaves the
+// program. Qt calls it on the window's thread.
+class PagePreviewWindow::Requests : public QWebEngineUrlRequestInterceptor {
 public:
-    PageView(QString applicationFolder, QWidget* parent)
-        : QTextBrowser(parent), m_folder(std::move(applicationFolder)) {
-        setOpenLinks(false);
-        setOpenExternalLinks(false);
-    }
+    Requests(const QString& applicationFolder, QObject* parent)
+        : QWebEngineUrlRequestInterceptor(parent),
+          m_folder(QDir::cleanPath(QDir(applicationFolder).absolutePath()) + QLatin1Char('/')) {}
 
-    QVariant loadResource(int type, const QUrl& name) override {
-        if (type != QTextDocument::ImageResource)
-            return QTextBrowser::loadResource(type, name);
-        if (name.isRelative()) {
-            // Only a picture of the application folder itself, never a path beyond it.
-            const QString file = QFileInfo(name.path()).fileName();
-            const QImage picture(QDir(m_folder).filePath(file));
-            if (!picture.isNull() && file == name.path())
-                return picture;
-        }
-        return Placeholder(name.toString());
+    void SetPicture(const QUrl& picture) { m_picture = picture; }
+
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override {
+        const QUrl url = info.requestUrl();
+        bool allowed = false;
+        if (url.scheme() == QLatin1String("data"))
+            allowed = info.resourceType() == QWebEngineUrlRequestInfo::ResourceTypeMainFrame;
+        else if (m_picture.isValid() && url.adjusted(QUrl::RemoveFragment) == m_picture)
+            allowed = true;
+        else if (url.isLocalFile())
+            allowed = QDir::cleanPath(url.toLocalFile()).startsWith(m_folder);
+        info.block(!allowed);
     }
 
 private:
     QString m_folder;
+    QUrl m_picture;
+};
+
+// The page in the engine: it goes to the content the window hands it and nowhere else, so a
+// click on a link leaves the page as it is.
+class PagePreviewWindow::EnginePage : public QWebEnginePage {
+public:
+    EnginePage(QWebEngineProfile* profile, PagePreviewWindow* window)
+        : QWebEnginePage(profile, window), m_window(window) {}
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
+        return m_window->AcceptsNavigation(url, isMainFrame);
+    }
+
+private:
+    PagePreviewWindow* m_window;
 };
 
 PagePreviewWindow::PagePreviewWindow(QString applicationFolder, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_applicationFolder(std::move(applicationFolder)) {
+    : QWidget(parent, Qt::Window),
+      m_applicationFolder(std::move(applicationFolder)),
+      m_baseUrl(QUrl::fromLocalFile(QDir(m_applicationFolder).absolutePath() + QLatin1Char('/'))) {
     setObjectName(QStringLiteral("PagePreview"));
     setWindowTitle(QStringLiteral("Page Preview"));
     setWindowIcon(ProgramIcon());
     resize(820, 700);
+    WindowPlacement::AddCloseKeys(this);
+
     auto* layout = new QVBoxLayout(this);
     m_caption = new QLabel(this);
     m_caption->setObjectName(QStringLiteral("PreviewCaption"));
     m_caption->setTextFormat(Qt::PlainText);
     m_caption->setWordWrap(true);
-    m_view = new PageView(m_applicationFolder, this);
-    m_view->setObjectName(QStringLiteral("PreviewPage"));
+    m_area = new QStackedWidget(this);
+    m_blank = new QWidget(m_area);
+    m_area->addWidget(m_blank);
+
+    m_problemPane = new QWidget(m_area);
+    m_problemPane->setObjectName(QStringLiteral("PreviewProblem"));
+    auto* problemLayout = new QVBoxLayout(m_problemPane);
+    m_problemText = new QLabel(m_problemPane);
+    m_problemText->setTextFormat(Qt::PlainText);
+    m_problemText->setWordWrap(true);
+    m_viewInBrowser = FormControls::Button(
+        m_problemPane, QStringLiteral("ViewInBrowser"),
+        FormControls::DialogButtonProperties(QStringLiteral("View Page in the browser")),
+        FormControls::Place(0, 0, ButtonWidthTwips, ButtonHeightTwips));
+    m_viewInBrowser->setFixedSize(m_viewInBrowser->size());
+    connect(m_viewInBrowser, &XpButton::Click, this, &PagePreviewWindow::WriteBrowserCopy);
+    problemLayout->addWidget(m_problemText);
+    problemLayout->addWidget(m_viewInBrowser);
+    problemLayout->addStretch(1);
+    m_area->addWidget(m_problemPane);
+
     layout->addWidget(m_caption);
-    layout->addWidget(m_view, 1);
+    layout->addWidget(m_area, 1);
+
+    m_patience.setSingleShot(true);
+    m_patience.setInterval(EnginePatienceMs);
+    connect(&m_patience, &QTimer::timeout, this, [this] {
+        EngineFailed(QStringLiteral("The page engine has not drawn the page after %1 seconds.")
+                         .arg(EnginePatienceMs / 1000));
+    });
+
+    const QString problem = PageEngine::StartProblem();
+    if (problem.isEmpty())
+        MakeEngine();
+    else
+        m_problem = QStringLiteral("The page cannot be drawn here: %1.").arg(problem);
+    ShowPageArea();
+}
+
+PagePreviewWindow::~PagePreviewWindow() {
+    // The engine's page goes before the profile it belongs to.
+    delete m_view;
+}
+
+void PagePreviewWindow::MakeEngine() {
+    PageEngine::AllowRunningAsRoot();
+    // A profile of its own, off the record: nothing is kept on disk, and its requests pass
+    // through the window's filter.
+    m_profile = new QWebEngineProfile(this);
+    m_requests = new Requests(m_applicationFolder, m_profile);
+    m_profile->setUrlRequestInterceptor(m_requests);
+    m_view = new QWebEngineView(m_area);
+    m_view->setObjectName(QStringLiteral("PreviewPage"));
+    auto* page = new EnginePage(m_profile, this);
+    page->setParent(m_view);
+    m_view->setPage(page);
+    m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    // A browser opening the written page from a folder fetches the item's picture from its web
+    // address; the engine does so too only when told. Requests stays the judge of each one.
+    page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+    m_area->addWidget(m_view);
+    connect(page, &QWebEnginePage::loadFinished, this, &PagePreviewWindow::LoadFinished);
+    connect(page, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int code) {
+                const QString how = status == QWebEnginePage::CrashedTerminationStatus
+                                        ? QStringLiteral("crashed")
+                                    : status == QWebEnginePage::KilledTerminationStatus
+                                        ? QStringLiteral("was killed")
+                                        : QStringLiteral("ended (status %1)").arg(code);
+                EngineFailed(QStringLiteral("The page engine's drawing process %1.").arg(how));
+            });
 }
 
 QString PagePreviewWindow::Caption() const {
@@ -63,12 +173,14 @@ QString PagePreviewWindow::Caption() const {
 
 void PagePreviewWindow::ShowNote(const QString& note) {
     m_page.clear();
+    m_pagePath.clear();
     m_caption->setText(note);
-    m_view->clear();
+    ShowPageArea();
 }
 
 void PagePreviewWindow::ShowRecord(const ItemRecord& record, const ProgramSettings& settings,
-                                   const SellerTexts& seller, const PagePictures& pictures) {
+                                   const SellerTexts& seller, const PagePictures& pictures,
+                                   bool unstoredEdits) {
     QByteArray page;
     PageInputs inputs;
     try {
@@ -78,40 +190,142 @@ void PagePreviewWindow::ShowRecord(const ItemRecord& record, const ProgramSettin
         ShowNote(QStringLiteral("No page can be made for this record: %1.").arg(error.Message()));
         return;
     }
-    if (page.size() > LargestShownPage) {
+    // The engine takes the page as a data address, every byte outside letters and digits
+    // escaped in three.
+    const qsizetype address = PageMimeType.size() + 6 + page.toPercentEncoding().size();
+    if (address > LargestShownAddress) {
         ShowNote(QStringLiteral("This page is %L1 KB long, too long to be shown here. Write the "
                                 "pages and open it with View Page.")
                      .arg(page.size() / 1024));
         return;
     }
+    const QString item = record.Field(ItemRecord::ItemNumber);
     m_page = page;
-    m_caption->setText(
-        QStringLiteral("Item %1, as HTMLS would write it now to %2. This window "
-                       "writes nothing.")
-            .arg(record.Field(ItemRecord::ItemNumber),
-                 PageBuilder::PagePath(inputs.outputFolder, record.Field(ItemRecord::ItemNumber))));
-    // The page is ISO-8859-1, with references for every other character.
-    const int scrolled = m_view->verticalScrollBar()->value();
-    m_view->setHtml(QString::fromLatin1(m_page));
-    m_view->verticalScrollBar()->setValue(scrolled);
+    m_pagePath = PageBuilder::PagePath(inputs.outputFolder, item);
+    QString caption =
+        QStringLiteral("Item %1, as HTMLS would write it now to %2. This window writes nothing.")
+            .arg(item, m_pagePath);
+    if (unstoredEdits)
+        caption += QStringLiteral(
+            " It shows the form's changes, not stored yet: Save and HTMLS write them only once "
+            "Update has stored them.");
+    m_caption->setText(caption);
+    if (m_view) {
+        m_requests->SetPicture(m_baseUrl.resolved(QUrl(record.Field(ItemRecord::ImageAddress)))
+                                   .adjusted(QUrl::RemoveFragment));
+        if (m_page != m_loadedPage)
+            Load(m_page);
+    }
+    ShowPageArea();
+}
+
+void PagePreviewWindow::Load(const QByteArray& page) {
+    m_loadedPage = page;
+    m_navigated = false;
+    ++m_load;
+    m_scroll = m_view->page()->scrollPosition();
+    m_view->page()->setContent(page, PageMimeType, m_baseUrl);
+    m_patience.start();
+}
+
+bool PagePreviewWindow::AcceptsNavigation(const QUrl& url, bool isMainFrame) {
+    if (!isMainFrame || url.scheme() != QLatin1String("data"))
+        return false;
+    // The content is the address's data, escaped, after the type and a comma.
+    const QByteArray address = url.adjusted(QUrl::RemoveFragment).toEncoded();
+    const qsizetype comma = address.indexOf(',');
+    if (comma < 0 || QByteArray::fromPercentEncoding(address.mid(comma + 1)) != m_loadedPage)
+        return false;
+    m_navigated = true;
+    return true;
+}
+
+void PagePreviewWindow::LoadFinished(bool ok) {
+    // Only the content handed over last counts; an earlier one may still report.
+    if (!m_navigated)
+        return;
+    m_navigated = false;
+    m_patience.stop();
+    if (!ok) {
+        EngineFailed(QStringLiteral("The page engine could not load the page."));
+        return;
+    }
+    const quint64 load = m_load;
+    if (m_scroll.isNull()) {
+        Shown(load);
+        return;
+    }
+    QPointer<PagePreviewWindow> alive(this);
+    m_view->page()->runJavaScript(
+        QStringLiteral("window.scrollTo(%1, %2);").arg(m_scroll.x()).arg(m_scroll.y()),
+        QWebEngineScript::ApplicationWorld, [alive, load](const QVariant&) {
+            if (alive)
+                alive->Shown(load);
+        });
+}
+
+void PagePreviewWindow::Shown(quint64 load) {
+    if (load != m_load)
+        return;
+    m_shownPage = m_loadedPage;
+    m_problem.clear();
+    ShowPageArea();
+    Q_EMIT PageShown();
+}
+
+void PagePreviewWindow::EngineFailed(const QString& problem) {
+    m_patience.stop();
+    m_problem = problem;
+    // Whatever the engine held is lost; the next page given is loaded anew.
+    m_loadedPage.clear();
+    m_shownPage.clear();
+    m_navigated = false;
+    ShowPageArea();
+}
+
+void PagePreviewWindow::ShowPageArea() {
+    m_viewInBrowser->SetEnabled(!m_page.isEmpty());
+    if (!m_problem.isEmpty()) {
+        m_problemText->setText(m_problem + QStringLiteral(" View Page in the browser shows the "
+                                                          "page as it would be written now."));
+        m_area->setCurrentWidget(m_problemPane);
+    } else if (m_page.isEmpty() || !m_view) {
+        m_area->setCurrentWidget(m_blank);
+    } else {
+        m_area->setCurrentWidget(m_view);
+    }
+}
+
+void PagePreviewWindow::WriteBrowserCopy() {
+    if (m_page.isEmpty())
+        return;
+    if (!m_browserCopies) {
+        m_browserCopies = std::make_unique<QTemporaryDir>();
+        // The small pictures the page names, beside it as they are beside written pages.
+        if (m_browserCopies->isValid()) {
+            for (const QString& picture : PagePictures::CopiedFiles())
+                QFile::copy(QDir(m_applicationFolder).filePath(picture),
+                            m_browserCopies->filePath(picture));
+        }
+    }
+    const QString path = m_browserCopies->filePath(QFileInfo(m_pagePath).fileName());
+    QFile file(path);
+    if (!m_browserCopies->isValid() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(m_page) != m_page.size() || !file.flush()) {
+        m_problemText->setText(
+            QStringLiteral("No copy of the page can be made for the browser: %1.")
+                .arg(m_browserCopies->isValid() ? file.errorString()
+                                                : m_browserCopies->errorString()));
+        return;
+    }
+    file.close();
+    Q_EMIT ViewInBrowserRequested(path);
 }
 
 void PagePreviewWindow::BringForward() {
+    if (!isVisible())
+        WindowPlacement::PlaceOnOwnerScreen(this, m_owner);
     show();
     raise();
     activateWindow();
-}
-
-QImage PagePreviewWindow::Placeholder(const QString& address) {
-    QImage image(320, 200, QImage::Format_RGB32);
-    image.fill(QColor(0xF4, 0xF4, 0xF4));
-    QPainter painter(&image);
-    painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 1, Qt::DashLine));
-    painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
-    painter.setPen(QColor(0x40, 0x40, 0x40));
-    const QRect text = image.rect().adjusted(12, 12, -12, -12);
-    const QString shown = address.isEmpty() ? QStringLiteral("(no picture address)") : address;
-    painter.drawText(text, Qt::AlignCenter | Qt::TextWrapAnywhere,
-                     QStringLiteral("The item's picture\n\n") + shown);
-    return image;
 }

@@ -28,7 +28,6 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
@@ -267,7 +266,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(m_window));
         Type("t_price", QStringLiteral("$99.00"));
         QTRY_VERIFY(preview->PageBytes().contains("$99.00"));
-        QVERIFY(preview->View()->toPlainText().contains(QLatin1String("$99.00")));
+        QTRY_VERIFY_WITH_TIMEOUT(preview->PageIsShown(), 20000);
         const QString shots = qEnvironmentVariable("LOTCRAFT_E2E_SHOTS");
         if (!shots.isEmpty()) {
             preview->resize(900, 900);
