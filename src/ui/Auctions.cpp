@@ -302,8 +302,10 @@ void Auctions::ViewPage() {
 }
 
 void Auctions::ViewHtmlCode() {
-    if (!m_sourceWindow)
+    if (!m_sourceWindow) {
         m_sourceWindow = std::make_unique<HtmlSourceWindow>(m_messages);
+        m_sourceWindow->SetOwnerWindow(this);
+    }
     m_sourceWindow->ShowPage(FormRowPagePath());
 }
 
@@ -313,8 +315,13 @@ QString Auctions::FormRowPagePath() const {
 }
 
 void Auctions::ShowPreview() {
-    if (!m_preview)
+    if (!m_preview) {
         m_preview = std::make_unique<PagePreviewWindow>(m_applicationFolder);
+        m_preview->SetOwnerWindow(this);
+        // Where the preview cannot draw the page, it hands over a copy for the browser.
+        connect(m_preview.get(), &PagePreviewWindow::ViewInBrowserRequested, this,
+                [this](const QString& page) { m_browser.OpenInBrowser(page); });
+    }
     UpdatePreview();
     m_preview->BringForward();
 }
@@ -336,7 +343,7 @@ void Auctions::UpdatePreview() {
     ProgramSettings shown = m_settings;
     if (shown.OutputFolder().isEmpty())
         shown.SetOutputFolder(OutputFolderDialog::DefaultFolder());
-    m_preview->ShowRecord(BoxesRecord(), shown, Seller(), m_pictures);
+    m_preview->ShowRecord(BoxesRecord(), shown, Seller(), m_pictures, FormEdited());
 }
 
 void Auctions::ShowHelp() {
