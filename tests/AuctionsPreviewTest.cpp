@@ -89,6 +89,30 @@ private Q_SLOTS:
                           edited.Field(ItemRecord::Title)));
     }
 
+    void thePreviewFollowsASchemeChosenBeforeARun() {
+        // The layout dialog is reached from the output folder dialog: a scheme chosen there
+        // shows in the open preview at once, though the run is then cancelled.
+        Window w;
+        w.window.SetOutputFolderPrompt([](QWidget*, ProgramSettings& settings) {
+            settings.SetLayoutIndex(2);
+            settings.SetSchemeIndex(17);
+            return std::optional<QString>();
+        });
+        w.Open(kSample);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        QTest::keyClick(&w.window, Qt::Key_F5);
+        PagePreviewWindow* preview = w.window.Preview();
+        const ItemRecord row1 = w.window.CatalogueGrid().Record(1);
+        QTRY_COMPARE(preview->PageBytes(), Expected(row1, w, 1, 1));
+        QVERIFY(!preview->Caption().contains(QLatin1String("not stored")));
+        w.Press("Htmls");
+        QTRY_COMPARE(preview->PageBytes(), Expected(row1, w, 2, 17));
+        // A change typed and not stored is named as such.
+        w.Box("t_price")->setText(QStringLiteral("$1.00"));
+        QTRY_VERIFY(preview->Caption().contains(QLatin1String("not stored")));
+    }
+
     void viewPageShowsAWrittenPageOrThePreview() {
         Window w;
         w.Open(kSample);
