@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -277,7 +278,105 @@ private Q_SLOTS:
         Press("Update");
     }
 
+    void aRecordTypedWithTabAndAnEditAskedAboutBeforeSaving() {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        const int before = Label("Label6").toInt();
+        // Ctrl+N, then the record typed field after field with Tab, and Enter.
+        QTest::keyClick(m_window, Qt::Key_N, Qt::ControlModifier);
+        const QStringList typed = {QStringLiteral("5001"),
+                                   QStringLiteral("Test brass lamp"),
+                                   QStringLiteral("First line"),
+                                   QStringLiteral("https://example.com/lamp.jpg"),
+                                   QStringLiteral("$40.00"),
+                                   QStringLiteral("$10.00"),
+                                   QStringLiteral("Nov-25-02 10:33:39 PST"),
+                                   QStringLiteral("Dec-02-02 10:33:39 PST"),
+                                   QStringLiteral("1234")};
+        for (int field = 0; field < typed.size(); ++field) {
+            QTest::keyClicks(QApplication::focusWidget(), typed[field]);
+            QTest::keyClick(QApplication::focusWidget(),
+                            field + 1 < typed.size() ? Qt::Key_Tab : Qt::Key_Return);
+        }
+        QCOMPARE(Label("Label6").toInt(), before + 1);
+        const int order[] = {ItemRecord::ItemNumber,   ItemRecord::Title,   ItemRecord::Description,
+                             ItemRecord::ImageAddress, ItemRecord::Price,   ItemRecord::FirstBid,
+                             ItemRecord::StartTime,    ItemRecord::EndTime, ItemRecord::Category};
+        const ItemRecord stored = m_window->CatalogueGrid().Record(before + 1);
+        for (int field = 0; field < typed.size(); ++field)
+            QCOMPARE(stored.Field(order[field]), typed[field]);
+
+        // A title changed and not stored: Ctrl+S asks, Yes stores it and saves it to the open
+        // catalogue without a file dialog.
+        ClickRow(1);
+        QLineEdit* title = Find<QLineEdit>("t_title");
+        title->setFocus();
+        QTest::keyClick(title, Qt::Key_End);
+        QTest::keyClicks(title, QStringLiteral(" AGAIN"));
+        QString asked;
+        OnModal<QMessageBox>(this, [&asked](QMessageBox* box) {
+            asked = box->text();
+            Click(box->button(QMessageBox::Yes));
+        });
+        QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(asked, QStringLiteral("Do you want to store your changes to item 1001 ?"));
+        const CatalogueReader::Result saved =
+            CatalogueReader::Read(m_dir.filePath(QStringLiteral("saved.csv")));
+        QVERIFY(saved.records.front().Field(ItemRecord::Title).endsWith(QLatin1String(" AGAIN")));
+        QCOMPARE(saved.records.back().Field(ItemRecord::ItemNumber), QStringLiteral("5001"));
+        QVERIFY(Label("Status").startsWith(QLatin1String("Saved ")));
+        QVERIFY(!m_window->isWindowModified());
+    }
+
+    void theFolderDialogWritesWhereTheHighlightIs() {
+        const QString parent = m_dir.filePath(QStringLiteral("highlight"));
+        for (const char* name : {"archive", "pages1"})
+            QVERIFY(QDir().mkpath(QDir(parent).filePath(QLatin1String(name))));
+        const QString pages1 = QDir(parent).filePath(QStringLiteral("pages1"));
+        QString shown;
+        OnModal<OutputFolderDialog>(this, [parent, &shown](OutputFolderDialog* dialog) {
+            dialog->SetOpenFolder(parent);
+            dialog->Dir1()->setFocus();
+            // Down the list to pages1 with the arrow keys; the path box follows.
+            for (int step = 0; step < 20 && !dialog->PathShown().endsWith(QLatin1String("pages1"));
+                 ++step)
+                QTest::keyClick(dialog->Dir1(), Qt::Key_Down);
+            shown = dialog->PathBox()->text();
+            Click(dialog->OKButton());
+        });
+        Press("Htmls");
+        QCOMPARE(shown, pages1);
+        QVERIFY(QFile::exists(QDir(pages1).filePath(QStringLiteral("5001.html"))));
+        QVERIFY(QDir(parent).entryList({QStringLiteral("*.html")}, QDir::Files).isEmpty());
+        // The shown row shows its page at once.
+        QVERIFY(Find<QLineEdit>("t_html")->text().startsWith(pages1));
+    }
+
+    void theWindowGrowsAndTheGridTakesTheRoom() {
+        const QRect grid = Find<QTableView>("MSFlexGrid1")->geometry();
+        m_window->resize(1100, 760);
+        QTRY_COMPARE(m_window->size(), QSize(1100, 760));
+        QCOMPARE(Find<QTableView>("MSFlexGrid1")->geometry(),
+                 grid.adjusted(0, 0, 1100 - 698, 760 - 529));
+        const QString shots = qEnvironmentVariable("LOTCRAFT_E2E_SHOTS");
+        if (!shots.isEmpty()) {
+            QApplication::processEvents();
+            QVERIFY(m_window->grab().save(
+                QDir(shots).filePath(QStringLiteral("main-window-grown.png"))));
+        }
+        m_window->resize(698, 529);
+    }
+
     void closingAsksAndNoWritesNothing() {
+        // An unsaved change, and the preview open: both go with the window.
+        ClickRow(2);
+        Type("t_cat", QStringLiteral("42"));
+        Press("Update");
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keyClick(m_window, Qt::Key_F5);
+        PagePreviewWindow* preview = m_window->Preview();
+        QVERIFY(QTest::qWaitForWindowExposed(preview));
         const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
         OnModal<QMessageBox>(this, [](QMessageBox* box) {
             QVERIFY(box->text() == Auctions::ClosingQuestion());
@@ -287,6 +386,7 @@ private Q_SLOTS:
         });
         m_window->close();
         QVERIFY(!m_window->isVisible());
+        QVERIFY(!preview->isVisible());
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
         delete m_window;
         m_window = nullptr;
