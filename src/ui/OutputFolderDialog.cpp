@@ -1,6 +1,7 @@
 #include "ui/OutputFolderDialog.h"
 
 #include "app/ProgramSettings.h"
+#include "controls/xpbutton/PropertyBag.h"
 #include "controls/xpbutton/XpButton.h"
 #include "ui/DesktopMessageBoxes.h"
 #include "ui/FormControls.h"
@@ -133,10 +134,15 @@ OutputFolderDialog::OutputFolderDialog(ProgramSettings& settings, const VolumeSo
         FormControls::Button(this, QStringLiteral("layButton"),
                              FormControls::DialogButtonProperties(QStringLiteral("Layout")),
                              FormControls::Place(4680, 360, 1215, 375));
-    m_newFolderButton =
-        FormControls::Button(this, QStringLiteral("NewFolderButton"),
-                             FormControls::DialogButtonProperties(QStringLiteral("New Folder")),
-                             FormControls::Place(4680, 840, 1215, 375));
+    // The longest caption of the dialog, in a tighter face so that it stays on one line.
+    PropertyBag newFolder =
+        PropertyBag::FromText(FormControls::DialogButtonProperties(QStringLiteral("New Folder")));
+    QFont tight(font());
+    tight.setFamily(QStringLiteral("DejaVu Sans Condensed"));
+    tight.setLetterSpacing(QFont::AbsoluteSpacing, -0.3);
+    newFolder.Write(QStringLiteral("Font"), tight, font());
+    m_newFolderButton = FormControls::Button(this, QStringLiteral("NewFolderButton"), newFolder,
+                                             FormControls::Place(4680, 840, 1215, 375));
     m_okButton = FormControls::Button(this, QStringLiteral("OKButton"),
                                       FormControls::DialogButtonProperties(QStringLiteral("Ok")),
                                       FormControls::Place(4680, 1920, 1215, 375));
