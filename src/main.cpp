@@ -70,7 +70,7 @@ int main(int argc, char* argv[]) {
 
     ProgramSettings settings;
     // What the seller chose last time: ~/.config/lotcraft/lotcraft.conf on most desktops.
-    QSettings kept(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("lotcraft"),
+    QSettings kept(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("lotcraft"),
                    QStringLiteral("lotcraft"));
 
     Auctions window(settings);
