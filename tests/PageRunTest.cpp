@@ -216,8 +216,10 @@ private Q_SLOTS:
         const LotcraftError error = Failure(Numbered(100), pictures, told);
         QVERIFY2(error.Reason().contains(QLatin1String("No space left on device")),
                  qPrintable(error.Message()));
+        // Pages are written side by side, so which one finds the disk full first depends on
+        // how the workers were scheduled: even the first, when the others took the room.
         const int row = error.Row();
-        QVERIFY2(row > 1 && row < 100, qPrintable(error.Message()));
+        QVERIFY2(row >= 1 && row < 100, qPrintable(error.Message()));
         QCOMPARE(error.File(), m_outFolder + QStringLiteral("/%1.html").arg(row));
         QCOMPARE(told.rows, Rows(1, row - 1));
 
