@@ -3,6 +3,7 @@
 
 #include "TerminalProgress.h"
 
+#include "app/ApplicationFolder.h"
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
 #include "catalogue/CatalogueReader.h"
@@ -242,7 +243,7 @@ int main(int argc, char* argv[]) {
         return Failed;
     }
 
-    const PagePictures pictures(QCoreApplication::applicationDirPath());
+    const PagePictures pictures(ApplicationFolder::OfThisProgram());
     TerminalProgress progress(qint64(catalogue.records.size() - rowsInError.size()),
                               !parser.isSet(quiet) && isatty(STDERR_FILENO));
     try {
