@@ -196,9 +196,10 @@ repro-check: deps
 # The package installed into a clean Debian 12 made by debootstrap (slow, and needs Debian's
 # mirror): it installs with its dependencies alone, runs, shows its manual page, and a purge
 # leaves nothing. Not part of make test.
-package-chroot: package
+package-chroot: package configure
 	@sh tools/ensure-packages.sh debootstrap
-	@sh tools/package-chroot.sh $(PACKAGE_DIR)/package
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target WindowFontsTest
+	@sh tools/package-chroot.sh $(PACKAGE_DIR)/package $(BUILD_DIR)
 
 clean:
 	@rm -rf $(BUILD_DIR) $(PACKAGE_DIR) build-release build-fuzz build-sanitize build-tsan demo-pages
