@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the programs find their pictures and help page: beside them in the build tree (or
 // any folder that holds them), ../share/lotcraft from their folder once installed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lotcraft as a program of the desktop: the window program's command line without a display,
 // the manual pages (no roff warnings, the same options as --help), and the desktop entry
 // and metainfo as the desktop's own validators judge them.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a prefix that already holds files of others, runs the installed
 # programs from another folder (their data must come from PREFIX/share/lotcraft), installs
 # again over it, then uninstalls: the prefix must be exactly as it was before. Then the same

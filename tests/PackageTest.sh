@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package from the build, unpacks it into a temporary folder and runs the
 # unpacked lotcraft-pages from another folder on the packaged sample catalogue; checks what
 # it holds and depends on, that its debug symbols come beside it, and that lintian finds no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window laid out with exactly the fonts the Debian package depends on, as on a
 // seller's machine that has nothing more: every label's and button's text fits its box.
 //

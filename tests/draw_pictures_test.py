@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks tools/draw-pictures.py and the pictures it wrote into the work tree.
 
 Each encoded picture is read back by a small reader of our own (GIF: LZW decoding; PNG:

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws every picture Lotcraft ships.
 
 The pictures beside the item pages go to resources/ (GIF, and one JPEG), the pictures of the

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package judged as a distribution judges it (make package-check):
 #   - its metadata: the dependencies a clean Debian 12 needs, the -dbgsym package beside it
 #   - lintian --pedantic: nothing but the tags README.md explains (tools/lintian-expected.txt)

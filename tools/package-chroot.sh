@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The package in a clean Debian 12 (make package-chroot): debootstrap makes a minimal
 # bookworm from Debian's mirror in a temporary folder; the package is installed there with
 # apt and its dependencies alone (no recommends), then checked: the window's face is the

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian packages of the last commit twice, from two copies of it in folders of
 # different names and depths, and checks that the two builds give the same bytes: the
 # package and its -dbgsym package (make repro-check). Names the files that differ if not.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence's SPDX line at the top of every source file of src/, tests/, bench/ and
 # tools/ that lacks it (C++ sources and headers, Python and shell scripts; a script's "#!"
 # line stays first), and leaves every other file as it is: running it again changes nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lotcraft-pages: writes the listing pages of a catalogue file, and the pictures they use,
 // exactly as the window's Htmls button does, without a window.
 
