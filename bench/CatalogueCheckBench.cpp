@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the catalogue check on one file, with the file's folder as the output folder: the
 // best of several checks, in milliseconds, against reading the same file in the same
 // process. Then the same records once more with a finding on every row (every other item

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the catalogue reader on one file: the best of several reads, in milliseconds. Then,
 // as a floor, the best time to build the same records from strings of the same lengths
 // already in memory: what one text string for each field costs without any reading. And

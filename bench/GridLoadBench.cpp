@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times loading a catalogue's records into the window's grid, and the memory the loaded grid
 // takes: the best of several loads, in milliseconds, and the resident memory the grid keeps
 // once the records it was loaded from are gone, in MiB.

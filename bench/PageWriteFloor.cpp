@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for writing pages: the same bytes as the pages of a folder, written into the
 // same number of files of a fresh folder, each whole before it has its name, as Lotcraft
 // writes them: an unnamed file of the folder (one open), one write, one link under its name

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the window's page run: the real main window, shown offscreen, loads a catalogue
 // through a prepared open dialog, its output folder prompt answers with the given folder,
 // and HTMLS is clicked. Prints the time from the click until the run has ended, which

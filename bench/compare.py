@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """This tree against an older revision, side by side in the same minutes.
 
     bench/compare.py REVISION [ROUNDS]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Lotcraft's benchmarks: reading the largest catalogue, checking it, and writing all of its pages.
 
     bench/run.py BUILD_DIR

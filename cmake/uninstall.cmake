@@ -1,31 +1,60 @@
 # Removes an installation of Lotcraft: the files and links its record names, then the folders
 # it made, deepest first, each only once it is empty; nothing outside the prefix.
 #   cmake -DPREFIX=/usr/local -P cmake/uninstall.cmake      (DESTDIR is honoured)
+#
+# The record (see InstallRecord.cmake) names paths relative to the prefix. It is refused
+# whole, before anything is removed, when an entry could reach outside the prefix: an
+# absolute path, a "..", or a symbolic link on the way to it (a link that is itself the
+# entry is removed as a link, never followed).
 
 if(NOT PREFIX)
     message(FATAL_ERROR "Name the prefix Lotcraft was installed under: -DPREFIX=...")
 endif()
-set(root "$ENV{DESTDIR}${PREFIX}")
+get_filename_component(prefix "${PREFIX}" ABSOLUTE)
+set(root "$ENV{DESTDIR}${prefix}")
 get_filename_component(root "${root}" ABSOLUTE)
-set(record "${root}/lib/lotcraft/installed-files.txt")
+set(record "${root}/share/lotcraft/installed-files.txt")
 if(NOT EXISTS "${record}")
     message(FATAL_ERROR "Lotcraft is not installed under ${root}: ${record} is missing. Give the "
                         "prefix it was installed under (make uninstall PREFIX=...).")
 endif()
 
+function(refuse why)
+    message(FATAL_ERROR "${record} ${why}; nothing removed.")
+endfunction()
+
 file(STRINGS "${record}" entries)
 set(files)
 set(dirs)
+set(parents 0)
 foreach(entry IN LISTS entries)
+    if(entry MATCHES "^parents ([0-9]+)$")
+        set(parents "${CMAKE_MATCH_1}")
+        continue()
+    endif()
     if(NOT entry MATCHES "^(file|dir) (.+)$")
-        message(FATAL_ERROR "${record} has a line that is no entry: \"${entry}\"; nothing removed.")
+        refuse("has a line that is no entry: \"${entry}\"")
     endif()
     set(kind "${CMAKE_MATCH_1}")
     set(path "${CMAKE_MATCH_2}")
-    # Every entry lies inside the prefix.
-    if(IS_ABSOLUTE "${path}" OR path MATCHES "(^|/)\\.\\.(/|$)")
-        message(FATAL_ERROR "${record} names a path outside the prefix: \"${path}\"; nothing removed.")
+    if(kind STREQUAL "dir" AND path STREQUAL ".")
+        list(APPEND dirs ".")
+        continue()
     endif()
+    # Every entry lies inside the prefix, named by a plain relative path.
+    if(IS_ABSOLUTE "${path}" OR path MATCHES "(^|/)\\.\\.?(/|$)" OR path MATCHES "//|/$")
+        refuse("names a path outside the prefix: \"${path}\"")
+    endif()
+    # No folder on the way to it is a link, which could lead anywhere.
+    string(REPLACE "/" ";" parts "${path}")
+    list(POP_BACK parts)
+    set(way "${root}")
+    foreach(part IN LISTS parts)
+        set(way "${way}/${part}")
+        if(IS_SYMLINK "${way}")
+            refuse("names \"${path}\", reached through the link ${way}")
+        endif()
+    endforeach()
     if(kind STREQUAL "file")
         list(APPEND files "${root}/${path}")
     else()
@@ -44,12 +73,9 @@ foreach(file IN LISTS files)
     endif()
 endforeach()
 
-# Deepest first: a longer path sorts after its parent, so the reverse order empties children
-# before their parents.
-list(SORT dirs)
-list(REVERSE dirs)
-foreach(dir IN LISTS dirs)
-    set(folder "${root}/${dir}")
+# Removes the folder when it is a folder (not a link) and empty; says whether it is gone.
+function(remove_if_empty folder result)
+    set(${result} FALSE PARENT_SCOPE)
     if(IS_DIRECTORY "${folder}" AND NOT IS_SYMLINK "${folder}")
         file(GLOB content LIST_DIRECTORIES true "${folder}/*" "${folder}/.*")
         if(content)
@@ -57,6 +83,31 @@ foreach(dir IN LISTS dirs)
         else()
             message(STATUS "Removing ${folder}")
             file(REMOVE_RECURSE "${folder}")
+            set(${result} TRUE PARENT_SCOPE)
         endif()
     endif()
+endfunction()
+
+# Deepest first: a longer path sorts after its parent, so the reverse order empties children
+# before their parents; "." (the prefix itself) sorts first, so it comes last.
+list(SORT dirs)
+list(REVERSE dirs)
+foreach(dir IN LISTS dirs)
+    if(dir STREQUAL ".")
+        remove_if_empty("${root}" removed)
+    else()
+        remove_if_empty("${root}/${dir}" removed)
+    endif()
 endforeach()
+
+# Then the folders above the prefix that the installation made, while they are empty.
+if(parents GREATER 0 AND removed AND NOT EXISTS "${root}")
+    set(folder "${root}")
+    foreach(i RANGE 1 ${parents})
+        get_filename_component(folder "${folder}" DIRECTORY)
+        remove_if_empty("${folder}" removed)
+        if(NOT removed)
+            break()
+        endif()
+    endforeach()
+endif()

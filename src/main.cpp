@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lotcraft, the window program. The command line is read first, before any display is
 // needed: --help and --version print and end, a wrong option is named with what is accepted.
 // Then start-up fills the settings and the colour scheme table, the main window is created

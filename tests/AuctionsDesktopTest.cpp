@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a desktop program: the usual keys do what the buttons do, and a
 // catalogue dropped on the window is opened as LOAD CSV opens one.
 

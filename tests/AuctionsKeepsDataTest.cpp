@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window never loses or changes what the seller has: the highlighted row is the row
 // acted on, opening and closing never drop a catalogue that could not be saved, the form
 // gives back exactly what it was given, buttons are usable only where they act, saving

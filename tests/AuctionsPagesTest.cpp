@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Making the pages from the main window: the output folder prompt, the run over the grid with
 // its marks, counter and status line, a failure in the middle, and the previews, the help
 // page and the category list, all through prepared answers and a recording browser.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page preview: the page a run writes for the record in the form, with the seller's texts
 // and the chosen layout and scheme, following the form as it changes, without any file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its controls, states and tab order, opening and saving catalogues through
 // prepared dialog answers, failure messages, and the closing prompt. No real dialog or
 // message box is ever shown.

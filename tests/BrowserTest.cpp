@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser seam: what OpenInBrowser hands to the desktop, what the seller is told when nothing
 // can be opened (at once or later), and the desktop's opener, xdg-open, judged by its exit
 // status without waiting for a browser that keeps running.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue check's dialog on its own: the counts line, the findings by row, the rows it
 // asks the window to show, and how it closes.
 

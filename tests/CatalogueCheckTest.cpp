@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue check: what it finds in a catalogue before pages are written, row by row, and
 // that its naming rule is the one the page writer keeps.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs the catalogue fuzzer has been given or has found, kept so that none breaks again:
 // each must read without crashing and survive the round trip through the writer.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading catalogue files: the field rules, the ends of files, the encodings, files of short
 // lines, what is no regular file, files that change while read, and every failure that
 // stops the reading early.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing catalogue files: plain lines exactly as they stand, quoting only where a value
 // needs it, every catalogue reading back unchanged, and a failed save keeping the old file.
 

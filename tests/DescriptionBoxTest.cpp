@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The description box gives back exactly what it was given, keeps the line ends the user did
 // not touch, stores a typed line break as CR LF, and shows only the start of a value too
 // long to edit.

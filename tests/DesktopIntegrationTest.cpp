@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lotcraft as a program of the desktop: the window program's command line without a display,
 // the manual pages (no roff warnings, the same options as --help), and the desktop entry
 // and metainfo as the desktop's own validators judge them.
@@ -6,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -166,8 +168,25 @@ private Q_SLOTS:
 
         const QStringList lines = ReadText(entry).split(QLatin1Char('\n'));
         QVERIFY(lines.contains(QStringLiteral("Exec=lotcraft %f")));
+        QVERIFY(lines.contains(QStringLiteral("TryExec=lotcraft")));
         QVERIFY(lines.contains(QStringLiteral("MimeType=text/csv;")));
-        QVERIFY(lines.contains(QStringLiteral("Icon=lotcraft")));
+        QVERIFY(lines.contains(QStringLiteral("StartupWMClass=" LOTCRAFT_WINDOW_CLASS)));
+        // The icon is named by the desktop id, as the file of the entry is.
+        const QString id = QFileInfo(entry).completeBaseName();
+        QVERIFY(lines.contains(QLatin1String("Icon=") + id));
+    }
+
+    void theIconComesAtEveryThemeSizeAndScalable() {
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QString file =
+                QStringLiteral(LOTCRAFT_SOURCE_DIR "/data/icons/lotcraft-%1.png").arg(size);
+            QImageReader reader(file);
+            QCOMPARE(reader.size(), QSize(size, size));
+            QVERIFY2(reader.read().pixelColor(size / 2, size / 2).alpha() > 0, qPrintable(file));
+        }
+        const QString svg =
+            ReadText(QStringLiteral(LOTCRAFT_SOURCE_DIR "/data/icons/lotcraft.svg"));
+        QVERIFY(svg.contains(QLatin1String("viewBox=\"0 0 256 256\"")));
     }
 
     void theMetainfoValidatesAndNamesTheDesktopEntry() {
@@ -175,22 +194,45 @@ private Q_SLOTS:
         const QString metainfo = QStringLiteral(LOTCRAFT_METAINFO_FILE);
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(appstreamcli,
-                      {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
+        process.start(appstreamcli, {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                                     QStringLiteral("--pedantic"), metainfo});
         QVERIFY(process.waitForFinished(60000));
         const QString report = QString::fromLocal8Bit(process.readAll());
         QVERIFY2(process.exitCode() == 0, qPrintable(report));
+        // Not even a pedantic note: no line of the report names a finding.
+        static const QRegularExpression finding(QStringLiteral("^\\s*[EWIP]: "),
+                                                QRegularExpression::MultilineOption);
+        QVERIFY2(!finding.match(report).hasMatch(), qPrintable(report));
 
         const QString text = ReadText(metainfo);
         const QString entryName = QFileInfo(QStringLiteral(LOTCRAFT_DESKTOP_FILE)).fileName();
         QVERIFY(text.contains(
             QStringLiteral("<launchable type=\"desktop-id\">%1</launchable>").arg(entryName)));
-        // Its screenshot is a picture the repository ships.
-        static const QRegularExpression image(QStringLiteral("<image>[^<]*/(docs/[^<]+)</image>"));
-        const QRegularExpressionMatch shot = image.match(text);
-        QVERIFY(shot.hasMatch());
-        QVERIFY2(QFile::exists(QStringLiteral(LOTCRAFT_SOURCE_DIR "/") + shot.captured(1)),
-                 qPrintable(shot.captured(1)));
+        // Its screenshots are pictures the repository ships, of the sizes it gives.
+        static const QRegularExpression image(
+            QStringLiteral("<image type=\"source\" width=\"(\\d+)\" "
+                           "height=\"(\\d+)\">[^<]*/(docs/[^<]+)</image>"));
+        int shots = 0;
+        for (auto images = image.globalMatch(text); images.hasNext(); ++shots) {
+            const QRegularExpressionMatch shot = images.next();
+            const QString file = QStringLiteral(LOTCRAFT_SOURCE_DIR "/") + shot.captured(3);
+            QCOMPARE(QImageReader(file).size(),
+                     QSize(shot.captured(1).toInt(), shot.captured(2).toInt()));
+        }
+        QCOMPARE(shots, 2);
+        // What a software centre shows beside the description.
+        QVERIFY(
+            text.contains(QLatin1String("<project_license>GPL-3.0-or-later</project_license>")));
+        QVERIFY(ReadText(QStringLiteral(LOTCRAFT_SOURCE_DIR "/data/copyright"))
+                    .contains(QLatin1String("License: GPL-3.0-or-later")));
+        QVERIFY(text.contains(QLatin1String("<binary>lotcraft</binary>")));
+        QVERIFY(text.contains(QLatin1String("<binary>lotcraft-pages</binary>")));
+        for (const char* type : {"homepage", "bugtracker", "help", "vcs-browser"})
+            QVERIFY2(text.contains(QStringLiteral("<url type=\"%1\">").arg(QLatin1String(type))),
+                     type);
+        static const QRegularExpression release(QStringLiteral(
+            "<release version=\"" LOTCRAFT_VERSION "\" date=\"[-0-9]+\">\\s*<description>"));
+        QVERIFY2(release.match(text).hasMatch(), "no release notes for " LOTCRAFT_VERSION);
     }
 };
 

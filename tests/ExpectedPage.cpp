@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pages as the page line tables give them, built here independently of the page builder:
 // tests/data/page-lines.txt holds the tables' lines in their own notation, and the item's
 // eBay addresses as lines L1 to L13.

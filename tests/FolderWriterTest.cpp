@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files written under a hidden name and then renamed, where a file system has no unnamed
 // files: replacing what has the name without writing through a link, and failures that
 // leave the old file and nothing else. Then, both ways: a file whose naming is refused at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid as a table of records: appending, storing and removing rows with their page paths
 // and marks, and what the model shows a view.
 

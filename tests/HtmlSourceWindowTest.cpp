@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The source window: reading the page when it loads and only then, pages that cannot be
 // read, and the splitting of a page into lines.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The item record's fields and the mapping between grid columns and record positions.
 
 #include "app/LotcraftError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout dialog on its own: what it shows when it opens, the options, "Ok", the close
 // box and the keyboard.
 

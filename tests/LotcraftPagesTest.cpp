@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless page program, run as a user runs it: its pages, its messages and its exit
 // statuses.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The output folder dialog on its own, over a folder tree of its own and a fixed list of
 // volumes, one of them not ready; messages and the new folder's name are answered here.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole item pages compared byte for byte with pages built here from the page line tables
 // (tests/data/page-lines.txt, in the tables' own notation), and the pages no one can make.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs of the real lotcraft-pages into a folder that holds an older run's pages and pictures,
 // killed at random moments: nothing older is ever lost, every file is the older one or the
 // new one, whole, and what a killed run leaves behind the next run clears. Then runs with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the pages of a whole catalogue: the rows told in order, failures in the middle of
 // a run, replacing older pages, and the copied pictures.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Runs one of Lotcraft's programs as a user runs it, and gives back its exit status (-1 when

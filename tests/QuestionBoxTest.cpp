@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question box: Yes and No are answers, Escape and the close button are none.
 
 #include "ui/QuestionBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record editing of the main window, without widgets: each operation against the states
 // of the form's boxes and buttons, the counters, deleting, inserting, and the choices that
 // keep a stale form from acting on the wrong record.

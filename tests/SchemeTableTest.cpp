@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour scheme table as start-up leaves it, its bounds and its names.
 
 #include "app/LotcraftError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a screen of device pixel ratio 2 (QT_SCALE_FACTOR=2, set before the application starts)
 // the owner-drawn buttons and the windows' pictures are shown with their own pixels enlarged:
 // no colour appears that the picture at ratio 1 does not have, as smoothing would add.

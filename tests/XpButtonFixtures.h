@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The fixed palette and font the button tests draw with, so that every pixel is known.

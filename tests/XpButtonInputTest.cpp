@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button's answers to mouse, keyboard, focus, hover and its access key, the order of
 // its events, and where GoToURL sends an address.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button's drawing, pixel by pixel, with a fixed palette and font: the colour
 // arithmetic, the line and box rules, every style's border, the style 3 face, the layout
 // of caption and picture and how they move with the state.

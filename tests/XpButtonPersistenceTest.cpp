@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Restoring buttons from property bags and saving them back, the bag's text form, and the
 // setters whose effects reach beyond their own field.
 

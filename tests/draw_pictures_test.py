@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks tools/draw-pictures.py and the pictures it wrote into the work tree.
 
 Each encoded picture is read back by a small reader of our own (GIF: LZW decoding; PNG:
@@ -8,6 +9,7 @@ now.
 """
 
 import os
+import re
 import runpy
 import struct
 import sys
@@ -15,6 +17,7 @@ import tempfile
 import types
 import unittest
 import zlib
+import xml.etree.ElementTree as ElementTree
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 SCRIPT = os.path.join(ROOT, "tools", "draw-pictures.py")
@@ -39,7 +42,9 @@ SIZES = {
     "src/ui/pictures/help.png": (55, 46),
     "src/ui/pictures/lotcraft.png": (48, 48),
     "src/ui/pictures/lotcraft-256.png": (256, 256),
+    "data/icons/lotcraft.svg": (256, 256),
 }
+SIZES.update({"data/icons/lotcraft-%d.png" % n: (n, n) for n in (16, 22, 24, 32, 48, 64, 128, 256)})
 
 
 def read_gif(data):
@@ -190,7 +195,7 @@ class DrawPicturesTest(unittest.TestCase):
 
     def test_gifs_decode_to_the_drawn_pixels(self):
         for path, canvas in self.drawn.items():
-            if not path.endswith(".gif"):
+            if isinstance(canvas, str) or not path.endswith(".gif"):
                 continue
             w, h, palette, transparent, indices = read_gif(self.fresh(path))
             self.assertEqual((w, h), SIZES[path], path)
@@ -226,8 +231,40 @@ class DrawPicturesTest(unittest.TestCase):
         _, _, _, transparent, indices = read_gif(self.fresh("resources/dot_clear.gif"))
         self.assertEqual(indices, [transparent])
 
+    def test_scalable_icon_is_a_whole_svg_of_the_icon_grid(self):
+        text = self.fresh("data/icons/lotcraft.svg").decode("utf-8")
+        root = ElementTree.fromstring(text)
+        svg = "{http://www.w3.org/2000/svg}"
+        self.assertEqual(root.tag, svg + "svg")
+        self.assertEqual(root.get("viewBox"), "0 0 256 256")
+        ids = {e.get("id") for e in root.iter() if e.get("id")}
+        used = set(re.findall(r"url\(#([^)]+)\)", text))
+        self.assertTrue(used)
+        self.assertLessEqual(used, ids)
+        # The colours of the raster icon's main parts are the ones the SVG paints with.
+        for colour in ("#A85E0E", "#4A2A10", "#9A6030", "#8A3A0A", "#E0B040"):
+            self.assertIn(colour, text)
+
+    def test_icons_are_the_same_picture_at_every_size(self):
+        # Each smaller icon covers what the 256 one covers, scaled down: its coverage
+        # (alpha) is close to the mean of the big icon's pixels it stands for.
+        big = self.drawn["data/icons/lotcraft-256.png"]
+        for n in (16, 22, 24, 32, 48, 64, 128):
+            small = self.drawn["data/icons/lotcraft-%d.png" % n]
+            scale = 256.0 / n
+            differences = []
+            for y in range(n):
+                for x in range(n):
+                    block = [big.get(i, j)[3]
+                             for j in range(int(y * scale), int((y + 1) * scale))
+                             for i in range(int(x * scale), int((x + 1) * scale))]
+                    differences.append(abs(small.get(x, y)[3] - sum(block) / len(block)))
+            self.assertLess(sum(differences) / len(differences), 10, n)
+
     def test_pngs_decode_to_the_drawn_pixels(self):
         for path, canvas in self.drawn.items():
+            if isinstance(canvas, str):
+                continue
             if not path.endswith(".png"):
                 continue
             w, h, pixels = read_png(self.fresh(path))

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws every picture Lotcraft ships.
 
 The pictures beside the item pages go to resources/ (GIF, and one JPEG), the pictures of the
-main window go to src/ui/pictures/ (PNG). Everything is drawn here from shapes and from our
+main window go to src/ui/pictures/ (PNG), the desktop's icons to data/icons/ (PNG at each
+size of the icon theme, and SVG). Everything is drawn here from shapes and from our
 own small bitmap fonts, with the Python standard library only: this file carries its own GIF
 encoder (GIF89a, LZW, a palette, transparency through the Graphic Control Extension), PNG
 writer and baseline JPEG encoder. Nothing here depends on the time or on chance, so running
@@ -1102,6 +1104,113 @@ def draw_icon(size, samples):
            rgb("#FFFFFF", 80))
     return c
 
+
+def draw_icon_svg():
+    """The program icon as a scalable picture: the shapes of draw_icon, on its 256 grid, as
+    SVG elements. Paints that draw_icon computes on the screen's axes are given there too
+    (a gradient transform undoes the shape's turn)."""
+    def num(v):
+        return ("%.2f" % v).rstrip("0").rstrip(".")
+
+    def colour(c):
+        return "#%02X%02X%02X" % c[:3]
+
+    def paint(c):
+        fill = 'fill="%s"' % colour(c)
+        return fill + (' fill-opacity="%s"' % num(c[3] / 255.0) if c[3] < 255 else "")
+
+    def arc_path(cx, cy, r, start, end):
+        """An arc of radius r from angle start to end (degrees, clockwise on the screen)."""
+        a, b = math.radians(start), math.radians(end)
+        large = 1 if (end - start) % 360 > 180 else 0
+        return "M%s %s A%s %s 0 %d 1 %s %s" % (
+            num(cx + r * math.cos(a)), num(cy + r * math.sin(a)), num(r), num(r), large,
+            num(cx + r * math.cos(b)), num(cy + r * math.sin(b)))
+
+    def dollar(cx, cy, r, w, fill, transform):
+        reach = 2 * r + w / 2.0 + r * 0.45
+        return [
+            '<g %s transform="%s">' % (fill, transform),
+            '<path d="%s %s" fill="none" stroke="currentColor" stroke-width="%s"/>' % (
+                arc_path(cx, cy - r, r, 90, 325), arc_path(cx, cy + r, r, -90, 145), num(w)),
+            '<rect x="%s" y="%s" width="%s" height="%s"/>' % (
+                num(cx - w * 0.35), num(cy - reach), num(w * 0.7), num(2 * reach)),
+            "</g>"]
+
+    tag = "rotate(25 105 170)"
+    head = "rotate(-45 112 64)"
+    hx0, hy0, hx1, hy1 = 112, 64, 232, 184
+    half_l, half_t = 72, 30
+    u = 34 / math.sqrt(2)
+
+    def head_rect(x0, y0, x1, y1, r, fill, transform=head):
+        corner = ' rx="%s"' % num(r) if r else ""
+        return '<rect x="%s" y="%s" width="%s" height="%s"%s %s transform="%s"/>' % (
+            num(hx0 + x0), num(hy0 + y0), num(x1 - x0), num(y1 - y0), corner, fill, transform)
+
+    def handle(dx0, dy0, dx1, dy1, width, c):
+        return ('<line x1="%s" y1="%s" x2="%s" y2="%s" stroke="%s"%s stroke-width="%s" '
+                'stroke-linecap="round"/>' % (
+                    num(hx0 + dx0), num(hy0 + dy0), num(hx1 + dx1), num(hy1 + dy1), colour(c),
+                    ' stroke-opacity="%s"' % num(c[3] / 255.0) if c[3] < 255 else "", num(width)))
+
+    shadow = rgb("#3A1A00", 70)
+    lines = [
+        '<?xml version="1.0" encoding="UTF-8"?>',
+        '<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">',
+        "<title>Lotcraft</title>",
+        "<defs>",
+        '<linearGradient id="tag" gradientUnits="userSpaceOnUse" x1="0" y1="0" x2="204.8" '
+        'y2="204.8" gradientTransform="rotate(-25 105 170)">'
+        '<stop offset="0" stop-color="#FFD870"/><stop offset="1" stop-color="#F09A28"/>'
+        "</linearGradient>",
+        '<linearGradient id="head" gradientUnits="userSpaceOnUse" x1="%s" y1="%s" x2="%s" '
+        'y2="%s" gradientTransform="rotate(45 112 64)">'
+        '<stop offset="0" stop-color="#D08A48"/><stop offset="1" stop-color="#7A4418"/>'
+        "</linearGradient>" % (num(hx0 - u), num(hy0 - u), num(hx0 + u), num(hy0 + u)),
+        "</defs>",
+        # The price tag, its string, its hole and its price.
+        '<polyline points="50,170 30,150 8,146 2,160" fill="none" stroke="#7A5A30" '
+        'stroke-width="5" stroke-linecap="round" stroke-linejoin="round" transform="%s"/>' % tag,
+        '<path d="M14 170 L62 116 L200 116 L200 224 L62 224 Z M40 170 A10 10 0 1 0 60 170 '
+        'A10 10 0 1 0 40 170 Z" fill-rule="evenodd" fill="#A85E0E" transform="%s"/>' % tag,
+        '<path d="M24 170 L66 123 L193 123 L193 217 L66 217 Z M36 170 A14 14 0 1 0 64 170 '
+        'A14 14 0 1 0 36 170 Z" fill-rule="evenodd" fill="url(#tag)" transform="%s"/>' % tag,
+        '<circle cx="50" cy="170" r="12" fill="none" stroke="#A85E0E" stroke-width="4" '
+        'transform="%s"/>' % tag,
+    ]
+    lines += dollar(132, 170, 16, 10, 'fill="#FFF0C0" color="#FFF0C0"',
+                    "translate(3 3) " + tag)
+    lines += dollar(132, 170, 16, 10, 'fill="#8A3A0A" color="#8A3A0A"', tag)
+    # The gavel: the handle, then the head across its upper end.
+    lines += [
+        handle(6, 10, 4, 8, 22, shadow),
+        handle(0, 0, 0, 0, 22, rgb("#4A2A10")),
+        handle(0, 0, 0, 0, 15, rgb("#9A6030")),
+        handle(2, -2, 1, -3, 4, rgb("#D89A5A")),
+        head_rect(-half_l, -half_t, half_l, half_t, 14, paint(shadow), "translate(6 10) " + head),
+        head_rect(-half_l, -half_t, half_l, half_t, 14, paint(rgb("#4A2A10"))),
+        head_rect(-half_l + 4, -half_t + 4, half_l - 4, half_t - 4, 11, 'fill="url(#head)"'),
+    ]
+    for band in (-50, 50):
+        lines.append(head_rect(band - 7, -half_t + 1, band + 7, half_t - 1, 0,
+                               paint(rgb("#E0B040"))))
+        lines.append(head_rect(band - 7, -half_t + 1, band - 2, half_t - 1, 0,
+                               paint(rgb("#FFF0B0"))))
+    lines.append(head_rect(-half_l + 12, -half_t + 7, half_l - 12, -half_t + 14, 3,
+                           paint(rgb("#FFFFFF", 80))))
+    lines.append("</svg>")
+    return "\n".join(lines) + "\n"
+
+
+def svg_bytes(text):
+    return text.encode("utf-8")
+
+
+# The icons the desktop shows, at the sizes of its icon theme; installed under the
+# program's desktop id. Small sizes take more samples a pixel for smoother edges.
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
 # ---------------------------------------------------------------------------------------
 
 PICTURES = [
@@ -1122,6 +1231,10 @@ PICTURES = [
     ("src/ui/pictures/help.png", draw_help, png_bytes),
     ("src/ui/pictures/lotcraft.png", lambda: draw_icon(48, 4), png_bytes),
     ("src/ui/pictures/lotcraft-256.png", lambda: draw_icon(256, 3), png_bytes),
+] + [("data/icons/lotcraft-%d.png" % size,
+      (lambda size=size: draw_icon(size, 4 if size <= 128 else 3)), png_bytes)
+     for size in ICON_SIZES] + [
+    ("data/icons/lotcraft.svg", draw_icon_svg, svg_bytes),
 ]
 
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages named on the command line that are not installed yet.
 # As root it runs apt-get directly; otherwise through sudo where there is one; without
 # either it prints the one command to run and fails.

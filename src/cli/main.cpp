@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lotcraft-pages: writes the listing pages of a catalogue file, and the pictures they use,
 // exactly as the window's Htmls button does, without a window.
 
 #include "TerminalProgress.h"
 
+#include "app/ApplicationFolder.h"
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
 #include "catalogue/CatalogueReader.h"
@@ -243,7 +245,7 @@ int main(int argc, char* argv[]) {
         return Failed;
     }
 
-    const PagePictures pictures(QCoreApplication::applicationDirPath());
+    const PagePictures pictures(ApplicationFolder::OfThisProgram());
     TerminalProgress progress(qint64(catalogue.records.size() - rowsInError.size()),
                               !parser.isSet(quiet) && isatty(STDERR_FILENO));
     try {

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Auctions.h"
 
+#include "app/ApplicationFolder.h"
 #include "app/ProgramSettings.h"
 #include "controls/xpbutton/XpButton.h"
 #include "ui/CatalogueDrop.h"
@@ -28,7 +30,7 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
       m_settings(settings),
       m_messages(messages ? *messages : DesktopMessageBoxes::Instance()),
       m_editor(m_grid, m_form, *this),
-      m_applicationFolder(QCoreApplication::applicationDirPath()),
+      m_applicationFolder(ApplicationFolder::OfThisProgram()),
       m_pictures(m_applicationFolder),
       m_browser(m_messages, this),
       m_files(

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/LayoutDialog.h"
 
 #include "app/ProgramSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Window and control layouts are given in twips; Lotcraft draws 15 twips to a pixel. The

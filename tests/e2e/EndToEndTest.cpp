@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lotcraft end to end, as a seller uses it: the real main window with its real file dialogs,
 // message boxes and page dialogs, driven like a user from the event loop. Then the pages it
 // wrote are rendered in headless Chromium. Run under a display (make e2e uses xvfb-run).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes read as a catalogue must neither crash nor break the round
 // trip through the writer.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CatalogueRoundTrip.h"
 
 #include "catalogue/CatalogueReader.h"

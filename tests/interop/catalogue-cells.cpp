@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // catalogue-cells: the cells of a catalogue file as JSON, through Lotcraft's own reader and
 // writer, for the tests that pass catalogues between Lotcraft and other programs.
 //   catalogue-cells read FILE    prints the records as a JSON array of arrays of ten texts,

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Catalogues passed between Lotcraft and LibreOffice Calc, with every cell checked.
 
   catalogue_interop_test.py SOFFICE CATALOGUE_CELLS

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes one PNG sheet of the button in every style and state, each cell labelled:
 //   button-gallery OUTPUT.png
 // Styles 0 to 4 at 81 x 25, then style 3 with a picture in each of its four positions at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the dialogs and the source window into PNG pictures, offscreen:
 //   dialog-screenshots OUTPUT-FOLDER FOLDER-TO-BROWSE PAGE.html
 // The output folder dialog offers FOLDER-TO-BROWSE; the source window shows PAGE.html; the

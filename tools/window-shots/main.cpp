@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the main window twice, offscreen: as it opens, and with a catalogue loaded and one
 // of its rows clicked.
 //   window-shots CATALOGUE.csv EMPTY.png LOADED.png

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A rectangle as the button's drawing code keeps it: right and bottom lie just outside.

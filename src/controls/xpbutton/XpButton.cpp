@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/xpbutton/XpButton.h"
 
 #include "controls/xpbutton/ButtonFace.h"
