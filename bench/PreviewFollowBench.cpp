@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times how soon the page preview follows the form: the real main window, shown offscreen,
 // loads a catalogue through a prepared open dialog, a row is clicked and F5 opens the preview;
 // then, round after round, three letters are typed into the title box and the time from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page preview drawn by the browser engine: the same picture as the written page in a
 // browser, the scheme's colours, what the engine may fetch and where links lead, the caption,
 // the keys that close it, and what it offers where the engine cannot draw.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview and the Html Code window open wholly on the screen that holds the main window,
 // made smaller where the screen is smaller than they are.
 
