@@ -75,15 +75,17 @@ private Q_SLOTS:
                                row6.Field(ItemRecord::ItemNumber) + QStringLiteral(".html")));
 
         // The engine shows the page; its small pictures come from the application folder.
+        // A loaded page may still be drawing its pictures, and a busy machine may answer a
+        // script late: asked again until the picture is in.
         QTRY_VERIFY_WITH_TIMEOUT(preview->PageIsShown(), 20000);
-        QCOMPARE(
+        QTRY_COMPARE_WITH_TIMEOUT(
             RunScript(preview->View()->page(),
                       QStringLiteral("(function() { var i = document.querySelector("
                                      "'img[src=\"envelope.gif\"]'); "
-                                     "return i.complete ? i.naturalWidth + 'x' + i.naturalHeight "
-                                     ": 'not loaded'; })()"))
+                                     "return !i ? 'no picture' : i.complete ? i.naturalWidth + "
+                                     "'x' + i.naturalHeight : 'not loaded'; })()"))
                 .toString(),
-            QStringLiteral("13x9"));
+            QStringLiteral("13x9"), 30000);
         QCOMPARE(RunScript(preview->View()->page(), QStringLiteral("document.title")).toString(),
                  QStringLiteral("eBay item %1 (Ends %2 ) - %3")
                      .arg(row6.Field(ItemRecord::ItemNumber), row6.Field(ItemRecord::EndTime),
