@@ -62,6 +62,9 @@ bool FieldScanner::Extend(qint64 keep) {
         return false;
     if (m_keepText)
         keep = std::min(keep, m_textStart);
+    if (m_keepFrom >= 0)
+        keep = std::min(keep, m_keepFrom);
+    keep = std::max(keep, m_windowStart);
     const qsizetype drop = Offset(keep);
     const qsizetype kept = m_size - drop;
     // The kept bytes move to the front. Once they fill half the buffer, it grows to hold the
@@ -154,6 +157,50 @@ bool FieldScanner::OnlyBlankLeft() {
     }
 }
 
+bool FieldScanner::SkipBlankLine() {
+    const qint64 from = Here();
+    qsizetype at = m_at;
+    for (;;) {
+        while (at < m_size && m_data[at] == ' ')
+            ++at;
+        if (at < m_size)
+            break;
+        const qint64 reached = m_windowStart + at;
+        if (!Extend(from))
+            return false;
+        at = Offset(reached);
+    }
+    if (m_data[at] != '\r' && m_data[at] != '\n')
+        return false;
+    m_at = at;
+    Terminator(from);
+    return true;
+}
+
+qint64 FieldScanner::NonBlankLinesFrom(qint64 position) {
+    qint64 lines = 0;
+    bool nonBlank = false;
+    qsizetype at = std::max<qsizetype>(Offset(position + m_textStart), 0);
+    m_keepText = false;
+    m_keepFrom = -1;
+    for (;;) {
+        for (; at < m_size; ++at) {
+            const char c = m_data[at];
+            if (c == '\r' || c == '\n') {
+                lines += nonBlank;
+                nonBlank = false;
+            } else if (c != ' ') {
+                nonBlank = true;
+            }
+        }
+        m_at = m_size;
+        if (!Extend(Here()))
+            break;
+        at = m_at;
+    }
+    return lines + nonBlank;
+}
+
 bool FieldScanner::SkipToDelimiter(qint64 keep) {
     // Every byte passed over is looked at anyway, so whether all are ASCII comes cheaply.
     Bytes16 seen = {};
@@ -210,7 +257,8 @@ FieldScanner::End FieldScanner::Next(bool wantText) {
     }
     const qint64 start = Here();
     m_ascii = false;
-    if (m_at == m_size || m_data[m_at] != '"') {
+    m_quoted = m_at < m_size && m_data[m_at] == '"';
+    if (!m_quoted) {
         m_ascii = SkipToDelimiter(start);
         const qint64 stop = Here();
         const End end = Terminator(start);

@@ -43,6 +43,19 @@ public:
 
     // Nothing but blanks and line ends is left.
     bool OnlyBlankLeft();
+    // Where the line ahead holds nothing but blanks before its line end, passes over it and
+    // its line end and returns true; otherwise moves nowhere. Called at the start of a line.
+    bool SkipBlankLine();
+
+    // How many bytes of the text lie behind: the position of the next field.
+    qint64 Position() const { return Here() - m_textStart; }
+    // Keeps the bytes from the position on in the window (until the next call), so that
+    // NonBlankLinesFrom can count from there.
+    void KeepFrom(qint64 position) { m_keepFrom = position + m_textStart; }
+    // Reads the rest of the file and counts the lines from the position (kept by KeepFrom)
+    // to the end of the text that hold anything but blanks; a line begun at the position
+    // counts as one. Fields cannot be scanned after it.
+    qint64 NonBlankLinesFrom(qint64 position);
 
     // Scans the next field and tells how it ended. FileEnd also stands for a line end with
     // nothing after it. Unclosed() is then set when the file ended inside a quoted field.
@@ -52,6 +65,8 @@ public:
     QByteArrayView Text() const { return m_text; }
     // Whether Text() is known to be ASCII; false when it is not, or not known.
     bool TextIsAscii() const { return m_ascii; }
+    // Whether the field was in quotes, and so may hold line ends.
+    bool Quoted() const { return m_quoted; }
     bool Unclosed() const { return m_unclosed; }
 
     // The system's reason when a read failed, or empty.
@@ -77,6 +92,8 @@ private:
     qint64 m_windowStart = 0;
     qint64 m_textStart = 0;
     bool m_keepText = true;
+    // A position (from the start of the input) whose bytes the window keeps, or -1.
+    qint64 m_keepFrom = -1;
 
     // Reading from a descriptor (m_descriptor >= 0).
     int m_descriptor = -1;
@@ -97,4 +114,5 @@ private:
     QByteArray m_pieced;
     bool m_unclosed = false;
     bool m_ascii = false;
+    bool m_quoted = false;
 };
