@@ -634,6 +634,15 @@ private Q_SLOTS:
                    "Line 3 of items.csv holds 11 values, not 10: a value with a comma "
                    "that is not in quotes?") +
                    shifted.arg(2);
+        QTest::newRow("lone CRs and LFs in quotes")
+            << QByteArray(
+                   "1,\"a\rb\nc\r\n\",c,d,e,f,g,h,i,j\r\n2,b,c,d,e,f,g,h,i,j,k\r\n"
+                   "3,b,c,d,e,f,g,h,i\r\n")
+            << 3 << 2
+            << QStringLiteral(
+                   "Line 5 of items.csv holds 11 values, not 10: a value with a comma "
+                   "that is not in quotes?") +
+                   shifted.arg(2);
         QTest::newRow("two items on one line")
             << QByteArray("1,b,c,d,e,f,g,h,i,j,2,b,c,d,e,f,g,h,i,j\r\n") << 2 << 1
             << QStringLiteral(
