@@ -118,11 +118,14 @@ public:
         if (const QString reason = StopReason(m_scanner); !reason.isEmpty())
             m_result.failure.emplace(
                 reason % QStringLiteral("; ") % ReadSoFar(m_result.records.size()), m_name);
-        // The file's own count: after a failure, every line left from the record that failed
-        // is taken for an item.
+        // The file's own count: after a failure, every line that holds anything but blanks
+        // from the start of the record that failed is taken for an item. The lines of the
+        // fields it has read are counted as they were read (the scanner may have pieced a
+        // quoted field's text together over its bytes), the rest from the bytes.
         m_result.itemsInFile = qint64(m_result.records.size());
         if (m_result.failure)
-            m_result.itemsInFile += m_scanner.NonBlankLinesFrom(m_recordStart);
+            m_result.itemsInFile +=
+                m_recordLines + m_scanner.NonBlankLinesFrom(m_countFrom, m_lineBegun);
 
         if (const qsizetype count = m_windows1252Fields)
             m_result.notices << QStringLiteral(
@@ -231,8 +234,6 @@ private:
     void ReadRecords(bool oneALine) {
         bool lineStart = true;
         for (;;) {
-            m_recordStart = m_scanner.Position();
-            m_scanner.KeepFrom(m_recordStart);
             if (m_scanner.OnlyBlankLeft())
                 return;
             if (lineStart && m_scanner.SkipBlankLine()) {
@@ -241,6 +242,9 @@ private:
                 ++m_line;
                 continue;
             }
+            m_countFrom = m_scanner.Position();
+            m_recordLines = 0;
+            m_lineBegun = false;
             if (Full())
                 return;
             const qint64 startLine = m_line;
@@ -266,6 +270,7 @@ private:
                 }
                 end = m_scanner.Next(true);
                 if (m_scanner.Unclosed()) {
+                    m_countFrom = m_scanner.FieldStart();
                     const size_t number = m_result.records.size() + 1;
                     m_result.failure.emplace(
                         QStringLiteral("field %1 of record %2 opens a double quote that is "
@@ -296,14 +301,23 @@ private:
         }
     }
 
-    // Counts a field into its line, and the lines it ends; until the values of the line
+    // Counts a field into its line, and the lines it ends, for the record being read and for
+    // the file; until the values of the line
     // where the first shifted record ends are known, they are kept for its notice. What the
     // first line of the record being read holds goes to startLineValues when that line ends
     // within the record.
     void CountLine(End end, int& startLineValues) {
         ++m_lineValues;
-        if (m_scanner.Quoted())
-            m_line += LineEndsIn(m_scanner.Text());
+        m_countFrom = m_scanner.Position();
+        if (m_scanner.Quoted()) {
+            const qint64 lineEnds = LineEndsIn(m_scanner.Text());
+            m_line += lineEnds;
+            m_recordLines += lineEnds;
+            m_lineBegun = true;
+        } else {
+            // Blanks before an unquoted field are dropped: a field holds something, or nothing.
+            m_lineBegun = m_lineBegun || end == End::Comma || !m_scanner.Text().isEmpty();
+        }
         if (m_shift.record > 0 && !m_shift.endLineCounted) {
             m_shift.endLineValues = m_lineValues;
             m_shift.endLineCounted = end != End::Comma;
@@ -314,6 +328,8 @@ private:
             startLineValues = m_lineValues;
         m_lineValues = 0;
         ++m_line;
+        m_recordLines += m_lineBegun;
+        m_lineBegun = false;
     }
 
     // Whether the catalogue already holds the most items it can, with more to come.
@@ -333,8 +349,12 @@ private:
     CatalogueEncoding m_encoding;
     // Fields of the records read that were read as Windows-1252.
     qsizetype m_windows1252Fields = 0;
-    // Where the record being read starts in the text.
-    qint64 m_recordStart = 0;
+    // For the record being read: where in the text the lines not yet counted start, how
+    // many lines holding anything but blanks it has passed (each line of a quoted value
+    // counted as one), and whether the line it is in holds anything but blanks so far.
+    qint64 m_countFrom = 0;
+    qint64 m_recordLines = 0;
+    bool m_lineBegun = false;
     // The line being read (from 1, as a text editor numbers them: line ends in quotes count)
     // and the values read on it so far.
     qint64 m_line = 1;

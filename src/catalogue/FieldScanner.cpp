@@ -62,9 +62,6 @@ bool FieldScanner::Extend(qint64 keep) {
         return false;
     if (m_keepText)
         keep = std::min(keep, m_textStart);
-    if (m_keepFrom >= 0)
-        keep = std::min(keep, m_keepFrom);
-    keep = std::max(keep, m_windowStart);
     const qsizetype drop = Offset(keep);
     const qsizetype kept = m_size - drop;
     // The kept bytes move to the front. Once they fill half the buffer, it grows to hold the
@@ -177,12 +174,11 @@ bool FieldScanner::SkipBlankLine() {
     return true;
 }
 
-qint64 FieldScanner::NonBlankLinesFrom(qint64 position) {
+qint64 FieldScanner::NonBlankLinesFrom(qint64 position, bool lineBegun) {
     qint64 lines = 0;
-    bool nonBlank = false;
-    qsizetype at = std::max<qsizetype>(Offset(position + m_textStart), 0);
+    bool nonBlank = lineBegun;
+    qsizetype at = std::clamp<qsizetype>(Offset(position + m_textStart), 0, m_size);
     m_keepText = false;
-    m_keepFrom = -1;
     for (;;) {
         for (; at < m_size; ++at) {
             const char c = m_data[at];
@@ -256,6 +252,7 @@ FieldScanner::End FieldScanner::Next(bool wantText) {
             break;
     }
     const qint64 start = Here();
+    m_fieldStart = start;
     m_ascii = false;
     m_quoted = m_at < m_size && m_data[m_at] == '"';
     if (!m_quoted) {

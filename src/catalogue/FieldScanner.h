@@ -49,13 +49,14 @@ public:
 
     // How many bytes of the text lie behind: the position of the next field.
     qint64 Position() const { return Here() - m_textStart; }
-    // Keeps the bytes from the position on in the window (until the next call), so that
-    // NonBlankLinesFrom can count from there.
-    void KeepFrom(qint64 position) { m_keepFrom = position + m_textStart; }
-    // Reads the rest of the file and counts the lines from the position (kept by KeepFrom)
-    // to the end of the text that hold anything but blanks; a line begun at the position
-    // counts as one. Fields cannot be scanned after it.
-    qint64 NonBlankLinesFrom(qint64 position);
+    // The position where the field Next scanned last starts (its quote, if it has one).
+    qint64 FieldStart() const { return m_fieldStart - m_textStart; }
+    // Reads the rest of the file and counts the lines from the position (Position(), or
+    // FieldStart() after a field whose text was not taken) to the end of the text that hold
+    // anything but blanks; the line the position is in counts when it holds anything but
+    // blanks after the position, or when lineBegun says that it did before. Fields cannot
+    // be scanned after it.
+    qint64 NonBlankLinesFrom(qint64 position, bool lineBegun);
 
     // Scans the next field and tells how it ended. FileEnd also stands for a line end with
     // nothing after it. Unclosed() is then set when the file ended inside a quoted field.
@@ -92,8 +93,7 @@ private:
     qint64 m_windowStart = 0;
     qint64 m_textStart = 0;
     bool m_keepText = true;
-    // A position (from the start of the input) whose bytes the window keeps, or -1.
-    qint64 m_keepFrom = -1;
+    qint64 m_fieldStart = 0;
 
     // Reading from a descriptor (m_descriptor >= 0).
     int m_descriptor = -1;
