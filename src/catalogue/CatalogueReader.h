@@ -25,10 +25,9 @@ class QIODevice;
 //    included; a doubled quote inside it is one quote, and text between the closing quote
 //    and the next comma or line end is kept after the quoted text.
 //  - Line ends and blanks alone after the last record are no record, and told of nowhere.
-//  - A file whose every line (line ends inside quotes and blank lines do not count) holds the same
-//  number of
-//    fields, fewer than ten, as a spreadsheet writes a sheet whose last columns are empty,
-//    is read as one item a line, the missing last fields empty.
+//  - A file whose every line (line ends inside quotes and blank lines do not count) holds
+//    the same number of fields, fewer than ten, as a spreadsheet writes a sheet whose last
+//    columns are empty, is read as one item a line, the missing last fields empty.
 // The text is UTF-8 (a signature at the start of the file is skipped) where a field is
 // valid UTF-8, and Windows-1252, as older spreadsheet programs write, where it is not;
 // UTF-16 is recognised with or without its mark, in any script (CatalogueEncoding::Detect).
