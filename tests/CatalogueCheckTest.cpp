@@ -242,6 +242,65 @@ private Q_SLOTS:
         QVERIFY(Check({Row(heading)}) == pictureOnly);
     }
 
+    void rowsFromWhereTheFileStoppedLiningUpAreWarned() {
+        std::vector<ItemRecord> records;
+        for (int n = 1; n <= 5; ++n)
+            records.push_back(Item(QString::number(n)));
+        records[3] = Item(QStringLiteral("2"));  // an error before the warning on its row
+        QVERIFY(Check(records).size() == 1);
+        const std::vector<CatalogueFinding> findings =
+            CatalogueCheck::Run(records, SellerHost(), QString(), 3);
+        std::vector<Found> found;
+        for (const CatalogueFinding& finding : findings)
+            found.emplace_back(finding.row, finding.kind, finding.otherRow);
+        const std::vector<Found> expected = {{3, Kind::ShiftedRecord, 0},
+                                             {4, Kind::DuplicateItemNumber, 2},
+                                             {4, Kind::ShiftedRecord, 0},
+                                             {5, Kind::ShiftedRecord, 0}};
+        QVERIFY(found == expected);
+        QVERIFY(!findings[0].IsError());
+        QCOMPARE(findings[0].itemNumber, QStringLiteral("3"));
+        QVERIFY2(findings[0].what.startsWith(QLatin1String("From this row on")),
+                 qPrintable(findings[0].what));
+        QVERIFY2(findings[3].what.contains(QLatin1String("at row 3")),
+                 qPrintable(findings[3].what));
+        QVERIFY(findings[3].whatToDo.contains(QLatin1String("quotes")));
+        // The warnings leave every row to be written.
+        QCOMPARE(CatalogueCheck::RowsInError(findings), std::vector<int>{4});
+    }
+
+    void aPageThatWouldReplaceTheProgramsOwnFileIsAnError() {
+        // The rule of the page writer: what it refuses, the check finds, and nothing else.
+        const QStringList reserved = PagePictures::ShippedFiles();
+        const std::vector<ItemRecord> records = {Item(QStringLiteral("help")),
+                                                 Item(QStringLiteral("OK.jpg")),
+                                                 Item(QStringLiteral("7"))};
+        QVERIFY(Check(records).empty());
+        const std::vector<CatalogueFinding> findings =
+            CatalogueCheck::Run(records, SellerHost(), QStringLiteral("/app"), 0, reserved);
+        QCOMPARE(findings.size(), size_t(1));
+        QCOMPARE(findings[0].row, 1);
+        QCOMPARE(findings[0].kind, Kind::ProgramFile);
+        QVERIFY(findings[0].IsError());
+        QVERIFY2(findings[0].what.contains(QLatin1String("\"help.html\"")),
+                 qPrintable(findings[0].what));
+
+        ProgramSettings settings;
+        settings.SetOutputFolder(QStringLiteral("/app"));
+        PageInputs inputs =
+            PageInputs::Take(settings, SellerTexts(), PagePictures(QStringLiteral("/nonexistent")));
+        inputs.reservedNames = reserved;
+        for (size_t n = 0; n < records.size(); ++n) {
+            bool refused = false;
+            try {
+                PageBuilder::Build(records[n], inputs);
+            } catch (const LotcraftError&) {
+                refused = true;
+            }
+            QCOMPARE(refused, n == 0);
+        }
+    }
+
     void theSampleCatalogueHasNoFindings() {
         const CatalogueReader::Result sample = CatalogueReader::Read(
             QStringLiteral(LOTCRAFT_SOURCE_DIR "/examples/sample-catalogue.csv"));

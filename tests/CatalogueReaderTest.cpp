@@ -68,6 +68,56 @@ QByteArray Repeat(const QByteArray& line, int count) {
     return bytes;
 }
 
+QString Describe(const CatalogueReader::Result& result) {
+    return QStringLiteral(
+               "%1 records, %2 in the file, shifted from %3, failure \"%4\", notices "
+               "\"%5\"")
+        .arg(result.records.size())
+        .arg(result.itemsInFile)
+        .arg(result.shiftedFrom)
+        .arg(result.failure ? result.failure->Message() : QString(),
+             result.notices.join(QLatin1Char(' ')));
+}
+
+// Reads the bytes in one piece, and from a file in blocks of a few bytes (so that fields,
+// quotes, line ends and blank lines fall across the ends of blocks); what differs between
+// the readings goes to `problem`.
+CatalogueReader::Result ReadBothWays(const QByteArray& bytes, QString& problem) {
+    const CatalogueReader::Result whole = Read(bytes);
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("both.csv"));
+    if (!WriteFile(name, bytes)) {
+        problem = QStringLiteral("the file cannot be written");
+        return whole;
+    }
+    for (qsizetype blockSize : {1, 2, 3, 7, 4096}) {
+        const CatalogueReader::Result inBlocks = ReadInBlocks(name, blockSize);
+        if (inBlocks.records != whole.records || Describe(inBlocks) != Describe(whole)) {
+            problem = QStringLiteral("in blocks of %1: %2; in one piece: %3")
+                          .arg(blockSize)
+                          .arg(Describe(inBlocks), Describe(whole));
+            return whole;
+        }
+    }
+    return whole;
+}
+
+// A catalogue of `count` items written in one script: every value but the item number and
+// the empty seventh field in the script's letters (and the first item's description long),
+// each item on a line of its own.
+QString ItemsInScript(int count, const QString& title, const QString& words) {
+    QString text;
+    for (int n = 1; n <= count; ++n) {
+        text += QString::number(1000 + n) + QLatin1Char(',') + title + QLatin1Char(',');
+        for (int i = 0; i < (n == 1 ? 12 : 4); ++i)
+            text += words;
+        text += QLatin1Char(',') + words + QLatin1Char(',') + title + QLatin1Char(',') + title +
+                QStringLiteral(",,") + words + QLatin1Char(',') + words + QLatin1Char(',') + title +
+                QStringLiteral("\r\n");
+    }
+    return text;
+}
+
 }  // namespace
 
 class CatalogueReaderTest : public QObject {
@@ -130,6 +180,8 @@ private Q_SLOTS:
         QCOMPARE(result.records.size(), size_t(2));
         QCOMPARE(result.records[1].Field(1), QStringLiteral("EXTRA"));
         QCOMPARE(result.records[1].Field(10), QStringLiteral("i"));
+        QCOMPARE(result.shiftedFrom, 1);
+        QCOMPARE(result.notices.size(), 1);
     }
 
     void blankEndsAreNoRecord_data() {
@@ -210,16 +262,27 @@ private Q_SLOTS:
     }
 
     void zeroBytesAndDamagedUtf16() {
-        // Half a surrogate pair and an odd last byte: replacement characters and a notice.
+        // Half a surrogate pair: a replacement character, and a notice. An odd last byte:
+        // left out, and told as what it is.
         QByteArray bytes =
             Utf16(QStringLiteral("1,b,c,d,e,f,g,h,i,j\r\n"), QStringConverter::Utf16LE, true);
         bytes.insert(6, QByteArray("\x00\xD8", 2));
         auto result = Read(bytes + 'x');
+        QCOMPARE(result.records.size(), size_t(1));
         QCOMPARE(result.records.at(0).Field(2), QStringLiteral("\uFFFDb"));
-        QCOMPARE(result.notices.size(), 1);
-        QVERIFY2(result.notices[0].startsWith(
-                     QLatin1String("2 characters of items.csv are not valid UTF-16")),
-                 qPrintable(result.notices[0]));
+        QCOMPARE(result.notices,
+                 (QStringList{QStringLiteral("1 character of items.csv is not valid UTF-16 and "
+                                             "was read as the replacement character \uFFFD: "
+                                             "check the items that show it."),
+                              QStringLiteral("The last byte of items.csv is half a character of "
+                                             "UTF-16; it was left out.")}));
+        result = Read(
+            Utf16(QStringLiteral("1,b,c,d,e,f,g,h,i,j\r\n"), QStringConverter::Utf16BE, false) +
+            '\0');
+        QCOMPARE(Fields(result.records.at(0)), Split("1|b|c|d|e|f|g|h|i|j"));
+        QCOMPARE(result.notices, QStringList{QStringLiteral("The last byte of items.csv is half "
+                                                            "a character of UTF-16; it was left "
+                                                            "out.")});
 
         // A NUL here and there in UTF-8 is no UTF-16: kept as a character.
         bytes =
@@ -292,7 +355,12 @@ private Q_SLOTS:
         auto result = Read(
             "1,Clock,Works well\r\nkey included,pic.jpg,$10,$5,,start,end,45\r\n"
             "2,Lamp,Brass\r\nno shade,lamp.jpg,$20,$8,,start,end,46\r\n");
-        QVERIFY(result.notices.isEmpty());
+        QCOMPARE(result.shiftedFrom, 1);
+        QCOMPARE(result.notices.size(), 1);
+        QVERIFY2(result.notices[0].startsWith(QLatin1String(
+                     "Line 1 of items.csv holds 3 values, not 10, and the item it starts ends "
+                     "inside line 2, which holds 8 values")),
+                 qPrintable(result.notices[0]));
         QCOMPARE(result.records.size(), size_t(2));
         QCOMPARE(Fields(result.records[0]),
                  Split("1|Clock|Works well|key included|pic.jpg|$10|$5||start|end"));
@@ -305,9 +373,10 @@ private Q_SLOTS:
         // Equal lines of ten fields or more are records by the rules, and so is a file whose
         // lines agree but for one.
         result = Read("1,b,c,d,e,f,g,h,i,j,k\r\n2,b,c,d,e,f,g,h,i,j,k\r\n");
-        QVERIFY(result.notices.isEmpty());
+        QCOMPARE(result.shiftedFrom, 1);
         QCOMPARE(result.records[1].Field(1), QStringLiteral("k"));
         result = Read("1,b,c,d,e\r\n2,b,c,d,e\r\n3,b,c,d\r\n4,b,c,d,e\r\n");
+        QCOMPARE(result.shiftedFrom, 0);
         QVERIFY(result.notices.isEmpty());
         QCOMPARE(Fields(result.records[0]), Split("1|b|c|d|e|2|b|c|d|e"));
         QVERIFY(result.failure);
@@ -363,6 +432,7 @@ private Q_SLOTS:
         QVERIFY(result.failure);
         QVERIFY2(result.failure->Reason().contains(QLatin1String("record 12001 is cut short")),
                  qPrintable(result.failure->Reason()));
+        QCOMPARE(result.itemsInFile, 12001);
         // 123 short fields and the long description; the cut record's is not counted.
         QCOMPARE(result.notices.size(), 1);
         QVERIFY2(result.notices.first().startsWith(QLatin1String("124 fields of")),
@@ -377,6 +447,7 @@ private Q_SLOTS:
 
         result = Read(Repeat(line, ItemRecord::MaxItems + 1));
         QCOMPARE(int(result.records.size()), ItemRecord::MaxItems);
+        QCOMPARE(result.itemsInFile, ItemRecord::MaxItems + 1);
         QVERIFY(result.failure);
         QVERIFY2(result.failure->Reason().contains(QLatin1String("more than 32766")),
                  qPrintable(result.failure->Reason()));
@@ -454,12 +525,19 @@ private Q_SLOTS:
     }
 
     void aLongRunOfBlankLinesIsReadOnce() {
-        // Each record of empty fields starts in the run; looking through all of it for every
-        // record would take hours.
-        const auto result = Read(QByteArray(1 << 20, '\n') + "x");
-        QCOMPARE(int(result.records.size()), ItemRecord::MaxItems);
-        QVERIFY(result.failure);
-        QVERIFY(result.failure->Reason().contains(QLatin1String("more than 32766")));
+        // Each blank line of the run is skipped on its own; looking through all that is left
+        // of the run for each would take hours.
+        auto result = Read(QByteArray(1 << 20, '\n') + "x");
+        QVERIFY(result.Complete());
+        QCOMPARE(result.records.size(), size_t(1));
+        QCOMPARE(result.records[0].Field(1), QStringLiteral("x"));
+        QCOMPARE(result.notices.size(), 2);
+        result = Read("1,b,c,d,e,f,g,h,i,j\n" + QByteArray(1 << 20, '\n') + "2,b,c,d,e,f,g,h,i,j");
+        QVERIFY(!result.failure);
+        QCOMPARE(result.records.size(), size_t(2));
+        QCOMPARE(result.notices, QStringList{QStringLiteral("1048576 blank lines between the items "
+                                                            "of items.csv were skipped, the first "
+                                                            "of them line 2.")});
     }
 
     void aFileThatShrinksWhileReadIsReadSanely() {
@@ -518,6 +596,249 @@ private Q_SLOTS:
             if (result.failure)
                 QCOMPARE(result.failure->File(), kName);
         }
+    }
+
+    // A line of 11 values (a comma in a title) then one of 9: the records after it are
+    // shifted, and the first line where a record does not end at a line end is told.
+    void recordsThatStopLiningUpWithLinesAreTold_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("shiftedFrom");
+        QTest::addColumn<QString>("notice");
+        const QString shifted = QStringLiteral(
+            " The items from item %1 on may be shifted: compare them with the file, put such "
+            "values in quotes, and open the file again.");
+        QTest::newRow("a comma in a title")
+            << QByteArray(
+                   "1001,Old clock, brass,Works well,clock.jpg,$10.00,$5.00,,Nov-25,"
+                   "Dec-02,45\r\n1002,Lamp,Brass lamp,lamp.jpg,$20,$8,,Nov-25,Dec-02\r\n")
+            << 2 << 1
+            << QStringLiteral(
+                   "Line 1 of items.csv holds 11 values, not 10: a value with a comma "
+                   "that is not in quotes?") +
+                   shifted.arg(1);
+        QTest::newRow("a short line, then a long one")
+            << QByteArray("1,b,c,d,e,f,g,h,i\r\n2,b,c,d,e,f,g,h,i,j,k\r\n3,b,c,d,e,f,g,h,i,j\r\n")
+            << 3 << 1
+            << QStringLiteral(
+                   "Line 1 of items.csv holds 9 values, not 10, and the item it "
+                   "starts ends inside line 2, which holds 11 values: a value with a "
+                   "line break or a comma that is not in quotes?") +
+                   shifted.arg(1);
+        // Line ends in quotes count as lines, as a text editor shows them.
+        QTest::newRow("after records that line up, quoted line ends among them")
+            << QByteArray(
+                   "1,\"two\r\nlines\",c,d,e,f,g,h,i,j\r\n2,b,c,d,e,f,g,h,i,j,k\r\n"
+                   "3,b,c,d,e,f,g,h,i\r\n")
+            << 3 << 2
+            << QStringLiteral(
+                   "Line 3 of items.csv holds 11 values, not 10: a value with a comma "
+                   "that is not in quotes?") +
+                   shifted.arg(2);
+        QTest::newRow("lone CRs and LFs in quotes")
+            << QByteArray(
+                   "1,\"a\rb\nc\r\n\",c,d,e,f,g,h,i,j\r\n2,b,c,d,e,f,g,h,i,j,k\r\n"
+                   "3,b,c,d,e,f,g,h,i\r\n")
+            << 3 << 2
+            << QStringLiteral(
+                   "Line 5 of items.csv holds 11 values, not 10: a value with a comma "
+                   "that is not in quotes?") +
+                   shifted.arg(2);
+        QTest::newRow("two items on one line")
+            << QByteArray("1,b,c,d,e,f,g,h,i,j,2,b,c,d,e,f,g,h,i,j\r\n") << 2 << 1
+            << QStringLiteral(
+                   "Line 1 of items.csv holds 20 values, not 10: a value with a comma "
+                   "that is not in quotes?") +
+                   shifted.arg(1);
+    }
+    void recordsThatStopLiningUpWithLinesAreTold() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, records);
+        QFETCH(int, shiftedFrom);
+        QFETCH(QString, notice);
+        QString problem;
+        const auto result = ReadBothWays(bytes, problem);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QCOMPARE(int(result.records.size()), records);
+        QCOMPARE(result.shiftedFrom, shiftedFrom);
+        QCOMPARE(result.notices, QStringList{notice});
+        QVERIFY(result.Complete());
+        QCOMPARE(result.itemsInFile, records);
+    }
+
+    void theCommaInATitleShiftsTheRecordsAsBefore() {
+        // What the shifted records hold is unchanged: only now the seller is told.
+        const auto result = Read(
+            "1001,Old clock, brass,Works well,clock.jpg,$10.00,$5.00,,Nov-25,Dec-02,45\r\n"
+            "1002,Lamp,Brass lamp,lamp.jpg,$20,$8,,Nov-25,Dec-02\r\n");
+        QCOMPARE(result.records.at(0).Field(ItemRecord::Description), QStringLiteral("brass"));
+        QCOMPARE(result.records.at(0).Field(ItemRecord::ImageAddress),
+                 QStringLiteral("Works well"));
+        QCOMPARE(result.records.at(1).Field(ItemRecord::ItemNumber), QStringLiteral("45"));
+        QCOMPARE(result.records.at(1).Field(ItemRecord::Title), QStringLiteral("1002"));
+    }
+
+    void aRecordSplitOverTwoLinesReadsAsBefore() {
+        // Records that run on across a line end but end where a line ends line up again:
+        // read as always, and nothing to tell.
+        QString problem;
+        const auto result = ReadBothWays(
+            "1,Clock,Works well\r\nkey included,pic.jpg,$10,$5,,start,end\r\n"
+            "2,Lamp,Brass,no shade,lamp.jpg\r\n$20,$8,,start,end\r\n",
+            problem);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY(result.Complete());
+        QCOMPARE(result.records.size(), size_t(2));
+        QCOMPARE(Fields(result.records[0]),
+                 Split("1|Clock|Works well|key included|pic.jpg|$10|$5||start|end"));
+        QCOMPARE(Fields(result.records[1]),
+                 Split("2|Lamp|Brass|no shade|lamp.jpg|$20|$8||start|end"));
+        QCOMPARE(result.shiftedFrom, 0);
+        QVERIFY2(result.notices.isEmpty(), qPrintable(result.notices.join(QLatin1Char(' '))));
+    }
+
+    void blankLinesBetweenRecordsAreSkippedAndTold_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("itemNumbers");  // "|" between
+        QTest::addColumn<QStringList>("notices");
+        QTest::newRow("after the first of three items")
+            << QByteArray(
+                   "1001,Clock,a,b,c,d,e,f,g,h\r\n\r\n1002,Lamp,a,b,c,d,e,f,g,h\r\n"
+                   "1003,Vase,a,b,c,d,e,f,g,h\r\n")
+            << QStringLiteral("1001|1002|1003")
+            << QStringList{QStringLiteral("Line 2 of items.csv is blank and was skipped.")};
+        QTest::newRow("blanks, lone LFs and CRs, before the first item and between")
+            << QByteArray(
+                   "\n   \r\n1,a,b,c,d,e,f,g,h,i\r\r2,\"x\r\ny\",b,c,d,e,f,g,h,i\n \n"
+                   "3,a,b,c,d,e,f,g,h,i\n\n\n")
+            << QStringLiteral("1|2|3")
+            << QStringList{QStringLiteral("4 blank lines between the items of items.csv were "
+                                          "skipped, the first of them line 1.")};
+        QTest::newRow("in a file of short lines")
+            << QByteArray("7,clock,brass\r\n\r\n8,lamp,shade\r\n") << QStringLiteral("7|8")
+            << QStringList{QStringLiteral("Each line of items.csv holds 3 fields, not 10: it was "
+                                          "read as one item a line, the missing fields left "
+                                          "empty."),
+                           QStringLiteral("Line 2 of items.csv is blank and was skipped.")};
+    }
+    void blankLinesBetweenRecordsAreSkippedAndTold() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, itemNumbers);
+        QFETCH(QStringList, notices);
+        QString problem;
+        const auto result = ReadBothWays(bytes, problem);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY2(result.Complete(), qPrintable(Describe(result)));
+        QStringList read;
+        for (const ItemRecord& record : result.records)
+            read << record.Field(ItemRecord::ItemNumber);
+        QCOMPARE(read, itemNumbers.split(QLatin1Char('|')));
+        QCOMPARE(result.shiftedFrom, 0);
+        QCOMPARE(result.notices, notices);
+    }
+
+    // A read that stops early says how many items the file holds by its own count, for the
+    // window's question before the file is replaced by what was read.
+    void aPartlyReadFileCountsItsItems_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("itemsInFile");
+        QByteArray broken;
+        for (int n = 1; n <= 100; ++n) {
+            broken += QByteArray::number(n) +
+                      (n == 50 ? ",\"Title with no closing quote" : ",Title") +
+                      ",Description,pic.jpg,$1,$2,,start,end,45\r\n";
+        }
+        QTest::newRow("100 items, a quote never closed in item 50") << broken << 49 << 100;
+        QTest::newRow("blank lines after the break count for nothing")
+            << QByteArray("1,a,b,c,d,e,f,g,h,i\r\n2,\"a,b\r\n\r\n  \r\n3,a,b\r\n\r\n") << 1 << 3;
+        QTest::newRow("a last item cut short")
+            << QByteArray("1,a,b,c,d,e,f,g,h,i\r\n2,a,b,c,d,e,f,g,h,i\r\n3,a,b") << 2 << 3;
+        QTest::newRow("read whole")
+            << QByteArray("1,a,b,c,d,e,f,g,h,i\r\n\r\n2,a,b,c,d,e,f,g,h,i") << 2 << 2;
+        QTest::newRow("empty") << QByteArray("\r\n") << 0 << 0;
+    }
+    void aPartlyReadFileCountsItsItems() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, records);
+        QFETCH(int, itemsInFile);
+        QString problem;
+        const auto result = ReadBothWays(bytes, problem);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QCOMPARE(int(result.records.size()), records);
+        QCOMPARE(result.itemsInFile, itemsInFile);
+        QCOMPARE(result.Complete(), records == itemsInFile);
+        QCOMPARE(result.Complete(), !result.failure.has_value());
+    }
+
+    // UTF-16 without a mark in scripts whose text brings few zero bytes: nine items (the
+    // share of ASCII under one in eight) and three, in either byte order.
+    void utf16WithoutAMarkInAnyScript_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("encoding");
+        const struct {
+            const char* name;
+            QString title;
+            QString words;
+        } scripts[] = {
+            // U+4E00 puts a zero in the first byte of its little-endian unit.
+            {"Japanese", QStringLiteral("\u53E4\u3044\u6642\u8A08"),
+             QStringLiteral("\u771F\u936E\u88FD\u3067\u52D5\u4F5C\u3057\u307E\u3059\u3002"
+                            "\u4E00\u4E07\u5186")},
+            {"Chinese", QStringLiteral("\u65E7\u949F\u8868"),
+             QStringLiteral("\u9EC4\u94DC\u5236\u4F5C\uFF0C\u8FD0\u884C\u826F\u597D\u3002")},
+            {"Korean", QStringLiteral("\uC624\uB798\uB41C \uC2DC\uACC4"),
+             QStringLiteral("\uAC00\uC7A5 \uC798 \uC791\uB3D9\uD569\uB2C8\uB2E4")},
+            {"Cyrillic",
+             QStringLiteral("\u0421\u0442\u0430\u0440\u044B\u0435 \u0447\u0430\u0441\u044B"),
+             QStringLiteral("\u041B\u0430\u0442\u0443\u043D\u044C\u0020\u0440\u0430\u0431\u043E"
+                            "\u0442\u0430\u0435\u0442")},
+            {"Greek",
+             QStringLiteral("\u03A0\u03B1\u03BB\u03B9\u03CC \u03C1\u03BF\u03BB\u03CC\u03B9"),
+             QStringLiteral("\u039F\u03C1\u03B5\u03AF\u03C7\u03B1\u03BB\u03BA\u03BF\u03C2")},
+        };
+        for (const auto& script : scripts) {
+            for (int count : {9, 3, 1}) {
+                for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+                    QTest::addRow("%s, %d items, %s", script.name, count,
+                                  encoding == QStringConverter::Utf16LE ? "LE" : "BE")
+                        << ItemsInScript(count, script.title, script.words) << int(encoding);
+                }
+            }
+        }
+    }
+    void utf16WithoutAMarkInAnyScript() {
+        QFETCH(QString, text);
+        QFETCH(int, encoding);
+        QString problem;
+        const auto result =
+            ReadBothWays(Utf16(text, QStringConverter::Encoding(encoding), false), problem);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY2(result.Complete() && result.notices.isEmpty(), qPrintable(Describe(result)));
+        const QStringList lines = text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(int(result.records.size()), int(lines.size()));
+        for (size_t n = 0; n < result.records.size(); ++n)
+            QCOMPARE(Fields(result.records[n]), lines[qsizetype(n)].split(QLatin1Char(',')));
+    }
+
+    void textWithFewZeroBytesIsNoUtf16() {
+        // UTF-8 with a zero byte after a comma on every line, all on one side of the 16-bit
+        // units, stays UTF-8: its bytes are UTF-8 text. So does Windows-1252 with a zero
+        // byte here and there: too few to tell a shape.
+        QByteArray utf8;
+        for (int n = 0; n < 80; ++n)
+            utf8 += n % 16 == 0
+                        ? QByteArray("1,\xD0\xA7\xD0\xB0\xD1\x81\xD1\x8B,\0,d,e,f,g,h,i,j\r\n", 28)
+                        : QByteArray("1,\xD0\xA7\xD0\xB0\xD1\x81\xD1\x8B,c,d,e,f,g,h,i,j\r\n");
+        auto result = Read(utf8);
+        QVERIFY2(result.Complete() && result.records.size() == 80, qPrintable(Describe(result)));
+        QCOMPARE(result.records[1].Field(2), QStringLiteral("\u0427\u0430\u0441\u044B"));
+        QCOMPARE(result.records[16].Field(3), QString(QChar(0)));
+        QByteArray latin = Repeat("1,Caf\xE9,c,d,e,f,g,h,i,j\r\n", 12);
+        latin.insert(2, '\0');
+        result = Read(latin);
+        QVERIFY2(result.Complete() && result.records.size() == 12, qPrintable(Describe(result)));
+        QCOMPARE(result.records[0].Field(2), QStringLiteral("\0Caf\u00E9").replace(0, 1, QChar(0)));
     }
 
     void readsFromAFileAndFromADevice() {

@@ -227,6 +227,119 @@ private Q_SLOTS:
         QCOMPARE(Pages(out.path()), QStringList{QStringLiteral("9.html")});
     }
 
+    void aShiftedCatalogueIsToldAndEveryRowFromThereWarned() {
+        // A comma in a title, not in quotes: line 1 holds 11 values, line 2 holds 9.
+        QTemporaryDir out;
+        const QString catalogue = WriteCatalogue(
+            out,
+            "1001,Old clock, brass,Works well,clock.jpg,$10.00,$5.00,,Nov-25,Dec-02,45\r\n"
+            "1002,Lamp,Brass lamp,lamp.jpg,$20,$8,,Nov-25,Dec-02\r\n");
+        const QStringList texts = {QStringLiteral("--seller"),   QStringLiteral("me@example.com"),
+                                   QStringLiteral("--location"), QStringLiteral("Leeds"),
+                                   QStringLiteral("--country"),  QStringLiteral("UK")};
+        Outcome outcome = RunPages(
+            QStringList{QStringLiteral("--check"), QStringLiteral("-o"), out.path(), catalogue} +
+            texts);
+        QCOMPARE(outcome.status, 1);
+        QVERIFY2(outcome.err.contains(QStringLiteral("lotcraft-pages: Line 1 of %1 holds 11 "
+                                                     "values, not 10")
+                                          .arg(catalogue)),
+                 qPrintable(outcome.err));
+        const QStringList lines = outcome.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);  // each row's picture address, and the shift
+        QVERIFY2(lines[1].startsWith(QLatin1String("Row 1, item \"1001\": warning: From this row "
+                                                   "on, the catalogue file's items do not line "
+                                                   "up")),
+                 qPrintable(lines[1]));
+        QVERIFY2(lines[3].startsWith(QLatin1String("Row 2, item \"45\": warning: The catalogue "
+                                                   "file's items stop lining up with its lines "
+                                                   "at row 1")),
+                 qPrintable(lines[3]));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("catalogue.csv")});
+
+        // A run tells the same and writes the pages as read: warnings stop nothing.
+        outcome = RunPages(QStringList{QStringLiteral("-o"), out.path(), catalogue} + texts);
+        QCOMPARE(outcome.status, 0);
+        QVERIFY2(outcome.err.contains(QLatin1String("holds 11 values, not 10")),
+                 qPrintable(outcome.err));
+        QVERIFY2(outcome.err.contains(QLatin1String("Row 2, item \"45\": warning: ")),
+                 qPrintable(outcome.err));
+        QCOMPARE(Pages(out.path()),
+                 (QStringList{QStringLiteral("1001.html"), QStringLiteral("45.html")}));
+    }
+
+    void aBlankLineBetweenItemsIsSkippedAndTold() {
+        QTemporaryDir out;
+        const QString catalogue = WriteCatalogue(out,
+                                                 "1001,Clock,,,$1,,,,,\r\n\r\n"
+                                                 "1002,Lamp,,,$2,,,,,\r\n"
+                                                 "1003,Vase,,,$3,,,,,\r\n");
+        const Outcome outcome = RunPages(
+            {QStringLiteral("-q"), QStringLiteral("-o"), out.path(), QStringLiteral("--seller"),
+             QStringLiteral("me@x.com"), QStringLiteral("--location"), QStringLiteral("Leeds"),
+             QStringLiteral("--country"), QStringLiteral("UK"), catalogue});
+        QCOMPARE(outcome.status, 0);
+        QCOMPARE(outcome.err, QStringLiteral("lotcraft-pages: Line 2 of %1 is blank and was "
+                                             "skipped.\n")
+                                  .arg(catalogue));
+        QCOMPARE(Pages(out.path()),
+                 (QStringList{QStringLiteral("1001.html"), QStringLiteral("1002.html"),
+                              QStringLiteral("1003.html")}));
+    }
+
+    void skippingEveryRowWritesNothing() {
+        QTemporaryDir out;
+        const QString catalogue = WriteCatalogue(out, "..,Clock,,,$1,,,,,\r\n,Lamp,,,$2,,,,,\r\n");
+        const Outcome outcome = RunPages(
+            {QStringLiteral("--skip-bad-rows"), QStringLiteral("-o"), out.path(), catalogue});
+        QCOMPARE(outcome.status, 1);
+        QVERIFY2(outcome.err.contains(QLatin1String("lotcraft-pages: no row can be written: every "
+                                                    "row of the catalogue has an error")),
+                 qPrintable(outcome.err));
+        QCOMPARE(outcome.out, QString());
+        // No page, and no picture copied.
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("catalogue.csv")});
+    }
+
+    void anItemThatWouldReplaceTheProgramsOwnFileIsAnErrorOfTheCheck() {
+        // A copy of the program beside its files, writing into its own folder: the item
+        // "help" would replace help.html.
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("lotcraft-pages"));
+        QVERIFY(QFile::copy(QStringLiteral(LOTCRAFT_PAGES_PROGRAM), program));
+        QVERIFY(QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const QString bin = QFileInfo(QStringLiteral(LOTCRAFT_PAGES_PROGRAM)).absolutePath();
+        for (const QString& file : PagePictures::ShippedFiles())
+            QVERIFY(QFile::copy(bin + QLatin1Char('/') + file, dir.filePath(file)));
+        const QByteArray help = ReadFile(dir.filePath(QStringLiteral("help.html")));
+        QTemporaryDir elsewhere;
+        const QString catalogue = WriteCatalogue(
+            elsewhere, "1,Clock,,,$1,,,,,\r\nhelp,Lamp,,,$2,,,,,\r\n3,Vase,,,$3,,,,,\r\n");
+
+        Outcome outcome = RunProgram(
+            program, {QStringLiteral("--check"), QStringLiteral("-o"), dir.path(), catalogue});
+        QCOMPARE(outcome.status, 1);
+        QVERIFY2(outcome.out.contains(QLatin1String("Row 2, item \"help\": error: The page "
+                                                    "\"help.html\" would replace")),
+                 qPrintable(outcome.out));
+        // The run stops before the first page, not at the row.
+        outcome = RunProgram(program, {QStringLiteral("-o"), dir.path(), catalogue});
+        QCOMPARE(outcome.status, 1);
+        QVERIFY2(outcome.err.contains(QLatin1String("row 2 of the catalogue has an error, so no "
+                                                    "page has been written")),
+                 qPrintable(outcome.err));
+        QVERIFY(Pages(dir.path()) == QStringList{QStringLiteral("help.html")});
+        // Asked to, it writes the other rows, and help.html stays the program's.
+        outcome = RunProgram(program, {QStringLiteral("--skip-bad-rows"), QStringLiteral("-o"),
+                                       dir.path(), catalogue});
+        QVERIFY2(outcome.status == 0, qPrintable(outcome.err));
+        QCOMPARE(Pages(dir.path()), (QStringList{QStringLiteral("1.html"), QStringLiteral("3.html"),
+                                                 QStringLiteral("help.html")}));
+        QCOMPARE(ReadFile(dir.filePath(QStringLiteral("help.html"))), help);
+    }
+
     void aDiskThatFillsUpKeepsThePagesBeforeIt() {
         // The same catalogue is written once into an ordinary folder and once onto a disk
         // that runs full part way.

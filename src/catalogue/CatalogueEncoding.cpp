@@ -40,6 +40,35 @@ bool StartsWith(QByteArrayView bytes, const char* prefix, qsizetype length) {
     return bytes.size() >= length && std::memcmp(bytes.data(), prefix, size_t(length)) == 0;
 }
 
+bool IsDelimiter(char c) {
+    return c == ',' || c == '\r' || c == '\n';
+}
+
+// Whether bytes read as UTF-8 text: valid UTF-8 (a character cut off by the end of the
+// sample allowed) with no control character but tab, CR, LF and NUL, which a text file may
+// hold here and there. The bytes of Cyrillic or Greek UTF-16 are valid UTF-8, but their
+// high bytes (4 and 3) are control characters.
+bool IsUtf8Text(QByteArrayView bytes) {
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 && byte != 0 && byte != '\t' && byte != '\r' && byte != '\n')
+            return false;
+    }
+    qsizetype size = bytes.size();
+    for (qsizetype back = 1; back <= 3 && back <= size; ++back) {
+        const auto byte = static_cast<unsigned char>(bytes[size - back]);
+        if (byte < 0x80)
+            break;
+        if (byte >= 0xC0) {
+            const qsizetype length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
+            if (length > back)
+                size -= back;
+            break;
+        }
+    }
+    return QUtf8StringView(bytes.data(), size).isValidUtf8();
+}
+
 }  // namespace
 
 CatalogueEncoding::Detected CatalogueEncoding::Detect(QByteArrayView start) {
@@ -52,21 +81,41 @@ CatalogueEncoding::Detected CatalogueEncoding::Detect(QByteArrayView start) {
     if (StartsWith(start, "\xFE\xFF", 2))
         return {Kind::Utf16BE, 2};
 
-    // Without a mark: in UTF-16 every ASCII character (and a catalogue has many: commas,
-    // digits, line ends) has a zero byte, the high one, which stands second in little-endian
-    // order and first in big-endian order, while the other byte is almost never zero.
+    // Without a mark: in UTF-16 every ASCII character (commas, digits, line ends) has a zero
+    // byte, the high one, which stands second in little-endian order and first in
+    // big-endian order, while the other byte is almost never zero.
     const qsizetype units = std::min(start.size(), SampleSize) / 2;
     qsizetype zerosFirst = 0, zerosSecond = 0;
+    // Commas, CRs and LFs as UTF-16 code units of either order.
+    qsizetype delimitersLE = 0, delimitersBE = 0;
     for (qsizetype i = 0; i < units; ++i) {
-        zerosFirst += start[2 * i] == 0;
-        zerosSecond += start[2 * i + 1] == 0;
+        const char first = start[2 * i];
+        const char second = start[2 * i + 1];
+        zerosFirst += first == 0;
+        zerosSecond += second == 0;
+        delimitersLE += second == 0 && IsDelimiter(first);
+        delimitersBE += first == 0 && IsDelimiter(second);
     }
     if (zerosFirst + zerosSecond == 0)
         return {};
+    // Text that is mostly English shows it in the share of zero bytes alone.
     if (zerosSecond * 8 >= units && zerosFirst * 16 <= zerosSecond)
         return {Kind::Utf16LE, 0};
     if (zerosFirst * 8 >= units && zerosSecond * 16 <= zerosFirst)
         return {Kind::Utf16BE, 0};
+    // Chinese, Japanese or Korean text, or Cyrillic or Greek, holds few ASCII characters
+    // besides the commas and line ends, so few zero bytes; but they stand on one side of
+    // the units, the commas and line ends are units of one order, and the bytes are no
+    // UTF-8 text. A character such as U+4E00 puts a zero on the other side now and then.
+    if (!IsUtf8Text(start.first(std::min(start.size(), SampleSize)))) {
+        const auto oneSided = [](qsizetype side, qsizetype other, qsizetype least) {
+            return side >= least && other * 16 <= side;
+        };
+        if (oneSided(zerosSecond, zerosFirst, 8) || oneSided(delimitersLE, delimitersBE, 4))
+            return {Kind::Utf16LE, 0};
+        if (oneSided(zerosFirst, zerosSecond, 8) || oneSided(delimitersBE, delimitersLE, 4))
+            return {Kind::Utf16BE, 0};
+    }
     // A few zero bytes in UTF-8 or Windows-1252 text are characters of their own; many
     // zeros in no such pattern leave the encoding unknown.
     if ((zerosFirst + zerosSecond) * 16 >= units)
@@ -78,8 +127,8 @@ QByteArray CatalogueEncoding::Utf16ToUtf8(QByteArrayView bytes, Kind kind, qsize
     QStringDecoder decoder(
         kind == Kind::Utf16BE ? QStringConverter::Utf16BE : QStringConverter::Utf16LE,
         QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    damaged = bytes.size() % 2;
-    QString text = decoder.decode(bytes.first(bytes.size() - damaged));
+    damaged = 0;
+    QString text = decoder.decode(bytes.first(bytes.size() - bytes.size() % 2));
     // The decoder passes a lone half of a surrogate pair through; UTF-8 has no form for it.
     QChar* at = text.data();
     QChar* const end = at + text.size();

@@ -9,11 +9,12 @@
 // The character encodings a catalogue file may come in, and the decoding of its fields.
 //
 // A file is UTF-8 or Windows-1252 (decided field by field), or UTF-16. Which one it is shows
-// in its first bytes: a signature (byte order mark), or for UTF-16 without one the zero
-// bytes that every ASCII character brings in every other byte. Every character the field
-// rules look at (comma, quote, CR, LF, blank) is a single byte in UTF-8 and Windows-1252, so
-// fields are found in the bytes and only their texts are decoded; UTF-16 is turned into
-// UTF-8 first.
+// in its first bytes: a signature (byte order mark), or for UTF-16 without one its shape:
+// the zero bytes that every ASCII character brings, all on one side of the 16-bit units,
+// and the commas and line ends that are 16-bit units, in bytes that are no UTF-8 text. Every
+// character the field rules look at (comma, quote, CR, LF, blank) is a single byte in UTF-8 and
+// Windows-1252, so fields are found in the bytes and only their texts are decoded; UTF-16 is turned
+// into UTF-8 first.
 class CatalogueEncoding {
 public:
     enum class Kind {
@@ -32,8 +33,8 @@ public:
     static constexpr qsizetype SampleSize = 64 * 1024;
     static Detected Detect(QByteArrayView start);
 
-    // UTF-16 without its signature as UTF-8. A character that is not valid UTF-16 (half of a
-    // surrogate pair, or a last odd byte) becomes U+FFFD and is counted in `damaged`.
+    // UTF-16 without its signature as UTF-8. Half of a surrogate pair becomes U+FFFD and is
+    // counted in `damaged`; a last odd byte, half a unit, is left out (the caller tells it).
     static QByteArray Utf16ToUtf8(QByteArrayView bytes, Kind kind, qsizetype& damaged);
 
     static QString FromWindows1252(QByteArrayView bytes);

@@ -79,6 +79,26 @@ QString Plural(qsizetype count, const char* one, const char* many) {
     return count == 1 ? QString::fromLatin1(one) : QString::fromLatin1(many).arg(count);
 }
 
+// Line ends in a quoted field's text: CR LF, a lone CR and a lone LF are one each. Found
+// with memchr, as a long description holds few.
+qint64 LineEndsIn(QByteArrayView text) {
+    qint64 count = 0;
+    const char* const end = text.data() + text.size();
+    for (const char* p = text.data(); p != end; ++p) {
+        p = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)));
+        if (!p)
+            break;
+        ++count;
+    }
+    for (const char* p = text.data(); p != end; ++p) {
+        p = static_cast<const char*>(std::memchr(p, '\r', size_t(end - p)));
+        if (!p)
+            break;
+        count += p + 1 == end || p[1] != '\n';
+    }
+    return count;
+}
+
 // Reads the fields of a catalogue's text into records, by the reading rules, and says what
 // the seller should know. Each field is decoded as soon as it is found, straight from the
 // scanner's window, so no field's bytes are copied on their way to its text.
@@ -94,10 +114,19 @@ public:
     CatalogueReader::Result Read() {
         const int fieldsPerLine = ShortLineLength();
         m_scanner.Rewind();
+        m_line = 1;
         ReadRecords(fieldsPerLine > 0);
         if (const QString reason = StopReason(m_scanner); !reason.isEmpty())
             m_result.failure.emplace(
                 reason % QStringLiteral("; ") % ReadSoFar(m_result.records.size()), m_name);
+        // The file's own count: after a failure, every line that holds anything but blanks
+        // from the start of the record that failed is taken for an item. The lines of the
+        // fields it has read are counted as they were read (the scanner may have pieced a
+        // quoted field's text together over its bytes), the rest from the bytes.
+        m_result.itemsInFile = qint64(m_result.records.size());
+        if (m_result.failure)
+            m_result.itemsInFile +=
+                m_recordLines + m_scanner.NonBlankLinesFrom(m_countFrom, m_lineBegun);
 
         if (const qsizetype count = m_windows1252Fields)
             m_result.notices << QStringLiteral(
@@ -114,19 +143,72 @@ public:
                                     "a line, the missing fields left empty.")
                                     .arg(m_name, Plural(fieldsPerLine, "1 field", "%1 fields"),
                                          QString::number(ItemRecord::FieldCount));
+        if (m_shift.record > 0 && size_t(m_shift.record) <= m_result.records.size()) {
+            m_result.shiftedFrom = m_shift.record;
+            m_result.notices << ShiftNotice();
+        }
+        if (m_blankLines > 0)
+            m_result.notices << BlankLinesNotice();
         return std::move(m_result);
     }
 
 private:
+    // The first record that does not end where a line ends: the line it starts on and, when
+    // the record runs on past it, how many values that line holds (0 when it does not); the
+    // line it ends inside and how many values that one holds (counted on to its end).
+    struct Shift {
+        int record = 0;
+        qint64 startLine = 0;
+        int startLineValues = 0;
+        qint64 endLine = 0;
+        int endLineValues = 0;
+        bool endLineCounted = false;
+    };
+
+    QString ShiftNotice() const {
+        const QString shifted =
+            QStringLiteral(
+                "The items from item %1 on may be shifted: compare them with the file, "
+                "put such values in quotes, and open the file again.")
+                .arg(m_shift.record);
+        const QString endValues = Plural(m_shift.endLineValues, "1 value", "%1 values");
+        if (m_shift.startLineValues == 0)
+            return QStringLiteral(
+                       "Line %1 of %2 holds %3, not %4: a value with a comma that is "
+                       "not in quotes? %5")
+                .arg(QString::number(m_shift.startLine), m_name, endValues,
+                     QString::number(ItemRecord::FieldCount), shifted);
+        return QStringLiteral(
+                   "Line %1 of %2 holds %3, not %4, and the item it starts ends "
+                   "inside line %5, which holds %6: a value with a line break or a "
+                   "comma that is not in quotes? %7")
+            .arg(QString::number(m_shift.startLine), m_name,
+                 Plural(m_shift.startLineValues, "1 value", "%1 values"),
+                 QString::number(ItemRecord::FieldCount), QString::number(m_shift.endLine),
+                 endValues, shifted);
+    }
+
+    QString BlankLinesNotice() const {
+        if (m_blankLines == 1)
+            return QStringLiteral("Line %1 of %2 is blank and was skipped.")
+                .arg(QString::number(m_firstBlankLine), m_name);
+        return QStringLiteral(
+                   "%1 blank lines between the items of %2 were skipped, the first of "
+                   "them line %3.")
+            .arg(QString::number(m_blankLines), m_name, QString::number(m_firstBlankLine));
+    }
+
     // The number of fields on every line when all lines hold the same number, fewer than
-    // ten; 0 for a file of any other shape. Looks at no more than it must: a catalogue's
-    // first line of ten fields settles it.
+    // ten; 0 for a file of any other shape. Blank lines count for nothing. Looks at no more
+    // than it must: a catalogue's first line of ten fields settles it.
     int ShortLineLength() {
         int perLine = 0;
         int count = 0;
         for (;;) {
             if (count == 0 && m_scanner.OnlyBlankLeft())
                 return perLine;
+            if (count == 0 && m_scanner.SkipBlankLine())
+                continue;
             const End end = m_scanner.Next(false);
             if (m_scanner.Unclosed())
                 return 0;
@@ -148,11 +230,26 @@ private:
     // Records of ten fields taken one after another, line ends being only field ends; or,
     // for a file of short lines, one record a line with as many fields as the line holds
     // (the scanner gives the very bytes it showed ShortLineLength), the missing ones empty.
-    // Reading stops at the first record that cannot be read whole.
+    // A blank line where a record would start is skipped. Reading stops at the first record
+    // that cannot be read whole.
     void ReadRecords(bool oneALine) {
-        while (!m_scanner.OnlyBlankLeft()) {
+        bool lineStart = true;
+        for (;;) {
+            if (m_scanner.OnlyBlankLeft())
+                return;
+            if (lineStart && m_scanner.SkipBlankLine()) {
+                if (m_blankLines++ == 0)
+                    m_firstBlankLine = m_line;
+                ++m_line;
+                continue;
+            }
+            m_countFrom = m_scanner.Position();
+            m_recordLines = 0;
+            m_lineBegun = false;
             if (Full())
                 return;
+            const qint64 startLine = m_line;
+            int startLineValues = 0;
             ItemRecord record;
             End end = End::Comma;
             for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
@@ -174,6 +271,7 @@ private:
                 }
                 end = m_scanner.Next(true);
                 if (m_scanner.Unclosed()) {
+                    m_countFrom = m_scanner.FieldStart();
                     const size_t number = m_result.records.size() + 1;
                     m_result.failure.emplace(
                         QStringLiteral("field %1 of record %2 opens a double quote that is "
@@ -184,6 +282,7 @@ private:
                         m_name);
                     return;
                 }
+                CountLine(end, startLineValues);
                 record.SetField(position,
                                 m_encoding.DecodeField(m_scanner.Text(), m_scanner.TextIsAscii()));
             }
@@ -191,9 +290,47 @@ private:
             if (m_scanner.Exceeded() || !m_scanner.Error().isEmpty())
                 return;
             m_result.records.push_back(std::move(record));
+            lineStart = end != End::Comma;
+            if (!lineStart && m_shift.record == 0) {
+                m_shift.record = int(m_result.records.size());
+                m_shift.startLine = startLine;
+                m_shift.startLineValues = startLineValues;
+                m_shift.endLine = m_line;
+            }
             // Only the fields of records read count for the notice.
             m_windows1252Fields = m_encoding.Windows1252Fields();
         }
+    }
+
+    // Counts a field into its line, and the lines it ends, for the record being read and for
+    // the file; until the values of the line
+    // where the first shifted record ends are known, they are kept for its notice. What the
+    // first line of the record being read holds goes to startLineValues when that line ends
+    // within the record.
+    void CountLine(End end, int& startLineValues) {
+        ++m_lineValues;
+        m_countFrom = m_scanner.Position();
+        if (m_scanner.Quoted()) {
+            const qint64 lineEnds = LineEndsIn(m_scanner.Text());
+            m_line += lineEnds;
+            m_recordLines += lineEnds;
+            m_lineBegun = true;
+        } else {
+            // Blanks before an unquoted field are dropped: a field holds something, or nothing.
+            m_lineBegun = m_lineBegun || end == End::Comma || !m_scanner.Text().isEmpty();
+        }
+        if (m_shift.record > 0 && !m_shift.endLineCounted) {
+            m_shift.endLineValues = m_lineValues;
+            m_shift.endLineCounted = end != End::Comma;
+        }
+        if (end == End::Comma)
+            return;
+        if (startLineValues == 0)
+            startLineValues = m_lineValues;
+        m_lineValues = 0;
+        ++m_line;
+        m_recordLines += m_lineBegun;
+        m_lineBegun = false;
     }
 
     // Whether the catalogue already holds the most items it can, with more to come.
@@ -213,6 +350,19 @@ private:
     CatalogueEncoding m_encoding;
     // Fields of the records read that were read as Windows-1252.
     qsizetype m_windows1252Fields = 0;
+    // For the record being read: where in the text the lines not yet counted start, how
+    // many lines holding anything but blanks it has passed (each line of a quoted value
+    // counted as one), and whether the line it is in holds anything but blanks so far.
+    qint64 m_countFrom = 0;
+    qint64 m_recordLines = 0;
+    bool m_lineBegun = false;
+    // The line being read (from 1, as a text editor numbers them: line ends in quotes count)
+    // and the values read on it so far.
+    qint64 m_line = 1;
+    int m_lineValues = 0;
+    Shift m_shift;
+    qint64 m_blankLines = 0;
+    qint64 m_firstBlankLine = 0;
     CatalogueReader::Result m_result;
 };
 
@@ -246,6 +396,7 @@ CatalogueReader::Result ReadText(FieldScanner& scanner, const QString& name, qin
         return Failed(reason % QStringLiteral("; ") % ReadSoFar(0), name);
     qsizetype damaged = 0;
     const QByteArray utf8 = CatalogueEncoding::Utf16ToUtf8(utf16, detected.kind, damaged);
+    const bool oddByte = utf16.size() % 2 != 0;
     FieldScanner converted(utf8);
     CatalogueReader::Result result = RecordReader(converted, name, utf8.size()).Read();
     if (damaged > 0)
@@ -255,6 +406,11 @@ CatalogueReader::Result ReadText(FieldScanner& scanner, const QString& name, qin
                               .arg(Plural(damaged, "1 character", "%1 characters"), name,
                                    damaged == 1 ? QStringLiteral("is") : QStringLiteral("are"),
                                    damaged == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+    if (oddByte)
+        result.notices << QStringLiteral(
+                              "The last byte of %1 is half a character of UTF-16; it was left "
+                              "out.")
+                              .arg(name);
     return result;
 }
 

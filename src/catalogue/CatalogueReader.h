@@ -12,21 +12,26 @@
 
 class QIODevice;
 
-// Reads a catalogue file: a stream of comma-separated fields taken ten at a time.
+// Reads a catalogue file: a stream of comma-separated fields taken ten at a time, one item a
+// line as a spreadsheet writes it.
 //  - A comma ends a field, and so does a line end (CR LF, or a lone CR or LF). Line ends are
-//    only field ends: a line with more or fewer than ten fields shifts the records after it.
+//    only field ends, so a record may run on across a line end (a value with a bare line
+//    break); but a record that does not end where a line ends (a line with more or fewer
+//    than ten fields) shifts the records after it, and the first such line is told in a
+//    notice and in Result::shiftedFrom.
+//  - A blank line (nothing but blanks) where a record would start is skipped, and told.
 //  - Blanks before a field are dropped; an unquoted field runs to the next comma or line
 //    end, its trailing blanks kept.
 //  - A field that starts with a double quote runs to the closing quote, commas and line ends
 //    included; a doubled quote inside it is one quote, and text between the closing quote
 //    and the next comma or line end is kept after the quoted text.
-//  - Line ends and blanks alone after the last record are no record.
-//  - A file whose every line (line ends inside quotes do not count) holds the same number of
-//    fields, fewer than ten, as a spreadsheet writes a sheet whose last columns are empty,
-//    is read as one item a line, the missing last fields empty.
+//  - Line ends and blanks alone after the last record are no record, and told of nowhere.
+//  - A file whose every line (line ends inside quotes and blank lines do not count) holds
+//    the same number of fields, fewer than ten, as a spreadsheet writes a sheet whose last
+//    columns are empty, is read as one item a line, the missing last fields empty.
 // The text is UTF-8 (a signature at the start of the file is skipped) where a field is
 // valid UTF-8, and Windows-1252, as older spreadsheet programs write, where it is not;
-// UTF-16 is recognised with or without its mark.
+// UTF-16 is recognised with or without its mark, in any script (CatalogueEncoding::Detect).
 //
 // Only regular files are read: a folder, a device or a pipe is refused before anything is
 // read from it. The file is read a block at a time, not mapped, so one that changes while
@@ -40,8 +45,23 @@ public:
         // whole file was read.
         std::optional<LotcraftError> failure;
         // What the seller should know about a file that was read: whole sentences, each
-        // naming the file (fields read as Windows-1252, short lines, a file that changed).
+        // naming the file (fields read as Windows-1252, short lines, records that stop lining
+        // up with lines, blank lines skipped, damaged UTF-16, a file that changed).
         QStringList notices;
+        // How many items the file holds by its own count: when the whole file was read, the
+        // records; when the reading stopped early, the records read plus the lines holding
+        // anything but blanks from the line where the failing record starts to the end of
+        // the file (a file of 100 items whose item 50 opens a quote never closed: 49 + 51).
+        // 0 when nothing could be read.
+        qint64 itemsInFile = 0;
+        // The first record (from 1, as the grid numbers rows) that does not end where a line
+        // ends: it and every record after it may hold values shifted from their columns, and
+        // a notice names the line. 0 when every record read lines up with the lines.
+        int shiftedFrom = 0;
+
+        // Whether the whole file was read: no failure stopped the reading. A catalogue read
+        // only in part is not the file's catalogue, and must not be saved over it as such.
+        bool Complete() const { return !failure.has_value(); }
     };
 
     // The largest catalogue file read.

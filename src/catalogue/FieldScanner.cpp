@@ -155,6 +155,49 @@ bool FieldScanner::OnlyBlankLeft() {
     }
 }
 
+bool FieldScanner::SkipBlankLine() {
+    const qint64 from = Here();
+    qsizetype at = m_at;
+    for (;;) {
+        while (at < m_size && m_data[at] == ' ')
+            ++at;
+        if (at < m_size)
+            break;
+        const qint64 reached = m_windowStart + at;
+        if (!Extend(from))
+            return false;
+        at = Offset(reached);
+    }
+    if (m_data[at] != '\r' && m_data[at] != '\n')
+        return false;
+    m_at = at;
+    Terminator(from);
+    return true;
+}
+
+qint64 FieldScanner::NonBlankLinesFrom(qint64 position, bool lineBegun) {
+    qint64 lines = 0;
+    bool nonBlank = lineBegun;
+    qsizetype at = std::clamp<qsizetype>(Offset(position + m_textStart), 0, m_size);
+    m_keepText = false;
+    for (;;) {
+        for (; at < m_size; ++at) {
+            const char c = m_data[at];
+            if (c == '\r' || c == '\n') {
+                lines += nonBlank;
+                nonBlank = false;
+            } else if (c != ' ') {
+                nonBlank = true;
+            }
+        }
+        m_at = m_size;
+        if (!Extend(Here()))
+            break;
+        at = m_at;
+    }
+    return lines + nonBlank;
+}
+
 bool FieldScanner::SkipToDelimiter(qint64 keep) {
     // Every byte passed over is looked at anyway, so whether all are ASCII comes cheaply.
     Bytes16 seen = {};
@@ -210,8 +253,10 @@ FieldScanner::End FieldScanner::Next(bool wantText) {
             break;
     }
     const qint64 start = Here();
+    m_fieldStart = start;
     m_ascii = false;
-    if (m_at == m_size || m_data[m_at] != '"') {
+    m_quoted = m_at < m_size && m_data[m_at] == '"';
+    if (!m_quoted) {
         m_ascii = SkipToDelimiter(start);
         const qint64 stop = Here();
         const End end = Terminator(start);

@@ -44,6 +44,20 @@ public:
 
     // Nothing but blanks and line ends is left.
     bool OnlyBlankLeft();
+    // Where the line ahead holds nothing but blanks before its line end, passes over it and
+    // its line end and returns true; otherwise moves nowhere. Called at the start of a line.
+    bool SkipBlankLine();
+
+    // How many bytes of the text lie behind: the position of the next field.
+    qint64 Position() const { return Here() - m_textStart; }
+    // The position where the field Next scanned last starts (its quote, if it has one).
+    qint64 FieldStart() const { return m_fieldStart - m_textStart; }
+    // Reads the rest of the file and counts the lines from the position (Position(), or
+    // FieldStart() after a field whose text was not taken) to the end of the text that hold
+    // anything but blanks; the line the position is in counts when it holds anything but
+    // blanks after the position, or when lineBegun says that it did before. Fields cannot
+    // be scanned after it.
+    qint64 NonBlankLinesFrom(qint64 position, bool lineBegun);
 
     // Scans the next field and tells how it ended. FileEnd also stands for a line end with
     // nothing after it. Unclosed() is then set when the file ended inside a quoted field.
@@ -53,6 +67,8 @@ public:
     QByteArrayView Text() const { return m_text; }
     // Whether Text() is known to be ASCII; false when it is not, or not known.
     bool TextIsAscii() const { return m_ascii; }
+    // Whether the field was in quotes, and so may hold line ends.
+    bool Quoted() const { return m_quoted; }
     bool Unclosed() const { return m_unclosed; }
 
     // The system's reason when a read failed, or empty.
@@ -78,6 +94,7 @@ private:
     qint64 m_windowStart = 0;
     qint64 m_textStart = 0;
     bool m_keepText = true;
+    qint64 m_fieldStart = 0;
 
     // Reading from a descriptor (m_descriptor >= 0).
     int m_descriptor = -1;
@@ -98,4 +115,5 @@ private:
     QByteArray m_pieced;
     bool m_unclosed = false;
     bool m_ascii = false;
+    bool m_quoted = false;
 };

@@ -22,6 +22,7 @@
 #include <unistd.h>
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -222,9 +223,20 @@ int main(int argc, char* argv[]) {
     for (const QString& notice : catalogue.notices)
         PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(notice));
 
-    // The check comes before any page: errors mean pages that would be lost or wrong.
-    const std::vector<CatalogueFinding> findings =
-        CatalogueCheck::Run(catalogue.records, texts, folder);
+    // The check comes before any page: errors mean pages that would be lost or wrong. It
+    // knows the names the run refuses (the program's own files, when the output folder is
+    // the program's folder) and where the file's records stopped lining up with its lines.
+    const PagePictures pictures(ApplicationFolder::OfThisProgram());
+    std::optional<PageInputs> inputs;
+    try {
+        inputs = PageInputs::Take(settings, texts, pictures);
+    } catch (const LotcraftError& error) {
+        PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(error.Message()));
+        PrintLine(stderr, QStringLiteral("No page has been written."));
+        return Failed;
+    }
+    const std::vector<CatalogueFinding> findings = CatalogueCheck::Run(
+        catalogue.records, texts, folder, catalogue.shiftedFrom, inputs->reservedNames);
     if (parser.isSet(check)) {
         for (const CatalogueFinding& finding : findings)
             PrintLine(stdout, finding.Line());
@@ -244,13 +256,25 @@ int main(int argc, char* argv[]) {
                      rowsInError.size() == 1 ? QStringLiteral("it") : QStringLiteral("them")));
         return Failed;
     }
+    // Skipping every row would leave nothing to write: that is no run, and the folder is
+    // left as it is, pictures and all.
+    if (!rowsInError.empty() && rowsInError.size() == catalogue.records.size()) {
+        PrintLine(
+            stderr,
+            QStringLiteral("lotcraft-pages: no row can be written: %1 of the catalogue has "
+                           "an error, so no page has been written and no picture copied. "
+                           "Correct %2 and run again.")
+                .arg(rowsInError.size() == 1 ? QStringLiteral("its only row")
+                                             : QStringLiteral("every row"),
+                     rowsInError.size() == 1 ? QStringLiteral("it") : QStringLiteral("them")));
+        return Failed;
+    }
 
-    const PagePictures pictures(ApplicationFolder::OfThisProgram());
     TerminalProgress progress(qint64(catalogue.records.size() - rowsInError.size()),
                               !parser.isSet(quiet) && isatty(STDERR_FILENO));
     try {
-        PageRun::Run(catalogue.records, PageInputs::Take(settings, texts, pictures), pictures,
-                     rowsInError, [&progress](int, const QString&) { progress.Count(); });
+        PageRun::Run(catalogue.records, *inputs, pictures, rowsInError,
+                     [&progress](int, const QString&) { progress.Count(); });
     } catch (const LotcraftError& error) {
         progress.End();
         PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(error.Message()));

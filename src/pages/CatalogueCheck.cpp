@@ -20,7 +20,8 @@ using Kind = CatalogueFinding::Kind;
 
 bool IsErrorKind(Kind kind) {
     return kind == Kind::UnusableItemNumber || kind == Kind::NameTooLong ||
-           kind == Kind::PathTooLong || kind == Kind::DuplicateItemNumber;
+           kind == Kind::PathTooLong || kind == Kind::DuplicateItemNumber ||
+           kind == Kind::ProgramFile;
 }
 
 void Add(std::vector<Finding>& findings, int row, const QString& itemNumber, Kind kind,
@@ -145,16 +146,18 @@ bool LooksLikeHeadingRow(const std::vector<ItemRecord>& records) {
 }
 
 // What the item number makes of the page's name.
-enum class NameState { Fits, Unusable, TooLong, PathTooLong };
+enum class NameState { Fits, Unusable, TooLong, PathTooLong, ProgramFile };
 
 // How long a page's name and path may be, and the bytes they hold besides the item number.
 struct NameLimits {
-    explicit NameLimits(const QString& outputFolder)
+    NameLimits(const QString& outputFolder, const QStringList& reservedNames)
         : folder(outputFolder),
+          reserved(reservedNames),
           name(CatalogueCheck::NameLimit(outputFolder)),
           nameBesides(NameBytes(PageName::FileName(QString()))),
           pathBesides(NameBytes(PageBuilder::PagePath(outputFolder, QString()))) {}
     QString folder;
+    const QStringList& reserved;
     long name;
     qsizetype nameBesides;
     qsizetype pathBesides;
@@ -169,6 +172,8 @@ NameState StateOf(const QString& itemNumber, const NameLimits& limits) {
     // Without a folder chosen there is no whole path to measure yet.
     if (!limits.folder.isEmpty() && bytes + limits.pathBesides >= PATH_MAX)
         return NameState::PathTooLong;
+    if (!limits.reserved.isEmpty() && limits.reserved.contains(PageName::FileName(itemNumber)))
+        return NameState::ProgramFile;
     return NameState::Fits;
 }
 
@@ -206,6 +211,13 @@ void AddNameFinding(std::vector<Finding>& findings, int row, const QString& item
                     .arg(PATH_MAX - 1),
                 QStringLiteral("Choose an output folder with a shorter path, or shorten the "
                                "item number."));
+            return;
+        case NameState::ProgramFile:
+            Add(findings, row, itemNumber, Kind::ProgramFile,
+                QStringLiteral("The page %1 would replace the file of that name that Lotcraft "
+                               "needs in its own folder, the output folder.")
+                    .arg(Quoted(PageName::FileName(itemNumber))),
+                QStringLiteral("Change the item number, or choose another output folder."));
             return;
     }
 }
@@ -335,7 +347,8 @@ void CheckFields(const ItemRecord& record, int row, std::vector<Finding>& findin
 
 std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>& records,
                                                   const SellerTexts& texts,
-                                                  const QString& outputFolder) {
+                                                  const QString& outputFolder, int shiftedFrom,
+                                                  const QStringList& reservedNames) {
     const int count = int(records.size());
     const auto itemNumberOf = [&records](int index) -> const QString& {
         return records[size_t(index)].Field(ItemRecord::ItemNumber);
@@ -344,7 +357,7 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>&
     // First each item number as a name on its own, then the names that can be written
     // compared with each other: the same name, then the same name but for letter case
     // among the rows that repeat no earlier name.
-    const NameLimits limits(outputFolder);
+    const NameLimits limits(outputFolder, reservedNames);
     std::vector<NameState> states(size_t(count), NameState::Fits);
     std::vector<int> fitting;
     fitting.reserve(size_t(count));
@@ -407,6 +420,21 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>&
         // A heading row's cells are names, not an item's values.
         if (row > 1 || !headingRow)
             CheckFields(records[size_t(index)], row, findings);
+        if (shiftedFrom > 0 && row >= shiftedFrom) {
+            Add(findings, row, itemNumber, Kind::ShiftedRecord,
+                row == shiftedFrom
+                    ? QStringLiteral("From this row on, the catalogue file's items do not line "
+                                     "up with its lines (a value with a comma or a line break "
+                                     "that is not in quotes?), so this row's values may be in "
+                                     "the wrong columns or belong to other items.")
+                    : QStringLiteral("The catalogue file's items stop lining up with its lines "
+                                     "at row %1, so this row's values may be in the wrong "
+                                     "columns or belong to other items.")
+                          .arg(shiftedFrom),
+                QStringLiteral("Compare the row with the catalogue file and correct it; in the "
+                               "file, put in quotes each value that holds a comma or a line "
+                               "break."));
+        }
     }
     return findings;
 }

@@ -4,6 +4,7 @@
 #include "pages/CatalogueFinding.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -27,8 +28,17 @@ public:
     // errors of a row before its warnings. An empty outputFolder stands for a folder not
     // chosen yet: file names are then held to DefaultNameLimit and whole paths are not
     // checked.
+    //
+    // shiftedFrom is the first row read where the catalogue file's records stopped lining up
+    // with its lines (CatalogueReader::Result::shiftedFrom; 0 for none): that row and every
+    // one after it get a warning. reservedNames are the file names no page may take in the
+    // output folder (PageInputs::reservedNames: the program's own files when the output
+    // folder is the program's folder); a row whose page would take one is an error, as the
+    // page run refuses it.
     static std::vector<CatalogueFinding> Run(const std::vector<ItemRecord>& records,
-                                             const SellerTexts& texts, const QString& outputFolder);
+                                             const SellerTexts& texts, const QString& outputFolder,
+                                             int shiftedFrom = 0,
+                                             const QStringList& reservedNames = QStringList());
 
     // The rows that have an error, ascending, each once: the rows to skip.
     static std::vector<int> RowsInError(const std::vector<CatalogueFinding>& findings);

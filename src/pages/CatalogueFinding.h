@@ -15,6 +15,7 @@ struct CatalogueFinding {
         NameTooLong,          // the page's file name is too long for the output folder
         PathTooLong,          // the page's whole path is too long for the system
         DuplicateItemNumber,  // the page would replace an earlier row's page
+        ProgramFile,          // the page would replace one of the program's own files
         // Warnings.
         CaseDuplicate,    // one page with an earlier row's where letter case is ignored
         HeadingRow,       // row 1 holds the column names of a spreadsheet
@@ -24,6 +25,7 @@ struct CatalogueFinding {
         PictureNotHttps,  // a picture address that does not start with https://
         EmptyTitle,
         EmptyPrice,
+        ShiftedRecord,  // read where the file's items stopped lining up with its lines
     };
 
     int row = 0;

@@ -12,15 +12,20 @@
 namespace {
 
 QString Describe(const CatalogueReader::Result& result) {
-    return QStringLiteral("%1 records, failure \"%2\", notices \"%3\"")
+    return QStringLiteral(
+               "%1 records, %4 in the file, shifted from %5, failure \"%2\", notices "
+               "\"%3\"")
         .arg(result.records.size())
         .arg(result.failure ? result.failure->Reason() : QString())
-        .arg(result.notices.join(QLatin1Char(' ')));
+        .arg(result.notices.join(QLatin1Char(' ')))
+        .arg(result.itemsInFile)
+        .arg(result.shiftedFrom);
 }
 
 bool Same(const CatalogueReader::Result& a, const CatalogueReader::Result& b) {
     return a.records == b.records && a.failure.has_value() == b.failure.has_value() &&
-           (!a.failure || a.failure->Message() == b.failure->Message()) && a.notices == b.notices;
+           (!a.failure || a.failure->Message() == b.failure->Message()) && a.notices == b.notices &&
+           a.itemsInFile == b.itemsInFile && a.shiftedFrom == b.shiftedFrom;
 }
 
 // The bytes as a file in memory, read through its descriptor in blocks of a few bytes, so
@@ -56,6 +61,16 @@ QString CheckCatalogueRoundTrip(const QByteArray& bytes) {
         return QStringLiteral("more records than a catalogue may hold");
     if (first.failure && first.failure->Reason().isEmpty())
         return QStringLiteral("a failure without a reason");
+    if (first.itemsInFile < qint64(first.records.size()) ||
+        (first.Complete() && first.itemsInFile != qint64(first.records.size())))
+        return QStringLiteral("%1 items in the file, %2 records read")
+            .arg(first.itemsInFile)
+            .arg(first.records.size());
+    if (first.shiftedFrom < 0 || size_t(first.shiftedFrom) > first.records.size() ||
+        (first.shiftedFrom > 0) != first.notices.join(QString()).contains(QLatin1String("shifted")))
+        return QStringLiteral("shifted from record %1 of %2 without its notice")
+            .arg(first.shiftedFrom)
+            .arg(first.records.size());
     if (const QString problem = CompareWithFileReading(bytes, first, name); !problem.isEmpty())
         return problem;
 
