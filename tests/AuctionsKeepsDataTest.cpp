@@ -4,6 +4,7 @@
 // gives back exactly what it was given, buttons are usable only where they act, saving
 // behaves like a desktop save, and a very long value loads and stores whole.
 
+#include "catalogue/CatalogueReader.h"
 #include "catalogue/CatalogueWriter.h"
 #include "editing/Grid.h"
 #include "ui/DescriptionBox.h"
@@ -248,6 +249,54 @@ private Q_SLOTS:
         QCOMPARE(w.window.CatalogueGrid().ItemCount(), 1);
         QCOMPARE(ReadAll(w.SampleCopy()), ReadAll(kSample));
         QCOMPARE(w.dialogs.saves, 3);
+    }
+
+    void aCatalogueReadInPartIsNeverSavedOverItsFile() {
+        // A 100-item file whose item 50 opens a quote it never closes.
+        QTemporaryDir dir;
+        const QString shop = dir.filePath(QStringLiteral("shop.csv"));
+        QByteArray bytes;
+        for (int item = 1; item <= 100; ++item) {
+            bytes += QByteArray::number(1000 + item) +
+                     (item == 50 ? ",\"Broken title,,,,,,,,\r\n" : ",Title,,,,,,,,\r\n");
+        }
+        WriteFile(shop, bytes);
+        Window w;
+        w.Open(shop);
+        w.window.show();
+        QCOMPARE(w.window.CatalogueGrid().ItemCount(), 49);
+        QCOMPARE(w.messages.messages.size(), 1);
+        QVERIFY(w.window.windowTitle().contains(QLatin1String("read in part from shop.csv")));
+        // Nothing changed since the open: closing asks nothing.
+        QVERIFY(w.window.close());
+        QVERIFY(w.messages.questions.isEmpty());
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+
+        // Ctrl+S offers a new name beside the file.
+        QTest::keyClick(&w.window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(w.dialogs.saveSuggestions,
+                 QStringList{dir.filePath(QStringLiteral("shop (items 1-49).csv"))});
+        // Saving under the file's own name asks, naming what would be lost; No keeps it.
+        w.dialogs.saveAnswers.push_back(shop);
+        w.messages.answers = {No};
+        w.Press("Save");
+        QCOMPARE(w.messages.questions.size(), 1);
+        QVERIFY2(w.messages.questions[0].startsWith(
+                     QLatin1String("shop.csv holds 100 items; the grid has 49. Replacing it "
+                                   "loses 51.")),
+                 qPrintable(w.messages.questions[0]));
+        QCOMPARE(ReadAll(shop), bytes);
+        // Yes replaces it, and it is the open catalogue from then on.
+        w.dialogs.saveAnswers.push_back(shop);
+        w.messages.answers = {Yes};
+        w.Press("Save");
+        QCOMPARE(CatalogueReader::Read(shop).records.size(), size_t(49));
+        QCOMPARE(w.window.windowTitle(), QStringLiteral("shop.csv[*] - Lotcraft"));
+        // A new name is saved without a question.
+        w.dialogs.saveAnswers.push_back(dir.filePath(QStringLiteral("other.csv")));
+        w.Press("Save");
+        QCOMPARE(w.messages.questions.size(), 2);
     }
 
     void closingNeverThrowsWorkAway() {

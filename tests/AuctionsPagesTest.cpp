@@ -173,6 +173,34 @@ private Q_SLOTS:
         QVERIFY(messages.messages.isEmpty());
     }
 
+    void shiftedItemsAreToldOnOpeningAndWarnedOfByTheCheck() {
+        // A comma not in quotes gives line 1 eleven values: the items after it are shifted.
+        QTemporaryDir out;
+        const QString name = out.filePath(QStringLiteral("shifted.csv"));
+        WriteFile(name,
+                  "1001,Old clock, brass,,$5,,,,,,12\r\n1002,Lamp,,,$6,,,,,\r\n"
+                  "1003,Jug,,,$7,,,,,\r\n");
+        PageWindow w;
+        w.folder = out.path();
+        w.writeAfterCheck = false;
+        w.Open(name);
+        QCOMPARE(w.messages.messages.size(), 1);
+        QVERIFY2(w.messages.messages[0].contains(QLatin1String("Line 1 of")) &&
+                     w.messages.messages[0].contains(QLatin1String("11 values")),
+                 qPrintable(w.messages.messages[0]));
+        w.Press("Htmls");
+        QCOMPARE(w.checks.size(), size_t(1));
+        QList<int> warned;
+        for (const CatalogueFinding& finding : w.checks[0]) {
+            if (finding.kind == CatalogueFinding::Kind::ShiftedRecord) {
+                QVERIFY(!finding.IsError());
+                warned << finding.row;
+            }
+        }
+        QCOMPARE(warned.size(), w.grid().ItemCount());
+        QCOMPARE(warned.first(), 1);
+    }
+
     void cancellingTheFolderDialogDoesNothing() {
         PageWindow w;
         w.Open(kSample);

@@ -52,7 +52,8 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
                      m_controls.grid->scrollTo(m_grid.index(row - 1, 0));
                  },
                  [this](const QString& text) { ShowStatus(text); }, [this] { ShowCounters(); },
-                 [this] { return Seller(); }, [this] { WritePages(true); }}) {
+                 [this] { return Seller(); }, [this] { WritePages(true); },
+                 [this] { return m_files.ShiftedFrom(); }}) {
     setObjectName(QStringLiteral("Auctions"));
     setWindowIcon(ProgramIcon());
     // The window opens at its first size and may grow, never shrink below it.
@@ -173,7 +174,11 @@ void Auctions::ShowForm() {
 
 void Auctions::ShowTitle() {
     const QString& path = m_files.CataloguePath();
-    if (path.isEmpty())
+    if (!m_files.ReadInPartFrom().isEmpty())
+        setWindowTitle(QStringLiteral("%1 items read in part from %2[*] - Lotcraft")
+                           .arg(m_grid.ItemCount())
+                           .arg(QFileInfo(m_files.ReadInPartFrom()).fileName()));
+    else if (path.isEmpty())
         setWindowTitle(m_grid.ItemCount() > 0 ? QStringLiteral("New catalogue[*] - Lotcraft")
                                               : QStringLiteral("Lotcraft[*]"));
     else

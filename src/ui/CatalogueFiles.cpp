@@ -9,7 +9,10 @@
 #include "ui/FileDialogs.h"
 #include "ui/MessageBoxes.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
 
 #include <unistd.h>
 
@@ -29,6 +32,14 @@ CatalogueFiles::CatalogueFiles(QWidget& window, MessageBoxes& messages, FileDial
 QString CatalogueFiles::DialogStart() const {
     if (!m_cataloguePath.isEmpty())
         return m_cataloguePath;
+    if (!m_readInPartFrom.isEmpty()) {
+        // A new name beside the file, so that the items not read are not lost by a slip.
+        const QFileInfo source(m_readInPartFrom);
+        return source.dir().filePath(QStringLiteral("%1 (items 1-%2).%3")
+                                         .arg(source.completeBaseName())
+                                         .arg(m_grid.ItemCount())
+                                         .arg(FileDialogs::Suffix()));
+    }
     return m_catalogueFolder.isEmpty() ? QString() : m_catalogueFolder + QLatin1Char('/');
 }
 
@@ -52,9 +63,16 @@ void CatalogueFiles::Open(const QString& path) {
     if (!m_mayLeaveForm() || !MayPutCatalogueAway())
         return;
     m_editor.BeginOpening();
+    const int recordsRead = int(result.records.size());
     const int read = m_editor.AppendRead(std::move(result.records));
     m_editor.EndOpening();
-    m_cataloguePath = path;
+    // A catalogue read in part is not the file's catalogue: saving it over the file would
+    // lose the items not read, so the window has no open file until it is saved.
+    const bool inPart = result.failure.has_value() || read < recordsRead;
+    m_cataloguePath = inPart ? QString() : path;
+    m_readInPartFrom = inPart ? path : QString();
+    m_itemsInFile = std::max<qint64>(result.itemsInFile, recordsRead);
+    m_shiftedFrom = result.shiftedFrom;
     m_catalogueFolder = QFileInfo(path).absolutePath();
     m_formChanged(true);
     // What the reader noticed on the way (fields read as Windows-1252, short lines) comes
@@ -106,7 +124,29 @@ bool CatalogueFiles::SaveAs() {
     return WriteTo(path);
 }
 
+bool CatalogueFiles::MayReplaceReadInPart(const QString& path) {
+    if (m_readInPartFrom.isEmpty())
+        return true;
+    const QFileInfo target(path);
+    const QFileInfo source(m_readInPartFrom);
+    if (!target.exists() || target.canonicalFilePath() != source.canonicalFilePath())
+        return true;
+    const int items = m_grid.ItemCount();
+    const qint64 lost = m_itemsInFile - items;
+    const QString held =
+        lost > 0 ? QStringLiteral("%1 holds %2 items; the grid has %3. Replacing it loses %4.")
+                       .arg(source.fileName())
+                       .arg(m_itemsInFile)
+                       .arg(items)
+                       .arg(lost)
+                 : QStringLiteral("The grid's items were read from %1 only in part.")
+                       .arg(source.fileName());
+    return m_messages.AskYesNo(&m_window, held + QStringLiteral("\n\nDo you want to replace it ?"));
+}
+
 bool CatalogueFiles::WriteTo(const QString& path) {
+    if (!MayReplaceReadInPart(path))
+        return false;
     try {
         CatalogueWriter::Write(path, m_grid.Records());
     } catch (const LotcraftError& error) {
@@ -115,6 +155,7 @@ bool CatalogueFiles::WriteTo(const QString& path) {
         return false;
     }
     m_cataloguePath = path;
+    m_readInPartFrom.clear();
     m_catalogueFolder = QFileInfo(path).absolutePath();
     m_editor.MarkSaved();
     m_formChanged(false);

@@ -46,8 +46,14 @@ public:
     bool MayPutCatalogueAway();
 
     // The open catalogue's file: opened or saved last; empty for a catalogue typed in and
-    // not saved yet.
+    // not saved yet, and for one read only in part.
     const QString& CataloguePath() const { return m_cataloguePath; }
+    // The file the grid's items were read from when it could be read only in part, until
+    // they are saved; empty otherwise. Saving over it asks first, naming what would be lost.
+    const QString& ReadInPartFrom() const { return m_readInPartFrom; }
+    // The row from which the items of the catalogue opened last stop lining up with the
+    // lines of its file, which the catalogue check warns of; 0 when they line up.
+    int ShiftedFrom() const { return m_shiftedFrom; }
     // The folder the open and save dialogs start in while no catalogue is open: the folder of
     // the catalogue of an earlier run.
     const QString& CatalogueFolder() const { return m_catalogueFolder; }
@@ -58,6 +64,9 @@ private:
     static QString SaveFailureAdvice(const QString& path, const LotcraftError& error);
     // Writes the grid to path; on success that file is the open catalogue.
     bool WriteTo(const QString& path);
+    // Before the file the grid was read from in part is replaced: asks, naming how many
+    // items it holds that the grid does not. True when it may be written.
+    bool MayReplaceReadInPart(const QString& path);
     // Where the file dialogs start: the open catalogue, or the last catalogue folder.
     QString DialogStart() const;
 
@@ -71,4 +80,8 @@ private:
     std::function<void(const QString&)> m_showStatus;
     QString m_cataloguePath;
     QString m_catalogueFolder;
+    QString m_readInPartFrom;
+    // How many items the file read in part holds, by its own count.
+    qint64 m_itemsInFile = 0;
+    int m_shiftedFrom = 0;
 };

@@ -54,9 +54,9 @@ void WindowPageRun::ShowCheckDialog(QWidget* owner, const std::vector<CatalogueF
         m_checkDialog->setModal(false);
         QObject::connect(m_checkDialog, &CatalogueCheckDialog::ShowRow, owner, m_window.showRow);
         QObject::connect(m_checkDialog, &CatalogueCheckDialog::CheckAgain, owner, [this] {
-            m_checkDialog->ShowFindings(
-                CatalogueCheck::Run(m_grid.Records(), m_window.seller(), QString()),
-                m_grid.ItemCount());
+            m_checkDialog->ShowFindings(CatalogueCheck::Run(m_grid.Records(), m_window.seller(),
+                                                            QString(), m_window.shiftedFrom()),
+                                        m_grid.ItemCount());
         });
         // The run starts once the dialog has gone.
         QObject::connect(m_checkDialog, &QDialog::accepted, owner, m_window.writeChecked,
@@ -73,7 +73,7 @@ void WindowPageRun::Run(const SellerTexts& seller, bool checked) {
     // chosen yet: names are held to the usual limit.
     std::vector<int> skipped;
     const std::vector<CatalogueFinding> findings =
-        CatalogueCheck::Run(m_grid.Records(), seller, QString());
+        CatalogueCheck::Run(m_grid.Records(), seller, QString(), m_window.shiftedFrom());
     if (!findings.empty()) {
         if (!checked && !m_checkPrompt(&m_owner, findings, m_grid.ItemCount(), m_window.showRow))
             return;

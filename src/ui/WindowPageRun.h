@@ -40,13 +40,15 @@ public:
                            int itemCount, const std::function<void(int row)>& showRow)>;
     // What the run shows in the window: a row in the form, the status line, the counters;
     // and what the check dialog asks of it: the seller's texts as they are now, and the run
-    // once the seller has seen the findings.
+    // once the seller has seen the findings; and the row from which the catalogue's items
+    // may be shifted, as its file was read (0 when they line up).
     struct Window {
         std::function<void(int row)> showRow;
         std::function<void(const QString& text)> showStatus;
         std::function<void()> showCounters;
         std::function<SellerTexts()> seller;
         std::function<void()> writeChecked;
+        std::function<int()> shiftedFrom;
     };
 
     WindowPageRun(QWidget& owner, ProgramSettings& settings, MessageBoxes& messages, Grid& grid,
