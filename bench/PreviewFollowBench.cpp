@@ -12,10 +12,11 @@
 #include "pages/PagePictures.h"
 #include "pages/SellerTexts.h"
 #include "ui/Auctions.h"
-#include "ui/FileDialogs.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PageEngine.h"
 #include "ui/PagePreviewWindow.h"
+
+#include "OneFileDialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -31,16 +32,6 @@
 #include <vector>
 
 namespace {
-
-class OneFileDialogs : public FileDialogs {
-public:
-    explicit OneFileDialogs(QString file) : m_file(std::move(file)) {}
-    QString OpenFileName(QWidget*, const QString&) override { return m_file; }
-    QString SaveFileName(QWidget*, const QString&) override { return QString(); }
-
-private:
-    QString m_file;
-};
 
 class SilentMessageBoxes : public MessageBoxes {
 public:

@@ -9,8 +9,9 @@
 #include "app/ProgramSettings.h"
 #include "controls/xpbutton/XpButton.h"
 #include "ui/Auctions.h"
-#include "ui/FileDialogs.h"
 #include "ui/MessageBoxes.h"
+
+#include "OneFileDialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,16 +20,6 @@
 #include <cstdio>
 
 namespace {
-
-class OneFileDialogs : public FileDialogs {
-public:
-    explicit OneFileDialogs(QString file) : m_file(std::move(file)) {}
-    QString OpenFileName(QWidget*, const QString&) override { return m_file; }
-    QString SaveFileName(QWidget*, const QString&) override { return QString(); }
-
-private:
-    QString m_file;
-};
 
 // Any message ends the bench with a failure: a run that is measured must not have failed.
 class FailingMessageBoxes : public MessageBoxes {
