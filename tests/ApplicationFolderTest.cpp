@@ -50,11 +50,6 @@ private Q_SLOTS:
         picture.close();
         QVERIFY(ApplicationFolder::For(other.path()) != other.path());
     }
-
-    void theTestProgramItselfFindsItsBuildFolder() {
-        // The tests run from build/bin, where the pictures and help page are placed.
-        QCOMPARE(ApplicationFolder::OfThisProgram(), QCoreApplication::applicationDirPath());
-    }
 };
 
 QTEST_GUILESS_MAIN(ApplicationFolderTest)

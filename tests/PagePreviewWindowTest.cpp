@@ -203,22 +203,6 @@ private Q_SLOTS:
         }
     }
 
-    void theCaptionSaysWhenTheFormsChangesAreNotStored() {
-        PagePreviewWindow preview(ApplicationFolder());
-        Show(preview);
-        QVERIFY(preview.Caption().contains(QLatin1String("writes nothing")));
-        QVERIFY(preview.Caption().contains(
-            QDir(m_settings.OutputFolder()).filePath(QStringLiteral("3001.html"))));
-        QVERIFY(!preview.Caption().contains(QLatin1String("not stored")));
-        Show(preview, true);
-        QVERIFY2(preview.Caption().contains(QLatin1String("not stored yet")) &&
-                     preview.Caption().contains(QLatin1String("Update")),
-                 qPrintable(preview.Caption()));
-        QVERIFY(preview.Caption().contains(QLatin1String("writes nothing")));
-        Show(preview);
-        QVERIFY(!preview.Caption().contains(QLatin1String("not stored")));
-    }
-
     void anUnchangedPageIsNotLoadedAgainAndAChangedOneKeepsItsScrollPosition() {
         PagePreviewWindow preview(ApplicationFolder());
         preview.resize(500, 300);
