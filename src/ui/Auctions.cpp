@@ -345,11 +345,10 @@ void Auctions::UpdatePreview() {
                            "and its page is shown here as you type."));
         return;
     }
-    // Until the seller chooses a folder, the page is shown as it would be written into the
-    // folder the output folder dialog offers first.
+    // The page is shown as it would be written into the folder the output folder dialog
+    // offers first.
     ProgramSettings shown = m_settings;
-    if (shown.OutputFolder().isEmpty())
-        shown.SetOutputFolder(OutputFolderDialog::DefaultFolder());
+    shown.SetOutputFolder(OutputFolderDialog::FirstFolder(m_settings));
     m_preview->ShowRecord(BoxesRecord(), shown, Seller(), m_pictures, FormEdited());
 }
 

@@ -181,11 +181,11 @@ OutputFolderDialog::OutputFolderDialog(ProgramSettings& settings, const VolumeSo
 
     // The folder used last; else the seller's own default, shown in the path box while the
     // list opens the nearest folder above it that exists.
-    const QFileInfo saved(m_settings.OutputFolder());
-    if (!m_settings.OutputFolder().isEmpty() && saved.isDir()) {
-        SetOpenFolder(saved.absoluteFilePath());
+    const QString first = FirstFolder(m_settings);
+    if (first != DefaultFolder()) {
+        SetOpenFolder(first);
     } else {
-        const QString fallback = DefaultFolder();
+        const QString fallback = first;
         QString nearest = fallback;
         while (!QFileInfo(nearest).isDir()) {
             const QString above = QFileInfo(nearest).path();
@@ -197,6 +197,12 @@ OutputFolderDialog::OutputFolderDialog(ProgramSettings& settings, const VolumeSo
         m_pathBox->setText(fallback);
     }
     m_drive1->setFocus();
+}
+
+QString OutputFolderDialog::FirstFolder(const ProgramSettings& settings) {
+    const QFileInfo saved(settings.OutputFolder());
+    return !settings.OutputFolder().isEmpty() && saved.isDir() ? saved.absoluteFilePath()
+                                                               : DefaultFolder();
 }
 
 QString OutputFolderDialog::DefaultFolder() {

@@ -49,6 +49,8 @@ public:
     // The folder offered when the settings name none that exists: "Lotcraft pages" in the
     // seller's Documents folder. It need not exist; "Ok" makes it.
     static QString DefaultFolder();
+    // The folder Ok offers first: the one used last while it is a folder, else DefaultFolder().
+    static QString FirstFolder(const ProgramSettings& settings);
 
     // The folder open in the folder list: no trailing separator, except for "/".
     const QString& OpenFolder() const { return m_openFolder; }
