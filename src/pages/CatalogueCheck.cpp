@@ -2,7 +2,10 @@
 #include "pages/CatalogueCheck.h"
 
 #include "catalogue/ItemRecord.h"
+#include "pages/ActiveContent.h"
+#include "pages/ListingValues.h"
 #include "pages/PageBuilder.h"
+#include "pages/PageInputs.h"
 #include "pages/PageName.h"
 #include "pages/SellerTexts.h"
 
@@ -21,7 +24,9 @@ using Kind = CatalogueFinding::Kind;
 bool IsErrorKind(Kind kind) {
     return kind == Kind::UnusableItemNumber || kind == Kind::NameTooLong ||
            kind == Kind::PathTooLong || kind == Kind::DuplicateItemNumber ||
-           kind == Kind::ProgramFile;
+           kind == Kind::ProgramFile || kind == Kind::ActiveContent ||
+           kind == Kind::DescriptionTooLong || kind == Kind::CategoryNotNumber ||
+           kind == Kind::FirstBidNotPositive || kind == Kind::NoAllowedDuration;
 }
 
 void Add(std::vector<Finding>& findings, int row, const QString& itemNumber, Kind kind,
@@ -277,7 +282,10 @@ std::vector<EarlierEqual> FindEqualKeys(int count, const std::vector<int>& rows,
     return found;
 }
 
-void CheckSellerTexts(const SellerTexts& seller, std::vector<Finding>& findings) {
+// The seller's texts that still read as their boxes start, and an empty seller; the country
+// only where it is shown (on pages, not in a listing).
+void CheckSellerTexts(const SellerTexts& seller, bool withCountry,
+                      std::vector<Finding>& findings) {
     const SellerTexts starting = SellerTexts::Starting();
     struct Text {
         QString value;
@@ -295,6 +303,8 @@ void CheckSellerTexts(const SellerTexts& seller, std::vector<Finding>& findings)
         {seller.country, starting.country, "country", "Country", "--country", "the items' country"},
     };
     for (const Text& text : texts) {
+        if (!withCountry && &text == &texts[2])
+            continue;
         const QString toDo = QStringLiteral("Type %1 into the %2 box (%3 for lotcraft-pages).")
                                  .arg(QLatin1String(text.asked), QLatin1String(text.box),
                                       QLatin1String(text.option));
@@ -311,6 +321,18 @@ void CheckSellerTexts(const SellerTexts& seller, std::vector<Finding>& findings)
             QStringLiteral("The seller is empty, so every seller link of the pages leads nowhere."),
             QStringLiteral("Type your eBay e-mail address into the Seller box (--seller for "
                            "lotcraft-pages)."));
+    }
+}
+
+// A picture address that is not https://, and why that spoils what is written.
+void CheckPicture(const ItemRecord& record, int row, const QString& why,
+                  std::vector<Finding>& findings) {
+    const QStringView picture = QStringView(record.Field(ItemRecord::ImageAddress)).trimmed();
+    if (!picture.isEmpty() && !picture.startsWith(QLatin1String("https://"), Qt::CaseInsensitive)) {
+        Add(findings, row, record.Field(ItemRecord::ItemNumber), Kind::PictureNotHttps,
+            QStringLiteral("The picture address %1 does not start with https://; %2.")
+                .arg(Quoted(picture.toString()), why),
+            QStringLiteral("Give the picture's https:// address."));
     }
 }
 
@@ -333,14 +355,136 @@ void CheckFields(const ItemRecord& record, int row, std::vector<Finding>& findin
             QStringLiteral("The price is empty; the page would show no price."),
             QStringLiteral("Type the price, for example $29.99."));
     }
-    const QStringView picture = QStringView(record.Field(ItemRecord::ImageAddress)).trimmed();
-    if (!picture.isEmpty() && !picture.startsWith(QLatin1String("https://"), Qt::CaseInsensitive)) {
-        Add(findings, row, itemNumber, Kind::PictureNotHttps,
-            QStringLiteral("The picture address %1 does not start with https://; browsers "
-                           "leave such pictures out of an https page.")
-                .arg(Quoted(picture.toString())),
-            QStringLiteral("Give the picture's https:// address."));
+    CheckPicture(record, row, QStringLiteral("browsers leave such pictures out of an https page"),
+                 findings);
+}
+
+// The shifted rows' warning, on every row from the first one read shifted.
+void AddShiftedFinding(std::vector<Finding>& findings, int row, const QString& itemNumber,
+                       int shiftedFrom) {
+    if (shiftedFrom <= 0 || row < shiftedFrom)
+        return;
+    Add(findings, row, itemNumber, Kind::ShiftedRecord,
+        row == shiftedFrom
+            ? QStringLiteral("From this row on, the catalogue file's items do not line "
+                             "up with its lines (a value with a comma or a line break "
+                             "that is not in quotes?), so this row's values may be in "
+                             "the wrong columns or belong to other items.")
+            : QStringLiteral("The catalogue file's items stop lining up with its lines "
+                             "at row %1, so this row's values may be in the wrong "
+                             "columns or belong to other items.")
+                  .arg(shiftedFrom),
+        QStringLiteral("Compare the row with the catalogue file and correct it; in the "
+                       "file, put in quotes each value that holds a comma or a line "
+                       "break."));
+}
+
+void AddHeadingRowFinding(std::vector<Finding>& findings, const QString& itemNumber,
+                          const QString& becomes) {
+    Add(findings, 1, itemNumber, Kind::HeadingRow,
+        QStringLiteral("Row 1 reads like a row of column names, not an item; it would "
+                       "become %1.")
+            .arg(becomes),
+        QStringLiteral("Delete row 1 if it is the spreadsheet's heading row: a "
+                       "catalogue starts with its first item."));
+}
+
+// Active content in the title or the description: eBay refuses a listing that holds it,
+// and the page would be refused as a listing's description.
+void CheckActiveContent(const ItemRecord& record, int row, std::vector<Finding>& findings) {
+    const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
+    for (const auto& [position, name] : {std::pair{ItemRecord::Title, "title"},
+                                         std::pair{ItemRecord::Description, "description"}}) {
+        const QString found = ActiveContent::Find(record.Field(position));
+        if (found.isEmpty())
+            continue;
+        Add(findings, row, itemNumber, Kind::ActiveContent,
+            QStringLiteral("The %1 holds %2, active content that eBay removes or refuses the "
+                           "listing for.")
+                .arg(QLatin1String(name), Quoted(found)),
+            QStringLiteral("Take the scripts, frames, forms, event attributes (\"on...=\") and "
+                           "javascript: addresses out of the %1; plain HTML such as <b> or "
+                           "<br> stays.")
+                .arg(QLatin1String(name)));
     }
+}
+
+// eBay's rules for one listing, besides active content and the picture.
+void CheckListingFields(const ItemRecord& record, int row, const PageInputs& inputs,
+                        std::vector<Finding>& findings) {
+    const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
+    const QString& title = record.Field(ItemRecord::Title);
+    if (IsBlank(title)) {
+        Add(findings, row, itemNumber, Kind::EmptyTitle,
+            QStringLiteral("The title is empty; eBay takes no listing without one."),
+            QStringLiteral("Type the item's title."));
+    } else if (const int length = CharacterCount(title); length > CatalogueCheck::TitleLimit) {
+        Add(findings, row, itemNumber, Kind::LongTitle,
+            QStringLiteral("The title is %1 characters long; eBay takes at most %2.")
+                .arg(length)
+                .arg(CatalogueCheck::TitleLimit),
+            QStringLiteral("Shorten the title to %1 characters.").arg(CatalogueCheck::TitleLimit));
+    }
+    if (const int length = CharacterCount(PageBuilder::DescriptionSection(record, inputs));
+        length > CatalogueCheck::DescriptionLimit) {
+        Add(findings, row, itemNumber, Kind::DescriptionTooLong,
+            QStringLiteral("The listing's description would be %1 characters long; eBay takes "
+                           "at most %2.")
+                .arg(length)
+                .arg(CatalogueCheck::DescriptionLimit),
+            QStringLiteral("Shorten the description by %1 characters.")
+                .arg(length - CatalogueCheck::DescriptionLimit));
+    }
+    const QString category = record.Field(ItemRecord::Category).trimmed();
+    if (category.isEmpty() ||
+        !std::all_of(category.begin(), category.end(), [](QChar c) { return c.isDigit(); })) {
+        Add(findings, row, itemNumber, Kind::CategoryNotNumber,
+            category.isEmpty()
+                ? QStringLiteral("The category is empty; eBay lists an item only in a category.")
+                : QStringLiteral("The category %1 is not a number; eBay takes the category's "
+                                 "number.")
+                      .arg(Quoted(category)),
+            QStringLiteral("Type the number of the item's eBay category (\"?\" beside the "
+                           "Category box opens eBay's list)."));
+    }
+    const QString& firstBidText = record.Field(ItemRecord::FirstBid);
+    const std::optional<QString> firstBid = ListingValues::Amount(firstBidText);
+    if (!firstBid || !ListingValues::IsPositive(*firstBid)) {
+        Add(findings, row, itemNumber, Kind::FirstBidNotPositive,
+            IsBlank(firstBidText)
+                ? QStringLiteral("The first bid is empty; an auction must start at an amount.")
+                : QStringLiteral("The first bid %1 is not an amount above zero.")
+                      .arg(Quoted(firstBidText)),
+            QStringLiteral("Type the amount the auction starts at, for example $9.99."));
+    }
+    const QString& start = record.Field(ItemRecord::StartTime);
+    const QString& end = record.Field(ItemRecord::EndTime);
+    if (const QString problem = ListingValues::DurationProblem(start, end); !problem.isEmpty()) {
+        Add(findings, row, itemNumber, Kind::NoAllowedDuration,
+            QStringLiteral("The listing's duration cannot be told: %1.").arg(problem),
+            QStringLiteral("Give start and end times 1, 3, 5, 7 or 10 days apart, such as "
+                           "Nov-25-02 10:33:39 PST and Dec-02-02 10:33:39 PST."));
+    }
+    const QString& priceText = record.Field(ItemRecord::Price);
+    if (!IsBlank(priceText) && firstBid) {
+        const std::optional<QString> price = ListingValues::Amount(priceText);
+        if (!price) {
+            Add(findings, row, itemNumber, Kind::PriceNotAmount,
+                QStringLiteral("The price %1 is not an amount, so the listing gets no Buy It "
+                               "Now price.")
+                    .arg(Quoted(priceText)),
+                QStringLiteral("Type the price as an amount, for example $29.99, or leave it "
+                               "empty."));
+        } else if (ListingValues::Compare(*price, *firstBid) <= 0) {
+            Add(findings, row, itemNumber, Kind::PriceBelowFirstBid,
+                QStringLiteral("The price %1 is not above the first bid %2, so the listing "
+                               "gets no Buy It Now price.")
+                    .arg(Quoted(priceText), Quoted(firstBidText)),
+                QStringLiteral("Raise the price above the first bid, or leave it empty."));
+        }
+    }
+    CheckPicture(record, row, QStringLiteral("eBay shows only pictures at https:// addresses"),
+                 findings);
 }
 
 }  // namespace
@@ -382,7 +526,7 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>&
 
     // Then the findings in row order, a row's errors before its warnings.
     std::vector<Finding> findings;
-    CheckSellerTexts(texts, findings);
+    CheckSellerTexts(texts, true, findings);
     const bool headingRow = LooksLikeHeadingRow(records);
     for (int index = 0; index < count; ++index) {
         const int row = index + 1;
@@ -399,13 +543,14 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>&
                     .arg(earlier + 1),
                 earlier + 1);
         }
-        if (row == 1 && headingRow) {
-            Add(findings, 1, itemNumber, Kind::HeadingRow,
-                QStringLiteral("Row 1 reads like a row of column names, not an item; it would "
-                               "become the page %1.")
-                    .arg(Quoted(PageName::FileName(itemNumber))),
-                QStringLiteral("Delete row 1 if it is the spreadsheet's heading row: a "
-                               "catalogue starts with its first item."));
+        // A heading row's cells are names, not an item's values.
+        const bool item = row > 1 || !headingRow;
+        if (item)
+            CheckActiveContent(records[size_t(index)], row, findings);
+        if (!item) {
+            AddHeadingRowFinding(findings, itemNumber,
+                                 QStringLiteral("the page ") +
+                                     Quoted(PageName::FileName(itemNumber)));
         }
         if (const int earlier = sameButCase[size_t(index)].first; earlier >= 0) {
             Add(findings, row, itemNumber, Kind::CaseDuplicate,
@@ -417,24 +562,40 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>&
                 QStringLiteral("Give the two items numbers that differ in more than letter case."),
                 earlier + 1);
         }
-        // A heading row's cells are names, not an item's values.
-        if (row > 1 || !headingRow)
+        if (item)
             CheckFields(records[size_t(index)], row, findings);
-        if (shiftedFrom > 0 && row >= shiftedFrom) {
-            Add(findings, row, itemNumber, Kind::ShiftedRecord,
-                row == shiftedFrom
-                    ? QStringLiteral("From this row on, the catalogue file's items do not line "
-                                     "up with its lines (a value with a comma or a line break "
-                                     "that is not in quotes?), so this row's values may be in "
-                                     "the wrong columns or belong to other items.")
-                    : QStringLiteral("The catalogue file's items stop lining up with its lines "
-                                     "at row %1, so this row's values may be in the wrong "
-                                     "columns or belong to other items.")
-                          .arg(shiftedFrom),
-                QStringLiteral("Compare the row with the catalogue file and correct it; in the "
-                               "file, put in quotes each value that holds a comma or a line "
-                               "break."));
+        AddShiftedFinding(findings, row, itemNumber, shiftedFrom);
+    }
+    return findings;
+}
+
+std::vector<CatalogueFinding> CatalogueCheck::RunForListings(
+    const std::vector<ItemRecord>& records, const PageInputs& inputs, int shiftedFrom) {
+    std::vector<Finding> findings;
+    CheckSellerTexts(inputs.seller, false, findings);
+    if (inputs.seller.location.trimmed().isEmpty()) {
+        Add(findings, 0, QString(), Kind::EmptyLocation,
+            QStringLiteral("The location is empty; eBay takes no listing without one."),
+            QStringLiteral("Type where the items are into the Location box (--location for "
+                           "lotcraft-pages)."));
+    }
+    const bool headingRow = LooksLikeHeadingRow(records);
+    for (size_t index = 0; index < records.size(); ++index) {
+        const int row = int(index) + 1;
+        const ItemRecord& record = records[index];
+        const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
+        if (row == 1 && headingRow) {
+            AddHeadingRowFinding(findings, itemNumber, QStringLiteral("a listing"));
+        } else {
+            CheckActiveContent(record, row, findings);
+            CheckListingFields(record, row, inputs, findings);
         }
+        AddShiftedFinding(findings, row, itemNumber, shiftedFrom);
+    }
+    // eBay refuses a listing whose title it would not take, where a page shows any title.
+    for (Finding& finding : findings) {
+        if (finding.kind == Kind::LongTitle || finding.kind == Kind::EmptyTitle)
+            finding.severity = Finding::Severity::Error;
     }
     return findings;
 }

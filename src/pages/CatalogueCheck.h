@@ -9,11 +9,13 @@
 #include <vector>
 
 class ItemRecord;
+struct PageInputs;
 struct SellerTexts;
 
-// Looks over a catalogue before its pages are written and says what would go wrong: rows
-// whose pages would be lost, misnamed or replaced (errors; those rows are skipped when
-// pages are written), and what would spoil the pages or their listing (warnings). It reads
+// Looks over a catalogue before its pages are written or its listings exported, and says
+// what would go wrong: rows whose pages would be lost, misnamed or replaced, or that eBay
+// would refuse (errors; those rows are skipped), and what would spoil the pages or their
+// listing (warnings). It reads
 // the records, the seller's three texts and the output folder, and writes nothing. Equal
 // item numbers are found in one sort of hashed pairs, nothing is compared row with row, so
 // the largest catalogue takes milliseconds.
@@ -21,6 +23,8 @@ class CatalogueCheck {
 public:
     // The marketplace takes titles of at most this many characters.
     static constexpr int TitleLimit = 80;
+    // eBay takes descriptions of at most this many characters.
+    static constexpr int DescriptionLimit = 500000;
     // The longest file name where the output folder does not say.
     static constexpr long DefaultNameLimit = 255;
 
@@ -34,11 +38,24 @@ public:
     // one after it get a warning. reservedNames are the file names no page may take in the
     // output folder (PageInputs::reservedNames: the program's own files when the output
     // folder is the program's folder); a row whose page would take one is an error, as the
-    // page run refuses it.
+    // page run refuses it. Active content in a title or description is an error too: the
+    // page would be refused as a listing's description.
     static std::vector<CatalogueFinding> Run(const std::vector<ItemRecord>& records,
                                              const SellerTexts& texts, const QString& outputFolder,
                                              int shiftedFrom = 0,
                                              const QStringList& reservedNames = QStringList());
+
+    // The findings for an export of records as eBay listings, with the description section
+    // in the inputs' layout and scheme: eBay's rules for each listing (errors: a title that
+    // is empty or too long, a description section too long, a category that is not a
+    // number, a first bid that is not a positive amount, times that give no allowed
+    // duration, active content; warnings: a picture that is not at an https:// address, a
+    // price that gives no Buy It Now price), the seller and location texts, a heading row and
+    // rows read shifted, as Run gives them. Item numbers name no file here, so they are not
+    // checked.
+    static std::vector<CatalogueFinding> RunForListings(const std::vector<ItemRecord>& records,
+                                                        const PageInputs& inputs,
+                                                        int shiftedFrom = 0);
 
     // The rows that have an error, ascending, each once: the rows to skip.
     static std::vector<int> RowsInError(const std::vector<CatalogueFinding>& findings);

@@ -5,8 +5,10 @@
 
 // One thing the catalogue check found: the row (1 for the first item, as the grid numbers
 // them; 0 for the seller's texts, which belong to no row), the row's item number, what is
-// wrong and what to do about it, each a sentence. An error loses or spoils a page, so the
-// row is skipped when pages are written; a warning leaves the page written as it is.
+// wrong and what to do about it, each a sentence. An error loses or spoils a page or a
+// listing, so the row is skipped when pages are written or listings exported; a warning
+// leaves it written as it is. Whether a kind is an error can depend on what is written: a
+// long title spoils a listing, which eBay refuses, but not a page.
 struct CatalogueFinding {
     enum class Severity { Error, Warning };
     enum class Kind {
@@ -16,6 +18,12 @@ struct CatalogueFinding {
         PathTooLong,          // the page's whole path is too long for the system
         DuplicateItemNumber,  // the page would replace an earlier row's page
         ProgramFile,          // the page would replace one of the program's own files
+        ActiveContent,        // a script, frame, form or event attribute, which eBay refuses
+        // Errors in an export for eBay only.
+        DescriptionTooLong,   // a description section longer than eBay takes
+        CategoryNotNumber,    // no category, or one that is not eBay's category number
+        FirstBidNotPositive,  // no amount above zero to start the auction at
+        NoAllowedDuration,    // start and end times that give none of eBay's durations
         // Warnings.
         CaseDuplicate,    // one page with an earlier row's where letter case is ignored
         HeadingRow,       // row 1 holds the column names of a spreadsheet
@@ -26,6 +34,9 @@ struct CatalogueFinding {
         EmptyTitle,
         EmptyPrice,
         ShiftedRecord,  // read where the file's items stopped lining up with its lines
+        PriceBelowFirstBid,  // a price at or below the first bid: no Buy It Now price
+        PriceNotAmount,      // a price that is not an amount: no Buy It Now price
+        EmptyLocation,       // no location, which every listing must have
     };
 
     int row = 0;

@@ -15,6 +15,8 @@ namespace {
 
 // A whole page is about 12 KB before its values.
 constexpr qsizetype kPageReserve = 16 * 1024;
+// The description section, about 2.5 KB besides the description.
+constexpr qsizetype kSectionReserve = 3 * 1024;
 
 // The item's thirteen eBay addresses, link 1 first; links 9 and 11 repeat 5 and 4 and are not
 // on the page.
@@ -95,6 +97,36 @@ void CheckItemNumber(const QString& itemNumber, const PageInputs& inputs) {
                             PageBuilder::PagePath(inputs.outputFolder, itemNumber));
 }
 
+void AppendLiteral(QByteArray& out, const QByteArray& literal) {
+    out.append(literal);
+}
+
+void AppendLiteral(QString& out, const QByteArray& literal) {
+    out.append(QLatin1String(literal));
+}
+
+bool InDescriptionSection(PageTemplate::Block block) {
+    return block != PageTemplate::Block::Top && block != PageTemplate::Block::PageEnd;
+}
+
+// Appends the blocks of the inputs' layout that `wanted` takes, with the record's values
+// spliced in by appendValue.
+template <typename Out, typename Wanted, typename AppendValue>
+void AppendBlocks(Out& out, const ItemRecord& record, const PageInputs& inputs,
+                  const Wanted& wanted, const AppendValue& appendValue) {
+    const Links links = LinksOf(record.Field(ItemRecord::ItemNumber), inputs.seller.seller);
+    const PageTemplate& pageTemplate = PageTemplate::Instance();
+    for (PageTemplate::Block block : PageTemplate::BlocksOfLayout(inputs.layout)) {
+        if (!wanted(block))
+            continue;
+        for (const PageTemplate::Piece& piece : pageTemplate.PiecesOf(block)) {
+            AppendLiteral(out, piece.literal);
+            if (piece.hasValue)
+                appendValue(out, ValueText(piece.value, record, inputs, links));
+        }
+    }
+}
+
 }  // namespace
 
 QString PageBuilder::PagePath(const QString& outputFolder, const QString& itemNumber) {
@@ -102,18 +134,20 @@ QString PageBuilder::PagePath(const QString& outputFolder, const QString& itemNu
 }
 
 QByteArray PageBuilder::Build(const ItemRecord& record, const PageInputs& inputs) {
-    const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
-    CheckItemNumber(itemNumber, inputs);
-    const Links links = LinksOf(itemNumber, inputs.seller.seller);
-    const PageTemplate& pageTemplate = PageTemplate::Instance();
+    CheckItemNumber(record.Field(ItemRecord::ItemNumber), inputs);
     QByteArray page;
     page.reserve(kPageReserve);
-    for (PageTemplate::Block block : PageTemplate::BlocksOfLayout(inputs.layout)) {
-        for (const PageTemplate::Piece& piece : pageTemplate.PiecesOf(block)) {
-            page.append(piece.literal);
-            if (piece.hasValue)
-                PageEncoding::AppendLatin1(page, ValueText(piece.value, record, inputs, links));
-        }
-    }
+    AppendBlocks(page, record, inputs, [](PageTemplate::Block) { return true; },
+                 [](QByteArray& out, const QString& value) {
+                     PageEncoding::AppendLatin1(out, value);
+                 });
     return page;
+}
+
+QString PageBuilder::DescriptionSection(const ItemRecord& record, const PageInputs& inputs) {
+    QString section;
+    section.reserve(kSectionReserve + record.Field(ItemRecord::Description).size());
+    AppendBlocks(section, record, inputs, InDescriptionSection,
+                 [](QString& out, const QString& value) { out.append(value); });
+    return section;
 }

@@ -19,6 +19,13 @@ public:
     // program needs (PageInputs::reservedNames).
     static QByteArray Build(const ItemRecord& record, const PageInputs& inputs);
 
+    // The page's description section, from the "Description" heading to the close of the
+    // description body, as an HTML fragment that stands alone: the same lines as the page's,
+    // with the characters as themselves rather than as references. It names no file beside
+    // the page, so it needs no output folder and checks no item number: a listing's
+    // description, given to eBay in place of the page.
+    static QString DescriptionSection(const ItemRecord& record, const PageInputs& inputs);
+
     // The path of an item's page: the folder, a "/" unless the folder ends in one, the page's
     // file name; the path a row shows for its page.
     static QString PagePath(const QString& outputFolder, const QString& itemNumber);

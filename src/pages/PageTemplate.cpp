@@ -19,7 +19,7 @@ struct LineSource {
 // it (line 35 indented 18 under an opening at 14, line 43 indented 3, no blank before
 // "size=4" in line 22, none before "bgcolor=" in line 51, "border=1" twice in line 180).
 // clang-format off
-// Page lines 1 to 197.
+// Page lines 1 to 178.
 constexpr LineSource kTop[] = {
     {0, R"~(<HTML>)~"},  // 1
     {0, R"~(<HEAD>)~"},  // 2
@@ -199,6 +199,11 @@ constexpr LineSource kTop[] = {
     {2, R"~(</TBODY>)~"},  // 176
     {0, R"~(</TABLE>)~"},  // 177
     {0, R"~()~"},  // 178
+};
+
+// Page lines 179 to 197: the "Description" heading, and the opening of the centred block
+// that holds the description body.
+constexpr LineSource kDescriptionHeading[] = {
     {0, R"~(<CENTER>)~"},  // 179
     {0, R"~(<TABLE cellSpacing=0 border=1 width="100%" bgColor={Primary} border=1 style="border-collapse: collapse" bordercolor="#000000" cellpadding="0" align="left">)~"},  // 180
     {2, R"~(<TBODY>)~"},  // 181
@@ -267,11 +272,10 @@ constexpr LineSource kTextRowEnd[] = {{2, "</TR>"}};
 constexpr LineSource kRowStart[] = {{2, "<TR>"}};
 constexpr LineSource kBodyEnd[] = {{2, "</TBODY>"}, {0, "</TABLE>"}};
 
-// The page end, after the body or, in a layout without one, after line 197.
-constexpr LineSource kPageEnd[] = {
-    {2, R"~(</center>)~"}, {0, R"~(</div>)~"},  {0, R"~(<BR>)~"},
-    {0, R"~(</BODY>)~"},   {0, R"~(</HTML>)~"},
-};
+// The close of the centred block, after the body or, in a layout without one, after line 197.
+constexpr LineSource kDescriptionEnd[] = {{2, R"~(</center>)~"}, {0, R"~(</div>)~"}};
+
+constexpr LineSource kPageEnd[] = {{0, R"~(<BR>)~"}, {0, R"~(</BODY>)~"}, {0, R"~(</HTML>)~"}};
 // clang-format on
 
 struct ValueName {
@@ -331,6 +335,7 @@ std::vector<PageTemplate::Piece> Compile(const LineSource (&lines)[N]) {
 PageTemplate::PageTemplate() {
     m_blocks.resize(static_cast<size_t>(Block::PageEnd) + 1);
     m_blocks[static_cast<size_t>(Block::Top)] = Compile(kTop);
+    m_blocks[static_cast<size_t>(Block::DescriptionHeading)] = Compile(kDescriptionHeading);
     m_blocks[static_cast<size_t>(Block::BodyStart)] = Compile(kBodyStart);
     m_blocks[static_cast<size_t>(Block::TextCell)] = Compile(kTextCell);
     m_blocks[static_cast<size_t>(Block::PictureCell)] = Compile(kPictureCell);
@@ -338,6 +343,7 @@ PageTemplate::PageTemplate() {
     m_blocks[static_cast<size_t>(Block::TextRowEnd)] = Compile(kTextRowEnd);
     m_blocks[static_cast<size_t>(Block::RowStart)] = Compile(kRowStart);
     m_blocks[static_cast<size_t>(Block::BodyEnd)] = Compile(kBodyEnd);
+    m_blocks[static_cast<size_t>(Block::DescriptionEnd)] = Compile(kDescriptionEnd);
     m_blocks[static_cast<size_t>(Block::PageEnd)] = Compile(kPageEnd);
 }
 
@@ -353,20 +359,20 @@ const std::vector<PageTemplate::Piece>& PageTemplate::PiecesOf(Block block) cons
 const std::vector<PageTemplate::Block>& PageTemplate::BlocksOfLayout(int layoutIndex) {
     using B = Block;
     static const std::array<std::vector<Block>, 5> layouts = {{
-        // No layout of its own: the page end follows line 197.
-        {B::Top, B::PageEnd},
+        // No layout of its own: the centred block closes after line 197.
+        {B::Top, B::DescriptionHeading, B::DescriptionEnd, B::PageEnd},
         // 1 "Default": text cell left, picture cell right.
-        {B::Top, B::BodyStart, B::TextCell, B::PictureCell, B::PictureRowEnd, B::BodyEnd,
-         B::PageEnd},
+        {B::Top, B::DescriptionHeading, B::BodyStart, B::TextCell, B::PictureCell,
+         B::PictureRowEnd, B::BodyEnd, B::DescriptionEnd, B::PageEnd},
         // 2 "Default Mirrored": picture cell left, text cell right.
-        {B::Top, B::BodyStart, B::PictureCell, B::TextCell, B::PictureRowEnd, B::BodyEnd,
-         B::PageEnd},
+        {B::Top, B::DescriptionHeading, B::BodyStart, B::PictureCell, B::TextCell,
+         B::PictureRowEnd, B::BodyEnd, B::DescriptionEnd, B::PageEnd},
         // 3 "Horizontal Top": text cell above, picture cell below.
-        {B::Top, B::BodyStart, B::TextCell, B::TextRowEnd, B::RowStart, B::PictureCell,
-         B::PictureRowEnd, B::BodyEnd, B::PageEnd},
+        {B::Top, B::DescriptionHeading, B::BodyStart, B::TextCell, B::TextRowEnd, B::RowStart,
+         B::PictureCell, B::PictureRowEnd, B::BodyEnd, B::DescriptionEnd, B::PageEnd},
         // 4 "Horizontal Botton": picture cell above, text cell below.
-        {B::Top, B::BodyStart, B::PictureCell, B::PictureRowEnd, B::RowStart, B::TextCell,
-         B::TextRowEnd, B::BodyEnd, B::PageEnd},
+        {B::Top, B::DescriptionHeading, B::BodyStart, B::PictureCell, B::PictureRowEnd,
+         B::RowStart, B::TextCell, B::TextRowEnd, B::BodyEnd, B::DescriptionEnd, B::PageEnd},
     }};
     const bool known = layoutIndex >= 1 && layoutIndex <= 4;
     return layouts[known ? static_cast<size_t>(layoutIndex) : 0];

@@ -7,9 +7,11 @@
 
 // The fixed lines of an item page, each written here once, with the places where the
 // item's values, the window's texts, the links and the scheme colours are spliced in.
-// The page is a sequence of blocks: the head down to the opening of the description
-// block (lines 1 to 197), then the description body in the order its layout gives, then
-// the page end. The four layouts differ only in the order of the text cell, the picture
+// The page is a sequence of blocks: the head down to the disclaimer (lines 1 to 178), the
+// description heading (lines 179 to 197), the description body in the order its layout
+// gives, the close of the description's centred block, then the page end. Everything from
+// the heading to that close is the description section, which also stands alone as a
+// listing's description. The four layouts differ only in the order of the text cell, the picture
 // cell and a few row lines.
 class PageTemplate {
 public:
@@ -33,7 +35,8 @@ public:
     };
 
     enum class Block {
-        Top,            // head, title box, summary table, disclaimer, description heading
+        Top,                 // head, title box, summary table, disclaimer
+        DescriptionHeading,  // the "Description" heading, the centred block's opening
         BodyStart,      // the description table's opening and its first row
         TextCell,       // title, "Please correspond with us at " and the description
         PictureCell,    // the item's picture
@@ -41,6 +44,7 @@ public:
         TextRowEnd,     // "</TR>" after the text cell in a row of its own, two blanks in
         RowStart,       // "<TR>" that opens the second row of the two-row layouts
         BodyEnd,        // the description table's close
+        DescriptionEnd,  // the centred block's close
         PageEnd,
     };
 

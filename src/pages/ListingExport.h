@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class ItemRecord;
+struct ListingOptions;
+struct PageInputs;
+
+// eBay's bulk listing file: a CSV file in UTF-8 with a header row and one auction listing
+// per item, fields quoted where they must be, lines ended by CR LF, which Seller Hub's
+// upload takes. The description of each listing is the description section of the item's
+// page (PageBuilder::DescriptionSection), in the inputs' layout and scheme.
+class ListingExport {
+public:
+    // The first heading, which names eBay's site, currency and the file's version.
+    static QString ActionHeading() {
+        return QStringLiteral("*Action(SiteID=US|Country=US|Currency=USD|Version=1193)");
+    }
+    static QStringList Headings(const ListingOptions& options);
+    // One row of values, in the order of Headings; now decides whether the start time lies
+    // ahead and is given as the listing's scheduled start.
+    static QStringList Values(const ItemRecord& record, const PageInputs& inputs,
+                              const ListingOptions& options, const QDateTime& now);
+    // A row of the file, CR LF included.
+    static QByteArray Line(const QStringList& values);
+
+    // Writes the listings of records, but for the rows left out (1 for records[0],
+    // ascending), into path: the whole file or, on any failure, no file and the one that
+    // was there left as it was. Gives the number of listings written; throws LotcraftError
+    // naming the file when it cannot be written.
+    static qint64 Write(const QString& path, const std::vector<ItemRecord>& records,
+                        const std::vector<int>& rowsLeftOut, const PageInputs& inputs,
+                        const ListingOptions& options, const QDateTime& now);
+};

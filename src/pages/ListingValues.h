@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// What a listing on eBay makes of the catalogue's texts: amounts as plain numbers, and the
+// start and end times as a listing's duration and scheduled start.
+class ListingValues {
+public:
+    // The durations, in days, that an auction on eBay may run.
+    static constexpr int AllowedDurations[] = {1, 3, 5, 7, 10};
+
+    // An amount as a plain number: blanks, a leading "US", a currency sign and thousands
+    // separators dropped ("$1,250.00" and "US $1250.00" give "1250.00"). Nothing when the
+    // text is not an amount in that form (an empty text, "1.250,00", "ask").
+    static std::optional<QString> Amount(QStringView text);
+    // Whether a plain amount is more than zero.
+    static bool IsPositive(const QString& amount);
+    // -1, 0 or 1 as amount a is less than, equal to or more than amount b.
+    static int Compare(const QString& a, const QString& b);
+
+    // A time as the pages show it: "Nov-25-02 10:33:39 PST" (month, day, year in two or four
+    // digits, seconds optional, a zone such as PST, PDT, EST, GMT or UTC), or ISO
+    // "2026-12-20 18:00" (a "T" in place of the blank, seconds, "Z" or "+01:00" optional).
+    // A time without a zone is the computer's local time. Invalid when it is neither, or
+    // names a zone not known here.
+    static QDateTime TimeOf(QStringView text);
+    // The whole days from start to end when they are one of AllowedDurations, within an
+    // hour's slack for a change of clocks; 0 when the times give no allowed duration.
+    static int Duration(QStringView start, QStringView end);
+    // The start time in UTC, "2026-12-20 17:00:00", when it lies after now; empty when it
+    // does not or cannot be read.
+    static QString ScheduleTime(QStringView start, const QDateTime& now);
+    // Why the times give no duration, as the end of a sentence ("the end time ... cannot be
+    // read"); empty when they give one.
+    static QString DurationProblem(QStringView start, QStringView end);
+};
