@@ -39,6 +39,7 @@ SIZES = {
     "src/ui/pictures/manual.png": (55, 47),
     "src/ui/pictures/htmls.png": (55, 46),
     "src/ui/pictures/save.png": (55, 46),
+    "src/ui/pictures/export.png": (55, 46),
     "src/ui/pictures/help.png": (55, 46),
     "src/ui/pictures/lotcraft.png": (48, 48),
     "src/ui/pictures/lotcraft-256.png": (256, 256),
@@ -272,10 +273,33 @@ class DrawPicturesTest(unittest.TestCase):
             self.assertEqual(pixels, canvas.pixels, path)
 
     def test_button_pictures_have_a_clear_background(self):
-        for name in ("load", "manual", "htmls", "save", "help"):
+        for name in ("load", "manual", "htmls", "save", "export", "help"):
             _, _, pixels = read_png(self.fresh("src/ui/pictures/%s.png" % name))
             self.assertEqual(pixels[0][3], 0, name)
             self.assertTrue(any(p[3] == 255 for p in pixels), name)
+
+    def test_one_line_button_words_share_a_line_clear_of_the_drawing(self):
+        # The one-line words sit in the bottom seven rows, and the rows just above them stay
+        # clear, so no drawing runs into its word.
+        for name in ("load", "htmls", "save", "export", "help"):
+            canvas = self.drawn["src/ui/pictures/%s.png" % name]
+            rows = [y for y in range(canvas.height)
+                    if any(canvas.get(x, y) == draw.LABEL for x in range(canvas.width))]
+            self.assertEqual((rows[0], rows[-1]), (canvas.height - 7, canvas.height - 1), name)
+            for y in range(canvas.height - 12, canvas.height - 7):
+                self.assertFalse(any(canvas.get(x, y)[3] for x in range(canvas.width)),
+                                 (name, y))
+
+    def test_export_arrow_leaves_the_sheet(self):
+        canvas = self.drawn["src/ui/pictures/export.png"]
+        picture = range(canvas.height - 7)  # above the word
+        sheet_edge = max(x for x in range(canvas.width) for y in picture
+                         if canvas.get(x, y) == draw.rgb("#5A6680"))
+        arrow = [x for x in range(canvas.width) for y in picture
+                 if canvas.get(x, y)[3] == 255 and
+                 canvas.get(x, y)[2] > canvas.get(x, y)[0] + 80]
+        self.assertLess(min(arrow), sheet_edge - 5)  # it starts on the sheet
+        self.assertGreater(max(arrow), sheet_edge + 8)  # and ends well past it
 
     def test_jpeg_frame(self):
         self.assertEqual(jpeg_frame_size(self.fresh("resources/OK.jpg")), (16, 16, 3))
@@ -294,7 +318,7 @@ class DrawPicturesTest(unittest.TestCase):
 
     def test_font_covers_the_words_drawn(self):
         for word in ("Lotcraft", "LOAD CSV", "INSERT NEW RECORD", "HTMLS", "SAVE AS",
-                     "HELP", "POWER", "item pages for your sales"):
+                     "EXPORT", "HELP", "POWER", "item pages for your sales"):
             self.assertGreater(draw.FONT_5X7.width(word), 0)
         with self.assertRaises(KeyError):
             draw.FONT_3X5.glyph("a")

@@ -992,6 +992,30 @@ def draw_save():
     return c
 
 
+def draw_export():
+    """A sheet of rows and columns with an arrow leaving it to the right, and EXPORT."""
+    c = Canvas(55, 46)
+    outline = rgb("#5A6680")
+    rule = rgb("#8A96AE")
+    # The sheet: a header row, then ruled rows; whole-pixel lines keep the rules sharp.
+    x0, y0, x1, y1 = 11, 2, 33, 32
+    c.fill(rect(x0, y0, x1, y1), outline)
+    c.fill(rect(x0 + 1, y0 + 1, x1 - 1, y1 - 1), WHITE)
+    c.fill(rect(x0 + 1, y0 + 1, x1 - 1, y0 + 5), rgb("#F4D752"))
+    c.fill(rect(x0 + 1, y0 + 5, x1 - 1, y0 + 6), outline)
+    for y in range(y0 + 9, y1 - 1, 4):
+        c.fill(rect(x0 + 1, y, x1 - 1, y + 1), rule)
+    for x in (x0 + 7, x0 + 14):
+        c.fill(rect(x, y0 + 1, x + 1, y1 - 1), rule)
+    # The arrow, from the middle of the sheet out past its right edge, lit from above like
+    # the floppy disk of SAVE AS.
+    points = [(21, 14), (34, 14), (34, 9), (45, 17.5), (34, 26), (34, 21), (21, 21)]
+    c.fill(polygon(points), rgb("#142C5C"))
+    c.fill(inset_polygon(points, 1.0), vertical(rgb("#3F6FC8"), rgb("#24499A"), 9, 26))
+    button_label(c, ["EXPORT"])
+    return c
+
+
 def draw_help():
     """A question mark in a blue disc, and HELP."""
     c = Canvas(55, 46)
@@ -1228,6 +1252,7 @@ PICTURES = [
     ("src/ui/pictures/manual.png", draw_manual, png_bytes),
     ("src/ui/pictures/htmls.png", draw_htmls, png_bytes),
     ("src/ui/pictures/save.png", draw_save, png_bytes),
+    ("src/ui/pictures/export.png", draw_export, png_bytes),
     ("src/ui/pictures/help.png", draw_help, png_bytes),
     ("src/ui/pictures/lotcraft.png", lambda: draw_icon(48, 4), png_bytes),
     ("src/ui/pictures/lotcraft-256.png", lambda: draw_icon(256, 3), png_bytes),
