@@ -9,6 +9,8 @@
 #include "app/ProgramSettings.h"
 #include "catalogue/CatalogueReader.h"
 #include "pages/CatalogueCheck.h"
+#include "pages/ListingExport.h"
+#include "pages/ListingOptions.h"
 #include "pages/PageInputs.h"
 #include "pages/PagePictures.h"
 #include "pages/PageRun.h"
@@ -16,6 +18,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
@@ -90,6 +93,134 @@ QString RowsText(const std::vector<int>& rows) {
     return QStringLiteral("rows %1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
 }
 
+// The options of an export for eBay, or a usage error's text in `problem`.
+struct ListingChoice {
+    ListingOptions options;
+    QString problem;
+};
+
+// What --export-listings writes, and what it needs to be given.
+struct ListingParser {
+    QCommandLineOption file{QStringLiteral("export-listings"),
+                            QStringLiteral("Write eBay's bulk listing file (CSV) of the catalogue "
+                                           "to FILE instead of pages; rows eBay would refuse are "
+                                           "left out and listed. Needs --condition, "
+                                           "--dispatch-days, and --returns or the three "
+                                           "policy names."),
+                            QStringLiteral("FILE")};
+    QCommandLineOption condition{QStringLiteral("condition"),
+                                 QStringLiteral("eBay's condition number of every item: 1000 "
+                                                "New, 3000 Used, 7000 For parts, or another."),
+                                 QStringLiteral("ID")};
+    QCommandLineOption dispatchDays{QStringLiteral("dispatch-days"),
+                                    QStringLiteral("Days from payment to dispatch, 0 to 30."),
+                                    QStringLiteral("N")};
+    QCommandLineOption shippingProfile{QStringLiteral("shipping-profile"),
+                                       QStringLiteral("Name of your shipping policy on eBay."),
+                                       QStringLiteral("NAME")};
+    QCommandLineOption returnProfile{QStringLiteral("return-profile"),
+                                     QStringLiteral("Name of your returns policy on eBay."),
+                                     QStringLiteral("NAME")};
+    QCommandLineOption paymentProfile{QStringLiteral("payment-profile"),
+                                      QStringLiteral("Name of your payment policy on eBay."),
+                                      QStringLiteral("NAME")};
+    QCommandLineOption returns{QStringLiteral("returns"),
+                               QStringLiteral("Whether returns are accepted, where no policy is "
+                                              "named: accepted or not-accepted."),
+                               QStringLiteral("accepted|not-accepted")};
+
+    QList<QCommandLineOption> All() const {
+        return {file, condition, dispatchDays, shippingProfile, returnProfile, paymentProfile,
+                returns};
+    }
+
+    ListingChoice Choice(const QCommandLineParser& parser) const {
+        ListingChoice choice;
+        ListingOptions& options = choice.options;
+        if (!parser.isSet(condition) || !parser.isSet(dispatchDays)) {
+            choice.problem = QStringLiteral("an export for eBay needs --condition (1000 New, "
+                                            "3000 Used, 7000 For parts) and --dispatch-days");
+            return choice;
+        }
+        options.conditionId = parser.value(condition).trimmed();
+        bool isNumber = false;
+        options.dispatchDays = parser.value(dispatchDays).toInt(&isNumber);
+        if (!isNumber)
+            options.dispatchDays = -1;
+        options.shippingProfile = parser.value(shippingProfile);
+        options.returnProfile = parser.value(returnProfile);
+        options.paymentProfile = parser.value(paymentProfile);
+        const QString returnsText = parser.value(returns);
+        if (options.UsesProfiles() == parser.isSet(returns)) {
+            choice.problem = QStringLiteral("give either --returns accepted|not-accepted, or "
+                                            "the names of your three business policies "
+                                            "(--shipping-profile, --return-profile, "
+                                            "--payment-profile), not both");
+            return choice;
+        }
+        if (parser.isSet(returns) && returnsText != QLatin1String("accepted") &&
+            returnsText != QLatin1String("not-accepted")) {
+            choice.problem = QStringLiteral("--returns takes accepted or not-accepted, not \"%1\"")
+                                 .arg(returnsText);
+            return choice;
+        }
+        options.returnsAccepted = returnsText != QLatin1String("not-accepted");
+        choice.problem = options.Problem();
+        if (!choice.problem.isEmpty()) {
+            // The sentence, as the rest of a usage error's line.
+            choice.problem[0] = choice.problem[0].toLower();
+            if (choice.problem.endsWith(QLatin1Char('.')))
+                choice.problem.chop(1);
+        }
+        return choice;
+    }
+};
+
+// "row 3 and 5 left out" after the count of what was written.
+QString LeftOutText(const std::vector<int>& rows) {
+    return rows.empty() ? QString() : QStringLiteral("; %1 left out").arg(RowsText(rows));
+}
+
+// --export-listings: the listings of the rows eBay's rules find no error in, written whole or
+// not at all.
+int ExportListings(const QString& path, const CatalogueReader::Result& catalogue,
+                   const PageInputs& inputs, const ListingOptions& options, bool checkOnly) {
+    const std::vector<CatalogueFinding> findings =
+        CatalogueCheck::RunForListings(catalogue.records, inputs, catalogue.shiftedFrom);
+    if (checkOnly) {
+        for (const CatalogueFinding& finding : findings)
+            PrintLine(stdout, finding.Line());
+        return Finish(findings.empty() ? Success : Failed);
+    }
+    for (const CatalogueFinding& finding : findings)
+        PrintLine(stderr, finding.Line());
+    if (catalogue.records.empty()) {
+        PrintLine(stderr, QStringLiteral("lotcraft-pages: the catalogue holds no items, so no "
+                                         "file has been written."));
+        return Failed;
+    }
+    const std::vector<int> leftOut = CatalogueCheck::RowsInError(findings);
+    if (leftOut.size() == catalogue.records.size()) {
+        PrintLine(stderr, QStringLiteral("lotcraft-pages: no row can be exported: every row has "
+                                         "an error that eBay would refuse, so no file has been "
+                                         "written. Correct them and export again."));
+        return Failed;
+    }
+    try {
+        const qint64 written = ListingExport::Write(path, catalogue.records, leftOut, inputs,
+                                                    options, QDateTime::currentDateTimeUtc());
+        PrintLine(stdout, QStringLiteral("%1 %2 written to %3%4")
+                              .arg(written)
+                              .arg(written == 1 ? QStringLiteral("listing")
+                                                : QStringLiteral("listings"),
+                                   QFileInfo(path).absoluteFilePath(), LeftOutText(leftOut)));
+    } catch (const LotcraftError& error) {
+        PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(error.Message()));
+        return Finish(Failed);
+    }
+    return Finish(Success);
+}
+
 // A scheme given as its number or its name in any letter case; 0 when it is neither.
 int ParseScheme(const QString& text) {
     bool isNumber = false;
@@ -159,6 +290,8 @@ int main(int argc, char* argv[]) {
                                   QStringLiteral("Displays this help and exits."));
     parser.addOptions({help, output, layout, scheme, seller, location, country, listSchemes, quiet,
                        check, skipBadRows});
+    const ListingParser listing;
+    parser.addOptions(listing.All());
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("CATALOGUE"),
                                  QStringLiteral("The catalogue file (.csv) to make pages of."));
@@ -196,6 +329,16 @@ int main(int argc, char* argv[]) {
                                          "(--list-schemes shows them all)")
                               .arg(parser.value(scheme)));
 
+    const bool exporting = parser.isSet(listing.file);
+    ListingChoice listingChoice;
+    if (exporting) {
+        listingChoice = listing.Choice(parser);
+        if (!listingChoice.problem.isEmpty())
+            return UsageError(listingChoice.problem);
+        if (parser.value(listing.file).isEmpty())
+            return UsageError(QStringLiteral("name the file --export-listings writes"));
+    }
+
     const QString folderText = parser.isSet(output) ? parser.value(output) : QDir::currentPath();
     const QFileInfo folderInfo(folderText);
     if (folderInfo.exists() && !folderInfo.isDir())
@@ -211,7 +354,8 @@ int main(int argc, char* argv[]) {
     CatalogueReader::Result catalogue = CatalogueReader::Read(catalogueName);
     if (catalogue.failure) {
         PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(catalogue.failure->Message()));
-        PrintLine(stderr, QStringLiteral("No page has been written."));
+        PrintLine(stderr, exporting ? QStringLiteral("No file has been written.")
+                                    : QStringLiteral("No page has been written."));
         return Failed;
     }
 
@@ -235,6 +379,9 @@ int main(int argc, char* argv[]) {
         PrintLine(stderr, QStringLiteral("No page has been written."));
         return Failed;
     }
+    if (exporting)
+        return ExportListings(parser.value(listing.file), catalogue, *inputs,
+                              listingChoice.options, parser.isSet(check));
     const std::vector<CatalogueFinding> findings = CatalogueCheck::Run(
         catalogue.records, texts, folder, catalogue.shiftedFrom, inputs->reservedNames);
     if (parser.isSet(check)) {

@@ -282,10 +282,11 @@ std::vector<EarlierEqual> FindEqualKeys(int count, const std::vector<int>& rows,
     return found;
 }
 
-// The seller's texts that still read as their boxes start, and an empty seller; the country
-// only where it is shown (on pages, not in a listing).
-void CheckSellerTexts(const SellerTexts& seller, bool withCountry,
+// The seller's texts that still read as their boxes start, and an empty seller. For listings
+// the country is not checked (a listing does not show it) and the texts speak of listings.
+void CheckSellerTexts(const SellerTexts& seller, bool forListings,
                       std::vector<Finding>& findings) {
+    const QString written = forListings ? QStringLiteral("listing") : QStringLiteral("page");
     const SellerTexts starting = SellerTexts::Starting();
     struct Text {
         QString value;
@@ -303,7 +304,7 @@ void CheckSellerTexts(const SellerTexts& seller, bool withCountry,
         {seller.country, starting.country, "country", "Country", "--country", "the items' country"},
     };
     for (const Text& text : texts) {
-        if (!withCountry && &text == &texts[2])
+        if (forListings && &text == &texts[2])
             continue;
         const QString toDo = QStringLiteral("Type %1 into the %2 box (%3 for lotcraft-pages).")
                                  .arg(QLatin1String(text.asked), QLatin1String(text.box),
@@ -311,14 +312,19 @@ void CheckSellerTexts(const SellerTexts& seller, bool withCountry,
         if (text.value.trimmed() == text.initial) {
             Add(findings, 0, QString(), Kind::InitialText,
                 QStringLiteral("The %1 still reads %2, the text the %3 box starts with; every "
-                               "page would show it.")
-                    .arg(QLatin1String(text.name), Quoted(text.initial), QLatin1String(text.box)),
+                               "%4 would show it.")
+                    .arg(QLatin1String(text.name), Quoted(text.initial), QLatin1String(text.box),
+                         written),
                 toDo);
         }
     }
     if (seller.seller.trimmed().isEmpty()) {
         Add(findings, 0, QString(), Kind::EmptySeller,
-            QStringLiteral("The seller is empty, so every seller link of the pages leads nowhere."),
+            forListings
+                ? QStringLiteral("The seller is empty, so every listing's description asks "
+                                 "buyers to write to no one.")
+                : QStringLiteral("The seller is empty, so every seller link of the pages leads "
+                                 "nowhere."),
             QStringLiteral("Type your eBay e-mail address into the Seller box (--seller for "
                            "lotcraft-pages)."));
     }
@@ -526,7 +532,7 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>&
 
     // Then the findings in row order, a row's errors before its warnings.
     std::vector<Finding> findings;
-    CheckSellerTexts(texts, true, findings);
+    CheckSellerTexts(texts, false, findings);
     const bool headingRow = LooksLikeHeadingRow(records);
     for (int index = 0; index < count; ++index) {
         const int row = index + 1;
@@ -572,7 +578,7 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>&
 std::vector<CatalogueFinding> CatalogueCheck::RunForListings(
     const std::vector<ItemRecord>& records, const PageInputs& inputs, int shiftedFrom) {
     std::vector<Finding> findings;
-    CheckSellerTexts(inputs.seller, false, findings);
+    CheckSellerTexts(inputs.seller, true, findings);
     if (inputs.seller.location.trimmed().isEmpty()) {
         Add(findings, 0, QString(), Kind::EmptyLocation,
             QStringLiteral("The location is empty; eBay takes no listing without one."),
@@ -584,12 +590,11 @@ std::vector<CatalogueFinding> CatalogueCheck::RunForListings(
         const int row = int(index) + 1;
         const ItemRecord& record = records[index];
         const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
-        if (row == 1 && headingRow) {
+        // A heading row is checked as an item too: its errors keep it out of the export.
+        CheckActiveContent(record, row, findings);
+        CheckListingFields(record, row, inputs, findings);
+        if (row == 1 && headingRow)
             AddHeadingRowFinding(findings, itemNumber, QStringLiteral("a listing"));
-        } else {
-            CheckActiveContent(record, row, findings);
-            CheckListingFields(record, row, inputs, findings);
-        }
         AddShiftedFinding(findings, row, itemNumber, shiftedFrom);
     }
     // eBay refuses a listing whose title it would not take, where a page shows any title.
@@ -609,6 +614,18 @@ std::vector<int> CatalogueCheck::RowsInError(const std::vector<CatalogueFinding>
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
+}
+
+QString CatalogueCheck::ErrorLines(const std::vector<CatalogueFinding>& findings, int most) {
+    QStringList lines;
+    int errors = 0;
+    for (const CatalogueFinding& finding : findings) {
+        if (finding.IsError() && ++errors <= most)
+            lines << finding.Line();
+    }
+    if (errors > most)
+        lines << QStringLiteral("... and %1 more.").arg(errors - most);
+    return lines.join(QLatin1Char('\n'));
 }
 
 int CatalogueCheck::Count(const std::vector<CatalogueFinding>& findings,

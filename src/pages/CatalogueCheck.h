@@ -59,6 +59,9 @@ public:
 
     // The rows that have an error, ascending, each once: the rows to skip.
     static std::vector<int> RowsInError(const std::vector<CatalogueFinding>& findings);
+    // The errors, one line each (CatalogueFinding::Line), at most `most` of them and then a
+    // line that counts the others: what a message says of the rows left out.
+    static QString ErrorLines(const std::vector<CatalogueFinding>& findings, int most = 20);
     static int Count(const std::vector<CatalogueFinding>& findings,
                      CatalogueFinding::Severity severity);
 

@@ -2,10 +2,14 @@
 #include "ui/Auctions.h"
 
 #include "app/ApplicationFolder.h"
+#include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
 #include "controls/xpbutton/XpButton.h"
+#include "pages/PageBuilder.h"
+#include "pages/PageInputs.h"
 #include "ui/CatalogueDrop.h"
 #include "ui/DescriptionBox.h"
+#include "ui/DescriptionClipboard.h"
 #include "ui/DesktopFileDialogs.h"
 #include "ui/DesktopMessageBoxes.h"
 #include "ui/GridView.h"
@@ -29,12 +33,13 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
     : QWidget(parent, Qt::Window),
       m_settings(settings),
       m_messages(messages ? *messages : DesktopMessageBoxes::Instance()),
+      m_dialogs(dialogs ? *dialogs : DesktopFileDialogs::Instance()),
       m_editor(m_grid, m_form, *this),
       m_applicationFolder(ApplicationFolder::OfThisProgram()),
       m_pictures(m_applicationFolder),
       m_browser(m_messages, this),
       m_files(
-          *this, m_messages, dialogs ? *dialogs : DesktopFileDialogs::Instance(), m_grid, m_editor,
+          *this, m_messages, m_dialogs, m_grid, m_editor,
           [this] { return MayLeaveForm(); },
           [this](bool opened) {
               ShowStatus(QString());
@@ -53,7 +58,26 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
                  },
                  [this](const QString& text) { ShowStatus(text); }, [this] { ShowCounters(); },
                  [this] { return Seller(); }, [this] { WritePages(true); },
-                 [this] { return m_files.ShiftedFrom(); }}) {
+                 [this] { return m_files.ShiftedFrom(); }}),
+      m_listingExport(*this, m_settings, m_messages, m_dialogs, m_grid, m_pictures,
+                      {[this](int row) {
+                           ShowRowInForm(row);
+                           m_controls.grid->scrollTo(m_grid.index(row - 1, 0));
+                       },
+                       [this](const QString& text) { ShowStatus(text); },
+                       [this] { return Seller(); }, [this] { ExportListings(true); },
+                       [this] { return m_files.ShiftedFrom(); },
+                       [this] { return m_files.CataloguePath(); },
+                       [this] {
+                           return m_keptStore ? KeptSettings(*m_keptStore)
+                                                    .ReadListingOptions(m_listingOptions)
+                                              : m_listingOptions;
+                       },
+                       [this](const ListingOptions& options) {
+                           m_listingOptions = options;
+                           if (m_keptStore)
+                               KeptSettings(*m_keptStore).WriteListingOptions(options);
+                       }}) {
     setObjectName(QStringLiteral("Auctions"));
     setWindowIcon(ProgramIcon());
     // The window opens at its first size and may grow, never shrink below it.
@@ -101,13 +125,14 @@ void Auctions::ConnectControls() {
     });
     connect(c.close, &XpButton::Click, this, &QWidget::close);
     connect(c.htmls, &XpButton::Click, this, [this] { WritePages(false); });
+    connect(c.exportListings, &XpButton::Click, this, [this] { ExportListings(false); });
     connect(c.viewPage, &XpButton::Click, this, &Auctions::ViewPage);
     connect(c.viewHtml, &XpButton::Click, this, &Auctions::ViewHtmlCode);
     connect(c.help, &XpButton::Click, this, &Auctions::ShowHelp);
     connect(c.categoryList, &XpButton::Click, this, &Auctions::ShowCategoryList);
     MainWindowKeys::Install(*this, c,
                             {[this] { ShowPreview(); }, [this] { LeaveInsertMode(); },
-                             [this] { SaveCatalogue(false); }});
+                             [this] { SaveCatalogue(false); }, [this] { CopyDescription(); }});
     new CatalogueDrop(*this, [this](const QString& path) { m_files.Open(path); });
 
     // The preview follows the form and the seller's texts, a moment after the last key.
@@ -162,6 +187,7 @@ void Auctions::ShowForm() {
     c.cancel->setVisible(m_form.cancelVisible);
     c.deleteRecord->SetEnabled(m_form.deleteEnabled);
     c.htmls->SetEnabled(m_form.htmlsEnabled);
+    c.exportListings->SetEnabled(m_form.htmlsEnabled);
     c.save->SetEnabled(m_form.saveEnabled);
     c.viewPage->SetEnabled(m_form.viewPageEnabled);
     c.viewHtml->SetEnabled(m_form.viewHtmlEnabled);
@@ -295,6 +321,32 @@ void Auctions::WritePages(bool checked) {
         m_closeRequested = false;
         close();
     }
+}
+
+void Auctions::ExportListings(bool checked) {
+    if (!MayLeaveForm())
+        return;
+    m_listingExport.Run(Seller(), checked);
+    KeepSettings();
+}
+
+void Auctions::CopyDescription() {
+    if (m_editor.FormRow() == 0 && !m_form.cancelVisible) {
+        ShowStatus(QStringLiteral("Click a row of the grid first: its description is what "
+                                  "Ctrl+Shift+C copies."));
+        return;
+    }
+    const ItemRecord record = BoxesRecord();
+    try {
+        DescriptionClipboard::Put(PageBuilder::DescriptionSection(
+            record, PageInputs::Take(m_settings, Seller(), m_pictures)));
+    } catch (const LotcraftError& error) {
+        ShowStatus(QStringLiteral("Nothing was copied: %1.").arg(error.Message()));
+        return;
+    }
+    ShowStatus(QStringLiteral("Copied the listing description of item %1 to the clipboard: "
+                              "paste it into the HTML view of eBay's listing form.")
+                   .arg(record.Field(ItemRecord::ItemNumber)));
 }
 
 void Auctions::ViewPage() {

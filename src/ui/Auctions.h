@@ -10,6 +10,7 @@
 #include "ui/Browser.h"
 #include "ui/CatalogueFiles.h"
 #include "ui/MainWindowLayout.h"
+#include "ui/WindowListingExport.h"
 #include "ui/WindowPageRun.h"
 
 #include <QTimer>
@@ -55,6 +56,13 @@ public:
     }
     void SetCheckPrompt(WindowPageRun::CheckPrompt prompt) {
         m_pageRun.SetCheckPrompt(std::move(prompt));
+    }
+    // Tests answer the export's check dialog and its "Export for eBay" dialog in their place.
+    void SetExportCheckPrompt(WindowListingExport::CheckPrompt prompt) {
+        m_listingExport.SetCheckPrompt(std::move(prompt));
+    }
+    void SetListingOptionsPrompt(WindowListingExport::OptionsPrompt prompt) {
+        m_listingExport.SetOptionsPrompt(std::move(prompt));
     }
     // The folder of the pictures and the help page: the program's own by default.
     void SetApplicationFolder(const QString& folder);
@@ -128,6 +136,13 @@ private:
     // catalogue check's findings and chosen to write the pages.
     void WritePages(bool checked);
 
+    // Export (Ctrl+E): eBay's bulk listing file, once the form's changes not yet stored have
+    // been asked about; checked once the seller has seen the check's findings.
+    void ExportListings(bool checked);
+    // Ctrl+Shift+C: the listing description of the record the form shows, as the boxes hold
+    // it, on the clipboard.
+    void CopyDescription();
+
     // View Page: the form row's page in the browser, or its preview while it has none.
     void ViewPage();
     // View Html Code: the source of the form row's page.
@@ -144,6 +159,7 @@ private:
 
     ProgramSettings& m_settings;
     MessageBoxes& m_messages;
+    FileDialogs& m_dialogs;
     Grid m_grid;
     EditForm m_form;
     RecordEditor m_editor;
@@ -153,6 +169,9 @@ private:
     MainWindowLayout::Controls m_controls;
     CatalogueFiles m_files;
     WindowPageRun m_pageRun;
+    WindowListingExport m_listingExport;
+    // The values of the last export, where no store keeps them.
+    ListingOptions m_listingOptions;
     std::unique_ptr<HtmlSourceWindow> m_sourceWindow;
     std::unique_ptr<PagePreviewWindow> m_preview;
     QTimer m_previewTimer;

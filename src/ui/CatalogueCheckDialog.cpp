@@ -30,8 +30,8 @@ QString Counted(int count, const char* one, const char* many) {
 }  // namespace
 
 CatalogueCheckDialog::CatalogueCheckDialog(const std::vector<CatalogueFinding>& findings,
-                                           int itemCount, QWidget* parent)
-    : QDialog(parent) {
+                                           int itemCount, QWidget* parent, Purpose purpose)
+    : QDialog(parent), m_purpose(purpose) {
     FormControls::MakeFixedDialog(this, QStringLiteral("frmCheck"), QStringLiteral("Lotcraft"),
                                   ClientWidthTwips, ClientHeightTwips);
 
@@ -77,7 +77,9 @@ CatalogueCheckDialog::CatalogueCheckDialog(const std::vector<CatalogueFinding>& 
                              FormControls::Place(4875, 5220, 1575, 375));
     m_okButton =
         FormControls::Button(this, QStringLiteral("OKButton"),
-                             FormControls::DialogButtonProperties(QStringLiteral("Write pages")),
+                             FormControls::DialogButtonProperties(
+                                 purpose == Purpose::Pages ? QStringLiteral("Write pages")
+                                                           : QStringLiteral("Export")),
                              FormControls::Place(6570, 5220, 1575, 375));
     m_cancelButton =
         FormControls::Button(this, QStringLiteral("CancelButton"),
@@ -100,9 +102,33 @@ CatalogueCheckDialog::CatalogueCheckDialog(const std::vector<CatalogueFinding>& 
     FormControls::CentreOnScreen(this);
 }
 
+void CatalogueCheckDialog::ShowWithoutBlocking(
+    QPointer<CatalogueCheckDialog>& dialog, QWidget* owner,
+    const std::vector<CatalogueFinding>& findings, int itemCount, Purpose purpose,
+    const std::function<void(int row)>& showRow,
+    const std::function<std::vector<CatalogueFinding>()>& check,
+    const std::function<int()>& itemCountNow, const std::function<void()>& accepted) {
+    if (dialog) {
+        dialog->ShowFindings(findings, itemCount);
+    } else {
+        dialog = new CatalogueCheckDialog(findings, itemCount, owner, purpose);
+        CatalogueCheckDialog* shown = dialog;
+        shown->setAttribute(Qt::WA_DeleteOnClose);
+        shown->setModal(false);
+        connect(shown, &CatalogueCheckDialog::ShowRow, owner, showRow);
+        connect(shown, &CatalogueCheckDialog::CheckAgain, owner,
+                [shown, check, itemCountNow] { shown->ShowFindings(check(), itemCountNow()); });
+        // What was asked for starts once the dialog has gone.
+        connect(shown, &QDialog::accepted, owner, accepted, Qt::QueuedConnection);
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
 void CatalogueCheckDialog::ShowFindings(const std::vector<CatalogueFinding>& findings,
                                         int itemCount) {
-    m_label1->setText(SummaryText(findings, itemCount));
+    m_label1->setText(SummaryText(findings, itemCount, m_purpose));
     m_list1->clear();
     m_label2->clear();
     FillList1(findings);
@@ -114,26 +140,29 @@ void CatalogueCheckDialog::ShowFindings(const std::vector<CatalogueFinding>& fin
 }
 
 QString CatalogueCheckDialog::SummaryText(const std::vector<CatalogueFinding>& findings,
-                                          int itemCount) {
+                                          int itemCount, Purpose purpose) {
+    const QString everyRow = purpose == Purpose::Pages
+                                 ? QStringLiteral("Every row's page will be written.")
+                                 : QStringLiteral("Every row's listing will be exported.");
     const int errors = CatalogueCheck::Count(findings, CatalogueFinding::Severity::Error);
     const int warnings = CatalogueCheck::Count(findings, CatalogueFinding::Severity::Warning);
     const int rowsInError = int(CatalogueCheck::RowsInError(findings).size());
     if (findings.empty())
-        return QStringLiteral(
-            "The catalogue check found nothing to mend. Every row's page "
-            "will be written.");
+        return QStringLiteral("The catalogue check found nothing to mend. ") + everyRow;
     const QString found =
         QStringLiteral("The catalogue check found %1 and %2. ")
             .arg(Counted(errors, "error", "errors"), Counted(warnings, "warning", "warnings"));
     if (rowsInError == 0)
-        return found + QStringLiteral("Every row's page will be written.");
+        return found + everyRow;
     if (rowsInError >= itemCount) {
         return found + QStringLiteral(
                            "Every row is in error, so there is nothing to write: "
                            "mend the rows and try again.");
     }
     const int others = itemCount - rowsInError;
-    return found + QStringLiteral("%1 will be skipped; %2 will be written.")
+    return found + (purpose == Purpose::Pages
+                        ? QStringLiteral("%1 will be skipped; %2 will be written.")
+                        : QStringLiteral("%1 will be left out; %2 will be exported."))
                        .arg(rowsInError == 1
                                 ? QStringLiteral("The row in error")
                                 : QStringLiteral("The %1 rows in error").arg(rowsInError),

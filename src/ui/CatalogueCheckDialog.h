@@ -4,7 +4,10 @@
 #include "pages/CatalogueFinding.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
+
+#include <functional>
 
 #include <vector>
 
@@ -29,16 +32,30 @@ public:
     static constexpr int ClientWidthTwips = 9600;
     static constexpr int ClientHeightTwips = 5820;
     enum Column { RowColumn, ItemColumn, WhatColumn, WhatToDoColumn, ColumnCount };
+    // What is written once the seller has seen the findings: the pages (the Ok button reads
+    // "Write pages") or the listings for eBay ("Export").
+    enum class Purpose { Pages, Listings };
 
     // itemCount is the number of rows in the catalogue checked.
     CatalogueCheckDialog(const std::vector<CatalogueFinding>& findings, int itemCount,
-                         QWidget* parent = nullptr);
+                         QWidget* parent = nullptr, Purpose purpose = Purpose::Pages);
+
+    // Shows the findings, not modally: in the dialog held by `dialog` when it is open, or in
+    // a new one over owner that deletes itself when closed. Its rows are shown by showRow,
+    // "Check again" shows what check gives, and once it is accepted and gone, accepted runs.
+    static void ShowWithoutBlocking(QPointer<CatalogueCheckDialog>& dialog, QWidget* owner,
+                                    const std::vector<CatalogueFinding>& findings, int itemCount,
+                                    Purpose purpose, const std::function<void(int row)>& showRow,
+                                    const std::function<std::vector<CatalogueFinding>()>& check,
+                                    const std::function<int()>& itemCountNow,
+                                    const std::function<void()>& accepted);
 
     // Shows the findings of another check, in place of those shown.
     void ShowFindings(const std::vector<CatalogueFinding>& findings, int itemCount);
 
     // The line above the list.
-    static QString SummaryText(const std::vector<CatalogueFinding>& findings, int itemCount);
+    static QString SummaryText(const std::vector<CatalogueFinding>& findings, int itemCount,
+                               Purpose purpose = Purpose::Pages);
     // The catalogue row a line of the list stands for; 0 for the seller's texts.
     static int RowOf(const QTreeWidgetItem* item);
     // Whether a line of the list is an error.
@@ -68,6 +85,7 @@ private:
     // Ok writes the pages, where the findings let it.
     void Confirm();
 
+    Purpose m_purpose;
     QLabel* m_label1;
     QTreeWidget* m_list1;
     QLabel* m_label2;

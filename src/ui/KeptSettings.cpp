@@ -61,3 +61,35 @@ void KeptSettings::Write(const Values& values) {
     m_store.setValue(QStringLiteral("window/geometry"), values.windowGeometry);
     m_store.sync();
 }
+
+ListingOptions KeptSettings::ReadListingOptions(const ListingOptions& starting) const {
+    if (m_store.status() != QSettings::NoError)
+        return starting;
+    ListingOptions options;
+    options.conditionId =
+        TextOr(m_store, QStringLiteral("listings/condition"), starting.conditionId);
+    bool whole = false;
+    const int days = m_store.value(QStringLiteral("listings/dispatchDays")).toInt(&whole);
+    options.dispatchDays = whole && days >= 0 && days <= ListingOptions::MostDispatchDays
+                               ? days
+                               : starting.dispatchDays;
+    options.shippingProfile =
+        TextOr(m_store, QStringLiteral("listings/shippingProfile"), starting.shippingProfile);
+    options.returnProfile =
+        TextOr(m_store, QStringLiteral("listings/returnProfile"), starting.returnProfile);
+    options.paymentProfile =
+        TextOr(m_store, QStringLiteral("listings/paymentProfile"), starting.paymentProfile);
+    const QVariant accepted = m_store.value(QStringLiteral("listings/returnsAccepted"));
+    options.returnsAccepted = accepted.isValid() ? accepted.toBool() : starting.returnsAccepted;
+    return options;
+}
+
+void KeptSettings::WriteListingOptions(const ListingOptions& options) {
+    m_store.setValue(QStringLiteral("listings/condition"), options.conditionId);
+    m_store.setValue(QStringLiteral("listings/dispatchDays"), options.dispatchDays);
+    m_store.setValue(QStringLiteral("listings/shippingProfile"), options.shippingProfile);
+    m_store.setValue(QStringLiteral("listings/returnProfile"), options.returnProfile);
+    m_store.setValue(QStringLiteral("listings/paymentProfile"), options.paymentProfile);
+    m_store.setValue(QStringLiteral("listings/returnsAccepted"), options.returnsAccepted);
+    m_store.sync();
+}

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "pages/ListingOptions.h"
 #include "pages/SellerTexts.h"
 
 #include <QByteArray>
@@ -11,7 +12,7 @@ class QSettings;
 
 // What the main window keeps between runs, in the desktop's usual place for settings: the
 // seller's texts, the layout and scheme, the folders last used for catalogues and pages, and
-// the window's size and place. A value that is missing, or that no longer makes sense (a
+// the window's size and place, and the values an export for eBay asked for. A value that is missing, or that no longer makes sense (a
 // layout or scheme out of range), is left as the program starts it.
 class KeptSettings {
 public:
@@ -31,6 +32,11 @@ public:
     // cannot be read gives `starting` whole, and `notice` says so.
     Values Read(const Values& starting, QString* notice = nullptr) const;
     void Write(const Values& values);
+
+    // The values an export for eBay asked for last; `starting` where none is kept or one
+    // makes no sense (a dispatch time out of range).
+    ListingOptions ReadListingOptions(const ListingOptions& starting = ListingOptions()) const;
+    void WriteListingOptions(const ListingOptions& options);
 
 private:
     QSettings& m_store;

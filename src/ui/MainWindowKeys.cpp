@@ -17,6 +17,8 @@ void MainWindowKeys::Install(QWidget& window, const MainWindowLayout::Controls& 
                      &window, actions.escape);
     QObject::connect(shortcut(QKeySequence(Qt::Key_F5), &window), &QShortcut::activated, &window,
                      actions.showPreview);
+    QObject::connect(shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &window),
+                     &QShortcut::activated, &window, actions.copyDescription);
     XpButton* save = controls.save;
     QObject::connect(shortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &window), &QShortcut::activated,
                      &window, [save, run = actions.save] {
@@ -31,6 +33,7 @@ void MainWindowKeys::Install(QWidget& window, const MainWindowLayout::Controls& 
         {QKeySequence(Qt::CTRL | Qt::Key_O), controls.load, &window},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), controls.save, &window},
         {QKeySequence(Qt::CTRL | Qt::Key_N), controls.newRecord, &window},
+        {QKeySequence(Qt::CTRL | Qt::Key_E), controls.exportListings, &window},
         {QKeySequence(Qt::Key_F1), controls.help, &window},
         {QKeySequence(Qt::CTRL | Qt::Key_W), controls.close, &window},
         {QKeySequence(Qt::CTRL | Qt::Key_Q), controls.close, &window},

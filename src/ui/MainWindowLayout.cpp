@@ -103,6 +103,14 @@ constexpr ButtonPlace kButtons[] = {
      true,
      false,
      {6480, 240, 885, 795}},
+    {"Export",
+     "",
+     "export.png",
+     "Export the catalogue as eBay's bulk listing file (Ctrl+E)",
+     false,
+     true,
+     false,
+     {7440, 240, 885, 795}},
     {"Help", "", "help.png", "Show the help page", true, false, false, {9240, 240, 885, 795}},
     {"XpButton1",
      "?",
@@ -186,7 +194,8 @@ QLineEdit* LineBox(QWidget& window, const QString& name, const QString& text, co
 void SetTabOrder(QWidget& window) {
     const QStringList order = {
         QStringLiteral("Load"),      QStringLiteral("Manual"),  QStringLiteral("Htmls"),
-        QStringLiteral("Save"),      QStringLiteral("Help"),    QStringLiteral("Seller"),
+        QStringLiteral("Save"),      QStringLiteral("Export"),  QStringLiteral("Help"),
+        QStringLiteral("Seller"),
         QStringLiteral("Location"),  QStringLiteral("Country"), QStringLiteral("MSFlexGrid1"),
         QStringLiteral("t_Item"),    QStringLiteral("t_title"), QStringLiteral("t_desc"),
         QStringLiteral("t_Image"),   QStringLiteral("t_price"), QStringLiteral("t_first"),
@@ -279,6 +288,7 @@ MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, Grid& grid)
     controls.newRecord = button("Manual");
     controls.htmls = button("Htmls");
     controls.save = button("Save");
+    controls.exportListings = button("Export");
     controls.help = button("Help");
     controls.categoryList = button("XpButton1");
     controls.update = button("Update");

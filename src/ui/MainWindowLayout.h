@@ -43,6 +43,7 @@ public:
         XpButton* newRecord = nullptr;  // Manual, "INSERT NEW RECORD"
         XpButton* htmls = nullptr;
         XpButton* save = nullptr;
+        XpButton* exportListings = nullptr;  // Export: eBay's bulk listing file
         XpButton* help = nullptr;
         XpButton* categoryList = nullptr;  // XpButton1, "?"
         XpButton* update = nullptr;

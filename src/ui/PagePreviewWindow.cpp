@@ -6,6 +6,7 @@
 #include "controls/xpbutton/XpButton.h"
 #include "pages/PageBuilder.h"
 #include "pages/PageInputs.h"
+#include "ui/DescriptionClipboard.h"
 #include "pages/PagePictures.h"
 #include "ui/FormControls.h"
 #include "ui/PageEngine.h"
@@ -18,6 +19,8 @@
 #include <QLabel>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QHBoxLayout>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -116,8 +119,30 @@ PagePreviewWindow::PagePreviewWindow(QString applicationFolder, QWidget* parent)
     problemLayout->addStretch(1);
     m_area->addWidget(m_problemPane);
 
+    // The description of the record shown, for the seller who lists it in eBay's own form.
+    m_copyDescription = FormControls::Button(
+        this, QStringLiteral("CopyDescription"),
+        FormControls::DialogButtonProperties(QStringLiteral("Copy Description")),
+        FormControls::Place(0, 0, ButtonWidthTwips, ButtonHeightTwips));
+    m_copyDescription->setFixedSize(m_copyDescription->size());
+    m_copyDescription->setToolTip(
+        QStringLiteral("Copy the item's description, as HTML, for the HTML view of eBay's "
+                       "listing form (Ctrl+Shift+C)"));
+    m_copyDescription->SetEnabled(false);
+    const auto copy = [this] {
+        if (!m_description.isEmpty())
+            DescriptionClipboard::Put(m_description);
+    };
+    connect(m_copyDescription, &XpButton::Click, this, copy);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this),
+            &QShortcut::activated, this, copy);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_copyDescription);
+
     layout->addWidget(m_caption);
     layout->addWidget(m_area, 1);
+    layout->addLayout(buttons);
 
     m_patience.setSingleShot(true);
     m_patience.setInterval(EnginePatienceMs);
@@ -175,6 +200,8 @@ QString PagePreviewWindow::Caption() const {
 void PagePreviewWindow::ShowNote(const QString& note) {
     m_page.clear();
     m_pagePath.clear();
+    m_description.clear();
+    m_copyDescription->SetEnabled(false);
     m_caption->setText(note);
     ShowPageArea();
 }
@@ -202,6 +229,8 @@ void PagePreviewWindow::ShowRecord(const ItemRecord& record, const ProgramSettin
     }
     const QString item = record.Field(ItemRecord::ItemNumber);
     m_page = page;
+    m_description = PageBuilder::DescriptionSection(record, inputs);
+    m_copyDescription->SetEnabled(true);
     m_pagePath = PageBuilder::PagePath(inputs.outputFolder, item);
     QString caption =
         QStringLiteral("Item %1, as HTMLS would write it now to %2. This window writes nothing.")

@@ -61,6 +61,10 @@ public:
     QString Caption() const;
     // Why the engine does not draw the page, shown in its place; empty while it does.
     QString EngineProblem() const { return m_problem; }
+    // The listing description of the record shown (its page's description section), which
+    // "Copy Description" and Ctrl+Shift+C put on the clipboard; empty while a note is shown.
+    const QString& DescriptionSection() const { return m_description; }
+    XpButton* CopyDescriptionButton() const { return m_copyDescription; }
     // The engine's view; null where the engine could not start.
     QWebEngineView* View() const { return m_view; }
 
@@ -107,6 +111,8 @@ private:
     QString m_problem;
     QTimer m_patience;
 
+    QString m_description;
+    XpButton* m_copyDescription;
     QLabel* m_caption;
     QStackedWidget* m_area;
     QWidget* m_blank;

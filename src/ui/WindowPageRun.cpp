@@ -46,25 +46,14 @@ WindowPageRun::WindowPageRun(QWidget& owner, ProgramSettings& settings, MessageB
 
 void WindowPageRun::ShowCheckDialog(QWidget* owner, const std::vector<CatalogueFinding>& findings,
                                     int itemCount) {
-    if (m_checkDialog) {
-        m_checkDialog->ShowFindings(findings, itemCount);
-    } else {
-        m_checkDialog = new CatalogueCheckDialog(findings, itemCount, owner);
-        m_checkDialog->setAttribute(Qt::WA_DeleteOnClose);
-        m_checkDialog->setModal(false);
-        QObject::connect(m_checkDialog, &CatalogueCheckDialog::ShowRow, owner, m_window.showRow);
-        QObject::connect(m_checkDialog, &CatalogueCheckDialog::CheckAgain, owner, [this] {
-            m_checkDialog->ShowFindings(CatalogueCheck::Run(m_grid.Records(), m_window.seller(),
-                                                            QString(), m_window.shiftedFrom()),
-                                        m_grid.ItemCount());
-        });
-        // The run starts once the dialog has gone.
-        QObject::connect(m_checkDialog, &QDialog::accepted, owner, m_window.writeChecked,
-                         Qt::QueuedConnection);
-    }
-    m_checkDialog->show();
-    m_checkDialog->raise();
-    m_checkDialog->activateWindow();
+    CatalogueCheckDialog::ShowWithoutBlocking(
+        m_checkDialog, owner, findings, itemCount, CatalogueCheckDialog::Purpose::Pages,
+        m_window.showRow,
+        [this] {
+            return CatalogueCheck::Run(m_grid.Records(), m_window.seller(), QString(),
+                                       m_window.shiftedFrom());
+        },
+        [this] { return m_grid.ItemCount(); }, m_window.writeChecked);
 }
 
 void WindowPageRun::Run(const SellerTexts& seller, bool checked) {
@@ -166,20 +155,9 @@ void WindowPageRun::Report(const QString& folder, qint64 written,
     if (skipped.empty())
         return;
     // Which rows were left out, and why: their errors, as the check found them.
-    constexpr int kListed = 20;
-    QStringList lines;
-    int errors = 0;
-    for (const CatalogueFinding& finding : findings) {
-        if (!finding.IsError())
-            continue;
-        if (++errors <= kListed)
-            lines << finding.Line();
-    }
-    if (errors > kListed)
-        lines << QStringLiteral("... and %1 more.").arg(errors - kListed);
     m_messages.Tell(&m_owner,
                     QStringLiteral("No page was written for these rows, since their pages "
                                    "would have been lost or wrong:\n\n") %
-                        lines.join(QLatin1Char('\n')) %
+                        CatalogueCheck::ErrorLines(findings) %
                         QStringLiteral("\n\nCorrect them and press HTMLS again."));
 }

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/WindowListingExport.h"
+
+#include "app/LotcraftError.h"
+#include "editing/Grid.h"
+#include "pages/CatalogueCheck.h"
+#include "pages/ListingExport.h"
+#include "pages/PageInputs.h"
+#include "ui/CatalogueCheckDialog.h"
+#include "ui/ExportListingsDialog.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageBoxes.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QStringBuilder>
+
+WindowListingExport::WindowListingExport(QWidget& owner, ProgramSettings& settings,
+                                         MessageBoxes& messages, FileDialogs& dialogs, Grid& grid,
+                                         PagePictures& pictures, Window window)
+    : m_owner(owner),
+      m_settings(settings),
+      m_messages(messages),
+      m_dialogs(dialogs),
+      m_grid(grid),
+      m_pictures(pictures),
+      m_window(std::move(window)),
+      m_checkPrompt([this](QWidget* dialogOwner, const std::vector<CatalogueFinding>& findings,
+                           int itemCount, const std::function<void(int)>&) {
+          ShowCheckDialog(dialogOwner, findings, itemCount);
+          return false;
+      }),
+      m_optionsPrompt([](QWidget* dialogOwner,
+                         const ListingOptions& start) -> std::optional<ListingOptions> {
+          ExportListingsDialog dialog(start, dialogOwner);
+          if (dialog.exec() != QDialog::Accepted)
+              return std::nullopt;
+          return dialog.Options();
+      }) {}
+
+QString WindowListingExport::SuggestedPath(const QString& cataloguePath) {
+    if (cataloguePath.isEmpty())
+        return QDir::home().filePath(QStringLiteral("ebay-listings.csv"));
+    const QFileInfo catalogue(cataloguePath);
+    return catalogue.dir().filePath(catalogue.completeBaseName() + QStringLiteral("-ebay.csv"));
+}
+
+void WindowListingExport::ShowCheckDialog(QWidget* owner,
+                                          const std::vector<CatalogueFinding>& findings,
+                                          int itemCount) {
+    CatalogueCheckDialog::ShowWithoutBlocking(
+        m_checkDialog, owner, findings, itemCount, CatalogueCheckDialog::Purpose::Listings,
+        m_window.showRow,
+        [this]() -> std::vector<CatalogueFinding> {
+            try {
+                return CatalogueCheck::RunForListings(
+                    m_grid.Records(), PageInputs::Take(m_settings, m_window.seller(), m_pictures),
+                    m_window.shiftedFrom());
+            } catch (const LotcraftError&) {
+                return {};
+            }
+        },
+        [this] { return m_grid.ItemCount(); }, m_window.exportChecked);
+}
+
+void WindowListingExport::Run(const SellerTexts& seller, bool checked) {
+    const std::vector<ItemRecord> records = m_grid.Records();
+    if (records.empty()) {
+        m_messages.Tell(&m_owner, QStringLiteral("The catalogue has no items to export. Open a "
+                                                 "catalogue or insert a record first."));
+        return;
+    }
+    PageInputs inputs;
+    try {
+        inputs = PageInputs::Take(m_settings, seller, m_pictures);
+    } catch (const LotcraftError& error) {
+        m_messages.Tell(&m_owner, QStringLiteral("Nothing was exported: %1.").arg(error.Message()));
+        return;
+    }
+    const std::vector<CatalogueFinding> findings =
+        CatalogueCheck::RunForListings(records, inputs, m_window.shiftedFrom());
+    if (!findings.empty() && !checked &&
+        !m_checkPrompt(&m_owner, findings, int(records.size()), m_window.showRow))
+        return;
+    // Findings of an earlier check no longer stand.
+    if (m_checkDialog && m_checkDialog->isVisible())
+        m_checkDialog->close();
+    const std::vector<int> leftOut = CatalogueCheck::RowsInError(findings);
+    if (leftOut.size() == records.size()) {
+        m_messages.Tell(&m_owner, QStringLiteral("Every row has an error that eBay would refuse, "
+                                                 "so there is nothing to export:\n\n") %
+                                      CatalogueCheck::ErrorLines(findings));
+        return;
+    }
+
+    const std::optional<ListingOptions> options =
+        m_optionsPrompt(&m_owner, m_window.keptOptions());
+    if (!options)
+        return;
+    m_window.keepOptions(*options);
+
+    const QString cataloguePath = m_window.cataloguePath();
+    QString path = m_dialogs.SaveFileName(&m_owner, SuggestedPath(cataloguePath));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + FileDialogs::Suffix();
+    // The listing file is no catalogue: writing it over the open one would lose the items.
+    if (!cataloguePath.isEmpty() &&
+        QFileInfo(path).absoluteFilePath() == QFileInfo(cataloguePath).absoluteFilePath()) {
+        m_messages.Tell(&m_owner,
+                        QStringLiteral("%1 is the open catalogue; the listing file would replace "
+                                       "it. Nothing was exported: export again and give the "
+                                       "listing file a name of its own.")
+                            .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+
+    qint64 written = 0;
+    try {
+        written = ListingExport::Write(path, records, leftOut, inputs, *options,
+                                       QDateTime::currentDateTimeUtc());
+    } catch (const LotcraftError& error) {
+        m_window.showStatus(QStringLiteral("Nothing was exported."));
+        m_messages.Tell(&m_owner, QStringLiteral("Lotcraft could not export the listings.\n\n") %
+                                      error.Message() % QLatin1Char('.'));
+        return;
+    }
+    const QString listings =
+        written == 1 ? QStringLiteral("1 listing") : QStringLiteral("%1 listings").arg(written);
+    const QString where = QDir::toNativeSeparators(path);
+    m_window.showStatus(QStringLiteral("Exported %1 for eBay to %2").arg(listings, where));
+    QString message = QStringLiteral("Wrote %1 to %2. Upload it in eBay's Seller Hub: Reports, "
+                                     "Uploads.")
+                          .arg(listings, where);
+    if (!leftOut.empty())
+        message += QStringLiteral("\n\nThese rows were left out, since eBay would refuse "
+                                  "them:\n\n") %
+                   CatalogueCheck::ErrorLines(findings) %
+                   QStringLiteral("\n\nCorrect them and export again.");
+    m_messages.Tell(&m_owner, message);
+}

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "pages/CatalogueFinding.h"
+#include "pages/ListingOptions.h"
+#include "pages/SellerTexts.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class CatalogueCheckDialog;
+class FileDialogs;
+class Grid;
+class MessageBoxes;
+class PagePictures;
+class ProgramSettings;
+class QWidget;
+
+// Export for eBay in the main window: the catalogue checked with eBay's rules and what that
+// found, the values every listing shares, the file to write, then the file written whole or
+// not at all; a message tells how many listings were written and where, and which rows were
+// left out and why.
+class WindowListingExport {
+public:
+    // Shows what the check found and gives whether to export now; as the page run's.
+    using CheckPrompt =
+        std::function<bool(QWidget* owner, const std::vector<CatalogueFinding>& findings,
+                           int itemCount, const std::function<void(int row)>& showRow)>;
+    // Asks for the values every listing shares, starting from those given; nothing when the
+    // seller cancelled. By default the "Export for eBay" dialog, run modally.
+    using OptionsPrompt =
+        std::function<std::optional<ListingOptions>(QWidget* owner, const ListingOptions& start)>;
+    // What the export asks of the window: a row shown in the form, the status line, the
+    // seller's texts as they are now, the export once the seller has seen the findings, the
+    // row from which the catalogue's items may be shifted, the open catalogue's path (empty
+    // for none) and the values kept from the last export, and keeping new ones.
+    struct Window {
+        std::function<void(int row)> showRow;
+        std::function<void(const QString& text)> showStatus;
+        std::function<SellerTexts()> seller;
+        std::function<void()> exportChecked;
+        std::function<int()> shiftedFrom;
+        std::function<QString()> cataloguePath;
+        std::function<ListingOptions()> keptOptions;
+        std::function<void(const ListingOptions&)> keepOptions;
+    };
+
+    WindowListingExport(QWidget& owner, ProgramSettings& settings, MessageBoxes& messages,
+                        FileDialogs& dialogs, Grid& grid, PagePictures& pictures, Window window);
+
+    void SetCheckPrompt(CheckPrompt prompt) { m_checkPrompt = std::move(prompt); }
+    void SetOptionsPrompt(OptionsPrompt prompt) { m_optionsPrompt = std::move(prompt); }
+
+    // Checks the catalogue, asks for the values and the file, and writes the listings of the
+    // rows without errors. Once the seller has seen the findings (checked), the rows in error
+    // are left out without asking again.
+    void Run(const SellerTexts& seller, bool checked = false);
+
+    // The file first offered for an export of the catalogue at cataloguePath: beside it, its
+    // name with "-ebay"; "ebay-listings.csv" in the home folder for a catalogue not saved.
+    static QString SuggestedPath(const QString& cataloguePath);
+
+private:
+    void ShowCheckDialog(QWidget* owner, const std::vector<CatalogueFinding>& findings,
+                         int itemCount);
+
+    QWidget& m_owner;
+    ProgramSettings& m_settings;
+    MessageBoxes& m_messages;
+    FileDialogs& m_dialogs;
+    Grid& m_grid;
+    PagePictures& m_pictures;
+    Window m_window;
+    CheckPrompt m_checkPrompt;
+    OptionsPrompt m_optionsPrompt;
+    QPointer<CatalogueCheckDialog> m_checkDialog;
+};
