@@ -172,9 +172,8 @@ private Q_SLOTS:
         }
         // The top of the window reads left to right too.
         w.Button("Load")->setFocus();
-        for (const char* next :
-             {"Manual", "Htmls", "Save", "Export", "Help", "Seller", "Location", "Country",
-              "MSFlexGrid1"}) {
+        for (const char* next : {"Manual", "Htmls", "Save", "Export", "Help", "Seller", "Location",
+                                 "Country", "MSFlexGrid1"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
         }

@@ -309,6 +309,95 @@ private Q_SLOTS:
         QVERIFY(Check(sample.records, SellerHost(), QDir::tempPath()).empty());
     }
 
+    // Each of eBay's rules: a row that breaks it is found with that kind and severity, and the
+    // same row mended is not.
+    void eBaysRulesEachFindTheirRowAndNoOther_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("breaking");
+        QTest::addColumn<QString>("keeping");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("error");
+        const auto add = [](const char* name, int position, const QString& breaking,
+                            const QString& keeping, Kind kind, bool error) {
+            QTest::newRow(name) << position << breaking << keeping << int(kind) << error;
+        };
+        add("title over 80", ItemRecord::Title, QString(81, QLatin1Char('x')),
+            QString(80, QLatin1Char('x')), Kind::LongTitle, true);
+        add("empty title", ItemRecord::Title, QStringLiteral(" "), QStringLiteral("Lamp"),
+            Kind::EmptyTitle, true);
+        add("description over 500,000", ItemRecord::Description,
+            QString(CatalogueCheck::DescriptionLimit, QLatin1Char('d')),
+            QString(CatalogueCheck::DescriptionLimit - 4000, QLatin1Char('d')),
+            Kind::DescriptionTooLong, true);
+        add("no category", ItemRecord::Category, QString(), QStringLiteral("13850"),
+            Kind::CategoryNotNumber, true);
+        add("category a word", ItemRecord::Category, QStringLiteral("Clocks"),
+            QStringLiteral(" 13850 "), Kind::CategoryNotNumber, true);
+        add("first bid zero", ItemRecord::FirstBid, QStringLiteral("$0.00"),
+            QStringLiteral("$0.01"), Kind::FirstBidNotPositive, true);
+        add("first bid a word", ItemRecord::FirstBid, QStringLiteral("offers"),
+            QStringLiteral("US $1.50"), Kind::FirstBidNotPositive, true);
+        add("two days", ItemRecord::EndTime, QStringLiteral("Nov-27-02 10:33:39 PST"),
+            QStringLiteral("Nov-28-02 10:33:39 PST"), Kind::NoAllowedDuration, true);
+        add("end unreadable", ItemRecord::EndTime, QStringLiteral("next Tuesday"),
+            QStringLiteral("2002-12-05 10:33:39 PST"), Kind::NoAllowedDuration, true);
+        add("script", ItemRecord::Description, QStringLiteral("Nice <SCRIPT src=x></script>"),
+            QStringLiteral("Nice <b>lamp</b>, describes the script"), Kind::ActiveContent, true);
+        add("event attribute", ItemRecord::Title, QStringLiteral("<img src=a onerror =go()>"),
+            QStringLiteral("Lamp: onion = 5"), Kind::ActiveContent, true);
+        add("javascript address", ItemRecord::Description,
+            QStringLiteral("<a href=\"java\tscript:go()\">x</a>"),
+            QStringLiteral("<a href=\"https://a.example/\">x</a>"), Kind::ActiveContent, true);
+        add("refresh", ItemRecord::Description,
+            QStringLiteral("<meta http-equiv='Refresh' content='0;url=x'>"),
+            QStringLiteral("<meta name=author content=me>"), Kind::ActiveContent, true);
+        add("frame, object, embed, form", ItemRecord::Description,
+            QStringLiteral("<p><iframe></iframe><object><embed><form>"),
+            QStringLiteral("<p>a frame, an object, a form"), Kind::ActiveContent, true);
+        add("picture not https", ItemRecord::ImageAddress,
+            QStringLiteral("http://i.ebayimg.com/a.jpg"),
+            QStringLiteral("HTTPS://i.ebayimg.com/a.jpg"), Kind::PictureNotHttps, false);
+        add("price below first bid", ItemRecord::Price, QStringLiteral("$5.00"),
+            QStringLiteral("$5.01"), Kind::PriceBelowFirstBid, false);
+        add("price not an amount", ItemRecord::Price, QStringLiteral("ask"),
+            QStringLiteral("$20.00"), Kind::PriceNotAmount, false);
+    }
+
+    void eBaysRulesEachFindTheirRowAndNoOther() {
+        QFETCH(int, position);
+        QFETCH(QString, breaking);
+        QFETCH(QString, keeping);
+        QFETCH(int, kind);
+        QFETCH(bool, error);
+        ItemRecord good =
+            Row({QStringLiteral("1001"), QStringLiteral("Brass lamp"), QStringLiteral("Works."),
+                 QStringLiteral("https://i.ebayimg.com/a.jpg"), QStringLiteral("$20.00"),
+                 QStringLiteral("$5.00"), QString(), QStringLiteral("Nov-25-02 10:33:39 PST"),
+                 QStringLiteral("Dec-02-02 10:33:39 PST"), QStringLiteral("13850")});
+        ItemRecord bad = good;
+        bad.SetField(position, breaking);
+        bad.SetField(ItemRecord::ItemNumber, QStringLiteral("1002"));
+        good.SetField(position, keeping);
+        ItemRecord last = good;
+        last.SetField(ItemRecord::ItemNumber, QStringLiteral("1003"));
+        ProgramSettings settings;
+        const PagePictures pictures{QString()};
+        const PageInputs inputs = PageInputs::Take(settings, SellerHost(), pictures);
+        const std::vector<CatalogueFinding> findings =
+            CatalogueCheck::RunForListings({good, bad, last}, inputs);
+        QCOMPARE(findings.size(), size_t(1));
+        QCOMPARE(findings[0].row, 2);
+        QCOMPARE(int(findings[0].kind), kind);
+        QCOMPARE(findings[0].IsError(), error);
+        QCOMPARE(CatalogueCheck::RowsInError(findings).size(), size_t(error ? 1 : 0));
+        // Pages are held only to the rules that spoil a page too.
+        const std::vector<Found> forPages = Check({good, bad, last});
+        const bool pagesToo = Kind(kind) == Kind::ActiveContent ||
+                              Kind(kind) == Kind::PictureNotHttps ||
+                              Kind(kind) == Kind::EmptyTitle || Kind(kind) == Kind::LongTitle;
+        QCOMPARE(forPages.size(), size_t(pagesToo ? 1 : 0));
+    }
+
     void findingsComeInRowOrderErrorsFirst() {
         const std::vector<CatalogueFinding> findings = CatalogueCheck::Run(
             {Item(QStringLiteral("5"), QString()), Item(QString(), QString()),

@@ -130,16 +130,17 @@ struct ListingParser {
                                QStringLiteral("accepted|not-accepted")};
 
     QList<QCommandLineOption> All() const {
-        return {file, condition, dispatchDays, shippingProfile, returnProfile, paymentProfile,
-                returns};
+        return {file,          condition,      dispatchDays, shippingProfile,
+                returnProfile, paymentProfile, returns};
     }
 
     ListingChoice Choice(const QCommandLineParser& parser) const {
         ListingChoice choice;
         ListingOptions& options = choice.options;
         if (!parser.isSet(condition) || !parser.isSet(dispatchDays)) {
-            choice.problem = QStringLiteral("an export for eBay needs --condition (1000 New, "
-                                            "3000 Used, 7000 For parts) and --dispatch-days");
+            choice.problem = QStringLiteral(
+                "an export for eBay needs --condition (1000 New, "
+                "3000 Used, 7000 For parts) and --dispatch-days");
             return choice;
         }
         options.conditionId = parser.value(condition).trimmed();
@@ -152,10 +153,11 @@ struct ListingParser {
         options.paymentProfile = parser.value(paymentProfile);
         const QString returnsText = parser.value(returns);
         if (options.UsesProfiles() == parser.isSet(returns)) {
-            choice.problem = QStringLiteral("give either --returns accepted|not-accepted, or "
-                                            "the names of your three business policies "
-                                            "(--shipping-profile, --return-profile, "
-                                            "--payment-profile), not both");
+            choice.problem = QStringLiteral(
+                "give either --returns accepted|not-accepted, or "
+                "the names of your three business policies "
+                "(--shipping-profile, --return-profile, "
+                "--payment-profile), not both");
             return choice;
         }
         if (parser.isSet(returns) && returnsText != QLatin1String("accepted") &&
@@ -209,11 +211,11 @@ int ExportListings(const QString& path, const CatalogueReader::Result& catalogue
     try {
         const qint64 written = ListingExport::Write(path, catalogue.records, leftOut, inputs,
                                                     options, QDateTime::currentDateTimeUtc());
-        PrintLine(stdout, QStringLiteral("%1 %2 written to %3%4")
-                              .arg(written)
-                              .arg(written == 1 ? QStringLiteral("listing")
-                                                : QStringLiteral("listings"),
-                                   QFileInfo(path).absoluteFilePath(), LeftOutText(leftOut)));
+        PrintLine(stdout,
+                  QStringLiteral("%1 %2 written to %3%4")
+                      .arg(written)
+                      .arg(written == 1 ? QStringLiteral("listing") : QStringLiteral("listings"),
+                           QFileInfo(path).absoluteFilePath(), LeftOutText(leftOut)));
     } catch (const LotcraftError& error) {
         PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(error.Message()));
         return Finish(Failed);
@@ -380,8 +382,8 @@ int main(int argc, char* argv[]) {
         return Failed;
     }
     if (exporting)
-        return ExportListings(parser.value(listing.file), catalogue, *inputs,
-                              listingChoice.options, parser.isSet(check));
+        return ExportListings(parser.value(listing.file), catalogue, *inputs, listingChoice.options,
+                              parser.isSet(check));
     const std::vector<CatalogueFinding> findings = CatalogueCheck::Run(
         catalogue.records, texts, folder, catalogue.shiftedFrom, inputs->reservedNames);
     if (parser.isSet(check)) {

@@ -284,8 +284,7 @@ std::vector<EarlierEqual> FindEqualKeys(int count, const std::vector<int>& rows,
 
 // The seller's texts that still read as their boxes start, and an empty seller. For listings
 // the country is not checked (a listing does not show it) and the texts speak of listings.
-void CheckSellerTexts(const SellerTexts& seller, bool forListings,
-                      std::vector<Finding>& findings) {
+void CheckSellerTexts(const SellerTexts& seller, bool forListings, std::vector<Finding>& findings) {
     const QString written = forListings ? QStringLiteral("listing") : QStringLiteral("page");
     const SellerTexts starting = SellerTexts::Starting();
     struct Text {
@@ -554,9 +553,9 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>&
         if (item)
             CheckActiveContent(records[size_t(index)], row, findings);
         if (!item) {
-            AddHeadingRowFinding(findings, itemNumber,
-                                 QStringLiteral("the page ") +
-                                     Quoted(PageName::FileName(itemNumber)));
+            AddHeadingRowFinding(
+                findings, itemNumber,
+                QStringLiteral("the page ") + Quoted(PageName::FileName(itemNumber)));
         }
         if (const int earlier = sameButCase[size_t(index)].first; earlier >= 0) {
             Add(findings, row, itemNumber, Kind::CaseDuplicate,
@@ -575,8 +574,9 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>&
     return findings;
 }
 
-std::vector<CatalogueFinding> CatalogueCheck::RunForListings(
-    const std::vector<ItemRecord>& records, const PageInputs& inputs, int shiftedFrom) {
+std::vector<CatalogueFinding> CatalogueCheck::RunForListings(const std::vector<ItemRecord>& records,
+                                                             const PageInputs& inputs,
+                                                             int shiftedFrom) {
     std::vector<Finding> findings;
     CheckSellerTexts(inputs.seller, true, findings);
     if (inputs.seller.location.trimmed().isEmpty()) {

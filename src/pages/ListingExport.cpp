@@ -31,11 +31,21 @@ void Fail(QSaveFile& file, const QString& path, const QString& reason) {
 
 QStringList ListingExport::Headings(const ListingOptions& options) {
     QStringList headings = {
-        ActionHeading(),      QStringLiteral("CustomLabel"), QStringLiteral("*Category"),
-        QStringLiteral("*Title"), QStringLiteral("*ConditionID"), QStringLiteral("PicURL"),
-        QStringLiteral("*Description"), QStringLiteral("*Format"), QStringLiteral("*Duration"),
-        QStringLiteral("*StartPrice"), QStringLiteral("BuyItNowPrice"), QStringLiteral("*Quantity"),
-        QStringLiteral("*Location"), QStringLiteral("*DispatchTimeMax"), QStringLiteral("ScheduleTime"),
+        ActionHeading(),
+        QStringLiteral("CustomLabel"),
+        QStringLiteral("*Category"),
+        QStringLiteral("*Title"),
+        QStringLiteral("*ConditionID"),
+        QStringLiteral("PicURL"),
+        QStringLiteral("*Description"),
+        QStringLiteral("*Format"),
+        QStringLiteral("*Duration"),
+        QStringLiteral("*StartPrice"),
+        QStringLiteral("BuyItNowPrice"),
+        QStringLiteral("*Quantity"),
+        QStringLiteral("*Location"),
+        QStringLiteral("*DispatchTimeMax"),
+        QStringLiteral("ScheduleTime"),
     };
     if (options.UsesProfiles())
         headings << QStringLiteral("ShippingProfileName") << QStringLiteral("ReturnProfileName")
@@ -49,7 +59,8 @@ QStringList ListingExport::Values(const ItemRecord& record, const PageInputs& in
                                   const ListingOptions& options, const QDateTime& now) {
     const QString& start = record.Field(ItemRecord::StartTime);
     const int duration = ListingValues::Duration(start, record.Field(ItemRecord::EndTime));
-    const std::optional<QString> firstBid = ListingValues::Amount(record.Field(ItemRecord::FirstBid));
+    const std::optional<QString> firstBid =
+        ListingValues::Amount(record.Field(ItemRecord::FirstBid));
     const std::optional<QString> price = ListingValues::Amount(record.Field(ItemRecord::Price));
     // A Buy It Now price is only taken above the auction's start price.
     const bool buyItNow = price && firstBid && ListingValues::Compare(*price, *firstBid) > 0;

@@ -20,11 +20,10 @@ struct Zone {
     int minutesAhead;
 };
 constexpr Zone kZones[] = {
-    {"UTC", 0},     {"GMT", 0},     {"Z", 0},       {"PST", -480},  {"PDT", -420},
-    {"MST", -420},  {"MDT", -360},  {"CST", -360},  {"CDT", -300},  {"EST", -300},
-    {"EDT", -240},  {"AKST", -540}, {"AKDT", -480}, {"HST", -600},  {"BST", 60},
-    {"CET", 60},    {"CEST", 120},  {"EET", 120},   {"EEST", 180},  {"AEST", 600},
-    {"AEDT", 660},
+    {"UTC", 0},     {"GMT", 0},    {"Z", 0},      {"PST", -480}, {"PDT", -420}, {"MST", -420},
+    {"MDT", -360},  {"CST", -360}, {"CDT", -300}, {"EST", -300}, {"EDT", -240}, {"AKST", -540},
+    {"AKDT", -480}, {"HST", -600}, {"BST", 60},   {"CET", 60},   {"CEST", 120}, {"EET", 120},
+    {"EEST", 180},  {"AEST", 600}, {"AEDT", 660},
 };
 
 constexpr const char* kMonths[] = {"jan", "feb", "mar", "apr", "may", "jun",
@@ -67,9 +66,10 @@ QString Shown(QStringView text) {
 }  // namespace
 
 std::optional<QString> ListingValues::Amount(QStringView text) {
-    static const QRegularExpression amount(QStringLiteral(
-        "^\\s*(?:US)?\\s*[$\u00a3\u20ac\u00a5]?\\s*(\\d{1,3}(?:,\\d{3})+|\\d+)(\\.\\d+)?\\s*$"),
-                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression amount(
+        QStringLiteral(
+            "^\\s*(?:US)?\\s*[$\u00a3\u20ac\u00a5]?\\s*(\\d{1,3}(?:,\\d{3})+|\\d+)(\\.\\d+)?\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = amount.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -97,8 +97,9 @@ QDateTime ListingValues::TimeOf(QStringView text) {
                        "\\s*(Z|[+-]\\d{2}:?\\d{2}|[A-Za-z]{2,5})?\\s*$"));
     if (const QRegularExpressionMatch match = pageForm.match(text); match.hasMatch()) {
         const QString month = match.captured(1).toLower();
-        const auto found = std::find_if(std::begin(kMonths), std::end(kMonths),
-                                        [&month](const char* m) { return month == QLatin1String(m); });
+        const auto found =
+            std::find_if(std::begin(kMonths), std::end(kMonths),
+                         [&month](const char* m) { return month == QLatin1String(m); });
         if (found == std::end(kMonths))
             return QDateTime();
         int year = match.captured(3).toInt();
@@ -141,15 +142,15 @@ QString ListingValues::ScheduleTime(QStringView start, const QDateTime& now) {
 QString ListingValues::DurationProblem(QStringView start, QStringView end) {
     if (Duration(start, end) > 0)
         return QString();
-    const QString forms = QStringLiteral("a time such as Nov-25-02 10:33:39 PST or "
-                                         "2026-12-20 18:00");
+    const QString forms = QStringLiteral(
+        "a time such as Nov-25-02 10:33:39 PST or "
+        "2026-12-20 18:00");
     const QDateTime from = TimeOf(start);
     const QDateTime to = TimeOf(end);
     if (!from.isValid())
-        return start.trimmed().isEmpty()
-                   ? QStringLiteral("the start time is empty")
-                   : QStringLiteral("the start time %1 cannot be read as %2")
-                         .arg(Shown(start), forms);
+        return start.trimmed().isEmpty() ? QStringLiteral("the start time is empty")
+                                         : QStringLiteral("the start time %1 cannot be read as %2")
+                                               .arg(Shown(start), forms);
     if (!to.isValid())
         return end.trimmed().isEmpty()
                    ? QStringLiteral("the end time is empty")
@@ -158,9 +159,9 @@ QString ListingValues::DurationProblem(QStringView start, QStringView end) {
     if (seconds <= 0)
         return QStringLiteral("the end time is not after the start time");
     const qint64 hours = (seconds + 1800) / 3600;
-    const QString span = hours % 24 == 0
-                             ? QStringLiteral("%1 days").arg(hours / 24)
-                             : QStringLiteral("%1 days and %2 hours").arg(hours / 24).arg(hours % 24);
+    const QString span =
+        hours % 24 == 0 ? QStringLiteral("%1 days").arg(hours / 24)
+                        : QStringLiteral("%1 days and %2 hours").arg(hours / 24).arg(hours % 24);
     return QStringLiteral("the auction would run %1; eBay's auctions run 1, 3, 5, 7 or 10 days")
         .arg(span);
 }

@@ -137,10 +137,9 @@ QByteArray PageBuilder::Build(const ItemRecord& record, const PageInputs& inputs
     CheckItemNumber(record.Field(ItemRecord::ItemNumber), inputs);
     QByteArray page;
     page.reserve(kPageReserve);
-    AppendBlocks(page, record, inputs, [](PageTemplate::Block) { return true; },
-                 [](QByteArray& out, const QString& value) {
-                     PageEncoding::AppendLatin1(out, value);
-                 });
+    AppendBlocks(
+        page, record, inputs, [](PageTemplate::Block) { return true; },
+        [](QByteArray& out, const QString& value) { PageEncoding::AppendLatin1(out, value); });
     return page;
 }
 

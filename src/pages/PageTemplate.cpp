@@ -362,17 +362,17 @@ const std::vector<PageTemplate::Block>& PageTemplate::BlocksOfLayout(int layoutI
         // No layout of its own: the centred block closes after line 197.
         {B::Top, B::DescriptionHeading, B::DescriptionEnd, B::PageEnd},
         // 1 "Default": text cell left, picture cell right.
-        {B::Top, B::DescriptionHeading, B::BodyStart, B::TextCell, B::PictureCell,
-         B::PictureRowEnd, B::BodyEnd, B::DescriptionEnd, B::PageEnd},
+        {B::Top, B::DescriptionHeading, B::BodyStart, B::TextCell, B::PictureCell, B::PictureRowEnd,
+         B::BodyEnd, B::DescriptionEnd, B::PageEnd},
         // 2 "Default Mirrored": picture cell left, text cell right.
-        {B::Top, B::DescriptionHeading, B::BodyStart, B::PictureCell, B::TextCell,
-         B::PictureRowEnd, B::BodyEnd, B::DescriptionEnd, B::PageEnd},
+        {B::Top, B::DescriptionHeading, B::BodyStart, B::PictureCell, B::TextCell, B::PictureRowEnd,
+         B::BodyEnd, B::DescriptionEnd, B::PageEnd},
         // 3 "Horizontal Top": text cell above, picture cell below.
         {B::Top, B::DescriptionHeading, B::BodyStart, B::TextCell, B::TextRowEnd, B::RowStart,
          B::PictureCell, B::PictureRowEnd, B::BodyEnd, B::DescriptionEnd, B::PageEnd},
         // 4 "Horizontal Botton": picture cell above, text cell below.
-        {B::Top, B::DescriptionHeading, B::BodyStart, B::PictureCell, B::PictureRowEnd,
-         B::RowStart, B::TextCell, B::TextRowEnd, B::BodyEnd, B::DescriptionEnd, B::PageEnd},
+        {B::Top, B::DescriptionHeading, B::BodyStart, B::PictureCell, B::PictureRowEnd, B::RowStart,
+         B::TextCell, B::TextRowEnd, B::BodyEnd, B::DescriptionEnd, B::PageEnd},
     }};
     const bool known = layoutIndex >= 1 && layoutIndex <= 4;
     return layouts[known ? static_cast<size_t>(layoutIndex) : 0];

@@ -37,14 +37,14 @@ public:
     enum class Block {
         Top,                 // head, title box, summary table, disclaimer
         DescriptionHeading,  // the "Description" heading, the centred block's opening
-        BodyStart,      // the description table's opening and its first row
-        TextCell,       // title, "Please correspond with us at " and the description
-        PictureCell,    // the item's picture
-        PictureRowEnd,  // "</TR>" after the picture cell, three blanks in
-        TextRowEnd,     // "</TR>" after the text cell in a row of its own, two blanks in
-        RowStart,       // "<TR>" that opens the second row of the two-row layouts
-        BodyEnd,        // the description table's close
-        DescriptionEnd,  // the centred block's close
+        BodyStart,           // the description table's opening and its first row
+        TextCell,            // title, "Please correspond with us at " and the description
+        PictureCell,         // the item's picture
+        PictureRowEnd,       // "</TR>" after the picture cell, three blanks in
+        TextRowEnd,          // "</TR>" after the text cell in a row of its own, two blanks in
+        RowStart,            // "<TR>" that opens the second row of the two-row layouts
+        BodyEnd,             // the description table's close
+        DescriptionEnd,      // the centred block's close
         PageEnd,
     };
 

@@ -39,8 +39,7 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
       m_pictures(m_applicationFolder),
       m_browser(m_messages, this),
       m_files(
-          *this, m_messages, m_dialogs, m_grid, m_editor,
-          [this] { return MayLeaveForm(); },
+          *this, m_messages, m_dialogs, m_grid, m_editor, [this] { return MayLeaveForm(); },
           [this](bool opened) {
               ShowStatus(QString());
               ShowForm();
@@ -59,25 +58,24 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
                  [this](const QString& text) { ShowStatus(text); }, [this] { ShowCounters(); },
                  [this] { return Seller(); }, [this] { WritePages(true); },
                  [this] { return m_files.ShiftedFrom(); }}),
-      m_listingExport(*this, m_settings, m_messages, m_dialogs, m_grid, m_pictures,
-                      {[this](int row) {
-                           ShowRowInForm(row);
-                           m_controls.grid->scrollTo(m_grid.index(row - 1, 0));
-                       },
-                       [this](const QString& text) { ShowStatus(text); },
-                       [this] { return Seller(); }, [this] { ExportListings(true); },
-                       [this] { return m_files.ShiftedFrom(); },
-                       [this] { return m_files.CataloguePath(); },
-                       [this] {
-                           return m_keptStore ? KeptSettings(*m_keptStore)
-                                                    .ReadListingOptions(m_listingOptions)
-                                              : m_listingOptions;
-                       },
-                       [this](const ListingOptions& options) {
-                           m_listingOptions = options;
-                           if (m_keptStore)
-                               KeptSettings(*m_keptStore).WriteListingOptions(options);
-                       }}) {
+      m_listingExport(
+          *this, m_settings, m_messages, m_dialogs, m_grid, m_pictures,
+          {[this](int row) {
+               ShowRowInForm(row);
+               m_controls.grid->scrollTo(m_grid.index(row - 1, 0));
+           },
+           [this](const QString& text) { ShowStatus(text); }, [this] { return Seller(); },
+           [this] { ExportListings(true); }, [this] { return m_files.ShiftedFrom(); },
+           [this] { return m_files.CataloguePath(); },
+           [this] {
+               return m_keptStore ? KeptSettings(*m_keptStore).ReadListingOptions(m_listingOptions)
+                                  : m_listingOptions;
+           },
+           [this](const ListingOptions& options) {
+               m_listingOptions = options;
+               if (m_keptStore)
+                   KeptSettings(*m_keptStore).WriteListingOptions(options);
+           }}) {
     setObjectName(QStringLiteral("Auctions"));
     setWindowIcon(ProgramIcon());
     // The window opens at its first size and may grow, never shrink below it.
@@ -332,8 +330,9 @@ void Auctions::ExportListings(bool checked) {
 
 void Auctions::CopyDescription() {
     if (m_editor.FormRow() == 0 && !m_form.cancelVisible) {
-        ShowStatus(QStringLiteral("Click a row of the grid first: its description is what "
-                                  "Ctrl+Shift+C copies."));
+        ShowStatus(
+            QStringLiteral("Click a row of the grid first: its description is what "
+                           "Ctrl+Shift+C copies."));
         return;
     }
     const ItemRecord record = BoxesRecord();

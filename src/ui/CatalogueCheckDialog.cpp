@@ -75,12 +75,11 @@ CatalogueCheckDialog::CatalogueCheckDialog(const std::vector<CatalogueFinding>& 
         FormControls::Button(this, QStringLiteral("CheckAgainButton"),
                              FormControls::DialogButtonProperties(QStringLiteral("Check again")),
                              FormControls::Place(4875, 5220, 1575, 375));
-    m_okButton =
-        FormControls::Button(this, QStringLiteral("OKButton"),
-                             FormControls::DialogButtonProperties(
-                                 purpose == Purpose::Pages ? QStringLiteral("Write pages")
-                                                           : QStringLiteral("Export")),
-                             FormControls::Place(6570, 5220, 1575, 375));
+    m_okButton = FormControls::Button(
+        this, QStringLiteral("OKButton"),
+        FormControls::DialogButtonProperties(
+            purpose == Purpose::Pages ? QStringLiteral("Write pages") : QStringLiteral("Export")),
+        FormControls::Place(6570, 5220, 1575, 375));
     m_cancelButton =
         FormControls::Button(this, QStringLiteral("CancelButton"),
                              FormControls::DialogButtonProperties(QStringLiteral("Cancel")),
@@ -160,14 +159,13 @@ QString CatalogueCheckDialog::SummaryText(const std::vector<CatalogueFinding>& f
                            "mend the rows and try again.");
     }
     const int others = itemCount - rowsInError;
-    return found + (purpose == Purpose::Pages
-                        ? QStringLiteral("%1 will be skipped; %2 will be written.")
-                        : QStringLiteral("%1 will be left out; %2 will be exported."))
-                       .arg(rowsInError == 1
-                                ? QStringLiteral("The row in error")
-                                : QStringLiteral("The %1 rows in error").arg(rowsInError),
-                            others == 1 ? QStringLiteral("the other row")
-                                        : QStringLiteral("the other %1 rows").arg(others));
+    return found +
+           (purpose == Purpose::Pages ? QStringLiteral("%1 will be skipped; %2 will be written.")
+                                      : QStringLiteral("%1 will be left out; %2 will be exported."))
+               .arg(rowsInError == 1 ? QStringLiteral("The row in error")
+                                     : QStringLiteral("The %1 rows in error").arg(rowsInError),
+                    others == 1 ? QStringLiteral("the other row")
+                                : QStringLiteral("the other %1 rows").arg(others));
 }
 
 int CatalogueCheckDialog::RowOf(const QTreeWidgetItem* item) {

@@ -104,9 +104,10 @@ ExportListingsDialog::ExportListingsDialog(const ListingOptions& start, QWidget*
     m_note->setWordWrap(true);
     m_note->setGeometry(FormControls::Place(120, 3630, 6360, 480));
 
-    m_okButton = FormControls::Button(this, QStringLiteral("OKButton"),
-                                      FormControls::DialogButtonProperties(QStringLiteral("Export...")),
-                                      FormControls::Place(3660, 4200, 1335, 375));
+    m_okButton =
+        FormControls::Button(this, QStringLiteral("OKButton"),
+                             FormControls::DialogButtonProperties(QStringLiteral("Export...")),
+                             FormControls::Place(3660, 4200, 1335, 375));
     m_cancelButton =
         FormControls::Button(this, QStringLiteral("CancelButton"),
                              FormControls::DialogButtonProperties(QStringLiteral("Cancel")),
@@ -173,8 +174,9 @@ void ExportListingsDialog::Confirm() {
     ListingOptions options = Options();
     QString problem = options.Problem();
     if (problem.isEmpty() && m_policies->isChecked() && !options.UsesProfiles())
-        problem = QStringLiteral("Name your three business policies as they are called on eBay, "
-                                 "or choose whether returns are accepted.");
+        problem = QStringLiteral(
+            "Name your three business policies as they are called on eBay, "
+            "or choose whether returns are accepted.");
     if (problem.isEmpty()) {
         accept();
         return;

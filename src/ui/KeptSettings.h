@@ -12,8 +12,9 @@ class QSettings;
 
 // What the main window keeps between runs, in the desktop's usual place for settings: the
 // seller's texts, the layout and scheme, the folders last used for catalogues and pages, and
-// the window's size and place, and the values an export for eBay asked for. A value that is missing, or that no longer makes sense (a
-// layout or scheme out of range), is left as the program starts it.
+// the window's size and place, and the values an export for eBay asked for. A value that is
+// missing, or that no longer makes sense (a layout or scheme out of range), is left as the program
+// starts it.
 class KeptSettings {
 public:
     struct Values {

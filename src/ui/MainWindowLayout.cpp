@@ -193,16 +193,15 @@ QLineEdit* LineBox(QWidget& window, const QString& name, const QString& text, co
 // the grid, then the form top to bottom and left to right, and the form's buttons.
 void SetTabOrder(QWidget& window) {
     const QStringList order = {
-        QStringLiteral("Load"),      QStringLiteral("Manual"),  QStringLiteral("Htmls"),
-        QStringLiteral("Save"),      QStringLiteral("Export"),  QStringLiteral("Help"),
-        QStringLiteral("Seller"),
-        QStringLiteral("Location"),  QStringLiteral("Country"), QStringLiteral("MSFlexGrid1"),
-        QStringLiteral("t_Item"),    QStringLiteral("t_title"), QStringLiteral("t_desc"),
-        QStringLiteral("t_Image"),   QStringLiteral("t_price"), QStringLiteral("t_first"),
-        QStringLiteral("t_start"),   QStringLiteral("t_ends"),  QStringLiteral("t_cat"),
-        QStringLiteral("XpButton1"), QStringLiteral("Update"),  QStringLiteral("Cancel"),
-        QStringLiteral("Delete"),    QStringLiteral("t_html"),  QStringLiteral("viewh"),
-        QStringLiteral("viewp"),     QStringLiteral("Close")};
+        QStringLiteral("Load"),        QStringLiteral("Manual"),    QStringLiteral("Htmls"),
+        QStringLiteral("Save"),        QStringLiteral("Export"),    QStringLiteral("Help"),
+        QStringLiteral("Seller"),      QStringLiteral("Location"),  QStringLiteral("Country"),
+        QStringLiteral("MSFlexGrid1"), QStringLiteral("t_Item"),    QStringLiteral("t_title"),
+        QStringLiteral("t_desc"),      QStringLiteral("t_Image"),   QStringLiteral("t_price"),
+        QStringLiteral("t_first"),     QStringLiteral("t_start"),   QStringLiteral("t_ends"),
+        QStringLiteral("t_cat"),       QStringLiteral("XpButton1"), QStringLiteral("Update"),
+        QStringLiteral("Cancel"),      QStringLiteral("Delete"),    QStringLiteral("t_html"),
+        QStringLiteral("viewh"),       QStringLiteral("viewp"),     QStringLiteral("Close")};
     QWidget* previous = nullptr;
     for (const QString& name : order) {
         QWidget* widget = window.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);

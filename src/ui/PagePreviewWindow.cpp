@@ -6,8 +6,8 @@
 #include "controls/xpbutton/XpButton.h"
 #include "pages/PageBuilder.h"
 #include "pages/PageInputs.h"
-#include "ui/DescriptionClipboard.h"
 #include "pages/PagePictures.h"
+#include "ui/DescriptionClipboard.h"
 #include "ui/FormControls.h"
 #include "ui/PageEngine.h"
 #include "ui/ProgramIcon.h"
@@ -16,11 +16,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTemporaryDir>
-#include <QHBoxLayout>
-#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>

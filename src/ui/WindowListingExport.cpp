@@ -31,13 +31,13 @@ WindowListingExport::WindowListingExport(QWidget& owner, ProgramSettings& settin
           ShowCheckDialog(dialogOwner, findings, itemCount);
           return false;
       }),
-      m_optionsPrompt([](QWidget* dialogOwner,
-                         const ListingOptions& start) -> std::optional<ListingOptions> {
-          ExportListingsDialog dialog(start, dialogOwner);
-          if (dialog.exec() != QDialog::Accepted)
-              return std::nullopt;
-          return dialog.Options();
-      }) {}
+      m_optionsPrompt(
+          [](QWidget* dialogOwner, const ListingOptions& start) -> std::optional<ListingOptions> {
+              ExportListingsDialog dialog(start, dialogOwner);
+              if (dialog.exec() != QDialog::Accepted)
+                  return std::nullopt;
+              return dialog.Options();
+          }) {}
 
 QString WindowListingExport::SuggestedPath(const QString& cataloguePath) {
     if (cataloguePath.isEmpty())
@@ -94,8 +94,7 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked) {
         return;
     }
 
-    const std::optional<ListingOptions> options =
-        m_optionsPrompt(&m_owner, m_window.keptOptions());
+    const std::optional<ListingOptions> options = m_optionsPrompt(&m_owner, m_window.keptOptions());
     if (!options)
         return;
     m_window.keepOptions(*options);
@@ -131,12 +130,14 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked) {
         written == 1 ? QStringLiteral("1 listing") : QStringLiteral("%1 listings").arg(written);
     const QString where = QDir::toNativeSeparators(path);
     m_window.showStatus(QStringLiteral("Exported %1 for eBay to %2").arg(listings, where));
-    QString message = QStringLiteral("Wrote %1 to %2. Upload it in eBay's Seller Hub: Reports, "
-                                     "Uploads.")
+    QString message = QStringLiteral(
+                          "Wrote %1 to %2. Upload it in eBay's Seller Hub: Reports, "
+                          "Uploads.")
                           .arg(listings, where);
     if (!leftOut.empty())
-        message += QStringLiteral("\n\nThese rows were left out, since eBay would refuse "
-                                  "them:\n\n") %
+        message += QStringLiteral(
+                       "\n\nThese rows were left out, since eBay would refuse "
+                       "them:\n\n") %
                    CatalogueCheck::ErrorLines(findings) %
                    QStringLiteral("\n\nCorrect them and export again.");
     m_messages.Tell(&m_owner, message);

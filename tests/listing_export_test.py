@@ -1,0 +1,261 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""eBay's bulk listing file as lotcraft-pages writes it, read back with Python's csv module.
+
+  listing_export_test.py LOTCRAFT_PAGES SAMPLE_CATALOGUE
+"""
+
+import csv
+import datetime
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import unittest
+
+PROGRAM = None
+SAMPLE = None
+
+HEADER = ["*Action(SiteID=US|Country=US|Currency=USD|Version=1193)", "CustomLabel", "*Category",
+          "*Title", "*ConditionID", "PicURL", "*Description", "*Format", "*Duration",
+          "*StartPrice", "BuyItNowPrice", "*Quantity", "*Location", "*DispatchTimeMax",
+          "ScheduleTime"]
+RETURNS = ["--condition", "3000", "--dispatch-days", "2", "--returns", "accepted"]
+
+
+def run(*arguments):
+    return subprocess.run([PROGRAM, *arguments], capture_output=True, text=True, timeout=120)
+
+
+def export(catalogue, folder, *options):
+    path = os.path.join(folder, "listings.csv")
+    result = run("--export-listings", path, "--location", "Leeds, UK", "--seller", "sam",
+                 *(options or RETURNS), catalogue)
+    rows = None
+    if os.path.exists(path):
+        with open(path, encoding="utf-8", newline="") as file:
+            rows = list(csv.reader(file))
+    return result, rows
+
+
+def write_catalogue(folder, lines):
+    path = os.path.join(folder, "catalogue.csv")
+    with open(path, "w", encoding="utf-8", newline="") as file:
+        file.write("".join(line + "\r\n" for line in lines))
+    return path
+
+
+def catalogue_line(item, title="Lamp", description="Brass lamp", price="$20.00",
+                   first_bid="$5.00", start="Nov-25-02 10:33:39 PST",
+                   end="Dec-02-02 10:33:39 PST", category="1234",
+                   picture="https://i.ebayimg.com/a.jpg"):
+    fields = [item, title, description, picture, price, first_bid, "", start, end, category]
+    return ",".join('"' + f.replace('"', '""') + '"' for f in fields)
+
+
+class SampleExport(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.folder = tempfile.TemporaryDirectory()
+        cls.result, cls.rows = export(SAMPLE, cls.folder.name)
+        with open(SAMPLE, encoding="utf-8", newline="") as file:
+            cls.items = list(csv.reader(file))
+
+    def test_header_and_one_row_per_item(self):
+        self.assertEqual(self.result.returncode, 0, self.result.stderr)
+        self.assertEqual(self.rows[0], HEADER + ["*ReturnsAcceptedOption"])
+        self.assertEqual(len(self.rows) - 1, len(self.items))
+        self.assertIn("%d listings written to" % len(self.items), self.result.stdout)
+        with open(os.path.join(self.folder.name, "listings.csv"), "rb") as file:
+            self.assertTrue(file.read().startswith(b"*Action(SiteID=US"))
+
+    def test_columns_made_from_the_record(self):
+        for item, row in zip(self.items, self.rows[1:]):
+            values = dict(zip(self.rows[0], row))
+            self.assertEqual(values["*Action(SiteID=US|Country=US|Currency=USD|Version=1193)"],
+                             "Add")
+            self.assertEqual(values["CustomLabel"], item[0])
+            self.assertEqual(values["*Title"], item[1])
+            self.assertEqual(values["PicURL"], item[3])
+            self.assertEqual(values["*Category"], item[9])
+            self.assertEqual(values["*StartPrice"], item[5].lstrip("$").replace(",", ""))
+            self.assertEqual(values["BuyItNowPrice"], item[4].lstrip("$").replace(",", ""))
+            self.assertEqual(
+                [values[k] for k in ("*ConditionID", "*Format", "*Duration", "*Quantity",
+                                     "*Location", "*DispatchTimeMax", "ScheduleTime",
+                                     "*ReturnsAcceptedOption")],
+                ["3000", "Auction", "7", "1", "Leeds, UK", "2", "", "ReturnsAccepted"])
+
+    def test_description_is_the_section_alone(self):
+        for item, row in zip(self.items, self.rows[1:]):
+            description = row[HEADER.index("*Description")]
+            self.assertIn(item[2].replace("\r\n", "\n").split("\n")[0], description)
+            self.assertIn('src="%s"' % item[3], description)
+            self.assertIn("Description </A>", description)
+            self.assertIn("Please correspond with us at sam", description)
+            for frame in ("<HTML", "<HEAD", "<BODY", "</BODY", "<TITLE", "<META"):
+                self.assertNotIn(frame, description.upper())
+            # Nothing is named beside the page: the only picture is the item's own.
+            self.assertEqual(re.findall(r'src="([^"]*)"', description), [item[3]])
+        # Characters as themselves: the file is UTF-8, not the page's references.
+        bowls = self.rows[3][HEADER.index("*Title")]
+        self.assertEqual(bowls, "Café au lait bowl set (4)")
+        self.assertIn("€120", self.rows[5][HEADER.index("*Description")])
+
+
+class DescriptionEqualsThePage(unittest.TestCase):
+    def test_every_scheme_and_layout(self):
+        with tempfile.TemporaryDirectory() as folder:
+            for layout in range(1, 5):
+                for scheme in range(1, 20):
+                    shape = ["--layout", str(layout), "--scheme", str(scheme)]
+                    result, rows = export(SAMPLE, folder, *RETURNS, *shape)
+                    self.assertEqual(result.returncode, 0, result.stderr)
+                    pages = run("-q", "-o", folder, "--seller", "sam", "--location", "Leeds, UK",
+                                *shape, SAMPLE)
+                    self.assertEqual(pages.returncode, 0, pages.stderr)
+                    for row in rows[1:]:
+                        with open(os.path.join(folder, row[1] + ".html"), "rb") as file:
+                            page = file.read().decode("latin-1")
+                        # The page's references for characters beyond Latin-1 stand for them.
+                        page = re.sub(r"&#(\d+);", lambda m: chr(int(m.group(1))), page)
+                        section = row[HEADER.index("*Description")]
+                        start = page.index("<CENTER>\r\n<TABLE cellSpacing=0 border=1")
+                        end = page.index("<BR>\r\n</BODY>")
+                        self.assertEqual(section, page[start:end],
+                                         "layout %d, scheme %d" % (layout, scheme))
+
+
+class Values(unittest.TestCase):
+    def test_amounts_durations_and_schedule(self):
+        future = datetime.datetime.now(datetime.timezone.utc) + datetime.timedelta(days=30)
+        start = future.strftime("%Y-%m-%d 18:00")
+        end = (future + datetime.timedelta(days=10)).strftime("%Y-%m-%d 18:00")
+        lines = [
+            catalogue_line("A1", price="$1,250.00", first_bid="US $1,000.50"),
+            catalogue_line("A2", price="$4.00", first_bid="$5.00"),
+            catalogue_line("A3", start=start + "Z", end=end + "Z"),
+            catalogue_line("A4", start="2026-12-20 18:00 PST", end="2026-12-23 18:00 PST"),
+            catalogue_line("A5", start="Nov-01-02 10:00:00 PST", end="Nov-06-02 10:00:00 PST"),
+        ]
+        with tempfile.TemporaryDirectory() as folder:
+            result, rows = export(write_catalogue(folder, lines), folder)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        values = {row[1]: dict(zip(rows[0], row)) for row in rows[1:]}
+        self.assertEqual((values["A1"]["*StartPrice"], values["A1"]["BuyItNowPrice"]),
+                         ("1000.50", "1250.00"))
+        # A price not above the first bid gives no Buy It Now price, and a warning.
+        self.assertEqual(values["A2"]["BuyItNowPrice"], "")
+        self.assertIn('Row 2, item "A2": warning:', result.stderr)
+        self.assertEqual(values["A3"]["*Duration"], "10")
+        self.assertEqual(values["A3"]["ScheduleTime"], future.strftime("%Y-%m-%d 18:00:00"))
+        self.assertEqual(values["A4"]["*Duration"], "3")
+        self.assertEqual(values["A5"]["*Duration"], "5")
+        self.assertEqual(values["A5"]["ScheduleTime"], "")
+
+    def test_awkward_texts_round_trip(self):
+        title = 'Vase, "Ming" style\nblue — 青花瓷 Ваза'
+        description = 'Line one, with a comma\nLine "two"\n東京の夏'
+        with tempfile.TemporaryDirectory() as folder:
+            path = write_catalogue(folder, [catalogue_line("Z9", title=title,
+                                                           description=description)])
+            result, rows = export(path, folder)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertEqual(rows[1][HEADER.index("*Title")], title)
+        self.assertIn(description, rows[1][HEADER.index("*Description")])
+
+    def test_policies_in_place_of_returns(self):
+        with tempfile.TemporaryDirectory() as folder:
+            result, rows = export(SAMPLE, folder, "--condition", "1000", "--dispatch-days", "1",
+                                  "--shipping-profile", "Post", "--return-profile", "30 days",
+                                  "--payment-profile", "PayPal")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertEqual(rows[0][len(HEADER):],
+                         ["ShippingProfileName", "ReturnProfileName", "PaymentProfileName"])
+        self.assertEqual(rows[1][len(HEADER):], ["Post", "30 days", "PayPal"])
+
+    def test_options_eBay_would_not_take_are_usage_errors(self):
+        for options in (["--condition", "3000", "--dispatch-days", "2"],
+                        ["--condition", "3000", "--dispatch-days", "2", "--returns", "maybe"],
+                        ["--condition", "new", "--dispatch-days", "2", "--returns", "accepted"],
+                        ["--condition", "3000", "--dispatch-days", "45", "--returns", "accepted"],
+                        ["--condition", "3000", "--dispatch-days", "2", "--returns", "accepted",
+                         "--shipping-profile", "Post"],
+                        ["--condition", "3000", "--dispatch-days", "2",
+                         "--shipping-profile", "Post"]):
+            with tempfile.TemporaryDirectory() as folder:
+                result, rows = export(SAMPLE, folder, *options)
+                self.assertEqual(result.returncode, 2, options)
+                self.assertIsNone(rows, options)
+
+
+class Refusals(unittest.TestCase):
+    def test_rows_in_error_are_left_out_and_named(self):
+        lines = [catalogue_line("B1"),
+                 catalogue_line("B2", description="<script>steal()</script>"),
+                 catalogue_line("B3", category="Lamps"),
+                 catalogue_line("B4")]
+        with tempfile.TemporaryDirectory() as folder:
+            result, rows = export(write_catalogue(folder, lines), folder)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertEqual([row[1] for row in rows[1:]], ["B1", "B4"])
+        self.assertIn('Row 2, item "B2": error:', result.stderr)
+        self.assertIn("<script", result.stderr)
+        self.assertIn('Row 3, item "B3": error:', result.stderr)
+        self.assertIn("2 listings written to", result.stdout)
+        self.assertIn("rows 2 and 3 left out", result.stdout)
+
+    def test_nothing_is_written_when_no_row_can_be(self):
+        with tempfile.TemporaryDirectory() as folder:
+            result, rows = export(write_catalogue(folder, [catalogue_line("C1", first_bid="")]),
+                                  folder)
+        self.assertEqual(result.returncode, 1)
+        self.assertIsNone(rows)
+        self.assertIn("no file has been written", result.stderr)
+
+    def test_a_read_only_folder_leaves_no_file(self):
+        with tempfile.TemporaryDirectory() as folder:
+            os.chmod(folder, 0o755)
+            # Root writes into any folder: the program runs as nobody where the test is root,
+            # from a copy that nobody may run.
+            program, sample = os.path.join(folder, "lotcraft-pages"), os.path.join(folder, "s.csv")
+            for source, copy in ((PROGRAM, program), (SAMPLE, sample)):
+                with open(source, "rb") as read, open(copy, "wb") as write:
+                    write.write(read.read())
+            os.chmod(program, 0o755)
+            closed = os.path.join(folder, "closed")
+            os.mkdir(closed, 0o555)
+            command = [program, "--export-listings", os.path.join(closed, "listings.csv"),
+                       *RETURNS, sample]
+            if os.geteuid() == 0:
+                command = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                           *command]
+            result = subprocess.run(command, capture_output=True, text=True, timeout=60)
+            self.assertEqual(result.returncode, 1, result.stderr)
+            self.assertIn("the listing file cannot be written", result.stderr)
+            self.assertEqual(os.listdir(closed), [])
+
+    @unittest.skipUnless(os.geteuid() == 0, "mounting a small disk needs root")
+    def test_a_full_disk_leaves_the_file_that_was_there(self):
+        with tempfile.TemporaryDirectory() as folder:
+            if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=24k", "lotcraft-test",
+                               folder]).returncode != 0:
+                self.skipTest("no tmpfs can be mounted here")
+            try:
+                target = os.path.join(folder, "listings.csv")
+                with open(target, "wb") as file:
+                    file.write(b"the listings of last week")
+                result = run("--export-listings", target, *RETURNS, SAMPLE)
+                self.assertEqual(result.returncode, 1, result.stderr)
+                self.assertIn("the listing file cannot be written", result.stderr)
+                self.assertEqual(os.listdir(folder), ["listings.csv"])
+                with open(target, "rb") as file:
+                    self.assertEqual(file.read(), b"the listings of last week")
+            finally:
+                subprocess.run(["umount", "-l", folder])
+
+
+if __name__ == "__main__":
+    PROGRAM, SAMPLE = sys.argv[1], sys.argv[2]
+    unittest.main(argv=sys.argv[:1], verbosity=1)
