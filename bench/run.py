@@ -10,6 +10,8 @@ Makes a synthetic catalogue of 32766 records, then measures
   - the same for a catalogue of a few records, one of them with a description of 50 MB;
   - writing all its pages with lotcraft-pages against a floor program that writes the same
     bytes into as many files of a fresh folder, one open, write and close each;
+  - exporting it as eBay's bulk listing file with lotcraft-pages against lotcraft-pages
+    writing its pages into the same file system, in the same rounds;
   - the peak memory of those runs;
   - how soon the page preview follows the form: from the last key typed into the title box
     until the preview's engine shows the changed page, against the engine showing a changed
@@ -119,7 +121,8 @@ def write_pages(build, catalogue, place):
     folder of the same file system after a sync, so that none pays for another's writing
     back or for a folder just emptied. Returns the times of the rounds and the peak memory."""
     os.makedirs(place, exist_ok=True)
-    r = {"pages": [], "floor": [], "window": [], "pages_rss": 0, "floor_rss": 0}
+    r = {"pages": [], "floor": [], "window": [], "export": [], "pages_rss": 0, "floor_rss": 0,
+         "export_rss": 0}
     for round_number in range(ROUNDS):
         pages_dir = os.path.join(place, "pages-%d" % round_number)
         floor_dir = os.path.join(place, "floor-%d" % round_number)
@@ -140,6 +143,16 @@ def write_pages(build, catalogue, place):
         _, _, out = run_measured([os.path.join(build, "bin", "window-pages-bench"), catalogue,
                                   window_dir, "3"])
         r["window"].append(float(out.split(",")[1].split()[0]))
+        os.sync()
+        listings = os.path.join(place, "listings-%d.csv" % round_number)
+        ms, rss, _ = run_measured([os.path.join(build, "bin", "lotcraft-pages"),
+                                   "--export-listings", listings, "--condition", "3000",
+                                   "--dispatch-days", "3", "--returns", "accepted",
+                                   "-l", "1", "-s", "3", catalogue])
+        r["export"].append(ms)
+        r["export_rss"] = max(r["export_rss"], rss)
+        r["export_bytes"] = os.path.getsize(listings)
+        os.remove(listings)
         if round_number < ROUNDS - 1:
             for folder in (pages_dir, floor_dir, window_dir):
                 shutil.rmtree(folder, ignore_errors=True)
@@ -229,6 +242,10 @@ def main():
               % (name, pages_best, floor_best, pages_best / floor_best))
         print("| HTMLS in the window, %s | %.0f ms | lotcraft-pages %.0f ms | %.2fx lotcraft-pages | at most 1.2x |"
               % (name, window_best, pages_best, window_best / pages_best))
+        export_best = min(r["export"])
+        print("| export for eBay, %s (%.0f MB file) | %.0f ms (lotcraft-pages, whole run) | "
+              "lotcraft-pages writing the pages %.0f ms | %.2fx the pages | at most 1.3x |"
+              % (name, r["export_bytes"] / 1e6, export_best, pages_best, export_best / pages_best))
     print("| the preview after the last key (waits %d ms for the typing to pause) | %.0f ms, "
           "median %.0f ms | the engine showing a page handed to it %.0f ms, median %.0f ms | "
           "%.2fx | within 150 ms |" % (delay, typed_best, typed_median, engine_best, engine_median,
@@ -241,12 +258,15 @@ def main():
           % (large_rss / 1024, python_large_rss / 1024))
     print("| peak memory, pages | %.0f MiB | floor %.0f MiB (holds all pages) | | |"
           % (results[0][1]["pages_rss"] / 1024, results[0][1]["floor_rss"] / 1024))
+    print("| peak memory, export for eBay | %.0f MiB | pages %.0f MiB | | |"
+          % (results[0][1]["export_rss"] / 1024, results[0][1]["pages_rss"] / 1024))
     print()
     for name, r in results:
-        print("Rounds, %s, ms: lotcraft-pages %s; floor %s; window %s"
+        print("Rounds, %s, ms: lotcraft-pages %s; floor %s; window %s; export %s"
               % (name, ", ".join("%.0f" % v for v in r["pages"]),
                  ", ".join("%.0f" % v for v in r["floor"]),
-                 ", ".join("%.0f" % v for v in r["window"])))
+                 ", ".join("%.0f" % v for v in r["window"]),
+                 ", ".join("%.0f" % v for v in r["export"])))
     print("Load after the runs (1, 5, 15 min): %s" % " ".join(open("/proc/loadavg").read().split()[:3]))
     for name, folder in places[1:]:
         shutil.rmtree(folder, ignore_errors=True)

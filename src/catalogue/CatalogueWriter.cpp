@@ -6,6 +6,7 @@
 #include "catalogue/ItemRecord.h"
 
 #include <QSaveFile>
+#include <QStringEncoder>
 
 namespace {
 
@@ -23,28 +24,56 @@ bool HoldsNul(const std::vector<ItemRecord>& records) {
 
 }  // namespace
 
-QString CatalogueWriter::Field(const QString& value) {
+bool CatalogueWriter::NeedsQuotes(QStringView value) {
     // A U+FEFF at the start of the file would be read as a signature and dropped: in quotes
     // it is part of the value.
-    const bool needsQuotes = value.startsWith(QLatin1Char(' ')) ||
-                             value.startsWith(QChar(0xFEFF)) || value.contains(QLatin1Char(',')) ||
-                             value.contains(QLatin1Char('"')) ||
-                             value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'));
-    if (!needsQuotes)
+    return value.startsWith(QLatin1Char(' ')) || value.startsWith(QChar(0xFEFF)) ||
+           value.contains(QLatin1Char(',')) || value.contains(QLatin1Char('"')) ||
+           value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'));
+}
+
+QString CatalogueWriter::Field(const QString& value) {
+    if (!NeedsQuotes(value))
         return value;
     QString quoted = value;
     quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+void CatalogueWriter::AppendField(QByteArray& line, QStringView value) {
+    // Each piece is encoded on its own, a lone surrogate at its end as U+FFFD, as
+    // QString::toUtf8 does.
+    QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    const auto append = [&line, &encoder](QStringView piece) {
+        const qsizetype at = line.size();
+        line.resize(at + encoder.requiredSpace(piece.size()));
+        char* const end = encoder.appendToBuffer(line.data() + at, piece);
+        line.resize(end - line.constData());
+    };
+    if (!NeedsQuotes(value)) {
+        append(value);
+        return;
+    }
+    line += '"';
+    for (qsizetype from = 0;;) {
+        const qsizetype quote = value.indexOf(QLatin1Char('"'), from);
+        append(value.mid(from, quote < 0 ? -1 : quote - from));
+        if (quote < 0)
+            break;
+        line += "\"\"";
+        from = quote + 1;
+    }
+    line += '"';
+}
+
 QByteArray CatalogueWriter::Line(const ItemRecord& record) {
-    QString line;
+    QByteArray line;
     for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
         if (position > 1)
-            line += QLatin1Char(',');
-        line += Field(record.Field(position));
+            line += ',';
+        AppendField(line, record.Field(position));
     }
-    return line.toUtf8() + "\r\n";
+    return line + "\r\n";
 }
 
 void CatalogueWriter::Write(QIODevice& device, const std::vector<ItemRecord>& records,

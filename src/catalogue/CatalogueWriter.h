@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 #include <vector>
 
@@ -28,4 +29,9 @@ public:
     static QByteArray Line(const ItemRecord& record);
     // A field as the line holds it: as it stands, or quoted.
     static QString Field(const QString& value);
+    // The same field appended to a line in UTF-8, without a copy of its own: for writers of
+    // large files of this form.
+    static void AppendField(QByteArray& line, QStringView value);
+    // Whether a value is put in quotes.
+    static bool NeedsQuotes(QStringView value);
 };

@@ -430,7 +430,7 @@ void CheckListingFields(const ItemRecord& record, int row, const PageInputs& inp
                 .arg(CatalogueCheck::TitleLimit),
             QStringLiteral("Shorten the title to %1 characters.").arg(CatalogueCheck::TitleLimit));
     }
-    if (const int length = CharacterCount(PageBuilder::DescriptionSection(record, inputs));
+    if (const qsizetype length = PageBuilder::DescriptionSectionLength(record, inputs);
         length > CatalogueCheck::DescriptionLimit) {
         Add(findings, row, itemNumber, Kind::DescriptionTooLong,
             QStringLiteral("The listing's description would be %1 characters long; eBay takes "

@@ -19,6 +19,15 @@ namespace {
 // The file is written in pieces of about this many bytes.
 constexpr qsizetype kChunk = 1 << 20;
 
+void AppendLine(QByteArray& out, const QStringList& values) {
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        CatalogueWriter::AppendField(out, values[i]);
+    }
+    out += "\r\n";
+}
+
 void Fail(QSaveFile& file, const QString& path, const QString& reason) {
     file.cancelWriting();
     throw LotcraftError(QStringLiteral("the listing file cannot be written: %1; no file has "
@@ -91,14 +100,9 @@ QStringList ListingExport::Values(const ItemRecord& record, const PageInputs& in
 }
 
 QByteArray ListingExport::Line(const QStringList& values) {
-    QString line;
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        if (i > 0)
-            line += QLatin1Char(',');
-        line += CatalogueWriter::Field(values[i]);
-    }
-    line += QLatin1String("\r\n");
-    return line.toUtf8();
+    QByteArray line;
+    AppendLine(line, values);
+    return line;
 }
 
 qint64 ListingExport::Write(const QString& path, const std::vector<ItemRecord>& records,
@@ -107,7 +111,10 @@ qint64 ListingExport::Write(const QString& path, const std::vector<ItemRecord>& 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         Fail(file, path, file.errorString());
-    QByteArray chunk = Line(Headings(options));
+    // One buffer for the whole file, emptied after each write without giving up its memory.
+    QByteArray chunk;
+    chunk.reserve(kChunk + kChunk / 2);
+    AppendLine(chunk, Headings(options));
     qint64 written = 0;
     auto leftOut = rowsLeftOut.begin();
     for (size_t index = 0; index < records.size(); ++index) {
@@ -115,12 +122,12 @@ qint64 ListingExport::Write(const QString& path, const std::vector<ItemRecord>& 
         leftOut = std::lower_bound(leftOut, rowsLeftOut.end(), row);
         if (leftOut != rowsLeftOut.end() && *leftOut == row)
             continue;
-        chunk += Line(Values(records[index], inputs, options, now));
+        AppendLine(chunk, Values(records[index], inputs, options, now));
         ++written;
         if (chunk.size() >= kChunk) {
             if (const QString why = DeviceWriter::WriteAll(file, chunk); !why.isEmpty())
                 Fail(file, path, why);
-            chunk.clear();
+            chunk.resize(0);
         }
     }
     if (const QString why = DeviceWriter::WriteAll(file, chunk); !why.isEmpty())

@@ -2,7 +2,6 @@
 #include "pages/ListingValues.h"
 
 #include <QRegularExpression>
-#include <QTimeZone>
 
 #include <algorithm>
 #include <cstdlib>
@@ -29,35 +28,61 @@ constexpr Zone kZones[] = {
 constexpr const char* kMonths[] = {"jan", "feb", "mar", "apr", "may", "jun",
                                    "jul", "aug", "sep", "oct", "nov", "dec"};
 
-// The zone of a time, or nothing when it names none known here; an empty name is local time.
-std::optional<QTimeZone> ZoneOf(const QString& name) {
-    if (name.isEmpty())
-        return QTimeZone(QTimeZone::systemTimeZoneId());
+// The minutes a zone is ahead of UTC, or nothing when it names none known here. Times are
+// made in UTC from this offset: a time zone object for each would cost more than the
+// rest of the reading.
+std::optional<int> MinutesAhead(QStringView name) {
     for (const Zone& zone : kZones) {
         if (name.compare(QLatin1String(zone.name), Qt::CaseInsensitive) == 0)
-            return QTimeZone(zone.minutesAhead * 60);
+            return zone.minutesAhead;
     }
     // "+01:00", "-0800".
-    static const QRegularExpression offset(QStringLiteral("^([+-])(\\d{2}):?(\\d{2})$"));
-    const QRegularExpressionMatch match = offset.match(name);
-    if (!match.hasMatch())
+    const bool colon = name.size() == 6 && name[3] == QLatin1Char(':');
+    if ((name.size() != 5 && !colon) || (name[0] != QLatin1Char('+') && name[0] != QLatin1Char('-')))
         return std::nullopt;
-    const int minutes = match.captured(2).toInt() * 60 + match.captured(3).toInt();
-    if (minutes > 14 * 60)
+    bool hoursOk = false;
+    bool minutesOk = false;
+    const int hours = name.mid(1, 2).toInt(&hoursOk);
+    const int minutes = name.mid(colon ? 4 : 3, 2).toInt(&minutesOk);
+    if (!hoursOk || !minutesOk || minutes > 59 || hours * 60 + minutes > 14 * 60)
         return std::nullopt;
-    return QTimeZone((match.captured(1) == QLatin1String("-") ? -minutes : minutes) * 60);
+    return (name[0] == QLatin1Char('-') ? -1 : 1) * (hours * 60 + minutes);
 }
 
-QDateTime TimeIn(QDate date, QTime time, const QString& zoneName) {
-    const std::optional<QTimeZone> zone = ZoneOf(zoneName);
-    if (!zone || !date.isValid() || !time.isValid())
+QDateTime TimeIn(QDate date, QTime time, QStringView zoneName) {
+    if (!date.isValid() || !time.isValid())
         return QDateTime();
-    return QDateTime(date, time, *zone);
+    if (zoneName.isEmpty())
+        return QDateTime(date, time, Qt::LocalTime);
+    const std::optional<int> ahead = MinutesAhead(zoneName);
+    if (!ahead)
+        return QDateTime();
+    return QDateTime(date, time, Qt::UTC).addSecs(-qint64(*ahead) * 60);
 }
 
-QTime TimeOfDay(const QString& hours, const QString& minutes, const QString& seconds) {
-    return QTime(hours.toInt(), minutes.toInt(), seconds.isEmpty() ? 0 : seconds.toInt());
+int Number(const QRegularExpressionMatch& match, int group) {
+    return match.capturedView(group).toInt();
 }
+
+QTime TimeOfDay(const QRegularExpressionMatch& match, int first) {
+    return QTime(Number(match, first), Number(match, first + 1), Number(match, first + 2));
+}
+
+// The digits of a plain amount's whole part without leading zeros, and of its fraction
+// without trailing zeros, so that equal amounts have equal parts.
+struct Decimal {
+    QStringView whole;
+    QStringView fraction;
+    explicit Decimal(QStringView amount) {
+        const qsizetype point = amount.indexOf(QLatin1Char('.'));
+        whole = point < 0 ? amount : amount.left(point);
+        fraction = point < 0 ? QStringView() : amount.mid(point + 1);
+        while (!whole.isEmpty() && whole.front() == QLatin1Char('0'))
+            whole = whole.mid(1);
+        while (!fraction.isEmpty() && fraction.back() == QLatin1Char('0'))
+            fraction.chop(1);
+    }
+};
 
 QString Shown(QStringView text) {
     return QLatin1Char('"') + text.toString() + QLatin1Char('"');
@@ -73,19 +98,32 @@ std::optional<QString> ListingValues::Amount(QStringView text) {
     const QRegularExpressionMatch match = amount.match(text);
     if (!match.hasMatch())
         return std::nullopt;
-    QString number = match.captured(1);
-    number.remove(QLatin1Char(','));
-    return number + match.captured(2);
+    QString number;
+    const QStringView whole = match.capturedView(1);
+    number.reserve(whole.size() + match.capturedLength(2));
+    for (const QChar c : whole) {
+        if (c != QLatin1Char(','))
+            number += c;
+    }
+    return number + match.capturedView(2);
 }
 
 bool ListingValues::IsPositive(const QString& amount) {
-    return amount.toDouble() > 0;
+    const Decimal decimal(amount);
+    return !decimal.whole.isEmpty() || !decimal.fraction.isEmpty();
 }
 
 int ListingValues::Compare(const QString& a, const QString& b) {
-    const double x = a.toDouble();
-    const double y = b.toDouble();
-    return x < y ? -1 : (x > y ? 1 : 0);
+    // Plain amounts compare digit by digit: the longer whole part is the larger, then the
+    // first digit that differs decides, the fraction's missing digits counting as zeros.
+    const Decimal x(a);
+    const Decimal y(b);
+    if (x.whole.size() != y.whole.size())
+        return x.whole.size() < y.whole.size() ? -1 : 1;
+    if (const int whole = x.whole.compare(y.whole); whole != 0)
+        return whole < 0 ? -1 : 1;
+    const int fraction = x.fraction.compare(y.fraction);
+    return fraction < 0 ? -1 : (fraction > 0 ? 1 : 0);
 }
 
 QDateTime ListingValues::TimeOf(QStringView text) {
@@ -96,24 +134,22 @@ QDateTime ListingValues::TimeOf(QStringView text) {
         QStringLiteral("^\\s*(\\d{4})-(\\d{2})-(\\d{2})[T ](\\d{2}):(\\d{2})(?::(\\d{2}))?"
                        "\\s*(Z|[+-]\\d{2}:?\\d{2}|[A-Za-z]{2,5})?\\s*$"));
     if (const QRegularExpressionMatch match = pageForm.match(text); match.hasMatch()) {
-        const QString month = match.captured(1).toLower();
+        const QStringView month = match.capturedView(1);
         const auto found =
-            std::find_if(std::begin(kMonths), std::end(kMonths),
-                         [&month](const char* m) { return month == QLatin1String(m); });
+            std::find_if(std::begin(kMonths), std::end(kMonths), [&month](const char* m) {
+                return month.compare(QLatin1String(m), Qt::CaseInsensitive) == 0;
+            });
         if (found == std::end(kMonths))
             return QDateTime();
-        int year = match.captured(3).toInt();
-        if (match.captured(3).size() == 2)
+        int year = Number(match, 3);
+        if (match.capturedLength(3) == 2)
             year += 2000;
-        const QDate date(year, int(found - std::begin(kMonths)) + 1, match.captured(2).toInt());
-        return TimeIn(date, TimeOfDay(match.captured(4), match.captured(5), match.captured(6)),
-                      match.captured(7));
+        const QDate date(year, int(found - std::begin(kMonths)) + 1, Number(match, 2));
+        return TimeIn(date, TimeOfDay(match, 4), match.capturedView(7));
     }
     if (const QRegularExpressionMatch match = isoForm.match(text); match.hasMatch()) {
-        const QDate date(match.captured(1).toInt(), match.captured(2).toInt(),
-                         match.captured(3).toInt());
-        return TimeIn(date, TimeOfDay(match.captured(4), match.captured(5), match.captured(6)),
-                      match.captured(7));
+        const QDate date(Number(match, 1), Number(match, 2), Number(match, 3));
+        return TimeIn(date, TimeOfDay(match, 4), match.capturedView(7));
     }
     return QDateTime();
 }

@@ -9,6 +9,7 @@
 #include "pages/PageName.h"
 #include "pages/PageTemplate.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -105,6 +106,15 @@ void AppendLiteral(QString& out, const QByteArray& literal) {
     out.append(QLatin1String(literal));
 }
 
+// Counts the characters of what would be appended, building nothing.
+struct CharacterCounter {
+    qsizetype count = 0;
+};
+
+void AppendLiteral(CharacterCounter& out, const QByteArray& literal) {
+    out.count += literal.size();
+}
+
 bool InDescriptionSection(PageTemplate::Block block) {
     return block != PageTemplate::Block::Top && block != PageTemplate::Block::PageEnd;
 }
@@ -149,4 +159,15 @@ QString PageBuilder::DescriptionSection(const ItemRecord& record, const PageInpu
     AppendBlocks(section, record, inputs, InDescriptionSection,
                  [](QString& out, const QString& value) { out.append(value); });
     return section;
+}
+
+qsizetype PageBuilder::DescriptionSectionLength(const ItemRecord& record, const PageInputs& inputs) {
+    CharacterCounter counter;
+    AppendBlocks(counter, record, inputs, InDescriptionSection,
+                 [](CharacterCounter& out, const QString& value) {
+                     // A pair of surrogates is one character.
+                     out.count += std::count_if(value.begin(), value.end(),
+                                                [](QChar c) { return !c.isLowSurrogate(); });
+                 });
+    return counter.count;
 }

@@ -25,6 +25,8 @@ public:
     // the page, so it needs no output folder and checks no item number: a listing's
     // description, given to eBay in place of the page.
     static QString DescriptionSection(const ItemRecord& record, const PageInputs& inputs);
+    // Its length in characters (a pair of surrogates counts once), found without building it.
+    static qsizetype DescriptionSectionLength(const ItemRecord& record, const PageInputs& inputs);
 
     // The path of an item's page: the folder, a "/" unless the folder ends in one, the page's
     // file name; the path a row shows for its page.
