@@ -25,6 +25,7 @@ import re
 import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 RECORDS = 32766
@@ -103,13 +104,18 @@ print("%.1f %d" % (best, count))
 
 
 def run_measured(command):
-    """Runs a command; returns (wall ms, peak resident KiB, stdout)."""
-    start = time.perf_counter()
-    process = subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
-    _, status, usage = os.wait4(process.pid, 0)
-    elapsed = (time.perf_counter() - start) * 1000
-    out = process.stdout.read().decode()
-    err = process.stderr.read().decode()
+    """Runs a command; returns (wall ms, peak resident KiB, stdout). Its output goes to files,
+    not pipes: a program that writes more than a pipe holds would wait for ever on a reader
+    that reads only once it has ended."""
+    with tempfile.TemporaryFile() as out_file, tempfile.TemporaryFile() as err_file:
+        start = time.perf_counter()
+        process = subprocess.Popen(command, stdout=out_file, stderr=err_file)
+        _, status, usage = os.wait4(process.pid, 0)
+        elapsed = (time.perf_counter() - start) * 1000
+        out_file.seek(0)
+        err_file.seek(0)
+        out = out_file.read().decode()
+        err = err_file.read().decode()
     process.returncode = os.waitstatus_to_exitcode(status)
     if process.returncode != 0:
         sys.exit("%s failed:\n%s%s" % (" ".join(command), out, err))

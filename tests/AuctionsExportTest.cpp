@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSpinBox>
 
 #include "AuctionsFixture.h"
@@ -109,6 +110,43 @@ private Q_SLOTS:
         w.Export();
         QCOMPARE(w.starts.size(), size_t(2));
         QCOMPARE(w.starts[1].conditionId, QStringLiteral("1000"));
+    }
+
+    void theValuesAreKeptBetweenRuns() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("lotcraft.conf"));
+        ListingOptions given;
+        given.conditionId = QStringLiteral("2750");
+        given.dispatchDays = 10;
+        given.shippingProfile = QStringLiteral("Royal Mail");
+        given.returnProfile = QStringLiteral("30 days");
+        given.paymentProfile = QStringLiteral("Managed");
+        {
+            QSettings store(file, QSettings::IniFormat);
+            ExportWindow w;
+            w.window.KeepSettingsIn(&store);
+            w.Open(kSample);
+            w.answer = given;
+            w.Export();
+            QCOMPARE(w.starts.size(), size_t(1));
+        }
+        {
+            QSettings store(file, QSettings::IniFormat);
+            ExportWindow w;
+            w.window.KeepSettingsIn(&store);
+            w.Open(kSample);
+            w.Export();
+            QCOMPARE(w.starts.size(), size_t(1));
+            const ListingOptions kept = w.starts[0];
+            QCOMPARE(kept.conditionId, given.conditionId);
+            QCOMPARE(kept.dispatchDays, 10);
+            QCOMPARE(kept.paymentProfile, given.paymentProfile);
+            QVERIFY(kept.UsesProfiles());
+            // A kept value eBay would not take is left for the first one.
+            store.setValue(QStringLiteral("listings/dispatchDays"), 99);
+            w.Export();
+            QCOMPARE(w.starts[1].dispatchDays, ListingOptions().dispatchDays);
+        }
     }
 
     void rowsInErrorAreShownFirstThenLeftOutAndNamed() {

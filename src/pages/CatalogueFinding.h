@@ -33,7 +33,7 @@ struct CatalogueFinding {
         PictureNotHttps,  // a picture address that does not start with https://
         EmptyTitle,
         EmptyPrice,
-        ShiftedRecord,  // read where the file's items stopped lining up with its lines
+        ShiftedRecord,       // read where the file's items stopped lining up with its lines
         PriceBelowFirstBid,  // a price at or below the first bid: no Buy It Now price
         PriceNotAmount,      // a price that is not an amount: no Buy It Now price
         EmptyLocation,       // no location, which every listing must have

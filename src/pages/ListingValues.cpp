@@ -38,7 +38,8 @@ std::optional<int> MinutesAhead(QStringView name) {
     }
     // "+01:00", "-0800".
     const bool colon = name.size() == 6 && name[3] == QLatin1Char(':');
-    if ((name.size() != 5 && !colon) || (name[0] != QLatin1Char('+') && name[0] != QLatin1Char('-')))
+    if ((name.size() != 5 && !colon) ||
+        (name[0] != QLatin1Char('+') && name[0] != QLatin1Char('-')))
         return std::nullopt;
     bool hoursOk = false;
     bool minutesOk = false;

@@ -161,7 +161,8 @@ QString PageBuilder::DescriptionSection(const ItemRecord& record, const PageInpu
     return section;
 }
 
-qsizetype PageBuilder::DescriptionSectionLength(const ItemRecord& record, const PageInputs& inputs) {
+qsizetype PageBuilder::DescriptionSectionLength(const ItemRecord& record,
+                                                const PageInputs& inputs) {
     CharacterCounter counter;
     AppendBlocks(counter, record, inputs, InDescriptionSection,
                  [](CharacterCounter& out, const QString& value) {

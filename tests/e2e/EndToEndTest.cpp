@@ -10,11 +10,14 @@
 #include "controls/xpbutton/XpButton.h"
 #include "pages/PagePictures.h"
 #include "ui/Auctions.h"
+#include "ui/CatalogueCheckDialog.h"
+#include "ui/ExportListingsDialog.h"
 #include "ui/LayoutDialog.h"
 #include "ui/OutputFolderDialog.h"
 #include "ui/PagePreviewWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -23,10 +26,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -351,6 +356,76 @@ private Q_SLOTS:
         QVERIFY(QDir(parent).entryList({QStringLiteral("*.html")}, QDir::Files).isEmpty());
         // The shown row shows its page at once.
         QVERIFY(Find<QLineEdit>("t_html")->text().startsWith(pages1));
+    }
+
+    void exportForEBayThroughItsDialogsAndACopiedDescription() {
+        Type("Seller", QStringLiteral("sam@example.com"));
+        Type("Location", QStringLiteral("Leeds, UK"));
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        const QString path = m_dir.filePath(QStringLiteral("upload.csv"));
+        QString told;
+        // Ctrl+E: the values every listing shares, chosen with the keyboard and the mouse,
+        // then the file's name, then the message that says where it went.
+        OnModal<ExportListingsDialog>(this, [this, path, &told](ExportListingsDialog* dialog) {
+            QSpinBox* days = dialog->DispatchDays();
+            days->setFocus();
+            days->selectAll();
+            QTest::keyClicks(days, QStringLiteral("2"));
+            // A click on the round button itself, at the start of its line.
+            QRadioButton* notAccepted = dialog->ReturnsNotAccepted();
+            const int middle = notAccepted->height() / 2;
+            QTest::mouseClick(notAccepted, Qt::LeftButton, {}, QPoint(middle, middle));
+            OnModal<QFileDialog>(this, [this, path, &told](QFileDialog* files) {
+                OnModal<QMessageBox>(this, [&told](QMessageBox* box) {
+                    told = box->text();
+                    Click(box->button(QMessageBox::Ok));
+                });
+                TypeFileName(files, path);
+            });
+            Click(dialog->OKButton());
+        });
+        QTest::keyClick(m_window, Qt::Key_E, Qt::ControlModifier);
+        // Item 2001, typed in part at the start, breaks eBay's rules: the check shows it first,
+        // without blocking the window, and its Export goes on without that row.
+        CatalogueCheckDialog* check = nullptr;
+        QTRY_VERIFY((check = m_window->findChild<CatalogueCheckDialog*>()) && check->isVisible());
+        QCOMPARE(check->OKButton()->Caption(), QStringLiteral("Export"));
+        QVERIFY(check->Label1()->text().contains(QLatin1String("will be left out")));
+        Click(check->OKButton());
+        QTRY_VERIFY(!told.isEmpty());
+        const int items = Label("Label6").toInt() - 1;
+        QVERIFY(told.startsWith(QStringLiteral("Wrote %1 listings to %2.").arg(items).arg(path)));
+        QVERIFY(told.contains(QLatin1String("item \"2001\": error:")));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray listings = file.readAll();
+        QVERIFY(listings.startsWith("*Action(SiteID=US|Country=US|Currency=USD|Version=1193),"));
+        QCOMPARE(listings.count("\r\nAdd,"), items);
+        QCOMPARE(listings.count(",Leeds, UK,"), 0);
+        QCOMPARE(listings.count(",\"Leeds, UK\",2,,ReturnsNotAccepted\r\n"), items);
+
+        // Ctrl+Shift+C on a row, then the preview's button: the row's description section.
+        ClickRow(2);
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QClipboard* clipboard = QApplication::clipboard();
+        clipboard->clear();
+        QTest::keyClick(m_window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString title = Find<QLineEdit>("t_title")->text();
+        QTRY_VERIFY(clipboard->mimeData()->hasHtml());
+        const QString copied = clipboard->mimeData()->html();
+        QVERIFY(copied.contains(title));
+        QVERIFY(copied.contains(QLatin1String("Description </A>")));
+        QVERIFY(!copied.contains(QLatin1String("<HTML>")));
+        QCOMPARE(clipboard->text(), copied);
+        QTest::keyClick(m_window, Qt::Key_F5);
+        PagePreviewWindow* preview = m_window->Preview();
+        QVERIFY(QTest::qWaitForWindowExposed(preview));
+        clipboard->clear();
+        Click(preview->CopyDescriptionButton());
+        QTRY_COMPARE(clipboard->text(), copied);
+        preview->close();
     }
 
     void theWindowGrowsAndTheGridTakesTheRoom() {
