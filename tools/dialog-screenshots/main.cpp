@@ -2,13 +2,15 @@
 // Draws the dialogs and the source window into PNG pictures, offscreen:
 //   dialog-screenshots OUTPUT-FOLDER FOLDER-TO-BROWSE PAGE.html
 // The output folder dialog offers FOLDER-TO-BROWSE; the source window shows PAGE.html; the
-// catalogue check's dialog shows what it finds in a small faulty catalogue.
+// catalogue check's dialog shows what it finds in a small faulty catalogue; the export for
+// eBay's dialog shows the values it starts with.
 
 #include "app/ProgramSettings.h"
 #include "catalogue/ItemRecord.h"
 #include "pages/CatalogueCheck.h"
 #include "pages/SellerTexts.h"
 #include "ui/CatalogueCheckDialog.h"
+#include "ui/ExportListingsDialog.h"
 #include "ui/HtmlSourceWindow.h"
 #include "ui/LayoutDialog.h"
 #include "ui/MessageBoxes.h"
@@ -98,6 +100,9 @@ int main(int argc, char* argv[]) {
                                int(catalogue.size()));
     saved &= Save(check, output.filePath(QStringLiteral("check-dialog.png")));
 
+    // The export for eBay's dialog with the values it starts with.
+    ExportListingsDialog exportListings{ListingOptions()};
+    saved &= Save(exportListings, output.filePath(QStringLiteral("export-dialog.png")));
     // The output folder dialog offers the folder used last, as the window's settings hold it,
     // with the pages of the faulty catalogue as the run's.
     const QString browsed = QDir(arguments.at(2)).absolutePath();
