@@ -341,12 +341,14 @@ void CheckPicture(const ItemRecord& record, int row, const QString& why,
     }
 }
 
-void CheckFields(const ItemRecord& record, int row, std::vector<Finding>& findings) {
+// An empty title, and why that spoils what is written; a title longer than eBay takes.
+void CheckTitle(const ItemRecord& record, int row, const QString& whyEmpty,
+                std::vector<Finding>& findings) {
     const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
     const QString& title = record.Field(ItemRecord::Title);
     if (IsBlank(title)) {
         Add(findings, row, itemNumber, Kind::EmptyTitle,
-            QStringLiteral("The title is empty; the page would have no title."),
+            QStringLiteral("The title is empty; %1.").arg(whyEmpty),
             QStringLiteral("Type the item's title."));
     } else if (const int length = CharacterCount(title); length > CatalogueCheck::TitleLimit) {
         Add(findings, row, itemNumber, Kind::LongTitle,
@@ -355,6 +357,11 @@ void CheckFields(const ItemRecord& record, int row, std::vector<Finding>& findin
                 .arg(CatalogueCheck::TitleLimit),
             QStringLiteral("Shorten the title to %1 characters.").arg(CatalogueCheck::TitleLimit));
     }
+}
+
+void CheckFields(const ItemRecord& record, int row, std::vector<Finding>& findings) {
+    const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
+    CheckTitle(record, row, QStringLiteral("the page would have no title"), findings);
     if (IsBlank(record.Field(ItemRecord::Price))) {
         Add(findings, row, itemNumber, Kind::EmptyPrice,
             QStringLiteral("The price is empty; the page would show no price."),
@@ -418,18 +425,7 @@ void CheckActiveContent(const ItemRecord& record, int row, std::vector<Finding>&
 void CheckListingFields(const ItemRecord& record, int row, const PageInputs& inputs,
                         std::vector<Finding>& findings) {
     const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
-    const QString& title = record.Field(ItemRecord::Title);
-    if (IsBlank(title)) {
-        Add(findings, row, itemNumber, Kind::EmptyTitle,
-            QStringLiteral("The title is empty; eBay takes no listing without one."),
-            QStringLiteral("Type the item's title."));
-    } else if (const int length = CharacterCount(title); length > CatalogueCheck::TitleLimit) {
-        Add(findings, row, itemNumber, Kind::LongTitle,
-            QStringLiteral("The title is %1 characters long; eBay takes at most %2.")
-                .arg(length)
-                .arg(CatalogueCheck::TitleLimit),
-            QStringLiteral("Shorten the title to %1 characters.").arg(CatalogueCheck::TitleLimit));
-    }
+    CheckTitle(record, row, QStringLiteral("eBay takes no listing without one"), findings);
     if (const qsizetype length = PageBuilder::DescriptionSectionLength(record, inputs);
         length > CatalogueCheck::DescriptionLimit) {
         Add(findings, row, itemNumber, Kind::DescriptionTooLong,
