@@ -140,6 +140,26 @@ private Q_SLOTS:
         QVERIFY(!page.contains("\xC3\xA9"));  // no UTF-8 anywhere
     }
 
+    // The listing description is the page's section with every character as itself; its
+    // length, counted without building it, counts a pair of surrogates once.
+    void theDescriptionSectionIsThePagesWithCharactersAsThemselves() {
+        TestItem item = PlainItem();
+        item.record.SetField(ItemRecord::Description,
+                             QStringLiteral("Vase \u00E9 \u20AC5 \U0001F600 \u6771\u4EAC"));
+        item.record.SetField(ItemRecord::ItemNumber, QStringLiteral("a/b"));
+        for (int layout = 0; layout <= 4; ++layout) {
+            m_settings.SetLayoutIndex(static_cast<qint16>(layout));
+            const PageInputs inputs = Inputs(item);
+            // An item number no page file can take still has a description.
+            const QString section = PageBuilder::DescriptionSection(item.record, inputs);
+            QVERIFY(section.startsWith(QLatin1String("<CENTER>\r\n")));
+            QVERIFY(section.endsWith(QLatin1String("</div>\r\n")));
+            QCOMPARE(section.contains(item.record.Field(ItemRecord::Description)), layout > 0);
+            QCOMPARE(PageBuilder::DescriptionSectionLength(item.record, inputs),
+                     section.size() - (layout > 0 ? 1 : 0));
+        }
+    }
+
     void anEmptyItemNumberNamesDotHtml() {
         TestItem item = PlainItem();
         item.record.SetField(ItemRecord::ItemNumber, QString());
