@@ -206,6 +206,20 @@ class Refusals(unittest.TestCase):
         self.assertIn("2 listings written to", result.stdout)
         self.assertIn("rows 2 and 3 left out", result.stdout)
 
+    def test_the_catalogue_is_never_written_over(self):
+        with tempfile.TemporaryDirectory() as folder:
+            catalogue = write_catalogue(folder, [catalogue_line("D1")])
+            with open(catalogue, "rb") as file:
+                before = file.read()
+            link = os.path.join(folder, "link.csv")
+            os.symlink(catalogue, link)
+            for target in (catalogue, link):
+                result = run("--export-listings", target, *RETURNS, catalogue)
+                self.assertEqual(result.returncode, 2, target)
+                self.assertIn("would replace the catalogue", result.stderr)
+            with open(catalogue, "rb") as file:
+                self.assertEqual(file.read(), before)
+
     def test_nothing_is_written_when_no_row_can_be(self):
         with tempfile.TemporaryDirectory() as folder:
             result, rows = export(write_catalogue(folder, [catalogue_line("C1", first_bid="")]),

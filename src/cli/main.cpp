@@ -339,6 +339,11 @@ int main(int argc, char* argv[]) {
             return UsageError(listingChoice.problem);
         if (parser.value(listing.file).isEmpty())
             return UsageError(QStringLiteral("name the file --export-listings writes"));
+        // The listing file is no catalogue: written over the catalogue, it would lose it.
+        if (ListingExport::WouldReplace(parser.value(listing.file), positional.first()))
+            return UsageError(QStringLiteral("the listing file would replace the catalogue "
+                                             "\"%1\"; name a file of its own")
+                                  .arg(positional.first()));
     }
 
     const QString folderText = parser.isSet(output) ? parser.value(output) : QDir::currentPath();

@@ -10,6 +10,7 @@
 #include "pages/PageBuilder.h"
 #include "pages/PageInputs.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -97,6 +98,18 @@ QStringList ListingExport::Values(const ItemRecord& record, const PageInputs& in
         values << (options.returnsAccepted ? QStringLiteral("ReturnsAccepted")
                                            : QStringLiteral("ReturnsNotAccepted"));
     return values;
+}
+
+bool ListingExport::WouldReplace(const QString& path, const QString& cataloguePath) {
+    if (cataloguePath.isEmpty())
+        return false;
+    const QFileInfo listing(path);
+    const QFileInfo catalogue(cataloguePath);
+    if (listing.absoluteFilePath() == catalogue.absoluteFilePath())
+        return true;
+    // The file is replaced where a link leads, so a link to the catalogue is the catalogue.
+    return listing.exists() && catalogue.exists() &&
+           listing.canonicalFilePath() == catalogue.canonicalFilePath();
 }
 
 QByteArray ListingExport::Line(const QStringList& values) {

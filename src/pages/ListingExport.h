@@ -30,6 +30,10 @@ public:
     // A row of the file, CR LF included.
     static QByteArray Line(const QStringList& values);
 
+    // Whether writing the listing file at path would replace the catalogue file at
+    // cataloguePath (empty: none), by its name or through a link to it.
+    static bool WouldReplace(const QString& path, const QString& cataloguePath);
+
     // Writes the listings of records, but for the rows left out (1 for records[0],
     // ascending), into path: the whole file or, on any failure, no file and the one that
     // was there left as it was. Gives the number of listings written; throws LotcraftError

@@ -106,8 +106,7 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked) {
     if (QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + FileDialogs::Suffix();
     // The listing file is no catalogue: writing it over the open one would lose the items.
-    if (!cataloguePath.isEmpty() &&
-        QFileInfo(path).absoluteFilePath() == QFileInfo(cataloguePath).absoluteFilePath()) {
+    if (ListingExport::WouldReplace(path, cataloguePath)) {
         m_messages.Tell(&m_owner,
                         QStringLiteral("%1 is the open catalogue; the listing file would replace "
                                        "it. Nothing was exported: export again and give the "
