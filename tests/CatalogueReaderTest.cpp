@@ -598,13 +598,16 @@ private Q_SLOTS:
         }
     }
 
-    // A line of 11 values (a comma in a title) then one of 9: the records after it are
-    // shifted, and the first line where a record does not end at a line end is told.
-    void recordsThatStopLiningUpWithLinesAreTold_data() {
+    // How the file's items line up with its lines, and what the seller is told: a line of
+    // 11 values (a comma in a title) shifts the records after it, and the first line where a
+    // record does not end at a line end is told; blank lines between items are skipped and
+    // told; a record that runs on across a line end but ends where a line ends is read as
+    // always, with nothing to tell.
+    void howItemsLineUpWithLinesIsTold_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("records");
+        QTest::addColumn<QString>("itemNumbers");  // "|" between
         QTest::addColumn<int>("shiftedFrom");
-        QTest::addColumn<QString>("notice");
+        QTest::addColumn<QStringList>("notices");
         const QString shifted = QStringLiteral(
             " The items from item %1 on may be shifted: compare them with the file, put such "
             "values in quotes, and open the file again.");
@@ -612,118 +615,75 @@ private Q_SLOTS:
             << QByteArray(
                    "1001,Old clock, brass,Works well,clock.jpg,$10.00,$5.00,,Nov-25,"
                    "Dec-02,45\r\n1002,Lamp,Brass lamp,lamp.jpg,$20,$8,,Nov-25,Dec-02\r\n")
-            << 2 << 1
-            << QStringLiteral(
-                   "Line 1 of items.csv holds 11 values, not 10: a value with a comma "
-                   "that is not in quotes?") +
-                   shifted.arg(1);
+            << QStringLiteral("1001|45") << 1
+            << QStringList{QStringLiteral(
+                               "Line 1 of items.csv holds 11 values, not 10: a value with a comma "
+                               "that is not in quotes?") +
+                           shifted.arg(1)};
         QTest::newRow("a short line, then a long one")
             << QByteArray("1,b,c,d,e,f,g,h,i\r\n2,b,c,d,e,f,g,h,i,j,k\r\n3,b,c,d,e,f,g,h,i,j\r\n")
-            << 3 << 1
-            << QStringLiteral(
-                   "Line 1 of items.csv holds 9 values, not 10, and the item it "
-                   "starts ends inside line 2, which holds 11 values: a value with a "
-                   "line break or a comma that is not in quotes?") +
-                   shifted.arg(1);
+            << QStringLiteral("1|b|3") << 1
+            << QStringList{QStringLiteral(
+                               "Line 1 of items.csv holds 9 values, not 10, and the item it "
+                               "starts ends inside line 2, which holds 11 values: a value with a "
+                               "line break or a comma that is not in quotes?") +
+                           shifted.arg(1)};
         // Line ends in quotes count as lines, as a text editor shows them.
         QTest::newRow("after records that line up, quoted line ends among them")
             << QByteArray(
                    "1,\"two\r\nlines\",c,d,e,f,g,h,i,j\r\n2,b,c,d,e,f,g,h,i,j,k\r\n"
                    "3,b,c,d,e,f,g,h,i\r\n")
-            << 3 << 2
-            << QStringLiteral(
-                   "Line 3 of items.csv holds 11 values, not 10: a value with a comma "
-                   "that is not in quotes?") +
-                   shifted.arg(2);
+            << QStringLiteral("1|2|k") << 2
+            << QStringList{QStringLiteral(
+                               "Line 3 of items.csv holds 11 values, not 10: a value with a comma "
+                               "that is not in quotes?") +
+                           shifted.arg(2)};
         QTest::newRow("lone CRs and LFs in quotes")
             << QByteArray(
                    "1,\"a\rb\nc\r\n\",c,d,e,f,g,h,i,j\r\n2,b,c,d,e,f,g,h,i,j,k\r\n"
                    "3,b,c,d,e,f,g,h,i\r\n")
-            << 3 << 2
-            << QStringLiteral(
-                   "Line 5 of items.csv holds 11 values, not 10: a value with a comma "
-                   "that is not in quotes?") +
-                   shifted.arg(2);
+            << QStringLiteral("1|2|k") << 2
+            << QStringList{QStringLiteral(
+                               "Line 5 of items.csv holds 11 values, not 10: a value with a comma "
+                               "that is not in quotes?") +
+                           shifted.arg(2)};
         QTest::newRow("two items on one line")
-            << QByteArray("1,b,c,d,e,f,g,h,i,j,2,b,c,d,e,f,g,h,i,j\r\n") << 2 << 1
-            << QStringLiteral(
-                   "Line 1 of items.csv holds 20 values, not 10: a value with a comma "
-                   "that is not in quotes?") +
-                   shifted.arg(1);
-    }
-    void recordsThatStopLiningUpWithLinesAreTold() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, records);
-        QFETCH(int, shiftedFrom);
-        QFETCH(QString, notice);
-        QString problem;
-        const auto result = ReadBothWays(bytes, problem);
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        QCOMPARE(int(result.records.size()), records);
-        QCOMPARE(result.shiftedFrom, shiftedFrom);
-        QCOMPARE(result.notices, QStringList{notice});
-        QVERIFY(result.Complete());
-        QCOMPARE(result.itemsInFile, records);
-    }
-
-    void theCommaInATitleShiftsTheRecordsAsBefore() {
-        // What the shifted records hold is unchanged: only now the seller is told.
-        const auto result = Read(
-            "1001,Old clock, brass,Works well,clock.jpg,$10.00,$5.00,,Nov-25,Dec-02,45\r\n"
-            "1002,Lamp,Brass lamp,lamp.jpg,$20,$8,,Nov-25,Dec-02\r\n");
-        QCOMPARE(result.records.at(0).Field(ItemRecord::Description), QStringLiteral("brass"));
-        QCOMPARE(result.records.at(0).Field(ItemRecord::ImageAddress),
-                 QStringLiteral("Works well"));
-        QCOMPARE(result.records.at(1).Field(ItemRecord::ItemNumber), QStringLiteral("45"));
-        QCOMPARE(result.records.at(1).Field(ItemRecord::Title), QStringLiteral("1002"));
-    }
-
-    void aRecordSplitOverTwoLinesReadsAsBefore() {
-        // Records that run on across a line end but end where a line ends line up again:
-        // read as always, and nothing to tell.
-        QString problem;
-        const auto result = ReadBothWays(
-            "1,Clock,Works well\r\nkey included,pic.jpg,$10,$5,,start,end\r\n"
-            "2,Lamp,Brass,no shade,lamp.jpg\r\n$20,$8,,start,end\r\n",
-            problem);
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        QVERIFY(result.Complete());
-        QCOMPARE(result.records.size(), size_t(2));
-        QCOMPARE(Fields(result.records[0]),
-                 Split("1|Clock|Works well|key included|pic.jpg|$10|$5||start|end"));
-        QCOMPARE(Fields(result.records[1]),
-                 Split("2|Lamp|Brass|no shade|lamp.jpg|$20|$8||start|end"));
-        QCOMPARE(result.shiftedFrom, 0);
-        QVERIFY2(result.notices.isEmpty(), qPrintable(result.notices.join(QLatin1Char(' '))));
-    }
-
-    void blankLinesBetweenRecordsAreSkippedAndTold_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("itemNumbers");  // "|" between
-        QTest::addColumn<QStringList>("notices");
+            << QByteArray("1,b,c,d,e,f,g,h,i,j,2,b,c,d,e,f,g,h,i,j\r\n") << QStringLiteral("1|2")
+            << 1
+            << QStringList{QStringLiteral(
+                               "Line 1 of items.csv holds 20 values, not 10: a value with a comma "
+                               "that is not in quotes?") +
+                           shifted.arg(1)};
         QTest::newRow("after the first of three items")
             << QByteArray(
                    "1001,Clock,a,b,c,d,e,f,g,h\r\n\r\n1002,Lamp,a,b,c,d,e,f,g,h\r\n"
                    "1003,Vase,a,b,c,d,e,f,g,h\r\n")
-            << QStringLiteral("1001|1002|1003")
+            << QStringLiteral("1001|1002|1003") << 0
             << QStringList{QStringLiteral("Line 2 of items.csv is blank and was skipped.")};
         QTest::newRow("blanks, lone LFs and CRs, before the first item and between")
             << QByteArray(
                    "\n   \r\n1,a,b,c,d,e,f,g,h,i\r\r2,\"x\r\ny\",b,c,d,e,f,g,h,i\n \n"
                    "3,a,b,c,d,e,f,g,h,i\n\n\n")
-            << QStringLiteral("1|2|3")
+            << QStringLiteral("1|2|3") << 0
             << QStringList{QStringLiteral("4 blank lines between the items of items.csv were "
                                           "skipped, the first of them line 1.")};
         QTest::newRow("in a file of short lines")
-            << QByteArray("7,clock,brass\r\n\r\n8,lamp,shade\r\n") << QStringLiteral("7|8")
+            << QByteArray("7,clock,brass\r\n\r\n8,lamp,shade\r\n") << QStringLiteral("7|8") << 0
             << QStringList{QStringLiteral("Each line of items.csv holds 3 fields, not 10: it was "
                                           "read as one item a line, the missing fields left "
                                           "empty."),
                            QStringLiteral("Line 2 of items.csv is blank and was skipped.")};
+        QTest::newRow("a record split over two lines")
+            << QByteArray(
+                   "1,Clock,Works well\r\nkey included,pic.jpg,$10,$5,,start,end\r\n"
+                   "2,Lamp,Brass,no shade,lamp.jpg\r\n$20,$8,,start,end\r\n")
+            << QStringLiteral("1|2") << 0 << QStringList();
     }
-    void blankLinesBetweenRecordsAreSkippedAndTold() {
+
+    void howItemsLineUpWithLinesIsTold() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, itemNumbers);
+        QFETCH(int, shiftedFrom);
         QFETCH(QStringList, notices);
         QString problem;
         const auto result = ReadBothWays(bytes, problem);
@@ -733,7 +693,8 @@ private Q_SLOTS:
         for (const ItemRecord& record : result.records)
             read << record.Field(ItemRecord::ItemNumber);
         QCOMPARE(read, itemNumbers.split(QLatin1Char('|')));
-        QCOMPARE(result.shiftedFrom, 0);
+        QCOMPARE(result.itemsInFile, int(result.records.size()));
+        QCOMPARE(result.shiftedFrom, shiftedFrom);
         QCOMPARE(result.notices, notices);
     }
 

@@ -269,25 +269,6 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("1001.html"), QStringLiteral("45.html")}));
     }
 
-    void aBlankLineBetweenItemsIsSkippedAndTold() {
-        QTemporaryDir out;
-        const QString catalogue = WriteCatalogue(out,
-                                                 "1001,Clock,,,$1,,,,,\r\n\r\n"
-                                                 "1002,Lamp,,,$2,,,,,\r\n"
-                                                 "1003,Vase,,,$3,,,,,\r\n");
-        const Outcome outcome = RunPages(
-            {QStringLiteral("-q"), QStringLiteral("-o"), out.path(), QStringLiteral("--seller"),
-             QStringLiteral("me@x.com"), QStringLiteral("--location"), QStringLiteral("Leeds"),
-             QStringLiteral("--country"), QStringLiteral("UK"), catalogue});
-        QCOMPARE(outcome.status, 0);
-        QCOMPARE(outcome.err, QStringLiteral("lotcraft-pages: Line 2 of %1 is blank and was "
-                                             "skipped.\n")
-                                  .arg(catalogue));
-        QCOMPARE(Pages(out.path()),
-                 (QStringList{QStringLiteral("1001.html"), QStringLiteral("1002.html"),
-                              QStringLiteral("1003.html")}));
-    }
-
     void skippingEveryRowWritesNothing() {
         QTemporaryDir out;
         const QString catalogue = WriteCatalogue(out, "..,Clock,,,$1,,,,,\r\n,Lamp,,,$2,,,,,\r\n");
