@@ -22,9 +22,8 @@ bool HoldsNul(const std::vector<ItemRecord>& records) {
     return false;
 }
 
-}  // namespace
-
-bool CatalogueWriter::NeedsQuotes(QStringView value) {
+// Whether a value is put in quotes.
+bool NeedsQuotes(QStringView value) {
     // A U+FEFF at the start of the file would be read as a signature and dropped: in quotes
     // it is part of the value.
     return value.startsWith(QLatin1Char(' ')) || value.startsWith(QChar(0xFEFF)) ||
@@ -32,12 +31,12 @@ bool CatalogueWriter::NeedsQuotes(QStringView value) {
            value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'));
 }
 
+}  // namespace
+
 QString CatalogueWriter::Field(const QString& value) {
-    if (!NeedsQuotes(value))
-        return value;
-    QString quoted = value;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    QByteArray field;
+    AppendField(field, value);
+    return QString::fromUtf8(field);
 }
 
 void CatalogueWriter::AppendField(QByteArray& line, QStringView value) {

@@ -32,6 +32,4 @@ public:
     // The same field appended to a line in UTF-8, without a copy of its own: for writers of
     // large files of this form.
     static void AppendField(QByteArray& line, QStringView value);
-    // Whether a value is put in quotes.
-    static bool NeedsQuotes(QStringView value);
 };

@@ -67,8 +67,10 @@ QStringList ListingExport::Headings(const ListingOptions& options) {
 
 QStringList ListingExport::Values(const ItemRecord& record, const PageInputs& inputs,
                                   const ListingOptions& options, const QDateTime& now) {
-    const QString& start = record.Field(ItemRecord::StartTime);
-    const int duration = ListingValues::Duration(start, record.Field(ItemRecord::EndTime));
+    // Each time is read once, for the duration and the scheduled start.
+    const QDateTime startTime = ListingValues::TimeOf(record.Field(ItemRecord::StartTime));
+    const int duration = ListingValues::DurationBetween(
+        startTime, ListingValues::TimeOf(record.Field(ItemRecord::EndTime)));
     const std::optional<QString> firstBid =
         ListingValues::Amount(record.Field(ItemRecord::FirstBid));
     const std::optional<QString> price = ListingValues::Amount(record.Field(ItemRecord::Price));
@@ -89,7 +91,7 @@ QStringList ListingExport::Values(const ItemRecord& record, const PageInputs& in
         QStringLiteral("1"),
         inputs.seller.location,
         QString::number(options.dispatchDays),
-        ListingValues::ScheduleTime(start, now),
+        ListingValues::ScheduleTime(startTime, now),
     };
     if (options.UsesProfiles())
         values << options.shippingProfile.trimmed() << options.returnProfile.trimmed()

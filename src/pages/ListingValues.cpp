@@ -155,9 +155,7 @@ QDateTime ListingValues::TimeOf(QStringView text) {
     return QDateTime();
 }
 
-int ListingValues::Duration(QStringView start, QStringView end) {
-    const QDateTime from = TimeOf(start);
-    const QDateTime to = TimeOf(end);
+int ListingValues::DurationBetween(const QDateTime& from, const QDateTime& to) {
     if (!from.isValid() || !to.isValid())
         return 0;
     const qint64 seconds = from.secsTo(to);
@@ -169,21 +167,20 @@ int ListingValues::Duration(QStringView start, QStringView end) {
     return allowed ? int(days) : 0;
 }
 
-QString ListingValues::ScheduleTime(QStringView start, const QDateTime& now) {
-    const QDateTime from = TimeOf(start);
-    if (!from.isValid() || from <= now)
+QString ListingValues::ScheduleTime(const QDateTime& start, const QDateTime& now) {
+    if (!start.isValid() || start <= now)
         return QString();
-    return from.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return start.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 QString ListingValues::DurationProblem(QStringView start, QStringView end) {
-    if (Duration(start, end) > 0)
+    const QDateTime from = TimeOf(start);
+    const QDateTime to = TimeOf(end);
+    if (DurationBetween(from, to) > 0)
         return QString();
     const QString forms = QStringLiteral(
         "a time such as Nov-25-02 10:33:39 PST or "
         "2026-12-20 18:00");
-    const QDateTime from = TimeOf(start);
-    const QDateTime to = TimeOf(end);
     if (!from.isValid())
         return start.trimmed().isEmpty() ? QStringLiteral("the start time is empty")
                                          : QStringLiteral("the start time %1 cannot be read as %2")

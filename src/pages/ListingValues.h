@@ -29,12 +29,13 @@ public:
     // A time without a zone is the computer's local time. Invalid when it is neither, or
     // names a zone not known here.
     static QDateTime TimeOf(QStringView text);
-    // The whole days from start to end when they are one of AllowedDurations, within an
-    // hour's slack for a change of clocks; 0 when the times give no allowed duration.
-    static int Duration(QStringView start, QStringView end);
-    // The start time in UTC, "2026-12-20 17:00:00", when it lies after now; empty when it
-    // does not or cannot be read.
-    static QString ScheduleTime(QStringView start, const QDateTime& now);
+    // The whole days between two times read by TimeOf when they are one of
+    // AllowedDurations, within an hour's slack for a change of clocks; 0 when the times give
+    // no allowed duration or either is invalid.
+    static int DurationBetween(const QDateTime& from, const QDateTime& to);
+    // A start time as TimeOf reads it, in UTC ("2026-12-20 17:00:00"), when it lies after
+    // now; empty when it does not or was not read.
+    static QString ScheduleTime(const QDateTime& start, const QDateTime& now);
     // Why the times give no duration, as the end of a sentence ("the end time ... cannot be
     // read"); empty when they give one.
     static QString DurationProblem(QStringView start, QStringView end);
