@@ -65,7 +65,8 @@ void WindowListingExport::ShowCheckDialog(QWidget* owner,
 }
 
 void WindowListingExport::Run(const SellerTexts& seller, bool checked) {
-    const std::vector<ItemRecord> records = m_grid.Records();
+    // The grid cannot change while the export asks and writes: its dialogs are modal.
+    const std::vector<ItemRecord>& records = m_grid.Records();
     if (records.empty()) {
         m_messages.Tell(&m_owner, QStringLiteral("The catalogue has no items to export. Open a "
                                                  "catalogue or insert a record first."));
