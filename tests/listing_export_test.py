@@ -241,7 +241,9 @@ class Refusals(unittest.TestCase):
             if os.geteuid() == 0:
                 command = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups",
                            *command]
-            result = subprocess.run(command, capture_output=True, text=True, timeout=60)
+            # From a folder nobody may enter: the current folder must be one it can see.
+            result = subprocess.run(command, capture_output=True, text=True, timeout=60,
+                                    cwd=folder)
             self.assertEqual(result.returncode, 1, result.stderr)
             self.assertIn("the listing file cannot be written", result.stderr)
             self.assertEqual(os.listdir(closed), [])
