@@ -156,22 +156,36 @@ TestItem PlainItem() {
     return item;
 }
 
+namespace {
+
+// A value that is text as the page holds it: the four characters HTML gives meaning to as
+// references, "&" first.
+QString AsText(QString value) {
+    return value.replace(QLatin1Char('&'), QLatin1String("&amp;"))
+        .replace(QLatin1Char('<'), QLatin1String("&lt;"))
+        .replace(QLatin1Char('>'), QLatin1String("&gt;"))
+        .replace(QLatin1Char('"'), QLatin1String("&quot;"));
+}
+
+}  // namespace
+
 ValueOf ValuesFor(const TestItem& item, int scheme) {
     const SchemeColours colours = ColoursOf(scheme);
     return [&item, colours](const QString& name) -> QString {
         const ItemRecord& r = item.record;
+        // Only the title and the description are the seller's markup.
         const std::map<QString, QString> values = {
-            {QStringLiteral("item number"), r.Field(ItemRecord::ItemNumber)},
+            {QStringLiteral("item number"), AsText(r.Field(ItemRecord::ItemNumber))},
             {QStringLiteral("title"), r.Field(ItemRecord::Title)},
             {QStringLiteral("description"), r.Field(ItemRecord::Description)},
-            {QStringLiteral("image address"), r.Field(ItemRecord::ImageAddress)},
-            {QStringLiteral("price"), r.Field(ItemRecord::Price)},
-            {QStringLiteral("first bid"), r.Field(ItemRecord::FirstBid)},
-            {QStringLiteral("start time"), r.Field(ItemRecord::StartTime)},
-            {QStringLiteral("end time"), r.Field(ItemRecord::EndTime)},
-            {QStringLiteral("`Location` text"), item.location},
-            {QStringLiteral("`Country` text"), item.country},
-            {QStringLiteral("`Seller` text"), item.seller},
+            {QStringLiteral("image address"), AsText(r.Field(ItemRecord::ImageAddress))},
+            {QStringLiteral("price"), AsText(r.Field(ItemRecord::Price))},
+            {QStringLiteral("first bid"), AsText(r.Field(ItemRecord::FirstBid))},
+            {QStringLiteral("start time"), AsText(r.Field(ItemRecord::StartTime))},
+            {QStringLiteral("end time"), AsText(r.Field(ItemRecord::EndTime))},
+            {QStringLiteral("`Location` text"), AsText(item.location)},
+            {QStringLiteral("`Country` text"), AsText(item.country)},
+            {QStringLiteral("`Seller` text"), AsText(item.seller)},
             {QStringLiteral("`SchemePrimary`"), colours.primary},
             {QStringLiteral("`SchemeSecondary`"), colours.secondary},
             {QStringLiteral("`SchemeText`"), colours.text},

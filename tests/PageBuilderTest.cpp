@@ -101,29 +101,36 @@ private Q_SLOTS:
         QVERIFY(page.contains("\">bid history </A> </FONT>"));
     }
 
-    void valuesAreSplicedUnchanged() {
+    // The title and the description carry the seller's markup as typed; every other value
+    // is text, which can close no attribute and open no tag, in the page and its addresses.
+    void onlyTitleAndDescriptionCarryMarkup() {
         TestItem item = PlainItem();
         ItemRecord& r = item.record;
         r.SetField(ItemRecord::ItemNumber, QStringLiteral("<i>7\"'&"));
         r.SetField(ItemRecord::Title, QStringLiteral("<B>Tea & \"cakes\"</B>"));
         r.SetField(ItemRecord::Description,
                    QStringLiteral("line one\r\nline two\nline <b>three</b>\r\n"));
-        r.SetField(ItemRecord::ImageAddress, QString());
+        r.SetField(ItemRecord::ImageAddress, QStringLiteral("https://x/p.jpg\" onerror=\"go()"));
         r.SetField(ItemRecord::Price, QString());
-        r.SetField(ItemRecord::EndTime, QString());
+        r.SetField(ItemRecord::EndTime, QStringLiteral("<script>go()</script>"));
         item.location = QString();
-        item.seller = QStringLiteral("  spaced seller  ");
+        item.seller = QStringLiteral("  me@example.com\"><b>  ");
         for (int layout : {1, 2, 3, 4}) {
             const QByteArray page = BuildAndCompare(item, layout, 3);
-            QVERIFY(
-                page.startsWith("<HTML>\r\n<HEAD>\r\n<TITLE>eBay item <i>7\"'& (Ends  ) - "
-                                "<B>Tea & \"cakes\"</B></TITLE>\r\n"));
+            QVERIFY(page.startsWith(
+                "<HTML>\r\n<HEAD>\r\n<TITLE>eBay item &lt;i&gt;7&quot;'&amp; (Ends "
+                "&lt;script&gt;go()&lt;/script&gt; ) - <B>Tea & \"cakes\"</B></TITLE>\r\n"));
             QVERIFY(page.contains("<B>US </B> &nbsp;\r\n"));
             QVERIFY(page.contains("\"Arial\"><B></B></font></TD>"));
-            QVERIFY(page.contains("<IMG hspace=5 src=\"\" align=top border=0 >"));
+            QVERIFY(
+                page.contains("<IMG hspace=5 src=\"https://x/p.jpg&quot; onerror=&quot;go()\" "
+                              "align=top border=0 >"));
             QVERIFY(page.contains("line one\r\nline two\nline <b>three</b>\r\n</B></FONT>\r\n"));
-            QVERIFY(page.contains("<B>Please correspond with us at   spaced seller  </B>"));
-            QVERIFY(page.contains("ViewFeedback&userid=  spaced seller  \""));
+            QVERIFY(page.contains(
+                "<B>Please correspond with us at   me@example.com&quot;&gt;&lt;b&gt;  </B>"));
+            QVERIFY(page.contains("ViewFeedback&userid=  me@example.com&quot;&gt;&lt;b&gt;  \""));
+            QVERIFY(page.contains("MakeTrack&item=&lt;i&gt;7&quot;'&amp;\""));
+            QVERIFY(!page.contains("<script>") && !page.contains("\" onerror"));
         }
     }
 

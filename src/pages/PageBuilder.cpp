@@ -52,29 +52,50 @@ Links LinksOf(const QString& itemNumber, const QString& seller) {
     return links;
 }
 
-const QString& ValueText(PageTemplate::Value value, const ItemRecord& record,
-                         const PageInputs& inputs, const Links& links) {
-    using V = PageTemplate::Value;
-    switch (value) {
-        case V::ItemNumber: return record.Field(ItemRecord::ItemNumber);
-        case V::Title: return record.Field(ItemRecord::Title);
-        case V::Description: return record.Field(ItemRecord::Description);
-        case V::ImageAddress: return record.Field(ItemRecord::ImageAddress);
-        case V::Price: return record.Field(ItemRecord::Price);
-        case V::FirstBid: return record.Field(ItemRecord::FirstBid);
-        case V::StartTime: return record.Field(ItemRecord::StartTime);
-        case V::EndTime: return record.Field(ItemRecord::EndTime);
-        case V::Location: return inputs.seller.location;
-        case V::Country: return inputs.seller.country;
-        case V::Seller: return inputs.seller.seller;
-        case V::Primary: return inputs.primary;
-        case V::Secondary: return inputs.secondary;
-        case V::Text: return inputs.text;
-        case V::FontTag: return inputs.fontTag;
-        default: break;
+// The texts a page is made of besides its fixed lines. The title and the description are
+// the seller's markup and go in as typed; the scheme's colours and font tag are the
+// program's own. Every other value is text, which goes in as the browser must show it, so
+// that no value can close an attribute or open a tag: the item number and the seller in the
+// eBay addresses too.
+struct PageValues {
+    PageValues(const ItemRecord& record, const PageInputs& inputs)
+        : record(record),
+          inputs(inputs),
+          itemNumber(PageEncoding::AsHtmlText(record.Field(ItemRecord::ItemNumber))),
+          seller(PageEncoding::AsHtmlText(inputs.seller.seller)),
+          links(LinksOf(itemNumber, seller)) {}
+
+    QString Text(PageTemplate::Value value) const {
+        using V = PageTemplate::Value;
+        switch (value) {
+            case V::ItemNumber: return itemNumber;
+            case V::Title: return record.Field(ItemRecord::Title);
+            case V::Description: return record.Field(ItemRecord::Description);
+            case V::ImageAddress: return AsText(record.Field(ItemRecord::ImageAddress));
+            case V::Price: return AsText(record.Field(ItemRecord::Price));
+            case V::FirstBid: return AsText(record.Field(ItemRecord::FirstBid));
+            case V::StartTime: return AsText(record.Field(ItemRecord::StartTime));
+            case V::EndTime: return AsText(record.Field(ItemRecord::EndTime));
+            case V::Location: return AsText(inputs.seller.location);
+            case V::Country: return AsText(inputs.seller.country);
+            case V::Seller: return seller;
+            case V::Primary: return inputs.primary;
+            case V::Secondary: return inputs.secondary;
+            case V::Text: return inputs.text;
+            case V::FontTag: return inputs.fontTag;
+            default: break;
+        }
+        return links[size_t(int(value) - int(V::Link1))];
     }
-    return links[size_t(int(value) - int(V::Link1))];
-}
+
+    static QString AsText(const QString& value) { return PageEncoding::AsHtmlText(value); }
+
+    const ItemRecord& record;
+    const PageInputs& inputs;
+    const QString itemNumber;
+    const QString seller;
+    const Links links;
+};
 
 // The item number becomes a file name inside the output folder, so it must not name a
 // folder, leave the output folder or replace a file the program needs there.
@@ -124,7 +145,7 @@ bool InDescriptionSection(PageTemplate::Block block) {
 template <typename Out, typename Wanted, typename AppendValue>
 void AppendBlocks(Out& out, const ItemRecord& record, const PageInputs& inputs,
                   const Wanted& wanted, const AppendValue& appendValue) {
-    const Links links = LinksOf(record.Field(ItemRecord::ItemNumber), inputs.seller.seller);
+    const PageValues values(record, inputs);
     const PageTemplate& pageTemplate = PageTemplate::Instance();
     for (PageTemplate::Block block : PageTemplate::BlocksOfLayout(inputs.layout)) {
         if (!wanted(block))
@@ -132,7 +153,7 @@ void AppendBlocks(Out& out, const ItemRecord& record, const PageInputs& inputs,
         for (const PageTemplate::Piece& piece : pageTemplate.PiecesOf(block)) {
             AppendLiteral(out, piece.literal);
             if (piece.hasValue)
-                appendValue(out, ValueText(piece.value, record, inputs, links));
+                appendValue(out, values.Text(piece.value));
         }
     }
 }

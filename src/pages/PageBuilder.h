@@ -8,8 +8,10 @@ class ItemRecord;
 struct PageInputs;
 
 // Builds the listing page of one item: the page template's lines with the item's values,
-// the seller's texts, the item's eBay addresses and the colours of the scheme spliced in
-// unchanged, in the description layout of the inputs. Building touches no file, so the page
+// the seller's texts, the item's eBay addresses and the colours of the scheme spliced in,
+// in the description layout of the inputs. The title and the description go in as the
+// seller typed them, markup and all; every other value goes in as text, "&", "<", ">" and
+// '"' as character references, so that the browser shows it as typed. Building touches no file, so the page
 // run, the preview and any later export build pages the same way.
 class PageBuilder {
 public:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/PageEncoding.h"
 
+#include <algorithm>
+
 namespace {
 
 void AppendReference(QByteArray& page, char32_t codePoint) {
@@ -40,4 +42,27 @@ void PageEncoding::AppendLatin1(QByteArray& page, QStringView text) {
                                                            : char32_t(unit));
         }
     }
+}
+
+QString PageEncoding::AsHtmlText(const QString& text) {
+    const auto special = [](QChar c) {
+        return c == QLatin1Char('&') || c == QLatin1Char('<') || c == QLatin1Char('>') ||
+               c == QLatin1Char('"');
+    };
+    const auto first = std::find_if(text.begin(), text.end(), special);
+    if (first == text.end())
+        return text;
+    QString escaped;
+    escaped.reserve(text.size() + 16);
+    escaped.append(QStringView(text.begin(), first));
+    for (auto at = first; at != text.end(); ++at) {
+        switch (at->unicode()) {
+            case '&': escaped.append(QLatin1String("&amp;")); break;
+            case '<': escaped.append(QLatin1String("&lt;")); break;
+            case '>': escaped.append(QLatin1String("&gt;")); break;
+            case '"': escaped.append(QLatin1String("&quot;")); break;
+            default: escaped.append(*at); break;
+        }
+    }
+    return escaped;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QStringView>
 
 // Pages are written in ISO-8859-1, as they declare. A character inside it is one byte; any
@@ -11,4 +12,9 @@
 class PageEncoding {
 public:
     static void AppendLatin1(QByteArray& page, QStringView text);
+
+    // A value that is text, not markup, as a page must hold it for the browser to show it as
+    // typed: "&", "<", ">" and '"' as character references, in text and in attributes alike.
+    // A value without them is given back as it is, without a copy.
+    static QString AsHtmlText(const QString& text);
 };
