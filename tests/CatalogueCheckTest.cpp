@@ -337,6 +337,13 @@ private Q_SLOTS:
             QStringLiteral("$0.01"), Kind::FirstBidNotPositive, true);
         add("first bid a word", ItemRecord::FirstBid, QStringLiteral("offers"),
             QStringLiteral("US $1.50"), Kind::FirstBidNotPositive, true);
+        add("first bid of three decimals", ItemRecord::FirstBid, QStringLiteral("$10.005"),
+            QStringLiteral("$10.50"), Kind::AmountNotTaken, true);
+        add("first bid under a cent", ItemRecord::FirstBid, QStringLiteral("0.001"),
+            QStringLiteral("0.010"), Kind::AmountNotTaken, true);
+        add("price beyond eBay's largest", ItemRecord::Price,
+            QStringLiteral("$99999999999999999999"), QStringLiteral("$99,999,999.99"),
+            Kind::AmountNotTaken, true);
         add("two days", ItemRecord::EndTime, QStringLiteral("Nov-27-02 10:33:39 PST"),
             QStringLiteral("Nov-28-02 10:33:39 PST"), Kind::NoAllowedDuration, true);
         add("end unreadable", ItemRecord::EndTime, QStringLiteral("next Tuesday"),

@@ -284,11 +284,13 @@ private Q_SLOTS:
                                                             "a character of UTF-16; it was left "
                                                             "out.")});
 
-        // A NUL here and there in UTF-8 is no UTF-16: kept as a character.
+        // A NUL here and there in UTF-8 that says it is UTF-8 (as the writer says it of a
+        // catalogue with NUL characters) is no UTF-16: kept as a character.
         bytes =
+            "\xEF\xBB\xBF" +
             Repeat("1,Old clock,Works well,pic.jpg,$10.00,$5.00,,Nov-25-02,Dec-02-02,45\r\n", 20);
-        bytes[10] = '\0';
-        bytes[301] = '\0';
+        bytes[13] = '\0';
+        bytes[304] = '\0';
         result = Read(bytes);
         QCOMPARE(result.records.size(), size_t(20));
         QCOMPARE(result.records[0].Field(2), QStringLiteral("Old clock").replace(8, 1, QChar(0)));
@@ -673,6 +675,28 @@ private Q_SLOTS:
                                           "read as one item a line, the missing fields left "
                                           "empty."),
                            QStringLiteral("Line 2 of items.csv is blank and was skipped.")};
+        // An opening quote never meant as one, closed lines later by an inch mark: the lines
+        // between went into one value, which is told; so is text after a closing quote.
+        QTest::newRow("a quote closed by an inch mark lines later")
+            << QByteArray(
+                   "1,T1,D1,p,$1,$1,,s,e,9\r\n2,T2,\"Works well,p,$1,$1,,s,e,9\r\n"
+                   "3,T3,D3,p,$1,$1,,s,e,9\r\n4,T4,D4 12\" ruler,p,$1,$1,,s,e,9\r\n"
+                   "5,T5,D5,p,$1,$1,,s,e,9\r\n")
+            << QStringLiteral("1|2|5") << 2
+            << QStringList{QStringLiteral(
+                   "Line 2 of items.csv opens a value with a double quote that is closed only on "
+                   "line 4, by a double quote followed by other text (an inch mark, as in 12\" "
+                   "ruler?), so the lines between were read into one value of item 2. The items "
+                   "from item 2 on may be shifted: compare them with the file, put each value "
+                   "that holds a double quote in quotes with its double quotes doubled (\"12\"\" "
+                   "ruler\"), and open the file again.")};
+        QTest::newRow("text after closing quotes")
+            << QByteArray("1,\"abc\" def,c,d,e,f,g,h,i,j\r\n2,b,\"c\"d ,\"e\"  ,e,f,g,h,i,j\r\n")
+            << QStringLiteral("1|2") << 0
+            << QStringList{QStringLiteral(
+                   "2 values of items.csv have text after the double quote that closes them, the "
+                   "first on line 1 (field 2 of item 1); it was kept as part of each value. "
+                   "Check those values.")};
         QTest::newRow("a record split over two lines")
             << QByteArray(
                    "1,Clock,Works well\r\nkey included,pic.jpg,$10,$5,,start,end\r\n"
@@ -782,24 +806,47 @@ private Q_SLOTS:
             QCOMPARE(Fields(result.records[n]), lines[qsizetype(n)].split(QLatin1Char(',')));
     }
 
-    void textWithFewZeroBytesIsNoUtf16() {
-        // UTF-8 with a zero byte after a comma on every line, all on one side of the 16-bit
-        // units, stays UTF-8: its bytes are UTF-8 text. So does Windows-1252 with a zero
-        // byte here and there: too few to tell a shape.
+    // Spreadsheets, documents, pictures and any other file with zero bytes outside UTF-16
+    // are refused before a field is read, saying what the file is and what to do.
+    void filesThatAreNoTextAreRefused_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("said");
+        const QByteArray zip("PK\x03\x04\x14\0\0\0\x08\0", 10);
+        QTest::newRow("ods") << zip + "mimetypeapplication/vnd.oasis.opendocument.spreadsheet"
+                             << QStringLiteral(
+                                    "a spreadsheet (OpenDocument, .ods), not a CSV "
+                                    "file, and has not been read: save it as CSV");
+        QTest::newRow("xlsx") << zip + "[Content_Types].xmlPK\x03\x04xl/workbook.xml"
+                              << QStringLiteral("a spreadsheet (Excel, .xlsx)");
+        QTest::newRow("zip") << zip + "notes.txt" << QStringLiteral("a ZIP archive");
+        QTest::newRow("xls") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0\0\0", 12)
+                             << QStringLiteral("the old Office format");
+        QTest::newRow("pdf") << QByteArray("%PDF-1.7\n%\xE2\xE3\xCF\xD3\n1 0 obj")
+                             << QStringLiteral("a PDF document");
+        QTest::newRow("png") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)
+                             << QStringLiteral("a picture");
+        QTest::newRow("jpeg") << QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF", 10)
+                              << QStringLiteral("a picture");
+        // Zero bytes too few for the shape of UTF-16, in UTF-8 and in Windows-1252.
         QByteArray utf8;
         for (int n = 0; n < 80; ++n)
             utf8 += n % 16 == 0
                         ? QByteArray("1,\xD0\xA7\xD0\xB0\xD1\x81\xD1\x8B,\0,d,e,f,g,h,i,j\r\n", 28)
                         : QByteArray("1,\xD0\xA7\xD0\xB0\xD1\x81\xD1\x8B,c,d,e,f,g,h,i,j\r\n");
-        auto result = Read(utf8);
-        QVERIFY2(result.Complete() && result.records.size() == 80, qPrintable(Describe(result)));
-        QCOMPARE(result.records[1].Field(2), QStringLiteral("\u0427\u0430\u0441\u044B"));
-        QCOMPARE(result.records[16].Field(3), QString(QChar(0)));
+        QTest::newRow("zero bytes in UTF-8") << utf8 << QStringLiteral("holds zero bytes");
         QByteArray latin = Repeat("1,Caf\xE9,c,d,e,f,g,h,i,j\r\n", 12);
         latin.insert(2, '\0');
-        result = Read(latin);
-        QVERIFY2(result.Complete() && result.records.size() == 12, qPrintable(Describe(result)));
-        QCOMPARE(result.records[0].Field(2), QStringLiteral("\0Caf\u00E9").replace(0, 1, QChar(0)));
+        QTest::newRow("a zero byte in Windows-1252") << latin << QStringLiteral("holds zero bytes");
+    }
+
+    void filesThatAreNoTextAreRefused() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, said);
+        const CatalogueReader::Result result = Read(bytes);
+        QVERIFY(result.records.empty() && result.failure);
+        QVERIFY2(result.failure->Reason().contains(said), qPrintable(result.failure->Reason()));
+        QVERIFY(result.failure->Reason().contains(QLatin1String("has not been read")));
+        QCOMPARE(result.itemsInFile, 0);
     }
 
     void readsFromAFileAndFromADevice() {

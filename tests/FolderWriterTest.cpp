@@ -3,13 +3,14 @@
 // files: replacing what has the name without writing through a link, and failures that
 // leave the old file and nothing else. Then, both ways: a file whose naming is refused at
 // the last moment; two writers replacing one name while it is read, which never find it
-// missing or torn; the hidden files of processes that are gone cleared, those of live ones
-// kept; several threads writing files that are named in order up to a failure of any kind;
-// and batches that fit the descriptors free.
+// missing or torn, and a file that replaces another taking its permissions; the hidden
+// files no writer holds cleared, those of writers still going on kept; several threads writing
+// files that are named in order up to a failure of any kind; and batches that fit the descriptors
+// free.
 
+#include "app/FolderWriter.h"
 #include "app/LotcraftError.h"
 #include "pages/BackgroundFileWriter.h"
-#include "pages/FolderWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,8 +25,8 @@
 #include <thread>
 #include <vector>
 
+#include <sys/file.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "FileSizeLimit.h"
@@ -174,11 +175,16 @@ private Q_SLOTS:
         QCOMPARE(entries(), onlyTheOldFile);
         QCOMPARE(ReadFile(folder + QStringLiteral("/a.html")), QByteArray("the old page"));
 
+        // The file that replaces it takes its permissions.
+        QVERIFY(QFile::setPermissions(folder + QStringLiteral("/a.html"),
+                                      QFile::ReadOwner | QFile::WriteOwner));
         FolderWriter::Pending named =
             writer.Prepare(QStringLiteral("a.html"), "the new page", QStringLiteral("the page"));
         writer.Name(named, QStringLiteral("the page"));
         QCOMPARE(ReadFile(folder + QStringLiteral("/a.html")), QByteArray("the new page"));
         QCOMPARE(entries(), onlyTheOldFile);
+        QCOMPARE(QFileInfo(folder + QStringLiteral("/a.html")).permissions() & 0x7077,
+                 QFile::ReadOwner | QFile::WriteOwner);
     }
 
     void twoWritersOnOneNameNeverFailNorLeaveItMissing_data() {
@@ -230,29 +236,31 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("a.html")});
     }
 
-    void hiddenFilesAreClearedOnlyWhenTheirProcessIsGone() {
+    void hiddenFilesAreClearedOnlyWhenNoWriterHoldsThem() {
         const QString folder = m_dir.filePath(QStringLiteral("leftovers"));
         QVERIFY(QDir().mkpath(folder));
-        const pid_t gone = ::fork();
-        if (gone == 0)
-            ::_exit(0);
-        QVERIFY(gone > 0 && ::waitpid(gone, nullptr, 0) == gone);
-        const QString dead = QStringLiteral(".lotcraft-%1-3").arg(gone);
-        const QStringList kept{QStringLiteral(".lotcraft-%1-3").arg(::getpid()),
-                               QStringLiteral(".lotcraft-%1-3").arg(::getppid()),
-                               QStringLiteral(".lotcraft-%1-3.html").arg(gone),
+        // Left by writers that are gone, whatever process ids they name: this process's own
+        // too, which a writer in another process-id namespace may have had.
+        const QStringList gone{QStringLiteral(".lotcraft-99999-3"),
+                               QStringLiteral(".lotcraft-%1-4").arg(::getpid())};
+        // Names no writer gives, and the file a writer elsewhere holds locked.
+        const QString held = QStringLiteral(".lotcraft-%1-5").arg(::getppid());
+        const QStringList kept{QStringLiteral(".lotcraft-99999-3.html"),
                                QStringLiteral(".lotcraft-notes"),
-                               QStringLiteral("lotcraft-%1-3").arg(gone)};
-        for (const QString& name : kept + QStringList{dead})
+                               QStringLiteral("lotcraft-99999-3"), held};
+        for (const QString& name : kept + gone)
             Touch(folder + QLatin1Char('/') + name);
+        QFile holder(folder + QLatin1Char('/') + held);
+        QVERIFY(holder.open(QIODevice::ReadOnly) && ::flock(holder.handle(), LOCK_EX) == 0);
         // A file another writer of this process is still writing under a hidden name.
         FolderWriter busy(folder);
         busy.UseHiddenNames();
         FolderWriter::Pending pending =
             busy.Prepare(QStringLiteral("b.html"), "page b", QStringLiteral("the page"));
 
-        QCOMPARE(FolderWriter(folder).ClearLeftovers(), 1);
-        QVERIFY(!QFile::exists(folder + QLatin1Char('/') + dead));
+        QCOMPARE(FolderWriter(folder).ClearLeftovers(), 2);
+        for (const QString& name : gone)
+            QVERIFY2(!QFile::exists(folder + QLatin1Char('/') + name), qPrintable(name));
         for (const QString& name : kept)
             QVERIFY2(QFile::exists(folder + QLatin1Char('/') + name), qPrintable(name));
         busy.Name(pending, QStringLiteral("the page"));

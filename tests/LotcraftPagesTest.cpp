@@ -165,8 +165,11 @@ private Q_SLOTS:
         QVERIFY(QDir(root.path()).mkdir(QStringLiteral("out")));
         const QString out = root.filePath(QStringLiteral("out"));
         itemNumber.replace("ROOT", QFile::encodeName(root.path()));
-        const QString catalogue =
-            WriteCatalogue(root, "1,a,,,,,,,,\r\n" + itemNumber + ",b,,,,,,,,\r\n3,c,,,,,,,,\r\n");
+        // With UTF-8's signature, as Lotcraft saves a catalogue that holds a NUL character.
+        const QString catalogue = WriteCatalogue(root,
+                                                 "\xEF\xBB\xBF"
+                                                 "1,a,,,,,,,,\r\n" +
+                                                     itemNumber + ",b,,,,,,,,\r\n3,c,,,,,,,,\r\n");
         // The check finds the row before any page is written.
         Outcome outcome = RunPages({QStringLiteral("-o"), out, catalogue});
         QCOMPARE(outcome.status, 1);

@@ -2,7 +2,7 @@
 // Runs of the real lotcraft-pages into a folder that holds an older run's pages and pictures,
 // killed at random moments: nothing older is ever lost, every file is the older one or the
 // new one, whole, and what a killed run leaves behind the next run clears. Then runs with
-// only 20 file descriptors.
+// fewer and fewer file descriptors.
 
 #include "pages/PagePictures.h"
 
@@ -18,7 +18,9 @@
 #include <QThread>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -121,9 +123,11 @@ private Q_SLOTS:
             for (const QString& name : PagePictures::CopiedFiles())
                 WriteFile(QDir(folder).filePath(name), "an older picture " + name.toUtf8());
         };
-        // A hidden file of this process, as of a run still going on, is never removed.
+        // A hidden file that a run still going on holds locked is never removed.
         const QString ours = QStringLiteral(".lotcraft-%1-0").arg(::getpid());
         WriteFile(QDir(folder).filePath(ours), "still being written");
+        QFile held(QDir(folder).filePath(ours));
+        QVERIFY(held.open(QIODevice::ReadOnly) && ::flock(held.handle(), LOCK_EX) == 0);
 
         QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
         int killedWhileWriting = 0;
@@ -187,21 +191,47 @@ private Q_SLOTS:
         QCOMPARE(HiddenFiles(folder), QStringList{ours});
     }
 
-    void aRunWithTwentyDescriptorsWritesEveryPage() {
+    void fewDescriptorsWriteEveryFileOrSaySo() {
+        // The pages' descriptors are released before the pictures are copied: down to 8
+        // descriptors every page and picture is written, into an empty folder and over an
+        // older run. With fewer, a run says that the limit is too low, never that something
+        // is damaged.
         const std::map<QString, QByteArray> whole =
             Reference(QStringLiteral("me@example.com"), m_dir.filePath(QStringLiteral("whole")));
-        const QString folder = m_dir.filePath(QStringLiteral("few-descriptors"));
-        QVERIFY(QDir().mkpath(folder));
-        // Twice: into an empty folder, then replacing every file.
-        for (int run = 0; run < 2; ++run) {
-            const Outcome outcome = RunProgram(
-                QStringLiteral("/bin/sh"),
-                QStringList{QStringLiteral("-c"), QStringLiteral("ulimit -n 20 && exec \"$@\""),
-                            QStringLiteral("sh"), QStringLiteral(LOTCRAFT_PAGES_PROGRAM)} +
-                    Arguments(QStringLiteral("me@example.com"), folder));
-            QVERIFY2(outcome.status == 0, qPrintable(outcome.err));
-            QVERIFY(Files(folder) == whole);
+        // Only standard input, output and error are open as the program starts, whatever
+        // this test was given by what started it.
+        for (const QString& fd :
+             QDir(QStringLiteral("/proc/self/fd"))
+                 .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+            if (fd.toInt() > 2)
+                ::fcntl(fd.toInt(), F_SETFD, FD_CLOEXEC);
+        int failed = 0;
+        for (int limit = 20; limit >= 4; --limit) {
+            const QString folder = m_dir.filePath(QStringLiteral("descriptors-%1").arg(limit));
+            QVERIFY(QDir().mkpath(folder));
+            for (int run = 0; run < (limit % 4 == 0 ? 2 : 1); ++run) {
+                const Outcome outcome = RunProgram(
+                    QStringLiteral("/bin/sh"),
+                    QStringList{QStringLiteral("-c"),
+                                QStringLiteral("ulimit -n %1 && exec \"$@\"").arg(limit),
+                                QStringLiteral("sh"), QStringLiteral(LOTCRAFT_PAGES_PROGRAM)} +
+                        Arguments(QStringLiteral("me@example.com"), folder));
+                // Below some limit the program cannot even be loaded.
+                if (outcome.err.contains(QLatin1String("error while loading shared libraries")))
+                    break;
+                if (limit >= 8 || outcome.status == 0) {
+                    QVERIFY2(outcome.status == 0, qPrintable(QString::number(limit) + outcome.err));
+                    QVERIFY(Files(folder) == whole);
+                    continue;
+                }
+                ++failed;
+                QVERIFY2(outcome.err.contains(QLatin1String("too many files are open at once: "
+                                                            "raise the limit (ulimit -n)")) &&
+                             !outcome.err.contains(QLatin1String("reinstall")),
+                         qPrintable(outcome.err));
+            }
         }
+        QVERIFY(failed > 0);
     }
 };
 

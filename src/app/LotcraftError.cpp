@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/LotcraftError.h"
 
+#include <cerrno>
+
 LotcraftError::LotcraftError(QString reason, QString file, int row)
     : m_reason(std::move(reason)),
       m_file(std::move(file)),
@@ -14,4 +16,11 @@ QString LotcraftError::Message() const {
     if (!m_file.isEmpty())
         message += m_file + QStringLiteral(": ");
     return message + m_reason;
+}
+
+QString LotcraftError::SystemReason(int error) {
+    if (error == EMFILE || error == ENFILE)
+        return QStringLiteral(
+            "too many files are open at once: raise the limit (ulimit -n) and run again");
+    return qt_error_string(error);
 }

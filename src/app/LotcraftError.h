@@ -21,6 +21,10 @@ public:
     // "Row <row>: <file>: <reason>", leaving out what is not known.
     QString Message() const;
 
+    // The system's reason for an error number, as a reason reads. Running out of descriptors
+    // says what to do about it: nothing is damaged, the limit is only too low for the run.
+    static QString SystemReason(int error);
+
     const char* what() const noexcept override { return m_what.c_str(); }
 
 private:

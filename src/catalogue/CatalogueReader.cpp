@@ -20,7 +20,7 @@ namespace {
 using End = FieldScanner::End;
 
 QString SystemReason() {
-    return QString::fromLocal8Bit(std::strerror(errno));
+    return LotcraftError::SystemReason(errno);
 }
 
 QString ReadSoFar(size_t count) {
@@ -147,6 +147,13 @@ public:
             m_result.shiftedFrom = m_shift.record;
             m_result.notices << ShiftNotice();
         }
+        if (m_runOn.record > 0 && size_t(m_runOn.record) <= m_result.records.size()) {
+            if (m_result.shiftedFrom == 0 || m_runOn.record < m_result.shiftedFrom)
+                m_result.shiftedFrom = m_runOn.record;
+            m_result.notices << RunOnNotice();
+        }
+        if (m_tailed > 0)
+            m_result.notices << TailNotice();
         if (m_blankLines > 0)
             m_result.notices << BlankLinesNotice();
         return std::move(m_result);
@@ -186,6 +193,50 @@ private:
                  Plural(m_shift.startLineValues, "1 value", "%1 values"),
                  QString::number(ItemRecord::FieldCount), QString::number(m_shift.endLine),
                  endValues, shifted);
+    }
+
+    // A value in quotes that ran on over line ends to a quote followed by other text.
+    QString RunOnNotice() const {
+        return QStringLiteral(
+                   "Line %1 of %2 opens a value with a double quote that is closed only on "
+                   "line %3, by a double quote followed by other text (an inch mark, as in "
+                   "12\" ruler?), so the lines between were read into one value of item %4. "
+                   "The items from item %4 on may be shifted: compare them with the file, put "
+                   "each value that holds a double quote in quotes with its double quotes "
+                   "doubled (\"12\"\" ruler\"), and open the file again.")
+            .arg(QString::number(m_runOn.startLine), m_name, QString::number(m_runOn.endLine),
+                 QString::number(m_runOn.record));
+    }
+
+    // Values with text after their closing quote on the same line, which is kept.
+    QString TailNotice() const {
+        const QString where = QStringLiteral("field %1 of item %2")
+                                  .arg(m_firstTailed.field)
+                                  .arg(m_firstTailed.record);
+        if (m_tailed == 1)
+            return QStringLiteral(
+                       "Line %1 of %2 has text after the double quote that closes %3; it was "
+                       "kept as part of the value. Check that value.")
+                .arg(QString::number(m_firstTailed.startLine), m_name, where);
+        return QStringLiteral(
+                   "%1 values of %2 have text after the double quote that closes them, the "
+                   "first on line %3 (%4); it was kept as part of each value. Check those "
+                   "values.")
+            .arg(QString::number(m_tailed), m_name, QString::number(m_firstTailed.startLine),
+                 where);
+    }
+
+    // A quoted value read with text after its closing quote: told, and where it ran on over
+    // line ends, the records from its own on may be shifted.
+    void NoteTextAfterQuote(int field) {
+        const qint64 lineEnds = LineEndsIn(m_scanner.Text());
+        const Quote quote{int(m_result.records.size()) + 1, field, m_line, m_line + lineEnds};
+        if (lineEnds > 0) {
+            if (m_runOn.record == 0)
+                m_runOn = quote;
+        } else if (m_tailed++ == 0) {
+            m_firstTailed = quote;
+        }
     }
 
     QString BlankLinesNotice() const {
@@ -282,6 +333,8 @@ private:
                         m_name);
                     return;
                 }
+                if (m_scanner.TextAfterQuote())
+                    NoteTextAfterQuote(position);
                 CountLine(end, startLineValues);
                 record.SetField(position,
                                 m_encoding.DecodeField(m_scanner.Text(), m_scanner.TextIsAscii()));
@@ -361,18 +414,84 @@ private:
     qint64 m_line = 1;
     int m_lineValues = 0;
     Shift m_shift;
+    // A quoted value with text after its closing quote: its record and field, and the lines
+    // its quotes open and close on. The first that ran on over line ends, and the first of
+    // those on one line, with how many there were.
+    struct Quote {
+        int record = 0;
+        int field = 0;
+        qint64 startLine = 0;
+        qint64 endLine = 0;
+    };
+    Quote m_runOn;
+    Quote m_firstTailed;
+    qint64 m_tailed = 0;
     qint64 m_blankLines = 0;
     qint64 m_firstBlankLine = 0;
     CatalogueReader::Result m_result;
 };
 
+// Why a file that is not text is no catalogue, from its first bytes; empty for text.
+// Spreadsheets, documents, pictures and archives say what they are in their first bytes;
+// anything else with zero bytes in it, outside UTF-16, is no text either (a file that starts
+// with UTF-8's signature is text, zero bytes and all: the writer gives one to a catalogue
+// that holds NUL characters).
+QString NoTextReason(QByteArrayView start, const CatalogueEncoding::Detected& detected) {
+    const auto startsWith = [&start](const char* magic, qsizetype length) {
+        return start.size() >= length && std::memcmp(start.data(), magic, size_t(length)) == 0;
+    };
+    const auto holds = [&start](const char* text) {
+        return start.indexOf(QByteArrayView(text)) >= 0;
+    };
+    QString what;
+    if (startsWith("PK\x03\x04", 4) || startsWith("PK\x05\x06", 4)) {
+        if (holds("application/vnd.oasis.opendocument.spreadsheet"))
+            what = QStringLiteral("a spreadsheet (OpenDocument, .ods)");
+        else if (holds("xl/"))
+            what = QStringLiteral("a spreadsheet (Excel, .xlsx)");
+        else if (holds("application/vnd.oasis.opendocument") || holds("word/"))
+            what = QStringLiteral("a text document (.odt or .docx)");
+        else
+            what = QStringLiteral("a ZIP archive");
+    } else if (startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8)) {
+        what = QStringLiteral("a spreadsheet or document in the old Office format (.xls, .doc)");
+    } else if (startsWith("%PDF-", 5)) {
+        what = QStringLiteral("a PDF document");
+    } else if (startsWith("\x89PNG\r\n\x1A\n", 8) || startsWith("\xFF\xD8\xFF", 3) ||
+               startsWith("GIF87a", 6) || startsWith("GIF89a", 6) ||
+               (startsWith("RIFF", 4) && start.size() >= 12 && start.sliced(8, 4) == "WEBP") ||
+               startsWith("II*\0", 4) || startsWith("MM\0*", 4)) {
+        what = QStringLiteral("a picture");
+    } else if (detected.kind == CatalogueEncoding::Kind::Bytes && detected.signatureLength == 0 &&
+               start.indexOf('\0') >= 0) {
+        return QStringLiteral(
+            "the file holds zero bytes, which no text file holds, so it is no CSV file and has "
+            "not been read; if it is a catalogue, save it again as CSV (UTF-8) from the program "
+            "that made it, and open that");
+    } else {
+        return QString();
+    }
+    if (what.startsWith(QLatin1String("a spreadsheet")))
+        return QStringLiteral(
+                   "this is %1, not a CSV file, and has not been read: save it as CSV "
+                   "from the spreadsheet program (Text CSV, character set UTF-8) and "
+                   "open that")
+            .arg(what);
+    return QStringLiteral(
+               "this is %1, not a CSV file, and has not been read: choose the "
+               "catalogue file (.csv) and open it")
+        .arg(what);
+}
+
 // Reads a catalogue in whichever encoding its first bytes show.
 CatalogueReader::Result ReadText(FieldScanner& scanner, const QString& name, qint64 size) {
     using Kind = CatalogueEncoding::Kind;
-    const CatalogueEncoding::Detected detected =
-        CatalogueEncoding::Detect(scanner.Peek(CatalogueEncoding::SampleSize));
+    const QByteArrayView start = scanner.Peek(CatalogueEncoding::SampleSize);
+    const CatalogueEncoding::Detected detected = CatalogueEncoding::Detect(start);
     if (const QString reason = StopReason(scanner); !reason.isEmpty())
         return Failed(reason % QStringLiteral("; ") % ReadSoFar(0), name);
+    if (const QString reason = NoTextReason(start, detected); !reason.isEmpty())
+        return Failed(reason, name);
     if (detected.kind == Kind::Utf32)
         return Failed(QStringLiteral("the catalogue is saved in UTF-32, which Lotcraft does not "
                                      "read, and has not been read; save it as UTF-8 (in a "

@@ -2,13 +2,17 @@
 #include "catalogue/CatalogueWriter.h"
 
 #include "app/DeviceWriter.h"
+#include "app/FolderWriter.h"
 #include "app/LotcraftError.h"
 #include "catalogue/ItemRecord.h"
 
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QStringEncoder>
 
 namespace {
+
+// The file is written in pieces of about this many bytes.
+constexpr qsizetype kChunk = 1 << 20;
 
 // Whether a value holds a NUL character. Where there are many, the zero bytes of the file
 // could be taken for UTF-16; a signature then says that the file is UTF-8.
@@ -78,7 +82,6 @@ QByteArray CatalogueWriter::Line(const ItemRecord& record) {
 void CatalogueWriter::Write(QIODevice& device, const std::vector<ItemRecord>& records,
                             const QString& name) {
     QByteArray chunk = HoldsNul(records) ? QByteArray("\xEF\xBB\xBF") : QByteArray();
-    constexpr qsizetype kChunk = 1 << 20;
     auto flush = [&] {
         const QString reason = DeviceWriter::WriteAll(device, chunk);
         if (!reason.isEmpty())
@@ -96,20 +99,28 @@ void CatalogueWriter::Write(QIODevice& device, const std::vector<ItemRecord>& re
 }
 
 void CatalogueWriter::Write(const QString& fileName, const std::vector<ItemRecord>& records) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw LotcraftError(
-            QStringLiteral("the catalogue cannot be saved: %1").arg(file.errorString()), fileName);
+    // A link is written through: the seller's catalogue is the file it leads to.
+    const QFileInfo given(fileName);
+    const QFileInfo catalogue(given.isSymLink() && given.exists() ? given.canonicalFilePath()
+                                                                  : given.absoluteFilePath());
+    const FolderWriter folder(catalogue.absolutePath());
+    const QString what = QStringLiteral("the catalogue");
     try {
-        Write(file, records, fileName);
+        FolderWriter::Pending file = folder.Begin(catalogue.fileName(), what);
+        QByteArray chunk = HoldsNul(records) ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+        for (const ItemRecord& record : records) {
+            chunk += Line(record);
+            if (chunk.size() >= kChunk) {
+                folder.Append(file, chunk, what);
+                chunk.clear();
+            }
+        }
+        folder.Append(file, chunk, what);
+        // The catalogue cannot be made again: it is on the disk before it has its name.
+        folder.Name(file, what, FolderWriter::Durability::Flushed);
     } catch (const LotcraftError& error) {
         throw LotcraftError(error.Reason() + QStringLiteral("; the file as it was before is "
                                                             "unchanged"),
                             fileName);
     }
-    if (!file.commit())
-        throw LotcraftError(QStringLiteral("the catalogue cannot be saved: %1; the file as it "
-                                           "was before is unchanged")
-                                .arg(file.errorString()),
-                            fileName);
 }

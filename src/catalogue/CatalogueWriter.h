@@ -18,8 +18,10 @@ class QIODevice;
 // character: then a signature keeps the zero bytes from being taken for UTF-16.
 class CatalogueWriter {
 public:
-    // Writes through a temporary file that replaces fileName only when all was written, so
-    // a failed save leaves the previous file whole. Throws LotcraftError naming the file.
+    // Writes a new file that takes fileName's place only when all of it is on the disk, so
+    // a failed or killed save leaves the previous file whole, and nothing beside it
+    // (FolderWriter); it keeps the previous file's permissions, and where fileName is a
+    // link, the file it leads to is written. Throws LotcraftError naming the file.
     static void Write(const QString& fileName, const std::vector<ItemRecord>& records);
     // Writes to an open device; throws LotcraftError naming `name` when a write fails.
     static void Write(QIODevice& device, const std::vector<ItemRecord>& records,

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/FieldScanner.h"
 
+#include "app/LotcraftError.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -101,7 +103,7 @@ bool FieldScanner::Extend(qint64 keep) {
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            m_error = QString::fromLocal8Bit(std::strerror(errno));
+            m_error = LotcraftError::SystemReason(errno);
         m_inputEnded = true;
         return false;
     }
@@ -245,6 +247,7 @@ FieldScanner::End FieldScanner::Terminator(qint64 keep) {
 
 FieldScanner::End FieldScanner::Next(bool wantText) {
     m_unclosed = false;
+    m_textAfterQuote = false;
     m_text = QByteArrayView();
     for (;;) {
         while (m_at < m_size && m_data[m_at] == ' ')
@@ -294,6 +297,8 @@ FieldScanner::End FieldScanner::Next(bool wantText) {
     const qint64 tail = Here();
     SkipToDelimiter(start);
     const qint64 stop = Here();
+    m_textAfterQuote =
+        std::any_of(m_data + Offset(tail), m_data + Offset(stop), [](char c) { return c != ' '; });
     const End end = Terminator(start);
     if (!wantText)
         return end;

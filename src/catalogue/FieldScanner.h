@@ -69,6 +69,10 @@ public:
     bool TextIsAscii() const { return m_ascii; }
     // Whether the field was in quotes, and so may hold line ends.
     bool Quoted() const { return m_quoted; }
+    // Whether text other than blanks follows the field's closing quote before its comma or
+    // line end (`"Works well" 12" ruler,`): most often a quote that was never meant to open
+    // the field, closed by an inch mark further on.
+    bool TextAfterQuote() const { return m_textAfterQuote; }
     bool Unclosed() const { return m_unclosed; }
 
     // The system's reason when a read failed, or empty.
@@ -116,4 +120,5 @@ private:
     bool m_unclosed = false;
     bool m_ascii = false;
     bool m_quoted = false;
+    bool m_textAfterQuote = false;
 };

@@ -5,6 +5,7 @@
 #include "TerminalProgress.h"
 
 #include "app/ApplicationFolder.h"
+#include "app/FileIdentity.h"
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
 #include "catalogue/CatalogueReader.h"
@@ -340,10 +341,11 @@ int main(int argc, char* argv[]) {
         if (parser.value(listing.file).isEmpty())
             return UsageError(QStringLiteral("name the file --export-listings writes"));
         // The listing file is no catalogue: written over the catalogue, it would lose it.
-        if (ListingExport::WouldReplace(parser.value(listing.file), positional.first()))
-            return UsageError(QStringLiteral("the listing file would replace the catalogue "
-                                             "\"%1\"; name a file of its own")
-                                  .arg(positional.first()));
+        if (FileIdentity::WouldReplace(parser.value(listing.file), positional.first()))
+            return UsageError(FileIdentity::Refusal(QStringLiteral("the listing file"),
+                                                    parser.value(listing.file),
+                                                    positional.first()) +
+                              QStringLiteral("; name a file of its own"));
     }
 
     const QString folderText = parser.isSet(output) ? parser.value(output) : QDir::currentPath();
@@ -380,7 +382,7 @@ int main(int argc, char* argv[]) {
     const PagePictures pictures(ApplicationFolder::OfThisProgram());
     std::optional<PageInputs> inputs;
     try {
-        inputs = PageInputs::Take(settings, texts, pictures);
+        inputs = PageInputs::Take(settings, texts, pictures, catalogueName);
     } catch (const LotcraftError& error) {
         PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(error.Message()));
         PrintLine(stderr, QStringLiteral("No page has been written."));
@@ -389,8 +391,8 @@ int main(int argc, char* argv[]) {
     if (exporting)
         return ExportListings(parser.value(listing.file), catalogue, *inputs, listingChoice.options,
                               parser.isSet(check));
-    const std::vector<CatalogueFinding> findings = CatalogueCheck::Run(
-        catalogue.records, texts, folder, catalogue.shiftedFrom, inputs->reservedNames);
+    const std::vector<CatalogueFinding> findings =
+        CatalogueCheck::Run(catalogue.records, *inputs, catalogue.shiftedFrom);
     if (parser.isSet(check)) {
         for (const CatalogueFinding& finding : findings)
             PrintLine(stdout, finding.Line());

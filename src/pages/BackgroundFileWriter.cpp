@@ -14,20 +14,19 @@ constexpr size_t kLargestBatch = 64;
 // The files of two batches may hold descriptors at once: those of the batch being written
 // and those of the batch before it, named, which the threads close meanwhile. Both together
 // hold at most half of the descriptors free now, so that the rest of the program (the
-// pictures it reads, a window, another run) keeps its share. Without /proc to count
-// them the folder writer uses hidden names, whose files hold no descriptor while they wait.
+// pictures it reads, a window, another run) keeps its share. Without /proc to count those
+// in use, half of the limit is taken for free.
 size_t BatchSizeFromFreeDescriptors() {
     rlimit limit{};
-    DIR* open = ::opendir("/proc/self/fd");
-    if (!open || ::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) {
-        if (open)
-            ::closedir(open);
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
         return kLargestBatch;
+    rlim_t free = limit.rlim_cur / 2;
+    if (DIR* open = ::opendir("/proc/self/fd")) {
+        free = limit.rlim_cur + 1;  // the listing's own descriptor is counted too
+        while (const dirent* entry = ::readdir(open))
+            free -= entry->d_name[0] != '.' && free > 0;
+        ::closedir(open);
     }
-    rlim_t free = limit.rlim_cur + 1;  // the listing's own descriptor is counted too
-    while (const dirent* entry = ::readdir(open))
-        free -= entry->d_name[0] != '.' && free > 0;
-    ::closedir(open);
     return std::clamp(size_t(free / 4), size_t(1), kLargestBatch);
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/FolderWriter.h"
 #include "app/LotcraftError.h"
-#include "pages/FolderWriter.h"
 
 #include <QByteArray>
 #include <QString>

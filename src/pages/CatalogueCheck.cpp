@@ -24,9 +24,10 @@ using Kind = CatalogueFinding::Kind;
 bool IsErrorKind(Kind kind) {
     return kind == Kind::UnusableItemNumber || kind == Kind::NameTooLong ||
            kind == Kind::PathTooLong || kind == Kind::DuplicateItemNumber ||
-           kind == Kind::ProgramFile || kind == Kind::ActiveContent ||
-           kind == Kind::DescriptionTooLong || kind == Kind::CategoryNotNumber ||
-           kind == Kind::FirstBidNotPositive || kind == Kind::NoAllowedDuration;
+           kind == Kind::ProgramFile || kind == Kind::CatalogueFile ||
+           kind == Kind::ActiveContent || kind == Kind::DescriptionTooLong ||
+           kind == Kind::CategoryNotNumber || kind == Kind::FirstBidNotPositive ||
+           kind == Kind::AmountNotTaken || kind == Kind::NoAllowedDuration;
 }
 
 void Add(std::vector<Finding>& findings, int row, const QString& itemNumber, Kind kind,
@@ -151,18 +152,22 @@ bool LooksLikeHeadingRow(const std::vector<ItemRecord>& records) {
 }
 
 // What the item number makes of the page's name.
-enum class NameState { Fits, Unusable, TooLong, PathTooLong, ProgramFile };
+enum class NameState { Fits, Unusable, TooLong, PathTooLong, ProgramFile, CatalogueFile };
 
 // How long a page's name and path may be, and the bytes they hold besides the item number.
 struct NameLimits {
-    NameLimits(const QString& outputFolder, const QStringList& reservedNames)
+    NameLimits(const QString& outputFolder, const QStringList& reservedNames,
+               const PageInputs* pageInputs = nullptr)
         : folder(outputFolder),
           reserved(reservedNames),
+          inputs(pageInputs),
           name(CatalogueCheck::NameLimit(outputFolder)),
           nameBesides(NameBytes(PageName::FileName(QString()))),
           pathBesides(NameBytes(PageBuilder::PagePath(outputFolder, QString()))) {}
     QString folder;
     const QStringList& reserved;
+    // Where the catalogue lies in the output folder, when the inputs are known.
+    const PageInputs* inputs;
     long name;
     qsizetype nameBesides;
     qsizetype pathBesides;
@@ -179,6 +184,9 @@ NameState StateOf(const QString& itemNumber, const NameLimits& limits) {
         return NameState::PathTooLong;
     if (!limits.reserved.isEmpty() && limits.reserved.contains(PageName::FileName(itemNumber)))
         return NameState::ProgramFile;
+    if (limits.inputs && !limits.inputs->catalogueNames.names.isEmpty() &&
+        !limits.inputs->catalogueNames.Match(PageName::FileName(itemNumber)).isEmpty())
+        return NameState::CatalogueFile;
     return NameState::Fits;
 }
 
@@ -222,6 +230,13 @@ void AddNameFinding(std::vector<Finding>& findings, int row, const QString& item
                 QStringLiteral("The page %1 would replace the file of that name that Lotcraft "
                                "needs in its own folder, the output folder.")
                     .arg(Quoted(PageName::FileName(itemNumber))),
+                QStringLiteral("Change the item number, or choose another output folder."));
+            return;
+        case NameState::CatalogueFile:
+            Add(findings, row, itemNumber, Kind::CatalogueFile,
+                QStringLiteral("The page %1 would replace the catalogue %2, which the pages are "
+                               "made of.")
+                    .arg(Quoted(PageName::FileName(itemNumber)), Quoted(limits.inputs->catalogue)),
                 QStringLiteral("Change the item number, or choose another output folder."));
             return;
     }
@@ -421,6 +436,23 @@ void CheckActiveContent(const ItemRecord& record, int row, std::vector<Finding>&
     }
 }
 
+// An amount eBay would not take as it stands: rounding it or cutting it would change what
+// the seller asked. True when it is told.
+bool CheckAmountTaken(const ItemRecord& record, int row, int position, const QString& name,
+                      const std::optional<QString>& amount, std::vector<Finding>& findings) {
+    if (!amount || !ListingValues::IsPositive(*amount))
+        return false;
+    const QString problem = ListingValues::AmountProblem(*amount);
+    if (problem.isEmpty())
+        return false;
+    Add(findings, row, record.Field(ItemRecord::ItemNumber), Kind::AmountNotTaken,
+        QStringLiteral("The %1 %2 %3; eBay takes amounts from 0.01 to 99,999,999.99 with at "
+                       "most two decimals.")
+            .arg(name, Quoted(record.Field(position)), problem),
+        QStringLiteral("Type the %1 as eBay takes it, for example $9.99.").arg(name));
+    return true;
+}
+
 // eBay's rules for one listing, besides active content and the picture.
 void CheckListingFields(const ItemRecord& record, int row, const PageInputs& inputs,
                         std::vector<Finding>& findings) {
@@ -458,6 +490,8 @@ void CheckListingFields(const ItemRecord& record, int row, const PageInputs& inp
                       .arg(Quoted(firstBidText)),
             QStringLiteral("Type the amount the auction starts at, for example $9.99."));
     }
+    CheckAmountTaken(record, row, ItemRecord::FirstBid, QStringLiteral("first bid"), firstBid,
+                     findings);
     const QString& start = record.Field(ItemRecord::StartTime);
     const QString& end = record.Field(ItemRecord::EndTime);
     if (const QString problem = ListingValues::DurationProblem(start, end); !problem.isEmpty()) {
@@ -476,7 +510,9 @@ void CheckListingFields(const ItemRecord& record, int row, const PageInputs& inp
                     .arg(Quoted(priceText)),
                 QStringLiteral("Type the price as an amount, for example $29.99, or leave it "
                                "empty."));
-        } else if (ListingValues::Compare(*price, *firstBid) <= 0) {
+        } else if (!CheckAmountTaken(record, row, ItemRecord::Price, QStringLiteral("price"), price,
+                                     findings) &&
+                   ListingValues::Compare(*price, *firstBid) <= 0) {
             Add(findings, row, itemNumber, Kind::PriceBelowFirstBid,
                 QStringLiteral("The price %1 is not above the first bid %2, so the listing "
                                "gets no Buy It Now price.")
@@ -488,12 +524,9 @@ void CheckListingFields(const ItemRecord& record, int row, const PageInputs& inp
                  findings);
 }
 
-}  // namespace
-
-std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>& records,
-                                                  const SellerTexts& texts,
-                                                  const QString& outputFolder, int shiftedFrom,
-                                                  const QStringList& reservedNames) {
+std::vector<CatalogueFinding> RunPageChecks(const std::vector<ItemRecord>& records,
+                                            const SellerTexts& texts, int shiftedFrom,
+                                            const NameLimits& limits) {
     const int count = int(records.size());
     const auto itemNumberOf = [&records](int index) -> const QString& {
         return records[size_t(index)].Field(ItemRecord::ItemNumber);
@@ -502,7 +535,6 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>&
     // First each item number as a name on its own, then the names that can be written
     // compared with each other: the same name, then the same name but for letter case
     // among the rows that repeat no earlier name.
-    const NameLimits limits(outputFolder, reservedNames);
     std::vector<NameState> states(size_t(count), NameState::Fits);
     std::vector<int> fitting;
     fitting.reserve(size_t(count));
@@ -568,6 +600,21 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>&
         AddShiftedFinding(findings, row, itemNumber, shiftedFrom);
     }
     return findings;
+}
+
+}  // namespace
+
+std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>& records,
+                                                  const SellerTexts& texts,
+                                                  const QString& outputFolder, int shiftedFrom,
+                                                  const QStringList& reservedNames) {
+    return RunPageChecks(records, texts, shiftedFrom, NameLimits(outputFolder, reservedNames));
+}
+
+std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>& records,
+                                                  const PageInputs& inputs, int shiftedFrom) {
+    return RunPageChecks(records, inputs.seller, shiftedFrom,
+                         NameLimits(inputs.outputFolder, inputs.reservedNames, &inputs));
 }
 
 std::vector<CatalogueFinding> CatalogueCheck::RunForListings(const std::vector<ItemRecord>& records,

@@ -44,6 +44,11 @@ public:
                                              const SellerTexts& texts, const QString& outputFolder,
                                              int shiftedFrom = 0,
                                              const QStringList& reservedNames = QStringList());
+    // The same for the pages of the inputs, in their output folder: besides the names Run
+    // refuses, a page that would replace the catalogue (PageInputs::catalogueNames) is an
+    // error.
+    static std::vector<CatalogueFinding> Run(const std::vector<ItemRecord>& records,
+                                             const PageInputs& inputs, int shiftedFrom);
 
     // The findings for an export of records as eBay listings, with the description section
     // in the inputs' layout and scheme: eBay's rules for each listing (errors: a title that

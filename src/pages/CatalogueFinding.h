@@ -18,11 +18,13 @@ struct CatalogueFinding {
         PathTooLong,          // the page's whole path is too long for the system
         DuplicateItemNumber,  // the page would replace an earlier row's page
         ProgramFile,          // the page would replace one of the program's own files
+        CatalogueFile,        // the page would replace the catalogue it is made from
         ActiveContent,        // a script, frame, form or event attribute, which eBay refuses
         // Errors in an export for eBay only.
         DescriptionTooLong,   // a description section longer than eBay takes
         CategoryNotNumber,    // no category, or one that is not eBay's category number
         FirstBidNotPositive,  // no amount above zero to start the auction at
+        AmountNotTaken,       // an amount with more than two decimals, or out of eBay's range
         NoAllowedDuration,    // start and end times that give none of eBay's durations
         // Warnings.
         CaseDuplicate,    // one page with an earlier row's where letter case is ignored

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/ListingExport.h"
 
-#include "app/DeviceWriter.h"
+#include "app/FolderWriter.h"
 #include "app/LotcraftError.h"
 #include "catalogue/CatalogueWriter.h"
 #include "catalogue/ItemRecord.h"
@@ -10,8 +10,10 @@
 #include "pages/PageBuilder.h"
 #include "pages/PageInputs.h"
 
+#include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRegularExpression>
+#include <QStringBuilder>
 
 #include <algorithm>
 
@@ -19,6 +21,10 @@ namespace {
 
 // The file is written in pieces of about this many bytes.
 constexpr qsizetype kChunk = 1 << 20;
+// No export runs for as long as this.
+constexpr qint64 kTemporaryAgeSeconds = 60 * 60;
+// What every listing file starts with.
+const QByteArray kFileStart = QByteArrayLiteral("*Action(");
 
 void AppendLine(QByteArray& out, const QStringList& values) {
     for (qsizetype i = 0; i < values.size(); ++i) {
@@ -29,12 +35,31 @@ void AppendLine(QByteArray& out, const QStringList& values) {
     out += "\r\n";
 }
 
-void Fail(QSaveFile& file, const QString& path, const QString& reason) {
-    file.cancelWriting();
-    throw LotcraftError(QStringLiteral("the listing file cannot be written: %1; no file has "
-                                       "been written, and a file that was there is unchanged")
-                            .arg(reason),
+// What an export's failure says, whatever failed: the file writer's reason, which names the
+// listing file, and what is left.
+[[noreturn]] void Fail(const QString& path, const LotcraftError& error) {
+    throw LotcraftError(error.Reason() % QStringLiteral("; no listing has been written, and a file "
+                                                        "that was there is unchanged"),
                         path);
+}
+
+// The temporaries that exports of earlier versions, killed while they wrote, left beside
+// the listing file: "NAME.XXXXXX" as Qt names a save's temporary, holding the start of a
+// listing file, untouched for longer than any export runs. Nothing else is taken for one.
+void ClearEarlierTemporaries(const QFileInfo& listing) {
+    const QDir folder = listing.dir();
+    const QRegularExpression temporary(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(listing.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-kTemporaryAgeSeconds);
+    for (const QFileInfo& file :
+         folder.entryInfoList({listing.fileName() + QStringLiteral(".??????")},
+                              QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (!temporary.match(file.fileName()).hasMatch() || file.lastModified().toUTC() > before)
+            continue;
+        QFile bytes(file.filePath());
+        if (bytes.open(QIODevice::ReadOnly) && bytes.read(kFileStart.size()) == kFileStart)
+            QFile::remove(file.filePath());
+    }
 }
 
 }  // namespace
@@ -102,18 +127,6 @@ QStringList ListingExport::Values(const ItemRecord& record, const PageInputs& in
     return values;
 }
 
-bool ListingExport::WouldReplace(const QString& path, const QString& cataloguePath) {
-    if (cataloguePath.isEmpty())
-        return false;
-    const QFileInfo listing(path);
-    const QFileInfo catalogue(cataloguePath);
-    if (listing.absoluteFilePath() == catalogue.absoluteFilePath())
-        return true;
-    // The file is replaced where a link leads, so a link to the catalogue is the catalogue.
-    return listing.exists() && catalogue.exists() &&
-           listing.canonicalFilePath() == catalogue.canonicalFilePath();
-}
-
 QByteArray ListingExport::Line(const QStringList& values) {
     QByteArray line;
     AppendLine(line, values);
@@ -123,31 +136,40 @@ QByteArray ListingExport::Line(const QStringList& values) {
 qint64 ListingExport::Write(const QString& path, const std::vector<ItemRecord>& records,
                             const std::vector<int>& rowsLeftOut, const PageInputs& inputs,
                             const ListingOptions& options, const QDateTime& now) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        Fail(file, path, file.errorString());
-    // One buffer for the whole file, emptied after each write without giving up its memory.
-    QByteArray chunk;
-    chunk.reserve(kChunk + kChunk / 2);
-    AppendLine(chunk, Headings(options));
-    qint64 written = 0;
-    auto leftOut = rowsLeftOut.begin();
-    for (size_t index = 0; index < records.size(); ++index) {
-        const int row = int(index) + 1;
-        leftOut = std::lower_bound(leftOut, rowsLeftOut.end(), row);
-        if (leftOut != rowsLeftOut.end() && *leftOut == row)
-            continue;
-        AppendLine(chunk, Values(records[index], inputs, options, now));
-        ++written;
-        if (chunk.size() >= kChunk) {
-            if (const QString why = DeviceWriter::WriteAll(file, chunk); !why.isEmpty())
-                Fail(file, path, why);
-            chunk.resize(0);
+    // A link is written through, as the seller's own file manager would.
+    const QFileInfo given(path);
+    const QFileInfo listing(given.isSymLink() && given.exists() ? given.canonicalFilePath()
+                                                                : given.absoluteFilePath());
+    const FolderWriter folder(listing.absolutePath());
+    folder.ClearLeftovers();
+    ClearEarlierTemporaries(listing);
+    const QString what = QStringLiteral("the listing file");
+    FolderWriter::Pending file;
+    try {
+        file = folder.Begin(listing.fileName(), what);
+        // One buffer for the whole file, emptied after each write without giving up its
+        // memory.
+        QByteArray chunk;
+        chunk.reserve(kChunk + kChunk / 2);
+        AppendLine(chunk, Headings(options));
+        qint64 written = 0;
+        auto leftOut = rowsLeftOut.begin();
+        for (size_t index = 0; index < records.size(); ++index) {
+            const int row = int(index) + 1;
+            leftOut = std::lower_bound(leftOut, rowsLeftOut.end(), row);
+            if (leftOut != rowsLeftOut.end() && *leftOut == row)
+                continue;
+            AppendLine(chunk, Values(records[index], inputs, options, now));
+            ++written;
+            if (chunk.size() >= kChunk) {
+                folder.Append(file, chunk, what);
+                chunk.resize(0);
+            }
         }
+        folder.Append(file, chunk, what);
+        folder.Name(file, what, FolderWriter::Durability::Flushed);
+        return written;
+    } catch (const LotcraftError& error) {
+        Fail(path, error);
     }
-    if (const QString why = DeviceWriter::WriteAll(file, chunk); !why.isEmpty())
-        Fail(file, path, why);
-    if (!file.commit())
-        Fail(file, path, file.errorString());
-    return written;
 }

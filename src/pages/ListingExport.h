@@ -30,14 +30,13 @@ public:
     // A row of the file, CR LF included.
     static QByteArray Line(const QStringList& values);
 
-    // Whether writing the listing file at path would replace the catalogue file at
-    // cataloguePath (empty: none), by its name or through a link to it.
-    static bool WouldReplace(const QString& path, const QString& cataloguePath);
-
     // Writes the listings of records, but for the rows left out (1 for records[0],
     // ascending), into path: the whole file or, on any failure, no file and the one that
-    // was there left as it was. Gives the number of listings written; throws LotcraftError
-    // naming the file when it cannot be written.
+    // was there left as it was (where path is a link, the file it leads to is written). A
+    // run that is killed leaves nothing behind that a later export does not clear. Gives the
+    // number of listings written; throws LotcraftError naming the file when it cannot be
+    // written. Callers make sure first that it does not replace the catalogue
+    // (FileIdentity::WouldReplace).
     static qint64 Write(const QString& path, const std::vector<ItemRecord>& records,
                         const std::vector<int>& rowsLeftOut, const PageInputs& inputs,
                         const ListingOptions& options, const QDateTime& now);

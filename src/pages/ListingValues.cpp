@@ -114,6 +114,18 @@ bool ListingValues::IsPositive(const QString& amount) {
     return !decimal.whole.isEmpty() || !decimal.fraction.isEmpty();
 }
 
+QString ListingValues::AmountProblem(const QString& amount) {
+    // eBay takes prices from 0.01 to 99,999,999.99 in any of its currencies.
+    const Decimal decimal(amount);
+    if (decimal.fraction.size() > 2)
+        return QStringLiteral("has more than two decimals");
+    if (decimal.whole.isEmpty() && Compare(amount, QStringLiteral("0.01")) < 0)
+        return QStringLiteral("is less than 0.01");
+    if (Compare(amount, QStringLiteral("99999999.99")) > 0)
+        return QStringLiteral("is more than 99,999,999.99");
+    return QString();
+}
+
 int ListingValues::Compare(const QString& a, const QString& b) {
     // Plain amounts compare digit by digit: the longer whole part is the larger, then the
     // first digit that differs decides, the fraction's missing digits counting as zeros.
@@ -142,9 +154,10 @@ QDateTime ListingValues::TimeOf(QStringView text) {
             });
         if (found == std::end(kMonths))
             return QDateTime();
+        // Two digits are a year from 1970 to 2069, as the pages' times have always been read.
         int year = Number(match, 3);
         if (match.capturedLength(3) == 2)
-            year += 2000;
+            year += year < 70 ? 2000 : 1900;
         const QDate date(year, int(found - std::begin(kMonths)) + 1, Number(match, 2));
         return TimeIn(date, TimeOfDay(match, 4), match.capturedView(7));
     }

@@ -20,12 +20,15 @@ public:
     static std::optional<QString> Amount(QStringView text);
     // Whether a plain amount is more than zero.
     static bool IsPositive(const QString& amount);
+    // Why eBay would not take a plain amount above zero as a price ("has more than two
+    // decimals", "is less than 0.01", "is more than 99,999,999.99"), or empty.
+    static QString AmountProblem(const QString& amount);
     // -1, 0 or 1 as amount a is less than, equal to or more than amount b.
     static int Compare(const QString& a, const QString& b);
 
     // A time as the pages show it: "Nov-25-02 10:33:39 PST" (month, day, year in two or four
-    // digits, seconds optional, a zone such as PST, PDT, EST, GMT or UTC), or ISO
-    // "2026-12-20 18:00" (a "T" in place of the blank, seconds, "Z" or "+01:00" optional).
+    // digits, two giving 1970 to 2069, seconds optional, a zone such as PST, PDT, EST, GMT or UTC),
+    // or ISO "2026-12-20 18:00" (a "T" in place of the blank, seconds, "Z" or "+01:00" optional).
     // A time without a zone is the computer's local time. Invalid when it is neither, or
     // names a zone not known here.
     static QDateTime TimeOf(QStringView text);

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/PageBuilder.h"
 
+#include "app/FileIdentity.h"
+#include "app/FolderWriter.h"
 #include "app/LotcraftError.h"
 #include "catalogue/ItemRecord.h"
-#include "pages/FolderWriter.h"
 #include "pages/PageEncoding.h"
 #include "pages/PageInputs.h"
 #include "pages/PageName.h"
 #include "pages/PageTemplate.h"
+
+#include <QStringBuilder>
 
 #include <algorithm>
 #include <array>
@@ -111,6 +114,7 @@ void CheckItemNumber(const QString& itemNumber, const PageInputs& inputs) {
                             PageBuilder::PagePath(inputs.outputFolder, shown));
     }
     const QString file = PageName::FileName(itemNumber);
+    PageBuilder::RefuseReplacingTheCatalogue(itemNumber, inputs);
     if (inputs.reservedNames.contains(file))
         throw LotcraftError(QStringLiteral("the item number \"%1\" would replace %2, which "
                                            "Lotcraft needs in its own folder; change the item "
@@ -159,6 +163,19 @@ void AppendBlocks(Out& out, const ItemRecord& record, const PageInputs& inputs,
 }
 
 }  // namespace
+
+void PageBuilder::RefuseReplacingTheCatalogue(const QString& itemNumber, const PageInputs& inputs) {
+    if (inputs.catalogueNames.names.isEmpty())
+        return;
+    const QString file = PageName::FileName(itemNumber);
+    if (inputs.catalogueNames.Match(file).isEmpty())
+        return;
+    throw LotcraftError(
+        FileIdentity::Refusal(QStringLiteral("the page"), file, inputs.catalogue) %
+            QStringLiteral(" the pages are made of; change the item number, or choose another "
+                           "output folder"),
+        PagePath(inputs.outputFolder, itemNumber));
+}
 
 QString PageBuilder::PagePath(const QString& outputFolder, const QString& itemNumber) {
     return FolderWriter::PathIn(outputFolder, PageName::FileName(itemNumber));

@@ -6,7 +6,7 @@
 #include "pages/SchemeTable.h"
 
 PageInputs PageInputs::Take(const ProgramSettings& settings, SellerTexts seller,
-                            const PagePictures& pictures) {
+                            const PagePictures& pictures, const QString& catalogue) {
     const SchemeTable& schemes = SchemeTable::Standard();
     const int scheme = settings.SchemeIndex();
     PageInputs inputs;
@@ -19,5 +19,8 @@ PageInputs PageInputs::Take(const ProgramSettings& settings, SellerTexts seller,
     inputs.outputFolder = settings.OutputFolder();
     if (!inputs.outputFolder.isEmpty() && pictures.IsApplicationFolder(inputs.outputFolder))
         inputs.reservedNames = PagePictures::ShippedFiles();
+    inputs.catalogue = catalogue;
+    if (!inputs.outputFolder.isEmpty())
+        inputs.catalogueNames = FileIdentity::NamesIn(inputs.outputFolder, catalogue);
     return inputs;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/FileIdentity.h"
 #include "pages/SellerTexts.h"
 
 #include <QString>
@@ -11,7 +12,8 @@ class ProgramSettings;
 
 // Everything a page is built from besides its record, taken once, as a value, when a page
 // run, a preview or an export starts: the description layout, the colours of the scheme,
-// the seller's texts, the output folder and the names no page may take there. The window
+// the seller's texts, the output folder and the names no page may take there: the
+// program's own files and the catalogue the pages are made of. The window
 // lets no input through while a run goes on, so taking the seller's texts once gives the
 // same pages as reading them for every page.
 struct PageInputs {
@@ -28,9 +30,13 @@ struct PageInputs {
     QString outputFolder;
     // The program's own files, when the output folder is the folder that holds them.
     QStringList reservedNames;
+    // The catalogue the pages are made of (empty for one that is in no file), and the names
+    // it has in the output folder, where it lies there.
+    QString catalogue;
+    FileIdentity::NamesInFolder catalogueNames;
 
-    // The inputs of the seller's current choices. Throws LotcraftError when the scheme is not
-    // in the colour table.
+    // The inputs of the seller's current choices, for pages of the catalogue read from the
+    // file `catalogue`. Throws LotcraftError when the scheme is not in the colour table.
     static PageInputs Take(const ProgramSettings& settings, SellerTexts seller,
-                           const PagePictures& pictures);
+                           const PagePictures& pictures, const QString& catalogue = QString());
 };

@@ -1,23 +1,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/PagePictures.h"
 
+#include "app/FileIdentity.h"
+#include "app/FolderWriter.h"
 #include "app/LotcraftError.h"
-#include "pages/FolderWriter.h"
 
 #include <QFile>
 #include <QImageReader>
 
-#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
+#include <cerrno>
 
 namespace {
 
-// Whether two paths lead to the same file or folder; false when either cannot be reached.
-bool SameFile(const QString& one, const QString& other) {
-    struct stat first {};
-    struct stat second {};
-    return ::stat(QFile::encodeName(one).constData(), &first) == 0 &&
-           ::stat(QFile::encodeName(other).constData(), &second) == 0 &&
-           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+// Reads a whole file; 0, or the errno of what failed.
+int ReadWhole(const QString& path, QByteArray& bytes) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    int error = 0;
+    char block[16 * 1024];
+    for (;;) {
+        const ssize_t got = ::read(fd, block, sizeof block);
+        if (got > 0) {
+            bytes.append(block, qsizetype(got));
+        } else if (got < 0 && errno == EINTR) {
+            continue;
+        } else {
+            error = got < 0 ? errno : 0;
+            break;
+        }
+    }
+    ::close(fd);
+    return error;
+}
+
+// Why a picture of the program's could not be used. Only a picture that is missing or
+// damaged is brought back by reinstalling; a run that is out of descriptors is not.
+LotcraftError PictureFailure(const QString& fileName, const QString& what, int error,
+                             const QString& reason) {
+    if (error == EMFILE || error == ENFILE)
+        return LotcraftError(what + LotcraftError::SystemReason(error), fileName);
+    return LotcraftError(what + reason + QStringLiteral("; reinstall Lotcraft to bring it back"),
+                         fileName);
 }
 
 }  // namespace
@@ -39,7 +65,7 @@ QStringList PagePictures::ShippedFiles() {
 }
 
 bool PagePictures::IsApplicationFolder(const QString& folder) const {
-    return folder == m_applicationFolder || SameFile(folder, m_applicationFolder);
+    return folder == m_applicationFolder || FileIdentity::SameFile(folder, m_applicationFolder);
 }
 
 const QImage& PagePictures::LoadOnce(QImage& mark, const char* name) const {
@@ -48,12 +74,13 @@ const QImage& PagePictures::LoadOnce(QImage& mark, const char* name) const {
     const QString fileName = FolderWriter::PathIn(m_applicationFolder, QLatin1String(name));
     QImageReader reader(fileName);
     mark = reader.read();
-    if (mark.isNull())
-        throw LotcraftError(
-            QStringLiteral("the picture cannot be loaded: %1; reinstall Lotcraft to bring it "
-                           "back")
-                .arg(reader.errorString()),
-            fileName);
+    if (mark.isNull()) {
+        // The reader does not say why the file could not be opened; opening it again does.
+        QByteArray bytes;
+        const int error = ReadWhole(fileName, bytes);
+        throw PictureFailure(fileName, QStringLiteral("the picture cannot be loaded: "), error,
+                             reader.errorString());
+    }
     return mark;
 }
 
@@ -63,17 +90,12 @@ void PagePictures::CopyPagePictures(const QString& outputFolder) const {
     const FolderWriter folder(outputFolder);
     for (const QString& name : CopiedFiles()) {
         const QString source = FolderWriter::PathIn(m_applicationFolder, name);
-        if (SameFile(source, FolderWriter::PathIn(outputFolder, name)))
+        if (FileIdentity::SameFile(source, FolderWriter::PathIn(outputFolder, name)))
             continue;
-        QFile file(source);
         QByteArray bytes;
-        if (file.open(QIODevice::ReadOnly))
-            bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            throw LotcraftError(QStringLiteral("the picture cannot be read: %1; reinstall "
-                                               "Lotcraft to bring it back")
-                                    .arg(file.errorString()),
-                                source);
+        if (const int error = ReadWhole(source, bytes); error != 0)
+            throw PictureFailure(source, QStringLiteral("the picture cannot be read: "), error,
+                                 LotcraftError::SystemReason(error));
         folder.Write(name, bytes, QStringLiteral("the copy of the picture"));
     }
 }

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/PageRun.h"
 
+#include "app/FileIdentity.h"
+#include "app/FolderWriter.h"
 #include "app/LotcraftError.h"
 #include "catalogue/ItemRecord.h"
 #include "pages/BackgroundFileWriter.h"
-#include "pages/FolderWriter.h"
 #include "pages/PageBuilder.h"
 #include "pages/PageInputs.h"
 #include "pages/PageName.h"
 #include "pages/PagePictures.h"
+
+#include <QStringBuilder>
 
 #include <algorithm>
 #include <optional>
@@ -18,6 +21,37 @@ namespace {
 // The failure of a row's step, naming the row.
 LotcraftError AtRow(const LotcraftError& error, int row) {
     return LotcraftError(error.Reason(), error.File(), row);
+}
+
+// Before anything is written: no page and no picture may replace the catalogue the pages
+// are made of. The first that would is refused, naming both files, and nothing is written.
+void RefuseReplacingTheCatalogue(const std::vector<ItemRecord>& records, const PageInputs& inputs,
+                                 const PagePictures& pictures,
+                                 const std::vector<int>& skippedRows) {
+    if (inputs.catalogueNames.names.isEmpty())
+        return;
+    for (size_t index = 0; index < records.size(); ++index) {
+        const int row = int(index) + 1;
+        if (std::binary_search(skippedRows.begin(), skippedRows.end(), row))
+            continue;
+        try {
+            PageBuilder::RefuseReplacingTheCatalogue(records[index].Field(ItemRecord::ItemNumber),
+                                                     inputs);
+        } catch (const LotcraftError& error) {
+            throw AtRow(error, row);
+        }
+    }
+    if (pictures.IsApplicationFolder(inputs.outputFolder))
+        return;
+    for (const QString& name : PagePictures::CopiedFiles()) {
+        if (!inputs.catalogueNames.Match(name).isEmpty())
+            throw LotcraftError(
+                FileIdentity::Refusal(QStringLiteral("the picture"), name, inputs.catalogue) %
+                    QStringLiteral(" the pages are made of, so no page has been written; move "
+                                   "the catalogue out of the output folder, or choose another "
+                                   "output folder"),
+                FolderWriter::PathIn(inputs.outputFolder, name));
+    }
 }
 
 }  // namespace
@@ -30,6 +64,15 @@ void PageRun::Run(const std::vector<ItemRecord>& records, const PageInputs& inpu
                   const PagePictures& pictures, std::vector<int> skippedRows,
                   const PageNamed& pageNamed) {
     std::sort(skippedRows.begin(), skippedRows.end());
+    RefuseReplacingTheCatalogue(records, inputs, pictures, skippedRows);
+    WritePages(records, inputs, skippedRows, pageNamed);
+    // The pages' files, and the descriptors they held, are all closed by now: a run with few
+    // descriptors to spare has them for the pictures.
+    pictures.CopyPagePictures(inputs.outputFolder);
+}
+
+void PageRun::WritePages(const std::vector<ItemRecord>& records, const PageInputs& inputs,
+                         const std::vector<int>& skippedRows, const PageNamed& pageNamed) {
     const FolderWriter folder(inputs.outputFolder);
     // Hidden files that killed runs left in the folder go first.
     folder.ClearLeftovers();
@@ -105,5 +148,4 @@ void PageRun::Run(const std::vector<ItemRecord>& records, const PageInputs& inpu
         }
     }
     writeTheRest();
-    pictures.CopyPagePictures(inputs.outputFolder);
 }

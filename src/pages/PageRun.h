@@ -27,10 +27,16 @@ public:
     // catalogue check found would be lost or wrong), then copies the pictures. A failure
     // throws LotcraftError naming the row (none for the pictures), the file and the reason;
     // the pages named before it stay, and the pictures are not copied when a row failed.
+    // A page or picture that would replace the catalogue (PageInputs::catalogueNames) is
+    // refused before anything is written.
     static void Run(const std::vector<ItemRecord>& records, const PageInputs& inputs,
                     const PagePictures& pictures, std::vector<int> skippedRows,
                     const PageNamed& pageNamed);
 
     // "1 page", "2 pages": a count of pages as the programs tell it.
     static QString PagesText(qint64 count);
+
+private:
+    static void WritePages(const std::vector<ItemRecord>& records, const PageInputs& inputs,
+                           const std::vector<int>& skippedRows, const PageNamed& pageNamed);
 };

@@ -50,14 +50,15 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
               }
           },
           [this](const QString& text) { ShowStatus(text); }),
-      m_pageRun(*this, m_settings, m_messages, m_grid, m_form, m_pictures,
-                {[this](int row) {
-                     ShowRowInForm(row);
-                     m_controls.grid->scrollTo(m_grid.index(row - 1, 0));
-                 },
-                 [this](const QString& text) { ShowStatus(text); }, [this] { ShowCounters(); },
-                 [this] { return Seller(); }, [this] { WritePages(true); },
-                 [this] { return m_files.ShiftedFrom(); }}),
+      m_pageRun(
+          *this, m_settings, m_messages, m_grid, m_form, m_pictures,
+          {[this](int row) {
+               ShowRowInForm(row);
+               m_controls.grid->scrollTo(m_grid.index(row - 1, 0));
+           },
+           [this](const QString& text) { ShowStatus(text); }, [this] { ShowCounters(); },
+           [this] { return Seller(); }, [this] { WritePages(true); },
+           [this] { return m_files.ShiftedFrom(); }, [this] { return m_files.SourcePath(); }}),
       m_listingExport(
           *this, m_settings, m_messages, m_dialogs, m_grid, m_pictures,
           {[this](int row) {
@@ -66,7 +67,7 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
            },
            [this](const QString& text) { ShowStatus(text); }, [this] { return Seller(); },
            [this] { ExportListings(true); }, [this] { return m_files.ShiftedFrom(); },
-           [this] { return m_files.CataloguePath(); },
+           [this] { return m_files.SourcePath(); },
            [this] {
                return m_keptStore ? KeptSettings(*m_keptStore).ReadListingOptions(m_listingOptions)
                                   : m_listingOptions;

@@ -51,6 +51,12 @@ public:
     // The file the grid's items were read from when it could be read only in part, until
     // they are saved; empty otherwise. Saving over it asks first, naming what would be lost.
     const QString& ReadInPartFrom() const { return m_readInPartFrom; }
+    // The seller's file the grid's items came from, read in whole or in part or saved last:
+    // what no page, picture or export may replace. Empty for a catalogue typed in and not
+    // saved yet.
+    const QString& SourcePath() const {
+        return m_cataloguePath.isEmpty() ? m_readInPartFrom : m_cataloguePath;
+    }
     // The row from which the items of the catalogue opened last stop lining up with the
     // lines of its file, which the catalogue check warns of; 0 when they line up.
     int ShiftedFrom() const { return m_shiftedFrom; }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/WindowListingExport.h"
 
+#include "app/FileIdentity.h"
 #include "app/LotcraftError.h"
 #include "editing/Grid.h"
 #include "pages/CatalogueCheck.h"
@@ -106,13 +107,16 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked) {
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + FileDialogs::Suffix();
-    // The listing file is no catalogue: writing it over the open one would lose the items.
-    if (ListingExport::WouldReplace(path, cataloguePath)) {
+    // The listing file is no catalogue: writing it over the one the grid came from, read in
+    // whole or in part, would lose the items.
+    if (FileIdentity::WouldReplace(path, cataloguePath)) {
         m_messages.Tell(&m_owner,
-                        QStringLiteral("%1 is the open catalogue; the listing file would replace "
-                                       "it. Nothing was exported: export again and give the "
-                                       "listing file a name of its own.")
-                            .arg(QDir::toNativeSeparators(path)));
+                        QStringLiteral("Nothing was exported: ") %
+                            FileIdentity::Refusal(QStringLiteral("the listing file"),
+                                                  QDir::toNativeSeparators(path),
+                                                  QDir::toNativeSeparators(cataloguePath)) %
+                            QStringLiteral(". Export again and give the listing file a "
+                                           "name of its own."));
         return;
     }
 

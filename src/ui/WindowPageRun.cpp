@@ -93,7 +93,8 @@ void WindowPageRun::Run(const SellerTexts& seller, bool checked) {
         m_pageCountShown.invalidate();
         try {
             // Each row is counted, then shows its page's path, then its marks.
-            PageRun::Run(m_grid.Records(), PageInputs::Take(m_settings, seller, m_pictures),
+            PageRun::Run(m_grid.Records(),
+                         PageInputs::Take(m_settings, seller, m_pictures, m_window.catalogue()),
                          m_pictures, skipped, [this](int row, const QString& pagePath) {
                              ++m_form.pageCount;
                              ShowPageCount();
@@ -141,14 +142,19 @@ void WindowPageRun::Report(const QString& folder, qint64 written,
     } else {
         m_window.showStatus(QStringLiteral("Stopped after %1 in %2.").arg(pages, folder) +
                             skippedText);
-        const QString kept =
-            failure->Row() > 0
-                ? QStringLiteral(
-                      "The pages of the rows before it are written and marked. Correct the "
-                      "row, or choose another folder, and press HTMLS again.")
-                : QStringLiteral(
-                      "The pages are written and marked, but the pictures they show are "
-                      "not all beside them.");
+        QString kept;
+        if (written == 0)
+            kept = QStringLiteral(
+                "No page was written. Correct it, or choose another folder, and press HTMLS "
+                "again.");
+        else if (failure->Row() > 0)
+            kept = QStringLiteral(
+                "The pages of the rows before it are written and marked. Correct the row, or "
+                "choose another folder, and press HTMLS again.");
+        else
+            kept = QStringLiteral(
+                "The pages are written and marked, but the pictures they show are not all "
+                "beside them.");
         m_messages.Tell(&m_owner, QStringLiteral("Lotcraft could not write all the pages.\n\n") %
                                       failure->Message() % QStringLiteral(".\n\n") % kept);
     }

@@ -40,8 +40,9 @@ public:
                            int itemCount, const std::function<void(int row)>& showRow)>;
     // What the run shows in the window: a row in the form, the status line, the counters;
     // and what the check dialog asks of it: the seller's texts as they are now, and the run
-    // once the seller has seen the findings; and the row from which the catalogue's items
-    // may be shifted, as its file was read (0 when they line up).
+    // once the seller has seen the findings; the row from which the catalogue's items may
+    // be shifted, as its file was read (0 when they line up); and the file they came from,
+    // which no page or picture may replace.
     struct Window {
         std::function<void(int row)> showRow;
         std::function<void(const QString& text)> showStatus;
@@ -49,6 +50,7 @@ public:
         std::function<SellerTexts()> seller;
         std::function<void()> writeChecked;
         std::function<int()> shiftedFrom;
+        std::function<QString()> catalogue;
     };
 
     WindowPageRun(QWidget& owner, ProgramSettings& settings, MessageBoxes& messages, Grid& grid,

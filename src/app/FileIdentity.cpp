@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/FileIdentity.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/vfs.h>
+#include <unistd.h>
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+struct Identity {
+    dev_t device;
+    ino_t inode;
+    bool operator==(const Identity& other) const {
+        return device == other.device && inode == other.inode;
+    }
+};
+
+std::optional<Identity> IdentityOf(const QString& path, bool followLink) {
+    if (path.isEmpty())
+        return std::nullopt;
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if ((followLink ? ::stat(name.constData(), &status) : ::lstat(name.constData(), &status)) != 0)
+        return std::nullopt;
+    return Identity{status.st_dev, status.st_ino};
+}
+
+// A name in a folder, as the seller's file is reached.
+struct Entry {
+    QString folder;
+    QString name;
+};
+
+// The catalogue's own name and, where that is a link, the name of the file it leads to.
+std::vector<Entry> EntriesOf(const QString& kept) {
+    std::vector<Entry> entries;
+    const QFileInfo info(kept);
+    entries.push_back({info.absolutePath(), info.fileName()});
+    if (info.isSymLink()) {
+        const QFileInfo target(info.canonicalFilePath());
+        if (!target.filePath().isEmpty())
+            entries.push_back({target.absolutePath(), target.fileName()});
+    }
+    return entries;
+}
+
+// File system types that take names differing in letter case for one (statfs's f_type).
+constexpr long kCaseBlindTypes[] = {
+    0x4d44,      // FAT
+    0x2011BAB0,  // exFAT
+    0x482b,      // HFS+
+    0xFF534D42,  // SMB (cifs)
+    0xFE534D42,  // SMB2
+    0x517B,      // SMB (old)
+};
+
+}  // namespace
+
+QString FileIdentity::NamesInFolder::Match(const QString& name) const {
+    for (const QString& kept : names) {
+        if (kept.compare(name, ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0)
+            return kept;
+    }
+    return QString();
+}
+
+bool FileIdentity::IgnoresCase(const QString& folder) {
+    const QByteArray name = QFile::encodeName(folder);
+    struct statfs system {};
+    if (::statfs(name.constData(), &system) == 0) {
+        for (const long type : kCaseBlindTypes) {
+            if (static_cast<long>(system.f_type) == type)
+                return true;
+        }
+    }
+#ifdef FS_CASEFOLD_FL
+    // ext4 and f2fs can be told to ignore case folder by folder.
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        int flags = 0;
+        const bool folded =
+            ::ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_CASEFOLD_FL) != 0;
+        ::close(descriptor);
+        return folded;
+    }
+#endif
+    return false;
+}
+
+bool FileIdentity::SameFile(const QString& one, const QString& other) {
+    const std::optional<Identity> first = IdentityOf(one, true);
+    return first && first == IdentityOf(other, true);
+}
+
+bool FileIdentity::WouldReplace(const QString& path, const QString& kept) {
+    if (kept.isEmpty() || path.isEmpty())
+        return false;
+    const QFileInfo target(path);
+    const QString written = target.absoluteFilePath();
+    if (const std::optional<Identity> entry = IdentityOf(written, false)) {
+        // What has the name now is replaced: the catalogue itself, a link to it, or a name the
+        // volume takes for the catalogue's.
+        const std::optional<Identity> keptFile = IdentityOf(kept, true);
+        const std::optional<Identity> keptEntry = IdentityOf(kept, false);
+        for (const std::optional<Identity>& candidate : {entry, IdentityOf(written, true)}) {
+            if (candidate && (candidate == keptFile || candidate == keptEntry))
+                return true;
+        }
+        return false;
+    }
+    // Nothing has the name yet: the catalogue is gone or elsewhere, unless its name is this
+    // one in the same folder.
+    const NamesInFolder names = NamesIn(target.absolutePath(), kept);
+    return !names.Match(target.fileName()).isEmpty();
+}
+
+FileIdentity::NamesInFolder FileIdentity::NamesIn(const QString& folder, const QString& kept) {
+    NamesInFolder found;
+    const std::optional<Identity> folderIdentity = IdentityOf(folder, true);
+    if (kept.isEmpty() || !folderIdentity)
+        return found;
+    for (const Entry& entry : EntriesOf(kept)) {
+        if (!entry.name.isEmpty() && IdentityOf(entry.folder, true) == folderIdentity &&
+            !found.names.contains(entry.name))
+            found.names << entry.name;
+    }
+    if (!found.names.isEmpty())
+        found.ignoreCase = IgnoresCase(folder);
+    return found;
+}
+
+QString FileIdentity::Refusal(const QString& what, const QString& written, const QString& kept) {
+    return QStringLiteral("%1 %2 would replace the catalogue %3").arg(what, written, kept);
+}
