@@ -12,8 +12,10 @@ PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-webengine-dev libgl-
 	fonts-dejavu-extra
 # The end-to-end test also needs a display server and a browser to render the pages in; the
 # desktop tests need the validators of desktop entries and metainfo, groff for the manual
-# pages, and dpkg-dev and lintian to make and judge the Debian package.
-TEST_PACKAGES := xvfb xauth chromium desktop-file-utils appstream groff-base dpkg-dev lintian
+# pages, and dpkg-dev and lintian to make and judge the Debian package; the file-identity test
+# mounts an exFAT volume, as USB sticks come, to compare names that differ in letter case.
+TEST_PACKAGES := xvfb xauth chromium desktop-file-utils appstream groff-base dpkg-dev lintian \
+	exfat-fuse exfatprogs
 # What the window program and lotcraft-pages need to be installed or packaged: the programs
 # (with the pictures and help page beside them), the manual pages and the changelog.
 APP_TARGETS := lotcraft lotcraft-pages lotcraft_data

@@ -7,6 +7,7 @@
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/CatalogueWriter.h"
 #include "editing/Grid.h"
+#include "ui/CommandLine.h"
 #include "ui/DescriptionBox.h"
 
 #include <QHeaderView>
@@ -297,6 +298,64 @@ private Q_SLOTS:
         w.dialogs.saveAnswers.push_back(dir.filePath(QStringLiteral("other.csv")));
         w.Press("Save");
         QCOMPARE(w.messages.questions.size(), 2);
+    }
+
+    // A spreadsheet, a document or a PDF opened by mistake, through LOAD CSV or the command
+    // line, is refused before anything is asked or reset: the grid keeps its catalogue,
+    // unsaved changes and all, and nothing is ever saved over the file.
+    void aFileThatIsNoTextIsNeverTakenForTheCatalogue_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("said");
+        const QByteArray zip("PK\x03\x04\x14\0\0\0\x08\0", 10);
+        QTest::newRow("ods") << QStringLiteral("stock.ods")
+                             << zip + "mimetypeapplication/vnd.oasis.opendocument.spreadsheet"
+                             << QStringLiteral("a spreadsheet (OpenDocument, .ods)");
+        QTest::newRow("xlsx named .csv")
+            << QStringLiteral("stock.csv") << zip + "[Content_Types].xmlPK\x03\x04xl/sheet1.xml"
+            << QStringLiteral("a spreadsheet (Excel, .xlsx)");
+        QTest::newRow("pdf") << QStringLiteral("stock.pdf")
+                             << QByteArray("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n")
+                             << QStringLiteral("a PDF document");
+    }
+
+    void aFileThatIsNoTextIsNeverTakenForTheCatalogue() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(name);
+        WriteFile(file, bytes);
+        Window w;
+        w.Open(kSample);
+        w.ClickRow(1);
+        w.Box("t_cat")->setText(QStringLiteral("12"));
+        w.Press("Update");
+        for (int way = 0; way < 2; ++way) {
+            const qsizetype told = w.messages.messages.size();
+            if (way == 0) {
+                w.Open(file);
+            } else {
+                CommandLine::Open({file, std::nullopt}, w.window);
+                QTRY_COMPARE(w.messages.messages.size(), told + 1);
+            }
+            QCOMPARE(w.messages.messages.size(), told + 1);
+            QVERIFY2(
+                w.messages.messages.last().contains(said) &&
+                    w.messages.messages.last().contains(QLatin1String("the grid is as it was")),
+                qPrintable(w.messages.messages.last()));
+            QVERIFY(w.messages.questions.isEmpty());
+            QCOMPARE(w.Label("Label6"), QStringLiteral("12"));
+            QCOMPARE(w.window.CatalogueGrid().Record(1).Field(ItemRecord::Category),
+                     QStringLiteral("12"));
+        }
+        // Ctrl+S saves the catalogue the grid came from, never the file refused.
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        QTest::keyClick(&w.window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(CatalogueReader::Read(w.SampleCopy()).records[0].Field(ItemRecord::Category),
+                 QStringLiteral("12"));
+        QCOMPARE(ReadAll(file), bytes);
     }
 
     void closingNeverThrowsWorkAway() {

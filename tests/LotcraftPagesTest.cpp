@@ -134,6 +134,13 @@ private Q_SLOTS:
         QTest::newRow("32767 records")
             << QByteArray("1,a,b,c,d,e,f,g,h,i\r\n").repeated(ItemRecord::MaxItems + 1)
             << QStringLiteral("more than 32766 records");
+        // A file that is no text is left as it is, whatever it is called.
+        const QByteArray zip("PK\x03\x04\x14\0\0\0\x08\0", 10);
+        QTest::newRow("a spreadsheet")
+            << zip + "mimetypeapplication/vnd.oasis.opendocument.spreadsheet"
+            << QStringLiteral("this is a spreadsheet (OpenDocument, .ods), not a CSV file");
+        QTest::newRow("a PDF") << QByteArray("%PDF-1.7\n%\xE2\xE3\xCF\xD3\n")
+                               << QStringLiteral("this is a PDF document, not a CSV file");
     }
     void aBadCatalogueWritesNoPage() {
         QFETCH(QByteArray, catalogue);
@@ -145,6 +152,7 @@ private Q_SLOTS:
         QVERIFY2(outcome.err.contains(name), qPrintable(outcome.err));
         QVERIFY2(outcome.err.contains(message), qPrintable(outcome.err));
         QVERIFY(Pages(out.path()).isEmpty());
+        QCOMPARE(ReadFile(name), catalogue);
     }
 
     void anUnsafeItemNumberKeepsThePagesBeforeIt_data() {
@@ -322,6 +330,42 @@ private Q_SLOTS:
         QCOMPARE(Pages(dir.path()), (QStringList{QStringLiteral("1.html"), QStringLiteral("3.html"),
                                                  QStringLiteral("help.html")}));
         QCOMPARE(ReadFile(dir.filePath(QStringLiteral("help.html"))), help);
+    }
+
+    // A catalogue that lies in the output folder under a page's or a picture's name is never
+    // replaced: the page's row is an error of the check, a picture's name stops the run
+    // before its first page.
+    void aRunNeverReplacesItsOwnCatalogue_data() {
+        QTest::addColumn<QString>("catalogueName");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("named like a page")
+            << QStringLiteral("1001.html")
+            << QStringLiteral(
+                   "Row 2, item \"1001\": error: The page \"1001.html\" would replace "
+                   "the catalogue");
+        QTest::newRow("named like a picture")
+            << QStringLiteral("dot_clear.gif")
+            << QStringLiteral("the picture dot_clear.gif would replace the catalogue %1");
+    }
+
+    void aRunNeverReplacesItsOwnCatalogue() {
+        QFETCH(QString, catalogueName);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QString catalogue = dir.filePath(catalogueName);
+        const QByteArray bytes = "1,Clock,,,$1,,,,,\r\n1001,Lamp,,,$2,,,,,\r\n";
+        QFile file(catalogue);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        const Outcome outcome = RunPages(
+            {QStringLiteral("--skip-bad-rows"), QStringLiteral("-o"), dir.path(), catalogue});
+        QVERIFY2(outcome.err.contains(said.arg(catalogue)), qPrintable(outcome.err));
+        QCOMPARE(ReadFile(catalogue), bytes);
+        // Its other row is written beside it, the page's row skipped; or, where a picture is
+        // in the way, nothing is written.
+        const bool pageInTheWay = catalogueName.endsWith(QLatin1String(".html"));
+        QCOMPARE(outcome.status, pageInTheWay ? 0 : 1);
+        QCOMPARE(Pages(dir.path()).contains(QStringLiteral("1.html")), pageInTheWay);
     }
 
     void aDiskThatFillsUpKeepsThePagesBeforeIt() {

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FileIdentity.h"
 
+#include "app/FolderWriter.h"
+
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -63,6 +67,19 @@ constexpr long kCaseBlindTypes[] = {
     0x517B,      // SMB (old)
 };
 
+// Whether a name that is in the folder, asked for in other letter case, is found, though the
+// folder lists no such name.
+bool SeenToIgnoreCase(const QString& folder, const QString& present) {
+    QString other = present;
+    for (QChar& c : other)
+        c = c.isUpper() ? c.toLower() : c.toUpper();
+    if (other == present || !IdentityOf(FolderWriter::PathIn(folder, other), false))
+        return false;
+    return QDir(folder)
+        .entryList({other}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::CaseSensitive)
+        .isEmpty();
+}
+
 }  // namespace
 
 QString FileIdentity::NamesInFolder::Match(const QString& name) const {
@@ -73,7 +90,7 @@ QString FileIdentity::NamesInFolder::Match(const QString& name) const {
     return QString();
 }
 
-bool FileIdentity::IgnoresCase(const QString& folder) {
+bool FileIdentity::IgnoresCase(const QString& folder, const QString& present) {
     const QByteArray name = QFile::encodeName(folder);
     struct statfs system {};
     if (::statfs(name.constData(), &system) == 0) {
@@ -90,9 +107,20 @@ bool FileIdentity::IgnoresCase(const QString& folder) {
         const bool folded =
             ::ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_CASEFOLD_FL) != 0;
         ::close(descriptor);
-        return folded;
+        if (folded)
+            return true;
     }
 #endif
+    // Other volumes (exFAT through FUSE, say) tell by what they do.
+    if (!present.isEmpty() && IdentityOf(FolderWriter::PathIn(folder, present), false))
+        return SeenToIgnoreCase(folder, present);
+    QDirIterator names(folder, QDir::AllEntries | QDir::Hidden | QDir::System |
+                                   QDir::NoDotAndDotDot);
+    while (names.hasNext()) {
+        const QString name = QFileInfo(names.next()).fileName();
+        if (name.toUpper() != name.toLower())
+            return SeenToIgnoreCase(folder, name);
+    }
     return false;
 }
 
@@ -115,12 +143,11 @@ bool FileIdentity::WouldReplace(const QString& path, const QString& kept) {
             if (candidate && (candidate == keptFile || candidate == keptEntry))
                 return true;
         }
-        return false;
     }
-    // Nothing has the name yet: the catalogue is gone or elsewhere, unless its name is this
-    // one in the same folder.
-    const NamesInFolder names = NamesIn(target.absolutePath(), kept);
-    return !names.Match(target.fileName()).isEmpty();
+    // The catalogue's own name in the same folder, as the folder compares names: some
+    // volumes give one file other inodes under other letter cases, and a catalogue that is
+    // gone has none.
+    return !NamesIn(target.absolutePath(), kept).Match(target.fileName()).isEmpty();
 }
 
 FileIdentity::NamesInFolder FileIdentity::NamesIn(const QString& folder, const QString& kept) {
@@ -134,7 +161,7 @@ FileIdentity::NamesInFolder FileIdentity::NamesIn(const QString& folder, const Q
             found.names << entry.name;
     }
     if (!found.names.isEmpty())
-        found.ignoreCase = IgnoresCase(folder);
+        found.ignoreCase = IgnoresCase(folder, found.names.first());
     return found;
 }
 

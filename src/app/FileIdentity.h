@@ -12,8 +12,8 @@
 // written exists, by device and inode (so a bind mount, a link, "./" or a name in other
 // letter case on a volume that ignores case are all the same file); where it does not, by
 // the folder it would be made in (device and inode again) and its name, compared as that
-// folder compares names: letter case ignored on FAT, exFAT, HFS+ and SMB volumes and in
-// folders made to ignore it. Both the catalogue's own name and, where it is a link, the file
+// folder compares names: letter case ignored on FAT, exFAT, HFS+ and SMB volumes, in
+// folders made to ignore it, and wherever the folder is seen to ignore it. Both the catalogue's own name and, where it is a link, the file
 // it leads to count as the catalogue.
 class FileIdentity {
 public:
@@ -35,8 +35,9 @@ public:
     static NamesInFolder NamesIn(const QString& folder, const QString& kept);
     // Whether two paths lead to one file or folder; false when either cannot be reached.
     static bool SameFile(const QString& one, const QString& other);
-    // Whether the folder's file system takes names that differ only in letter case for one.
-    static bool IgnoresCase(const QString& folder);
+    // Whether the folder takes names that differ only in letter case for one: known of its
+    // file system, or seen of `present`, a name in it, where one is given.
+    static bool IgnoresCase(const QString& folder, const QString& present = QString());
 
     // The sentence that refuses a write: "<what> <written> would replace the catalogue
     // <kept>", the paths as the seller gave them.

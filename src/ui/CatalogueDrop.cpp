@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/CatalogueDrop.h"
 
-#include "ui/FileDialogs.h"
-
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QWidget>
 
@@ -22,10 +19,7 @@ QString CatalogueDrop::DroppedCatalogue(const QMimeData* data) {
     const QUrl url = data->urls().constFirst();
     if (!url.isLocalFile())
         return QString();
-    const QString path = url.toLocalFile();
-    return QFileInfo(path).suffix().compare(FileDialogs::Suffix(), Qt::CaseInsensitive) == 0
-               ? path
-               : QString();
+    return url.toLocalFile();
 }
 
 bool CatalogueDrop::eventFilter(QObject* watched, QEvent* event) {

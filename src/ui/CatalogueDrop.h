@@ -11,13 +11,14 @@ class QMimeData;
 class QWidget;
 
 // A catalogue file dropped anywhere on a window is opened, as LOAD CSV opens one: the window
-// and every control in it take the drag of one local *.csv file, and pass any other drag on.
-// The boxes and the grid so never take the file's name as text.
+// and every control in it take the drag of one local file, and pass any other drag on. The
+// boxes and the grid so never take the file's name as text, and a file that is no catalogue
+// (a spreadsheet dropped by mistake) is told as LOAD CSV tells it, never ignored.
 class CatalogueDrop : public QObject {
 public:
     CatalogueDrop(QWidget& window, std::function<void(const QString& path)> open);
 
-    // The catalogue file a drag carries: one local file named *.csv; empty otherwise.
+    // The file a drag carries: one local file; empty otherwise.
     static QString DroppedCatalogue(const QMimeData* data);
 
 protected:
