@@ -12,6 +12,7 @@ import re
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 PROGRAM = None
@@ -250,6 +251,41 @@ class Refusals(unittest.TestCase):
             self.assertEqual(result.returncode, 1, result.stderr)
             self.assertIn("the listing file cannot be", result.stderr)
             self.assertEqual(os.listdir(closed), [])
+
+    def test_what_killed_exports_left_is_cleared_and_nothing_else(self):
+        with tempfile.TemporaryDirectory() as folder:
+            catalogue = write_catalogue(folder, [catalogue_line("K%d" % n) for n in range(4000)])
+            # An export killed while it writes leaves nothing under a name of its own.
+            process = subprocess.Popen([PROGRAM, "--export-listings",
+                                        os.path.join(folder, "listings.csv"), *RETURNS,
+                                        catalogue], stdout=subprocess.DEVNULL,
+                                       stderr=subprocess.DEVNULL)
+            time.sleep(0.05)
+            process.kill()
+            process.wait()
+            self.assertEqual(sorted(os.listdir(folder)),
+                             ["catalogue.csv"] + (["listings.csv"] if process.returncode == 0
+                                                  else []))
+            # What killed exports of this and of earlier versions left: a hidden file no
+            # writer holds, and a temporary as Qt names them, an hour old, holding the start of
+            # a listing file. Whatever else is there is the seller's and stays.
+            old = time.time() - 2 * 60 * 60
+            files = {".lotcraft-99999-1": (b"half a page", None),
+                     "listings.csv.QdLofN": (b"*Action(SiteID=US", old),
+                     "listings.csv.backup": (b"*Action(SiteID=US", old),
+                     "listings.csv.PiXnpw": (b"*Action(SiteID=US", None),
+                     "listings.csv.sIHNRo": (b"my own notes", old)}
+            for name, (data, when) in files.items():
+                with open(os.path.join(folder, name), "wb") as file:
+                    file.write(data)
+                if when:
+                    os.utime(os.path.join(folder, name), (when, when))
+            result, rows = export(catalogue, folder)
+            self.assertEqual(result.returncode, 0, result.stderr)
+            self.assertEqual(len(rows), 4001)
+            self.assertEqual(sorted(os.listdir(folder)),
+                             ["catalogue.csv", "listings.csv", "listings.csv.PiXnpw",
+                              "listings.csv.backup", "listings.csv.sIHNRo"])
 
     @unittest.skipUnless(os.geteuid() == 0, "mounting a small disk needs root")
     def test_a_full_disk_leaves_the_file_that_was_there(self):

@@ -44,12 +44,14 @@ void AppendLine(QByteArray& out, const QStringList& values) {
 }
 
 // The temporaries that exports of earlier versions, killed while they wrote, left beside
-// the listing file: "NAME.XXXXXX" as Qt names a save's temporary, holding the start of a
-// listing file, untouched for longer than any export runs. Nothing else is taken for one.
+// the listing file: "NAME.XXXXXX" as Qt names a save's temporary (six letters of both
+// cases), holding the start of a listing file, untouched for longer than any export runs.
+// Nothing else is taken for one: "NAME.backup" is the seller's.
 void ClearEarlierTemporaries(const QFileInfo& listing) {
     const QDir folder = listing.dir();
     const QRegularExpression temporary(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(listing.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+        QRegularExpression::escape(listing.fileName()) +
+        QStringLiteral("\\.(?=[A-Za-z]*[A-Z])(?=[A-Za-z]*[a-z])[A-Za-z]{6}")));
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-kTemporaryAgeSeconds);
     for (const QFileInfo& file :
          folder.entryInfoList({listing.fileName() + QStringLiteral(".??????")},
