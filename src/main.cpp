@@ -8,6 +8,7 @@
 #include "app/ProgramSettings.h"
 #include "ui/Auctions.h"
 #include "ui/CommandLine.h"
+#include "ui/KeptSettingsFile.h"
 #include "ui/PageEngine.h"
 #include "ui/ProgramIcon.h"
 #include "ui/SharpPictures.h"
@@ -15,9 +16,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -70,12 +73,18 @@ int main(int argc, char* argv[]) {
     application.installEventFilter(&sharpPictures);
 
     ProgramSettings settings;
-    // What the seller chose last time: ~/.config/lotcraft/lotcraft.conf on most desktops.
-    QSettings kept(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("lotcraft"),
-                   QStringLiteral("lotcraft"));
+    // What the seller chose last time: ~/.config/lotcraft/lotcraft.conf on most desktops. The
+    // file is looked at before QSettings reads it, and the store is made on that very file.
+    const QString keptPath =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        QStringLiteral("/lotcraft/lotcraft.conf");
+    const KeptSettingsFile::Finding found = KeptSettingsFile::Look(keptPath);
+    std::optional<QSettings> kept;
+    if (found.keep)
+        kept.emplace(keptPath, QSettings::NativeFormat);
 
     Auctions window(settings);
-    window.KeepSettingsIn(&kept);
+    window.KeepSettingsIn(kept ? &*kept : nullptr, found.notice);
     window.show();
     CommandLine::Open(request, window);
     return application.exec();

@@ -6,13 +6,21 @@
 #include "ui/CommandLine.h"
 #include "ui/HtmlSourceWindow.h"
 #include "ui/KeptSettings.h"
+#include "ui/KeptSettingsFile.h"
 #include "ui/PagePreviewWindow.h"
 
+#include <QDirIterator>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QRandomGenerator>
 #include <QSettings>
 
 #include "AuctionsFixture.h"
+
+#include <cerrno>
+#include <optional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -31,6 +39,20 @@ bool Drop(QWidget* target, const QString& path) {
                     Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
     return drop.isAccepted();
+}
+
+// What stands where the settings file is looked for.
+enum Placed { AFile, AFolder, AnUnreadableFile, Nothing };
+
+// Every name in the folder and under it, sorted.
+QStringList Listing(const QString& folder) {
+    QStringList names;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        names << QDir(folder).relativeFilePath(it.next());
+    names.sort();
+    return names;
 }
 
 }  // namespace
@@ -146,6 +168,8 @@ private Q_SLOTS:
             w.window.resize(900, 640);
             QVERIFY(w.window.close());
         }
+        // What the window wrote, the geometry's bytes too, is used as it is.
+        QCOMPARE(KeptSettingsFile::Look(file).notice, QString());
         {
             QSettings store(file, QSettings::IniFormat);
             Window w;
@@ -180,21 +204,114 @@ private Q_SLOTS:
             QCOMPARE(read.seller.seller, starting.seller.seller);
             QVERIFY(notice.isEmpty());
         }
-        // A file that cannot be read, or a folder in its place: the window starts with its
-        // first settings and says so.
-        const QString broken = dir.filePath(QStringLiteral("broken.conf"));
-        WriteFile(broken, QByteArray("[seller\nname=\xff\xfe\n[[["));
-        const QString folder = dir.filePath(QStringLiteral("folder.conf"));
-        QVERIFY(QDir().mkpath(folder));
-        for (const QString& path : {broken, folder}) {
-            QSettings store(path, QSettings::IniFormat);
-            Window w;
-            w.window.KeepSettingsIn(&store);
-            QCOMPARE(w.window.Seller().seller, starting.seller.seller);
-            QCOMPARE(w.settings.SchemeIndex(), qint16(1));
-            QVERIFY2(w.Label("Status").contains(path), qPrintable(w.Label("Status")));
-            QVERIFY(w.Label("Status").contains(QLatin1String("could not be read")));
+    }
+
+    void aSettingsFileThatIsNotLotcraftsIsNeitherReadNorWrittenOver_data() {
+        QTest::addColumn<int>("placed");
+        QTest::addColumn<QByteArray>("bytes");
+        // Names in the folder beforehand, each holding "earlier".
+        QTest::addColumn<QStringList>("taken");
+        QTest::addColumn<bool>("keep");
+        // The name the bytes are left aside under; empty where they stay.
+        QTest::addColumn<QString>("aside");
+        // What the notice says besides the path; empty for no notice.
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QString>("seller");
+        const QString first = SellerTexts::Starting().seller;
+        const QByteArray ann("[seller]\nname=Ann\n");
+        QByteArray noise(4096, Qt::Uninitialized);
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+        // The part looked at ends inside a letter, which the file goes on to finish.
+        QByteArray cut = ann + "[notes]\nfill=";
+        cut += QByteArray(KeptSettingsFile::LookedAtSize - 1 - cut.size(), 'x') +
+               QByteArray("\xc3\xa9").repeated(4) + '\n';
+        QTest::newRow("folder") << int(AFolder) << ann << QStringList() << false << QString()
+                                << "is a folder" << first;
+        QTest::newRow("unreadable")
+            << int(AnUnreadableFile) << ann << QStringList() << false << QString()
+            << QStringLiteral("cannot be read (%1)").arg(qt_error_string(EACCES)) << first;
+        QTest::newRow("random bytes")
+            << int(AFile) << noise << QStringList() << true << "lotcraft.conf.unread"
+            << "is not a text file" << first;
+        QTest::newRow("2 MiB") << int(AFile) << ann + QByteArray(2 << 20, 'x')
+                               << QStringList{QStringLiteral("lotcraft.conf.unread")} << true
+                               << "lotcraft.conf.unread-2"
+                               << "is over 1 MiB" << first;
+        QTest::newRow("missing") << int(Nothing) << QByteArray() << QStringList() << true
+                                 << QString() << QString() << first;
+        QTest::newRow("good") << int(AFile) << cut << QStringList() << true << QString()
+                              << QString() << "Ann";
+        QTest::newRow("broken for QSettings")
+            << int(AFile) << QByteArray("[seller\nname=Ann\n") << QStringList() << true << QString()
+            << "writes this run's over that file" << first;
+    }
+
+    // As main() does: a store on the file only when the look keeps one, and the look's notice
+    // in the status line.
+    void aSettingsFileThatIsNotLotcraftsIsNeitherReadNorWrittenOver() {
+        QFETCH(int, placed);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, taken);
+        QFETCH(bool, keep);
+        QFETCH(QString, aside);
+        QFETCH(QString, said);
+        QFETCH(QString, seller);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("lotcraft.conf"));
+        for (const QString& name : taken)
+            WriteFile(dir.filePath(name), "earlier");
+        const QString held = placed == AFolder ? path + QStringLiteral("/held") : path;
+        if (placed == AFolder)
+            QVERIFY(QDir().mkpath(path));
+        if (placed != Nothing)
+            WriteFile(held, bytes);
+        if (placed == AnUnreadableFile) {
+            if (::geteuid() == 0)
+                QSKIP("root reads a file whatever its permissions say");
+            QVERIFY(QFile::setPermissions(path, {}));
         }
+        QStringList names = Listing(dir.path());
+
+        const KeptSettingsFile::Finding found = KeptSettingsFile::Look(path);
+        QCOMPARE(found.keep, keep);
+        std::optional<QSettings> store;
+        if (found.keep)
+            store.emplace(path, QSettings::IniFormat);
+        QString notice;
+        {
+            Window w;
+            w.window.KeepSettingsIn(store ? &*store : nullptr, found.notice);
+            notice = w.Label("Status");
+            QCOMPARE(w.window.Seller().seller, seller);
+            w.Box("Seller")->setText(QStringLiteral("Written"));
+            w.window.KeepSettings();
+        }
+        store.reset();
+        if (placed == AnUnreadableFile)
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        if (said.isEmpty())
+            QCOMPARE(notice, QString());
+        else
+            QVERIFY2(notice.contains(path) && notice.contains(said), qPrintable(notice));
+        // The bytes are where the notice says, nothing taken is replaced, and a settings file
+        // is written only where one is kept.
+        if (!aside.isEmpty()) {
+            QVERIFY2(notice.contains(dir.filePath(aside)), qPrintable(notice));
+            names << aside;
+        }
+        if (!keep || !aside.isEmpty())
+            QCOMPARE(ReadAll(aside.isEmpty() ? held : dir.filePath(aside)), bytes);
+        for (const QString& name : taken)
+            QCOMPARE(ReadAll(dir.filePath(name)), QByteArray("earlier"));
+        if (keep) {
+            names << QStringLiteral("lotcraft.conf");
+            QCOMPARE(QSettings(path, QSettings::IniFormat).value(QStringLiteral("seller/name")),
+                     QVariant(QStringLiteral("Written")));
+        }
+        names.removeDuplicates();
+        names.sort();
+        QCOMPARE(Listing(dir.path()), names);
     }
 
     void closingTheWindowClosesTheWindowsItOpened() {
@@ -246,14 +363,22 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString other = dir.filePath(QStringLiteral("Other.CSV"));
         WriteFile(other, "9,nine,,,,,,,,\r\n");
-        const QString text = dir.filePath(QStringLiteral("notes.txt"));
-        WriteFile(text, "9,nine,,,,,,,,\r\n");
+        const QString sheet = dir.filePath(QStringLiteral("stock.ods"));
+        const QByteArray spreadsheet = QByteArray("PK\x03\x04\x14\0\0\0\x08\0", 10) +
+                                       "mimetypeapplication/vnd.oasis.opendocument.spreadsheet";
+        WriteFile(sheet, spreadsheet);
         Window w;
         w.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-        QVERIFY(!Drop(&w.window, text));
         QVERIFY(Drop(&w.window, kSample));
         QCOMPARE(w.Label("Label6"), QStringLiteral("12"));
+        // A spreadsheet dropped by mistake is taken and told, never ignored; the grid and
+        // the file stay as they were.
+        QVERIFY(Drop(&w.window, sheet));
+        QVERIFY2(w.messages.messages.last().contains(QLatin1String("is a spreadsheet")),
+                 qPrintable(w.messages.messages.last()));
+        QCOMPARE(w.Label("Label6"), QStringLiteral("12"));
+        QCOMPARE(ReadAll(sheet), spreadsheet);
         // Dropped on a box it is opened too, not typed in as a name; unsaved changes in the
         // grid come with the question first.
         w.ClickRow(1);

@@ -434,11 +434,14 @@ void Auctions::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void Auctions::KeepSettingsIn(QSettings* store) {
+void Auctions::KeepSettingsIn(QSettings* store, const QString& found) {
     m_keptStore = store;
+    if (!found.isEmpty())
+        ShowStatus(found);
     if (!store)
         return;
     QString notice;
+    // A file moved aside is followed by a fresh one, which has nothing of its own to say.
     KeptSettings::Values starting;
     const KeptSettings::Values kept = KeptSettings(*store).Read(starting, &notice);
     m_controls.seller->setText(kept.seller.seller);

@@ -80,7 +80,9 @@ public:
     // The store of what is kept between runs: read now (the seller's texts, layout and scheme,
     // folders, the window's size and place), written when the window closes and after each
     // open, save and page run. Without one, nothing is kept. The store must outlive the window.
-    void KeepSettingsIn(QSettings* store);
+    // `found` is what was found of the store's file before it was made (KeptSettingsFile),
+    // for the status line.
+    void KeepSettingsIn(QSettings* store, const QString& found = QString());
     // Writes what is kept into the store, if there is one.
     void KeepSettings();
 

@@ -24,12 +24,20 @@ QString TextOr(const QSettings& store, const QString& key, const QString& otherw
 
 KeptSettings::Values KeptSettings::Read(const Values& starting, QString* notice) const {
     if (m_store.status() != QSettings::NoError) {
-        if (notice)
+        // QSettings writes over a file it found broken: what it could make of it, and what is
+        // set since. A file it could not open is not promised to be written.
+        const QString file = m_store.fileName();
+        if (notice && m_store.status() == QSettings::FormatError)
             *notice = QStringLiteral(
-                          "The settings kept from the last run could not be read "
-                          "from %1, so Lotcraft starts with its first settings. "
-                          "They are written again when it closes.")
-                          .arg(m_store.fileName());
+                          "The settings kept in %1 are not in the form Lotcraft writes "
+                          "them, so Lotcraft starts with its first settings and "
+                          "writes this run's over that file.")
+                          .arg(file);
+        else if (notice)
+            *notice = QStringLiteral(
+                          "The settings kept in %1 could not be read, so Lotcraft "
+                          "starts with its first settings.")
+                          .arg(file);
         return starting;
     }
     Values values;

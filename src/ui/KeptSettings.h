@@ -30,7 +30,8 @@ public:
     explicit KeptSettings(QSettings& store) : m_store(store) {}
 
     // The values kept, over `starting` where one is missing or out of range. A store that
-    // cannot be read gives `starting` whole, and `notice` says so.
+    // cannot be read gives `starting` whole, and `notice` says so, and whether the file is
+    // written over. KeptSettingsFile looks at the file before a store is made on it.
     Values Read(const Values& starting, QString* notice = nullptr) const;
     void Write(const Values& values);
 
