@@ -129,6 +129,7 @@ size_t BackgroundFileWriter::Finish(std::optional<LotcraftError>& failure,
     size_t count = 0;
     std::exception_ptr stop;
     std::exception_ptr told;
+    bool retried = false;
     while (count < m_count) {
         const Slot& slot = m_slots[count];
         if (!slot.done) {
@@ -139,6 +140,21 @@ size_t BackgroundFileWriter::Finish(std::optional<LotcraftError>& failure,
             continue;
         }
         stop = slot.failure;
+        if (stop && !retried) {
+            // The files prepared after this one hold room on the disk and descriptors, which
+            // may be what it lacked (the threads prepare out of order): with them dropped, it
+            // is tried once more, and they after it, so a disk that fills up holds every page
+            // it has room for.
+            retried = true;
+            stop = nullptr;
+            m_next = m_count;
+            m_done.wait(lock, [this] { return m_busy == 0; });
+            for (size_t later = count; later < m_count; ++later)
+                m_slots[later] = Slot();
+            m_next = count;
+            m_work.notify_all();
+            continue;
+        }
         if (stop)
             break;
         // The files ready in order from here on are named together, without the lock, each

@@ -47,8 +47,10 @@ public:
     // batch must stay untouched until Finish has returned; the batch started before must
     // have been finished.
     void Start(const std::vector<File>& batch, size_t count);
-    // Names the files of the batch started last, in order, stopping at the first that fails,
-    // and waits until no thread touches the batch; returns how many files were named. A
+    // Names the files of the batch started last, in order, stopping at the first that fails
+    // (a file whose preparing fails is tried once more, once the files prepared beyond it are
+    // dropped), and waits until no thread touches the batch; returns how many files were
+    // named. A
     // failure of any kind, on any thread, sets failure to a LotcraftError naming the file;
     // without one, failure is left empty. `named`, when given, is told the index of each file
     // as soon as it has its name; what it throws ends the batch there, as a failure of the
