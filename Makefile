@@ -94,17 +94,25 @@ bench: deps
 	@cmake --build build-release -j $(JOBS)
 	@python3 bench/run.py build-release
 
-# The catalogue reader's fuzzer, with address and undefined-behaviour checks, for
-# FUZZ_SECONDS seconds. Whatever it finds goes into tests/data/fuzz-regressions/.
+# The fuzzers, with address and undefined-behaviour checks, for FUZZ_SECONDS seconds each:
+# the catalogue reader's, seeded with tests/data/fuzz-regressions/ (keep what it finds
+# there), then the HTML tokenizer's and the active content check's, seeded with
+# tests/data/html-corpus/; the second runs even when the first finds something. What they
+# find lands in build-fuzz/findings/, the tokenizer's under names that start with html-.
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	@sh tools/ensure-packages.sh clang libclang-rt-14-dev
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTCRAFT_FUZZ=ON >/dev/null
-	@cmake --build build-fuzz --target catalogue-reader-fuzz -j $(JOBS)
-	@mkdir -p build-fuzz/corpus build-fuzz/findings
+	@cmake --build build-fuzz --target catalogue-reader-fuzz html-tokenizer-fuzz -j $(JOBS)
+	@mkdir -p build-fuzz/corpus build-fuzz/html-corpus build-fuzz/findings
 	@cp tests/data/fuzz-regressions/* examples/*.csv build-fuzz/corpus/ 2>/dev/null || true
-	@build-fuzz/bin/catalogue-reader-fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-		-artifact_prefix=build-fuzz/findings/ build-fuzz/corpus
+	@cp tests/data/html-corpus/* build-fuzz/html-corpus/
+	@status=0; \
+	build-fuzz/bin/catalogue-reader-fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-artifact_prefix=build-fuzz/findings/ build-fuzz/corpus || status=1; \
+	build-fuzz/bin/html-tokenizer-fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-artifact_prefix=build-fuzz/findings/html- build-fuzz/html-corpus || status=1; \
+	exit $$status
 
 # The pages of the sample catalogue, written into demo-pages/.
 demo: build

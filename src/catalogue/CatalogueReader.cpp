@@ -437,14 +437,40 @@ private:
 // with UTF-8's signature is text, zero bytes and all: the writer gives one to a catalogue
 // that holds NUL characters).
 QString NoTextReason(QByteArrayView start, const CatalogueEncoding::Detected& detected) {
-    const auto startsWith = [&start](const char* magic, qsizetype length) {
-        return start.size() >= length && std::memcmp(start.data(), magic, size_t(length)) == 0;
+    // A signature of UTF-16 marks text; after UTF-8's, the text is looked at as any other.
+    const bool bytes = detected.kind == CatalogueEncoding::Kind::Bytes;
+    if (!bytes && detected.signatureLength > 0)
+        return QString();
+    // The first value as the reader would take it, after blank lines, blanks and its quote:
+    // the writer may put it at the very start of the file.
+    qsizetype from = detected.signatureLength;
+    while (from < start.size() &&
+           (start[from] == ' ' || start[from] == '\r' || start[from] == '\n'))
+        ++from;
+    if (from < start.size() && start[from] == '"')
+        ++from;
+    const QByteArrayView first = start.sliced(from);
+    const auto startsWith = [&first](const char* magic, qsizetype length) {
+        return first.size() >= length && std::memcmp(first.data(), magic, size_t(length)) == 0;
     };
     const auto holds = [&start](const char* text) {
         return start.indexOf(QByteArrayView(text)) >= 0;
     };
+    // These files all hold control bytes near their start, which no catalogue does: an item
+    // numbered "GIF89a" is no picture.
+    const bool controls = std::any_of(start.begin(), start.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r';
+    });
+    // A PDF's first line is its version alone, which no catalogue's first line is.
+    const bool pdf = startsWith("%PDF-", 5) && first.size() >= 9 &&
+                     QByteArrayView("\r\n").contains(first[8]) && first[6] == '.';
     QString what;
-    if (startsWith("PK\x03\x04", 4) || startsWith("PK\x05\x06", 4)) {
+    if (pdf) {
+        what = QStringLiteral("a PDF document");
+    } else if (!controls) {
+        return QString();
+    } else if (startsWith("PK\x03\x04", 4) || startsWith("PK\x05\x06", 4)) {
         if (holds("application/vnd.oasis.opendocument.spreadsheet"))
             what = QStringLiteral("a spreadsheet (OpenDocument, .ods)");
         else if (holds("xl/"))
@@ -455,15 +481,12 @@ QString NoTextReason(QByteArrayView start, const CatalogueEncoding::Detected& de
             what = QStringLiteral("a ZIP archive");
     } else if (startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8)) {
         what = QStringLiteral("a spreadsheet or document in the old Office format (.xls, .doc)");
-    } else if (startsWith("%PDF-", 5)) {
-        what = QStringLiteral("a PDF document");
     } else if (startsWith("\x89PNG\r\n\x1A\n", 8) || startsWith("\xFF\xD8\xFF", 3) ||
                startsWith("GIF87a", 6) || startsWith("GIF89a", 6) ||
-               (startsWith("RIFF", 4) && start.size() >= 12 && start.sliced(8, 4) == "WEBP") ||
+               (startsWith("RIFF", 4) && first.size() >= 12 && first.sliced(8, 4) == "WEBP") ||
                startsWith("II*\0", 4) || startsWith("MM\0*", 4)) {
         what = QStringLiteral("a picture");
-    } else if (detected.kind == CatalogueEncoding::Kind::Bytes && detected.signatureLength == 0 &&
-               start.indexOf('\0') >= 0) {
+    } else if (bytes && detected.signatureLength == 0 && start.indexOf('\0') >= 0) {
         return QStringLiteral(
             "the file holds zero bytes, which no text file holds, so it is no CSV file and has "
             "not been read; if it is a catalogue, save it again as CSV (UTF-8) from the program "

@@ -430,8 +430,8 @@ void CheckActiveContent(const ItemRecord& record, int row, std::vector<Finding>&
                            "listing for.")
                 .arg(QLatin1String(name), Quoted(found)),
             QStringLiteral("Take the scripts, frames, forms, event attributes (\"on...=\") and "
-                           "javascript: addresses out of the %1; plain HTML such as <b> or "
-                           "<br> stays.")
+                           "javascript:, vbscript: and data: addresses out of the %1; plain "
+                           "HTML such as <b> or <br> stays.")
                 .arg(QLatin1String(name)));
     }
 }
