@@ -11,7 +11,10 @@ changing every round:
   - reading the catalogue: catalogue-read-bench, the best of 3 readings in a fresh process;
   - writing its pages with lotcraft-pages, on the memory file system (/dev/shm) and on the
     disk (build-release/), each run into a new folder after a sync;
-  - writing them from the window, window-pages-bench, on the memory file system.
+  - writing them from the window, window-pages-bench, on the memory file system;
+  - writing them over the pages of an earlier run, on the memory file system;
+  - exporting the catalogue for eBay, on the memory file system;
+  - lotcraft-pages --check of the catalogue with HTML markup in every description.
 Prints, for each, the best and the median of each build and the ratio this tree / REVISION
 of both, every round, and the machine's load before and after.
 """
@@ -54,6 +57,41 @@ def pages(bin_dir, catalogue, place):
     elapsed = (time.perf_counter() - start) * 1000
     shutil.rmtree(folder)
     return elapsed
+
+
+def pages_over_older(bin_dir, catalogue, place):
+    # Every page replaces one of an earlier run, which the first, untimed run writes.
+    folder = os.path.join(place, "pages")
+    os.makedirs(folder)
+    command = [os.path.join(bin_dir, "lotcraft-pages"), "-q", "-o", folder, catalogue]
+    subprocess.run(command, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.sync()
+    start = time.perf_counter()
+    subprocess.run(command, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    elapsed = (time.perf_counter() - start) * 1000
+    shutil.rmtree(folder)
+    return elapsed
+
+
+def export(bin_dir, catalogue, place):
+    listing = os.path.join(place, "listings.csv")
+    os.sync()
+    start = time.perf_counter()
+    subprocess.run([os.path.join(bin_dir, "lotcraft-pages"), "--export-listings", listing,
+                    "--condition", "3000", "--dispatch-days", "2", "--returns", "accepted",
+                    "--location", "Leeds", catalogue], check=True, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL)
+    elapsed = (time.perf_counter() - start) * 1000
+    os.remove(listing)
+    return elapsed
+
+
+def check(bin_dir, catalogue, place):
+    # The whole of lotcraft-pages --check: reading, and the check of every row.
+    start = time.perf_counter()
+    subprocess.run([os.path.join(bin_dir, "lotcraft-pages"), "--check", "-o", place, catalogue],
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    return (time.perf_counter() - start) * 1000
 
 
 def window(bin_dir, catalogue, place):
@@ -109,6 +147,11 @@ def main():
     compare("pages, memory", pages, builds, catalogue, memory, rounds)
     compare("window, memory", window, builds, catalogue, memory, rounds)
     compare("pages, disk", pages, builds, catalogue, disk, rounds)
+    compare("over older, mem", pages_over_older, builds, catalogue, memory, rounds)
+    compare("export, memory", export, builds, catalogue, memory, rounds)
+    marked = os.path.join(disk, "markup.csv")
+    run.make_catalogue(marked, markup=True)
+    compare("check, markup", check, builds, marked, memory, rounds)
     print("load after (1, 5, 15 min): %.2f %.2f %.2f" % os.getloadavg())
     shutil.rmtree(memory, ignore_errors=True)
     shutil.rmtree(disk, ignore_errors=True)

@@ -43,7 +43,9 @@ def sentence(rng, low, high):
     return s[0].upper() + s[1:]
 
 
-def make_catalogue(path):
+def make_catalogue(path, markup=False):
+    """The benchmark's catalogue; with markup, every description is a seller's HTML, as the
+    active content check reads it: bold, a line break, a font, a link and a picture."""
     rng = random.Random(20261208)
     with open(path, "w", newline="", encoding="utf-8") as f:
         writer = csv.writer(f, lineterminator="\r\n")
@@ -57,6 +59,11 @@ def make_catalogue(path):
                 description = description.replace(" ", ' "quoted" ', 1)
             elif roll < 0.45:
                 description = description.replace(" ", "\r\n", 2)
+            if markup:
+                description = ('<p align="left"><b>%s</b><br><font color="#800000" size=3>%s'
+                               '</font> <a href="https://www.ebay.com/usr/me">more</a> '
+                               '<img src="https://i.ebayimg.com/images/%d.jpg" width=200></p>'
+                               % (title, description, n))
             writer.writerow([str(100000 + n), title, description,
                              "https://i.ebayimg.com/images/item%d.jpg" % n,
                              "$%d.%02d" % (rng.randint(1, 500), rng.randint(0, 99)),

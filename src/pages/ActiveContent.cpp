@@ -51,6 +51,26 @@ QString InStartTag(const Token& tag) {
     return QString();
 }
 
+// The text elements whose end tag the text holds. Read from inside one of them, a text is
+// only text until it closes it: where it never does, that reading can find nothing, and most
+// titles and descriptions close none.
+std::vector<QString> ClosedTextElements(QStringView text) {
+    std::vector<QString> closed;
+    const qsizetype size = text.size();
+    for (qsizetype at = text.indexOf(u'<'); at >= 0 && at + 2 < size;
+         at = text.indexOf(u'<', at + 1)) {
+        if (text[at + 1] != u'/')
+            continue;
+        const QStringView rest = text.sliced(at + 2);
+        for (const QString& element : HtmlTokenizer::TextElements()) {
+            if (rest.startsWith(element, Qt::CaseInsensitive) &&
+                std::find(closed.begin(), closed.end(), element) == closed.end())
+                closed.push_back(element);
+        }
+    }
+    return closed;
+}
+
 }  // namespace
 
 // A browser reads the content of <style>, <title> and the other text elements as text in an
@@ -59,8 +79,8 @@ QString InStartTag(const Token& tag) {
 // does not know. So the text is read every way at once: a reading that meets such an element
 // or "<![CDATA[" goes on one way, and a copy of it the other. The text may also stand inside
 // such an element itself, as a page's title does inside <title>: a reading starts inside
-// each of them too. Readings that come to the same place in the same way read on as one,
-// those done are dropped, and those that cross one long comment or raw text from different
+// each of them that the text closes. Readings that come to the same place in the same way read on
+// as one, those done are dropped, and those that cross one long comment or raw text from different
 // places look for its end once between them (HtmlTokenizer::SkipText): the whole takes time
 // in proportion to the text's length.
 QString ActiveContent::Find(QStringView text) {
@@ -70,7 +90,7 @@ QString ActiveContent::Find(QStringView text) {
     HtmlTokenizer first(text);
     first.SkipText();
     std::vector<HtmlTokenizer> readings{first};
-    for (const QString& element : HtmlTokenizer::TextElements()) {
+    for (const QString& element : ClosedTextElements(text)) {
         readings.push_back(first);
         readings.back().Resume(0, HtmlTokenizer::ContentOf(element), element);
     }

@@ -300,9 +300,15 @@ void HtmlTokenizer::ReadMarkup(Token& token) {
 void HtmlTokenizer::ReadText(Token& token) {
     token.kind = Kind::Text;
     const qsizetype end = FirstFrom(QStringLiteral("<"), m_at + 1, [this](qsizetype from) {
-        while (from < m_text.size() && !OpensMarkup(from))
-            ++from;
-        return from;
+        // From one "<" to the next, found a block at a time.
+        for (; from < m_text.size(); ++from) {
+            from = m_text.indexOf(u'<', from);
+            if (from < 0)
+                return m_text.size();
+            if (OpensMarkup(from))
+                return from;
+        }
+        return m_text.size();
     });
     if (m_keepsText)
         AppendDecoded(token.data, m_text.first(end), m_at, false);
