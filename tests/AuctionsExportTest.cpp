@@ -53,7 +53,12 @@ struct ExportWindow : Window {
         return rows;
     }
 
-    std::optional<ListingOptions> answer = ListingOptions();
+    std::optional<ListingOptions> answer = [] {
+        ListingOptions options;
+        options.shippingService = QStringLiteral("USPSPriority");
+        options.shippingCost = QStringLiteral("$4.95");
+        return options;
+    }();
     std::vector<ListingOptions> starts;
     std::vector<std::vector<CatalogueFinding>> exportChecks;
     bool exportAfterCheck = true;
@@ -100,16 +105,22 @@ private Q_SLOTS:
         QVERIFY(
             rows[2].startsWith(QLatin1String("Add,1002,20715,\"Crystal glasses, boxed pair\","
                                              "1000,")));
-        QVERIFY(w.exportChecks.empty());
+        // The sample's auctions started in 2002: the check says each starts when uploaded.
+        QCOMPARE(w.exportChecks.size(), size_t(1));
+        for (const CatalogueFinding& finding : w.exportChecks[0])
+            QCOMPARE(int(finding.kind), int(CatalogueFinding::Kind::StartPast));
         QCOMPARE(w.messages.messages.size(), 1);
         QVERIFY(w.messages.messages[0].startsWith(
-            QStringLiteral("Wrote 12 listings to %1.csv.").arg(path)));
+            QStringLiteral("Wrote 12 listings for eBay US to %1.csv.").arg(path)));
         QVERIFY(w.Label("Status").contains(QLatin1String("Exported 12 listings")));
-        // The next export starts from the values given to this one.
+        // The next export starts from the values given to this one, on the site of the
+        // country the Country box names.
+        w.Box("Country")->setText(QStringLiteral(" Deutschland "));
         w.dialogs.saveAnswers = {QString()};
         w.Export();
         QCOMPARE(w.starts.size(), size_t(2));
         QCOMPARE(w.starts[1].conditionId, QStringLiteral("1000"));
+        QCOMPARE(w.starts[1].site, QStringLiteral("DE"));
     }
 
     void theValuesAreKeptBetweenRuns() {
@@ -153,11 +164,12 @@ private Q_SLOTS:
         ExportWindow w;
         w.Open(CatalogueWithAnError(w.scratch));
         const QString path = w.scratch.filePath(QStringLiteral("out.csv"));
-        // Cancelled at the check: nothing is asked further, nothing written.
+        // The values come first, the site's rules depending on them; cancelled at the check,
+        // nothing is asked further, nothing written.
         w.exportAfterCheck = false;
         w.Export();
+        QCOMPARE(w.starts.size(), size_t(1));
         QCOMPARE(w.exportChecks.size(), size_t(1));
-        QVERIFY(w.starts.empty());
         QCOMPARE(w.dialogs.saves, 0);
         w.exportAfterCheck = true;
         w.dialogs.saveAnswers = {path};
@@ -229,6 +241,7 @@ private Q_SLOTS:
 
     void theExportDialogTakesOnlyValuesEBayTakes() {
         ListingOptions start;
+        start.site = QStringLiteral("UK");
         start.conditionId = QStringLiteral("7000");
         start.dispatchDays = 5;
         start.returnsAccepted = false;
@@ -257,9 +270,36 @@ private Q_SLOTS:
         QCOMPARE(chosen.conditionId, QStringLiteral("1000"));
         QCOMPARE(chosen.dispatchDays, 5);
         QCOMPARE(chosen.paymentProfile, QStringLiteral("Managed"));
-        // Names set aside by choosing returns are not given.
+        // Names set aside by choosing returns are not given; without policies a shipping
+        // service of the site and its cost are needed, in the site's currency.
         dialog.ReturnsAccepted()->setChecked(true);
         QVERIFY(!dialog.Options().UsesProfiles());
+        QVERIFY(dialog.ReturnsWithin()->isEnabled() && dialog.ShippingService()->isEnabled());
+        QCOMPARE(dialog.SiteChoice()->currentData().toString(), QStringLiteral("UK"));
+        QCOMPARE(dialog.ShippingService()->itemText(0),
+                 QStringLiteral("UK_RoyalMailSecondClassStandard"));
+        dialog.setResult(QDialog::Rejected);
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY2(dialog.Note()->text().startsWith(QLatin1String("eBay needs a shipping service")),
+                 qPrintable(dialog.Note()->text()));
+        dialog.ShippingService()->setCurrentIndex(0);
+        dialog.ShippingCost()->setText(QStringLiteral("$3.20"));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QVERIFY2(dialog.Note()->text().contains(QLatin1String("not an amount in pounds")),
+                 qPrintable(dialog.Note()->text()));
+        dialog.ShippingCost()->setText(QStringLiteral("\u00A33.20"));
+        dialog.ReturnsWithin()->setCurrentIndex(2);
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const ListingOptions shipped = dialog.Options();
+        QCOMPARE(shipped.shippingService, QStringLiteral("UK_RoyalMailSecondClassStandard"));
+        QCOMPARE(shipped.ShippingCost(), QStringLiteral("3.20"));
+        QCOMPARE(shipped.returnsWithinDays, 60);
+        // Another site offers its own services in place of the last one's.
+        dialog.SiteChoice()->setCurrentIndex(dialog.SiteChoice()->findData(QStringLiteral("DE")));
+        QCOMPARE(dialog.ShippingService()->currentText(), QString());
+        QCOMPARE(dialog.ShippingService()->itemText(0), QStringLiteral("DE_DHLPaket"));
     }
 };
 

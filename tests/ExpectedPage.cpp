@@ -6,6 +6,7 @@
 #include "ExpectedPage.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <map>
@@ -81,6 +82,18 @@ SchemeColours ColoursOf(int scheme) {
         case 17: return {QStringLiteral("#660000"), QStringLiteral("#CC0000"), white, tag};
         default: return {};  // 0 and 20 hold no scheme
     }
+}
+
+// A description of plain text (no "<" that starts a tag) with a <BR> before each line
+// break; markup as it stands.
+QString WithBreaks(const QString& description) {
+    static const QRegularExpression tag(QStringLiteral("</?[A-Za-z]"));
+    if (description.contains(tag))
+        return description;
+    QString broken = description;
+    broken.replace(QRegularExpression(QStringLiteral("(\\r\\n|\\r|\\n)")),
+                   QStringLiteral("<BR>\\1"));
+    return broken;
 }
 
 }  // namespace
@@ -177,7 +190,7 @@ ValueOf ValuesFor(const TestItem& item, int scheme) {
         const std::map<QString, QString> values = {
             {QStringLiteral("item number"), AsText(r.Field(ItemRecord::ItemNumber))},
             {QStringLiteral("title"), r.Field(ItemRecord::Title)},
-            {QStringLiteral("description"), r.Field(ItemRecord::Description)},
+            {QStringLiteral("description"), WithBreaks(r.Field(ItemRecord::Description))},
             {QStringLiteral("image address"), AsText(r.Field(ItemRecord::ImageAddress))},
             {QStringLiteral("price"), AsText(r.Field(ItemRecord::Price))},
             {QStringLiteral("first bid"), AsText(r.Field(ItemRecord::FirstBid))},

@@ -18,11 +18,44 @@ import unittest
 PROGRAM = None
 SAMPLE = None
 
-HEADER = ["*Action(SiteID=US|Country=US|Currency=USD|Version=1193)", "CustomLabel", "*Category",
-          "*Title", "*ConditionID", "PicURL", "*Description", "*Format", "*Duration",
-          "*StartPrice", "BuyItNowPrice", "*Quantity", "*Location", "*DispatchTimeMax",
-          "ScheduleTime"]
-RETURNS = ["--condition", "3000", "--dispatch-days", "2", "--returns", "accepted"]
+ACTION = "*Action(SiteID=US|Country=US|Currency=USD|Version=1193|CC=UTF-8)"
+HEADER = [ACTION, "CustomLabel", "*Category", "*Title", "*ConditionID", "PicURL", "*Description",
+          "*Format", "*Duration", "*StartPrice", "BuyItNowPrice", "*Quantity", "*Location",
+          "*DispatchTimeMax", "ScheduleTime"]
+SHIPPING = ["ShippingType", "ShippingService-1:Option", "ShippingService-1:Cost"]
+RETURNS = ["--condition", "3000", "--dispatch-days", "2", "--returns", "accepted",
+           "--shipping-service", "USPSPriority", "--shipping-cost", "4.95"]
+# The line of a page that invites buyers to write to the seller, which no listing holds.
+SELLER_LINES = ('      <FONT face="Arial" color=#800000 size=3>\r\n'
+                '      <B>Please correspond with us at sam@example.com</B></FONT>\r\n'
+                '      <font face="Arial">\r\n      <BR>\r\n      </font>\r\n')
+
+# Each site's heading, and an amount of 1250.5 as its sellers write it.
+SITES = {
+    "US": ("SiteID=US|Country=US|Currency=USD", "$1,250.50"),
+    "UK": ("SiteID=UK|Country=GB|Currency=GBP", "\u00a31,250.50"),
+    "DE": ("SiteID=Germany|Country=DE|Currency=EUR", "1.250,50 \u20ac"),
+    "AU": ("SiteID=Australia|Country=AU|Currency=AUD", "AU $1,250.50"),
+    "CA": ("SiteID=Canada|Country=CA|Currency=CAD", "C $1250.50"),
+    "FR": ("SiteID=France|Country=FR|Currency=EUR", "1 250,50 \u20ac"),
+    "IT": ("SiteID=Italy|Country=IT|Currency=EUR", "\u20ac 1.250,50"),
+    "ES": ("SiteID=Spain|Country=ES|Currency=EUR", "1250,50 EUR"),
+}
+
+
+def site_amount(site, amount):
+    """An amount of the sample ("$1,250.00") as the site's sellers write it."""
+    number = amount.lstrip("$").replace(",", "")
+    whole, cents = number.split(".")
+    form = SITES[site][1]
+    return form.replace("1,250.50", whole + "." + cents).replace(
+        "1.250,50", whole + "," + cents).replace("1 250,50", whole + "," + cents).replace(
+        "1250.50", whole + "." + cents).replace("1250,50", whole + "," + cents)
+
+
+def buy_it_now(price, first_bid):
+    """The Buy It Now price eBay takes beside the start: at least 1.3 times it."""
+    return price if price and float(price) * 100 >= float(first_bid) * 130 - 1e-6 else ""
 
 
 def run(*arguments):
@@ -31,7 +64,7 @@ def run(*arguments):
 
 def export(catalogue, folder, *options):
     path = os.path.join(folder, "listings.csv")
-    result = run("--export-listings", path, "--location", "Leeds, UK", "--seller", "sam",
+    result = run("--export-listings", path, "--location", "Leeds, UK", "--seller", "sam@example.com",
                  *(options or RETURNS), catalogue)
     rows = None
     if os.path.exists(path):
@@ -65,34 +98,45 @@ class SampleExport(unittest.TestCase):
 
     def test_header_and_a_row_of_columns_per_item(self):
         self.assertEqual(self.result.returncode, 0, self.result.stderr)
-        self.assertEqual(self.rows[0], HEADER + ["*ReturnsAcceptedOption"])
+        self.assertEqual(self.rows[0], HEADER + ["*ReturnsAcceptedOption", "ReturnsWithinOption",
+                                                 "ShippingCostPaidByOption"] + SHIPPING)
         self.assertEqual(len(self.rows) - 1, len(self.items))
         self.assertIn("%d listings written to" % len(self.items), self.result.stdout)
         with open(os.path.join(self.folder.name, "listings.csv"), "rb") as file:
-            self.assertTrue(file.read().startswith(b"*Action(SiteID=US"))
+            whole = file.read()
+        self.assertTrue(whole.startswith(ACTION.encode()))
+        # No contact details anywhere: the seller's address is on the pages only.
+        self.assertNotIn(b"@", whole)
+        self.assertNotIn(b"correspond", whole)
         for item, row in zip(self.items, self.rows[1:]):
             values = dict(zip(self.rows[0], row))
-            self.assertEqual(values["*Action(SiteID=US|Country=US|Currency=USD|Version=1193)"],
-                             "Add")
+            self.assertEqual(values[ACTION], "Add")
             self.assertEqual(values["CustomLabel"], item[0])
             self.assertEqual(values["*Title"], item[1])
             self.assertEqual(values["PicURL"], item[3])
             self.assertEqual(values["*Category"], item[9])
             self.assertEqual(values["*StartPrice"], item[5].lstrip("$").replace(",", ""))
-            self.assertEqual(values["BuyItNowPrice"], item[4].lstrip("$").replace(",", ""))
+            self.assertEqual(values["BuyItNowPrice"],
+                             buy_it_now(item[4].lstrip("$").replace(",", ""),
+                                        values["*StartPrice"]))
             self.assertEqual(
                 [values[k] for k in ("*ConditionID", "*Format", "*Duration", "*Quantity",
                                      "*Location", "*DispatchTimeMax", "ScheduleTime",
-                                     "*ReturnsAcceptedOption")],
-                ["3000", "Auction", "7", "1", "Leeds, UK", "2", "", "ReturnsAccepted"])
+                                     "*ReturnsAcceptedOption", "ReturnsWithinOption",
+                                     "ShippingCostPaidByOption")] + [values[k] for k in SHIPPING],
+                ["3000", "Auction", "7", "1", "Leeds, UK", "2", "", "ReturnsAccepted", "Days_30",
+                 "Buyer", "Flat", "USPSPriority", "4.95"])
 
     def test_description_is_the_section_alone(self):
         for item, row in zip(self.items, self.rows[1:]):
             description = row[HEADER.index("*Description")]
             self.assertIn(item[2].replace("\r\n", "\n").split("\n")[0], description)
+            # A description of plain text keeps its paragraphs.
+            if "\n" in item[2]:
+                self.assertIn("<BR>\n", description.replace("\r\n", "\n"))
             self.assertIn('src="%s"' % item[3], description)
             self.assertIn("Description </A>", description)
-            self.assertIn("Please correspond with us at sam", description)
+            self.assertNotIn("Please correspond with us", description)
             for frame in ("<HTML", "<HEAD", "<BODY", "</BODY", "<TITLE", "<META"):
                 self.assertNotIn(frame, description.upper())
             # Nothing is named beside the page: the only picture is the item's own.
@@ -111,7 +155,8 @@ class DescriptionEqualsThePage(unittest.TestCase):
                     shape = ["--layout", str(layout), "--scheme", str(scheme)]
                     result, rows = export(SAMPLE, folder, *RETURNS, *shape)
                     self.assertEqual(result.returncode, 0, result.stderr)
-                    pages = run("-q", "-o", folder, "--seller", "sam", "--location", "Leeds, UK",
+                    pages = run("-q", "-o", folder, "--seller", "sam@example.com", "--location",
+                                "Leeds, UK",
                                 *shape, SAMPLE)
                     self.assertEqual(pages.returncode, 0, pages.stderr)
                     for row in rows[1:]:
@@ -122,17 +167,21 @@ class DescriptionEqualsThePage(unittest.TestCase):
                         section = row[HEADER.index("*Description")]
                         start = page.index("<CENTER>\r\n<TABLE cellSpacing=0 border=1")
                         end = page.index("<BR>\r\n</BODY>")
-                        self.assertEqual(section, page[start:end],
+                        # The page's section, but for the seller's line.
+                        self.assertIn(SELLER_LINES, page[start:end])
+                        self.assertEqual(section, page[start:end].replace(SELLER_LINES, ""),
                                          "layout %d, scheme %d" % (layout, scheme))
 
 
 class Values(unittest.TestCase):
     def test_amounts_durations_and_schedule(self):
-        future = datetime.datetime.now(datetime.timezone.utc) + datetime.timedelta(days=30)
+        future = datetime.datetime.now(datetime.timezone.utc) + datetime.timedelta(days=10)
         start = future.strftime("%Y-%m-%d 18:00")
         end = (future + datetime.timedelta(days=10)).strftime("%Y-%m-%d 18:00")
         lines = [
+            # 1.25 times the start is no Buy It Now price eBay takes; 1.3 times is.
             catalogue_line("A1", price="$1,250.00", first_bid="US $1,000.50"),
+            catalogue_line("A7", price="$13.00", first_bid="$10"),
             catalogue_line("A2", price="$4.00", first_bid="$5.00"),
             catalogue_line("A3", start=start + "Z", end=end + "Z"),
             catalogue_line("A4", start="2026-12-20 18:00 PST", end="2026-12-23 18:00 PST"),
@@ -145,10 +194,14 @@ class Values(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stderr)
         values = {row[1]: dict(zip(rows[0], row)) for row in rows[1:]}
         self.assertEqual((values["A1"]["*StartPrice"], values["A1"]["BuyItNowPrice"]),
-                         ("1000.50", "1250.00"))
+                         ("1000.50", ""))
+        self.assertIn('Row 1, item "A1": warning: The price "$1,250.00" is less than 1.3 times',
+                      result.stderr)
+        self.assertEqual((values["A7"]["*StartPrice"], values["A7"]["BuyItNowPrice"]),
+                         ("10", "13.00"))
         # A price not above the first bid gives no Buy It Now price, and a warning.
         self.assertEqual(values["A2"]["BuyItNowPrice"], "")
-        self.assertIn('Row 2, item "A2": warning:', result.stderr)
+        self.assertIn('Row 3, item "A2": warning:', result.stderr)
         self.assertEqual(values["A3"]["*Duration"], "10")
         self.assertEqual(values["A3"]["ScheduleTime"], future.strftime("%Y-%m-%d 18:00:00"))
         self.assertEqual(values["A4"]["*Duration"], "3")
@@ -157,7 +210,7 @@ class Values(unittest.TestCase):
         self.assertEqual((values["A6"]["*Duration"], values["A6"]["ScheduleTime"]), ("5", ""))
 
     def test_awkward_texts_round_trip(self):
-        title = 'Vase, "Ming" style\nblue — 青花瓷 Ваза'
+        title = 'Vase, "Ming" style, blue — 青花瓷 Ваза'
         description = 'Line one, with a comma\nLine "two"\n東京の夏'
         with tempfile.TemporaryDirectory() as folder:
             path = write_catalogue(folder, [catalogue_line("Z9", title=title,
@@ -165,7 +218,7 @@ class Values(unittest.TestCase):
             result, rows = export(path, folder)
         self.assertEqual(result.returncode, 0, result.stderr)
         self.assertEqual(rows[1][HEADER.index("*Title")], title)
-        self.assertIn(description, rows[1][HEADER.index("*Description")])
+        self.assertIn(description.replace("\n", "<BR>\n"), rows[1][HEADER.index("*Description")])
 
     def test_policies_in_place_of_returns(self):
         with tempfile.TemporaryDirectory() as folder:
@@ -190,6 +243,37 @@ class Values(unittest.TestCase):
                 result, rows = export(SAMPLE, folder, *options)
                 self.assertEqual(result.returncode, 2, options)
                 self.assertIsNone(rows, options)
+
+
+class Sites(unittest.TestCase):
+    def test_each_site_takes_its_own_amounts(self):
+        with open(SAMPLE, encoding="utf-8", newline="") as file:
+            items = list(csv.reader(file))
+        for site, (heading, _) in SITES.items():
+            with tempfile.TemporaryDirectory() as folder:
+                path = os.path.join(folder, "catalogue.csv")
+                with open(path, "w", encoding="utf-8", newline="") as file:
+                    writer = csv.writer(file, lineterminator="\r\n")
+                    for item in items:
+                        writer.writerow(item[:4] + [site_amount(site, a) if a else ""
+                                                    for a in item[4:6]] + item[6:])
+                result, rows = export(path, folder, *RETURNS[:6], "--site", site,
+                                      "--shipping-service", "Standard", "--shipping-cost", "0")
+                self.assertEqual(result.returncode, 0, site + result.stderr)
+                self.assertEqual(rows[0][0], "*Action(%s|Version=1193|CC=UTF-8)" % heading)
+                self.assertEqual(len(rows), 1 + len(items))
+                for item, row in zip(items, rows[1:]):
+                    self.assertEqual(row[HEADER.index("*StartPrice")],
+                                     item[5].lstrip("$").replace(",", ""), site)
+                # The sample's own amounts are dollars: on a site of another currency every
+                # row is refused, naming both.
+                if site in ("US", "AU", "CA"):
+                    continue
+                result, rows = export(SAMPLE, folder, *RETURNS[:6], "--site", site,
+                                      "--shipping-service", "Standard", "--shipping-cost", "0")
+                self.assertEqual(result.returncode, 1, site)
+                self.assertIn('The first bid "$60.00" is in dollars; this export is for eBay',
+                              result.stderr)
 
 
 class Refusals(unittest.TestCase):
@@ -290,7 +374,7 @@ class Refusals(unittest.TestCase):
     @unittest.skipUnless(os.geteuid() == 0, "mounting a small disk needs root")
     def test_a_full_disk_leaves_the_file_that_was_there(self):
         with tempfile.TemporaryDirectory() as folder:
-            if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=24k", "lotcraft-test",
+            if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=12k", "lotcraft-test",
                                folder]).returncode != 0:
                 self.skipTest("no tmpfs can be mounted here")
             try:

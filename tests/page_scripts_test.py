@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""No script a catalogue smuggles in runs in a page, as Chromium reads the pages.
+"""No script a catalogue smuggles in runs in a page, as Chromium reads the pages, and a
+description of plain text keeps its paragraphs there.
 
   page_scripts_test.py LOTCRAFT_PAGES
 
@@ -113,7 +114,8 @@ class Scripts(unittest.TestCase):
     def test_listings_carry_the_texts_as_text(self):
         listing = os.path.join(self.folder.name, "listings.csv")
         result = run("--export-listings", listing, "--condition", "3000", "--dispatch-days", "2",
-                     "--returns", "accepted", *self.texts, self.catalogue)
+                     "--returns", "accepted", "--shipping-service", "USPSPriority",
+                     "--shipping-cost", "0", *self.texts, self.catalogue)
         self.assertEqual(result.returncode, 0, result.stderr)
         with open(listing, encoding="utf-8", newline="") as file:
             rows = list(csv.reader(file))
@@ -123,7 +125,35 @@ class Scripts(unittest.TestCase):
         for row in rows[1:]:
             self.assertNotIn("\"><img", row[6])
             self.assertNotIn("\" onerror=", row[6])
-            self.assertIn("me@example.com&quot;&gt;&lt;img src=x onerror=", row[6])
+            # The seller's line is the page's alone.
+            self.assertNotIn("me@example.com", row[6])
+        self.assertIn('src="x&quot; onerror=&quot;', rows[1][6])
+
+    def test_paragraphs_of_plain_text_show(self):
+        chromium = shutil.which("chromium")
+        if not chromium:
+            self.skipTest("chromium is not installed")
+        folder = os.path.join(self.folder.name, "paragraphs")
+        os.mkdir(folder)
+        catalogue = os.path.join(folder, "catalogue.csv")
+        with open(catalogue, "w", encoding="utf-8", newline="") as file:
+            file.write(line("R1", description="Small chip on the rim.\r\n\r\nPlease look at "
+                                              "all pictures!"))
+            file.write(line("R2", description="<i>Markup</i> decides:\r\nno break here"))
+        result = run("-o", folder, *self.texts, catalogue)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        breaks = {}
+        for item in ("R1", "R2"):
+            dom = subprocess.run(
+                [shutil.which("chromium"), "--headless", "--no-sandbox", "--disable-gpu",
+                 "--no-first-run", "--disable-background-networking",
+                 "--disable-component-update", "--disable-sync",
+                 "--user-data-dir=" + os.path.join(self.folder.name, "profile"), "--dump-dom",
+                 pathlib.Path(folder, item + ".html").as_uri()],
+                capture_output=True, text=True, timeout=120).stdout
+            text = dom[dom.index("Small chip" if item == "R1" else "Markup"):]
+            breaks[item] = text[:text.index("</b>")].count("<br>")
+        self.assertEqual(breaks, {"R1": 2, "R2": 0})
 
 
 if __name__ == "__main__":

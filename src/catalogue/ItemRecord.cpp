@@ -63,3 +63,23 @@ const ItemRecord::Presentation& ItemRecord::PresentationOf(int position) {
     CheckPosition(position);
     return kPresentation[static_cast<size_t>(position - 1)];
 }
+
+QStringList ItemRecord::Pictures() const {
+    const QString& field = Field(ImageAddress);
+    if (!field.contains(QLatin1Char('|')))
+        return field.trimmed().isEmpty() ? QStringList() : QStringList{field};
+    QStringList pictures;
+    for (const QStringView address : QStringView(field).split(QLatin1Char('|'))) {
+        if (!address.trimmed().isEmpty())
+            pictures << address.trimmed().toString();
+    }
+    return pictures;
+}
+
+QString ItemRecord::FirstPicture() const {
+    const QString& field = Field(ImageAddress);
+    if (!field.contains(QLatin1Char('|')))
+        return field;
+    const QStringList pictures = Pictures();
+    return pictures.isEmpty() ? QString() : pictures.first();
+}

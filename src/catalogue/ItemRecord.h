@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -52,6 +53,13 @@ public:
         const char* toolTip;
     };
     static const Presentation& PresentationOf(int position);
+
+    // The picture addresses the image field holds: several are joined by "|", each with the
+    // blanks around it dropped and empty ones left out. A field without "|" is one address
+    // as it stands, blanks and all, or none when it is blank.
+    QStringList Pictures() const;
+    // The address a page shows: the first of several, or the field as it stands.
+    QString FirstPicture() const;
 
     bool operator==(const ItemRecord& other) const { return m_fields == other.m_fields; }
     bool operator!=(const ItemRecord& other) const { return !(*this == other); }

@@ -9,9 +9,12 @@
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
 #include "catalogue/CatalogueReader.h"
+#include "listings/ListingCheck.h"
+#include "listings/ListingExport.h"
+#include "listings/ListingOptions.h"
+#include "listings/ListingSite.h"
 #include "pages/CatalogueCheck.h"
-#include "pages/ListingExport.h"
-#include "pages/ListingOptions.h"
+#include "pages/CheckedRows.h"
 #include "pages/PageInputs.h"
 #include "pages/PagePictures.h"
 #include "pages/PageRun.h"
@@ -83,17 +86,6 @@ void ListSchemes() {
     }
 }
 
-// "row 3", "rows 3, 5 and 9".
-QString RowsText(const std::vector<int>& rows) {
-    QStringList numbers;
-    for (int row : rows)
-        numbers << QString::number(row);
-    if (numbers.size() == 1)
-        return QStringLiteral("row ") + numbers.first();
-    const QString last = numbers.takeLast();
-    return QStringLiteral("rows %1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
-}
-
 // The options of an export for eBay, or a usage error's text in `problem`.
 struct ListingChoice {
     ListingOptions options;
@@ -129,15 +121,45 @@ struct ListingParser {
                                QStringLiteral("Whether returns are accepted, where no policy is "
                                               "named: accepted or not-accepted."),
                                QStringLiteral("accepted|not-accepted")};
+    QCommandLineOption site{QStringLiteral("site"),
+                            QStringLiteral("The eBay site the listings are for: %1 (default: "
+                                           "the site of --country where it names one, else "
+                                           "US).")
+                                .arg(ListingSite::Codes()),
+                            QStringLiteral("SITE")};
+    QCommandLineOption shippingService{
+        QStringLiteral("shipping-service"),
+        QStringLiteral("eBay's code of the shipping service, where no policy is named (such as "
+                       "USPSPriority or UK_RoyalMailSecondClassStandard)."),
+        QStringLiteral("CODE")};
+    QCommandLineOption shippingCost{QStringLiteral("shipping-cost"),
+                                    QStringLiteral("What the shipping costs the buyer, as the "
+                                                   "site writes amounts; 0 for free."),
+                                    QStringLiteral("AMOUNT")};
+    QCommandLineOption returnsWithin{QStringLiteral("returns-within"),
+                                     QStringLiteral("Days a buyer has to return an item, with "
+                                                    "returns accepted: 14, 30 (default) or 60."),
+                                     QStringLiteral("DAYS")};
+    QCommandLineOption returnPaidBy{QStringLiteral("return-shipping-paid-by"),
+                                    QStringLiteral("Who pays to send a return back: buyer "
+                                                   "(default) or seller."),
+                                    QStringLiteral("buyer|seller")};
+    QCommandLineOption postalCode{QStringLiteral("postal-code"),
+                                  QStringLiteral("The postal code the items are sent from."),
+                                  QStringLiteral("CODE")};
 
     QList<QCommandLineOption> All() const {
-        return {file,          condition,      dispatchDays, shippingProfile,
-                returnProfile, paymentProfile, returns};
+        return {file,           condition,    dispatchDays, shippingProfile, returnProfile,
+                paymentProfile, returns,      site,         shippingService, shippingCost,
+                returnsWithin,  returnPaidBy, postalCode};
     }
 
-    ListingChoice Choice(const QCommandLineParser& parser) const {
+    ListingChoice Choice(const QCommandLineParser& parser, const QString& country) const {
         ListingChoice choice;
         ListingOptions& options = choice.options;
+        const ListingSite* countrySite = ListingSite::ForCountry(country);
+        options.site = parser.isSet(site) ? parser.value(site).trimmed().toUpper()
+                                          : (countrySite ? countrySite->code : options.site);
         if (!parser.isSet(condition) || !parser.isSet(dispatchDays)) {
             choice.problem = QStringLiteral(
                 "an export for eBay needs --condition (1000 New, "
@@ -168,6 +190,30 @@ struct ListingParser {
             return choice;
         }
         options.returnsAccepted = returnsText != QLatin1String("not-accepted");
+        for (const QCommandLineOption* shipping :
+             {&shippingService, &shippingCost, &returnsWithin, &returnPaidBy}) {
+            if (options.UsesProfiles() && parser.isSet(*shipping)) {
+                choice.problem = QStringLiteral(
+                                     "--%1 goes with --returns; your business policies "
+                                     "already say how the items are sent and returned")
+                                     .arg(shipping->names().first());
+                return choice;
+            }
+        }
+        options.shippingService = parser.value(shippingService).trimmed();
+        options.shippingCost = parser.value(shippingCost).trimmed();
+        options.postalCode = parser.value(postalCode).trimmed();
+        if (parser.isSet(returnsWithin))
+            options.returnsWithinDays = parser.value(returnsWithin).toInt();
+        const QString paidBy = parser.value(returnPaidBy);
+        if (parser.isSet(returnPaidBy) && paidBy != QLatin1String("buyer") &&
+            paidBy != QLatin1String("seller")) {
+            choice.problem =
+                QStringLiteral("--return-shipping-paid-by takes buyer or seller, not \"%1\"")
+                    .arg(paidBy);
+            return choice;
+        }
+        options.buyerPaysReturn = paidBy != QLatin1String("seller");
         choice.problem = options.Problem();
         if (!choice.problem.isEmpty()) {
             // The sentence, as the rest of a usage error's line.
@@ -179,44 +225,43 @@ struct ListingParser {
     }
 };
 
-// "row 3 and 5 left out" after the count of what was written.
-QString LeftOutText(const std::vector<int>& rows) {
-    return rows.empty() ? QString() : QStringLiteral("; %1 left out").arg(RowsText(rows));
-}
-
 // --export-listings: the listings of the rows eBay's rules find no error in, written whole or
 // not at all.
 int ExportListings(const QString& path, const CatalogueReader::Result& catalogue,
                    const PageInputs& inputs, const ListingOptions& options, bool checkOnly) {
-    const std::vector<CatalogueFinding> findings =
-        CatalogueCheck::RunForListings(catalogue.records, inputs, catalogue.shiftedFrom);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const CheckedRows checked(
+        ListingCheck::Run(catalogue.records, inputs, options, catalogue.shiftedFrom, now),
+        catalogue.records.size());
     if (checkOnly) {
-        for (const CatalogueFinding& finding : findings)
+        for (const CatalogueFinding& finding : checked.Findings())
             PrintLine(stdout, finding.Line());
-        return Finish(findings.empty() ? Success : Failed);
+        return Finish(checked.AnyFinding() ? Failed : Success);
     }
-    for (const CatalogueFinding& finding : findings)
+    for (const CatalogueFinding& finding : checked.Findings())
         PrintLine(stderr, finding.Line());
     if (catalogue.records.empty()) {
         PrintLine(stderr, QStringLiteral("lotcraft-pages: the catalogue holds no items, so no "
                                          "file has been written."));
         return Failed;
     }
-    const std::vector<int> leftOut = CatalogueCheck::RowsInError(findings);
-    if (leftOut.size() == catalogue.records.size()) {
+    if (!checked.AnyLeft()) {
         PrintLine(stderr, QStringLiteral("lotcraft-pages: no row can be exported: every row has "
                                          "an error that eBay would refuse, so no file has been "
                                          "written. Correct them and export again."));
         return Failed;
     }
     try {
-        const qint64 written = ListingExport::Write(path, catalogue.records, leftOut, inputs,
-                                                    options, QDateTime::currentDateTimeUtc());
+        const qint64 written =
+            ListingExport::Write(path, catalogue.records, checked.LeftOut(), inputs, options, now);
         PrintLine(stdout,
                   QStringLiteral("%1 %2 written to %3%4")
                       .arg(written)
                       .arg(written == 1 ? QStringLiteral("listing") : QStringLiteral("listings"),
-                           QFileInfo(path).absoluteFilePath(), LeftOutText(leftOut)));
+                           QFileInfo(path).absoluteFilePath(),
+                           checked.LeftOut().empty()
+                               ? QString()
+                               : QStringLiteral("; %1 left out").arg(checked.LeftOutRows())));
     } catch (const LotcraftError& error) {
         PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(error.Message()));
         return Finish(Failed);
@@ -335,7 +380,7 @@ int main(int argc, char* argv[]) {
     const bool exporting = parser.isSet(listing.file);
     ListingChoice listingChoice;
     if (exporting) {
-        listingChoice = listing.Choice(parser);
+        listingChoice = listing.Choice(parser, parser.value(country));
         if (!listingChoice.problem.isEmpty())
             return UsageError(listingChoice.problem);
         if (parser.value(listing.file).isEmpty())
@@ -391,38 +436,36 @@ int main(int argc, char* argv[]) {
     if (exporting)
         return ExportListings(parser.value(listing.file), catalogue, *inputs, listingChoice.options,
                               parser.isSet(check));
-    const std::vector<CatalogueFinding> findings =
-        CatalogueCheck::Run(catalogue.records, *inputs, catalogue.shiftedFrom);
+    const CheckedRows checked(
+        CatalogueCheck::Run(catalogue.records, *inputs, catalogue.shiftedFrom),
+        catalogue.records.size());
     if (parser.isSet(check)) {
-        for (const CatalogueFinding& finding : findings)
+        for (const CatalogueFinding& finding : checked.Findings())
             PrintLine(stdout, finding.Line());
-        return Finish(findings.empty() ? Success : Failed);
+        return Finish(checked.AnyFinding() ? Failed : Success);
     }
-    for (const CatalogueFinding& finding : findings)
+    for (const CatalogueFinding& finding : checked.Findings())
         PrintLine(stderr, finding.Line());
-    const std::vector<int> rowsInError = CatalogueCheck::RowsInError(findings);
+    const std::vector<int>& rowsInError = checked.LeftOut();
+    const bool one = rowsInError.size() == 1;
     if (!rowsInError.empty() && !parser.isSet(skipBadRows)) {
-        PrintLine(
-            stderr,
-            QStringLiteral("lotcraft-pages: %1 of the catalogue %2 an error, so no "
-                           "page has been written. Correct %3, or give "
-                           "--skip-bad-rows to write the other rows.")
-                .arg(RowsText(rowsInError),
-                     rowsInError.size() == 1 ? QStringLiteral("has") : QStringLiteral("have"),
-                     rowsInError.size() == 1 ? QStringLiteral("it") : QStringLiteral("them")));
+        PrintLine(stderr, QStringLiteral("lotcraft-pages: %1 of the catalogue %2 an error, so no "
+                                         "page has been written. Correct %3, or give "
+                                         "--skip-bad-rows to write the other rows.")
+                              .arg(checked.LeftOutRows(),
+                                   one ? QStringLiteral("has") : QStringLiteral("have"),
+                                   one ? QStringLiteral("it") : QStringLiteral("them")));
         return Failed;
     }
     // Skipping every row would leave nothing to write: that is no run, and the folder is
     // left as it is, pictures and all.
-    if (!rowsInError.empty() && rowsInError.size() == catalogue.records.size()) {
-        PrintLine(
-            stderr,
-            QStringLiteral("lotcraft-pages: no row can be written: %1 of the catalogue has "
-                           "an error, so no page has been written and no picture copied. "
-                           "Correct %2 and run again.")
-                .arg(rowsInError.size() == 1 ? QStringLiteral("its only row")
-                                             : QStringLiteral("every row"),
-                     rowsInError.size() == 1 ? QStringLiteral("it") : QStringLiteral("them")));
+    if (!rowsInError.empty() && !checked.AnyLeft()) {
+        PrintLine(stderr,
+                  QStringLiteral("lotcraft-pages: no row can be written: %1 of the "
+                                 "catalogue has an error, so no page has been written "
+                                 "and no picture copied. Correct %2 and run again.")
+                      .arg(one ? QStringLiteral("its only row") : QStringLiteral("every row"),
+                           one ? QStringLiteral("it") : QStringLiteral("them")));
         return Failed;
     }
 
@@ -443,7 +486,7 @@ int main(int argc, char* argv[]) {
     progress.End();
     QString skipped;
     if (!rowsInError.empty())
-        skipped = QStringLiteral("; %1 skipped").arg(RowsText(rowsInError));
+        skipped = QStringLiteral("; %1 skipped").arg(checked.LeftOutRows());
     PrintLine(stdout, QStringLiteral("%1 written to %2%3")
                           .arg(PageRun::PagesText(progress.Written()), folder, skipped));
     return EndWithoutFreeing(Finish(Success));

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pages/ListingExport.h"
+#include "listings/ListingExport.h"
 
 #include "app/FolderWriter.h"
 #include "app/LotcraftError.h"
 #include "catalogue/CatalogueWriter.h"
 #include "catalogue/ItemRecord.h"
-#include "pages/ListingOptions.h"
-#include "pages/ListingValues.h"
+#include "listings/ListingOptions.h"
+#include "listings/ListingSite.h"
+#include "listings/ListingValues.h"
 #include "pages/PageBuilder.h"
 #include "pages/PageInputs.h"
 
@@ -68,48 +69,54 @@ void ClearEarlierTemporaries(const QFileInfo& listing) {
 
 QStringList ListingExport::Headings(const ListingOptions& options) {
     QStringList headings = {
-        ActionHeading(),
-        QStringLiteral("CustomLabel"),
-        QStringLiteral("*Category"),
-        QStringLiteral("*Title"),
-        QStringLiteral("*ConditionID"),
-        QStringLiteral("PicURL"),
-        QStringLiteral("*Description"),
-        QStringLiteral("*Format"),
-        QStringLiteral("*Duration"),
-        QStringLiteral("*StartPrice"),
-        QStringLiteral("BuyItNowPrice"),
-        QStringLiteral("*Quantity"),
+        options.Site().ActionHeading(),  QStringLiteral("CustomLabel"),
+        QStringLiteral("*Category"),     QStringLiteral("*Title"),
+        QStringLiteral("*ConditionID"),  QStringLiteral("PicURL"),
+        QStringLiteral("*Description"),  QStringLiteral("*Format"),
+        QStringLiteral("*Duration"),     QStringLiteral("*StartPrice"),
+        QStringLiteral("BuyItNowPrice"), QStringLiteral("*Quantity"),
         QStringLiteral("*Location"),
-        QStringLiteral("*DispatchTimeMax"),
-        QStringLiteral("ScheduleTime"),
     };
-    if (options.UsesProfiles())
+    if (!options.postalCode.trimmed().isEmpty())
+        headings << QStringLiteral("PostalCode");
+    headings << QStringLiteral("*DispatchTimeMax") << QStringLiteral("ScheduleTime");
+    if (options.UsesProfiles()) {
         headings << QStringLiteral("ShippingProfileName") << QStringLiteral("ReturnProfileName")
                  << QStringLiteral("PaymentProfileName");
-    else
-        headings << QStringLiteral("*ReturnsAcceptedOption");
+        return headings;
+    }
+    headings << QStringLiteral("*ReturnsAcceptedOption");
+    if (options.returnsAccepted)
+        headings << QStringLiteral("ReturnsWithinOption")
+                 << QStringLiteral("ShippingCostPaidByOption");
+    headings << QStringLiteral("ShippingType") << QStringLiteral("ShippingService-1:Option")
+             << QStringLiteral("ShippingService-1:Cost");
     return headings;
 }
 
 QStringList ListingExport::Values(const ItemRecord& record, const PageInputs& inputs,
                                   const ListingOptions& options, const QDateTime& now) {
+    const ListingSite& site = options.Site();
     // Each time is read once, for the duration and the scheduled start.
     const QDateTime startTime = ListingValues::TimeOf(record.Field(ItemRecord::StartTime));
     const int duration = ListingValues::DurationBetween(
         startTime, ListingValues::TimeOf(record.Field(ItemRecord::EndTime)));
     const std::optional<QString> firstBid =
-        ListingValues::Amount(record.Field(ItemRecord::FirstBid));
-    const std::optional<QString> price = ListingValues::Amount(record.Field(ItemRecord::Price));
-    // A Buy It Now price is only taken above the auction's start price.
-    const bool buyItNow = price && firstBid && ListingValues::Compare(*price, *firstBid) > 0;
+        ListingValues::ReadAmount(record.Field(ItemRecord::FirstBid), site).plain;
+    const std::optional<QString> price =
+        ListingValues::ReadAmount(record.Field(ItemRecord::Price), site).plain;
+    // A Buy It Now price is taken only well above the auction's start price; the check has
+    // kept out amounts eBay would not take.
+    const bool buyItNow = price && firstBid && ListingValues::IsPositive(*firstBid) &&
+                          ListingValues::AmountProblem(*price).isEmpty() &&
+                          ListingValues::TakesBuyItNow(*price, *firstBid);
     QStringList values = {
         QStringLiteral("Add"),
         record.Field(ItemRecord::ItemNumber),
         record.Field(ItemRecord::Category).trimmed(),
         record.Field(ItemRecord::Title),
         options.conditionId,
-        record.Field(ItemRecord::ImageAddress).trimmed(),
+        record.Pictures().join(QLatin1Char('|')),
         PageBuilder::DescriptionSection(record, inputs),
         QStringLiteral("Auction"),
         duration > 0 ? QString::number(duration) : QString(),
@@ -117,15 +124,21 @@ QStringList ListingExport::Values(const ItemRecord& record, const PageInputs& in
         buyItNow ? *price : QString(),
         QStringLiteral("1"),
         inputs.seller.location,
-        QString::number(options.dispatchDays),
-        ListingValues::ScheduleTime(startTime, now),
     };
-    if (options.UsesProfiles())
+    if (!options.postalCode.trimmed().isEmpty())
+        values << options.postalCode.trimmed();
+    values << QString::number(options.dispatchDays) << ListingValues::ScheduleTime(startTime, now);
+    if (options.UsesProfiles()) {
         values << options.shippingProfile.trimmed() << options.returnProfile.trimmed()
                << options.paymentProfile.trimmed();
-    else
-        values << (options.returnsAccepted ? QStringLiteral("ReturnsAccepted")
-                                           : QStringLiteral("ReturnsNotAccepted"));
+        return values;
+    }
+    values << (options.returnsAccepted ? QStringLiteral("ReturnsAccepted")
+                                       : QStringLiteral("ReturnsNotAccepted"));
+    if (options.returnsAccepted)
+        values << QStringLiteral("Days_%1").arg(options.returnsWithinDays)
+               << (options.buyerPaysReturn ? QStringLiteral("Buyer") : QStringLiteral("Seller"));
+    values << QStringLiteral("Flat") << options.shippingService.trimmed() << options.ShippingCost();
     return values;
 }
 

@@ -14,14 +14,12 @@ struct PageInputs;
 
 // eBay's bulk listing file: a CSV file in UTF-8 with a header row and one auction listing
 // per item, fields quoted where they must be, lines ended by CR LF, which Seller Hub's
-// upload takes. The description of each listing is the description section of the item's
-// page (PageBuilder::DescriptionSection), in the inputs' layout and scheme.
+// upload takes, for the site of the options. The description of each listing is the
+// description section of the item's page (PageBuilder::DescriptionSection), in the inputs'
+// layout and scheme; without business policies each listing carries its shipping service
+// and cost and its returns.
 class ListingExport {
 public:
-    // The first heading, which names eBay's site, currency and the file's version.
-    static QString ActionHeading() {
-        return QStringLiteral("*Action(SiteID=US|Country=US|Currency=USD|Version=1193)");
-    }
     static QStringList Headings(const ListingOptions& options);
     // One row of values, in the order of Headings; now decides whether the start time lies
     // ahead and is given as the listing's scheduled start.

@@ -1,10 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pages/ListingOptions.h"
+#include "listings/ListingOptions.h"
+
+#include "listings/ListingSite.h"
+#include "listings/ListingValues.h"
 
 #include <QRegularExpression>
 
+const ListingSite& ListingOptions::Site() const {
+    const ListingSite* found = ListingSite::ByCode(site);
+    return found ? *found : ListingSite::All().front();
+}
+
+QString ListingOptions::ShippingCost() const {
+    const ListingValues::Amount cost = ListingValues::ReadAmount(shippingCost, Site());
+    if (!cost.plain || (ListingValues::IsPositive(*cost.plain) &&
+                        !ListingValues::AmountProblem(*cost.plain).isEmpty()))
+        return QString();
+    return *cost.plain;
+}
+
 QString ListingOptions::Problem() const {
     static const QRegularExpression number(QStringLiteral("^[1-9][0-9]{0,4}$"));
+    if (!ListingSite::ByCode(site))
+        return QStringLiteral("The site \"%1\" is not one Lotcraft exports for; give %2.")
+            .arg(site, ListingSite::Codes());
     if (!number.match(conditionId).hasMatch())
         return QStringLiteral(
                    "The condition \"%1\" is not one of eBay's condition numbers; give "
@@ -20,11 +39,31 @@ QString ListingOptions::Problem() const {
                    "days.")
             .arg(dispatchDays)
             .arg(MostDispatchDays);
-    if (UsesProfiles() && (shippingProfile.trimmed().isEmpty() ||
-                           returnProfile.trimmed().isEmpty() || paymentProfile.trimmed().isEmpty()))
+    if (UsesProfiles()) {
+        if (shippingProfile.trimmed().isEmpty() || returnProfile.trimmed().isEmpty() ||
+            paymentProfile.trimmed().isEmpty())
+            return QStringLiteral(
+                "Name all three business policies (shipping, returns and payment) "
+                "as they are called on eBay, or none of them and say how the items are "
+                "sent and whether returns are accepted.");
+        return QString();
+    }
+    const ListingSite& onSite = Site();
+    if (shippingService.trimmed().isEmpty())
         return QStringLiteral(
-            "Name all three business policies (shipping, returns and payment) "
-            "as they are called on eBay, or none of them and say whether "
-            "returns are accepted.");
+                   "eBay needs a shipping service for every listing without business "
+                   "policies: give the code of the service on %1 (such as %2) and its cost, "
+                   "or name your business policies.")
+            .arg(onSite.name, onSite.shippingServices.first());
+    if (ShippingCost().isEmpty())
+        return QStringLiteral(
+                   "The shipping cost \"%1\" is not an amount in %2; give it as %3, or 0 for "
+                   "free shipping.")
+            .arg(shippingCost, onSite.currencyName, onSite.Example("4", "95"));
+    if (returnsAccepted && returnsWithinDays != 14 && returnsWithinDays != 30 &&
+        returnsWithinDays != 60)
+        return QStringLiteral(
+                   "Returns within %1 days is not a time eBay offers; give 14, 30 or 60 days.")
+            .arg(returnsWithinDays);
     return QString();
 }

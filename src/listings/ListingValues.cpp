@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pages/ListingValues.h"
+#include "listings/ListingValues.h"
+
+#include "listings/ListingSite.h"
 
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
+#include <limits>
 
 namespace {
 
@@ -85,28 +88,94 @@ struct Decimal {
     }
 };
 
+// An amount of at most two decimals and eBay's range in cents.
+qint64 Cents(const QString& amount) {
+    const Decimal decimal(amount);
+    if (decimal.whole.size() > 12)
+        return std::numeric_limits<qint64>::max() / 200;
+    qint64 cents = decimal.whole.isEmpty() ? 0 : decimal.whole.toLongLong() * 100;
+    for (qsizetype k = 0; k < 2; ++k)
+        cents += (k < decimal.fraction.size() ? decimal.fraction[k].digitValue() : 0) *
+                 (k == 0 ? 10 : 1);
+    return cents;
+}
+
+// The signs and codes of currencies as sellers write them beside an amount, and the
+// currency each stands for ("$" alone: whichever dollars the site has).
+struct CurrencyMark {
+    const char16_t* mark;
+    const char* currency;
+    const char* name;
+};
+constexpr CurrencyMark kCurrencyMarks[] = {
+    {u"$", "$", "dollars"},
+    {u"US $", "USD", "US dollars"},
+    {u"US$", "USD", "US dollars"},
+    {u"USD", "USD", "US dollars"},
+    {u"AU $", "AUD", "Australian dollars"},
+    {u"AU$", "AUD", "Australian dollars"},
+    {u"A$", "AUD", "Australian dollars"},
+    {u"AUD", "AUD", "Australian dollars"},
+    {u"C $", "CAD", "Canadian dollars"},
+    {u"C$", "CAD", "Canadian dollars"},
+    {u"CA$", "CAD", "Canadian dollars"},
+    {u"CAD", "CAD", "Canadian dollars"},
+    {u"\u00A3", "GBP", "pounds"},
+    {u"GBP", "GBP", "pounds"},
+    {u"\u20AC", "EUR", "euros"},
+    {u"EUR", "EUR", "euros"},
+    {u"\u00A5", "JPY", "yen"},
+    {u"JPY", "JPY", "yen"},
+};
+
 QString Shown(QStringView text) {
     return QLatin1Char('"') + text.toString() + QLatin1Char('"');
 }
 
 }  // namespace
 
-std::optional<QString> ListingValues::Amount(QStringView text) {
-    static const QRegularExpression amount(
-        QStringLiteral(
-            "^\\s*(?:US)?\\s*[$\u00a3\u20ac\u00a5]?\\s*(\\d{1,3}(?:,\\d{3})+|\\d+)(\\.\\d+)?\\s*$"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = amount.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    QString number;
-    const QStringView whole = match.capturedView(1);
-    number.reserve(whole.size() + match.capturedLength(2));
-    for (const QChar c : whole) {
-        if (c != QLatin1Char(','))
-            number += c;
+ListingValues::Amount ListingValues::ReadAmount(QStringView text, const ListingSite& site) {
+    Amount amount;
+    QStringView number = text.trimmed();
+    // The currency's sign or code, before or after the number; the longest that fits.
+    const CurrencyMark* mark = nullptr;
+    for (const CurrencyMark& candidate : kCurrencyMarks) {
+        const QStringView sign(candidate.mark);
+        if (number.startsWith(sign, Qt::CaseInsensitive) ||
+            number.endsWith(sign, Qt::CaseInsensitive)) {
+            if (!mark || sign.size() > QStringView(mark->mark).size())
+                mark = &candidate;
+        }
     }
-    return number + match.capturedView(2);
+    if (mark) {
+        const QStringView sign(mark->mark);
+        number = (number.startsWith(sign, Qt::CaseInsensitive) ? number.sliced(sign.size())
+                                                               : number.chopped(sign.size()))
+                     .trimmed();
+        // A bare dollar sign is the site's dollars, where the site has them.
+        const bool dollars = QLatin1String(mark->currency) == QLatin1String("$");
+        const bool siteDollars = site.currency.endsWith(QLatin1String("D"));
+        if (dollars ? !siteDollars : site.currency != QLatin1String(mark->currency)) {
+            amount.otherCurrency = QLatin1String(mark->name);
+            return amount;
+        }
+    }
+    static const QRegularExpression pointForm(
+        QStringLiteral("^(\\d{1,3}(?:,\\d{3})+|\\d+)(?:\\.(\\d+))?$"));
+    static const QRegularExpression commaForm(
+        QStringLiteral("^(\\d{1,3}(?:[. \u00A0\u202F]\\d{3})+|\\d+)(?:,(\\d+))?$"));
+    const QRegularExpressionMatch match = (site.decimalComma ? commaForm : pointForm).match(number);
+    if (!match.hasMatch())
+        return amount;
+    QString plain;
+    for (const QChar c : match.capturedView(1)) {
+        if (c.isDigit())
+            plain += c;
+    }
+    if (match.capturedLength(2) > 0)
+        plain += QLatin1Char('.') + match.capturedView(2);
+    amount.plain = plain;
+    return amount;
 }
 
 bool ListingValues::IsPositive(const QString& amount) {
@@ -124,6 +193,10 @@ QString ListingValues::AmountProblem(const QString& amount) {
     if (Compare(amount, QStringLiteral("99999999.99")) > 0)
         return QStringLiteral("is more than 99,999,999.99");
     return QString();
+}
+
+bool ListingValues::TakesBuyItNow(const QString& price, const QString& start) {
+    return Cents(price) * 100 >= Cents(start) * BuyItNowPercent;
 }
 
 int ListingValues::Compare(const QString& a, const QString& b) {

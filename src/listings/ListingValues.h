@@ -7,17 +7,34 @@
 
 #include <optional>
 
-// What a listing on eBay makes of the catalogue's texts: amounts as plain numbers, and the
-// start and end times as a listing's duration and scheduled start.
+struct ListingSite;
+
+// What a listing on eBay makes of the catalogue's texts: amounts as plain numbers, read as
+// the site's sellers write them, and the start and end times as a listing's duration and
+// scheduled start.
 class ListingValues {
 public:
     // The durations, in days, that an auction on eBay may run.
     static constexpr int AllowedDurations[] = {1, 3, 5, 7, 10};
+    // How far ahead eBay schedules a listing's start, in days.
+    static constexpr int MostDaysAhead = 21;
+    // A Buy It Now price must be at least this much of the start price, in per cent.
+    static constexpr int BuyItNowPercent = 130;
 
-    // An amount as a plain number: blanks, a leading "US", a currency sign and thousands
-    // separators dropped ("$1,250.00" and "US $1250.00" give "1250.00"). Nothing when the
-    // text is not an amount in that form (an empty text, "1.250,00", "ask").
-    static std::optional<QString> Amount(QStringView text);
+    // An amount as the catalogue holds it, read for a site.
+    struct Amount {
+        // The amount as a plain number, "1234.50", when the text is one in the site's
+        // currency.
+        std::optional<QString> plain;
+        // The currency the text names when it is not the site's ("pounds"); empty otherwise.
+        QString otherCurrency;
+    };
+    // Reads an amount as the site's sellers write it: the site's currency sign or code before
+    // or after it, or none ("$1,250.00", "US $1250", "£40.00", "GBP 40", "1.234,50 €" and
+    // "EUR 1 234,50" on a site of decimal commas), thousands separated as the site separates
+    // them. A sign or code of another currency names it; "1,234.50" on a site of decimal
+    // commas, or "ask", is no amount.
+    static Amount ReadAmount(QStringView text, const ListingSite& site);
     // Whether a plain amount is more than zero.
     static bool IsPositive(const QString& amount);
     // Why eBay would not take a plain amount above zero as a price ("has more than two
@@ -25,6 +42,9 @@ public:
     static QString AmountProblem(const QString& amount);
     // -1, 0 or 1 as amount a is less than, equal to or more than amount b.
     static int Compare(const QString& a, const QString& b);
+    // Whether a plain price is a Buy It Now price eBay takes beside the start price: at
+    // least BuyItNowPercent of it. Both amounts are ones AmountProblem finds nothing in.
+    static bool TakesBuyItNow(const QString& price, const QString& start);
 
     // A time as the pages show it: "Nov-25-02 10:33:39 PST" (month, day, year in two or four
     // digits, two giving 1970 to 2069, seconds optional, a zone such as PST, PDT, EST, GMT or UTC),

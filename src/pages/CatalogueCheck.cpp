@@ -2,14 +2,14 @@
 #include "pages/CatalogueCheck.h"
 
 #include "catalogue/ItemRecord.h"
-#include "pages/ActiveContent.h"
-#include "pages/ListingValues.h"
+#include "pages/CatalogueFindings.h"
 #include "pages/PageBuilder.h"
 #include "pages/PageInputs.h"
 #include "pages/PageName.h"
 #include "pages/SellerTexts.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <unistd.h>
@@ -20,47 +20,7 @@ namespace {
 
 using Finding = CatalogueFinding;
 using Kind = CatalogueFinding::Kind;
-
-bool IsErrorKind(Kind kind) {
-    return kind == Kind::UnusableItemNumber || kind == Kind::NameTooLong ||
-           kind == Kind::PathTooLong || kind == Kind::DuplicateItemNumber ||
-           kind == Kind::ProgramFile || kind == Kind::CatalogueFile ||
-           kind == Kind::ActiveContent || kind == Kind::DescriptionTooLong ||
-           kind == Kind::CategoryNotNumber || kind == Kind::FirstBidNotPositive ||
-           kind == Kind::AmountNotTaken || kind == Kind::NoAllowedDuration;
-}
-
-void Add(std::vector<Finding>& findings, int row, const QString& itemNumber, Kind kind,
-         QString what, QString whatToDo, int otherRow = 0) {
-    Finding finding;
-    finding.row = row;
-    finding.itemNumber = itemNumber;
-    finding.kind = kind;
-    finding.severity = IsErrorKind(kind) ? Finding::Severity::Error : Finding::Severity::Warning;
-    finding.what = std::move(what);
-    finding.whatToDo = std::move(whatToDo);
-    finding.otherRow = otherRow;
-    findings.push_back(std::move(finding));
-}
-
-QString Quoted(const QString& text) {
-    return QLatin1Char('"') + PageName::Shown(text) + QLatin1Char('"');
-}
-
-// A cell as a column name is compared: its letters and digits in lower case, so that
-// "First bid", "FIRST_BID" and "first-bid" are one name.
-QString Squeezed(const QString& cell) {
-    QString squeezed;
-    for (const QChar c : cell) {
-        if (c.isLetterOrNumber())
-            squeezed += c.toLower();
-    }
-    return squeezed;
-}
-
-bool IsBlank(QStringView text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
-}
+using F = CatalogueFindings;
 
 // The bytes a text takes in a file name, as QFile::encodeName gives them (UTF-8), counted
 // without making them: the check counts the name of every row.
@@ -81,74 +41,6 @@ qsizetype NameBytes(QStringView text) {
         }
     }
     return bytes;
-}
-
-bool HoldsDigit(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
-}
-
-// Characters as a reader counts them: a pair of surrogates is one.
-int CharacterCount(const QString& text) {
-    return int(
-        std::count_if(text.begin(), text.end(), [](QChar c) { return !c.isLowSurrogate(); }));
-}
-
-QSet<QString> SqueezedSet(std::initializer_list<const char*> names) {
-    QSet<QString> set;
-    for (const char* name : names)
-        set.insert(Squeezed(QLatin1String(name)));
-    return set;
-}
-
-// What a spreadsheet's heading row calls the item number column.
-const QSet<QString>& ItemNumberHeadings() {
-    static const QSet<QString> headings = [] {
-        QSet<QString> set =
-            SqueezedSet({"item number", "item no", "item nr", "item id", "item code", "sku", "lot",
-                         "lot number", "lot no", "id", "ref", "reference", "code"});
-        const ItemRecord::Presentation& shown = ItemRecord::PresentationOf(ItemRecord::ItemNumber);
-        for (const char* name : {shown.heading, shown.label, shown.toolTip})
-            set.insert(Squeezed(QLatin1String(name)));
-        return set;
-    }();
-    return headings;
-}
-
-// What it calls the other columns: the window's own headings and labels, and the names
-// spreadsheets commonly give them.
-const QSet<QString>& ColumnHeadings() {
-    static const QSet<QString> headings = [] {
-        QSet<QString> set = SqueezedSet(
-            {"name", "desc", "picture", "picture url", "image url", "image address", "photo",
-             "start", "start time", "start date", "end", "end time", "end date", "starting bid",
-             "start price", "current price", "category id", "cat", "spare"});
-        for (int position = ItemRecord::Title; position <= ItemRecord::FieldCount; ++position) {
-            const ItemRecord::Presentation& shown = ItemRecord::PresentationOf(position);
-            for (const char* name : {shown.heading, shown.label}) {
-                if (*name)
-                    set.insert(Squeezed(QLatin1String(name)));
-            }
-        }
-        return set;
-    }();
-    return headings;
-}
-
-// Row 1 is a heading row when its item number is a column name, at least two of its other
-// cells are column names, and row 2 holds a number where a heading row holds none. A
-// seller whose item numbers are words ("ABC-1") still has digits in the prices.
-bool LooksLikeHeadingRow(const std::vector<ItemRecord>& records) {
-    if (records.size() < 2)
-        return false;
-    const ItemRecord& first = records[0];
-    if (!ItemNumberHeadings().contains(Squeezed(first.Field(ItemRecord::ItemNumber))) ||
-        HoldsDigit(first.Field(ItemRecord::Price)))
-        return false;
-    int names = 0;
-    for (int position = ItemRecord::Title; position <= ItemRecord::FieldCount; ++position)
-        names += ColumnHeadings().contains(Squeezed(first.Field(position))) ? 1 : 0;
-    return names >= 2 && (HoldsDigit(records[1].Field(ItemRecord::ItemNumber)) ||
-                          HoldsDigit(records[1].Field(ItemRecord::Price)));
 }
 
 // What the item number makes of the page's name.
@@ -197,47 +89,48 @@ void AddNameFinding(std::vector<Finding>& findings, int row, const QString& item
         case NameState::Fits: return;
         case NameState::Unusable: {
             const PageName::Fault fault = PageName::FaultOf(itemNumber);
-            Add(findings, row, itemNumber, Kind::UnusableItemNumber,
-                QStringLiteral("The item number %1 cannot name a page file: %2.")
-                    .arg(Quoted(itemNumber), PageName::Why(fault)),
-                fault == PageName::Fault::Empty
-                    ? QStringLiteral("Type an item number for this row.")
-                    : QStringLiteral("Change the item number: it may hold no \"/\", line "
-                                     "break or NUL character and may not be \".\" or \"..\"."));
+            F::Add(findings, row, itemNumber, Kind::UnusableItemNumber,
+                   QStringLiteral("The item number %1 cannot name a page file: %2.")
+                       .arg(F::Quoted(itemNumber), PageName::Why(fault)),
+                   fault == PageName::Fault::Empty
+                       ? QStringLiteral("Type an item number for this row.")
+                       : QStringLiteral("Change the item number: it may hold no \"/\", line "
+                                        "break or NUL character and may not be \".\" or \"..\"."));
             return;
         }
         case NameState::TooLong:
-            Add(findings, row, itemNumber, Kind::NameTooLong,
-                QStringLiteral("The page's file name would be %1 bytes long; the output folder "
-                               "takes names of at most %2 bytes.")
-                    .arg(bytes + limits.nameBesides)
-                    .arg(limits.name),
-                QStringLiteral("Shorten the item number to %1 bytes at most (a letter beyond "
-                               "plain English takes two bytes or more).")
-                    .arg(limits.name - limits.nameBesides));
+            F::Add(findings, row, itemNumber, Kind::NameTooLong,
+                   QStringLiteral("The page's file name would be %1 bytes long; the output folder "
+                                  "takes names of at most %2 bytes.")
+                       .arg(bytes + limits.nameBesides)
+                       .arg(limits.name),
+                   QStringLiteral("Shorten the item number to %1 bytes at most (a letter beyond "
+                                  "plain English takes two bytes or more).")
+                       .arg(limits.name - limits.nameBesides));
             return;
         case NameState::PathTooLong:
-            Add(findings, row, itemNumber, Kind::PathTooLong,
-                QStringLiteral("The page's path would be %1 bytes long; the system takes paths "
-                               "of at most %2 bytes.")
-                    .arg(bytes + limits.pathBesides)
-                    .arg(PATH_MAX - 1),
-                QStringLiteral("Choose an output folder with a shorter path, or shorten the "
-                               "item number."));
+            F::Add(findings, row, itemNumber, Kind::PathTooLong,
+                   QStringLiteral("The page's path would be %1 bytes long; the system takes paths "
+                                  "of at most %2 bytes.")
+                       .arg(bytes + limits.pathBesides)
+                       .arg(PATH_MAX - 1),
+                   QStringLiteral("Choose an output folder with a shorter path, or shorten the "
+                                  "item number."));
             return;
         case NameState::ProgramFile:
-            Add(findings, row, itemNumber, Kind::ProgramFile,
-                QStringLiteral("The page %1 would replace the file of that name that Lotcraft "
-                               "needs in its own folder, the output folder.")
-                    .arg(Quoted(PageName::FileName(itemNumber))),
-                QStringLiteral("Change the item number, or choose another output folder."));
+            F::Add(findings, row, itemNumber, Kind::ProgramFile,
+                   QStringLiteral("The page %1 would replace the file of that name that Lotcraft "
+                                  "needs in its own folder, the output folder.")
+                       .arg(F::Quoted(PageName::FileName(itemNumber))),
+                   QStringLiteral("Change the item number, or choose another output folder."));
             return;
         case NameState::CatalogueFile:
-            Add(findings, row, itemNumber, Kind::CatalogueFile,
-                QStringLiteral("The page %1 would replace the catalogue %2, which the pages are "
-                               "made of.")
-                    .arg(Quoted(PageName::FileName(itemNumber)), Quoted(limits.inputs->catalogue)),
-                QStringLiteral("Change the item number, or choose another output folder."));
+            F::Add(findings, row, itemNumber, Kind::CatalogueFile,
+                   QStringLiteral("The page %1 would replace the catalogue %2, which the pages are "
+                                  "made of.")
+                       .arg(F::Quoted(PageName::FileName(itemNumber)),
+                            F::Quoted(limits.inputs->catalogue)),
+                   QStringLiteral("Change the item number, or choose another output folder."));
             return;
     }
 }
@@ -297,10 +190,8 @@ std::vector<EarlierEqual> FindEqualKeys(int count, const std::vector<int>& rows,
     return found;
 }
 
-// The seller's texts that still read as their boxes start, and an empty seller. For listings
-// the country is not checked (a listing does not show it) and the texts speak of listings.
-void CheckSellerTexts(const SellerTexts& seller, bool forListings, std::vector<Finding>& findings) {
-    const QString written = forListings ? QStringLiteral("listing") : QStringLiteral("page");
+// The seller's texts that still read as their boxes start, and an empty seller.
+void CheckSellerTexts(const SellerTexts& seller, std::vector<Finding>& findings) {
     const SellerTexts starting = SellerTexts::Starting();
     struct Text {
         QString value;
@@ -318,210 +209,53 @@ void CheckSellerTexts(const SellerTexts& seller, bool forListings, std::vector<F
         {seller.country, starting.country, "country", "Country", "--country", "the items' country"},
     };
     for (const Text& text : texts) {
-        if (forListings && &text == &texts[2])
-            continue;
-        const QString toDo = QStringLiteral("Type %1 into the %2 box (%3 for lotcraft-pages).")
-                                 .arg(QLatin1String(text.asked), QLatin1String(text.box),
-                                      QLatin1String(text.option));
-        if (text.value.trimmed() == text.initial) {
-            Add(findings, 0, QString(), Kind::InitialText,
-                QStringLiteral("The %1 still reads %2, the text the %3 box starts with; every "
-                               "%4 would show it.")
-                    .arg(QLatin1String(text.name), Quoted(text.initial), QLatin1String(text.box),
-                         written),
-                toDo);
-        }
+        if (text.value.trimmed() == text.initial)
+            F::Add(findings, 0, QString(), Kind::InitialText,
+                   QStringLiteral("The %1 still reads %2, the text the %3 box starts with; every "
+                                  "page would show it.")
+                       .arg(QLatin1String(text.name), F::Quoted(text.initial),
+                            QLatin1String(text.box)),
+                   QStringLiteral("Type %1 into the %2 box (%3 for lotcraft-pages).")
+                       .arg(QLatin1String(text.asked), QLatin1String(text.box),
+                            QLatin1String(text.option)));
     }
     if (seller.seller.trimmed().isEmpty()) {
-        Add(findings, 0, QString(), Kind::EmptySeller,
-            forListings
-                ? QStringLiteral("The seller is empty, so every listing's description asks "
-                                 "buyers to write to no one.")
-                : QStringLiteral("The seller is empty, so every seller link of the pages leads "
-                                 "nowhere."),
-            QStringLiteral("Type your eBay e-mail address into the Seller box (--seller for "
-                           "lotcraft-pages)."));
+        F::Add(findings, 0, QString(), Kind::EmptySeller,
+               QStringLiteral("The seller is empty, so every seller link of the pages leads "
+                              "nowhere."),
+               QStringLiteral("Type your eBay e-mail address into the Seller box (--seller for "
+                              "lotcraft-pages)."));
     }
 }
 
-// A picture address that is not https://, and why that spoils what is written.
-void CheckPicture(const ItemRecord& record, int row, const QString& why,
-                  std::vector<Finding>& findings) {
-    const QStringView picture = QStringView(record.Field(ItemRecord::ImageAddress)).trimmed();
-    if (!picture.isEmpty() && !picture.startsWith(QLatin1String("https://"), Qt::CaseInsensitive)) {
-        Add(findings, row, record.Field(ItemRecord::ItemNumber), Kind::PictureNotHttps,
-            QStringLiteral("The picture address %1 does not start with https://; %2.")
-                .arg(Quoted(picture.toString()), why),
-            QStringLiteral("Give the picture's https:// address."));
-    }
-}
-
-// An empty title, and why that spoils what is written; a title longer than eBay takes.
-void CheckTitle(const ItemRecord& record, int row, const QString& whyEmpty,
-                std::vector<Finding>& findings) {
-    const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
-    const QString& title = record.Field(ItemRecord::Title);
-    if (IsBlank(title)) {
-        Add(findings, row, itemNumber, Kind::EmptyTitle,
-            QStringLiteral("The title is empty; %1.").arg(whyEmpty),
-            QStringLiteral("Type the item's title."));
-    } else if (const int length = CharacterCount(title); length > CatalogueCheck::TitleLimit) {
-        Add(findings, row, itemNumber, Kind::LongTitle,
-            QStringLiteral("The title is %1 characters long; eBay takes at most %2.")
-                .arg(length)
-                .arg(CatalogueCheck::TitleLimit),
-            QStringLiteral("Shorten the title to %1 characters.").arg(CatalogueCheck::TitleLimit));
-    }
+// A price that is a bare number, as a spreadsheet saves it, which the page shows after
+// "US " as it stands.
+void CheckBareNumber(const ItemRecord& record, int row, int position, const char* name,
+                     std::vector<Finding>& findings) {
+    static const QRegularExpression bare(QStringLiteral("^\\s*(\\d+)(?:\\.(\\d+))?\\s*$"));
+    const QString& text = record.Field(position);
+    const QRegularExpressionMatch match = bare.match(text);
+    if (!match.hasMatch())
+        return;
+    const QString cents = QString(match.captured(2) + QStringLiteral("00")).left(2);
+    F::Add(findings, row, record.Field(ItemRecord::ItemNumber), Kind::BareNumberPrice,
+           QStringLiteral("The %1 %2 is a bare number; the page shows it as \"US %3\".")
+               .arg(QLatin1String(name), F::Quoted(text), text.trimmed()),
+           QStringLiteral("Write it as an amount, $%1.%2.").arg(match.captured(1), cents));
 }
 
 void CheckFields(const ItemRecord& record, int row, std::vector<Finding>& findings) {
     const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
-    CheckTitle(record, row, QStringLiteral("the page would have no title"), findings);
-    if (IsBlank(record.Field(ItemRecord::Price))) {
-        Add(findings, row, itemNumber, Kind::EmptyPrice,
-            QStringLiteral("The price is empty; the page would show no price."),
-            QStringLiteral("Type the price, for example $29.99."));
+    F::CheckTitle(record, row, QStringLiteral("the page would have no title"), findings);
+    if (F::IsBlank(record.Field(ItemRecord::Price))) {
+        F::Add(findings, row, itemNumber, Kind::EmptyPrice,
+               QStringLiteral("The price is empty; the page would show no price."),
+               QStringLiteral("Type the price, for example $29.99."));
     }
-    CheckPicture(record, row, QStringLiteral("browsers leave such pictures out of an https page"),
-                 findings);
-}
-
-// The shifted rows' warning, on every row from the first one read shifted.
-void AddShiftedFinding(std::vector<Finding>& findings, int row, const QString& itemNumber,
-                       int shiftedFrom) {
-    if (shiftedFrom <= 0 || row < shiftedFrom)
-        return;
-    Add(findings, row, itemNumber, Kind::ShiftedRecord,
-        row == shiftedFrom
-            ? QStringLiteral("From this row on, the catalogue file's items do not line "
-                             "up with its lines (a value with a comma or a line break "
-                             "that is not in quotes?), so this row's values may be in "
-                             "the wrong columns or belong to other items.")
-            : QStringLiteral("The catalogue file's items stop lining up with its lines "
-                             "at row %1, so this row's values may be in the wrong "
-                             "columns or belong to other items.")
-                  .arg(shiftedFrom),
-        QStringLiteral("Compare the row with the catalogue file and correct it; in the "
-                       "file, put in quotes each value that holds a comma or a line "
-                       "break."));
-}
-
-void AddHeadingRowFinding(std::vector<Finding>& findings, const QString& itemNumber,
-                          const QString& becomes) {
-    Add(findings, 1, itemNumber, Kind::HeadingRow,
-        QStringLiteral("Row 1 reads like a row of column names, not an item; it would "
-                       "become %1.")
-            .arg(becomes),
-        QStringLiteral("Delete row 1 if it is the spreadsheet's heading row: a "
-                       "catalogue starts with its first item."));
-}
-
-// Active content in the title or the description: eBay refuses a listing that holds it,
-// and the page would be refused as a listing's description.
-void CheckActiveContent(const ItemRecord& record, int row, std::vector<Finding>& findings) {
-    const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
-    for (const auto& [position, name] : {std::pair{ItemRecord::Title, "title"},
-                                         std::pair{ItemRecord::Description, "description"}}) {
-        const QString found = ActiveContent::Find(record.Field(position));
-        if (found.isEmpty())
-            continue;
-        Add(findings, row, itemNumber, Kind::ActiveContent,
-            QStringLiteral("The %1 holds %2, active content that eBay removes or refuses the "
-                           "listing for.")
-                .arg(QLatin1String(name), Quoted(found)),
-            QStringLiteral("Take the scripts, frames, forms, event attributes (\"on...=\") and "
-                           "javascript:, vbscript: and data: addresses out of the %1; plain "
-                           "HTML such as <b> or <br> stays.")
-                .arg(QLatin1String(name)));
-    }
-}
-
-// An amount eBay would not take as it stands: rounding it or cutting it would change what
-// the seller asked. True when it is told.
-bool CheckAmountTaken(const ItemRecord& record, int row, int position, const QString& name,
-                      const std::optional<QString>& amount, std::vector<Finding>& findings) {
-    if (!amount || !ListingValues::IsPositive(*amount))
-        return false;
-    const QString problem = ListingValues::AmountProblem(*amount);
-    if (problem.isEmpty())
-        return false;
-    Add(findings, row, record.Field(ItemRecord::ItemNumber), Kind::AmountNotTaken,
-        QStringLiteral("The %1 %2 %3; eBay takes amounts from 0.01 to 99,999,999.99 with at "
-                       "most two decimals.")
-            .arg(name, Quoted(record.Field(position)), problem),
-        QStringLiteral("Type the %1 as eBay takes it, for example $9.99.").arg(name));
-    return true;
-}
-
-// eBay's rules for one listing, besides active content and the picture.
-void CheckListingFields(const ItemRecord& record, int row, const PageInputs& inputs,
-                        std::vector<Finding>& findings) {
-    const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
-    CheckTitle(record, row, QStringLiteral("eBay takes no listing without one"), findings);
-    if (const qsizetype length = PageBuilder::DescriptionSectionLength(record, inputs);
-        length > CatalogueCheck::DescriptionLimit) {
-        Add(findings, row, itemNumber, Kind::DescriptionTooLong,
-            QStringLiteral("The listing's description would be %1 characters long; eBay takes "
-                           "at most %2.")
-                .arg(length)
-                .arg(CatalogueCheck::DescriptionLimit),
-            QStringLiteral("Shorten the description by %1 characters.")
-                .arg(length - CatalogueCheck::DescriptionLimit));
-    }
-    const QString category = record.Field(ItemRecord::Category).trimmed();
-    if (category.isEmpty() ||
-        !std::all_of(category.begin(), category.end(), [](QChar c) { return c.isDigit(); })) {
-        Add(findings, row, itemNumber, Kind::CategoryNotNumber,
-            category.isEmpty()
-                ? QStringLiteral("The category is empty; eBay lists an item only in a category.")
-                : QStringLiteral("The category %1 is not a number; eBay takes the category's "
-                                 "number.")
-                      .arg(Quoted(category)),
-            QStringLiteral("Type the number of the item's eBay category (\"?\" beside the "
-                           "Category box opens eBay's list)."));
-    }
-    const QString& firstBidText = record.Field(ItemRecord::FirstBid);
-    const std::optional<QString> firstBid = ListingValues::Amount(firstBidText);
-    if (!firstBid || !ListingValues::IsPositive(*firstBid)) {
-        Add(findings, row, itemNumber, Kind::FirstBidNotPositive,
-            IsBlank(firstBidText)
-                ? QStringLiteral("The first bid is empty; an auction must start at an amount.")
-                : QStringLiteral("The first bid %1 is not an amount above zero.")
-                      .arg(Quoted(firstBidText)),
-            QStringLiteral("Type the amount the auction starts at, for example $9.99."));
-    }
-    CheckAmountTaken(record, row, ItemRecord::FirstBid, QStringLiteral("first bid"), firstBid,
-                     findings);
-    const QString& start = record.Field(ItemRecord::StartTime);
-    const QString& end = record.Field(ItemRecord::EndTime);
-    if (const QString problem = ListingValues::DurationProblem(start, end); !problem.isEmpty()) {
-        Add(findings, row, itemNumber, Kind::NoAllowedDuration,
-            QStringLiteral("The listing's duration cannot be told: %1.").arg(problem),
-            QStringLiteral("Give start and end times 1, 3, 5, 7 or 10 days apart, such as "
-                           "Nov-25-02 10:33:39 PST and Dec-02-02 10:33:39 PST."));
-    }
-    const QString& priceText = record.Field(ItemRecord::Price);
-    if (!IsBlank(priceText) && firstBid) {
-        const std::optional<QString> price = ListingValues::Amount(priceText);
-        if (!price) {
-            Add(findings, row, itemNumber, Kind::PriceNotAmount,
-                QStringLiteral("The price %1 is not an amount, so the listing gets no Buy It "
-                               "Now price.")
-                    .arg(Quoted(priceText)),
-                QStringLiteral("Type the price as an amount, for example $29.99, or leave it "
-                               "empty."));
-        } else if (!CheckAmountTaken(record, row, ItemRecord::Price, QStringLiteral("price"), price,
-                                     findings) &&
-                   ListingValues::Compare(*price, *firstBid) <= 0) {
-            Add(findings, row, itemNumber, Kind::PriceBelowFirstBid,
-                QStringLiteral("The price %1 is not above the first bid %2, so the listing "
-                               "gets no Buy It Now price.")
-                    .arg(Quoted(priceText), Quoted(firstBidText)),
-                QStringLiteral("Raise the price above the first bid, or leave it empty."));
-        }
-    }
-    CheckPicture(record, row, QStringLiteral("eBay shows only pictures at https:// addresses"),
-                 findings);
+    CheckBareNumber(record, row, ItemRecord::Price, "price", findings);
+    CheckBareNumber(record, row, ItemRecord::FirstBid, "first bid", findings);
+    F::CheckPicture(record, row, QStringView(record.FirstPicture()).trimmed(),
+                    QStringLiteral("browsers leave such pictures out of an https page"), findings);
 }
 
 std::vector<CatalogueFinding> RunPageChecks(const std::vector<ItemRecord>& records,
@@ -559,45 +293,46 @@ std::vector<CatalogueFinding> RunPageChecks(const std::vector<ItemRecord>& recor
 
     // Then the findings in row order, a row's errors before its warnings.
     std::vector<Finding> findings;
-    CheckSellerTexts(texts, false, findings);
-    const bool headingRow = LooksLikeHeadingRow(records);
+    CheckSellerTexts(texts, findings);
+    const bool headingRow = F::LooksLikeHeadingRow(records);
     for (int index = 0; index < count; ++index) {
         const int row = index + 1;
         const QString& itemNumber = itemNumberOf(index);
         AddNameFinding(findings, row, itemNumber, states[size_t(index)], limits);
         if (const int earlier = same[size_t(index)].last; earlier >= 0) {
-            Add(findings, row, itemNumber, Kind::DuplicateItemNumber,
-                QStringLiteral("Row %1 has the same item number; this row's page %2 would "
-                               "replace that row's.")
-                    .arg(earlier + 1)
-                    .arg(Quoted(PageName::FileName(itemNumber))),
-                QStringLiteral("Give this row an item number of its own, or delete it if it "
-                               "repeats row %1.")
-                    .arg(earlier + 1),
-                earlier + 1);
+            F::Add(findings, row, itemNumber, Kind::DuplicateItemNumber,
+                   QStringLiteral("Row %1 has the same item number; this row's page %2 would "
+                                  "replace that row's.")
+                       .arg(earlier + 1)
+                       .arg(F::Quoted(PageName::FileName(itemNumber))),
+                   QStringLiteral("Give this row an item number of its own, or delete it if it "
+                                  "repeats row %1.")
+                       .arg(earlier + 1),
+                   earlier + 1);
         }
         // A heading row's cells are names, not an item's values.
         const bool item = row > 1 || !headingRow;
         if (item)
-            CheckActiveContent(records[size_t(index)], row, findings);
+            F::CheckActiveContent(records[size_t(index)], row, findings);
         if (!item) {
-            AddHeadingRowFinding(
+            F::AddHeadingRowFinding(
                 findings, itemNumber,
-                QStringLiteral("the page ") + Quoted(PageName::FileName(itemNumber)));
+                QStringLiteral("the page ") + F::Quoted(PageName::FileName(itemNumber)));
         }
         if (const int earlier = sameButCase[size_t(index)].first; earlier >= 0) {
-            Add(findings, row, itemNumber, Kind::CaseDuplicate,
+            F::Add(
+                findings, row, itemNumber, Kind::CaseDuplicate,
                 QStringLiteral("The item number differs from row %1's %2 only in letter case; "
                                "on a disk or web server that ignores case the two pages are "
                                "one.")
                     .arg(earlier + 1)
-                    .arg(Quoted(itemNumberOf(earlier))),
+                    .arg(F::Quoted(itemNumberOf(earlier))),
                 QStringLiteral("Give the two items numbers that differ in more than letter case."),
                 earlier + 1);
         }
         if (item)
             CheckFields(records[size_t(index)], row, findings);
-        AddShiftedFinding(findings, row, itemNumber, shiftedFrom);
+        F::AddShiftedFinding(findings, row, itemNumber, shiftedFrom);
     }
     return findings;
 }
@@ -615,37 +350,6 @@ std::vector<CatalogueFinding> CatalogueCheck::Run(const std::vector<ItemRecord>&
                                                   const PageInputs& inputs, int shiftedFrom) {
     return RunPageChecks(records, inputs.seller, shiftedFrom,
                          NameLimits(inputs.outputFolder, inputs.reservedNames, &inputs));
-}
-
-std::vector<CatalogueFinding> CatalogueCheck::RunForListings(const std::vector<ItemRecord>& records,
-                                                             const PageInputs& inputs,
-                                                             int shiftedFrom) {
-    std::vector<Finding> findings;
-    CheckSellerTexts(inputs.seller, true, findings);
-    if (inputs.seller.location.trimmed().isEmpty()) {
-        Add(findings, 0, QString(), Kind::EmptyLocation,
-            QStringLiteral("The location is empty; eBay takes no listing without one."),
-            QStringLiteral("Type where the items are into the Location box (--location for "
-                           "lotcraft-pages)."));
-    }
-    const bool headingRow = LooksLikeHeadingRow(records);
-    for (size_t index = 0; index < records.size(); ++index) {
-        const int row = int(index) + 1;
-        const ItemRecord& record = records[index];
-        const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
-        // A heading row is checked as an item too: its errors keep it out of the export.
-        CheckActiveContent(record, row, findings);
-        CheckListingFields(record, row, inputs, findings);
-        if (row == 1 && headingRow)
-            AddHeadingRowFinding(findings, itemNumber, QStringLiteral("a listing"));
-        AddShiftedFinding(findings, row, itemNumber, shiftedFrom);
-    }
-    // eBay refuses a listing whose title it would not take, where a page shows any title.
-    for (Finding& finding : findings) {
-        if (finding.kind == Kind::LongTitle || finding.kind == Kind::EmptyTitle)
-            finding.severity = Finding::Severity::Error;
-    }
-    return findings;
 }
 
 std::vector<int> CatalogueCheck::RowsInError(const std::vector<CatalogueFinding>& findings) {

@@ -23,8 +23,6 @@ class CatalogueCheck {
 public:
     // The marketplace takes titles of at most this many characters.
     static constexpr int TitleLimit = 80;
-    // eBay takes descriptions of at most this many characters.
-    static constexpr int DescriptionLimit = 500000;
     // The longest file name where the output folder does not say.
     static constexpr long DefaultNameLimit = 255;
 
@@ -49,18 +47,6 @@ public:
     // error.
     static std::vector<CatalogueFinding> Run(const std::vector<ItemRecord>& records,
                                              const PageInputs& inputs, int shiftedFrom);
-
-    // The findings for an export of records as eBay listings, with the description section
-    // in the inputs' layout and scheme: eBay's rules for each listing (errors: a title that
-    // is empty or too long, a description section too long, a category that is not a
-    // number, a first bid that is not a positive amount, times that give no allowed
-    // duration, active content; warnings: a picture that is not at an https:// address, a
-    // price that gives no Buy It Now price), the seller and location texts, a heading row and
-    // rows read shifted, as Run gives them. Item numbers name no file here, so they are not
-    // checked.
-    static std::vector<CatalogueFinding> RunForListings(const std::vector<ItemRecord>& records,
-                                                        const PageInputs& inputs,
-                                                        int shiftedFrom = 0);
 
     // The rows that have an error, ascending, each once: the rows to skip.
     static std::vector<int> RowsInError(const std::vector<CatalogueFinding>& findings);

@@ -26,6 +26,12 @@ struct CatalogueFinding {
         FirstBidNotPositive,  // no amount above zero to start the auction at
         AmountNotTaken,       // an amount with more than two decimals, or out of eBay's range
         NoAllowedDuration,    // start and end times that give none of eBay's durations
+        AmountOtherCurrency,  // an amount in another currency than the site's
+        StartTooFarAhead,     // a start later than eBay schedules listings
+        LabelTooLong,         // an item number longer than eBay's custom label takes
+        TitleNotOneLine,      // a title with a line break or a tab
+        TooManyPictures,      // more pictures than a listing takes
+        ContactEmail,         // an e-mail address in a title or description
         // Warnings.
         CaseDuplicate,    // one page with an earlier row's where letter case is ignored
         HeadingRow,       // row 1 holds the column names of a spreadsheet
@@ -36,9 +42,14 @@ struct CatalogueFinding {
         EmptyTitle,
         EmptyPrice,
         ShiftedRecord,       // read where the file's items stopped lining up with its lines
-        PriceBelowFirstBid,  // a price at or below the first bid: no Buy It Now price
+        PriceBelowFirstBid,  // a price under 1.3 times the first bid: no Buy It Now price
         PriceNotAmount,      // a price that is not an amount: no Buy It Now price
         EmptyLocation,       // no location, which every listing must have
+        BareNumberPrice,     // a price or first bid that is a number with no currency
+        StartPast,           // a start already past: the listing starts when uploaded
+        TitleMarkup,         // markup in a title, which eBay shows as typed
+        ContactPhone,        // what reads like a telephone number in a title or description
+        ContactLink,         // a link to anywhere but eBay in a title or description
     };
 
     int row = 0;

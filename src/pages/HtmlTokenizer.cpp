@@ -240,6 +240,19 @@ bool HtmlTokenizer::operator==(const HtmlTokenizer& other) const {
            m_at == other.m_at && m_content == other.m_content && m_element == other.m_element;
 }
 
+bool HtmlTokenizer::HoldsTag(QStringView text) {
+    if (!text.contains(u'<'))
+        return false;
+    HtmlTokenizer reader(text);
+    reader.SkipText();
+    Token token;
+    while (reader.Next(token)) {
+        if (token.kind == Kind::StartTag || token.kind == Kind::EndTag)
+            return true;
+    }
+    return false;
+}
+
 const QStringList& HtmlTokenizer::TextElements() {
     static const QStringList names = [] {
         QStringList list;

@@ -79,6 +79,8 @@ public:
 
     // The elements whose content a browser reads as text in an HTML page, in lower case.
     static const QStringList& TextElements();
+    // Whether a text holds a tag, start or end, as a browser reads it: whether it is markup.
+    static bool HoldsTag(QStringView text);
     // How an HTML page's browser reads the content of the element: Markup for all but the
     // TextElements().
     static Content ContentOf(QStringView element);

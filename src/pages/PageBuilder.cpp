@@ -5,6 +5,7 @@
 #include "app/FolderWriter.h"
 #include "app/LotcraftError.h"
 #include "catalogue/ItemRecord.h"
+#include "pages/HtmlTokenizer.h"
 #include "pages/PageEncoding.h"
 #include "pages/PageInputs.h"
 #include "pages/PageName.h"
@@ -73,8 +74,8 @@ struct PageValues {
         switch (value) {
             case V::ItemNumber: return itemNumber;
             case V::Title: return record.Field(ItemRecord::Title);
-            case V::Description: return record.Field(ItemRecord::Description);
-            case V::ImageAddress: return AsText(record.Field(ItemRecord::ImageAddress));
+            case V::Description: return Paragraphs(record.Field(ItemRecord::Description));
+            case V::ImageAddress: return AsText(record.FirstPicture());
             case V::Price: return AsText(record.Field(ItemRecord::Price));
             case V::FirstBid: return AsText(record.Field(ItemRecord::FirstBid));
             case V::StartTime: return AsText(record.Field(ItemRecord::StartTime));
@@ -92,6 +93,27 @@ struct PageValues {
     }
 
     static QString AsText(const QString& value) { return PageEncoding::AsHtmlText(value); }
+
+    // A description of plain text keeps its line breaks as a browser shows them: each is
+    // written as <BR> and the line break. Markup is the seller's own, and goes in as typed.
+    static QString Paragraphs(const QString& description) {
+        if ((!description.contains(QLatin1Char('\n')) &&
+             !description.contains(QLatin1Char('\r'))) ||
+            HtmlTokenizer::HoldsTag(description))
+            return description;
+        QString broken;
+        broken.reserve(description.size() + 64);
+        for (qsizetype at = 0; at < description.size(); ++at) {
+            const QChar c = description[at];
+            if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+                broken += QLatin1String("<BR>");
+            broken += c;
+            if (c == QLatin1Char('\r') && at + 1 < description.size() &&
+                description[at + 1] == QLatin1Char('\n'))
+                broken += description[++at];
+        }
+        return broken;
+    }
 
     const ItemRecord& record;
     const PageInputs& inputs;
@@ -140,8 +162,15 @@ void AppendLiteral(CharacterCounter& out, const QByteArray& literal) {
     out.count += literal.size();
 }
 
-bool InDescriptionSection(PageTemplate::Block block) {
-    return block != PageTemplate::Block::Top && block != PageTemplate::Block::PageEnd;
+// What of the page a listing's description is: the description section, but for the line
+// inviting buyers to write to the seller, and a picture where the item has none.
+auto InListingDescription(const ItemRecord& record) {
+    const bool picture = !record.FirstPicture().trimmed().isEmpty();
+    return [picture](PageTemplate::Block block) {
+        using B = PageTemplate::Block;
+        return block != B::Top && block != B::PageEnd && block != B::SellerLine &&
+               (picture || block != B::PictureImage);
+    };
 }
 
 // Appends the blocks of the inputs' layout that `wanted` takes, with the record's values
@@ -194,7 +223,7 @@ QByteArray PageBuilder::Build(const ItemRecord& record, const PageInputs& inputs
 QString PageBuilder::DescriptionSection(const ItemRecord& record, const PageInputs& inputs) {
     QString section;
     section.reserve(kSectionReserve + record.Field(ItemRecord::Description).size());
-    AppendBlocks(section, record, inputs, InDescriptionSection,
+    AppendBlocks(section, record, inputs, InListingDescription(record),
                  [](QString& out, const QString& value) { out.append(value); });
     return section;
 }
@@ -202,7 +231,7 @@ QString PageBuilder::DescriptionSection(const ItemRecord& record, const PageInpu
 qsizetype PageBuilder::DescriptionSectionLength(const ItemRecord& record,
                                                 const PageInputs& inputs) {
     CharacterCounter counter;
-    AppendBlocks(counter, record, inputs, InDescriptionSection,
+    AppendBlocks(counter, record, inputs, InListingDescription(record),
                  [](CharacterCounter& out, const QString& value) {
                      // A pair of surrogates is one character.
                      out.count += std::count_if(value.begin(), value.end(),

@@ -10,9 +10,10 @@ struct PageInputs;
 // Builds the listing page of one item: the page template's lines with the item's values,
 // the seller's texts, the item's eBay addresses and the colours of the scheme spliced in,
 // in the description layout of the inputs. The title and the description go in as the
-// seller typed them, markup and all; every other value goes in as text, "&", "<", ">" and
-// '"' as character references, so that the browser shows it as typed. Building touches no file, so
-// the page run, the preview and any later export build pages the same way.
+// seller typed them, markup and all (a description of plain text with its line breaks as
+// <BR>); every other value goes in as text, "&", "<", ">" and '"' as character references,
+// so that the browser shows it as typed. The picture is the item's first. Building touches no file,
+// so the page run, the preview and any later export build pages the same way.
 class PageBuilder {
 public:
     // The page of record, in ISO-8859-1 with references for every other character. Throws
@@ -21,11 +22,13 @@ public:
     // program needs (PageInputs::reservedNames) or the catalogue itself.
     static QByteArray Build(const ItemRecord& record, const PageInputs& inputs);
 
-    // The page's description section, from the "Description" heading to the close of the
-    // description body, as an HTML fragment that stands alone: the same lines as the page's,
-    // with the characters as themselves rather than as references. It names no file beside
-    // the page, so it needs no output folder and checks no item number: a listing's
-    // description, given to eBay in place of the page.
+    // A listing's description, given to eBay in place of the page: the page's description
+    // section, from the "Description" heading to the close of the description body, as an
+    // HTML fragment that stands alone, with the characters as themselves rather than as
+    // references; but without the line inviting buyers to write to the seller (eBay takes
+    // no contact details in a listing), and without the picture where the item has none.
+    // It names no file beside the page, so it needs no output folder and checks no item
+    // number.
     static QString DescriptionSection(const ItemRecord& record, const PageInputs& inputs);
     // Its length in characters (a pair of surrogates counts once), found without building it.
     static qsizetype DescriptionSectionLength(const ItemRecord& record, const PageInputs& inputs);

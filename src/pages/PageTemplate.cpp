@@ -247,11 +247,20 @@ constexpr LineSource kTextCell[] = {
     {6, R"~(<font face="Arial">)~"},
     {6, R"~(<BR>)~"},
     {6, R"~(</font>)~"},
+};
+
+// The line inviting buyers to write to the seller, which a page shows as eBay's page did,
+// and a listing leaves out: eBay takes no contact details in a listing.
+constexpr LineSource kSellerLine[] = {
     {6, R"~(<FONT face="Arial" color=#800000 size=3>)~"},
     {6, R"~(<B>Please correspond with us at {Seller}</B></FONT>)~"},
     {6, R"~(<font face="Arial">)~"},
     {6, R"~(<BR>)~"},
     {6, R"~(</font>)~"},
+};
+
+// The rest of the text cell: the description.
+constexpr LineSource kTextCellEnd[] = {
     {6, R"~(<P><FONT face=Arial color=#800080 size=3><B>{Description}</B></FONT>)~"},
     {6, R"~(<font face="Arial">)~"},
     {6, R"~(<BR>)~"},
@@ -259,10 +268,14 @@ constexpr LineSource kTextCell[] = {
     {4, R"~(</TD>)~"},
 };
 
-// The picture cell.
+// The picture cell, its picture on a line of its own.
 constexpr LineSource kPictureCell[] = {
     {4, R"~(<TD vAlign=top align=left width="50%"><font face="Arial">)~"},
+};
+constexpr LineSource kPictureImage[] = {
     {6, R"~(<IMG hspace=5 src="{ImageAddress}" align=top border=0 >)~"},
+};
+constexpr LineSource kPictureCellEnd[] = {
     {4, R"~(</font>)~"},
     {4, R"~(</TD>)~"},
 };
@@ -338,7 +351,11 @@ PageTemplate::PageTemplate() {
     m_blocks[static_cast<size_t>(Block::DescriptionHeading)] = Compile(kDescriptionHeading);
     m_blocks[static_cast<size_t>(Block::BodyStart)] = Compile(kBodyStart);
     m_blocks[static_cast<size_t>(Block::TextCell)] = Compile(kTextCell);
+    m_blocks[static_cast<size_t>(Block::SellerLine)] = Compile(kSellerLine);
+    m_blocks[static_cast<size_t>(Block::TextCellEnd)] = Compile(kTextCellEnd);
     m_blocks[static_cast<size_t>(Block::PictureCell)] = Compile(kPictureCell);
+    m_blocks[static_cast<size_t>(Block::PictureImage)] = Compile(kPictureImage);
+    m_blocks[static_cast<size_t>(Block::PictureCellEnd)] = Compile(kPictureCellEnd);
     m_blocks[static_cast<size_t>(Block::PictureRowEnd)] = Compile(kPictureRowEnd);
     m_blocks[static_cast<size_t>(Block::TextRowEnd)] = Compile(kTextRowEnd);
     m_blocks[static_cast<size_t>(Block::RowStart)] = Compile(kRowStart);
@@ -358,21 +375,33 @@ const std::vector<PageTemplate::Piece>& PageTemplate::PiecesOf(Block block) cons
 
 const std::vector<PageTemplate::Block>& PageTemplate::BlocksOfLayout(int layoutIndex) {
     using B = Block;
+    // The text cell and the picture cell are each three blocks, in this order.
+    const auto cells = [](std::vector<Block> order) {
+        std::vector<Block> blocks;
+        for (Block block : order) {
+            blocks.push_back(block);
+            if (block == B::TextCell)
+                blocks.insert(blocks.end(), {B::SellerLine, B::TextCellEnd});
+            else if (block == B::PictureCell)
+                blocks.insert(blocks.end(), {B::PictureImage, B::PictureCellEnd});
+        }
+        return blocks;
+    };
     static const std::array<std::vector<Block>, 5> layouts = {{
         // No layout of its own: the centred block closes after line 197.
         {B::Top, B::DescriptionHeading, B::DescriptionEnd, B::PageEnd},
         // 1 "Default": text cell left, picture cell right.
-        {B::Top, B::DescriptionHeading, B::BodyStart, B::TextCell, B::PictureCell, B::PictureRowEnd,
-         B::BodyEnd, B::DescriptionEnd, B::PageEnd},
+        cells({B::Top, B::DescriptionHeading, B::BodyStart, B::TextCell, B::PictureCell,
+               B::PictureRowEnd, B::BodyEnd, B::DescriptionEnd, B::PageEnd}),
         // 2 "Default Mirrored": picture cell left, text cell right.
-        {B::Top, B::DescriptionHeading, B::BodyStart, B::PictureCell, B::TextCell, B::PictureRowEnd,
-         B::BodyEnd, B::DescriptionEnd, B::PageEnd},
+        cells({B::Top, B::DescriptionHeading, B::BodyStart, B::PictureCell, B::TextCell,
+               B::PictureRowEnd, B::BodyEnd, B::DescriptionEnd, B::PageEnd}),
         // 3 "Horizontal Top": text cell above, picture cell below.
-        {B::Top, B::DescriptionHeading, B::BodyStart, B::TextCell, B::TextRowEnd, B::RowStart,
-         B::PictureCell, B::PictureRowEnd, B::BodyEnd, B::DescriptionEnd, B::PageEnd},
+        cells({B::Top, B::DescriptionHeading, B::BodyStart, B::TextCell, B::TextRowEnd, B::RowStart,
+               B::PictureCell, B::PictureRowEnd, B::BodyEnd, B::DescriptionEnd, B::PageEnd}),
         // 4 "Horizontal Botton": picture cell above, text cell below.
-        {B::Top, B::DescriptionHeading, B::BodyStart, B::PictureCell, B::PictureRowEnd, B::RowStart,
-         B::TextCell, B::TextRowEnd, B::BodyEnd, B::DescriptionEnd, B::PageEnd},
+        cells({B::Top, B::DescriptionHeading, B::BodyStart, B::PictureCell, B::PictureRowEnd,
+               B::RowStart, B::TextCell, B::TextRowEnd, B::BodyEnd, B::DescriptionEnd, B::PageEnd}),
     }};
     const bool known = layoutIndex >= 1 && layoutIndex <= 4;
     return layouts[known ? static_cast<size_t>(layoutIndex) : 0];

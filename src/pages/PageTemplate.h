@@ -38,8 +38,12 @@ public:
         Top,                 // head, title box, summary table, disclaimer
         DescriptionHeading,  // the "Description" heading, the centred block's opening
         BodyStart,           // the description table's opening and its first row
-        TextCell,            // title, "Please correspond with us at " and the description
-        PictureCell,         // the item's picture
+        TextCell,            // the text cell's opening and the title
+        SellerLine,          // "Please correspond with us at " and the seller
+        TextCellEnd,         // the description and the text cell's close
+        PictureCell,         // the picture cell's opening
+        PictureImage,        // the item's picture
+        PictureCellEnd,      // the picture cell's close
         PictureRowEnd,       // "</TR>" after the picture cell, three blanks in
         TextRowEnd,          // "</TR>" after the text cell in a row of its own, two blanks in
         RowStart,            // "<TR>" that opens the second row of the two-row layouts

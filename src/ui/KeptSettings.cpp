@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/KeptSettings.h"
 
+#include "listings/ListingSite.h"
 #include "pages/SchemeTable.h"
 #include "ui/LayoutDialog.h"
 
@@ -89,6 +90,20 @@ ListingOptions KeptSettings::ReadListingOptions(const ListingOptions& starting) 
         TextOr(m_store, QStringLiteral("listings/paymentProfile"), starting.paymentProfile);
     const QVariant accepted = m_store.value(QStringLiteral("listings/returnsAccepted"));
     options.returnsAccepted = accepted.isValid() ? accepted.toBool() : starting.returnsAccepted;
+    const QString site = TextOr(m_store, QStringLiteral("listings/site"), starting.site);
+    options.site = ListingSite::ByCode(site) ? site : starting.site;
+    options.postalCode =
+        TextOr(m_store, QStringLiteral("listings/postalCode"), starting.postalCode);
+    options.shippingService =
+        TextOr(m_store, QStringLiteral("listings/shippingService"), starting.shippingService);
+    options.shippingCost =
+        TextOr(m_store, QStringLiteral("listings/shippingCost"), starting.shippingCost);
+    const int within = m_store.value(QStringLiteral("listings/returnsWithinDays")).toInt(&whole);
+    options.returnsWithinDays = whole && (within == 14 || within == 30 || within == 60)
+                                    ? within
+                                    : starting.returnsWithinDays;
+    const QVariant buyerPays = m_store.value(QStringLiteral("listings/buyerPaysReturn"));
+    options.buyerPaysReturn = buyerPays.isValid() ? buyerPays.toBool() : starting.buyerPaysReturn;
     return options;
 }
 
@@ -99,5 +114,11 @@ void KeptSettings::WriteListingOptions(const ListingOptions& options) {
     m_store.setValue(QStringLiteral("listings/returnProfile"), options.returnProfile);
     m_store.setValue(QStringLiteral("listings/paymentProfile"), options.paymentProfile);
     m_store.setValue(QStringLiteral("listings/returnsAccepted"), options.returnsAccepted);
+    m_store.setValue(QStringLiteral("listings/site"), options.site);
+    m_store.setValue(QStringLiteral("listings/postalCode"), options.postalCode);
+    m_store.setValue(QStringLiteral("listings/shippingService"), options.shippingService);
+    m_store.setValue(QStringLiteral("listings/shippingCost"), options.shippingCost);
+    m_store.setValue(QStringLiteral("listings/returnsWithinDays"), options.returnsWithinDays);
+    m_store.setValue(QStringLiteral("listings/buyerPaysReturn"), options.buyerPaysReturn);
     m_store.sync();
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "pages/ListingOptions.h"
+#include "listings/ListingOptions.h"
 #include "pages/SellerTexts.h"
 
 #include <QByteArray>

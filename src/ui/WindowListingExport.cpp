@@ -4,8 +4,10 @@
 #include "app/FileIdentity.h"
 #include "app/LotcraftError.h"
 #include "editing/Grid.h"
-#include "pages/CatalogueCheck.h"
-#include "pages/ListingExport.h"
+#include "listings/ListingCheck.h"
+#include "listings/ListingExport.h"
+#include "listings/ListingSite.h"
+#include "pages/CheckedRows.h"
 #include "pages/PageInputs.h"
 #include "ui/CatalogueCheckDialog.h"
 #include "ui/ExportListingsDialog.h"
@@ -55,14 +57,26 @@ void WindowListingExport::ShowCheckDialog(QWidget* owner,
         m_window.showRow,
         [this]() -> std::vector<CatalogueFinding> {
             try {
-                return CatalogueCheck::RunForListings(
+                return ListingCheck::Run(
                     m_grid.Records(), PageInputs::Take(m_settings, m_window.seller(), m_pictures),
-                    m_window.shiftedFrom());
+                    m_window.keptOptions(), m_window.shiftedFrom(),
+                    QDateTime::currentDateTimeUtc());
             } catch (const LotcraftError&) {
                 return {};
             }
         },
         [this] { return m_grid.ItemCount(); }, m_window.exportChecked);
+}
+
+std::optional<ListingOptions> WindowListingExport::AskForOptions(const SellerTexts& seller) {
+    // The site is first the one of the country the seller gave, else the last one used.
+    ListingOptions start = m_window.keptOptions();
+    if (const ListingSite* site = ListingSite::ForCountry(seller.country))
+        start.site = site->code;
+    const std::optional<ListingOptions> options = m_optionsPrompt(&m_owner, start);
+    if (options)
+        m_window.keepOptions(*options);
+    return options;
 }
 
 void WindowListingExport::Run(const SellerTexts& seller, bool checked) {
@@ -80,26 +94,27 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked) {
         m_messages.Tell(&m_owner, QStringLiteral("Nothing was exported: %1.").arg(error.Message()));
         return;
     }
-    const std::vector<CatalogueFinding> findings =
-        CatalogueCheck::RunForListings(records, inputs, m_window.shiftedFrom());
-    if (!findings.empty() && !checked &&
-        !m_checkPrompt(&m_owner, findings, int(records.size()), m_window.showRow))
+    // The values come first, since eBay's rules depend on the site; once the seller has
+    // seen the findings, the values asked for then are the ones kept.
+    std::optional<ListingOptions> options =
+        checked ? m_window.keptOptions() : AskForOptions(seller);
+    if (!options)
+        return;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const CheckedRows rows(
+        ListingCheck::Run(records, inputs, *options, m_window.shiftedFrom(), now), records.size());
+    if (rows.AnyFinding() && !checked &&
+        !m_checkPrompt(&m_owner, rows.Findings(), int(records.size()), m_window.showRow))
         return;
     // Findings of an earlier check no longer stand.
     if (m_checkDialog && m_checkDialog->isVisible())
         m_checkDialog->close();
-    const std::vector<int> leftOut = CatalogueCheck::RowsInError(findings);
-    if (leftOut.size() == records.size()) {
+    if (!rows.AnyLeft()) {
         m_messages.Tell(&m_owner, QStringLiteral("Every row has an error that eBay would refuse, "
                                                  "so there is nothing to export:\n\n") %
-                                      CatalogueCheck::ErrorLines(findings));
+                                      rows.ErrorLines());
         return;
     }
-
-    const std::optional<ListingOptions> options = m_optionsPrompt(&m_owner, m_window.keptOptions());
-    if (!options)
-        return;
-    m_window.keepOptions(*options);
 
     const QString cataloguePath = m_window.cataloguePath();
     QString path = m_dialogs.SaveFileName(&m_owner, SuggestedPath(cataloguePath));
@@ -122,8 +137,7 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked) {
 
     qint64 written = 0;
     try {
-        written = ListingExport::Write(path, records, leftOut, inputs, *options,
-                                       QDateTime::currentDateTimeUtc());
+        written = ListingExport::Write(path, records, rows.LeftOut(), inputs, *options, now);
     } catch (const LotcraftError& error) {
         m_window.showStatus(QStringLiteral("Nothing was exported."));
         m_messages.Tell(&m_owner, QStringLiteral("Lotcraft could not export the listings.\n\n") %
@@ -133,16 +147,16 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked) {
     const QString listings =
         written == 1 ? QStringLiteral("1 listing") : QStringLiteral("%1 listings").arg(written);
     const QString where = QDir::toNativeSeparators(path);
-    m_window.showStatus(QStringLiteral("Exported %1 for eBay to %2").arg(listings, where));
+    m_window.showStatus(
+        QStringLiteral("Exported %1 for %2 to %3").arg(listings, options->Site().name, where));
     QString message = QStringLiteral(
-                          "Wrote %1 to %2. Upload it in eBay's Seller Hub: Reports, "
+                          "Wrote %1 for %2 to %3. Upload it in eBay's Seller Hub: Reports, "
                           "Uploads.")
-                          .arg(listings, where);
-    if (!leftOut.empty())
+                          .arg(listings, options->Site().name, where);
+    if (!rows.LeftOut().empty())
         message += QStringLiteral(
                        "\n\nThese rows were left out, since eBay would refuse "
                        "them:\n\n") %
-                   CatalogueCheck::ErrorLines(findings) %
-                   QStringLiteral("\n\nCorrect them and export again.");
+                   rows.ErrorLines() % QStringLiteral("\n\nCorrect them and export again.");
     m_messages.Tell(&m_owner, message);
 }

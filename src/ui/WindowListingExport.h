@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "listings/ListingOptions.h"
 #include "pages/CatalogueFinding.h"
-#include "pages/ListingOptions.h"
 #include "pages/SellerTexts.h"
 
 #include <QPointer>
@@ -20,10 +20,10 @@ class PagePictures;
 class ProgramSettings;
 class QWidget;
 
-// Export for eBay in the main window: the catalogue checked with eBay's rules and what that
-// found, the values every listing shares, the file to write, then the file written whole or
-// not at all; a message tells how many listings were written and where, and which rows were
-// left out and why.
+// Export for eBay in the main window: the values every listing shares (the site first), the
+// catalogue checked with that site's rules and what that found, the file to write, then the
+// file written whole or not at all; a message tells how many listings were written and where,
+// and which rows were left out and why.
 class WindowListingExport {
 public:
     // Shows what the check found and gives whether to export now; as the page run's.
@@ -55,9 +55,9 @@ public:
     void SetCheckPrompt(CheckPrompt prompt) { m_checkPrompt = std::move(prompt); }
     void SetOptionsPrompt(OptionsPrompt prompt) { m_optionsPrompt = std::move(prompt); }
 
-    // Checks the catalogue, asks for the values and the file, and writes the listings of the
-    // rows without errors. Once the seller has seen the findings (checked), the rows in error
-    // are left out without asking again.
+    // Asks for the values, checks the catalogue, asks for the file, and writes the listings
+    // of the rows without errors. Once the seller has seen the findings (checked), the values
+    // kept then are used and the rows in error left out without asking again.
     void Run(const SellerTexts& seller, bool checked = false);
 
     // The file first offered for an export of the catalogue at cataloguePath: beside it, its
@@ -65,6 +65,9 @@ public:
     static QString SuggestedPath(const QString& cataloguePath);
 
 private:
+    // The export dialog, offering the site of the seller's country where it is one of eBay's
+    // eight, else the last values; the values given are kept.
+    std::optional<ListingOptions> AskForOptions(const SellerTexts& seller);
     void ShowCheckDialog(QWidget* owner, const std::vector<CatalogueFinding>& findings,
                          int itemCount);
 

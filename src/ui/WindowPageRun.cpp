@@ -6,6 +6,7 @@
 #include "editing/EditForm.h"
 #include "editing/Grid.h"
 #include "pages/CatalogueCheck.h"
+#include "pages/CheckedRows.h"
 #include "pages/PageInputs.h"
 #include "pages/PageName.h"
 #include "pages/PagePictures.h"
@@ -60,14 +61,13 @@ void WindowPageRun::Run(const SellerTexts& seller, bool checked) {
     // The catalogue is checked before anything is asked or written: rows whose pages would be
     // lost or wrong are skipped, once the seller has seen why. The output folder is not
     // chosen yet: names are held to the usual limit.
-    std::vector<int> skipped;
-    const std::vector<CatalogueFinding> findings =
-        CatalogueCheck::Run(m_grid.Records(), seller, QString(), m_window.shiftedFrom());
-    if (!findings.empty()) {
-        if (!checked && !m_checkPrompt(&m_owner, findings, m_grid.ItemCount(), m_window.showRow))
-            return;
-        skipped = CatalogueCheck::RowsInError(findings);
-    }
+    const CheckedRows rows(
+        CatalogueCheck::Run(m_grid.Records(), seller, QString(), m_window.shiftedFrom()),
+        m_grid.Records().size());
+    if (rows.AnyFinding() && !checked &&
+        !m_checkPrompt(&m_owner, rows.Findings(), m_grid.ItemCount(), m_window.showRow))
+        return;
+    const std::vector<int>& skipped = rows.LeftOut();
     // Findings of an earlier check no longer stand.
     if (m_checkDialog && m_checkDialog->isVisible())
         m_checkDialog->close();
@@ -107,7 +107,7 @@ void WindowPageRun::Run(const SellerTexts& seller, bool checked) {
         m_running = false;
         ShowPageCount();
     }
-    Report(folder, m_form.pageCount - before, failure, findings, skipped);
+    Report(folder, m_form.pageCount - before, failure, rows);
 }
 
 void WindowPageRun::ShowPageCount() {
@@ -124,18 +124,16 @@ void WindowPageRun::ShowPageCount() {
 }
 
 void WindowPageRun::Report(const QString& folder, qint64 written,
-                           const std::optional<LotcraftError>& failure,
-                           const std::vector<CatalogueFinding>& findings,
-                           const std::vector<int>& skipped) {
+                           const std::optional<LotcraftError>& failure, const CheckedRows& rows) {
     const QString pages = PageRun::PagesText(written);
+    const std::vector<int>& skipped = rows.LeftOut();
     QString skippedText;
     if (!skipped.empty()) {
-        QStringList rows;
-        for (int row : skipped)
-            rows << QString::number(row);
-        skippedText = (skipped.size() == 1 ? QStringLiteral(" Row %1 was skipped.")
-                                           : QStringLiteral(" Rows %1 were skipped."))
-                          .arg(rows.join(QStringLiteral(", ")));
+        QString named = rows.LeftOutRows();
+        named[0] = named[0].toUpper();
+        skippedText =
+            QStringLiteral(" %1 %2 skipped.")
+                .arg(named, skipped.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"));
     }
     if (!failure) {
         m_window.showStatus(QStringLiteral("%1 written to %2.").arg(pages, folder) + skippedText);
@@ -164,6 +162,6 @@ void WindowPageRun::Report(const QString& folder, qint64 written,
     m_messages.Tell(&m_owner,
                     QStringLiteral("No page was written for these rows, since their pages "
                                    "would have been lost or wrong:\n\n") %
-                        CatalogueCheck::ErrorLines(findings) %
+                        rows.ErrorLines() %
                         QStringLiteral("\n\nCorrect them and press HTMLS again."));
 }

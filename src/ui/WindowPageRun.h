@@ -14,6 +14,7 @@
 #include <vector>
 
 class CatalogueCheckDialog;
+class CheckedRows;
 class Grid;
 class LotcraftError;
 class MessageBoxes;
@@ -75,7 +76,7 @@ private:
     // once a screen frame, so a long run shows it moving without paying for a repaint a page.
     void ShowPageCount();
     void Report(const QString& folder, qint64 written, const std::optional<LotcraftError>& failure,
-                const std::vector<CatalogueFinding>& findings, const std::vector<int>& skipped);
+                const CheckedRows& rows);
 
     QWidget& m_owner;
     ProgramSettings& m_settings;

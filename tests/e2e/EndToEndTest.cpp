@@ -365,9 +365,14 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(m_window));
         const QString path = m_dir.filePath(QStringLiteral("upload.csv"));
         QString told;
-        // Ctrl+E: the values every listing shares, chosen with the keyboard and the mouse,
-        // then the file's name, then the message that says where it went.
-        OnModal<ExportListingsDialog>(this, [this, path, &told](ExportListingsDialog* dialog) {
+        // Ctrl+E: the values every listing shares, chosen with the keyboard and the mouse:
+        // eBay Australia, whose sellers write amounts in dollars as the catalogue does, a
+        // shipping service of its list and the cost.
+        OnModal<ExportListingsDialog>(this, [](ExportListingsDialog* dialog) {
+            dialog->SiteChoice()->setFocus();
+            QTest::keyClick(dialog->SiteChoice(), Qt::Key_Home);
+            for (int k = 0; k < 3; ++k)
+                QTest::keyClick(dialog->SiteChoice(), Qt::Key_Down);
             QSpinBox* days = dialog->DispatchDays();
             days->setFocus();
             days->selectAll();
@@ -376,34 +381,45 @@ private Q_SLOTS:
             QRadioButton* notAccepted = dialog->ReturnsNotAccepted();
             const int middle = notAccepted->height() / 2;
             QTest::mouseClick(notAccepted, Qt::LeftButton, {}, QPoint(middle, middle));
-            OnModal<QFileDialog>(this, [this, path, &told](QFileDialog* files) {
-                OnModal<QMessageBox>(this, [&told](QMessageBox* box) {
-                    told = box->text();
-                    Click(box->button(QMessageBox::Ok));
-                });
-                TypeFileName(files, path);
-            });
+            dialog->ShippingService()->setFocus();
+            dialog->ShippingService()->lineEdit()->selectAll();
+            QTest::keyClicks(dialog->ShippingService(), QStringLiteral("AU_Regular"));
+            dialog->ShippingCost()->setFocus();
+            QTest::keyClicks(dialog->ShippingCost(), QStringLiteral("9.95"));
             Click(dialog->OKButton());
         });
         QTest::keyClick(m_window, Qt::Key_E, Qt::ControlModifier);
-        // Item 2001, typed in part at the start, breaks eBay's rules: the check shows it first,
-        // without blocking the window, and its Export goes on without that row.
+        // Item 2001, typed in part at the start, breaks eBay's rules: the check shows it,
+        // without blocking the window, and its Export goes on without that row to the file's
+        // name, then the message that says where it went.
         CatalogueCheckDialog* check = nullptr;
         QTRY_VERIFY((check = m_window->findChild<CatalogueCheckDialog*>()) && check->isVisible());
         QCOMPARE(check->OKButton()->Caption(), QStringLiteral("Export"));
         QVERIFY(check->Label1()->text().contains(QLatin1String("will be left out")));
+        OnModal<QFileDialog>(this, [this, path, &told](QFileDialog* files) {
+            OnModal<QMessageBox>(this, [&told](QMessageBox* box) {
+                told = box->text();
+                Click(box->button(QMessageBox::Ok));
+            });
+            TypeFileName(files, path);
+        });
         Click(check->OKButton());
         QTRY_VERIFY(!told.isEmpty());
         const int items = Label("Label6").toInt() - 1;
-        QVERIFY(told.startsWith(QStringLiteral("Wrote %1 listings to %2.").arg(items).arg(path)));
+        QVERIFY2(
+            told.startsWith(
+                QStringLiteral("Wrote %1 listings for eBay Australia to %2.").arg(items).arg(path)),
+            qPrintable(told));
         QVERIFY(told.contains(QLatin1String("item \"2001\": error:")));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray listings = file.readAll();
-        QVERIFY(listings.startsWith("*Action(SiteID=US|Country=US|Currency=USD|Version=1193),"));
+        QVERIFY(listings.startsWith(
+            "*Action(SiteID=Australia|Country=AU|Currency=AUD|Version=1193|CC=UTF-8),"));
         QCOMPARE(listings.count("\r\nAdd,"), items);
         QCOMPARE(listings.count(",Leeds, UK,"), 0);
-        QCOMPARE(listings.count(",\"Leeds, UK\",2,,ReturnsNotAccepted\r\n"), items);
+        QCOMPARE(listings.count(",\"Leeds, UK\",2,,ReturnsNotAccepted,Flat,AU_Regular,9.95\r\n"),
+                 items);
 
         // Ctrl+Shift+C on a row, then the preview's button: the row's description section.
         ClickRow(2);
