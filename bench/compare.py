@@ -78,8 +78,10 @@ def export(bin_dir, catalogue, place):
     os.sync()
     start = time.perf_counter()
     subprocess.run([os.path.join(bin_dir, "lotcraft-pages"), "--export-listings", listing,
-                    "--condition", "3000", "--dispatch-days", "2", "--returns", "accepted",
-                    "--location", "Leeds", catalogue], check=True, stdout=subprocess.DEVNULL,
+                    "--condition", "3000", "--dispatch-days", "2",
+                    # Policies by name, which every revision with the export takes.
+                    "--shipping-profile", "Post", "--return-profile", "30 days",
+                    "--payment-profile", "Managed", "--location", "Leeds", catalogue], check=True, stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL)
     elapsed = (time.perf_counter() - start) * 1000
     os.remove(listing)

@@ -161,6 +161,7 @@ def write_pages(build, catalogue, place):
         ms, rss, _ = run_measured([os.path.join(build, "bin", "lotcraft-pages"),
                                    "--export-listings", listings, "--condition", "3000",
                                    "--dispatch-days", "3", "--returns", "accepted",
+                                   "--shipping-service", "USPSPriority", "--shipping-cost", "4.95",
                                    "-l", "1", "-s", "3", catalogue])
         r["export"].append(ms)
         r["export_rss"] = max(r["export_rss"], rss)

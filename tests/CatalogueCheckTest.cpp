@@ -184,12 +184,16 @@ private Q_SLOTS:
             Item(QStringLiteral("7"), QStringLiteral("Lamp"), QStringLiteral("$1"),
                  QStringLiteral(" HTTPS://example.com/a.jpg")),
             Item(QStringLiteral("8"), QStringLiteral("Lamp"), QStringLiteral("$1"), QString()),
+            // A bare number, as a spreadsheet saves a price, shows as "US 7.6".
+            Item(QStringLiteral("9"), QStringLiteral("Lamp"), QStringLiteral("7.6")),
+            // The page shows the first of several pictures.
+            Item(QStringLiteral("10"), QStringLiteral("Lamp"), QStringLiteral("$1"),
+                 QStringLiteral("https://a.example/1.jpg|http://a.example/2.jpg")),
         };
-        const std::vector<Found> expected = {{2, Kind::LongTitle, 0},
-                                             {3, Kind::EmptyTitle, 0},
-                                             {4, Kind::EmptyPrice, 0},
-                                             {5, Kind::PictureNotHttps, 0},
-                                             {6, Kind::PictureNotHttps, 0}};
+        const std::vector<Found> expected = {
+            {2, Kind::LongTitle, 0},       {3, Kind::EmptyTitle, 0},
+            {4, Kind::EmptyPrice, 0},      {5, Kind::PictureNotHttps, 0},
+            {6, Kind::PictureNotHttps, 0}, {9, Kind::BareNumberPrice, 0}};
         QVERIFY(Check(records) == expected);
         QVERIFY(CatalogueCheck::RowsInError(CatalogueCheck::Run(records, SellerHost(), QString()))
                     .empty());

@@ -164,6 +164,18 @@ private Q_SLOTS:
             QCOMPARE(section.contains(item.record.Field(ItemRecord::Description)), layout > 0);
             QCOMPARE(PageBuilder::DescriptionSectionLength(item.record, inputs),
                      section.size() - (layout > 0 ? 1 : 0));
+            // No contact details in a listing: the page's line inviting mail is left out.
+            QVERIFY(!section.contains(QLatin1String("correspond")));
+        }
+        // The first of several pictures is shown; an item without one shows none.
+        m_settings.SetLayoutIndex(1);
+        for (const QString& pictures :
+             {QStringLiteral(" https://a.example/1.jpg |https://a.example/2.jpg"), QString()}) {
+            item.record.SetField(ItemRecord::ImageAddress, pictures);
+            const QString section = PageBuilder::DescriptionSection(item.record, Inputs(item));
+            QCOMPARE(section.count(QLatin1String("<IMG")), pictures.isEmpty() ? 0 : 1);
+            QCOMPARE(section.contains(QLatin1String("src=\"https://a.example/1.jpg\"")),
+                     !pictures.isEmpty());
         }
     }
 
