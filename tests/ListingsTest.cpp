@@ -85,6 +85,22 @@ private Q_SLOTS:
         add("1.3 times", "buy it now", "US", QStringLiteral("13.00"), QStringLiteral("10"), "yes");
         add("1.25 times", "buy it now", "US", QStringLiteral("12.50"), QStringLiteral("10.00"),
             "no");
+        add("the page's form", "time", "US", QStringLiteral(" nov-25-02 10:33:39 PST "), QString(),
+            "2002-11-25T18:33:39Z");
+        add("four digits, no seconds, no zone", "time", "US", QStringLiteral("Nov-5-2026 9:05"),
+            QString(), "local 2026-11-05T09:05:00");
+        add("ISO with T and an offset", "time", "US", QStringLiteral("2026-12-20T18:00+0100"),
+            QString(), "2026-12-20T17:00:00Z");
+        add("ISO with seconds and Z", "time", "US", QStringLiteral("2026-12-20 18:00:30Z"),
+            QString(), "2026-12-20T18:00:30Z");
+        add("ISO with a zone's name", "time", "US", QStringLiteral("2026-12-20 18:00 CET"),
+            QString(), "2026-12-20T17:00:00Z");
+        add("three digits of year", "time", "US", QStringLiteral("Nov-25-002 10:33"), QString(),
+            "unread");
+        add("an offset cut short", "time", "US", QStringLiteral("2026-12-20T18:00+01"), QString(),
+            "unread");
+        add("a zone of one letter", "time", "US", QStringLiteral("2026-12-20 18:00 Q"), QString(),
+            "unread");
         add("seven days", "duration", "US", QStringLiteral("Nov-25-02 10:33:39 PST"),
             QStringLiteral("Dec-02-02 10:33:39 PST"), "7");
         add("over a change of clocks", "duration", "US", QStringLiteral("2026-03-05 18:00 PST"),
@@ -116,6 +132,12 @@ private Q_SLOTS:
         } else if (rule == QLatin1String("buy it now")) {
             got = ListingValues::TakesBuyItNow(first, second) ? QStringLiteral("yes")
                                                               : QStringLiteral("no");
+        } else if (rule == QLatin1String("time")) {
+            const QDateTime time = ListingValues::TimeOf(first);
+            got = !time.isValid() ? QStringLiteral("unread")
+                  : time.timeSpec() == Qt::LocalTime
+                      ? QStringLiteral("local ") + time.toString(Qt::ISODate)
+                      : time.toUTC().toString(Qt::ISODate);
         } else if (rule == QLatin1String("duration")) {
             got = QString::number(ListingValues::DurationBetween(ListingValues::TimeOf(first),
                                                                  ListingValues::TimeOf(second)));

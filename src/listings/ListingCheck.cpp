@@ -78,9 +78,13 @@ void CheckContactDetails(const ItemRecord& record, int row, std::vector<Finding>
                                          std::pair{ItemRecord::Description, "description"}}) {
         const Readable readable = ReadableOf(record.Field(position));
         const QString field = QLatin1String(name);
-        QRegularExpressionMatch found = email.match(readable.text);
+        // The expressions are run only where what they look for can be: most texts hold no
+        // "@" and few nine digits.
+        QRegularExpressionMatch found;
+        if (readable.text.contains(QLatin1Char('@')))
+            found = email.match(readable.text);
         for (const QString& value : readable.values) {
-            if (!found.hasMatch())
+            if (!found.hasMatch() && value.contains(QLatin1Char('@')))
                 found = email.match(value);
         }
         if (found.hasMatch())
@@ -91,7 +95,12 @@ void CheckContactDetails(const ItemRecord& record, int row, std::vector<Finding>
                    QStringLiteral("Take the address out of the %1: buyers write to you through "
                                   "eBay's messages.")
                        .arg(field));
-        if (const QRegularExpressionMatch number = phone.match(readable.text); number.hasMatch())
+        const auto digits = std::count_if(readable.text.begin(), readable.text.end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        });
+        if (const QRegularExpressionMatch number =
+                digits >= 9 ? phone.match(readable.text) : QRegularExpressionMatch();
+            number.hasMatch())
             F::Add(findings, row, itemNumber, Kind::ContactPhone,
                    QStringLiteral("The %1 holds %2, which reads like a telephone number; eBay "
                                   "takes no contact details in a listing.")
@@ -214,15 +223,17 @@ void CheckTimes(const ItemRecord& record, int row, const QDateTime& now,
     const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
     const QString& start = record.Field(ItemRecord::StartTime);
     const QString& end = record.Field(ItemRecord::EndTime);
-    if (const QString problem = ListingValues::DurationProblem(start, end); !problem.isEmpty()) {
+    const QDateTime from = ListingValues::TimeOf(start);
+    const QDateTime to = ListingValues::TimeOf(end);
+    if (const QString problem = ListingValues::DurationProblem(start, end, from, to);
+        !problem.isEmpty()) {
         F::Add(findings, row, itemNumber, Kind::NoAllowedDuration,
                QStringLiteral("The listing's duration cannot be told: %1.").arg(problem),
                QStringLiteral("Give start and end times 1, 3, 5, 7 or 10 days apart, such as "
                               "Nov-25-02 10:33:39 PST and Dec-02-02 10:33:39 PST."));
         return;
     }
-    const QDateTime from = ListingValues::TimeOf(start);
-    const int days = ListingValues::DurationBetween(from, ListingValues::TimeOf(end));
+    const int days = ListingValues::DurationBetween(from, to);
     if (from > now.addDays(ListingValues::MostDaysAhead)) {
         F::Add(findings, row, itemNumber, Kind::StartTooFarAhead,
                QStringLiteral("The start %1 is more than %2 days ahead; eBay schedules a "

@@ -64,12 +64,150 @@ QDateTime TimeIn(QDate date, QTime time, QStringView zoneName) {
     return QDateTime(date, time, Qt::UTC).addSecs(-qint64(*ahead) * 60);
 }
 
-int Number(const QRegularExpressionMatch& match, int group) {
-    return match.capturedView(group).toInt();
+// Reads a time's text from its start: ASCII digits, letters and blanks, as the two forms
+// of times are written. Each reading moves on only where it succeeds.
+class TimeText {
+public:
+    explicit TimeText(QStringView text) : m_text(text) {}
+
+    bool AtEnd() const { return m_at == m_text.size(); }
+    // Passes over blanks; whether there were any.
+    bool Blanks() {
+        const qsizetype from = m_at;
+        while (m_at < m_text.size() && IsBlank(m_text[m_at]))
+            ++m_at;
+        return m_at > from;
+    }
+    bool Take(char c) {
+        if (m_at == m_text.size() || m_text[m_at] != QLatin1Char(c))
+            return false;
+        ++m_at;
+        return true;
+    }
+    // From `least` to `most` digits, as many as there are; -1 when fewer, or more.
+    int Digits(int least, int most, int* count = nullptr) {
+        int value = 0;
+        int read = 0;
+        while (m_at + read < m_text.size() && IsDigit(m_text[m_at + read])) {
+            value = value * 10 + m_text[m_at + read].unicode() - '0';
+            if (++read > most)
+                return -1;
+        }
+        if (read < least)
+            return -1;
+        m_at += read;
+        if (count)
+            *count = read;
+        return value;
+    }
+    // From `least` to `most` letters; empty when fewer, or more.
+    QStringView Letters(int least, int most) {
+        qsizetype read = 0;
+        while (m_at + read < m_text.size() && IsLetter(m_text[m_at + read]))
+            ++read;
+        if (read < least || read > most)
+            return QStringView();
+        m_at += read;
+        return m_text.sliced(m_at - read, read);
+    }
+    QStringView Rest() const { return m_text.sliced(m_at); }
+    void Skip(qsizetype count) { m_at += count; }
+
+private:
+    static bool IsBlank(QChar c) {
+        return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
+    }
+    static bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+    static bool IsLetter(QChar c) {
+        return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+               (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+    }
+
+    QStringView m_text;
+    qsizetype m_at = 0;
+};
+
+// "Nov-25-02 10:33:39 PST": month, day, year of two or four digits, hours and minutes,
+// seconds and a zone optional.
+QDateTime PageFormTime(QStringView text) {
+    TimeText read(text);
+    read.Blanks();
+    const QStringView month = read.Letters(3, 3);
+    if (month.isEmpty() || !read.Take('-'))
+        return QDateTime();
+    const int day = read.Digits(1, 2);
+    int yearDigits = 0;
+    int year = day >= 0 && read.Take('-') ? read.Digits(2, 4, &yearDigits) : -1;
+    if (year < 0 || yearDigits == 3 || !read.Blanks())
+        return QDateTime();
+    const int hours = read.Digits(1, 2);
+    const int minutes = hours >= 0 && read.Take(':') ? read.Digits(2, 2) : -1;
+    if (minutes < 0)
+        return QDateTime();
+    int seconds = 0;
+    if (read.Take(':') && (seconds = read.Digits(2, 2)) < 0)
+        return QDateTime();
+    QStringView zone;
+    if (read.Blanks() && !read.AtEnd()) {
+        zone = read.Letters(1, 5);
+        read.Blanks();
+    }
+    if (!read.AtEnd())
+        return QDateTime();
+    const auto found =
+        std::find_if(std::begin(kMonths), std::end(kMonths), [&month](const char* m) {
+            return month.compare(QLatin1String(m), Qt::CaseInsensitive) == 0;
+        });
+    if (found == std::end(kMonths))
+        return QDateTime();
+    // Two digits are a year from 1970 to 2069, as the pages' times have always been read.
+    if (yearDigits == 2)
+        year += year < 70 ? 2000 : 1900;
+    return TimeIn(QDate(year, int(found - std::begin(kMonths)) + 1, day),
+                  QTime(hours, minutes, seconds), zone);
 }
 
-QTime TimeOfDay(const QRegularExpressionMatch& match, int first) {
-    return QTime(Number(match, first), Number(match, first + 1), Number(match, first + 2));
+// "2026-12-20 18:00": a "T" in place of the blank, seconds, "Z", an offset or a zone
+// optional.
+QDateTime IsoFormTime(QStringView text) {
+    TimeText read(text);
+    read.Blanks();
+    const int year = read.Digits(4, 4);
+    const int month = year >= 0 && read.Take('-') ? read.Digits(2, 2) : -1;
+    const int day = month >= 0 && read.Take('-') ? read.Digits(2, 2) : -1;
+    if (day < 0 || !(read.Take('T') || read.Take(' ')))
+        return QDateTime();
+    const int hours = read.Digits(2, 2);
+    const int minutes = hours >= 0 && read.Take(':') ? read.Digits(2, 2) : -1;
+    if (minutes < 0)
+        return QDateTime();
+    int seconds = 0;
+    if (read.Take(':') && (seconds = read.Digits(2, 2)) < 0)
+        return QDateTime();
+    read.Blanks();
+    QStringView zone;
+    const QStringView rest = read.Rest();
+    if (!rest.isEmpty() && (rest[0] == QLatin1Char('+') || rest[0] == QLatin1Char('-'))) {
+        // "+01:00" or "+0100".
+        const qsizetype length = rest.size() >= 6 && rest[3] == QLatin1Char(':') ? 6 : 5;
+        const auto digit = [&rest](qsizetype at) {
+            return at < rest.size() && rest[at] >= QLatin1Char('0') && rest[at] <= QLatin1Char('9');
+        };
+        if (!digit(1) || !digit(2) || !digit(length - 2) || !digit(length - 1))
+            return QDateTime();
+        zone = rest.first(length);
+        read.Skip(length);
+    } else if (read.Take('Z')) {
+        zone = QStringView(u"Z");
+    } else if (!read.AtEnd()) {
+        zone = read.Letters(2, 5);
+        if (zone.isEmpty())
+            return QDateTime();
+    }
+    read.Blanks();
+    if (!read.AtEnd())
+        return QDateTime();
+    return TimeIn(QDate(year, month, day), QTime(hours, minutes, seconds), zone);
 }
 
 // The digits of a plain amount's whole part without leading zeros, and of its fraction
@@ -128,6 +266,55 @@ constexpr CurrencyMark kCurrencyMarks[] = {
     {u"JPY", "JPY", "yen"},
 };
 
+bool IsAsciiDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The number of an amount as a site writes it, as a plain number: whole digits, in groups
+// of three after the first where they are separated (by commas, or by dots or blanks on a
+// site of decimal commas), then the site's decimal mark and the fraction's digits.
+// Nothing when the text is no such number.
+std::optional<QString> PlainNumber(QStringView number, bool decimalComma) {
+    const QChar mark = QLatin1Char(decimalComma ? ',' : '.');
+    const auto separates = [decimalComma](QChar c) {
+        return decimalComma ? c == QLatin1Char('.') || c == QLatin1Char(' ') ||
+                                  c == QChar(0x00A0) || c == QChar(0x202F)
+                            : c == QLatin1Char(',');
+    };
+    QString plain;
+    plain.reserve(number.size());
+    qsizetype at = 0;
+    int group = 0;
+    bool separated = false;
+    for (; at < number.size(); ++at) {
+        const QChar c = number[at];
+        if (IsAsciiDigit(c)) {
+            plain += c;
+            ++group;
+        } else if (separates(c)) {
+            if (group == 0 || (separated ? group != 3 : group > 3))
+                return std::nullopt;
+            separated = true;
+            group = 0;
+        } else {
+            break;
+        }
+    }
+    if (plain.isEmpty() || (separated && group != 3))
+        return std::nullopt;
+    if (at == number.size())
+        return plain;
+    if (number[at] != mark || at + 1 == number.size())
+        return std::nullopt;
+    plain += QLatin1Char('.');
+    for (++at; at < number.size(); ++at) {
+        if (!IsAsciiDigit(number[at]))
+            return std::nullopt;
+        plain += number[at];
+    }
+    return plain;
+}
+
 QString Shown(QStringView text) {
     return QLatin1Char('"') + text.toString() + QLatin1Char('"');
 }
@@ -139,10 +326,18 @@ ListingValues::Amount ListingValues::ReadAmount(QStringView text, const ListingS
     QStringView number = text.trimmed();
     // The currency's sign or code, before or after the number; the longest that fits.
     const CurrencyMark* mark = nullptr;
+    // Most amounts are a sign and digits, or digits alone: only the marks that can stand
+    // there are compared.
+    const bool marked =
+        !number.isEmpty() && (!IsAsciiDigit(number.front()) || !IsAsciiDigit(number.back()));
+    const QChar first = marked ? number.front().toUpper() : QChar();
+    const QChar last = marked ? number.back().toUpper() : QChar();
     for (const CurrencyMark& candidate : kCurrencyMarks) {
+        if (!marked)
+            break;
         const QStringView sign(candidate.mark);
-        if (number.startsWith(sign, Qt::CaseInsensitive) ||
-            number.endsWith(sign, Qt::CaseInsensitive)) {
+        if ((sign.front() == first && number.startsWith(sign, Qt::CaseInsensitive)) ||
+            (sign.back() == last && number.endsWith(sign, Qt::CaseInsensitive))) {
             if (!mark || sign.size() > QStringView(mark->mark).size())
                 mark = &candidate;
         }
@@ -160,21 +355,7 @@ ListingValues::Amount ListingValues::ReadAmount(QStringView text, const ListingS
             return amount;
         }
     }
-    static const QRegularExpression pointForm(
-        QStringLiteral("^(\\d{1,3}(?:,\\d{3})+|\\d+)(?:\\.(\\d+))?$"));
-    static const QRegularExpression commaForm(
-        QStringLiteral("^(\\d{1,3}(?:[. \u00A0\u202F]\\d{3})+|\\d+)(?:,(\\d+))?$"));
-    const QRegularExpressionMatch match = (site.decimalComma ? commaForm : pointForm).match(number);
-    if (!match.hasMatch())
-        return amount;
-    QString plain;
-    for (const QChar c : match.capturedView(1)) {
-        if (c.isDigit())
-            plain += c;
-    }
-    if (match.capturedLength(2) > 0)
-        plain += QLatin1Char('.') + match.capturedView(2);
-    amount.plain = plain;
+    amount.plain = PlainNumber(number, site.decimalComma);
     return amount;
 }
 
@@ -213,32 +394,8 @@ int ListingValues::Compare(const QString& a, const QString& b) {
 }
 
 QDateTime ListingValues::TimeOf(QStringView text) {
-    static const QRegularExpression pageForm(
-        QStringLiteral("^\\s*([A-Za-z]{3})-(\\d{1,2})-(\\d{2}|\\d{4})\\s+(\\d{1,2}):(\\d{2})"
-                       "(?::(\\d{2}))?(?:\\s+([A-Za-z]{1,5}))?\\s*$"));
-    static const QRegularExpression isoForm(
-        QStringLiteral("^\\s*(\\d{4})-(\\d{2})-(\\d{2})[T ](\\d{2}):(\\d{2})(?::(\\d{2}))?"
-                       "\\s*(Z|[+-]\\d{2}:?\\d{2}|[A-Za-z]{2,5})?\\s*$"));
-    if (const QRegularExpressionMatch match = pageForm.match(text); match.hasMatch()) {
-        const QStringView month = match.capturedView(1);
-        const auto found =
-            std::find_if(std::begin(kMonths), std::end(kMonths), [&month](const char* m) {
-                return month.compare(QLatin1String(m), Qt::CaseInsensitive) == 0;
-            });
-        if (found == std::end(kMonths))
-            return QDateTime();
-        // Two digits are a year from 1970 to 2069, as the pages' times have always been read.
-        int year = Number(match, 3);
-        if (match.capturedLength(3) == 2)
-            year += year < 70 ? 2000 : 1900;
-        const QDate date(year, int(found - std::begin(kMonths)) + 1, Number(match, 2));
-        return TimeIn(date, TimeOfDay(match, 4), match.capturedView(7));
-    }
-    if (const QRegularExpressionMatch match = isoForm.match(text); match.hasMatch()) {
-        const QDate date(Number(match, 1), Number(match, 2), Number(match, 3));
-        return TimeIn(date, TimeOfDay(match, 4), match.capturedView(7));
-    }
-    return QDateTime();
+    const QDateTime page = PageFormTime(text);
+    return page.isValid() ? page : IsoFormTime(text);
 }
 
 int ListingValues::DurationBetween(const QDateTime& from, const QDateTime& to) {
@@ -260,8 +417,11 @@ QString ListingValues::ScheduleTime(const QDateTime& start, const QDateTime& now
 }
 
 QString ListingValues::DurationProblem(QStringView start, QStringView end) {
-    const QDateTime from = TimeOf(start);
-    const QDateTime to = TimeOf(end);
+    return DurationProblem(start, end, TimeOf(start), TimeOf(end));
+}
+
+QString ListingValues::DurationProblem(QStringView start, QStringView end, const QDateTime& from,
+                                       const QDateTime& to) {
     if (DurationBetween(from, to) > 0)
         return QString();
     const QString forms = QStringLiteral(

@@ -62,4 +62,7 @@ public:
     // Why the times give no duration, as the end of a sentence ("the end time ... cannot be
     // read"); empty when they give one.
     static QString DurationProblem(QStringView start, QStringView end);
+    // The same of times already read from those texts.
+    static QString DurationProblem(QStringView start, QStringView end, const QDateTime& from,
+                                   const QDateTime& to);
 };

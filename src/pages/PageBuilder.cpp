@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -66,8 +67,7 @@ struct PageValues {
         : record(record),
           inputs(inputs),
           itemNumber(PageEncoding::AsHtmlText(record.Field(ItemRecord::ItemNumber))),
-          seller(PageEncoding::AsHtmlText(inputs.seller.seller)),
-          links(LinksOf(itemNumber, seller)) {}
+          seller(PageEncoding::AsHtmlText(inputs.seller.seller)) {}
 
     QString Text(PageTemplate::Value value) const {
         using V = PageTemplate::Value;
@@ -89,7 +89,10 @@ struct PageValues {
             case V::FontTag: return inputs.fontTag;
             default: break;
         }
-        return links[size_t(int(value) - int(V::Link1))];
+        // A listing's description has no links: they are made only for a page.
+        if (!links)
+            links = LinksOf(itemNumber, seller);
+        return (*links)[size_t(int(value) - int(V::Link1))];
     }
 
     static QString AsText(const QString& value) { return PageEncoding::AsHtmlText(value); }
@@ -119,7 +122,7 @@ struct PageValues {
     const PageInputs& inputs;
     const QString itemNumber;
     const QString seller;
-    const Links links;
+    mutable std::optional<Links> links;
 };
 
 // The item number becomes a file name inside the output folder, so it must not name a
