@@ -19,6 +19,7 @@ Makes a synthetic catalogue of 32766 records, then measures
 """
 
 import csv
+import datetime
 import os
 import random
 import re
@@ -43,10 +44,20 @@ def sentence(rng, low, high):
     return s[0].upper() + s[1:]
 
 
+def auction_times():
+    """A week's auction starting in two days, as the pages write times: a catalogue that is
+    exported is one whose auctions are still to come (a past start is a warning a row)."""
+    start = datetime.datetime.now(datetime.timezone.utc).replace(
+        hour=10, minute=33, second=39, microsecond=0) + datetime.timedelta(days=2)
+    end = start + datetime.timedelta(days=7)
+    return tuple(t.strftime("%b-%d-%y %H:%M:%S GMT") for t in (start, end))
+
+
 def make_catalogue(path, markup=False):
     """The benchmark's catalogue; with markup, every description is a seller's HTML, as the
     active content check reads it: bold, a line break, a font, a link and a picture."""
     rng = random.Random(20261208)
+    start, end = auction_times()
     with open(path, "w", newline="", encoding="utf-8") as f:
         writer = csv.writer(f, lineterminator="\r\n")
         for n in range(RECORDS):
@@ -68,7 +79,7 @@ def make_catalogue(path, markup=False):
                              "https://i.ebayimg.com/images/item%d.jpg" % n,
                              "$%d.%02d" % (rng.randint(1, 500), rng.randint(0, 99)),
                              "$%d.00" % rng.randint(1, 100), "",
-                             "Nov-25-02 10:33:39 PST", "Dec-02-02 10:33:39 PST",
+                             start, end,
                              str(rng.randint(1, 99999))])
 
 
