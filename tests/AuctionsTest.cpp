@@ -24,7 +24,7 @@ class AuctionsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void theWindowOpensAtItsFirstSizeAndTheGridTakesAnyMoreRoom() {
+    void theWindowOpensAtItsFirstSizeAndTheGridAndFormShareAnyMoreRoom() {
         Window w;
         w.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
@@ -46,14 +46,24 @@ private Q_SLOTS:
         const QRect firstItem = w.Find("t_Item")->geometry();
         const QRect firstHelp = w.Find("Help")->geometry();
         const QRect firstSeller = w.Box("Seller")->geometry();
+        const QRect firstTitle = w.Box("t_title")->geometry();
+        const QRect firstDescription = w.Find("t_desc")->geometry();
+        const QRect firstPrice = w.Box("t_price")->geometry();
+        const QRect firstImage = w.Box("t_Image")->geometry();
         w.window.resize(698 + 300, 529 + 200);
-        QCOMPARE(grid->geometry(), firstGrid.adjusted(0, 0, 300, 200));
+        // The grid takes half the height gained, the description box the other half; the
+        // form's boxes widen, its other controls keep their places beside them.
+        QCOMPARE(grid->geometry(), firstGrid.adjusted(0, 0, 300, 100));
         QVERIFY(rowsShown() > firstRows || rowsShown() == -1);
-        // The form and its buttons keep their places below the grid's bottom edge; what lies
-        // above the grid stays where it was.
-        QCOMPARE(w.Find("Close")->geometry(), firstClose.translated(0, 200));
-        QCOMPARE(w.Find("t_Item")->geometry(), firstItem.translated(0, 200));
+        QCOMPARE(w.Find("t_Item")->geometry(), firstItem.translated(0, 100));
+        QCOMPARE(w.Box("t_title")->geometry(), firstTitle.translated(0, 100).adjusted(0, 0, 300, 0));
+        QCOMPARE(w.Find("t_desc")->geometry(),
+                 firstDescription.translated(0, 100).adjusted(0, 0, 300, 100));
+        QCOMPARE(w.Box("t_Image")->geometry(), firstImage.translated(0, 200).adjusted(0, 0, 300, 0));
+        QCOMPARE(w.Box("t_price")->geometry(), firstPrice.translated(300, 100));
+        QCOMPARE(w.Find("Close")->geometry(), firstClose.translated(300, 200));
         QCOMPARE(w.Find("Label6")->geometry().top(), grid->geometry().bottom() + 1 + 15);
+        // What lies above the grid stays where it was.
         QCOMPARE(w.Find("Help")->geometry(), firstHelp);
         QCOMPARE(w.Box("Seller")->geometry(), firstSeller);
         // Back to the first size, everything is where the tables put it.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue check's dialog on its own: the counts line, the findings by row, the rows it
-// asks the window to show, and how it closes.
+// asks the window to show, how it closes, and where it opens beside its owner.
 
 #include "WindowTesting.h"
 #include "catalogue/ItemRecord.h"
@@ -8,9 +8,11 @@
 #include "pages/CatalogueCheck.h"
 #include "pages/SellerTexts.h"
 #include "ui/CatalogueCheckDialog.h"
+#include "ui/WindowPlacement.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTreeWidget>
 #include <QtTest>
@@ -169,6 +171,22 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    }
+
+    void shownWithoutBlockingItOpensBesideItsOwner() {
+        // A narrow owner at the screen's left edge leaves room on its right.
+        QWidget owner;
+        const QRect available = owner.screen()->availableGeometry();
+        owner.setGeometry(available.x(), available.y() + 40, available.width() / 8, 300);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        QPointer<CatalogueCheckDialog> dialog;
+        CatalogueCheckDialog::ShowWithoutBlocking(
+            dialog, &owner, Findings(Catalogue()), 6, CatalogueCheckDialog::Purpose::Pages,
+            [](int) {}, [] { return std::vector<CatalogueFinding>(); }, [] { return 6; }, [] {});
+        const QRect frame = dialog->frameGeometry();
+        QCOMPARE(frame, WindowPlacement::Beside(owner.frameGeometry(), frame.size(), available));
+        QVERIFY(!frame.intersects(owner.frameGeometry()));
     }
 
     void checkingAgainShowsTheNewFindings() {

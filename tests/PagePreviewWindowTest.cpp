@@ -11,6 +11,8 @@
 #include "pages/SchemeTable.h"
 #include "ui/PagePreviewWindow.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QPainter>
 #include <QStackedWidget>
 #include <QTcpServer>
@@ -320,6 +322,87 @@ private Q_SLOTS:
 
         preview.ShowNote(QStringLiteral("Click a row"));
         QVERIFY(!button->isEnabled());
+    }
+
+    void aPickInTheListsShowsThePageWithItAtOnce_data() {
+        QTest::addColumn<QString>("list");
+        // A key pressed on the closed list, or 0 to click an entry of the open one.
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<int>("scheme");
+        // Every pick starts from layout 1 and Blue & Green.
+        const QString schemes = QStringLiteral("SchemeChoice");
+        QTest::newRow("next scheme")
+            << schemes << int(Qt::Key_Down) << -1 << 1 << m_blueAndGreen + 1;
+        QTest::newRow("last scheme") << schemes << int(Qt::Key_End) << -1 << 1 << 19;
+        QTest::newRow("scheme clicked") << schemes << 0 << 8 << 1 << 9;
+        QTest::newRow("layout clicked")
+            << QStringLiteral("LayoutChoice") << 0 << 3 << 4 << m_blueAndGreen;
+    }
+    void aPickInTheListsShowsThePageWithItAtOnce() {
+        QFETCH(QString, list);
+        QFETCH(int, key);
+        QFETCH(int, entry);
+        QFETCH(int, layout);
+        QFETCH(int, scheme);
+        PagePreviewWindow preview(ApplicationFolder());
+        preview.show();
+        // What the owning window does: the choice becomes its settings', the record is given
+        // again.
+        ProgramSettings owners = m_settings;
+        owners.SetLayoutIndex(1);
+        connect(&preview, &PagePreviewWindow::ChoiceChanged, &preview, [&](int l, int s) {
+            owners.SetLayoutIndex(qint16(l));
+            owners.SetSchemeIndex(qint16(s));
+            preview.ShowRecord(m_item.record, owners, Seller(), m_pictures);
+        });
+        preview.ShowRecord(m_item.record, owners, Seller(), m_pictures);
+        QTRY_VERIFY_WITH_TIMEOUT(preview.PageIsShown(), 20000);
+        QSignalSpy changed(&preview, &PagePreviewWindow::ChoiceChanged);
+        auto* box = preview.findChild<QComboBox*>(list);
+        QVERIFY(box);
+        if (key != 0) {
+            QTest::keyClick(box, Qt::Key(key));
+        } else {
+            box->showPopup();
+            QAbstractItemView* view = box->view();
+            // The open list passes over a release that comes too soon after it opened.
+            QTest::qWait(QApplication::doubleClickInterval() + 50);
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                              view->visualRect(view->model()->index(entry, 0)).center());
+        }
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.first(), QVariantList({layout, scheme}));
+        ProgramSettings expected = m_settings;
+        expected.SetLayoutIndex(qint16(layout));
+        expected.SetSchemeIndex(qint16(scheme));
+        QCOMPARE(
+            preview.PageBytes(),
+            PageBuilder::Build(m_item.record, PageInputs::Take(expected, Seller(), m_pictures)));
+        const SchemeArray& secondary = SchemeTable::Standard().SchemeSecondary();
+        QCOMPARE(preview.PageBytes().contains(secondary.At(m_blueAndGreen).toLatin1()),
+                 scheme == m_blueAndGreen);
+        QVERIFY(preview.PageBytes().contains(secondary.At(scheme).toLatin1()));
+        QTRY_VERIFY_WITH_TIMEOUT(preview.PageIsShown(), 20000);
+    }
+
+    void showChoiceAndShowRecordSetTheListsUnheard() {
+        PagePreviewWindow preview(ApplicationFolder());
+        QSignalSpy changed(&preview, &PagePreviewWindow::ChoiceChanged);
+        preview.ShowChoice(3, 19);
+        QCOMPARE(preview.LayoutChoice()->currentText(), QStringLiteral("Horizontal Top"));
+        QCOMPARE(preview.SchemeChoice()->currentText(), QStringLiteral("Violet"));
+        Show(preview);
+        QCOMPARE(preview.SchemeChoice()->currentText(), SchemeTable::Name(m_blueAndGreen));
+        preview.ShowChoice(0, 25);
+        QCOMPARE(preview.LayoutChoice()->currentIndex(), -1);
+        QCOMPARE(preview.SchemeChoice()->currentIndex(), -1);
+        QCOMPARE(changed.count(), 0);
+        // A pick in one list comes with the other's value as it was given.
+        QTest::keyClick(preview.SchemeChoice(), Qt::Key_Home);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.first(), QVariantList({0, 1}));
     }
 
     void whenTheDrawingProcessEndsThePreviewSaysSoAndTriesAgainWithTheNextPage() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The preview and the Html Code window open wholly on the screen that holds the main window,
-// made smaller where the screen is smaller than they are.
+// made smaller where the screen is smaller than they are; a dialog worked beside the main
+// window opens next to it, clear of its form where the screen has room.
 
 #include "RecordingMessageBoxes.h"
 #include "ui/HtmlSourceWindow.h"
@@ -41,6 +42,44 @@ private Q_SLOTS:
         QFETCH(QRect, placed);
         QCOMPARE(WindowPlacement::FitInside(frame, available), placed);
         QVERIFY(available.contains(placed));
+    }
+
+    void aDialogBesideItsOwnerTakesTheFirstSideWithRoom_data() {
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<QSize>("dialog");
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QRect>("placed");
+        const QRect screen(0, 0, 1280, 1024);
+        const QSize dialog(400, 300);
+        QTest::newRow("room on both sides, the right")
+            << QRect(450, 100, 400, 500) << dialog << screen << QRect(850, 100, 400, 300);
+        QTest::newRow("only on the left")
+            << QRect(500, 100, 700, 500) << dialog << screen << QRect(100, 100, 400, 300);
+        QTest::newRow("neither side, room below and above, below")
+            << QRect(200, 320, 1000, 400) << dialog << screen << QRect(200, 720, 400, 300);
+        QTest::newRow("neither side nor below, above")
+            << QRect(100, 600, 1100, 424) << dialog << screen << QRect(100, 300, 400, 300);
+        // No side has room: the corner that covers least of the lower half, then of the rest.
+        QTest::newRow("maximised owner, its upper half covered")
+            << screen << QSize(640, 400) << screen << QRect(640, 0, 640, 400);
+        QTest::newRow("covering the least on the left")
+            << QRect(180, 100, 1000, 900) << QSize(640, 700) << screen << QRect(0, 0, 640, 700);
+        QTest::newRow("owner's form at the top, the dialog at the bottom")
+            << QRect(100, -900, 1000, 1500) << QSize(640, 700) << screen
+            << QRect(640, 324, 640, 700);
+        QTest::newRow("screen smaller than both") << QRect(0, 0, 1000, 800) << QSize(900, 700)
+                                                  << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 600);
+        // A second screen to the right of the first, a panel at its top.
+        QTest::newRow("second screen") << QRect(1400, 0, 800, 600) << QSize(640, 388)
+                                       << QRect(1280, 30, 1920, 1050) << QRect(2200, 30, 640, 388);
+    }
+    void aDialogBesideItsOwnerTakesTheFirstSideWithRoom() {
+        QFETCH(QRect, owner);
+        QFETCH(QSize, dialog);
+        QFETCH(QRect, screen);
+        QFETCH(QRect, placed);
+        QCOMPARE(WindowPlacement::Beside(owner, dialog, screen), placed);
+        QVERIFY(screen.contains(placed));
     }
 
     void bothWindowsOpenWhollyOnTheOwnersScreen() {

@@ -56,11 +56,162 @@ void Grid::StoreRecord(int row, const ItemRecord& record) {
     Q_EMIT dataChanged(index(row - 1, 0), index(row - 1, kPathColumn - 1));
 }
 
+void Grid::StoreRecords(const std::vector<int>& rows, const std::vector<ItemRecord>& records) {
+    if (rows.empty())
+        return;
+    for (size_t index = 0; index < rows.size(); ++index)
+        m_records[size_t(rows[index] - 1)] = records[index];
+    Q_EMIT dataChanged(index(rows.front() - 1, 0), index(rows.back() - 1, kPathColumn - 1));
+}
+
 void Grid::RemoveRow(int row) {
     beginRemoveRows(QModelIndex(), row - 1, row - 1);
     m_records.erase(m_records.begin() + (row - 1));
     m_rows.erase(m_rows.begin() + (row - 1));
     endRemoveRows();
+}
+
+namespace {
+
+// Item rows (ascending) as ranges of neighbours, first and last.
+std::vector<std::pair<int, int>> Ranges(const std::vector<int>& rows) {
+    std::vector<std::pair<int, int>> ranges;
+    for (const int row : rows) {
+        if (!ranges.empty() && ranges.back().second + 1 == row)
+            ranges.back().second = row;
+        else
+            ranges.emplace_back(row, row);
+    }
+    return ranges;
+}
+
+// More ranges than this are told as one reset.
+constexpr size_t kMostRangesTold = 16;
+
+}  // namespace
+
+Grid::TakenRows Grid::TakeRows(const std::vector<int>& rows) {
+    TakenRows taken;
+    taken.rows = rows;
+    taken.records.reserve(rows.size());
+    taken.states.reserve(rows.size());
+    const auto ranges = Ranges(rows);
+    const bool reset = ranges.size() > kMostRangesTold;
+    if (reset)
+        beginResetModel();
+    // Every row stays or goes in one pass, so removing thousands costs what removing one does.
+    size_t next = 0;
+    size_t kept = 0;
+    const size_t count = m_records.size();
+    if (!reset) {
+        for (auto range = ranges.rbegin(); range != ranges.rend(); ++range) {
+            const auto first = size_t(range->first - 1);
+            const auto last = size_t(range->second);
+            beginRemoveRows(QModelIndex(), range->first - 1, range->second - 1);
+            std::vector<ItemRecord> records(std::make_move_iterator(m_records.begin() + first),
+                                            std::make_move_iterator(m_records.begin() + last));
+            std::vector<RowState> states(m_rows.begin() + first, m_rows.begin() + last);
+            m_records.erase(m_records.begin() + first, m_records.begin() + last);
+            m_rows.erase(m_rows.begin() + first, m_rows.begin() + last);
+            endRemoveRows();
+            taken.records.insert(taken.records.begin(), std::make_move_iterator(records.begin()),
+                                 std::make_move_iterator(records.end()));
+            taken.states.insert(taken.states.begin(), states.begin(), states.end());
+        }
+        return taken;
+    }
+    for (size_t index = 0; index < count; ++index) {
+        if (next < rows.size() && size_t(rows[next] - 1) == index) {
+            taken.records.push_back(std::move(m_records[index]));
+            taken.states.push_back(std::move(m_rows[index]));
+            ++next;
+            continue;
+        }
+        if (kept != index) {
+            m_records[kept] = std::move(m_records[index]);
+            m_rows[kept] = std::move(m_rows[index]);
+        }
+        ++kept;
+    }
+    m_records.resize(kept);
+    m_rows.resize(kept);
+    endResetModel();
+    return taken;
+}
+
+void Grid::PutBack(const TakenRows& taken) {
+    const auto ranges = Ranges(taken.rows);
+    if (ranges.size() <= kMostRangesTold) {
+        size_t from = 0;
+        for (const auto& range : ranges) {
+            const size_t length = size_t(range.second - range.first + 1);
+            const auto at = size_t(range.first - 1);
+            beginInsertRows(QModelIndex(), range.first - 1, range.second - 1);
+            m_records.insert(m_records.begin() + at, taken.records.begin() + from,
+                             taken.records.begin() + from + length);
+            m_rows.insert(m_rows.begin() + at, taken.states.begin() + from,
+                          taken.states.begin() + from + length);
+            endInsertRows();
+            from += length;
+        }
+        return;
+    }
+    beginResetModel();
+    std::vector<ItemRecord> records;
+    std::vector<RowState> states;
+    const size_t count = m_records.size() + taken.records.size();
+    records.reserve(count);
+    states.reserve(count);
+    size_t next = 0;
+    size_t old = 0;
+    for (size_t index = 0; index < count; ++index) {
+        if (next < taken.rows.size() && size_t(taken.rows[next] - 1) == index) {
+            records.push_back(taken.records[next]);
+            states.push_back(taken.states[next]);
+            ++next;
+        } else {
+            records.push_back(std::move(m_records[old]));
+            states.push_back(std::move(m_rows[old]));
+            ++old;
+        }
+    }
+    m_records = std::move(records);
+    m_rows = std::move(states);
+    endResetModel();
+}
+
+void Grid::InsertRecords(int before, const std::vector<ItemRecord>& records) {
+    if (records.empty())
+        return;
+    const int first = before - 1;
+    beginInsertRows(QModelIndex(), first, first + int(records.size()) - 1);
+    m_records.insert(m_records.begin() + first, records.begin(), records.end());
+    m_rows.insert(m_rows.begin() + first, records.size(), RowState());
+    endInsertRows();
+}
+
+void Grid::Reorder(const std::vector<int>& order) {
+    Q_EMIT layoutAboutToBeChanged();
+    const QModelIndexList persistent = persistentIndexList();
+    std::vector<int> newRowOf(order.size());
+    for (size_t index = 0; index < order.size(); ++index)
+        newRowOf[size_t(order[index])] = int(index);
+    std::vector<ItemRecord> records;
+    std::vector<RowState> states;
+    records.reserve(order.size());
+    states.reserve(order.size());
+    for (const int old : order) {
+        records.push_back(std::move(m_records[size_t(old)]));
+        states.push_back(std::move(m_rows[size_t(old)]));
+    }
+    m_records = std::move(records);
+    m_rows = std::move(states);
+    QModelIndexList moved;
+    moved.reserve(persistent.size());
+    for (const QModelIndex& index : persistent)
+        moved.push_back(this->index(newRowOf[size_t(index.row())], index.column()));
+    changePersistentIndexList(persistent, moved);
+    Q_EMIT layoutChanged();
 }
 
 void Grid::SetPagePath(int row, const QString& pagePath) {
@@ -91,6 +242,8 @@ QVariant Grid::data(const QModelIndex& index, int role) const {
         return QVariant();
     const int row = index.row() + 1;
     const bool path = index.column() == kPathColumn;
+    if (role == Qt::EditRole)
+        return path ? PagePath(row) : Field(row, ItemRecord::PositionOfColumn(index.column() + 1));
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return Shown(path ? PagePath(row)
                           : Field(row, ItemRecord::PositionOfColumn(index.column() + 1)));
@@ -112,5 +265,16 @@ QVariant Grid::headerData(int section, Qt::Orientation orientation, int role) co
 }
 
 Qt::ItemFlags Grid::flags(const QModelIndex& index) const {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return index.column() == kPathColumn ? flags : flags | Qt::ItemIsEditable;
+}
+
+bool Grid::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole || index.column() == kPathColumn)
+        return false;
+    Q_EMIT CellEdited(index.row() + 1, ItemRecord::PositionOfColumn(index.column() + 1),
+                      value.toString());
+    return true;
 }

@@ -40,6 +40,22 @@ public:
     // Whether the row shows the marks of a written page.
     bool Marked(int row) const { return m_rows[size_t(row - 1)].marked; }
 
+    // What a row shows besides its record: its page path and marks, which move with it.
+    struct RowState {
+        QString pagePath;
+        bool marked = false;
+        bool operator==(const RowState& other) const {
+            return pagePath == other.pagePath && marked == other.marked;
+        }
+    };
+    // Rows taken out of the grid, with the item rows they stood at (ascending), so that they
+    // can be put back where they were.
+    struct TakenRows {
+        std::vector<int> rows;
+        std::vector<ItemRecord> records;
+        std::vector<RowState> states;
+    };
+
     // Removes every row.
     void Clear();
     // Appends records as rows after the last one, with one reset of the model for the whole
@@ -47,29 +63,44 @@ public:
     void AppendRecords(std::vector<ItemRecord> records);
     // Replaces the record of a row; its page path and marks stay.
     void StoreRecord(int row, const ItemRecord& record);
+    // Replaces the records of item rows (ascending), with one change told for them all.
+    void StoreRecords(const std::vector<int>& rows, const std::vector<ItemRecord>& records);
     // Removes a row; the rows after it move up with their page paths and marks.
     void RemoveRow(int row);
+    // Removes the given item rows (ascending, each once) with their page paths and marks, and
+    // gives them back as they were.
+    TakenRows TakeRows(const std::vector<int>& rows);
+    // Puts rows taken out back at the item rows they stood at.
+    void PutBack(const TakenRows& taken);
+    // Inserts records as new rows before item row `before` (ItemCount() + 1 appends), without
+    // page paths or marks.
+    void InsertRecords(int before, const std::vector<ItemRecord>& records);
+    // Orders the rows anew: new item row i + 1 is the row that stood at item row order[i] + 1
+    // (a permutation of 0 to ItemCount() - 1); page paths and marks move with their records.
+    void Reorder(const std::vector<int>& order);
     // Shows the row's page path in column 10.
     void SetPagePath(int row, const QString& pagePath);
     // Shows the marks of a written page: pageMark beside the path, doneMark in the row's
     // heading; the pictures are the grid's, the last given.
     void MarkRow(int row, const QImage& pageMark, const QImage& doneMark);
 
-    // The table model.
+    // The table model. A field's Qt::EditRole is its value whole, for an editor; its
+    // Qt::DisplayRole what the view shows of it.
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // A field's cell edited in a view: nothing changes here; CellEdited asks for the change,
+    // which the editing stores as any other, to be undone.
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+Q_SIGNALS:
+    // A view's editor asks to store value into the field at `position` of item row `row`.
+    void CellEdited(int row, int position, const QString& value);
 
 private:
-    // What a row shows besides its record.
-    struct RowState {
-        QString pagePath;
-        bool marked = false;
-    };
-
     std::vector<ItemRecord> m_records;
     std::vector<RowState> m_rows;
     QImage m_pageMark;

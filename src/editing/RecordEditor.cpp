@@ -4,6 +4,9 @@
 #include "editing/EditForm.h"
 #include "editing/EditorHost.h"
 #include "editing/Grid.h"
+#include "editing/GridChange.h"
+
+#include <QSet>
 
 RecordEditor::RecordEditor(Grid& grid, EditForm& form, EditorHost& host)
     : m_grid(grid), m_form(form), m_host(host) {}
@@ -18,6 +21,31 @@ QString RecordEditor::DeleteQuestion(const ItemRecord& record) {
     return QStringLiteral("Are you sure you want to delete this record ?\n\n") + named;
 }
 
+QString RecordEditor::DeleteQuestion(const std::vector<ItemRecord>& records) {
+    if (records.size() == 1)
+        return DeleteQuestion(records.front());
+    const QString& first = records.front().Field(ItemRecord::ItemNumber);
+    const QString& last = records.back().Field(ItemRecord::ItemNumber);
+    return QStringLiteral("Delete %1 items (%2 to %3) ?").arg(records.size()).arg(first, last);
+}
+
+namespace {
+
+// "item 1001", or "the item with no number".
+QString ItemName(const ItemRecord& record) {
+    const QString& number = record.Field(ItemRecord::ItemNumber);
+    return number.isEmpty() ? QStringLiteral("the item with no number")
+                            : QStringLiteral("item %1").arg(number);
+}
+
+// "item 1001" for one record, "3 items" for more.
+QString ItemsName(const Grid& grid, const std::vector<int>& rows) {
+    return rows.size() == 1 ? ItemName(grid.Record(rows.front()))
+                            : QStringLiteral("%1 items").arg(rows.size());
+}
+
+}  // namespace
+
 bool RecordEditor::Inserting() const {
     return m_form.updateCaption == InsertCaption();
 }
@@ -30,7 +58,9 @@ void RecordEditor::ShowItemCount() {
 void RecordEditor::Reset() {
     SetPageViewsEnabled(false);
     m_grid.Clear();
-    m_unsaved = false;
+    // Another catalogue's changes cannot be undone into this one.
+    m_changes.clear();
+    m_changedRows.clear();
     m_form.itemCount = 0;
     m_form.pageCount = 0;
     m_host.ShowCounters();
@@ -121,26 +151,24 @@ void RecordEditor::StoreForm() {
                             .arg(MaxItems));
             return;
         }
-        m_grid.AppendRecords({m_form.record});
-        m_unsaved = true;
-        ShowItemCount();
-        m_form.updateCaption = UpdateCaption();
-        m_form.cancelVisible = false;
-        m_form.htmlsEnabled = true;
-        m_form.saveEnabled = true;
-        ShowRow(m_grid.ItemCount());
+        Push(GridChange::Insert(m_grid, m_grid.ItemCount() + 1, {m_form.record},
+                                QStringLiteral("insert of %1").arg(ItemName(m_form.record))));
     } else if (m_formRow > 0) {
-        if (m_grid.Record(m_formRow) != m_form.record) {
-            m_grid.StoreRecord(m_formRow, m_form.record);
-            m_unsaved = true;
-        }
+        if (m_grid.Record(m_formRow) != m_form.record)
+            Push(GridChange::Store(m_grid, {m_formRow}, {m_form.record},
+                                   QStringLiteral("change to %1")
+                                       .arg(ItemName(m_grid.Record(m_formRow)))));
         ShowRow(m_formRow);
     }
 }
 
-void RecordEditor::Cancel() {
+void RecordEditor::LeaveInsertMode() {
     m_form.updateCaption = UpdateCaption();
     m_form.cancelVisible = false;
+}
+
+void RecordEditor::Cancel() {
+    LeaveInsertMode();
     m_form.fieldsEnabled = false;
     m_form.updateEnabled = false;
     EmptyForm();
@@ -148,14 +176,151 @@ void RecordEditor::Cancel() {
 }
 
 void RecordEditor::DeleteFormRow() {
-    const int removed = m_formRow;
-    if (removed <= 0 || removed > m_grid.ItemCount())
+    if (m_formRow > 0 && m_formRow <= m_grid.ItemCount())
+        DeleteRows({m_formRow});
+}
+
+void RecordEditor::DeleteRows(const std::vector<int>& rows) {
+    if (rows.empty() || rows.back() > m_grid.ItemCount())
         return;
-    if (!m_host.Confirm(DeleteQuestion(m_grid.Record(removed))))
+    std::vector<ItemRecord> records;
+    records.reserve(rows.size());
+    for (const int row : rows)
+        records.push_back(m_grid.Record(row));
+    if (!m_host.Confirm(DeleteQuestion(records)))
         return;
-    m_grid.RemoveRow(removed);
-    m_unsaved = true;
+    Push(GridChange::Remove(m_grid, rows,
+                            QStringLiteral("delete of %1").arg(ItemsName(m_grid, rows))));
+}
+
+QString RecordEditor::NextFreeItemNumber(const QString& number) const {
+    QSet<QString> used;
+    used.reserve(m_grid.ItemCount());
+    qlonglong highest = 0;
+    for (const ItemRecord& record : m_grid.Records()) {
+        const QString& held = record.Field(ItemRecord::ItemNumber);
+        used.insert(held);
+        bool isNumber = false;
+        const qlonglong value = held.toLongLong(&isNumber);
+        if (isNumber)
+            highest = std::max(highest, value);
+    }
+    bool isNumber = false;
+    qlonglong next = number.toLongLong(&isNumber);
+    next = isNumber ? next + 1 : highest + 1;
+    while (used.contains(QString::number(next)))
+        ++next;
+    return QString::number(next);
+}
+
+void RecordEditor::DuplicateFormRow() {
+    if (m_formRow <= 0 || m_formRow > m_grid.ItemCount() || Inserting())
+        return;
+    const ItemRecord& shown = m_grid.Record(m_formRow);
+    ItemRecord copy = shown;
+    copy.SetField(ItemRecord::ItemNumber,
+                  NextFreeItemNumber(shown.Field(ItemRecord::ItemNumber)));
+    InsertAfter(m_formRow, {copy}, QStringLiteral("duplicate of %1").arg(ItemName(shown)));
+}
+
+int RecordEditor::ChangeField(const std::vector<int>& rows, const FieldChange& change) {
+    std::vector<int> changedRows;
+    std::vector<ItemRecord> changed;
+    for (const int row : rows) {
+        ItemRecord record = m_grid.Record(row);
+        QString value = record.Field(change.position);
+        if (change.replace)
+            value.replace(change.find, change.value);
+        else
+            value = change.value;
+        if (value == record.Field(change.position))
+            continue;
+        record.SetField(change.position, std::move(value));
+        changedRows.push_back(row);
+        changed.push_back(std::move(record));
+    }
+    if (changedRows.empty())
+        return 0;
+    const QString heading =
+        QString::fromLatin1(ItemRecord::PresentationOf(change.position).heading);
+    const int count = int(changedRows.size());
+    const QString what =
+        QStringLiteral("change of %1 in %2").arg(heading, ItemsName(m_grid, changedRows));
+    Push(GridChange::Store(m_grid, std::move(changedRows), std::move(changed), what));
+    return count;
+}
+
+void RecordEditor::StoreCell(int row, int position, const QString& value) {
+    if (row <= 0 || row > m_grid.ItemCount() || m_grid.Field(row, position) == value)
+        return;
+    ItemRecord record = m_grid.Record(row);
+    record.SetField(position, value);
+    Push(GridChange::Store(m_grid, {row}, {record},
+                           QStringLiteral("change to %1").arg(ItemName(m_grid.Record(row)))));
+}
+
+bool RecordEditor::InsertAfter(int after, std::vector<ItemRecord> records, const QString& what) {
+    if (records.empty())
+        return true;
+    if (m_grid.ItemCount() + int(records.size()) > MaxItems) {
+        m_host.Tell(QStringLiteral("The catalogue holds %1 items and can hold %2, so the %3 "
+                                   "would not fit and nothing was inserted. Delete items "
+                                   "first, or start a second catalogue.")
+                        .arg(m_grid.ItemCount())
+                        .arg(MaxItems)
+                        .arg(records.size() == 1 ? QStringLiteral("new record")
+                                                 : QStringLiteral("%1 records")
+                                                       .arg(records.size())));
+        return false;
+    }
+    Push(GridChange::Insert(m_grid, after + 1, std::move(records), what));
+    return true;
+}
+
+void RecordEditor::Reorder(std::vector<int> order, const QString& what) {
+    const int shown = m_formRow;
+    int shownAfter = 0;
+    for (size_t index = 0; index < order.size() && shown > 0; ++index) {
+        if (order[index] == shown - 1)
+            shownAfter = int(index) + 1;
+    }
+    Push(GridChange::Reorder(m_grid, std::move(order), what));
+    // The form goes on showing its record, at the row it moved to.
+    ShowRow(shownAfter);
+}
+
+void RecordEditor::Push(std::unique_ptr<QUndoCommand> change) {
+    QUndoCommand* pushed = change.release();
+    m_changes.push(pushed);
+    ShowChange(pushed);
+}
+
+void RecordEditor::Undo() {
+    if (!m_changes.canUndo())
+        return;
+    m_changes.undo();
+    ShowChange(m_changes.command(m_changes.index()));
+}
+
+void RecordEditor::Redo() {
+    if (!m_changes.canRedo())
+        return;
+    m_changes.redo();
+    ShowChange(m_changes.command(m_changes.index() - 1));
+}
+
+void RecordEditor::ShowChange(const QUndoCommand* change) {
+    const auto* gridChange = dynamic_cast<const GridChange*>(change);
+    m_changedRows = gridChange ? gridChange->ShownRows() : std::vector<int>();
     ShowItemCount();
+    LeaveInsertMode();
+    m_form.htmlsEnabled = true;
+    m_form.saveEnabled = true;
+    if (!m_changedRows.empty()) {
+        ShowRow(m_changedRows.front());
+        return;
+    }
+    // The form's row was removed or moved: nothing of it is left to show.
     m_form.deleteEnabled = false;
     m_form.updateEnabled = false;
     EmptyForm();

@@ -4,6 +4,7 @@
 #include "catalogue/ItemRecord.h"
 
 #include <QString>
+#include <QUndoStack>
 
 #include <vector>
 
@@ -28,6 +29,18 @@ public:
     static QString HtmlNotGenerated() { return QStringLiteral("< html not generated >"); }
     // The question before a row is deleted, naming the item by its number and title.
     static QString DeleteQuestion(const ItemRecord& record);
+    // The question before several rows are deleted, naming how many and the first and last
+    // item numbers.
+    static QString DeleteQuestion(const std::vector<ItemRecord>& records);
+
+    // A change of one field in many records: its value set, or a text in it replaced.
+    struct FieldChange {
+        int position = ItemRecord::Title;
+        bool replace = false;
+        // What is replaced, when replacing: every occurrence, letter case as given.
+        QString find;
+        QString value;
+    };
 
     RecordEditor(Grid& grid, EditForm& form, EditorHost& host);
 
@@ -40,9 +53,15 @@ public:
     const ItemRecord& FilledRecord() const { return m_filled; }
     // Whether the grid's records differ from the catalogue last opened or saved: a record
     // was inserted, changed or deleted since. Page paths and marks are not part of it.
-    bool Unsaved() const { return m_unsaved; }
+    bool Unsaved() const { return !m_changes.isClean(); }
     // The grid's records were just saved, or are the catalogue's as it stands.
-    void MarkSaved() { m_unsaved = false; }
+    void MarkSaved() { m_changes.setClean(); }
+    // Every change of the catalogue since it was opened, to undo and redo; its clean state is
+    // the catalogue as last opened or saved.
+    QUndoStack& Changes() { return m_changes; }
+    // The item rows the last change, undo or redo left its records in (ascending), which the
+    // window selects; empty where none.
+    const std::vector<int>& ChangedRows() const { return m_changedRows; }
 
     // Empty grid, both counters 0, the page views disabled, nothing unsaved. The form is left
     // as it is.
@@ -72,8 +91,35 @@ public:
     void Cancel();
     // Delete: removes the form's row once the user says Yes.
     void DeleteFormRow();
+    // Removes the given item rows (ascending) once the user says Yes to one question.
+    void DeleteRows(const std::vector<int>& rows);
+    // Duplicate: a copy of the form's record inserted after its row, with the next item number
+    // no row has, shown in the form.
+    void DuplicateFormRow();
+    // Sets or replaces one field in the given rows; returns how many records it changed.
+    int ChangeField(const std::vector<int>& rows, const FieldChange& change);
+    // A cell edited in the grid: stores the value into the row's field, as Update stores.
+    void StoreCell(int row, int position, const QString& value);
+    // Inserts records after item row `after` (0: at the top) as one change; false, with a
+    // message, where they would not fit below MaxItems.
+    bool InsertAfter(int after, std::vector<ItemRecord> records, const QString& what);
+    // Orders the catalogue's rows anew (Grid::Reorder), as one change named by `what`.
+    void Reorder(std::vector<int> order, const QString& what);
+    // Undo and redo: the last change undone or the last undone done again; the rows it
+    // touched are shown, the first of them in the form.
+    void Undo();
+    void Redo();
+    // The item number after `number` that no row holds: the next integer, or one above the
+    // highest integer item number where `number` is none.
+    QString NextFreeItemNumber(const QString& number) const;
 
 private:
+    // Pushes a change, which is carried out at once, and shows what it left.
+    void Push(std::unique_ptr<QUndoCommand> change);
+    // After a change: the counters, insert mode left, and the first row the change left its
+    // records in shown in the form, or the form emptied when it left none.
+    void ShowChange(const QUndoCommand* change);
+    void LeaveInsertMode();
     void ShowItemCount();
     void EmptyForm();
     void SetPageViewsEnabled(bool enabled);
@@ -83,5 +129,6 @@ private:
     EditorHost& m_host;
     int m_formRow = 0;
     ItemRecord m_filled;
-    bool m_unsaved = false;
+    QUndoStack m_changes;
+    std::vector<int> m_changedRows;
 };

@@ -5,10 +5,30 @@
 
 #include <QStringList>
 
-CheckedRows::CheckedRows(std::vector<CatalogueFinding> findings, size_t rowCount)
-    : m_findings(std::move(findings)),
-      m_leftOut(CatalogueCheck::RowsInError(m_findings)),
-      m_rowCount(rowCount) {}
+#include <algorithm>
+
+CheckedRows::CheckedRows(std::vector<CatalogueFinding> findings, size_t rowCount,
+                         const std::vector<int>& only)
+    : m_findings(std::move(findings)), m_rowCount(rowCount) {
+    const auto chosen = [&only](int row) {
+        return only.empty() || std::binary_search(only.begin(), only.end(), row);
+    };
+    // A finding of the whole catalogue (row 0) stands for any rows.
+    m_findings.erase(std::remove_if(m_findings.begin(), m_findings.end(),
+                                    [&](const CatalogueFinding& finding) {
+                                        return finding.row != 0 && !chosen(finding.row);
+                                    }),
+                     m_findings.end());
+    m_leftOut = CatalogueCheck::RowsInError(m_findings);
+    if (only.empty()) {
+        m_skipped = m_leftOut;
+        return;
+    }
+    for (int row = 1; row <= int(rowCount); ++row) {
+        if (!chosen(row) || std::binary_search(m_leftOut.begin(), m_leftOut.end(), row))
+            m_skipped.push_back(row);
+    }
+}
 
 QString CheckedRows::LeftOutRows() const {
     QStringList numbers;

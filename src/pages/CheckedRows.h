@@ -12,15 +12,20 @@
 // it leaves out (those with an error) and whether any row is left to write.
 class CheckedRows {
 public:
-    CheckedRows(std::vector<CatalogueFinding> findings, size_t rowCount);
+    // Where `only` names rows (ascending), just those are written: the findings of other rows
+    // are dropped, and the other rows skipped without being left out for an error.
+    CheckedRows(std::vector<CatalogueFinding> findings, size_t rowCount,
+                const std::vector<int>& only = {});
 
     const std::vector<CatalogueFinding>& Findings() const { return m_findings; }
     // Whether the check found anything the seller should see before going on.
     bool AnyFinding() const { return !m_findings.empty(); }
     // The rows that have an error, ascending, each once: the rows left out.
     const std::vector<int>& LeftOut() const { return m_leftOut; }
-    // Whether a row is left to write once those are left out.
-    bool AnyLeft() const { return m_leftOut.size() < m_rowCount; }
+    // The rows nothing is written for: those left out and those not chosen, ascending.
+    const std::vector<int>& Skipped() const { return m_skipped; }
+    // Whether a row is left to write once those are skipped.
+    bool AnyLeft() const { return m_skipped.size() < m_rowCount; }
     // The rows left out as a sentence names them: "row 3", "rows 3, 5 and 9".
     QString LeftOutRows() const;
     // The errors, one line each, at most `most` of them and then a line that counts the
@@ -30,5 +35,6 @@ public:
 private:
     std::vector<CatalogueFinding> m_findings;
     std::vector<int> m_leftOut;
+    std::vector<int> m_skipped;
     size_t m_rowCount = 0;
 };

@@ -7,26 +7,39 @@
 #include "controls/xpbutton/XpButton.h"
 #include "pages/PageBuilder.h"
 #include "pages/PageInputs.h"
+#include "editing/RowsText.h"
+#include "editing/SortKeys.h"
+#include "pages/CatalogueCheck.h"
 #include "ui/CatalogueDrop.h"
+#include "ui/ChangeFieldDialog.h"
 #include "ui/DescriptionBox.h"
 #include "ui/DescriptionClipboard.h"
 #include "ui/DesktopFileDialogs.h"
 #include "ui/DesktopMessageBoxes.h"
+#include "ui/FindBar.h"
 #include "ui/GridView.h"
 #include "ui/HtmlSourceWindow.h"
 #include "ui/KeptSettings.h"
-#include "ui/MainWindowKeys.h"
 #include "ui/OutputFolderDialog.h"
 #include "ui/PagePreviewWindow.h"
 #include "ui/ProgramIcon.h"
+#include "ui/Twips.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QCollator>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
+
+#include <algorithm>
 
 Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialogs* dialogs,
                    QWidget* parent)
@@ -34,49 +47,16 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
       m_settings(settings),
       m_messages(messages ? *messages : DesktopMessageBoxes::Instance()),
       m_dialogs(dialogs ? *dialogs : DesktopFileDialogs::Instance()),
+      m_shown(&m_grid),
       m_editor(m_grid, m_form, *this),
       m_applicationFolder(ApplicationFolder::OfThisProgram()),
       m_pictures(m_applicationFolder),
       m_browser(m_messages, this),
-      m_files(
-          *this, m_messages, m_dialogs, m_grid, m_editor, [this] { return MayLeaveForm(); },
-          [this](bool opened) {
-              ShowStatus(QString());
-              ShowForm();
-              // A catalogue just opened is read from its first row, in the grid.
-              if (opened) {
-                  m_controls.grid->setFocus();
-                  KeepSettings();
-              }
-          },
-          [this](const QString& text) { ShowStatus(text); }),
-      m_pageRun(
-          *this, m_settings, m_messages, m_grid, m_form, m_pictures,
-          {[this](int row) {
-               ShowRowInForm(row);
-               m_controls.grid->scrollTo(m_grid.index(row - 1, 0));
-           },
-           [this](const QString& text) { ShowStatus(text); }, [this] { ShowCounters(); },
-           [this] { return Seller(); }, [this] { WritePages(true); },
-           [this] { return m_files.ShiftedFrom(); }, [this] { return m_files.SourcePath(); }}),
-      m_listingExport(
-          *this, m_settings, m_messages, m_dialogs, m_grid, m_pictures,
-          {[this](int row) {
-               ShowRowInForm(row);
-               m_controls.grid->scrollTo(m_grid.index(row - 1, 0));
-           },
-           [this](const QString& text) { ShowStatus(text); }, [this] { return Seller(); },
-           [this] { ExportListings(true); }, [this] { return m_files.ShiftedFrom(); },
-           [this] { return m_files.SourcePath(); },
-           [this] {
-               return m_keptStore ? KeptSettings(*m_keptStore).ReadListingOptions(m_listingOptions)
-                                  : m_listingOptions;
-           },
-           [this](const ListingOptions& options) {
-               m_listingOptions = options;
-               if (m_keptStore)
-                   KeptSettings(*m_keptStore).WriteListingOptions(options);
-           }}) {
+      m_commands(*this),
+      m_files(*this, *this, m_messages, m_dialogs, m_grid, m_editor),
+      m_pageRun(*this, *this, m_files, m_settings, m_messages, m_grid, m_form, m_pictures),
+      m_listingExport(*this, *this, m_files, m_settings, m_messages, m_dialogs, m_grid,
+                      m_pictures) {
     setObjectName(QStringLiteral("Auctions"));
     setWindowIcon(ProgramIcon());
     // The window opens at its first size and may grow, never shrink below it.
@@ -86,7 +66,9 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(11);
     setFont(font);
-    m_controls = MainWindowLayout::Create(*this, m_grid);
+    m_controls = MainWindowLayout::Create(*this, m_shown);
+    m_findBar = new FindBar(this);
+    CreateCommands();
     ConnectControls();
     // The program starts with an empty grid; the output folder dialog offers the seller's own
     // folder until one is chosen.
@@ -103,35 +85,102 @@ void Auctions::SetApplicationFolder(const QString& folder) {
     m_pictures = PagePictures(folder);
 }
 
+void Auctions::CreateCommands() {
+    using C = WindowCommands;
+    using Keys = QList<QKeySequence>;
+    const auto keys = [](QKeySequence::StandardKey standard) {
+        return QKeySequence::keyBindings(standard);
+    };
+    GridView* grid = m_controls.grid;
+    const struct {
+        C::Command command;
+        const char* text;
+        Keys keys;
+        void (Auctions::*run)();
+        // The command's keys work only in the grid, where a box would use them itself.
+        bool inGrid;
+    } commands[] = {
+        {C::Open, "&Open catalogue...", keys(QKeySequence::Open), &Auctions::ChooseCatalogue,
+         false},
+        {C::Save, "&Save", keys(QKeySequence::Save), &Auctions::Save, false},
+        {C::SaveAs, "Save &as...", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+         &Auctions::SaveAs, false},
+        {C::NewRecord, "Insert &new record", keys(QKeySequence::New), &Auctions::StartNewRecord,
+         false},
+        {C::Store, "&Update", {}, &Auctions::StoreForm, false},
+        {C::Cancel, "Cancel", {}, &Auctions::CancelForm, false},
+        {C::Delete, "&Delete", {QKeySequence(Qt::Key_Delete)}, &Auctions::DeleteRows, true},
+        {C::Htmls, "Write &pages...", {}, &Auctions::WritePagesCommand, false},
+        {C::Export, "&Export for eBay...", {QKeySequence(Qt::CTRL | Qt::Key_E)},
+         &Auctions::ExportCommand, false},
+        {C::ViewPage, "View page", {}, &Auctions::ViewPage, false},
+        {C::ViewCode, "View html code", {}, &Auctions::ViewHtmlCode, false},
+        {C::Preview, "Page pre&view", {QKeySequence(Qt::Key_F5)}, &Auctions::ShowPreview, false},
+        {C::Help, "&Help", keys(QKeySequence::HelpContents), &Auctions::ShowHelp, false},
+        {C::CategoryList, "eBay's category list", {}, &Auctions::ShowCategoryList, false},
+        {C::Close, "&Close",
+         {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_Q)},
+         &Auctions::CloseWindow, false},
+        {C::Find, "&Find...", keys(QKeySequence::Find), &Auctions::ShowFindBar, false},
+        {C::FindNext, "Find ne&xt", keys(QKeySequence::FindNext), &Auctions::FindNext, false},
+        {C::Undo, "&Undo", keys(QKeySequence::Undo), &Auctions::Undo, false},
+        {C::Redo, "&Redo",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+         &Auctions::Redo, false},
+        {C::Copy, "&Copy rows", keys(QKeySequence::Copy), &Auctions::CopyRows, false},
+        {C::CopyDescription, "Copy the listing &description",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, &Auctions::CopyDescription, false},
+        {C::Paste, "&Paste rows", keys(QKeySequence::Paste), &Auctions::PasteRows, false},
+        {C::Duplicate, "D&uplicate", {QKeySequence(Qt::CTRL | Qt::Key_D)},
+         &Auctions::DuplicateRecord, false},
+        {C::ChangeField, "Change &field...", {QKeySequence(Qt::CTRL | Qt::Key_H)},
+         &Auctions::ChangeField, false},
+        {C::SortCatalogue, "Sort the catalogue by this column", {}, &Auctions::SortCatalogue,
+         false},
+        {C::Escape, "Leave", {QKeySequence(Qt::Key_Escape)}, &Auctions::Escape, false},
+    };
+    for (const auto& command : commands) {
+        const auto run = command.run;
+        m_commands.Add(command.command, QString::fromLatin1(command.text), command.keys,
+                       [this, run] { (this->*run)(); }, command.inGrid ? grid : nullptr);
+    }
+    const MainWindowLayout::Controls& c = m_controls;
+    const std::pair<C::Command, XpButton*> buttons[] = {
+        {C::Open, c.load},         {C::SaveAs, c.save},       {C::NewRecord, c.newRecord},
+        {C::Store, c.update},      {C::Cancel, c.cancel},     {C::Delete, c.deleteRecord},
+        {C::Htmls, c.htmls},       {C::Export, c.exportListings}, {C::ViewPage, c.viewPage},
+        {C::ViewCode, c.viewHtml}, {C::Help, c.help},         {C::CategoryList, c.categoryList},
+        {C::Close, c.close},
+    };
+    for (const auto& [command, button] : buttons)
+        m_commands.Bind(command, button);
+    // The grid's menu: the commands on its rows.
+    grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const C::Command command : {C::Copy, C::Paste, C::Duplicate, C::ChangeField, C::Delete})
+        grid->addAction(m_commands[command]);
+    auto* separator = new QAction(grid);
+    separator->setSeparator(true);
+    grid->addAction(separator);
+    for (const C::Command command : {C::SortCatalogue, C::Undo, C::Redo, C::Find})
+        grid->addAction(m_commands[command]);
+    QUndoStack& changes = m_editor.Changes();
+    connect(&changes, &QUndoStack::indexChanged, this, &Auctions::ShowUndoTexts);
+    connect(&changes, &QUndoStack::cleanChanged, this, &Auctions::ShowTitle);
+}
+
 void Auctions::ConnectControls() {
     const MainWindowLayout::Controls& c = m_controls;
     connect(c.grid, &GridView::RowClicked, this, &Auctions::ShowRowInForm);
+    connect(c.grid, &GridView::DescriptionEditRequested, this, &Auctions::EditDescriptionInForm);
+    c.grid->SetEditGuard([this](int row) { return MayEditCell(row); });
+    connect(&m_grid, &Grid::CellEdited, this, &Auctions::StoreCell);
     for (QLineEdit* box : c.boxes) {
         if (box)
-            connect(box, &QLineEdit::returnPressed, this, [this] {
-                if (m_form.updateEnabled)
-                    StoreForm();
-            });
+            connect(box, &QLineEdit::returnPressed, m_commands[WindowCommands::Store],
+                    &QAction::trigger);
     }
-    connect(c.load, &XpButton::Click, this, [this] { m_files.ChooseAndOpen(); });
-    connect(c.save, &XpButton::Click, this, [this] { SaveCatalogue(true); });
-    connect(c.newRecord, &XpButton::Click, this, &Auctions::StartNewRecord);
-    connect(c.update, &XpButton::Click, this, &Auctions::StoreForm);
-    connect(c.cancel, &XpButton::Click, this, [this] { Edit([this] { m_editor.Cancel(); }); });
-    connect(c.deleteRecord, &XpButton::Click, this, [this] {
-        Edit([this] { m_editor.DeleteFormRow(); });
-        m_controls.grid->setFocus();
-    });
-    connect(c.close, &XpButton::Click, this, &QWidget::close);
-    connect(c.htmls, &XpButton::Click, this, [this] { WritePages(false); });
-    connect(c.exportListings, &XpButton::Click, this, [this] { ExportListings(false); });
-    connect(c.viewPage, &XpButton::Click, this, &Auctions::ViewPage);
-    connect(c.viewHtml, &XpButton::Click, this, &Auctions::ViewHtmlCode);
-    connect(c.help, &XpButton::Click, this, &Auctions::ShowHelp);
-    connect(c.categoryList, &XpButton::Click, this, &Auctions::ShowCategoryList);
-    MainWindowKeys::Install(*this, c,
-                            {[this] { ShowPreview(); }, [this] { LeaveInsertMode(); },
-                             [this] { SaveCatalogue(false); }, [this] { CopyDescription(); }});
+    connect(m_findBar, &FindBar::TextChanged, this, &Auctions::FindTextChanged);
+    connect(m_findBar, &FindBar::NextRequested, this, &Auctions::FindNext);
     new CatalogueDrop(*this, [this](const QString& path) { m_files.Open(path); });
 
     // The preview follows the form and the seller's texts, a moment after the last key.
@@ -182,19 +231,48 @@ void Auctions::ShowForm() {
     show(c.pagePath, m_form.pagePathText, m_form.pagePathEnabled);
     if (c.update->Caption() != m_form.updateCaption)
         c.update->SetCaption(m_form.updateCaption);
-    c.update->SetEnabled(m_form.updateEnabled);
     c.cancel->setVisible(m_form.cancelVisible);
-    c.deleteRecord->SetEnabled(m_form.deleteEnabled);
-    c.htmls->SetEnabled(m_form.htmlsEnabled);
-    c.exportListings->SetEnabled(m_form.htmlsEnabled);
-    c.save->SetEnabled(m_form.saveEnabled);
-    c.viewPage->SetEnabled(m_form.viewPageEnabled);
-    c.viewHtml->SetEnabled(m_form.viewHtmlEnabled);
-    c.itemCount->setText(QString::number(m_form.itemCount));
-    c.pageCount->setText(QString::number(m_form.pageCount));
+    ShowCommandStates();
+    ShowCounters();
     HighlightFormRow();
     ShowTitle();
     SchedulePreview();
+}
+
+void Auctions::ShowCommandStates() {
+    using C = WindowCommands;
+    const bool items = m_grid.ItemCount() > 0;
+    const std::pair<C::Command, bool> states[] = {
+        {C::Store, m_form.updateEnabled},
+        {C::Cancel, m_form.cancelVisible},
+        {C::Delete, m_form.deleteEnabled || m_controls.grid->SelectedRows().size() > 1},
+        {C::Htmls, m_form.htmlsEnabled},
+        {C::Export, m_form.htmlsEnabled},
+        {C::Save, m_form.saveEnabled},
+        {C::SaveAs, m_form.saveEnabled},
+        {C::ViewPage, m_form.viewPageEnabled},
+        {C::ViewCode, m_form.viewHtmlEnabled},
+        {C::Duplicate, m_form.deleteEnabled},
+        {C::Copy, items},
+        {C::ChangeField, items},
+        {C::SortCatalogue, m_grid.ItemCount() > 1},
+        {C::FindNext, m_findBar->isVisible()},
+    };
+    for (const auto& [command, enabled] : states)
+        m_commands.SetEnabled(command, enabled);
+    ShowUndoTexts();
+}
+
+void Auctions::ShowUndoTexts() {
+    const QUndoStack& changes = m_editor.Changes();
+    QAction* undo = m_commands[WindowCommands::Undo];
+    QAction* redo = m_commands[WindowCommands::Redo];
+    undo->setEnabled(changes.canUndo());
+    redo->setEnabled(changes.canRedo());
+    undo->setText(changes.canUndo() ? QStringLiteral("&Undo ") + changes.undoText()
+                                    : QStringLiteral("&Undo"));
+    redo->setText(changes.canRedo() ? QStringLiteral("&Redo ") + changes.redoText()
+                                    : QStringLiteral("&Redo"));
 }
 
 void Auctions::ShowTitle() {
@@ -212,11 +290,8 @@ void Auctions::ShowTitle() {
 }
 
 void Auctions::HighlightFormRow() {
-    // The view marks the row the form shows, and no other.
-    if (m_editor.FormRow() > 0)
-        m_controls.grid->selectRow(m_editor.FormRow() - 1);
-    else
-        m_controls.grid->clearSelection();
+    // The view's current row is the row the form shows; a selection that holds it stays.
+    m_controls.grid->ShowFormRow(m_editor.FormRow());
 }
 
 void Auctions::ShowStatus(const QString& text) {
@@ -234,7 +309,11 @@ void Auctions::Tell(const QString& message) {
 }
 
 void Auctions::ShowCounters() {
-    m_controls.itemCount->setText(QString::number(m_form.itemCount));
+    m_controls.itemCount->setText(
+        m_shown.Filtered()
+            ? QStringLiteral("%1 of %2 shown").arg(m_shown.ShownCount()).arg(m_form.itemCount)
+            : QString::number(m_form.itemCount));
+    PlaceItemCount();
     m_controls.pageCount->setText(QString::number(m_form.pageCount));
     if (isVisible()) {
         m_controls.itemCount->repaint();
@@ -244,6 +323,287 @@ void Auctions::ShowCounters() {
 
 SellerTexts Auctions::Seller() const {
     return {m_controls.seller->text(), m_controls.location->text(), m_controls.country->text()};
+}
+
+void Auctions::RevealRow(int row) {
+    ShowRowInForm(row);
+    m_controls.grid->scrollTo(m_controls.grid->currentIndex());
+}
+
+ListingOptions Auctions::KeptListingOptions() const {
+    return m_keptStore ? KeptSettings(*m_keptStore).ReadListingOptions(m_listingOptions)
+                       : m_listingOptions;
+}
+
+void Auctions::KeepListingOptions(const ListingOptions& options) {
+    m_listingOptions = options;
+    if (m_keptStore)
+        KeptSettings(*m_keptStore).WriteListingOptions(options);
+}
+
+void Auctions::CatalogueChanged(bool opened) {
+    ShowStatus(QString());
+    ShowForm();
+    // A catalogue just opened is read from its first row, in the grid.
+    if (opened) {
+        m_controls.grid->setFocus();
+        KeepSettings();
+    }
+}
+
+void Auctions::CancelForm() {
+    Edit([this] { m_editor.Cancel(); });
+}
+
+template <typename Change>
+void Auctions::ChangeCatalogue(Change change) {
+    if (!MayLeaveForm())
+        return;
+    Edit(change);
+    if (!m_editor.ChangedRows().empty())
+        m_controls.grid->SelectRows(m_editor.ChangedRows());
+    ShowCommandStates();
+}
+
+std::vector<int> Auctions::ActedOnRows() const {
+    std::vector<int> rows = m_controls.grid->SelectedRows();
+    if (rows.size() <= 1 && m_editor.FormRow() > 0 && !m_editor.Inserting())
+        rows = {m_editor.FormRow()};
+    return rows;
+}
+
+void Auctions::DeleteRows() {
+    const std::vector<int> rows = ActedOnRows();
+    if (rows.empty())
+        return;
+    // What the form holds of a row about to go goes with it; of another row, it is asked about.
+    if (!std::binary_search(rows.begin(), rows.end(), m_editor.FormRow()) && !MayLeaveForm())
+        return;
+    Edit([this, &rows] { m_editor.DeleteRows(rows); });
+    ShowCommandStates();
+    m_controls.grid->setFocus();
+}
+
+void Auctions::Undo() {
+    ChangeCatalogue([this] { m_editor.Undo(); });
+}
+
+void Auctions::Redo() {
+    ChangeCatalogue([this] { m_editor.Redo(); });
+}
+
+void Auctions::DuplicateRecord() {
+    ChangeCatalogue([this] { m_editor.DuplicateFormRow(); });
+    m_controls.boxes[ItemRecord::Title]->setFocus();
+}
+
+void Auctions::ChangeField() {
+    const std::vector<int> rows = ActedOnRows();
+    if (rows.empty()) {
+        ShowStatus(QStringLiteral("Select the rows to change first: click, Shift+click or "
+                                  "Ctrl+click them in the grid."));
+        return;
+    }
+    if (!MayLeaveForm())
+        return;
+    int position = m_controls.grid->CurrentPosition();
+    if (position == 0)
+        position = ItemRecord::Price;
+    const std::optional<RecordEditor::FieldChange> change =
+        m_changeFieldPrompt ? m_changeFieldPrompt(this, int(rows.size()), position)
+                            : [&]() -> std::optional<RecordEditor::FieldChange> {
+        ChangeFieldDialog dialog(int(rows.size()), position, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.Change();
+    }();
+    if (!change)
+        return;
+    int changed = 0;
+    ChangeCatalogue([&] { changed = m_editor.ChangeField(rows, *change); });
+    const QString heading =
+        QString::fromLatin1(ItemRecord::PresentationOf(change->position).heading);
+    ShowStatus(changed == 1 ? QStringLiteral("Changed the %1 of 1 item of %2.")
+                                  .arg(heading)
+                                  .arg(rows.size())
+                            : QStringLiteral("Changed the %1 of %2 items of %3.")
+                                  .arg(heading)
+                                  .arg(changed)
+                                  .arg(rows.size()));
+}
+
+void Auctions::CopyRows() {
+    const std::vector<int> rows = ActedOnRows();
+    if (rows.empty())
+        return;
+    std::vector<ItemRecord> records;
+    records.reserve(rows.size());
+    for (const int row : rows)
+        records.push_back(m_grid.Record(row));
+    auto* data = new QMimeData;
+    data->setText(RowsText::TabSeparated(records));
+    data->setData(QStringLiteral("text/csv"), RowsText::Csv(records).toUtf8());
+    QGuiApplication::clipboard()->setMimeData(data);
+    ShowStatus(rows.size() == 1
+                   ? QStringLiteral("Copied 1 row: paste it into a spreadsheet, or here after "
+                                    "another row.")
+                   : QStringLiteral("Copied %1 rows: paste them into a spreadsheet, or here "
+                                    "after another row.")
+                         .arg(rows.size()));
+}
+
+void Auctions::PasteRows() {
+    const RowsText::Pasted pasted =
+        RowsText::FromTabSeparated(QGuiApplication::clipboard()->text());
+    if (!pasted.problem.isEmpty()) {
+        m_messages.Tell(this, QStringLiteral("Nothing was pasted: ") + pasted.problem);
+        return;
+    }
+    if (!MayLeaveForm())
+        return;
+    const int after = m_editor.Inserting() || m_editor.FormRow() == 0 ? m_grid.ItemCount()
+                                                                        : m_editor.FormRow();
+    const int count = int(pasted.records.size());
+    bool inserted = false;
+    ChangeCatalogue([&] {
+        inserted = m_editor.InsertAfter(
+            after, pasted.records,
+            count == 1 ? QStringLiteral("paste of 1 item")
+                       : QStringLiteral("paste of %1 items").arg(count));
+    });
+    if (!inserted)
+        return;
+    ShowStatus((count == 1 ? QStringLiteral("Pasted 1 item")
+                           : QStringLiteral("Pasted %1 items").arg(count)) +
+               (pasted.headingSkipped ? QStringLiteral(", the heading row left out.")
+                                      : QStringLiteral(".")));
+    CheckPastedRows(m_editor.ChangedRows());
+}
+
+void Auctions::CheckPastedRows(const std::vector<int>& rows) {
+    std::vector<CatalogueFinding> found;
+    for (CatalogueFinding& finding :
+         CatalogueCheck::Run(m_grid.Records(), Seller(), QString(), 0)) {
+        if (std::binary_search(rows.begin(), rows.end(), finding.row))
+            found.push_back(std::move(finding));
+    }
+    if (found.empty())
+        return;
+    constexpr size_t kMostShown = 12;
+    QString lines;
+    for (size_t index = 0; index < found.size() && index < kMostShown; ++index) {
+        const CatalogueFinding& finding = found[index];
+        lines += QStringLiteral("\nRow %1 (item %2): %3")
+                     .arg(finding.row)
+                     .arg(finding.itemNumber, finding.what);
+    }
+    if (found.size() > kMostShown)
+        lines += QStringLiteral("\n... and %1 more.").arg(found.size() - kMostShown);
+    m_messages.Tell(this, QStringLiteral("The pasted rows are in the catalogue (Ctrl+Z takes "
+                                         "them out again). The check found:\n") +
+                              lines);
+}
+
+void Auctions::SortCatalogue() {
+    int position = m_controls.grid->SortPosition();
+    const bool descending =
+        position != 0 && m_shown.sortOrder() == Qt::DescendingOrder;
+    if (position == 0)
+        position = m_controls.grid->CurrentPosition();
+    if (position == 0 || m_grid.ItemCount() < 2)
+        return;
+    QCollator collator;
+    collator.setNumericMode(true);
+    std::vector<int> order = SortKeys(m_grid.Records(), position, collator).Order();
+    if (descending)
+        std::reverse(order.begin(), order.end());
+    const QString heading = QString::fromLatin1(ItemRecord::PresentationOf(position).heading);
+    ChangeCatalogue([&] {
+        m_editor.Reorder(std::move(order),
+                         QStringLiteral("sort of the catalogue by %1").arg(heading));
+    });
+    ShowStatus(QStringLiteral("The catalogue is in the order of its %1 column now; Save "
+                              "writes it so, Ctrl+Z gives the old order back.")
+                   .arg(heading));
+}
+
+bool Auctions::MayEditCell(int row) {
+    if (!MayLeaveForm())
+        return false;
+    if (row != m_editor.FormRow())
+        Edit([this, row] { m_editor.ShowRow(row); });
+    return true;
+}
+
+void Auctions::StoreCell(int row, int position, const QString& value) {
+    // The question about the form's changes came before the cell was edited.
+    Edit([&] { m_editor.StoreCell(row, position, value); });
+    ShowCommandStates();
+}
+
+void Auctions::EditDescriptionInForm(int row) {
+    ShowRowInForm(row);
+    if (m_editor.FormRow() == row)
+        m_controls.description->setFocus();
+}
+
+void Auctions::ShowFindBar() {
+    m_findBar->Open();
+    MainWindowLayout::Arrange(*this, *m_controls.grid, m_findBar);
+    ShowCommandStates();
+}
+
+void Auctions::FindTextChanged(const QString& text) {
+    m_shown.SetFindText(text);
+    ShowCounters();
+    m_findBar->ShowCount(m_shown.Filtered() ? m_controls.itemCount->text() : QString());
+    HighlightFormRow();
+}
+
+void Auctions::FindNext() {
+    GridView* grid = m_controls.grid;
+    const int shown = m_shown.rowCount();
+    if (shown == 0)
+        return;
+    const int current = grid->currentIndex().isValid() ? grid->currentIndex().row() : -1;
+    const int column = std::max(0, grid->currentIndex().column());
+    const QModelIndex next = m_shown.index((current + 1) % shown, column);
+    grid->selectionModel()->setCurrentIndex(
+        next, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    grid->scrollTo(next);
+    ShowRowInForm(grid->ItemRow(next));
+}
+
+void Auctions::CloseFindBar() {
+    m_findBar->Clear();
+    m_findBar->hide();
+    MainWindowLayout::Arrange(*this, *m_controls.grid, m_findBar);
+    ShowCommandStates();
+    m_controls.grid->setFocus();
+    if (m_editor.FormRow() > 0)
+        m_controls.grid->scrollTo(m_controls.grid->currentIndex());
+}
+
+void Auctions::Escape() {
+    if (m_controls.grid->CancelEditing())
+        return;
+    if (m_findBar->isVisible()) {
+        CloseFindBar();
+        return;
+    }
+    LeaveInsertMode();
+}
+
+void Auctions::PlaceItemCount() {
+    // "12 of 400 shown" takes the room of "Items:" beside it, to the window's edge.
+    QLabel* label = findChild<QLabel*>(QStringLiteral("Label4"), Qt::FindDirectChildrenOnly);
+    QLabel* count = m_controls.itemCount;
+    const bool filtered = m_shown.Filtered();
+    label->setVisible(!filtered);
+    const int left = filtered ? label->x() : label->x() + TwipsToPixels(600);
+    const int width = filtered ? this->width() - label->x() - TwipsToPixels(120)
+                               : TwipsToPixels(615);
+    count->setGeometry(left, label->y(), width, count->height());
 }
 
 void Auctions::ShowRowInForm(int row) {
@@ -308,10 +668,43 @@ void Auctions::SaveCatalogue(bool asNew) {
     KeepSettings();
 }
 
+std::optional<std::vector<int>> Auctions::RowsToWrite(const QString& what) {
+    std::vector<int> selected = m_controls.grid->SelectedRows();
+    const QString hidden =
+        m_shown.Filtered() ? QStringLiteral(" The find bar hides %1 of them, which count too.")
+                                 .arg(m_grid.ItemCount() - m_shown.ShownCount())
+                           : QString();
+    if (selected.size() <= 1) {
+        if (!hidden.isEmpty())
+            ShowStatus(QStringLiteral("%1 acts on all %2 items.").arg(what).arg(m_grid.ItemCount()) +
+                       hidden);
+        return std::vector<int>();
+    }
+    switch (m_messages.AskBetween(
+        this,
+        QStringLiteral("%1 rows are selected. %2 for the selected rows only, or for all %3 "
+                       "items of the catalogue?")
+            .arg(selected.size())
+            .arg(what)
+            .arg(m_grid.ItemCount()),
+        QStringLiteral("Selected rows"), QStringLiteral("All items"))) {
+        case MessageBoxes::Answer::Yes: return selected;
+        case MessageBoxes::Answer::No: return std::vector<int>();
+        case MessageBoxes::Answer::Dismissed: break;
+    }
+    return std::nullopt;
+}
+
 void Auctions::WritePages(bool checked) {
     if (!MayLeaveForm())
         return;
-    m_pageRun.Run(Seller(), checked);
+    if (!checked) {
+        const std::optional<std::vector<int>> rows = RowsToWrite(QStringLiteral("Write the pages"));
+        if (!rows)
+            return;
+        m_rowsToWrite = *rows;
+    }
+    m_pageRun.Run(Seller(), checked, m_rowsToWrite);
     // The form's row shows the page just written for it.
     Edit([this] { m_editor.ShowPagePath(); });
     KeepSettings();
@@ -325,7 +718,13 @@ void Auctions::WritePages(bool checked) {
 void Auctions::ExportListings(bool checked) {
     if (!MayLeaveForm())
         return;
-    m_listingExport.Run(Seller(), checked);
+    if (!checked) {
+        const std::optional<std::vector<int>> rows = RowsToWrite(QStringLiteral("Export"));
+        if (!rows)
+            return;
+        m_rowsToWrite = *rows;
+    }
+    m_listingExport.Run(Seller(), checked, m_rowsToWrite);
     KeepSettings();
 }
 
@@ -380,9 +779,19 @@ void Auctions::ShowPreview() {
         // Where the preview cannot draw the page, it hands over a copy for the browser.
         connect(m_preview.get(), &PagePreviewWindow::ViewInBrowserRequested, this,
                 [this](const QString& page) { m_browser.OpenInBrowser(page); });
+        connect(m_preview.get(), &PagePreviewWindow::ChoiceChanged, this,
+                &Auctions::TakePageChoice);
     }
     UpdatePreview();
     m_preview->BringForward();
+}
+
+void Auctions::TakePageChoice(int layout, int scheme) {
+    // The layout and scheme compared in the preview are those the next pages are written in.
+    m_settings.SetLayoutIndex(qint16(layout));
+    m_settings.SetSchemeIndex(qint16(scheme));
+    KeepSettings();
+    UpdatePreview();
 }
 
 void Auctions::SchedulePreview() {
@@ -478,7 +887,8 @@ void Auctions::paintEvent(QPaintEvent* event) {
 
 void Auctions::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    MainWindowLayout::Arrange(*this, *m_controls.grid);
+    MainWindowLayout::Arrange(*this, *m_controls.grid, m_findBar);
+    PlaceItemCount();
 }
 
 void Auctions::showEvent(QShowEvent* event) {

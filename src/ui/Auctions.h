@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "editing/CatalogueView.h"
 #include "editing/EditForm.h"
 #include "editing/EditorHost.h"
 #include "editing/Grid.h"
@@ -10,6 +11,8 @@
 #include "ui/Browser.h"
 #include "ui/CatalogueFiles.h"
 #include "ui/MainWindowLayout.h"
+#include "ui/WindowCommands.h"
+#include "ui/WindowHost.h"
 #include "ui/WindowListingExport.h"
 #include "ui/WindowPageRun.h"
 
@@ -17,8 +20,11 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 class FileDialogs;
+class FindBar;
 class HtmlSourceWindow;
 class QSettings;
 class MessageBoxes;
@@ -28,9 +34,10 @@ class ProgramSettings;
 // The main window: the seller's catalogue in the grid, the form for one record, the seller's
 // details, the buttons that open, save and write pages, and the two counters. The editing
 // logic is RecordEditor's; the window binds its controls (MainWindowLayout) to it, and hands
-// opening and saving to CatalogueFiles and HTMLS to WindowPageRun. Message boxes and file
-// dialogs go through the given seams.
-class Auctions : public QWidget, private EditorHost {
+// opening and saving to CatalogueFiles and HTMLS to WindowPageRun. Every command is one of
+// WindowCommands, which the buttons, the keys and the grid's menu trigger. Message boxes and
+// file dialogs go through the given seams.
+class Auctions : public QWidget, private EditorHost, private WindowHost {
     Q_OBJECT
 
 public:
@@ -64,6 +71,11 @@ public:
     void SetListingOptionsPrompt(WindowListingExport::OptionsPrompt prompt) {
         m_listingExport.SetOptionsPrompt(std::move(prompt));
     }
+    // Asks how to change a field of `itemCount` selected items, `position` offered first;
+    // nothing when the seller cancelled. By default the "Change field" dialog, run modally.
+    using ChangeFieldPrompt = std::function<std::optional<RecordEditor::FieldChange>(
+        QWidget* owner, int itemCount, int position)>;
+    void SetChangeFieldPrompt(ChangeFieldPrompt prompt) { m_changeFieldPrompt = std::move(prompt); }
     // The folder of the pictures and the help page: the program's own by default.
     void SetApplicationFolder(const QString& folder);
 
@@ -87,8 +99,13 @@ public:
     void KeepSettings();
 
     Grid& CatalogueGrid() { return m_grid; }
+    // The grid as the view shows it: sorted and filtered.
+    CatalogueView& ShownCatalogue() { return m_shown; }
+    // The window's commands, by which tests and the grid's menu reach them.
+    QAction* Command(WindowCommands::Command command) const { return m_commands[command]; }
+    FindBar* CatalogueFindBar() const { return m_findBar; }
     // The Seller, Location and Country boxes.
-    SellerTexts Seller() const;
+    SellerTexts Seller() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -101,8 +118,19 @@ private:
     bool Confirm(const QString& question) override;
     void Tell(const QString& message) override;
     void ShowCounters() override;
+    // WindowHost.
+    void RevealRow(int row) override;
+    void WritePagesChecked() override { WritePages(true); }
+    void ExportChecked() override { ExportListings(true); }
+    ListingOptions KeptListingOptions() const override;
+    void KeepListingOptions(const ListingOptions& options) override;
+    void CatalogueChanged(bool opened) override;
 
+    // Makes the window's commands and binds the buttons to them.
+    void CreateCommands();
     void ConnectControls();
+    // The commands' enabled states, from the form and the grid.
+    void ShowCommandStates();
     // Runs an editing operation: the boxes' texts go into the form first, and the form is
     // shown after it.
     template <typename Operation>
@@ -113,7 +141,7 @@ private:
     void ShowForm();
     // Marks the form's row in the grid's view.
     void HighlightFormRow();
-    void ShowStatus(const QString& text);
+    void ShowStatus(const QString& text) override;
     // The title bar: the open catalogue's name, marked while it holds unsaved changes.
     void ShowTitle();
 
@@ -130,13 +158,59 @@ private:
     // Before the form is filled anew, emptied or closed: when the user has typed in it, asks
     // whether to store that first, and stores it on Yes. False when the form must stay as it
     // is: the question was put away, or the record could not be stored.
-    bool MayLeaveForm();
+    bool MayLeaveForm() override;
     // Save (Ctrl+S) and Save As (the save button, Ctrl+Shift+S), once the form's changes
     // not yet stored have been asked about.
     void SaveCatalogue(bool asNew);
+    void Save() { SaveCatalogue(false); }
+    void SaveAs() { SaveCatalogue(true); }
+    void ChooseCatalogue() { m_files.ChooseAndOpen(); }
+    void CancelForm();
+
+    // A change of the grid's records, once the form's changes not yet stored have been asked
+    // about: the form shows what it left, the view selects its rows.
+    template <typename Change>
+    void ChangeCatalogue(Change change);
+    // The rows the row commands act on: those selected, else the form's row.
+    std::vector<int> ActedOnRows() const;
+    // Delete: the selected rows after one question.
+    void DeleteRows();
+    void Undo();
+    void Redo();
+    // The undo and redo commands' texts name the step they undo or redo.
+    void ShowUndoTexts();
+    // Ctrl+D: a copy of the form's record after it, in the form.
+    void DuplicateRecord();
+    // Ctrl+H: one field of the selected rows set or replaced.
+    void ChangeField();
+    // Ctrl+C and Ctrl+V: rows as spreadsheets pass them; pasted after the form's row.
+    void CopyRows();
+    void PasteRows();
+    // The catalogue check's findings for rows just pasted, shown at once.
+    void CheckPastedRows(const std::vector<int>& rows);
+    // The file's order by the column the view is sorted by, or the current column.
+    void SortCatalogue();
+    // A cell edited in the grid, stored as the form stores.
+    void StoreCell(int row, int position, const QString& value);
+    bool MayEditCell(int row);
+    void EditDescriptionInForm(int row);
+    // Ctrl+F, F3 and Escape in the find bar.
+    void ShowFindBar();
+    void FindNext();
+    void CloseFindBar();
+    void FindTextChanged(const QString& text);
+    // Escape: a cell's edit left, the find bar closed, or insert mode left.
+    void Escape();
+    // Places Label6 and Label4: "12 of 400 shown" needs Label4's room too.
+    void PlaceItemCount();
+    // HTMLS and EXPORT with several rows selected: the rows to act on, after asking, or all
+    // (empty); nothing when the seller cancelled.
+    std::optional<std::vector<int>> RowsToWrite(const QString& what);
     // HTMLS, then a close asked for during the run; checked once the seller has seen the
     // catalogue check's findings and chosen to write the pages.
     void WritePages(bool checked);
+    void WritePagesCommand() { WritePages(false); }
+    void ExportCommand() { ExportListings(false); }
 
     // Export (Ctrl+E): eBay's bulk listing file, once the form's changes not yet stored have
     // been asked about; checked once the seller has seen the check's findings.
@@ -155,20 +229,29 @@ private:
     void ShowPreview();
     // Fills the open preview again once the form has not changed for PreviewDelayMs.
     void SchedulePreview();
+    // A layout and scheme chosen in the preview: the pages' own from now on, kept.
+    void TakePageChoice(int layout, int scheme);
     void UpdatePreview();
     void ShowHelp();
     void ShowCategoryList();
+    void CloseWindow() { close(); }
 
     ProgramSettings& m_settings;
     MessageBoxes& m_messages;
     FileDialogs& m_dialogs;
     Grid m_grid;
+    CatalogueView m_shown;
     EditForm m_form;
     RecordEditor m_editor;
     QString m_applicationFolder;
     PagePictures m_pictures;
     Browser m_browser;
     MainWindowLayout::Controls m_controls;
+    WindowCommands m_commands;
+    FindBar* m_findBar = nullptr;
+    ChangeFieldPrompt m_changeFieldPrompt;
+    // The rows the page run or export asked for acts on once checked (empty: all).
+    std::vector<int> m_rowsToWrite;
     CatalogueFiles m_files;
     WindowPageRun m_pageRun;
     WindowListingExport m_listingExport;

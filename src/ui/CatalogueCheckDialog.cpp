@@ -6,6 +6,7 @@
 #include "pages/PageName.h"
 #include "ui/FormControls.h"
 #include "ui/Twips.h"
+#include "ui/WindowPlacement.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -119,6 +120,8 @@ void CatalogueCheckDialog::ShowWithoutBlocking(
                 [shown, check, itemCountNow] { shown->ShowFindings(check(), itemCountNow()); });
         // What was asked for starts once the dialog has gone.
         connect(shown, &QDialog::accepted, owner, accepted, Qt::QueuedConnection);
+        // The seller mends rows in the owner's form while the findings stay in sight.
+        WindowPlacement::PlaceBeside(shown, owner);
     }
     dialog->show();
     dialog->raise();

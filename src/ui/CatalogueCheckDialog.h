@@ -41,8 +41,9 @@ public:
                          QWidget* parent = nullptr, Purpose purpose = Purpose::Pages);
 
     // Shows the findings, not modally: in the dialog held by `dialog` when it is open, or in
-    // a new one over owner that deletes itself when closed. Its rows are shown by showRow,
-    // "Check again" shows what check gives, and once it is accepted and gone, accepted runs.
+    // a new one beside owner (WindowPlacement::Beside) that deletes itself when closed. Its rows
+    // are shown by showRow, "Check again" shows what check gives, and once it is accepted and gone,
+    // accepted runs.
     static void ShowWithoutBlocking(QPointer<CatalogueCheckDialog>& dialog, QWidget* owner,
                                     const std::vector<CatalogueFinding>& findings, int itemCount,
                                     Purpose purpose, const std::function<void(int row)>& showRow,

@@ -8,6 +8,7 @@
 #include "editing/RecordEditor.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBoxes.h"
+#include "ui/WindowHost.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,18 +17,14 @@
 
 #include <unistd.h>
 
-CatalogueFiles::CatalogueFiles(QWidget& window, MessageBoxes& messages, FileDialogs& dialogs,
-                               Grid& grid, RecordEditor& editor, std::function<bool()> mayLeaveForm,
-                               std::function<void(bool opened)> formChanged,
-                               std::function<void(const QString&)> showStatus)
+CatalogueFiles::CatalogueFiles(QWidget& window, WindowHost& host, MessageBoxes& messages,
+                               FileDialogs& dialogs, Grid& grid, RecordEditor& editor)
     : m_window(window),
       m_messages(messages),
       m_dialogs(dialogs),
       m_grid(grid),
       m_editor(editor),
-      m_mayLeaveForm(std::move(mayLeaveForm)),
-      m_formChanged(std::move(formChanged)),
-      m_showStatus(std::move(showStatus)) {}
+      m_host(host) {}
 
 QString CatalogueFiles::DialogStart() const {
     if (!m_cataloguePath.isEmpty())
@@ -60,7 +57,7 @@ void CatalogueFiles::Open(const QString& path) {
                                            "was. Check the file, then open it again."));
         return;
     }
-    if (!m_mayLeaveForm() || !MayPutCatalogueAway())
+    if (!m_host.MayLeaveForm() || !MayPutCatalogueAway())
         return;
     m_editor.BeginOpening();
     const int recordsRead = int(result.records.size());
@@ -74,7 +71,7 @@ void CatalogueFiles::Open(const QString& path) {
     m_itemsInFile = std::max<qint64>(result.itemsInFile, recordsRead);
     m_shiftedFrom = result.shiftedFrom;
     m_catalogueFolder = QFileInfo(path).absolutePath();
-    m_formChanged(true);
+    m_host.CatalogueChanged(true);
     // What the reader noticed on the way (fields read as Windows-1252, short lines) comes
     // with the failure, or alone.
     const QString noticed =
@@ -158,9 +155,9 @@ bool CatalogueFiles::WriteTo(const QString& path) {
     m_readInPartFrom.clear();
     m_catalogueFolder = QFileInfo(path).absolutePath();
     m_editor.MarkSaved();
-    m_formChanged(false);
+    m_host.CatalogueChanged(false);
     const int items = m_grid.ItemCount();
-    m_showStatus((items == 1 ? QStringLiteral("Saved 1 item to %2")
+    m_host.ShowStatus((items == 1 ? QStringLiteral("Saved 1 item to %2")
                              : QStringLiteral("Saved %1 items to %2").arg(items))
                      .arg(QFileInfo(path).fileName()));
     return true;

@@ -11,6 +11,7 @@ class LotcraftError;
 class MessageBoxes;
 class QWidget;
 class RecordEditor;
+class WindowHost;
 
 // The main window's catalogue file: opening one (LOAD CSV, the command line, a dropped file),
 // saving the grid to it or under a new name, and the question before the grid's catalogue is
@@ -18,13 +19,10 @@ class RecordEditor;
 // over the window that says what to do.
 class CatalogueFiles {
 public:
-    // mayLeaveForm asks about what the seller typed in the form and is false when the form
-    // must stay; formChanged shows the form once opening (true) or saving has changed it;
-    // showStatus puts a line in the window's status line.
-    CatalogueFiles(QWidget& window, MessageBoxes& messages, FileDialogs& dialogs, Grid& grid,
-                   RecordEditor& editor, std::function<bool()> mayLeaveForm,
-                   std::function<void(bool opened)> formChanged,
-                   std::function<void(const QString&)> showStatus);
+    // The host is asked about what the seller typed in the form before it is emptied, shows
+    // the form once opening or saving has changed it, and the status line.
+    CatalogueFiles(QWidget& window, WindowHost& host, MessageBoxes& messages,
+                   FileDialogs& dialogs, Grid& grid, RecordEditor& editor);
 
     static QString ClosingQuestion() { return QStringLiteral("Do you want to save changes ?"); }
 
@@ -81,9 +79,7 @@ private:
     FileDialogs& m_dialogs;
     Grid& m_grid;
     RecordEditor& m_editor;
-    std::function<bool()> m_mayLeaveForm;
-    std::function<void(bool opened)> m_formChanged;
-    std::function<void(const QString&)> m_showStatus;
+    WindowHost& m_host;
     QString m_cataloguePath;
     QString m_catalogueFolder;
     QString m_readInPartFrom;

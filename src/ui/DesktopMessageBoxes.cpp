@@ -3,6 +3,7 @@
 
 #include "ui/QuestionBox.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 DesktopMessageBoxes& DesktopMessageBoxes::Instance() {
@@ -18,6 +19,17 @@ MessageBoxes::Answer DesktopMessageBoxes::Ask(QWidget* parent, const QString& qu
 
 MessageBoxes::Answer DesktopMessageBoxes::AskToSave(QWidget* parent, const QString& question) {
     QuestionBox box(question, parent, QuestionBox::Buttons::SaveDiscardCancel);
+    box.exec();
+    return box.Answer();
+}
+
+MessageBoxes::Answer DesktopMessageBoxes::AskBetween(QWidget* parent, const QString& question,
+                                                    const QString& yesCaption,
+                                                    const QString& noCaption) {
+    // The save question's three buttons, named for the two ways on.
+    QuestionBox box(question, parent, QuestionBox::Buttons::SaveDiscardCancel);
+    box.button(QMessageBox::Save)->setText(yesCaption);
+    box.button(QMessageBox::Discard)->setText(noCaption);
     box.exec();
     return box.Answer();
 }

@@ -11,5 +11,7 @@ public:
 
     Answer Ask(QWidget* parent, const QString& question) override;
     Answer AskToSave(QWidget* parent, const QString& question) override;
+    Answer AskBetween(QWidget* parent, const QString& question, const QString& yesCaption,
+                      const QString& noCaption) override;
     void Tell(QWidget* parent, const QString& message) override;
 };

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int SilverScheme = 5;
-constexpr int GreyScheme = 6;
 // The least room between an option's caption and what stands right of it.
 constexpr int OptionSpacing = 4;
 
@@ -27,19 +25,15 @@ constexpr int PreviewHeight = 121;
 constexpr int Margin = 6;
 constexpr int Gap = 5;
 
-struct LayoutOption {
-    const char* caption;
-    QRect place;
-};
-
-const std::array<LayoutOption, LayoutDialog::LayoutCount>& LayoutOptions() {
-    static const std::array<LayoutOption, LayoutDialog::LayoutCount> options = {{
-        {"Default", FormControls::Place(600, 3840, 1095, 255)},
-        {"Default Mirrored", FormControls::Place(2280, 3840, 1575, 255)},
-        {"Horizontal Top", FormControls::Place(4320, 3840, 1455, 255)},
-        {"Horizontal Botton", FormControls::Place(6120, 3840, 1575, 255)},
+// Where each layout's option stands, under its picture.
+const std::array<QRect, LayoutDialog::LayoutCount>& OptionPlaces() {
+    static const std::array<QRect, LayoutDialog::LayoutCount> places = {{
+        FormControls::Place(600, 3840, 1095, 255),
+        FormControls::Place(2280, 3840, 1575, 255),
+        FormControls::Place(4320, 3840, 1455, 255),
+        FormControls::Place(6120, 3840, 1575, 255),
     }};
-    return options;
+    return places;
 }
 
 // A block of the page: a framed area with a few lines standing for its text.
@@ -95,12 +89,6 @@ QPixmap PreviewPicture(int layout) {
     return picture;
 }
 
-QIcon Swatch(const QColor& colour) {
-    QPixmap swatch(LayoutDialog::SwatchPixels, LayoutDialog::SwatchPixels);
-    swatch.fill(colour);
-    return QIcon(swatch);
-}
-
 QGroupBox* Frame(QWidget* window, const char* name, const QRect& place) {
     auto* frame = new QGroupBox(window);
     frame->setObjectName(QLatin1String(name));
@@ -125,7 +113,6 @@ LayoutDialog::LayoutDialog(ProgramSettings& settings, QWidget* parent)
     m_imageCombo1 = new QComboBox(this);
     m_imageCombo1->setObjectName(QStringLiteral("ImageCombo1"));
     m_imageCombo1->setEditable(false);
-    m_imageCombo1->setIconSize(QSize(SwatchPixels, SwatchPixels));
     m_imageCombo1->setGeometry(FormControls::Place(1800, 600, 1935, 330));
     m_label1->setBuddy(m_imageCombo1);
 
@@ -139,11 +126,10 @@ LayoutDialog::LayoutDialog(ProgramSettings& settings, QWidget* parent)
         picture->setPixmap(PreviewPicture(index + 1));
         m_picture[size_t(index)] = picture;
 
-        const LayoutOption& option = LayoutOptions()[size_t(index)];
-        auto* button = new QRadioButton(QLatin1String(option.caption), this);
+        auto* button = new QRadioButton(PageChoiceLists::LayoutName(index + 1), this);
         button->setObjectName(QStringLiteral("Option1"));
         button->setProperty("Index", index);
-        button->setGeometry(option.place);
+        button->setGeometry(OptionPlaces()[size_t(index)]);
         m_options->addButton(button, index);
         m_option1[size_t(index)] = button;
     }
@@ -170,17 +156,8 @@ LayoutDialog::LayoutDialog(ProgramSettings& settings, QWidget* parent)
     ShowSettings();
 }
 
-QColor LayoutDialog::SwatchColour(int scheme) {
-    if (scheme == SilverScheme)
-        return QColor(0x66, 0x99, 0x99);
-    if (scheme == GreyScheme)
-        return QColor(0xD2, 0xD2, 0xD2);
-    return QColor(SchemeTable::Standard().SchemePrimary().At(scheme));
-}
-
 void LayoutDialog::ShowSettings() {
-    for (int scheme = SchemeTable::FirstScheme; scheme <= SchemeTable::LastScheme; ++scheme)
-        m_imageCombo1->addItem(Swatch(SwatchColour(scheme)), SchemeTable::Name(scheme));
+    PageChoiceLists::FillSchemes(m_imageCombo1);
     // A scheme outside the table selects the first, so that "Ok" always finds an entry.
     const int scheme = m_settings.SchemeIndex();
     const bool known = scheme >= SchemeTable::FirstScheme && scheme <= SchemeTable::LastScheme;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/PageChoiceLists.h"
+
 #include <QDialog>
 
 #include <array>
@@ -22,14 +24,9 @@ class LayoutDialog : public QDialog {
 public:
     static constexpr int ClientWidthTwips = 8115;
     static constexpr int ClientHeightTwips = 5295;
-    static constexpr int LayoutCount = 4;
-    static constexpr int SwatchPixels = 14;
+    static constexpr int LayoutCount = PageChoiceLists::LayoutCount;
 
     explicit LayoutDialog(ProgramSettings& settings, QWidget* parent = nullptr);
-
-    // The colour of a scheme's swatch in the scheme box: the scheme's main colour, except
-    // for Silver and Grey, whose swatches show a colour of their own.
-    static QColor SwatchColour(int scheme);
 
     QComboBox* ImageCombo1() const { return m_imageCombo1; }
     QRadioButton* Option1(int index) const { return m_option1.at(size_t(index)); }

@@ -214,14 +214,34 @@ void SetTabOrder(QWidget& window) {
 // Each control's place at the window's first size, from which Arrange places it at any other.
 const char* const kFirstPlace = "lotcraftFirstPlace";
 
+// How a control of the form grows with the window: a box wider, the description also taller.
+const char* const kGrows = "lotcraftGrows";
+enum Growth { Wider = 1, WiderAndTaller = 2 };
+
 // The grid's bottom edge at the first size: what lies below it moves down as the window grows.
 int GridBottom() {
     return TwipsToPixels(kGridPlace.top + kGridPlace.height);
 }
 
+// The description box's bottom edge at the first size: what lies below it moves down by all
+// the room the window gained, the rest of the form by the grid's share.
+int DescriptionBottom() {
+    for (const FieldPlace& field : kFields) {
+        if (field.position == ItemRecord::Description)
+            return TwipsToPixels(field.box.top + field.box.height);
+    }
+    return 0;
+}
+
+// The left edge at the first size of the form's right-hand controls, which move right as the
+// boxes to their left grow wider.
+int RightHandLeft() {
+    return TwipsToPixels(4560);
+}
+
 }  // namespace
 
-MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, Grid& grid) {
+MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, QSortFilterProxyModel& shown) {
     Controls controls;
     auto* banner = new QLabel(&window);
     banner->setObjectName(QStringLiteral("Image1"));
@@ -246,7 +266,7 @@ MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, Grid& grid)
     controls.country =
         LineBox(window, QStringLiteral("Country"), starting.country, {6600, 1560, 2775, 375});
 
-    controls.grid = new GridView(grid, &window);
+    controls.grid = new GridView(shown, &window);
     controls.grid->setObjectName(QStringLiteral("MSFlexGrid1"));
     controls.grid->setGeometry(kGridPlace.Pixels());
 
@@ -273,6 +293,12 @@ MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, Grid& grid)
     }
     controls.pagePath = LineBox(window, QStringLiteral("t_html"), QString(), kHtmlBox);
     controls.pagePath->setReadOnly(true);
+    for (QWidget* wider : {static_cast<QWidget*>(controls.boxes[ItemRecord::Title]),
+                           static_cast<QWidget*>(controls.boxes[ItemRecord::ImageAddress]),
+                           static_cast<QWidget*>(controls.pagePath),
+                           static_cast<QWidget*>(controls.status)})
+        wider->setProperty(kGrows, int(Wider));
+    controls.description->setProperty(kGrows, int(WiderAndTaller));
 
     for (const ButtonPlace& place : kButtons) {
         XpButton* button = FormControls::Button(&window, Latin(place.name), BagOf(place, window),
@@ -311,20 +337,44 @@ int MainWindowLayout::GrowthDown(const QWidget& window) {
     return std::max(0, window.height() - FirstSize().height());
 }
 
-void MainWindowLayout::Arrange(QWidget& window, QWidget& grid) {
+int MainWindowLayout::GridShareDown(const QWidget& window) {
+    return GrowthDown(window) / 2;
+}
+
+int MainWindowLayout::MovedDown(const QWidget& window, int firstTop) {
+    if (firstTop < GridBottom())
+        return 0;
+    return firstTop >= DescriptionBottom() ? GrowthDown(window) : GridShareDown(window);
+}
+
+void MainWindowLayout::Arrange(QWidget& window, QWidget& grid, QWidget* findBar) {
     const int right = std::max(0, window.width() - FirstSize().width());
-    const int down = GrowthDown(window);
+    const int gridDown = GridShareDown(window);
+    const int formDown = GrowthDown(window) - gridDown;
     for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QVariant first = child->property(kFirstPlace);
         if (!first.isValid())
             continue;
-        const QRect place = first.toRect();
-        if (child == &grid)
-            child->setGeometry(place.adjusted(0, 0, right, down));
-        else if (place.top() >= GridBottom())
-            child->setGeometry(place.translated(0, down));
-        else
-            child->setGeometry(place);
+        QRect place = first.toRect();
+        if (child == &grid) {
+            place.adjust(0, 0, right, gridDown);
+            // The find bar takes the grid's top edge while it is shown.
+            if (findBar && findBar->isVisible()) {
+                const int height = findBar->sizeHint().height();
+                findBar->setGeometry(place.left(), place.top(), place.width(), height);
+                place.setTop(place.top() + height);
+            }
+        } else if (place.top() >= GridBottom()) {
+            place.translate(0, MovedDown(window, place.top()));
+            const int growth = child->property(kGrows).toInt();
+            if (growth != 0)
+                place.setWidth(place.width() + right);
+            if (growth == WiderAndTaller)
+                place.setHeight(place.height() + formDown);
+            if (growth == 0 && place.left() >= RightHandLeft())
+                place.translate(right, 0);
+        }
+        child->setGeometry(place);
     }
 }
 
@@ -334,10 +384,13 @@ void MainWindowLayout::PaintSeparators(QPainter& painter, const QWidget& window)
     for (const Separator& line : kSeparators) {
         const int left = TwipsToPixels(line.left);
         int top = TwipsToPixels(line.top);
+        int right = TwipsToPixels(line.right);
+        // The form's line grows with the form.
         if (top >= GridBottom())
-            top += GrowthDown(window);
+            right += std::max(0, window.width() - FirstSize().width());
+        top += MovedDown(window, top);
         // A line stops short of its end point.
-        const int right = TwipsToPixels(line.right) - 1;
+        --right;
         painter.setPen(dark);
         painter.drawLine(left, top, right, top);
         painter.setPen(light);

@@ -8,7 +8,7 @@
 #include <array>
 
 class DescriptionBox;
-class Grid;
+class QSortFilterProxyModel;
 class GridView;
 class QLabel;
 class QLineEdit;
@@ -54,20 +54,25 @@ public:
         XpButton* close = nullptr;
     };
 
-    // Makes the window's controls as its children, the grid's view showing grid, and sets
-    // the order Tab goes through them.
-    static Controls Create(QWidget& window, Grid& grid);
+    // Makes the window's controls as its children, the grid's view showing the grid through
+    // shown, and sets the order Tab goes through them.
+    static Controls Create(QWidget& window, QSortFilterProxyModel& shown);
     // Paints the etched lines onto the window.
     static void PaintSeparators(QPainter& painter, const QWidget& window);
 
     // The window's first size, which is also its smallest.
     static QSize FirstSize();
-    // Places the controls for the window's size: at the first size as the tables say; a
-    // larger window gives the grid the room, and what lies below the grid keeps its place
-    // relative to the grid's bottom edge.
-    static void Arrange(QWidget& window, QWidget& grid);
+    // Places the controls for the window's size: at the first size as the tables say. A
+    // larger window gives the grid half the height it gained and the description box the
+    // other half; the Title, Image, Description and page path boxes and the status line grow
+    // wider, the form's other controls keep their places relative to the form. A find bar
+    // shown takes the grid's top edge.
+    static void Arrange(QWidget& window, QWidget& grid, QWidget* findBar = nullptr);
 
 private:
-    // How much taller than its first size the window is.
+    // How much taller than its first size the window is, and the grid's share of it.
     static int GrowthDown(const QWidget& window);
+    static int GridShareDown(const QWidget& window);
+    // How far a control below the grid that stood at firstTop at the first size moves down.
+    static int MovedDown(const QWidget& window, int firstTop);
 };

@@ -22,6 +22,14 @@ public:
     virtual Answer AskToSave(QWidget* parent, const QString& question) {
         return Ask(parent, question);
     }
+    // A choice between two ways on, named by their buttons (Yes and No), and Cancel
+    // (Dismissed). Where a seam does not tell them apart, an Ask.
+    virtual Answer AskBetween(QWidget* parent, const QString& question, const QString& yesCaption,
+                              const QString& noCaption) {
+        Q_UNUSED(yesCaption);
+        Q_UNUSED(noCaption);
+        return Ask(parent, question);
+    }
     virtual void Tell(QWidget* parent, const QString& message) = 0;
 
     // True for Yes only: where putting the question away means No.

@@ -2,23 +2,28 @@
 #include "ui/PagePreviewWindow.h"
 
 #include "app/LotcraftError.h"
+#include "app/ProgramSettings.h"
 #include "catalogue/ItemRecord.h"
 #include "controls/xpbutton/XpButton.h"
 #include "pages/PageBuilder.h"
 #include "pages/PageInputs.h"
 #include "pages/PagePictures.h"
+#include "pages/SchemeTable.h"
 #include "ui/DescriptionClipboard.h"
 #include "ui/FormControls.h"
+#include "ui/PageChoiceLists.h"
 #include "ui/PageEngine.h"
 #include "ui/ProgramIcon.h"
 #include "ui/WindowPlacement.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
@@ -94,6 +99,9 @@ PagePreviewWindow::PagePreviewWindow(QString applicationFolder, QWidget* parent)
     WindowPlacement::AddCloseKeys(this);
 
     auto* layout = new QVBoxLayout(this);
+    // The lists come first, so that they lead the keyboard's way through the window.
+    auto* choices = new QHBoxLayout;
+    MakeChoiceLists(choices);
     m_caption = new QLabel(this);
     m_caption->setObjectName(QStringLiteral("PreviewCaption"));
     m_caption->setTextFormat(Qt::PlainText);
@@ -140,6 +148,7 @@ PagePreviewWindow::PagePreviewWindow(QString applicationFolder, QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(m_copyDescription);
 
+    layout->addLayout(choices);
     layout->addWidget(m_caption);
     layout->addWidget(m_area, 1);
     layout->addLayout(buttons);
@@ -162,6 +171,60 @@ PagePreviewWindow::PagePreviewWindow(QString applicationFolder, QWidget* parent)
 PagePreviewWindow::~PagePreviewWindow() {
     // The engine's page goes before the profile it belongs to.
     delete m_view;
+}
+
+void PagePreviewWindow::MakeChoiceLists(QHBoxLayout* row) {
+    const auto list = [this, row](const QString& name, const QString& caption,
+                                  const QString& accessibleName) {
+        auto* label = new QLabel(caption, this);
+        label->setObjectName(name + QStringLiteral("Label"));
+        auto* box = new QComboBox(this);
+        box->setObjectName(name);
+        box->setEditable(false);
+        box->setAccessibleName(accessibleName);
+        label->setBuddy(box);
+        row->addWidget(label);
+        row->addWidget(box);
+        return box;
+    };
+    m_schemeChoice = list(QStringLiteral("SchemeChoice"), QStringLiteral("Colour &scheme:"),
+                          QStringLiteral("Colour scheme"));
+    PageChoiceLists::FillSchemes(m_schemeChoice);
+    row->addSpacing(12);
+    m_layoutChoice =
+        list(QStringLiteral("LayoutChoice"), QStringLiteral("&Layout:"), QStringLiteral("Layout"));
+    PageChoiceLists::FillLayouts(m_layoutChoice);
+    // In a narrow window the lists narrow to half their width, cutting their names short,
+    // rather than widen the window past its screen.
+    for (QComboBox* box : {m_schemeChoice, m_layoutChoice})
+        box->setMinimumWidth(box->minimumSizeHint().width() / 2);
+    row->addStretch(1);
+    ShowChoice(0, 0);
+    // The index changes by the seller's mouse, keys or wheel; ShowChoice changes it unheard.
+    connect(m_schemeChoice, &QComboBox::currentIndexChanged, this, &PagePreviewWindow::Picked);
+    connect(m_layoutChoice, &QComboBox::currentIndexChanged, this, &PagePreviewWindow::Picked);
+}
+
+void PagePreviewWindow::ShowChoice(int layout, int scheme) {
+    m_layout = layout;
+    m_scheme = scheme;
+    const QSignalBlocker quietLayout(m_layoutChoice);
+    const QSignalBlocker quietScheme(m_schemeChoice);
+    m_layoutChoice->setCurrentIndex(
+        layout >= 1 && layout <= PageChoiceLists::LayoutCount ? layout - 1 : -1);
+    m_schemeChoice->setCurrentIndex(scheme >= SchemeTable::FirstScheme &&
+                                            scheme <= SchemeTable::LastScheme
+                                        ? scheme - SchemeTable::FirstScheme
+                                        : -1);
+}
+
+void PagePreviewWindow::Picked() {
+    // A list showing no entry leaves its value as it was given.
+    if (m_layoutChoice->currentIndex() >= 0)
+        m_layout = m_layoutChoice->currentIndex() + 1;
+    if (m_schemeChoice->currentIndex() >= 0)
+        m_scheme = m_schemeChoice->currentIndex() + SchemeTable::FirstScheme;
+    Q_EMIT ChoiceChanged(m_layout, m_scheme);
 }
 
 void PagePreviewWindow::MakeEngine() {
@@ -209,6 +272,7 @@ void PagePreviewWindow::ShowNote(const QString& note) {
 void PagePreviewWindow::ShowRecord(const ItemRecord& record, const ProgramSettings& settings,
                                    const SellerTexts& seller, const PagePictures& pictures,
                                    bool unstoredEdits) {
+    ShowChoice(settings.LayoutIndex(), settings.SchemeIndex());
     QByteArray page;
     PageInputs inputs;
     try {

@@ -14,6 +14,8 @@
 class ItemRecord;
 class PagePictures;
 class ProgramSettings;
+class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QStackedWidget;
 class QTemporaryDir;
@@ -27,7 +29,9 @@ struct SellerTexts;
 // drawn by a browser engine exactly as a browser draws the written page. The page's own small
 // pictures come from the application folder and the item's picture from its address; the
 // engine reaches nothing else, and links lead nowhere. Where the engine cannot start or stops,
-// the window says why and offers the page to the desktop's browser instead.
+// the window says why and offers the page to the desktop's browser instead. Above the page
+// the seller picks the colour scheme and the layout, to compare them; the window owning the
+// preview takes the choice into its settings and gives the record again.
 class PagePreviewWindow : public QWidget {
     Q_OBJECT
 
@@ -45,13 +49,17 @@ public:
     // Builds the record's page and shows it, loading it into the engine only when its bytes
     // differ from those shown (the page keeps its scroll position). A record no page can be made
     // for shows why. The page inputs are taken from the settings, the seller's texts and the
-    // pictures as a page run takes them. unstoredEdits: the record holds the form's changes,
-    // not stored yet, and the caption says so.
+    // pictures as a page run takes them, and the scheme and layout lists show the settings'
+    // choice. unstoredEdits: the record holds the form's changes, not stored yet, and the
+    // caption says so.
     void ShowRecord(const ItemRecord& record, const ProgramSettings& settings,
                     const SellerTexts& seller, const PagePictures& pictures,
                     bool unstoredEdits = false);
     // Shows a note in place of a page.
     void ShowNote(const QString& note);
+    // Shows layout 1 to 4 and scheme 1 to 19 in the lists, without ChoiceChanged; a list given
+    // a value outside its range shows no entry.
+    void ShowChoice(int layout, int scheme);
 
     // The page given last, as it was built; empty while a note is shown.
     const QByteArray& PageBytes() const { return m_page; }
@@ -67,6 +75,8 @@ public:
     XpButton* CopyDescriptionButton() const { return m_copyDescription; }
     // The engine's view; null where the engine could not start.
     QWebEngineView* View() const { return m_view; }
+    QComboBox* SchemeChoice() const { return m_schemeChoice; }
+    QComboBox* LayoutChoice() const { return m_layoutChoice; }
 
     // The window the preview belongs to: it opens on that window's screen, over it.
     void SetOwnerWindow(QWidget* owner) { m_owner = owner; }
@@ -80,12 +90,17 @@ Q_SIGNALS:
     // "View Page in the browser": a copy of the page, with the small pictures beside it, is at
     // pagePath in a temporary folder kept while the window lives, for the desktop's browser.
     void ViewInBrowserRequested(const QString& pagePath);
+    // The seller picked another layout or scheme in the lists; the other is the one shown.
+    void ChoiceChanged(int layout, int scheme);
 
 private:
     class EnginePage;
     class Requests;
 
     void MakeEngine();
+    void MakeChoiceLists(QHBoxLayout* row);
+    // The seller's pick in a list.
+    void Picked();
     void Load(const QByteArray& page);
     // Whether the engine may go to url: only the content handed to it last, in the main frame.
     bool AcceptsNavigation(const QUrl& url, bool isMainFrame);
@@ -110,6 +125,12 @@ private:
     QString m_pagePath;
     QString m_problem;
     QTimer m_patience;
+
+    // The choice shown, the value of a list that shows no entry included.
+    int m_layout = 0;
+    int m_scheme = 0;
+    QComboBox* m_schemeChoice;
+    QComboBox* m_layoutChoice;
 
     QString m_description;
     XpButton* m_copyDescription;

@@ -10,25 +10,29 @@
 #include "pages/CheckedRows.h"
 #include "pages/PageInputs.h"
 #include "ui/CatalogueCheckDialog.h"
+#include "ui/CatalogueFiles.h"
 #include "ui/ExportListingsDialog.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBoxes.h"
+#include "ui/WindowHost.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringBuilder>
 
-WindowListingExport::WindowListingExport(QWidget& owner, ProgramSettings& settings,
+WindowListingExport::WindowListingExport(QWidget& owner, WindowHost& host,
+                                         const CatalogueFiles& files, ProgramSettings& settings,
                                          MessageBoxes& messages, FileDialogs& dialogs, Grid& grid,
-                                         PagePictures& pictures, Window window)
+                                         PagePictures& pictures)
     : m_owner(owner),
+      m_host(host),
+      m_files(files),
       m_settings(settings),
       m_messages(messages),
       m_dialogs(dialogs),
       m_grid(grid),
       m_pictures(pictures),
-      m_window(std::move(window)),
       m_checkPrompt([this](QWidget* dialogOwner, const std::vector<CatalogueFinding>& findings,
                            int itemCount, const std::function<void(int)>&) {
           ShowCheckDialog(dialogOwner, findings, itemCount);
@@ -54,32 +58,33 @@ void WindowListingExport::ShowCheckDialog(QWidget* owner,
                                           int itemCount) {
     CatalogueCheckDialog::ShowWithoutBlocking(
         m_checkDialog, owner, findings, itemCount, CatalogueCheckDialog::Purpose::Listings,
-        m_window.showRow,
+        [this](int row) { m_host.RevealRow(row); },
         [this]() -> std::vector<CatalogueFinding> {
             try {
                 return ListingCheck::Run(
-                    m_grid.Records(), PageInputs::Take(m_settings, m_window.seller(), m_pictures),
-                    m_window.keptOptions(), m_window.shiftedFrom(),
+                    m_grid.Records(), PageInputs::Take(m_settings, m_host.Seller(), m_pictures),
+                    m_host.KeptListingOptions(), m_files.ShiftedFrom(),
                     QDateTime::currentDateTimeUtc());
             } catch (const LotcraftError&) {
                 return {};
             }
         },
-        [this] { return m_grid.ItemCount(); }, m_window.exportChecked);
+        [this] { return m_grid.ItemCount(); }, [this] { m_host.ExportChecked(); });
 }
 
 std::optional<ListingOptions> WindowListingExport::AskForOptions(const SellerTexts& seller) {
     // The site is first the one of the country the seller gave, else the last one used.
-    ListingOptions start = m_window.keptOptions();
+    ListingOptions start = m_host.KeptListingOptions();
     if (const ListingSite* site = ListingSite::ForCountry(seller.country))
         start.site = site->code;
     const std::optional<ListingOptions> options = m_optionsPrompt(&m_owner, start);
     if (options)
-        m_window.keepOptions(*options);
+        m_host.KeepListingOptions(*options);
     return options;
 }
 
-void WindowListingExport::Run(const SellerTexts& seller, bool checked) {
+void WindowListingExport::Run(const SellerTexts& seller, bool checked,
+                              const std::vector<int>& only) {
     // The grid cannot change while the export asks and writes: its dialogs are modal.
     const std::vector<ItemRecord>& records = m_grid.Records();
     if (records.empty()) {
@@ -97,14 +102,16 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked) {
     // The values come first, since eBay's rules depend on the site; once the seller has
     // seen the findings, the values asked for then are the ones kept.
     std::optional<ListingOptions> options =
-        checked ? m_window.keptOptions() : AskForOptions(seller);
+        checked ? m_host.KeptListingOptions() : AskForOptions(seller);
     if (!options)
         return;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const CheckedRows rows(
-        ListingCheck::Run(records, inputs, *options, m_window.shiftedFrom(), now), records.size());
+        ListingCheck::Run(records, inputs, *options, m_files.ShiftedFrom(), now), records.size(),
+        only);
     if (rows.AnyFinding() && !checked &&
-        !m_checkPrompt(&m_owner, rows.Findings(), int(records.size()), m_window.showRow))
+        !m_checkPrompt(&m_owner, rows.Findings(), int(records.size()),
+                       [this](int row) { m_host.RevealRow(row); }))
         return;
     // Findings of an earlier check no longer stand.
     if (m_checkDialog && m_checkDialog->isVisible())
@@ -116,7 +123,7 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked) {
         return;
     }
 
-    const QString cataloguePath = m_window.cataloguePath();
+    const QString cataloguePath = m_files.SourcePath();
     QString path = m_dialogs.SaveFileName(&m_owner, SuggestedPath(cataloguePath));
     if (path.isEmpty())
         return;
@@ -137,9 +144,9 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked) {
 
     qint64 written = 0;
     try {
-        written = ListingExport::Write(path, records, rows.LeftOut(), inputs, *options, now);
+        written = ListingExport::Write(path, records, rows.Skipped(), inputs, *options, now);
     } catch (const LotcraftError& error) {
-        m_window.showStatus(QStringLiteral("Nothing was exported."));
+        m_host.ShowStatus(QStringLiteral("Nothing was exported."));
         m_messages.Tell(&m_owner, QStringLiteral("Lotcraft could not export the listings.\n\n") %
                                       error.Message() % QLatin1Char('.'));
         return;
@@ -147,7 +154,7 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked) {
     const QString listings =
         written == 1 ? QStringLiteral("1 listing") : QStringLiteral("%1 listings").arg(written);
     const QString where = QDir::toNativeSeparators(path);
-    m_window.showStatus(
+    m_host.ShowStatus(
         QStringLiteral("Exported %1 for %2 to %3").arg(listings, options->Site().name, where));
     QString message = QStringLiteral(
                           "Wrote %1 for %2 to %3. Upload it in eBay's Seller Hub: Reports, "

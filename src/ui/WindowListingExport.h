@@ -24,6 +24,9 @@ class QWidget;
 // catalogue checked with that site's rules and what that found, the file to write, then the
 // file written whole or not at all; a message tells how many listings were written and where,
 // and which rows were left out and why.
+class CatalogueFiles;
+class WindowHost;
+
 class WindowListingExport {
 public:
     // Shows what the check found and gives whether to export now; as the page run's.
@@ -34,23 +37,12 @@ public:
     // seller cancelled. By default the "Export for eBay" dialog, run modally.
     using OptionsPrompt =
         std::function<std::optional<ListingOptions>(QWidget* owner, const ListingOptions& start)>;
-    // What the export asks of the window: a row shown in the form, the status line, the
-    // seller's texts as they are now, the export once the seller has seen the findings, the
-    // row from which the catalogue's items may be shifted, the open catalogue's path (empty
-    // for none) and the values kept from the last export, and keeping new ones.
-    struct Window {
-        std::function<void(int row)> showRow;
-        std::function<void(const QString& text)> showStatus;
-        std::function<SellerTexts()> seller;
-        std::function<void()> exportChecked;
-        std::function<int()> shiftedFrom;
-        std::function<QString()> cataloguePath;
-        std::function<ListingOptions()> keptOptions;
-        std::function<void(const ListingOptions&)> keepOptions;
-    };
-
-    WindowListingExport(QWidget& owner, ProgramSettings& settings, MessageBoxes& messages,
-                        FileDialogs& dialogs, Grid& grid, PagePictures& pictures, Window window);
+    // The export shows rows and the status through host and takes the seller's texts and the
+    // kept values from it; files tells the row from which the items may be shifted and the
+    // open catalogue's path.
+    WindowListingExport(QWidget& owner, WindowHost& host, const CatalogueFiles& files,
+                        ProgramSettings& settings, MessageBoxes& messages, FileDialogs& dialogs,
+                        Grid& grid, PagePictures& pictures);
 
     void SetCheckPrompt(CheckPrompt prompt) { m_checkPrompt = std::move(prompt); }
     void SetOptionsPrompt(OptionsPrompt prompt) { m_optionsPrompt = std::move(prompt); }
@@ -58,7 +50,8 @@ public:
     // Asks for the values, checks the catalogue, asks for the file, and writes the listings
     // of the rows without errors. Once the seller has seen the findings (checked), the values
     // kept then are used and the rows in error left out without asking again.
-    void Run(const SellerTexts& seller, bool checked = false);
+    // Where `only` names item rows (ascending), only they are exported.
+    void Run(const SellerTexts& seller, bool checked = false, const std::vector<int>& only = {});
 
     // The file first offered for an export of the catalogue at cataloguePath: beside it, its
     // name with "-ebay"; "ebay-listings.csv" in the home folder for a catalogue not saved.
@@ -72,12 +65,13 @@ private:
                          int itemCount);
 
     QWidget& m_owner;
+    WindowHost& m_host;
+    const CatalogueFiles& m_files;
     ProgramSettings& m_settings;
     MessageBoxes& m_messages;
     FileDialogs& m_dialogs;
     Grid& m_grid;
     PagePictures& m_pictures;
-    Window m_window;
     CheckPrompt m_checkPrompt;
     OptionsPrompt m_optionsPrompt;
     QPointer<CatalogueCheckDialog> m_checkDialog;

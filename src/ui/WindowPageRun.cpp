@@ -14,21 +14,25 @@
 #include "ui/CatalogueCheckDialog.h"
 #include "ui/InputHold.h"
 #include "ui/MessageBoxes.h"
+#include "ui/CatalogueFiles.h"
 #include "ui/OutputFolderDialog.h"
+#include "ui/WindowHost.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 
-WindowPageRun::WindowPageRun(QWidget& owner, ProgramSettings& settings, MessageBoxes& messages,
-                             Grid& grid, EditForm& form, PagePictures& pictures, Window window)
+WindowPageRun::WindowPageRun(QWidget& owner, WindowHost& host, const CatalogueFiles& files,
+                             ProgramSettings& settings, MessageBoxes& messages, Grid& grid,
+                             EditForm& form, PagePictures& pictures)
     : m_owner(owner),
+      m_host(host),
+      m_files(files),
       m_settings(settings),
       m_messages(messages),
       m_grid(grid),
       m_form(form),
       m_pictures(pictures),
-      m_window(std::move(window)),
       m_folderPrompt(
           [this](QWidget* dialogOwner, ProgramSettings& folderSettings) -> std::optional<QString> {
               OutputFolderDialog dialog(folderSettings, dialogOwner);
@@ -49,25 +53,26 @@ void WindowPageRun::ShowCheckDialog(QWidget* owner, const std::vector<CatalogueF
                                     int itemCount) {
     CatalogueCheckDialog::ShowWithoutBlocking(
         m_checkDialog, owner, findings, itemCount, CatalogueCheckDialog::Purpose::Pages,
-        m_window.showRow,
+        [this](int row) { m_host.RevealRow(row); },
         [this] {
-            return CatalogueCheck::Run(m_grid.Records(), m_window.seller(), QString(),
-                                       m_window.shiftedFrom());
+            return CatalogueCheck::Run(m_grid.Records(), m_host.Seller(), QString(),
+                                       m_files.ShiftedFrom());
         },
-        [this] { return m_grid.ItemCount(); }, m_window.writeChecked);
+        [this] { return m_grid.ItemCount(); }, [this] { m_host.WritePagesChecked(); });
 }
 
-void WindowPageRun::Run(const SellerTexts& seller, bool checked) {
+void WindowPageRun::Run(const SellerTexts& seller, bool checked, const std::vector<int>& only) {
     // The catalogue is checked before anything is asked or written: rows whose pages would be
     // lost or wrong are skipped, once the seller has seen why. The output folder is not
     // chosen yet: names are held to the usual limit.
     const CheckedRows rows(
-        CatalogueCheck::Run(m_grid.Records(), seller, QString(), m_window.shiftedFrom()),
-        m_grid.Records().size());
+        CatalogueCheck::Run(m_grid.Records(), seller, QString(), m_files.ShiftedFrom()),
+        m_grid.Records().size(), only);
     if (rows.AnyFinding() && !checked &&
-        !m_checkPrompt(&m_owner, rows.Findings(), m_grid.ItemCount(), m_window.showRow))
+        !m_checkPrompt(&m_owner, rows.Findings(), m_grid.ItemCount(),
+                       [this](int row) { m_host.RevealRow(row); }))
         return;
-    const std::vector<int>& skipped = rows.LeftOut();
+    const std::vector<int>& skipped = rows.Skipped();
     // Findings of an earlier check no longer stand.
     if (m_checkDialog && m_checkDialog->isVisible())
         m_checkDialog->close();
@@ -84,7 +89,7 @@ void WindowPageRun::Run(const SellerTexts& seller, bool checked) {
     m_settings.SetOutputFolder(*chosen);
     const QString& folder = *chosen;
     const qint64 before = m_form.pageCount;
-    m_window.showStatus(QStringLiteral("Writing the pages into %1 ...").arg(folder));
+    m_host.ShowStatus(QStringLiteral("Writing the pages into %1 ...").arg(folder));
     std::optional<LotcraftError> failure;
     {
         // Clicks and keys made during the run are let go, not carried out after it.
@@ -94,7 +99,7 @@ void WindowPageRun::Run(const SellerTexts& seller, bool checked) {
         try {
             // Each row is counted, then shows its page's path, then its marks.
             PageRun::Run(m_grid.Records(),
-                         PageInputs::Take(m_settings, seller, m_pictures, m_window.catalogue()),
+                         PageInputs::Take(m_settings, seller, m_pictures, m_files.SourcePath()),
                          m_pictures, skipped, [this](int row, const QString& pagePath) {
                              ++m_form.pageCount;
                              ShowPageCount();
@@ -115,7 +120,7 @@ void WindowPageRun::ShowPageCount() {
     // more than the page itself. The run shows the last count when it ends.
     if (m_running && m_pageCountShown.isValid() && m_pageCountShown.elapsed() < kPageCountFrameMs)
         return;
-    m_window.showCounters();
+    m_host.ShowCounters();
     if (!m_running)
         return;
     // Input is held during a run: repaints and timers go on, clicks and keys are let go.
@@ -126,7 +131,7 @@ void WindowPageRun::ShowPageCount() {
 void WindowPageRun::Report(const QString& folder, qint64 written,
                            const std::optional<LotcraftError>& failure, const CheckedRows& rows) {
     const QString pages = PageRun::PagesText(written);
-    const std::vector<int>& skipped = rows.LeftOut();
+    const std::vector<int>& skipped = rows.Skipped();
     QString skippedText;
     if (!skipped.empty()) {
         QString named = rows.LeftOutRows();
@@ -136,9 +141,9 @@ void WindowPageRun::Report(const QString& folder, qint64 written,
                 .arg(named, skipped.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"));
     }
     if (!failure) {
-        m_window.showStatus(QStringLiteral("%1 written to %2.").arg(pages, folder) + skippedText);
+        m_host.ShowStatus(QStringLiteral("%1 written to %2.").arg(pages, folder) + skippedText);
     } else {
-        m_window.showStatus(QStringLiteral("Stopped after %1 in %2.").arg(pages, folder) +
+        m_host.ShowStatus(QStringLiteral("Stopped after %1 in %2.").arg(pages, folder) +
                             skippedText);
         QString kept;
         if (written == 0)

@@ -27,6 +27,9 @@ struct EditForm;
 // the page run, each row showing its page's path and marks as its page is named and Label7
 // counting the pages; at the end the status line says how the run went, and a message tells
 // a failure and the rows left out. No input is taken while the pages are written.
+class CatalogueFiles;
+class WindowHost;
+
 class WindowPageRun {
 public:
     // Shows the output folder dialog over the window and gives the folder chosen, or nothing
@@ -39,23 +42,12 @@ public:
     using CheckPrompt =
         std::function<bool(QWidget* owner, const std::vector<CatalogueFinding>& findings,
                            int itemCount, const std::function<void(int row)>& showRow)>;
-    // What the run shows in the window: a row in the form, the status line, the counters;
-    // and what the check dialog asks of it: the seller's texts as they are now, and the run
-    // once the seller has seen the findings; the row from which the catalogue's items may
-    // be shifted, as its file was read (0 when they line up); and the file they came from,
-    // which no page or picture may replace.
-    struct Window {
-        std::function<void(int row)> showRow;
-        std::function<void(const QString& text)> showStatus;
-        std::function<void()> showCounters;
-        std::function<SellerTexts()> seller;
-        std::function<void()> writeChecked;
-        std::function<int()> shiftedFrom;
-        std::function<QString()> catalogue;
-    };
-
-    WindowPageRun(QWidget& owner, ProgramSettings& settings, MessageBoxes& messages, Grid& grid,
-                  EditForm& form, PagePictures& pictures, Window window);
+    // The run shows rows, the status and the counters through host, and takes the seller's
+    // texts from it; files tells the row from which the items may be shifted, as the
+    // catalogue was read, and the file they came from, which no page or picture may replace.
+    WindowPageRun(QWidget& owner, WindowHost& host, const CatalogueFiles& files,
+                  ProgramSettings& settings, MessageBoxes& messages, Grid& grid, EditForm& form,
+                  PagePictures& pictures);
 
     void SetOutputFolderPrompt(OutputFolderPrompt prompt) { m_folderPrompt = std::move(prompt); }
     void SetCheckPrompt(CheckPrompt prompt) { m_checkPrompt = std::move(prompt); }
@@ -64,8 +56,9 @@ public:
     bool Running() const { return m_running; }
     // Checks the catalogue, asks for the output folder and writes the pages with the seller's
     // texts, as the seller has them now. Once the seller has seen the findings (checked), the
-    // rows in error are skipped without asking again.
-    void Run(const SellerTexts& seller, bool checked = false);
+    // rows in error are skipped without asking again. Where `only` names item rows
+    // (ascending), only their pages are written.
+    void Run(const SellerTexts& seller, bool checked = false, const std::vector<int>& only = {});
 
 private:
     // The check dialog, shown without blocking the window; an open one shows the new findings.
@@ -79,12 +72,13 @@ private:
                 const CheckedRows& rows);
 
     QWidget& m_owner;
+    WindowHost& m_host;
+    const CatalogueFiles& m_files;
     ProgramSettings& m_settings;
     MessageBoxes& m_messages;
     Grid& m_grid;
     EditForm& m_form;
     PagePictures& m_pictures;
-    Window m_window;
     OutputFolderPrompt m_folderPrompt;
     // While the output folder is asked for: the file names of the pages the run would write.
     QStringList m_pageNames;

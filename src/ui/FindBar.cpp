@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/FindBar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+FindBar::FindBar(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("FindBar"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 2);
+    auto* label = new QLabel(QStringLiteral("&Find:"), this);
+    m_box = new QLineEdit(this);
+    m_box->setObjectName(QStringLiteral("FindText"));
+    m_box->setPlaceholderText(
+        QStringLiteral("Text in any column: Enter or F3 goes to the next row, Escape shows all"));
+    m_box->setAccessibleName(QStringLiteral("Find in the catalogue"));
+    m_box->setClearButtonEnabled(true);
+    label->setBuddy(m_box);
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("FindCount"));
+    layout->addWidget(label);
+    layout->addWidget(m_box, 1);
+    layout->addWidget(m_count);
+    connect(m_box, &QLineEdit::textChanged, this, &FindBar::TextChanged);
+    connect(m_box, &QLineEdit::returnPressed, this, &FindBar::NextRequested);
+    hide();
+}
+
+void FindBar::Open() {
+    show();
+    raise();
+    m_box->setFocus();
+    m_box->selectAll();
+}
+
+QString FindBar::Text() const {
+    return m_box->text();
+}
+
+void FindBar::Clear() {
+    m_box->clear();
+}
+
+void FindBar::ShowCount(const QString& count) {
+    m_count->setText(count);
+}
