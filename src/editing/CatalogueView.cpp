@@ -6,6 +6,9 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <numeric>
+
 namespace {
 
 // Between a row's folded fields: a character that no find text typed holds, so a text found
@@ -180,6 +183,23 @@ bool CatalogueView::lessThan(const QModelIndex& left, const QModelIndex& right) 
     // A descending sort reverses this order: empty values, first here, end up last.
     return sortOrder() == Qt::DescendingOrder ? keys->LessToReverse(left.row(), right.row())
                                               : keys->Less(left.row(), right.row());
+}
+
+std::vector<int> CatalogueView::SortedOrder(int column, Qt::SortOrder order) const {
+    std::vector<int> indices(m_grid ? size_t(m_grid->ItemCount()) : 0);
+    std::iota(indices.begin(), indices.end(), 0);
+    const int position = PositionOfModelColumn(column);
+    if (!m_grid || position == 0)
+        return indices;
+    const SortKeys keys(m_grid->Records(), position, m_collator);
+    // As the view sorts: a descending sort compares the other way round, ties kept in order.
+    if (order == Qt::AscendingOrder)
+        std::stable_sort(indices.begin(), indices.end(),
+                         [&keys](int a, int b) { return keys.Less(a, b); });
+    else
+        std::stable_sort(indices.begin(), indices.end(),
+                         [&keys](int a, int b) { return keys.LessToReverse(b, a); });
+    return indices;
 }
 
 int CatalogueView::SourceRow(int viewRow) const {

@@ -40,6 +40,9 @@ public:
     // The view row that shows item row `itemRow`, or -1 where it is not shown.
     int ViewRow(int itemRow) const;
 
+    // The grid's records (0-based indices) in the order a sort by `column` shows them: what
+    // "Sort the catalogue by this column" makes the file's order.
+    std::vector<int> SortedOrder(int column, Qt::SortOrder order) const;
     // Column -1 gives back the catalogue's order.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 

@@ -8,7 +8,6 @@
 #include "pages/PageBuilder.h"
 #include "pages/PageInputs.h"
 #include "editing/RowsText.h"
-#include "editing/SortKeys.h"
 #include "pages/CatalogueCheck.h"
 #include "ui/CatalogueDrop.h"
 #include "ui/ChangeFieldDialog.h"
@@ -28,7 +27,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QCollator>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -505,21 +503,20 @@ void Auctions::CheckPastedRows(const std::vector<int>& rows) {
 }
 
 void Auctions::SortCatalogue() {
+    // The column the view is sorted by, in its order, else the current column, ascending.
     int position = m_controls.grid->SortPosition();
-    const bool descending =
-        position != 0 && m_shown.sortOrder() == Qt::DescendingOrder;
-    if (position == 0)
+    int column = m_shown.sortColumn();
+    Qt::SortOrder order = m_shown.sortOrder();
+    if (position == 0) {
         position = m_controls.grid->CurrentPosition();
+        column = m_controls.grid->currentIndex().column();
+        order = Qt::AscendingOrder;
+    }
     if (position == 0 || m_grid.ItemCount() < 2)
         return;
-    QCollator collator;
-    collator.setNumericMode(true);
-    std::vector<int> order = SortKeys(m_grid.Records(), position, collator).Order();
-    if (descending)
-        std::reverse(order.begin(), order.end());
     const QString heading = QString::fromLatin1(ItemRecord::PresentationOf(position).heading);
     ChangeCatalogue([&] {
-        m_editor.Reorder(std::move(order),
+        m_editor.Reorder(m_shown.SortedOrder(column, order),
                          QStringLiteral("sort of the catalogue by %1").arg(heading));
     });
     ShowStatus(QStringLiteral("The catalogue is in the order of its %1 column now; Save "
