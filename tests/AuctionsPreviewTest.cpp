@@ -5,6 +5,7 @@
 #include "editing/RecordEditor.h"
 #include "ui/PagePreviewWindow.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QWebEngineView>
 
@@ -114,6 +115,29 @@ private Q_SLOTS:
         // A change typed and not stored is named as such.
         w.Box("t_price")->setText(QStringLiteral("$1.00"));
         QTRY_VERIFY(preview->Caption().contains(QLatin1String("not stored")));
+    }
+
+    void aChoiceInThePreviewIsTheNextRunsLayoutAndScheme() {
+        QTemporaryDir dir;
+        Window w;
+        std::vector<std::pair<int, int>> offered;
+        w.window.SetOutputFolderPrompt([&](QWidget*, ProgramSettings& settings) {
+            offered.emplace_back(settings.LayoutIndex(), settings.SchemeIndex());
+            return std::optional<QString>(dir.path());
+        });
+        w.Open(kSample);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        QTest::keyClick(&w.window, Qt::Key_F5);
+        PagePreviewWindow* preview = w.window.Preview();
+        const ItemRecord row1 = w.window.CatalogueGrid().Record(1);
+        QTRY_COMPARE(preview->PageBytes(), Expected(row1, w, 1, 1));
+        preview->SchemeChoice()->setCurrentIndex(16);
+        preview->LayoutChoice()->setCurrentIndex(2);
+        QTRY_COMPARE(preview->PageBytes(), Expected(row1, w, 3, 17));
+        w.Press("Htmls");
+        QCOMPARE(offered, (std::vector<std::pair<int, int>>{{3, 17}}));
+        QCOMPARE(ReadAll(dir.filePath(QStringLiteral("1001.html"))), Expected(row1, w, 3, 17));
     }
 
     void viewPageShowsAWrittenPageOrThePreview() {

@@ -120,6 +120,49 @@ private Q_SLOTS:
         QCOMPARE(grid.rowCount(), 0);
     }
 
+    void rowsTakenOutComeBackWithTheirPagesAndMarks_data() {
+        QTest::addColumn<std::vector<int>>("rows");
+        QTest::addColumn<int>("resets");
+        QTest::newRow("one row") << std::vector<int>{5} << 0;
+        QTest::newRow("first and last, two ranges") << std::vector<int>{1, 2, 40} << 0;
+        std::vector<int> scattered;
+        for (int row = 2; row <= 40; row += 2)
+            scattered.push_back(row);
+        QTest::newRow("twenty ranges, told as one reset") << scattered << 1;
+    }
+    void rowsTakenOutComeBackWithTheirPagesAndMarks() {
+        QFETCH(std::vector<int>, rows);
+        QFETCH(int, resets);
+        Grid grid;
+        grid.AppendRecords(NumberedRecords(1, 40));
+        for (int row = 1; row <= 40; row += 3) {
+            grid.SetPagePath(row, QStringLiteral("/pages/%1.html").arg(row));
+            grid.MarkRow(row, Picture(Qt::red), Picture(Qt::blue));
+        }
+        const auto rowsOf = [](const Grid& g) {
+            std::vector<std::pair<ItemRecord, QString>> all;
+            for (int row = 1; row <= g.ItemCount(); ++row)
+                all.emplace_back(g.Record(row), g.PagePath(row) + (g.Marked(row) ? QStringLiteral("*") : QString()));
+            return all;
+        };
+        const auto before = rowsOf(grid);
+        QSignalSpy reset(&grid, &QAbstractItemModel::modelReset);
+        const Grid::TakenRows taken = grid.TakeRows(rows);
+        QCOMPARE(grid.ItemCount(), 40 - int(rows.size()));
+        QCOMPARE(taken.records.size(), rows.size());
+        for (size_t index = 0; index < rows.size(); ++index)
+            QCOMPARE(taken.records[index], Numbered(rows[index]));
+        // Each row that stayed keeps its own page and marks.
+        for (int row = 1; row <= grid.ItemCount(); ++row) {
+            const int number = grid.Record(row).Field(ItemRecord::ItemNumber).section(
+                QLatin1Char('.'), 0, 0).toInt();
+            QCOMPARE(grid.Marked(row), (number - 1) % 3 == 0);
+        }
+        grid.PutBack(taken);
+        QCOMPARE(rowsOf(grid), before);
+        QCOMPARE(reset.size(), 2 * resets);
+    }
+
     void aMarkIsShownBesideThePathAndInTheRowsHeading() {
         Grid grid;
         grid.AppendRecords(NumberedRecords(1, 2));
