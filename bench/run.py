@@ -233,6 +233,9 @@ def main():
                      r"proxy ([\d.]+) ms; sort by start ([\d.]+) ms, plain proxy ([\d.]+) ms", out)
     (find_key, plain_key, find_back, find_first, price_sort, plain_price_sort, start_sort,
      plain_start_sort) = (float(view.group(i)) for i in range(1, 9))
+    rows = re.search(r"delete of \d+ rows ([\d.]+) ms, plain proxy ([\d.]+) ms; undo ([\d.]+) ms, "
+                     r"plain proxy ([\d.]+) ms", out)
+    delete_ms, plain_delete, undo_ms, plain_undo = (float(rows.group(i)) for i in range(1, 5))
 
     # The preview following the form, on the sample catalogue.
     sample = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "examples",
@@ -295,6 +298,11 @@ def main():
     print("| sort the grid by start time | %.1f ms | plain QSortFilterProxyModel %.1f ms | %.2fx "
           "| %s |" % (start_sort, plain_start_sort, start_sort / plain_start_sort,
                       met(start_sort, 150)))
+    print("| delete 1000 selected rows, the view sorted by price | %.1f ms | plain "
+          "QSortFilterProxyModel %.1f ms | %.2fx | %s |"
+          % (delete_ms, plain_delete, delete_ms / plain_delete, met(delete_ms, 100)))
+    print("| undo that delete | %.1f ms | plain QSortFilterProxyModel %.1f ms | %.2fx | %s |"
+          % (undo_ms, plain_undo, undo_ms / plain_undo, met(undo_ms, 100)))
     print("| load all records into the grid | %.0f ms, %.0f MiB held | | | well under 1 s |"
           % (grid_ms, grid_mib))
     print("| peak memory, reading | %.0f MiB | Python csv %.0f MiB | | |"

@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -444,12 +445,100 @@ private Q_SLOTS:
         preview->close();
     }
 
-    void theWindowGrowsAndTheGridTakesTheRoom() {
+    void findSortDeleteUndoAndPasteInTheGrid() {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        auto* view = Find<QTableView>("MSFlexGrid1");
+        const auto items = [view] {
+            QStringList shown;
+            for (int row = 0; row < view->model()->rowCount(); ++row)
+                shown << view->model()->index(row, 0).data().toString();
+            return shown;
+        };
+        const QStringList before = items();
+        const int count = int(before.size());
+
+        // Find: only the rows that hold the text, and the counter says so; Escape shows all.
+        view->setFocus();
+        QTest::keyClick(m_window, Qt::Key_F, Qt::ControlModifier);
+        QLineEdit* find = Find<QLineEdit>("FindText");
+        QTRY_VERIFY(find->hasFocus());
+        QTest::keyClicks(find, QStringLiteral("CRYSTAL"));
+        QTRY_COMPARE(view->model()->rowCount(), 1);
+        QCOMPARE(Label("Label6"), QStringLiteral("1 of %1 shown").arg(count));
+        QTest::keyClick(find, Qt::Key_Escape);
+        QCOMPARE(items(), before);
+
+        // A heading sorts the view by amount; the third click gives the file's order back.
+        QHeaderView* headings = view->horizontalHeader();
+        const auto clickPrice = [headings] {
+            QTest::mouseClick(headings->viewport(), Qt::LeftButton, {},
+                              QPoint(headings->sectionViewportPosition(4) + 5, 5));
+        };
+        clickPrice();
+        double last = 0;
+        for (int row = 0; row < view->model()->rowCount(); ++row) {
+            QString price = view->model()->index(row, 4).data().toString();
+            const double amount = price.remove(QLatin1Char('$')).remove(QLatin1Char(',')).toDouble();
+            QVERIFY2(amount >= last, qPrintable(price));
+            last = amount;
+        }
+        clickPrice();
+        clickPrice();
+        QCOMPARE(items(), before);
+
+        // Three rows selected with Shift, deleted after one question, and undone.
+        ClickRow(2);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          view->visualRect(view->model()->index(3, 0)).center());
+        QString asked;
+        OnModal<QMessageBox>(this, [&asked](QMessageBox* box) {
+            asked = box->text();
+            Click(box->button(QMessageBox::Yes));
+        });
+        QTest::keyClick(view, Qt::Key_Delete);
+        QCOMPARE(asked, QStringLiteral("Delete 3 items (%1 to %2) ?").arg(before[1], before[3]));
+        QCOMPARE(Label("Label6"), QString::number(count - 3));
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(items(), before);
+
+        // Two rows pasted from a spreadsheet after row 1, one without a title, which the check
+        // names at once; undone again.
+        QGuiApplication::clipboard()->setText(QStringLiteral(
+            "3001\tJug, \"stoneware\"\t\"Two lines\nof text\"\t\t$9.00\t$2.00\t\t\t\t1\n"
+            "3002\t\t\t\t$9.00\t$2.00\t\t\t\t1\n"));
+        ClickRow(1);
+        QString told;
+        OnModal<QMessageBox>(this, [&told](QMessageBox* box) {
+            told = box->text();
+            Click(box->button(QMessageBox::Ok));
+        });
+        QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(items().mid(0, 3), (QStringList{before[0], QStringLiteral("3001"),
+                                                 QStringLiteral("3002")}));
+        QCOMPARE(m_window->CatalogueGrid().Field(2, ItemRecord::Title),
+                 QStringLiteral("Jug, \"stoneware\""));
+        QCOMPARE(m_window->CatalogueGrid().Field(2, ItemRecord::Description),
+                 QStringLiteral("Two lines\nof text"));
+        QVERIFY2(told.contains(QStringLiteral("item 3002")), qPrintable(told));
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(items(), before);
+    }
+
+    void theWindowGrowsAndTheFormWithIt() {
         const QRect grid = Find<QTableView>("MSFlexGrid1")->geometry();
+        const QRect description = Find("t_desc")->geometry();
         m_window->resize(1100, 760);
         QTRY_COMPARE(m_window->size(), QSize(1100, 760));
+        const int down = 760 - 529;
         QCOMPARE(Find<QTableView>("MSFlexGrid1")->geometry(),
-                 grid.adjusted(0, 0, 1100 - 698, 760 - 529));
+                 grid.adjusted(0, 0, 1100 - 698, down / 2));
+        QCOMPARE(Find("t_desc")->geometry(),
+                 description.translated(0, down / 2).adjusted(0, 0, 1100 - 698, down - down / 2));
         const QString shots = qEnvironmentVariable("LOTCRAFT_E2E_SHOTS");
         if (!shots.isEmpty()) {
             QApplication::processEvents();
