@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QHeaderView>
 #include <QMimeData>
 
@@ -155,6 +156,31 @@ private Q_SLOTS:
         // Opening a catalogue leaves nothing to undo.
         w.Open(kSample);
         QVERIFY(!undo->isEnabled());
+    }
+
+    void pagesOfTheSelectedRowsOnlyWhenTheSellerSaysSo_data() {
+        QTest::addColumn<MessageBoxes::Answer>("answer");
+        QTest::addColumn<QStringList>("pages");
+        QTest::newRow("selected rows") << Yes << Items("1002.html 1003.html");
+        QTest::newRow("cancelled") << Dismissed << QStringList();
+    }
+    void pagesOfTheSelectedRowsOnlyWhenTheSellerSaysSo() {
+        QFETCH(MessageBoxes::Answer, answer);
+        QFETCH(QStringList, pages);
+        QTemporaryDir folder;
+        Window w;
+        w.window.SetOutputFolderPrompt(
+            [&](QWidget*, ProgramSettings&) { return std::optional<QString>(folder.path()); });
+        w.Open(kSample);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        View(w)->SelectRows({2, 3});
+        w.messages.answers = {answer};
+        w.Press("Htmls");
+        QCOMPARE(w.messages.questions.last(),
+                 QStringLiteral("2 rows are selected. Write the pages for the selected rows "
+                                "only, or for all 12 items of the catalogue?"));
+        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.html")}, QDir::Files), pages);
     }
 
     void theFindBarShowsTheRowsThatHoldItsText() {

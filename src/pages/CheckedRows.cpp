@@ -34,6 +34,8 @@ QString CheckedRows::LeftOutRows() const {
     QStringList numbers;
     for (int row : m_leftOut)
         numbers << QString::number(row);
+    if (numbers.isEmpty())
+        return QStringLiteral("no row");
     if (numbers.size() == 1)
         return QStringLiteral("row ") + numbers.first();
     const QString last = numbers.takeLast();

@@ -692,15 +692,21 @@ std::optional<std::vector<int>> Auctions::RowsToWrite(const QString& what) {
     return std::nullopt;
 }
 
-void Auctions::WritePages(bool checked) {
+bool Auctions::MayWrite(bool checked, const QString& what) {
     if (!MayLeaveForm())
-        return;
-    if (!checked) {
-        const std::optional<std::vector<int>> rows = RowsToWrite(QStringLiteral("Write the pages"));
-        if (!rows)
-            return;
+        return false;
+    // Once the seller has seen the check's findings, the rows chosen before stand.
+    if (checked)
+        return true;
+    const std::optional<std::vector<int>> rows = RowsToWrite(what);
+    if (rows)
         m_rowsToWrite = *rows;
-    }
+    return bool(rows);
+}
+
+void Auctions::WritePages(bool checked) {
+    if (!MayWrite(checked, QStringLiteral("Write the pages")))
+        return;
     m_pageRun.Run(Seller(), checked, m_rowsToWrite);
     // The form's row shows the page just written for it.
     Edit([this] { m_editor.ShowPagePath(); });
@@ -713,14 +719,8 @@ void Auctions::WritePages(bool checked) {
 }
 
 void Auctions::ExportListings(bool checked) {
-    if (!MayLeaveForm())
+    if (!MayWrite(checked, QStringLiteral("Export")))
         return;
-    if (!checked) {
-        const std::optional<std::vector<int>> rows = RowsToWrite(QStringLiteral("Export"));
-        if (!rows)
-            return;
-        m_rowsToWrite = *rows;
-    }
     m_listingExport.Run(Seller(), checked, m_rowsToWrite);
     KeepSettings();
 }

@@ -206,6 +206,9 @@ private:
     // HTMLS and EXPORT with several rows selected: the rows to act on, after asking, or all
     // (empty); nothing when the seller cancelled.
     std::optional<std::vector<int>> RowsToWrite(const QString& what);
+    // Before HTMLS and EXPORT: the form's changes asked about, and the rows to act on chosen
+    // unless the seller has seen the check's findings already; false to stop.
+    bool MayWrite(bool checked, const QString& what);
     // HTMLS, then a close asked for during the run; checked once the seller has seen the
     // catalogue check's findings and chosen to write the pages.
     void WritePages(bool checked);

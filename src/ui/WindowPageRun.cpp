@@ -131,7 +131,8 @@ void WindowPageRun::ShowPageCount() {
 void WindowPageRun::Report(const QString& folder, qint64 written,
                            const std::optional<LotcraftError>& failure, const CheckedRows& rows) {
     const QString pages = PageRun::PagesText(written);
-    const std::vector<int>& skipped = rows.Skipped();
+    // Rows not chosen are not named: only those left out for an error.
+    const std::vector<int>& skipped = rows.LeftOut();
     QString skippedText;
     if (!skipped.empty()) {
         QString named = rows.LeftOutRows();
