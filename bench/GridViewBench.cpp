@@ -190,9 +190,10 @@ int main(int argc, char* argv[]) {
         "delete of %zu rows %.1f ms, plain proxy %.1f ms; undo %.1f ms, plain proxy %.1f ms%s\n",
         rows.size(), viewDelete, plainDelete, viewUndo, plainUndo,
         intact ? "" : " (the grid was not given back whole)");
-    std::printf("goals: keystroke under 50 ms %s; sorts under 150 ms %s; delete and undo under "
-                "100 ms %s\n",
-                Goal(keystroke, 50), Goal(std::max(priceSort, startSort), 150),
-                Goal(std::max(viewDelete, viewUndo), 100));
+    std::printf(
+        "goals: keystroke under 50 ms %s; sorts under 150 ms %s; delete and undo under "
+        "100 ms %s\n",
+        Goal(keystroke, 50), Goal(std::max(priceSort, startSort), 150),
+        Goal(std::max(viewDelete, viewUndo), 100));
     return intact ? 0 : 1;
 }

@@ -74,8 +74,8 @@ QString OpenShown(Window& w, const QByteArray& bytes) {
 QByteArray Numbered(int from, int to) {
     QByteArray bytes;
     for (int n = from; n <= to; ++n)
-        bytes += QByteArray::number(n) + ",Item " + QByteArray::number(n) +
-                 ",,,$10.00,$5.00,,,,100\r\n";
+        bytes +=
+            QByteArray::number(n) + ",Item " + QByteArray::number(n) + ",,,$10.00,$5.00,,,,100\r\n";
     return bytes;
 }
 
@@ -200,9 +200,9 @@ private Q_SLOTS:
         for (const auto& find : finds) {
             bar->Box()->setText(QString::fromUtf8(find.typed));
             QCOMPARE(View(w)->model()->rowCount(), find.shown);
-            QCOMPARE(w.Label("Label6"), find.shown == 12 ? QStringLiteral("12")
-                                                         : QStringLiteral("%1 of 12 shown")
-                                                               .arg(find.shown));
+            QCOMPARE(w.Label("Label6"), find.shown == 12
+                                            ? QStringLiteral("12")
+                                            : QStringLiteral("%1 of 12 shown").arg(find.shown));
         }
         // Enter goes from match to match, and the form follows.
         QTest::keyClicks(bar->Box(), QStringLiteral("$1"));

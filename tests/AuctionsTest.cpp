@@ -56,10 +56,12 @@ private Q_SLOTS:
         QCOMPARE(grid->geometry(), firstGrid.adjusted(0, 0, 300, 100));
         QVERIFY(rowsShown() > firstRows || rowsShown() == -1);
         QCOMPARE(w.Find("t_Item")->geometry(), firstItem.translated(0, 100));
-        QCOMPARE(w.Box("t_title")->geometry(), firstTitle.translated(0, 100).adjusted(0, 0, 300, 0));
+        QCOMPARE(w.Box("t_title")->geometry(),
+                 firstTitle.translated(0, 100).adjusted(0, 0, 300, 0));
         QCOMPARE(w.Find("t_desc")->geometry(),
                  firstDescription.translated(0, 100).adjusted(0, 0, 300, 100));
-        QCOMPARE(w.Box("t_Image")->geometry(), firstImage.translated(0, 200).adjusted(0, 0, 300, 0));
+        QCOMPARE(w.Box("t_Image")->geometry(),
+                 firstImage.translated(0, 200).adjusted(0, 0, 300, 0));
         QCOMPARE(w.Box("t_price")->geometry(), firstPrice.translated(300, 100));
         QCOMPARE(w.Find("Close")->geometry(), firstClose.translated(300, 200));
         QCOMPARE(w.Find("Label6")->geometry().top(), grid->geometry().bottom() + 1 + 15);

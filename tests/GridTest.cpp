@@ -142,7 +142,9 @@ private Q_SLOTS:
         const auto rowsOf = [](const Grid& g) {
             std::vector<std::pair<ItemRecord, QString>> all;
             for (int row = 1; row <= g.ItemCount(); ++row)
-                all.emplace_back(g.Record(row), g.PagePath(row) + (g.Marked(row) ? QStringLiteral("*") : QString()));
+                all.emplace_back(
+                    g.Record(row),
+                    g.PagePath(row) + (g.Marked(row) ? QStringLiteral("*") : QString()));
             return all;
         };
         const auto before = rowsOf(grid);
@@ -154,8 +156,10 @@ private Q_SLOTS:
             QCOMPARE(taken.records[index], Numbered(rows[index]));
         // Each row that stayed keeps its own page and marks.
         for (int row = 1; row <= grid.ItemCount(); ++row) {
-            const int number = grid.Record(row).Field(ItemRecord::ItemNumber).section(
-                QLatin1Char('.'), 0, 0).toInt();
+            const int number = grid.Record(row)
+                                   .Field(ItemRecord::ItemNumber)
+                                   .section(QLatin1Char('.'), 0, 0)
+                                   .toInt();
             QCOMPARE(grid.Marked(row), (number - 1) % 3 == 0);
         }
         grid.PutBack(taken);

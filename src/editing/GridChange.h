@@ -20,8 +20,7 @@ public:
                                              std::vector<ItemRecord> after, const QString& text);
     // Inserts the records as rows before item row `before`.
     static std::unique_ptr<GridChange> Insert(Grid& grid, int before,
-                                              std::vector<ItemRecord> records,
-                                              const QString& text);
+                                              std::vector<ItemRecord> records, const QString& text);
     // Removes the item rows (ascending, each once).
     static std::unique_ptr<GridChange> Remove(Grid& grid, std::vector<int> rows,
                                               const QString& text);

@@ -155,9 +155,9 @@ void RecordEditor::StoreForm() {
                                 QStringLiteral("insert of %1").arg(ItemName(m_form.record))));
     } else if (m_formRow > 0) {
         if (m_grid.Record(m_formRow) != m_form.record)
-            Push(GridChange::Store(m_grid, {m_formRow}, {m_form.record},
-                                   QStringLiteral("change to %1")
-                                       .arg(ItemName(m_grid.Record(m_formRow)))));
+            Push(GridChange::Store(
+                m_grid, {m_formRow}, {m_form.record},
+                QStringLiteral("change to %1").arg(ItemName(m_grid.Record(m_formRow)))));
         ShowRow(m_formRow);
     }
 }
@@ -218,8 +218,7 @@ void RecordEditor::DuplicateFormRow() {
         return;
     const ItemRecord& shown = m_grid.Record(m_formRow);
     ItemRecord copy = shown;
-    copy.SetField(ItemRecord::ItemNumber,
-                  NextFreeItemNumber(shown.Field(ItemRecord::ItemNumber)));
+    copy.SetField(ItemRecord::ItemNumber, NextFreeItemNumber(shown.Field(ItemRecord::ItemNumber)));
     InsertAfter(m_formRow, {copy}, QStringLiteral("duplicate of %1").arg(ItemName(shown)));
 }
 
@@ -268,9 +267,9 @@ bool RecordEditor::InsertAfter(int after, std::vector<ItemRecord> records, const
                                    "first, or start a second catalogue.")
                         .arg(m_grid.ItemCount())
                         .arg(MaxItems)
-                        .arg(records.size() == 1 ? QStringLiteral("new record")
-                                                 : QStringLiteral("%1 records")
-                                                       .arg(records.size())));
+                        .arg(records.size() == 1
+                                 ? QStringLiteral("new record")
+                                 : QStringLiteral("%1 records").arg(records.size())));
         return false;
     }
     Push(GridChange::Insert(m_grid, after + 1, std::move(records), what));

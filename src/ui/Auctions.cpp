@@ -5,10 +5,10 @@
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
 #include "controls/xpbutton/XpButton.h"
-#include "pages/PageBuilder.h"
-#include "pages/PageInputs.h"
 #include "editing/RowsText.h"
 #include "pages/CatalogueCheck.h"
+#include "pages/PageBuilder.h"
+#include "pages/PageInputs.h"
 #include "ui/CatalogueDrop.h"
 #include "ui/ChangeFieldDialog.h"
 #include "ui/DescriptionBox.h"
@@ -31,9 +31,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
-#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QScreen>
 
@@ -101,53 +101,78 @@ void Auctions::CreateCommands() {
         {C::Open, "&Open catalogue...", keys(QKeySequence::Open), &Auctions::ChooseCatalogue,
          false},
         {C::Save, "&Save", keys(QKeySequence::Save), &Auctions::Save, false},
-        {C::SaveAs, "Save &as...", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-         &Auctions::SaveAs, false},
+        {C::SaveAs,
+         "Save &as...",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+         &Auctions::SaveAs,
+         false},
         {C::NewRecord, "Insert &new record", keys(QKeySequence::New), &Auctions::StartNewRecord,
          false},
         {C::Store, "&Update", {}, &Auctions::StoreForm, false},
         {C::Cancel, "Cancel", {}, &Auctions::CancelForm, false},
         {C::Delete, "&Delete", {QKeySequence(Qt::Key_Delete)}, &Auctions::DeleteRows, true},
         {C::Htmls, "Write &pages...", {}, &Auctions::WritePagesCommand, false},
-        {C::Export, "&Export for eBay...", {QKeySequence(Qt::CTRL | Qt::Key_E)},
-         &Auctions::ExportCommand, false},
+        {C::Export,
+         "&Export for eBay...",
+         {QKeySequence(Qt::CTRL | Qt::Key_E)},
+         &Auctions::ExportCommand,
+         false},
         {C::ViewPage, "View page", {}, &Auctions::ViewPage, false},
         {C::ViewCode, "View html code", {}, &Auctions::ViewHtmlCode, false},
         {C::Preview, "Page pre&view", {QKeySequence(Qt::Key_F5)}, &Auctions::ShowPreview, false},
         {C::Help, "&Help", keys(QKeySequence::HelpContents), &Auctions::ShowHelp, false},
         {C::CategoryList, "eBay's category list", {}, &Auctions::ShowCategoryList, false},
-        {C::Close, "&Close",
+        {C::Close,
+         "&Close",
          {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_Q)},
-         &Auctions::CloseWindow, false},
+         &Auctions::CloseWindow,
+         false},
         {C::Find, "&Find...", keys(QKeySequence::Find), &Auctions::ShowFindBar, false},
         {C::FindNext, "Find ne&xt", keys(QKeySequence::FindNext), &Auctions::FindNext, false},
         {C::Undo, "&Undo", keys(QKeySequence::Undo), &Auctions::Undo, false},
-        {C::Redo, "&Redo",
+        {C::Redo,
+         "&Redo",
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-         &Auctions::Redo, false},
+         &Auctions::Redo,
+         false},
         {C::Copy, "&Copy rows", keys(QKeySequence::Copy), &Auctions::CopyRows, false},
-        {C::CopyDescription, "Copy the listing &description",
-         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, &Auctions::CopyDescription, false},
+        {C::CopyDescription,
+         "Copy the listing &description",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+         &Auctions::CopyDescription,
+         false},
         {C::Paste, "&Paste rows", keys(QKeySequence::Paste), &Auctions::PasteRows, false},
-        {C::Duplicate, "D&uplicate", {QKeySequence(Qt::CTRL | Qt::Key_D)},
-         &Auctions::DuplicateRecord, false},
-        {C::ChangeField, "Change &field...", {QKeySequence(Qt::CTRL | Qt::Key_H)},
-         &Auctions::ChangeField, false},
-        {C::SortCatalogue, "Sort the catalogue by this column", {}, &Auctions::SortCatalogue,
+        {C::Duplicate,
+         "D&uplicate",
+         {QKeySequence(Qt::CTRL | Qt::Key_D)},
+         &Auctions::DuplicateRecord,
+         false},
+        {C::ChangeField,
+         "Change &field...",
+         {QKeySequence(Qt::CTRL | Qt::Key_H)},
+         &Auctions::ChangeField,
+         false},
+        {C::SortCatalogue,
+         "Sort the catalogue by this column",
+         {},
+         &Auctions::SortCatalogue,
          false},
         {C::Escape, "Leave", {QKeySequence(Qt::Key_Escape)}, &Auctions::Escape, false},
     };
     for (const auto& command : commands) {
         const auto run = command.run;
-        m_commands.Add(command.command, QString::fromLatin1(command.text), command.keys,
-                       [this, run] { (this->*run)(); }, command.inGrid ? grid : nullptr);
+        m_commands.Add(
+            command.command, QString::fromLatin1(command.text), command.keys,
+            [this, run] { (this->*run)(); }, command.inGrid ? grid : nullptr);
     }
     const MainWindowLayout::Controls& c = m_controls;
     const std::pair<C::Command, XpButton*> buttons[] = {
-        {C::Open, c.load},         {C::SaveAs, c.save},       {C::NewRecord, c.newRecord},
-        {C::Store, c.update},      {C::Cancel, c.cancel},     {C::Delete, c.deleteRecord},
-        {C::Htmls, c.htmls},       {C::Export, c.exportListings}, {C::ViewPage, c.viewPage},
-        {C::ViewCode, c.viewHtml}, {C::Help, c.help},         {C::CategoryList, c.categoryList},
+        {C::Open, c.load},           {C::SaveAs, c.save},
+        {C::NewRecord, c.newRecord}, {C::Store, c.update},
+        {C::Cancel, c.cancel},       {C::Delete, c.deleteRecord},
+        {C::Htmls, c.htmls},         {C::Export, c.exportListings},
+        {C::ViewPage, c.viewPage},   {C::ViewCode, c.viewHtml},
+        {C::Help, c.help},           {C::CategoryList, c.categoryList},
         {C::Close, c.close},
     };
     for (const auto& [command, button] : buttons)
@@ -398,8 +423,9 @@ void Auctions::DuplicateRecord() {
 void Auctions::ChangeField() {
     const std::vector<int> rows = ActedOnRows();
     if (rows.empty()) {
-        ShowStatus(QStringLiteral("Select the rows to change first: click, Shift+click or "
-                                  "Ctrl+click them in the grid."));
+        ShowStatus(
+            QStringLiteral("Select the rows to change first: click, Shift+click or "
+                           "Ctrl+click them in the grid."));
         return;
     }
     if (!MayLeaveForm())
@@ -421,13 +447,12 @@ void Auctions::ChangeField() {
     ChangeCatalogue([&] { changed = m_editor.ChangeField(rows, *change); });
     const QString heading =
         QString::fromLatin1(ItemRecord::PresentationOf(change->position).heading);
-    ShowStatus(changed == 1 ? QStringLiteral("Changed the %1 of 1 item of %2.")
-                                  .arg(heading)
-                                  .arg(rows.size())
-                            : QStringLiteral("Changed the %1 of %2 items of %3.")
-                                  .arg(heading)
-                                  .arg(changed)
-                                  .arg(rows.size()));
+    ShowStatus(changed == 1
+                   ? QStringLiteral("Changed the %1 of 1 item of %2.").arg(heading).arg(rows.size())
+                   : QStringLiteral("Changed the %1 of %2 items of %3.")
+                         .arg(heading)
+                         .arg(changed)
+                         .arg(rows.size()));
 }
 
 void Auctions::CopyRows() {
@@ -459,15 +484,15 @@ void Auctions::PasteRows() {
     }
     if (!MayLeaveForm())
         return;
-    const int after = m_editor.Inserting() || m_editor.FormRow() == 0 ? m_grid.ItemCount()
-                                                                        : m_editor.FormRow();
+    const int after =
+        m_editor.Inserting() || m_editor.FormRow() == 0 ? m_grid.ItemCount() : m_editor.FormRow();
     const int count = int(pasted.records.size());
     bool inserted = false;
     ChangeCatalogue([&] {
-        inserted = m_editor.InsertAfter(
-            after, pasted.records,
-            count == 1 ? QStringLiteral("paste of 1 item")
-                       : QStringLiteral("paste of %1 items").arg(count));
+        inserted =
+            m_editor.InsertAfter(after, pasted.records,
+                                 count == 1 ? QStringLiteral("paste of 1 item")
+                                            : QStringLiteral("paste of %1 items").arg(count));
     });
     if (!inserted)
         return;
@@ -598,8 +623,8 @@ void Auctions::PlaceItemCount() {
     const bool filtered = m_shown.Filtered();
     label->setVisible(!filtered);
     const int left = filtered ? label->x() : label->x() + TwipsToPixels(600);
-    const int width = filtered ? this->width() - label->x() - TwipsToPixels(120)
-                               : TwipsToPixels(615);
+    const int width =
+        filtered ? this->width() - label->x() - TwipsToPixels(120) : TwipsToPixels(615);
     count->setGeometry(left, label->y(), width, count->height());
 }
 
@@ -667,14 +692,15 @@ void Auctions::SaveCatalogue(bool asNew) {
 
 std::optional<std::vector<int>> Auctions::RowsToWrite(const QString& what) {
     std::vector<int> selected = m_controls.grid->SelectedRows();
-    const QString hidden =
-        m_shown.Filtered() ? QStringLiteral(" The find bar hides %1 of them, which count too.")
-                                 .arg(m_grid.ItemCount() - m_shown.ShownCount())
-                           : QString();
+    const QString hidden = m_shown.Filtered()
+                               ? QStringLiteral(" The find bar hides %1 of them, which count too.")
+                                     .arg(m_grid.ItemCount() - m_shown.ShownCount())
+                               : QString();
     if (selected.size() <= 1) {
         if (!hidden.isEmpty())
-            ShowStatus(QStringLiteral("%1 acts on all %2 items.").arg(what).arg(m_grid.ItemCount()) +
-                       hidden);
+            ShowStatus(
+                QStringLiteral("%1 acts on all %2 items.").arg(what).arg(m_grid.ItemCount()) +
+                hidden);
         return std::vector<int>();
     }
     switch (m_messages.AskBetween(

@@ -158,8 +158,8 @@ bool CatalogueFiles::WriteTo(const QString& path) {
     m_host.CatalogueChanged(false);
     const int items = m_grid.ItemCount();
     m_host.ShowStatus((items == 1 ? QStringLiteral("Saved 1 item to %2")
-                             : QStringLiteral("Saved %1 items to %2").arg(items))
-                     .arg(QFileInfo(path).fileName()));
+                                  : QStringLiteral("Saved %1 items to %2").arg(items))
+                          .arg(QFileInfo(path).fileName()));
     return true;
 }
 

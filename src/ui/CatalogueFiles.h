@@ -21,8 +21,8 @@ class CatalogueFiles {
 public:
     // The host is asked about what the seller typed in the form before it is emptied, shows
     // the form once opening or saving has changed it, and the status line.
-    CatalogueFiles(QWidget& window, WindowHost& host, MessageBoxes& messages,
-                   FileDialogs& dialogs, Grid& grid, RecordEditor& editor);
+    CatalogueFiles(QWidget& window, WindowHost& host, MessageBoxes& messages, FileDialogs& dialogs,
+                   Grid& grid, RecordEditor& editor);
 
     static QString ClosingQuestion() { return QStringLiteral("Do you want to save changes ?"); }
 

@@ -18,9 +18,10 @@
 namespace {
 
 // The fields a seller changes, in the grid's column order; Spare is none of them.
-constexpr int kPositions[] = {ItemRecord::ItemNumber, ItemRecord::Title,     ItemRecord::Description,
-                              ItemRecord::ImageAddress, ItemRecord::Price,   ItemRecord::FirstBid,
-                              ItemRecord::StartTime,  ItemRecord::EndTime,   ItemRecord::Category};
+constexpr int kPositions[] = {
+    ItemRecord::ItemNumber,   ItemRecord::Title,   ItemRecord::Description,
+    ItemRecord::ImageAddress, ItemRecord::Price,   ItemRecord::FirstBid,
+    ItemRecord::StartTime,    ItemRecord::EndTime, ItemRecord::Category};
 
 QLineEdit* ValueBox(QWidget* parent, const QString& name) {
     auto* box = new QLineEdit(parent);
@@ -69,13 +70,14 @@ ChangeFieldDialog::ChangeFieldDialog(int itemCount, int position, QWidget* paren
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    XpButton* ok = FormControls::Button(this, QStringLiteral("OKButton"),
-                                        FormControls::DialogButtonProperties(QStringLiteral("Change")),
-                                        FormControls::Place(0, 0, 1335, 375));
-    XpButton* cancel = FormControls::Button(
-        this, QStringLiteral("CancelButton"),
-        FormControls::DialogButtonProperties(QStringLiteral("Cancel")),
-        FormControls::Place(0, 0, 1335, 375));
+    XpButton* ok =
+        FormControls::Button(this, QStringLiteral("OKButton"),
+                             FormControls::DialogButtonProperties(QStringLiteral("Change")),
+                             FormControls::Place(0, 0, 1335, 375));
+    XpButton* cancel =
+        FormControls::Button(this, QStringLiteral("CancelButton"),
+                             FormControls::DialogButtonProperties(QStringLiteral("Cancel")),
+                             FormControls::Place(0, 0, 1335, 375));
     ok->setFixedSize(ok->size());
     cancel->setFixedSize(cancel->size());
     ok->SetDefaultButton(true);

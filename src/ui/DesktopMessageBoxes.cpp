@@ -24,8 +24,8 @@ MessageBoxes::Answer DesktopMessageBoxes::AskToSave(QWidget* parent, const QStri
 }
 
 MessageBoxes::Answer DesktopMessageBoxes::AskBetween(QWidget* parent, const QString& question,
-                                                    const QString& yesCaption,
-                                                    const QString& noCaption) {
+                                                     const QString& yesCaption,
+                                                     const QString& noCaption) {
     // The save question's three buttons, named for the two ways on.
     QuestionBox box(question, parent, QuestionBox::Buttons::SaveDiscardCancel);
     box.button(QMessageBox::Save)->setText(yesCaption);

@@ -293,10 +293,10 @@ MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, QSortFilter
     }
     controls.pagePath = LineBox(window, QStringLiteral("t_html"), QString(), kHtmlBox);
     controls.pagePath->setReadOnly(true);
-    for (QWidget* wider : {static_cast<QWidget*>(controls.boxes[ItemRecord::Title]),
-                           static_cast<QWidget*>(controls.boxes[ItemRecord::ImageAddress]),
-                           static_cast<QWidget*>(controls.pagePath),
-                           static_cast<QWidget*>(controls.status)})
+    for (QWidget* wider :
+         {static_cast<QWidget*>(controls.boxes[ItemRecord::Title]),
+          static_cast<QWidget*>(controls.boxes[ItemRecord::ImageAddress]),
+          static_cast<QWidget*>(controls.pagePath), static_cast<QWidget*>(controls.status)})
         wider->setProperty(kGrows, int(Wider));
     controls.description->setProperty(kGrows, int(WiderAndTaller));
 

@@ -8,9 +8,8 @@
 
 WindowCommands::WindowCommands(QWidget& window) : m_window(window) {}
 
-QAction* WindowCommands::Add(Command command, const QString& text,
-                             const QList<QKeySequence>& keys, const std::function<void()>& run,
-                             QWidget* within) {
+QAction* WindowCommands::Add(Command command, const QString& text, const QList<QKeySequence>& keys,
+                             const std::function<void()>& run, QWidget* within) {
     auto* action = new QAction(text, &m_window);
     action->setShortcuts(keys);
     action->setShortcutContext(within ? Qt::WidgetShortcut : Qt::WindowShortcut);

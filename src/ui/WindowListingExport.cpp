@@ -61,10 +61,10 @@ void WindowListingExport::ShowCheckDialog(QWidget* owner,
         [this](int row) { m_host.RevealRow(row); },
         [this]() -> std::vector<CatalogueFinding> {
             try {
-                return ListingCheck::Run(
-                    m_grid.Records(), PageInputs::Take(m_settings, m_host.Seller(), m_pictures),
-                    m_host.KeptListingOptions(), m_files.ShiftedFrom(),
-                    QDateTime::currentDateTimeUtc());
+                return ListingCheck::Run(m_grid.Records(),
+                                         PageInputs::Take(m_settings, m_host.Seller(), m_pictures),
+                                         m_host.KeptListingOptions(), m_files.ShiftedFrom(),
+                                         QDateTime::currentDateTimeUtc());
             } catch (const LotcraftError&) {
                 return {};
             }
@@ -106,9 +106,8 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked,
     if (!options)
         return;
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const CheckedRows rows(
-        ListingCheck::Run(records, inputs, *options, m_files.ShiftedFrom(), now), records.size(),
-        only);
+    const CheckedRows rows(ListingCheck::Run(records, inputs, *options, m_files.ShiftedFrom(), now),
+                           records.size(), only);
     if (rows.AnyFinding() && !checked &&
         !m_checkPrompt(&m_owner, rows.Findings(), int(records.size()),
                        [this](int row) { m_host.RevealRow(row); }))

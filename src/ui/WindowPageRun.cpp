@@ -12,9 +12,9 @@
 #include "pages/PagePictures.h"
 #include "pages/PageRun.h"
 #include "ui/CatalogueCheckDialog.h"
+#include "ui/CatalogueFiles.h"
 #include "ui/InputHold.h"
 #include "ui/MessageBoxes.h"
-#include "ui/CatalogueFiles.h"
 #include "ui/OutputFolderDialog.h"
 #include "ui/WindowHost.h"
 
@@ -145,7 +145,7 @@ void WindowPageRun::Report(const QString& folder, qint64 written,
         m_host.ShowStatus(QStringLiteral("%1 written to %2.").arg(pages, folder) + skippedText);
     } else {
         m_host.ShowStatus(QStringLiteral("Stopped after %1 in %2.").arg(pages, folder) +
-                            skippedText);
+                          skippedText);
         QString kept;
         if (written == 0)
             kept = QStringLiteral(

@@ -479,7 +479,8 @@ private Q_SLOTS:
         double last = 0;
         for (int row = 0; row < view->model()->rowCount(); ++row) {
             QString price = view->model()->index(row, 4).data().toString();
-            const double amount = price.remove(QLatin1Char('$')).remove(QLatin1Char(',')).toDouble();
+            const double amount =
+                price.remove(QLatin1Char('$')).remove(QLatin1Char(',')).toDouble();
             QVERIFY2(amount >= last, qPrintable(price));
             last = amount;
         }
@@ -516,8 +517,8 @@ private Q_SLOTS:
             Click(box->button(QMessageBox::Ok));
         });
         QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(items().mid(0, 3), (QStringList{before[0], QStringLiteral("3001"),
-                                                 QStringLiteral("3002")}));
+        QCOMPARE(items().mid(0, 3),
+                 (QStringList{before[0], QStringLiteral("3001"), QStringLiteral("3002")}));
         QCOMPARE(m_window->CatalogueGrid().Field(2, ItemRecord::Title),
                  QStringLiteral("Jug, \"stoneware\""));
         QCOMPARE(m_window->CatalogueGrid().Field(2, ItemRecord::Description),
