@@ -617,14 +617,15 @@ void Auctions::Escape() {
 }
 
 void Auctions::PlaceItemCount() {
-    // "12 of 400 shown" takes the room of "Items:" beside it, to the window's edge.
+    // "32766 of 32766 shown" needs more room than the count: it takes the place of "Items:"
+    // and the free space before it, set flush with the window's right edge.
     QLabel* label = findChild<QLabel*>(QStringLiteral("Label4"), Qt::FindDirectChildrenOnly);
     QLabel* count = m_controls.itemCount;
     const bool filtered = m_shown.Filtered();
     label->setVisible(!filtered);
-    const int left = filtered ? label->x() : label->x() + TwipsToPixels(600);
-    const int width =
-        filtered ? this->width() - label->x() - TwipsToPixels(120) : TwipsToPixels(615);
+    count->setAlignment((filtered ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+    const int left = label->x() + TwipsToPixels(filtered ? -2400 : 600);
+    const int width = filtered ? this->width() - left - TwipsToPixels(120) : TwipsToPixels(615);
     count->setGeometry(left, label->y(), width, count->height());
 }
 
