@@ -3,7 +3,6 @@
 
 #include <QWidget>
 
-class QLabel;
 class QLineEdit;
 
 // The bar over the grid's top edge that Ctrl+F shows: what is typed in it shows only the rows
@@ -19,8 +18,6 @@ public:
     QString Text() const;
     void Clear();
     QLineEdit* Box() const { return m_box; }
-    // "12 of 400 shown", or nothing while the box is empty.
-    void ShowCount(const QString& count);
 
 Q_SIGNALS:
     void TextChanged(const QString& text);
@@ -28,5 +25,4 @@ Q_SIGNALS:
 
 private:
     QLineEdit* m_box;
-    QLabel* m_count;
 };
