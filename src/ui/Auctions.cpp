@@ -578,7 +578,6 @@ void Auctions::ShowFindBar() {
 void Auctions::FindTextChanged(const QString& text) {
     m_shown.SetFindText(text);
     ShowCounters();
-    m_findBar->ShowCount(m_shown.Filtered() ? m_controls.itemCount->text() : QString());
     HighlightFormRow();
 }
 

@@ -17,11 +17,8 @@ FindBar::FindBar(QWidget* parent) : QWidget(parent) {
     m_box->setAccessibleName(QStringLiteral("Find in the catalogue"));
     m_box->setClearButtonEnabled(true);
     label->setBuddy(m_box);
-    m_count = new QLabel(this);
-    m_count->setObjectName(QStringLiteral("FindCount"));
     layout->addWidget(label);
     layout->addWidget(m_box, 1);
-    layout->addWidget(m_count);
     connect(m_box, &QLineEdit::textChanged, this, &FindBar::TextChanged);
     connect(m_box, &QLineEdit::returnPressed, this, &FindBar::NextRequested);
     hide();
@@ -40,8 +37,4 @@ QString FindBar::Text() const {
 
 void FindBar::Clear() {
     m_box->clear();
-}
-
-void FindBar::ShowCount(const QString& count) {
-    m_count->setText(count);
 }

@@ -6,7 +6,8 @@
 class QLineEdit;
 
 // The bar over the grid's top edge that Ctrl+F shows: what is typed in it shows only the rows
-// that hold it; Enter goes to the next of them; Escape (the window's) closes it.
+// that hold it, and the window's item counter says how many; Enter goes to the next of them;
+// Escape (the window's) closes it.
 class FindBar : public QWidget {
     Q_OBJECT
 
