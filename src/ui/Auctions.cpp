@@ -76,7 +76,10 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
     m_controls.grid->setFocus();
 }
 
-Auctions::~Auctions() = default;
+Auctions::~Auctions() {
+    // The undo stack tells its last change of state as it goes, after the window's controls.
+    QObject::disconnect(&m_editor.Changes(), nullptr, this, nullptr);
+}
 
 void Auctions::SetApplicationFolder(const QString& folder) {
     m_applicationFolder = folder;
