@@ -143,6 +143,8 @@ private Q_SLOTS:
 
         Key(w, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(w.Label("Label6"), QStringLiteral("12"));
+        QCOMPARE(w.Label("Status"),
+                 QStringLiteral("Undone: delete of 3 items. Ctrl+Shift+Z does it again."));
         QVERIFY(!w.window.isWindowModified());
         QCOMPARE(View(w)->SelectedRows(), (std::vector<int>{2, 3, 4}));
         QCOMPARE(w.window.Command(WindowCommands::Redo)->text(),

@@ -411,11 +411,18 @@ void Auctions::DeleteRows() {
 }
 
 void Auctions::Undo() {
+    // The step's name, read before it moves to the redo side.
+    const QString step = m_editor.Changes().undoText();
     ChangeCatalogue([this] { m_editor.Undo(); });
+    if (m_editor.Changes().redoText() == step && !step.isEmpty())
+        ShowStatus(QStringLiteral("Undone: %1. Ctrl+Shift+Z does it again.").arg(step));
 }
 
 void Auctions::Redo() {
+    const QString step = m_editor.Changes().redoText();
     ChangeCatalogue([this] { m_editor.Redo(); });
+    if (m_editor.Changes().undoText() == step && !step.isEmpty())
+        ShowStatus(QStringLiteral("Done again: %1.").arg(step));
 }
 
 void Auctions::DuplicateRecord() {
