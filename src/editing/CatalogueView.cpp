@@ -15,15 +15,14 @@ namespace {
 // in the joined fields lies within one of them.
 constexpr QChar kBetweenFields(0xFFFF);
 
-// The record position of a model column, or 0 for the page path.
-int PositionOfModelColumn(int column) {
+}  // namespace
+
+int CatalogueView::PositionOfModelColumn(int column) {
     const int gridColumn = column + 1;
     if (gridColumn < ItemRecord::FirstFieldColumn || gridColumn > ItemRecord::LastFieldColumn)
         return 0;
     return ItemRecord::PositionOfColumn(gridColumn);
 }
-
-}  // namespace
 
 CatalogueView::CatalogueView(Grid* grid, QObject* parent)
     : QSortFilterProxyModel(parent),

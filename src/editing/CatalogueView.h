@@ -22,6 +22,9 @@ class CatalogueView : public QSortFilterProxyModel {
     Q_OBJECT
 
 public:
+    // The record position that model column `column` shows, or 0 for the page path.
+    static int PositionOfModelColumn(int column);
+
     explicit CatalogueView(Grid* grid, QObject* parent = nullptr);
 
     // The grid is the only source this view reads records from; another model is shown

@@ -52,8 +52,7 @@ void Grid::AppendRecords(std::vector<ItemRecord> records) {
 }
 
 void Grid::StoreRecord(int row, const ItemRecord& record) {
-    m_records[size_t(row - 1)] = record;
-    Q_EMIT dataChanged(index(row - 1, 0), index(row - 1, kPathColumn - 1));
+    StoreRecords({row}, {record});
 }
 
 void Grid::StoreRecords(const std::vector<int>& rows, const std::vector<ItemRecord>& records) {
@@ -65,10 +64,7 @@ void Grid::StoreRecords(const std::vector<int>& rows, const std::vector<ItemReco
 }
 
 void Grid::RemoveRow(int row) {
-    beginRemoveRows(QModelIndex(), row - 1, row - 1);
-    m_records.erase(m_records.begin() + (row - 1));
-    m_rows.erase(m_rows.begin() + (row - 1));
-    endRemoveRows();
+    TakeRows({row});
 }
 
 namespace {
@@ -96,14 +92,7 @@ Grid::TakenRows Grid::TakeRows(const std::vector<int>& rows) {
     taken.records.reserve(rows.size());
     taken.states.reserve(rows.size());
     const auto ranges = Ranges(rows);
-    const bool reset = ranges.size() > kMostRangesTold;
-    if (reset)
-        beginResetModel();
-    // Every row stays or goes in one pass, so removing thousands costs what removing one does.
-    size_t next = 0;
-    size_t kept = 0;
-    const size_t count = m_records.size();
-    if (!reset) {
+    if (ranges.size() <= kMostRangesTold) {
         for (auto range = ranges.rbegin(); range != ranges.rend(); ++range) {
             const auto first = size_t(range->first - 1);
             const auto last = size_t(range->second);
@@ -120,7 +109,11 @@ Grid::TakenRows Grid::TakeRows(const std::vector<int>& rows) {
         }
         return taken;
     }
-    for (size_t index = 0; index < count; ++index) {
+    beginResetModel();
+    // Every row stays or goes in one pass, so removing thousands costs what removing one does.
+    size_t next = 0;
+    size_t kept = 0;
+    for (size_t index = 0; index < m_records.size(); ++index) {
         if (next < rows.size() && size_t(rows[next] - 1) == index) {
             taken.records.push_back(std::move(m_records[index]));
             taken.states.push_back(std::move(m_rows[index]));

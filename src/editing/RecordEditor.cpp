@@ -144,20 +144,10 @@ void RecordEditor::StartNewRecord() {
 
 void RecordEditor::StoreForm() {
     if (Inserting()) {
-        if (m_grid.ItemCount() >= MaxItems) {
-            m_host.Tell(QStringLiteral("The catalogue already holds %1 items, the most it can "
-                                       "hold, so the new record was not inserted. Delete an "
-                                       "item first, or start a second catalogue.")
-                            .arg(MaxItems));
-            return;
-        }
-        Push(GridChange::Insert(m_grid, m_grid.ItemCount() + 1, {m_form.record},
-                                QStringLiteral("insert of %1").arg(ItemName(m_form.record))));
+        InsertAfter(m_grid.ItemCount(), {m_form.record},
+                    QStringLiteral("insert of %1").arg(ItemName(m_form.record)));
     } else if (m_formRow > 0) {
-        if (m_grid.Record(m_formRow) != m_form.record)
-            Push(GridChange::Store(
-                m_grid, {m_formRow}, {m_form.record},
-                QStringLiteral("change to %1").arg(ItemName(m_grid.Record(m_formRow)))));
+        StoreRecordAt(m_formRow, m_form.record);
         ShowRow(m_formRow);
     }
 }
@@ -250,26 +240,35 @@ int RecordEditor::ChangeField(const std::vector<int>& rows, const FieldChange& c
 }
 
 void RecordEditor::StoreCell(int row, int position, const QString& value) {
-    if (row <= 0 || row > m_grid.ItemCount() || m_grid.Field(row, position) == value)
+    if (row <= 0 || row > m_grid.ItemCount())
         return;
     ItemRecord record = m_grid.Record(row);
     record.SetField(position, value);
-    Push(GridChange::Store(m_grid, {row}, {record},
-                           QStringLiteral("change to %1").arg(ItemName(m_grid.Record(row)))));
+    StoreRecordAt(row, record);
+}
+
+void RecordEditor::StoreRecordAt(int row, const ItemRecord& record) {
+    if (m_grid.Record(row) != record)
+        Push(GridChange::Store(m_grid, {row}, {record},
+                               QStringLiteral("change to %1").arg(ItemName(m_grid.Record(row)))));
 }
 
 bool RecordEditor::InsertAfter(int after, std::vector<ItemRecord> records, const QString& what) {
     if (records.empty())
         return true;
     if (m_grid.ItemCount() + int(records.size()) > MaxItems) {
-        m_host.Tell(QStringLiteral("The catalogue holds %1 items and can hold %2, so the %3 "
-                                   "would not fit and nothing was inserted. Delete items "
-                                   "first, or start a second catalogue.")
-                        .arg(m_grid.ItemCount())
-                        .arg(MaxItems)
-                        .arg(records.size() == 1
-                                 ? QStringLiteral("new record")
-                                 : QStringLiteral("%1 records").arg(records.size())));
+        // One record does not fit only into a full grid.
+        m_host.Tell(records.size() == 1
+                        ? QStringLiteral("The catalogue already holds %1 items, the most it can "
+                                         "hold, so the new record was not inserted. Delete an "
+                                         "item first, or start a second catalogue.")
+                              .arg(MaxItems)
+                        : QStringLiteral("The catalogue holds %1 items and can hold %2, so the "
+                                         "%3 records would not fit and nothing was inserted. "
+                                         "Delete items first, or start a second catalogue.")
+                              .arg(m_grid.ItemCount())
+                              .arg(MaxItems)
+                              .arg(records.size()));
         return false;
     }
     Push(GridChange::Insert(m_grid, after + 1, std::move(records), what));
@@ -288,8 +287,8 @@ void RecordEditor::Reorder(std::vector<int> order, const QString& what) {
     ShowRow(shownAfter);
 }
 
-void RecordEditor::Push(std::unique_ptr<QUndoCommand> change) {
-    QUndoCommand* pushed = change.release();
+void RecordEditor::Push(std::unique_ptr<GridChange> change) {
+    GridChange* pushed = change.release();
     m_changes.push(pushed);
     ShowChange(pushed);
 }
@@ -298,19 +297,19 @@ void RecordEditor::Undo() {
     if (!m_changes.canUndo())
         return;
     m_changes.undo();
-    ShowChange(m_changes.command(m_changes.index()));
+    // Every step on the stack is a change of the grid.
+    ShowChange(static_cast<const GridChange*>(m_changes.command(m_changes.index())));
 }
 
 void RecordEditor::Redo() {
     if (!m_changes.canRedo())
         return;
     m_changes.redo();
-    ShowChange(m_changes.command(m_changes.index() - 1));
+    ShowChange(static_cast<const GridChange*>(m_changes.command(m_changes.index() - 1)));
 }
 
-void RecordEditor::ShowChange(const QUndoCommand* change) {
-    const auto* gridChange = dynamic_cast<const GridChange*>(change);
-    m_changedRows = gridChange ? gridChange->ShownRows() : std::vector<int>();
+void RecordEditor::ShowChange(const GridChange* change) {
+    m_changedRows = change->ShownRows();
     ShowItemCount();
     LeaveInsertMode();
     m_form.htmlsEnabled = true;

@@ -6,9 +6,11 @@
 #include <QString>
 #include <QUndoStack>
 
+#include <memory>
 #include <vector>
 
 class EditorHost;
+class GridChange;
 class Grid;
 struct EditForm;
 
@@ -115,10 +117,12 @@ public:
 
 private:
     // Pushes a change, which is carried out at once, and shows what it left.
-    void Push(std::unique_ptr<QUndoCommand> change);
+    void Push(std::unique_ptr<GridChange> change);
     // After a change: the counters, insert mode left, and the first row the change left its
     // records in shown in the form, or the form emptied when it left none.
-    void ShowChange(const QUndoCommand* change);
+    void ShowChange(const GridChange* change);
+    // Stores a record into a row as one change, where it differs from the row's.
+    void StoreRecordAt(int row, const ItemRecord& record);
     void LeaveInsertMode();
     void ShowItemCount();
     void EmptyForm();

@@ -192,6 +192,8 @@ void Auctions::CreateCommands() {
     QUndoStack& changes = m_editor.Changes();
     connect(&changes, &QUndoStack::indexChanged, this, &Auctions::ShowUndoTexts);
     connect(&changes, &QUndoStack::cleanChanged, this, &Auctions::ShowTitle);
+    // The stack tells only its changes: its first state is shown here.
+    ShowUndoTexts();
 }
 
 void Auctions::ConnectControls() {
@@ -271,7 +273,7 @@ void Auctions::ShowCommandStates() {
     const std::pair<C::Command, bool> states[] = {
         {C::Store, m_form.updateEnabled},
         {C::Cancel, m_form.cancelVisible},
-        {C::Delete, m_form.deleteEnabled || m_controls.grid->SelectedRows().size() > 1},
+        {C::Delete, m_form.deleteEnabled},
         {C::Htmls, m_form.htmlsEnabled},
         {C::Export, m_form.htmlsEnabled},
         {C::Save, m_form.saveEnabled},
@@ -286,7 +288,6 @@ void Auctions::ShowCommandStates() {
     };
     for (const auto& [command, enabled] : states)
         m_commands.SetEnabled(command, enabled);
-    ShowUndoTexts();
 }
 
 void Auctions::ShowUndoTexts() {
@@ -388,7 +389,6 @@ void Auctions::ChangeCatalogue(Change change) {
     Edit(change);
     if (!m_editor.ChangedRows().empty())
         m_controls.grid->SelectRows(m_editor.ChangedRows());
-    ShowCommandStates();
 }
 
 std::vector<int> Auctions::ActedOnRows() const {
@@ -406,7 +406,6 @@ void Auctions::DeleteRows() {
     if (!std::binary_search(rows.begin(), rows.end(), m_editor.FormRow()) && !MayLeaveForm())
         return;
     Edit([this, &rows] { m_editor.DeleteRows(rows); });
-    ShowCommandStates();
     m_controls.grid->setFocus();
 }
 
@@ -570,7 +569,6 @@ bool Auctions::MayEditCell(int row) {
 void Auctions::StoreCell(int row, int position, const QString& value) {
     // The question about the form's changes came before the cell was edited.
     Edit([&] { m_editor.StoreCell(row, position, value); });
-    ShowCommandStates();
 }
 
 void Auctions::EditDescriptionInForm(int row) {

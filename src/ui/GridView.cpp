@@ -2,6 +2,7 @@
 #include "ui/GridView.h"
 
 #include "catalogue/ItemRecord.h"
+#include "editing/CatalogueView.h"
 #include "editing/Grid.h"
 #include "ui/Twips.h"
 
@@ -10,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
 
 #include <limits>
@@ -45,8 +45,7 @@ int GridView::ColumnWidth(int column) {
     return kWidths[column];
 }
 
-GridView::GridView(QSortFilterProxyModel& shown, QWidget* parent)
-    : QTableView(parent), m_shown(shown) {
+GridView::GridView(CatalogueView& shown, QWidget* parent) : QTableView(parent), m_shown(shown) {
     setModel(&shown);
     setItemDelegate(new CellEditing(this));
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -87,14 +86,12 @@ GridView::GridView(QSortFilterProxyModel& shown, QWidget* parent)
 }
 
 int GridView::ItemRow(const QModelIndex& index) const {
-    const QModelIndex source = m_shown.mapToSource(index);
-    return source.isValid() ? source.row() + 1 : 0;
+    return index.isValid() ? m_shown.SourceRow(index.row()) : 0;
 }
 
 QModelIndex GridView::ViewIndex(int row, int column) const {
-    if (row <= 0 || row > m_shown.sourceModel()->rowCount())
-        return QModelIndex();
-    return m_shown.mapFromSource(m_shown.sourceModel()->index(row - 1, column));
+    const int viewRow = row > 0 ? m_shown.ViewRow(row) : -1;
+    return viewRow >= 0 ? m_shown.index(viewRow, column) : QModelIndex();
 }
 
 int GridView::CurrentRow() const {
@@ -165,13 +162,11 @@ void GridView::SelectRows(const std::vector<int>& rows) {
 }
 
 int GridView::CurrentPosition() const {
-    const int column = currentIndex().column();
-    return column >= 0 && column < kPathColumn ? ItemRecord::PositionOfColumn(column + 1) : 0;
+    return CatalogueView::PositionOfModelColumn(currentIndex().column());
 }
 
 int GridView::SortPosition() const {
-    const int column = m_shown.sortColumn();
-    return column >= 0 && column < kPathColumn ? ItemRecord::PositionOfColumn(column + 1) : 0;
+    return CatalogueView::PositionOfModelColumn(m_shown.sortColumn());
 }
 
 void GridView::SortBy(int column) {
@@ -206,7 +201,7 @@ bool GridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
         const int row = ItemRow(index);
         if (index.column() == kPathColumn || row == 0)
             return false;
-        if (ItemRecord::PositionOfColumn(index.column() + 1) == ItemRecord::Description) {
+        if (CatalogueView::PositionOfModelColumn(index.column()) == ItemRecord::Description) {
             // Its line breaks would not show in a line box: the form's box edits it.
             if (trigger != AnyKeyPressed)
                 Q_EMIT DescriptionEditRequested(row);

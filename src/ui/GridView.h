@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-class QSortFilterProxyModel;
+class CatalogueView;
 
 // Shows the grid through `shown`, a sorting and filtering view of it: the column headings,
 // the narrow row headings with their marks, and the columns in their widths. Rows are told in
@@ -26,7 +26,7 @@ public:
     // Width in twips of grid column 0 (the row headings) to 10 (the page path).
     static int ColumnWidth(int column);
 
-    explicit GridView(QSortFilterProxyModel& shown, QWidget* parent = nullptr);
+    explicit GridView(CatalogueView& shown, QWidget* parent = nullptr);
 
     // The item row a view index shows, 0 for none.
     int ItemRow(const QModelIndex& index) const;
@@ -72,7 +72,7 @@ private:
     void SortBy(int column);
     QModelIndex ViewIndex(int row, int column) const;
 
-    QSortFilterProxyModel& m_shown;
+    CatalogueView& m_shown;
     std::function<bool(int)> m_mayEdit;
     bool m_pressedBelowRows = false;
 };

@@ -241,7 +241,7 @@ int RightHandLeft() {
 
 }  // namespace
 
-MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, QSortFilterProxyModel& shown) {
+MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, CatalogueView& shown) {
     Controls controls;
     auto* banner = new QLabel(&window);
     banner->setObjectName(QStringLiteral("Image1"));

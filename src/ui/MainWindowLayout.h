@@ -7,8 +7,8 @@
 
 #include <array>
 
+class CatalogueView;
 class DescriptionBox;
-class QSortFilterProxyModel;
 class GridView;
 class QLabel;
 class QLineEdit;
@@ -56,7 +56,7 @@ public:
 
     // Makes the window's controls as its children, the grid's view showing the grid through
     // shown, and sets the order Tab goes through them.
-    static Controls Create(QWidget& window, QSortFilterProxyModel& shown);
+    static Controls Create(QWidget& window, CatalogueView& shown);
     // Paints the etched lines onto the window.
     static void PaintSeparators(QPainter& painter, const QWidget& window);
 
