@@ -2,6 +2,7 @@
 #include "catalogue/CatalogueReader.h"
 
 #include "catalogue/CatalogueEncoding.h"
+#include "catalogue/CatalogueColumns.h"
 #include "catalogue/FieldScanner.h"
 
 #include <QFile>
@@ -112,9 +113,22 @@ public:
     }
 
     CatalogueReader::Result Read() {
-        const int fieldsPerLine = ShortLineLength();
+        // A first line that names the columns is the heading: the records then have as many
+        // fields as it names, placed by its names. Otherwise the file is read as ten fields a
+        // record, or as one item a line of short lines.
+        std::optional<CatalogueColumns> heading = ReadHeading();
+        m_scanner.Restart();
+        const int fieldsPerLine = heading ? 0 : ShortLineLength();
         m_scanner.Rewind();
         m_line = 1;
+        if (heading) {
+            m_result.columns = std::move(*heading);
+            m_fieldCount = int(m_result.columns.Columns().size());
+            m_extraCount = m_result.columns.ExtraCount();
+            for (const CatalogueColumns::Column& column : m_result.columns.Columns())
+                m_positions.push_back(column.position);
+            SkipLine();
+        }
         ReadRecords(fieldsPerLine > 0);
         if (const QString reason = StopReason(m_scanner); !reason.isEmpty())
             m_result.failure.emplace(
@@ -156,6 +170,8 @@ public:
             m_result.notices << TailNotice();
         if (m_blankLines > 0)
             m_result.notices << BlankLinesNotice();
+        if (heading)
+            m_result.notices.prepend(CatalogueReader::ColumnsNotice(m_result.columns, m_name));
         return std::move(m_result);
     }
 
@@ -184,14 +200,14 @@ private:
                        "Line %1 of %2 holds %3, not %4: a value with a comma that is "
                        "not in quotes? %5")
                 .arg(QString::number(m_shift.startLine), m_name, endValues,
-                     QString::number(ItemRecord::FieldCount), shifted);
+                     QString::number(m_fieldCount), shifted);
         return QStringLiteral(
                    "Line %1 of %2 holds %3, not %4, and the item it starts ends "
                    "inside line %5, which holds %6: a value with a line break or a "
                    "comma that is not in quotes? %7")
             .arg(QString::number(m_shift.startLine), m_name,
                  Plural(m_shift.startLineValues, "1 value", "%1 values"),
-                 QString::number(ItemRecord::FieldCount), QString::number(m_shift.endLine),
+                 QString::number(m_fieldCount), QString::number(m_shift.endLine),
                  endValues, shifted);
     }
 
@@ -249,6 +265,33 @@ private:
             .arg(QString::number(m_blankLines), m_name, QString::number(m_firstBlankLine));
     }
 
+    // The first line's values, when they name columns as a heading does.
+    std::optional<CatalogueColumns> ReadHeading() {
+        QStringList names;
+        for (;;) {
+            const End end = m_scanner.Next(true);
+            if (m_scanner.Unclosed() || names.size() >= kMostColumns)
+                return std::nullopt;
+            names << m_encoding.DecodeField(m_scanner.Text(), m_scanner.TextIsAscii());
+            if (end != End::Comma)
+                break;
+        }
+        // The heading's values are no item's: the encoding notice counts only the items'.
+        m_encoding = CatalogueEncoding();
+        return CatalogueColumns::FromHeading(names);
+    }
+
+    // Passes over the heading line, read before.
+    void SkipLine() {
+        End end = End::Comma;
+        while (end == End::Comma) {
+            end = m_scanner.Next(true);
+            if (m_scanner.Quoted())
+                m_line += LineEndsIn(m_scanner.Text());
+        }
+        ++m_line;
+    }
+
     // The number of fields on every line when all lines hold the same number, fewer than
     // ten; 0 for a file of any other shape. Blank lines count for nothing. Looks at no more
     // than it must: a catalogue's first line of ten fields settles it.
@@ -302,8 +345,10 @@ private:
             const qint64 startLine = m_line;
             int startLineValues = 0;
             ItemRecord record;
+            if (m_extraCount > 0)
+                record.SetExtras(QStringList(m_extraCount));
             End end = End::Comma;
-            for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
+            for (int position = 1; position <= m_fieldCount; ++position) {
                 if (oneALine && end != End::Comma)
                     continue;
                 // After a comma a field always follows, if only an empty one; at the file's
@@ -315,7 +360,7 @@ private:
                                        "%2 of its %3 fields and has not been read; %4")
                             .arg(number)
                             .arg(position - 1)
-                            .arg(ItemRecord::FieldCount)
+                            .arg(m_fieldCount)
                             .arg(ReadSoFar(number - 1)),
                         m_name);
                     return;
@@ -336,8 +381,11 @@ private:
                 if (m_scanner.TextAfterQuote())
                     NoteTextAfterQuote(position);
                 CountLine(end, startLineValues);
-                record.SetField(position,
-                                m_encoding.DecodeField(m_scanner.Text(), m_scanner.TextIsAscii()));
+                QString value = m_encoding.DecodeField(m_scanner.Text(), m_scanner.TextIsAscii());
+                if (m_positions.empty())
+                    record.SetField(position, std::move(value));
+                else
+                    record.SetValue(m_positions[size_t(position - 1)], value);
             }
             // A read that failed may have cut the last field short.
             if (m_scanner.Exceeded() || !m_scanner.Error().isEmpty())
@@ -398,9 +446,17 @@ private:
         return true;
     }
 
+    // No heading names more columns than this: a first line of more values is an item.
+    static constexpr qsizetype kMostColumns = 1000;
+
     FieldScanner& m_scanner;
     const QString& m_name;
     CatalogueEncoding m_encoding;
+    // The fields of a record, and for a file with a heading the position each column's
+    // value goes to (empty for the ten fields in order) and how many columns are kept.
+    int m_fieldCount = ItemRecord::FieldCount;
+    std::vector<int> m_positions;
+    int m_extraCount = 0;
     // Fields of the records read that were read as Windows-1252.
     qsizetype m_windows1252Fields = 0;
     // For the record being read: where in the text the lines not yet counted start, how
@@ -635,4 +691,33 @@ CatalogueReader::Result CatalogueReader::Read(QIODevice& device, const QString& 
 CatalogueReader::Result CatalogueReader::ReadBytes(const QByteArray& bytes, const QString& name) {
     FieldScanner scanner(bytes);
     return ReadText(scanner, name, bytes.size());
+}
+
+QString CatalogueReader::ColumnsNotice(const CatalogueColumns& columns, const QString& name) {
+    const auto quoted = [](const QString& text) {
+        return QLatin1Char('"') % text % QLatin1Char('"');
+    };
+    QStringList matched;
+    for (const CatalogueColumns::Column& column : columns.Columns()) {
+        if (column.position < ItemRecord::FirstExtraPosition)
+            matched << QStringLiteral("%1 as %2").arg(
+                           quoted(column.name), CatalogueColumns::NameOfField(column.position));
+    }
+    QString notice =
+        QStringLiteral("The first line of %1 is its heading: %2.").arg(name, matched.join(QStringLiteral(", ")));
+    QStringList missing;
+    for (const int position : columns.MissingFields())
+        missing << CatalogueColumns::NameOfField(position);
+    if (!missing.isEmpty())
+        notice += QStringLiteral(" No column holds %1: %2 read empty.")
+                      .arg(missing.join(QStringLiteral(", ")),
+                           missing.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are"));
+    QStringList kept;
+    for (const QString& extra : columns.ExtraNames())
+        kept << quoted(extra);
+    if (!kept.isEmpty())
+        notice += QStringLiteral(" Kept as %1: %2.")
+                      .arg(kept.size() == 1 ? QStringLiteral("it stands") : QStringLiteral("they stand"),
+                           kept.join(QStringLiteral(", ")));
+    return notice;
 }

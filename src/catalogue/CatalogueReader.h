@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/LotcraftError.h"
+#include "catalogue/CatalogueColumns.h"
 #include "catalogue/ItemRecord.h"
 
 #include <QString>
@@ -13,7 +14,9 @@
 class QIODevice;
 
 // Reads a catalogue file: a stream of comma-separated fields taken ten at a time, one item a
-// line as a spreadsheet writes it.
+// line as a spreadsheet writes it; or, where the first line names the columns (a heading,
+// CatalogueColumns::FromHeading), as many at a time as it names, each placed in the field
+// or kept column its name gives.
 //  - A comma ends a field, and so does a line end (CR LF, or a lone CR or LF). Line ends are
 //    only field ends, so a record may run on across a line end (a value with a bare line
 //    break); but a record that does not end where a line ends (a line with more or fewer
@@ -41,6 +44,8 @@ public:
     struct Result {
         // The records read, in file order; on a failure, those before it.
         std::vector<ItemRecord> records;
+        // The file's columns: those its heading names, or the ten fields of a file without one.
+        CatalogueColumns columns;
         // What stopped the reading early, naming the file and the record; empty when the
         // whole file was read.
         std::optional<LotcraftError> failure;
@@ -78,4 +83,8 @@ public:
     // once it has checked and opened the file.
     static Result ReadDescriptor(int descriptor, const QString& name,
                                  qsizetype blockSize = BlockSize);
+
+    // What a heading was read as: which column holds each field, which fields have none
+    // (read empty) and which columns are kept as they stand. One sentence or two.
+    static QString ColumnsNotice(const CatalogueColumns& columns, const QString& name);
 };

@@ -4,10 +4,13 @@
 #include "app/DeviceWriter.h"
 #include "app/FolderWriter.h"
 #include "app/LotcraftError.h"
+#include "catalogue/CatalogueColumns.h"
 #include "catalogue/ItemRecord.h"
 
 #include <QFileInfo>
 #include <QStringEncoder>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,14 +19,30 @@ constexpr qsizetype kChunk = 1 << 20;
 
 // Whether a value holds a NUL character. Where there are many, the zero bytes of the file
 // could be taken for UTF-16; a signature then says that the file is UTF-8.
-bool HoldsNul(const std::vector<ItemRecord>& records) {
+bool HoldsNul(const std::vector<ItemRecord>& records, const QStringList& heading) {
+    const auto nul = [](const QString& value) { return value.contains(QChar(0)); };
     for (const ItemRecord& record : records) {
         for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
-            if (record.Field(position).contains(QChar(0)))
+            if (nul(record.Field(position)))
                 return true;
         }
+        if (std::any_of(record.Extras().begin(), record.Extras().end(), nul))
+            return true;
     }
-    return false;
+    return std::any_of(heading.begin(), heading.end(), nul);
+}
+
+// What a file starts with: a signature where it must have one, then the heading.
+QByteArray FileStart(const std::vector<ItemRecord>& records, const QStringList& heading) {
+    QByteArray start = HoldsNul(records, heading) ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+    if (heading.isEmpty())
+        return start;
+    for (qsizetype index = 0; index < heading.size(); ++index) {
+        if (index > 0)
+            start += ',';
+        CatalogueWriter::AppendField(start, heading[index]);
+    }
+    return start + "\r\n";
 }
 
 // Whether a value is put in quotes.
@@ -71,17 +90,31 @@ void CatalogueWriter::AppendField(QByteArray& line, QStringView value) {
 
 QByteArray CatalogueWriter::Line(const ItemRecord& record) {
     QByteArray line;
-    for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
-        if (position > 1)
-            line += ',';
-        AppendField(line, record.Field(position));
+    AppendLine(line, record, {});
+    return line;
+}
+
+void CatalogueWriter::AppendLine(QByteArray& out, const ItemRecord& record,
+                                 const std::vector<int>& positions) {
+    if (positions.empty()) {
+        for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
+            if (position > 1)
+                out += ',';
+            AppendField(out, record.Field(position));
+        }
+    } else {
+        for (size_t index = 0; index < positions.size(); ++index) {
+            if (index > 0)
+                out += ',';
+            AppendField(out, record.Value(positions[index]));
+        }
     }
-    return line + "\r\n";
+    out += "\r\n";
 }
 
 void CatalogueWriter::Write(QIODevice& device, const std::vector<ItemRecord>& records,
                             const QString& name) {
-    QByteArray chunk = HoldsNul(records) ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+    QByteArray chunk = FileStart(records, {});
     auto flush = [&] {
         const QString reason = DeviceWriter::WriteAll(device, chunk);
         if (!reason.isEmpty())
@@ -99,6 +132,11 @@ void CatalogueWriter::Write(QIODevice& device, const std::vector<ItemRecord>& re
 }
 
 void CatalogueWriter::Write(const QString& fileName, const std::vector<ItemRecord>& records) {
+    Write(fileName, CatalogueColumns(), records);
+}
+
+void CatalogueWriter::Write(const QString& fileName, const CatalogueColumns& columns,
+                            const std::vector<ItemRecord>& records) {
     // A link is written through: the seller's catalogue is the file it leads to.
     const QFileInfo given(fileName);
     const QFileInfo catalogue(given.isSymLink() && given.exists() ? given.canonicalFilePath()
@@ -107,9 +145,13 @@ void CatalogueWriter::Write(const QString& fileName, const std::vector<ItemRecor
     const QString what = QStringLiteral("the catalogue");
     try {
         FolderWriter::Pending file = folder.Begin(catalogue.fileName(), what);
-        QByteArray chunk = HoldsNul(records) ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+        std::vector<int> positions;
+        const QStringList heading = columns.HeadingFor(records, positions);
+        if (heading.isEmpty())
+            positions.clear();
+        QByteArray chunk = FileStart(records, heading);
         for (const ItemRecord& record : records) {
-            chunk += Line(record);
+            AppendLine(chunk, record, positions);
             if (chunk.size() >= kChunk) {
                 folder.Append(file, chunk, what);
                 chunk.clear();

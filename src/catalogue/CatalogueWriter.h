@@ -7,11 +7,13 @@
 
 #include <vector>
 
+class CatalogueColumns;
 class ItemRecord;
 class QIODevice;
 
 // Writes a catalogue file: one line per record, its ten fields joined with "," and ended by
-// CR LF; an empty catalogue is an empty file. A field is put in double quotes, its inner
+// CR LF; an empty catalogue is an empty file. A catalogue with a heading is written with it,
+// first, and each record's values in the heading's columns (CatalogueColumns::HeadingFor). A field is put in double quotes, its inner
 // quotes doubled, only when it holds a comma, a double quote, a line break or starts with a
 // blank or a U+FEFF, so every catalogue reads back unchanged and every other line is written
 // exactly as it stands. The text is UTF-8 without a signature, unless a value holds a NUL
@@ -23,12 +25,18 @@ public:
     // (FolderWriter); it keeps the previous file's permissions, and where fileName is a
     // link, the file it leads to is written. Throws LotcraftError naming the file.
     static void Write(const QString& fileName, const std::vector<ItemRecord>& records);
+    static void Write(const QString& fileName, const CatalogueColumns& columns,
+                      const std::vector<ItemRecord>& records);
     // Writes to an open device; throws LotcraftError naming `name` when a write fails.
     static void Write(QIODevice& device, const std::vector<ItemRecord>& records,
                       const QString& name);
 
     // One record's line, CR LF included.
     static QByteArray Line(const ItemRecord& record);
+    // Appends a record's line with the values at `positions` (ItemRecord::Value), or its ten
+    // fields where positions is empty.
+    static void AppendLine(QByteArray& out, const ItemRecord& record,
+                           const std::vector<int>& positions);
     // A field as the line holds it: as it stands, or quoted.
     static QString Field(const QString& value);
     // The same field appended to a line in UTF-8, without a copy of its own: for writers of

@@ -130,6 +130,11 @@ QByteArray FieldScanner::TakeRest() {
     return rest;
 }
 
+void FieldScanner::Restart() {
+    m_nonBlankAt = -1;
+    m_at = Offset(m_textStart);
+}
+
 void FieldScanner::Rewind() {
     m_keepText = false;
     m_nonBlankAt = -1;

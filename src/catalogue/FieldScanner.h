@@ -41,6 +41,9 @@ public:
     // Back to the start of the text, to read it again; from then on the window keeps only
     // what the field being scanned needs.
     void Rewind();
+    // Back to the start of the text for another first look: the window still keeps
+    // everything, as before any Rewind.
+    void Restart();
 
     // Nothing but blanks and line ends is left.
     bool OnlyBlankLeft();

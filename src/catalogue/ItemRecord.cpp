@@ -3,6 +3,8 @@
 
 #include "app/LotcraftError.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::array<ItemRecord::Presentation, ItemRecord::FieldCount> kPresentation = {{
@@ -40,6 +42,44 @@ void ItemRecord::SetField(int position, const QString& value) {
 void ItemRecord::SetField(int position, QString&& value) {
     CheckPosition(position);
     m_fields[static_cast<size_t>(position - 1)] = std::move(value);
+}
+
+const QString& ItemRecord::Extra(int index) const {
+    static const QString kNone;
+    return index >= 0 && index < m_extras.size() ? m_extras[index] : kNone;
+}
+
+void ItemRecord::SetExtra(int index, const QString& value) {
+    if (index < 0)
+        throw LotcraftError(QStringLiteral("an item record has no kept column %1").arg(index));
+    if (index >= m_extras.size()) {
+        if (value.isEmpty())
+            return;
+        m_extras.resize(index + 1);
+    }
+    m_extras[index] = value;
+}
+
+const QString& ItemRecord::Value(int position) const {
+    return position >= FirstExtraPosition ? Extra(position - FirstExtraPosition) : Field(position);
+}
+
+void ItemRecord::SetValue(int position, const QString& value) {
+    if (position >= FirstExtraPosition)
+        SetExtra(position - FirstExtraPosition, value);
+    else
+        SetField(position, value);
+}
+
+bool ItemRecord::operator==(const ItemRecord& other) const {
+    if (m_fields != other.m_fields)
+        return false;
+    const qsizetype count = std::max(m_extras.size(), other.m_extras.size());
+    for (qsizetype index = 0; index < count; ++index) {
+        if (Extra(int(index)) != other.Extra(int(index)))
+            return false;
+    }
+    return true;
 }
 
 int ItemRecord::PositionOfColumn(int column) {

@@ -6,7 +6,8 @@
 
 #include <array>
 
-// One item of the catalogue: ten free texts in the order of the catalogue file.
+// One item of the catalogue: ten free texts in the order of the catalogue file, and the
+// values of the columns a catalogue with a heading holds beyond them (CatalogueColumns).
 // Position 7, Spare, is carried along but shown nowhere. The grid has no column for it, so
 // from position 8 on the grid column is one less than the position; PositionOfColumn and
 // ColumnOfPosition are the only place that says so.
@@ -33,11 +34,25 @@ public:
     static constexpr int GridColumnCount = HtmlColumn + 1;
     // The most items a catalogue holds: the item counter is a 16-bit signed number.
     static constexpr int MaxItems = 32766;
+    // Positions from this one on are the columns kept beyond the ten fields: the value of
+    // kept column k (from 0) is at position FirstExtraPosition + k.
+    static constexpr int FirstExtraPosition = FieldCount + 1;
 
     // The field at position 1 to 10; throws LotcraftError outside.
     const QString& Field(int position) const;
     void SetField(int position, const QString& value);
     void SetField(int position, QString&& value);
+
+    // The value of kept column `index` (from 0); empty where the record holds none.
+    const QString& Extra(int index) const;
+    void SetExtra(int index, const QString& value);
+    // Every kept column's value, in the columns' order; may be shorter than the columns.
+    const QStringList& Extras() const { return m_extras; }
+    void SetExtras(QStringList extras) { m_extras = std::move(extras); }
+    // A field (position 1 to 10) or a kept column's value (FirstExtraPosition on): what a
+    // cell of the grid holds.
+    const QString& Value(int position) const;
+    void SetValue(int position, const QString& value);
 
     // The record position that grid column 1 to 9 shows; throws LotcraftError outside.
     static int PositionOfColumn(int column);
@@ -61,11 +76,13 @@ public:
     // The address a page shows: the first of several, or the field as it stands.
     QString FirstPicture() const;
 
-    bool operator==(const ItemRecord& other) const { return m_fields == other.m_fields; }
+    // Kept columns a record holds no value for are empty: they compare equal to empty values.
+    bool operator==(const ItemRecord& other) const;
     bool operator!=(const ItemRecord& other) const { return !(*this == other); }
 
 private:
     static void CheckPosition(int position);
 
     std::array<QString, FieldCount> m_fields;
+    QStringList m_extras;
 };

@@ -18,10 +18,7 @@ constexpr QChar kBetweenFields(0xFFFF);
 }  // namespace
 
 int CatalogueView::PositionOfModelColumn(int column) {
-    const int gridColumn = column + 1;
-    if (gridColumn < ItemRecord::FirstFieldColumn || gridColumn > ItemRecord::LastFieldColumn)
-        return 0;
-    return ItemRecord::PositionOfColumn(gridColumn);
+    return Grid::PositionOfModelColumn(column);
 }
 
 CatalogueView::CatalogueView(Grid* grid, QObject* parent)
@@ -118,6 +115,8 @@ const QString& CatalogueView::FoldedRow(int sourceRow) const {
         for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn;
              ++column)
             length += record.Field(ItemRecord::PositionOfColumn(column)).size();
+        for (const QString& extra : record.Extras())
+            length += 1 + extra.size();
         // Not null once reserved, even for a row of empty fields: the row is folded.
         folded.reserve(length);
         for (int column = ItemRecord::FirstFieldColumn; column <= ItemRecord::LastFieldColumn;
@@ -125,6 +124,10 @@ const QString& CatalogueView::FoldedRow(int sourceRow) const {
             if (column > ItemRecord::FirstFieldColumn)
                 folded += kBetweenFields;
             TextFolding::AppendFolded(folded, record.Field(ItemRecord::PositionOfColumn(column)));
+        }
+        for (const QString& extra : record.Extras()) {
+            folded += kBetweenFields;
+            TextFolding::AppendFolded(folded, extra);
         }
     }
     return folded;
@@ -139,6 +142,10 @@ bool CatalogueView::RowHolds(int sourceRow) const {
          ++column) {
         if (TextFolding::Folded(record.Field(ItemRecord::PositionOfColumn(column)))
                 .contains(m_needle))
+            return true;
+    }
+    for (const QString& extra : record.Extras()) {
+        if (TextFolding::Folded(extra).contains(m_needle))
             return true;
     }
     return false;

@@ -21,6 +21,15 @@ QString Grid::Heading(int column) {
         ItemRecord::PresentationOf(ItemRecord::PositionOfColumn(column)).heading);
 }
 
+int Grid::PositionOfModelColumn(int column) {
+    if (column >= ItemRecord::HtmlColumn)
+        return ItemRecord::FirstExtraPosition + column - ItemRecord::HtmlColumn;
+    const int gridColumn = column + 1;
+    if (gridColumn < ItemRecord::FirstFieldColumn || gridColumn > ItemRecord::LastFieldColumn)
+        return 0;
+    return ItemRecord::PositionOfColumn(gridColumn);
+}
+
 QString Grid::Shown(const QString& text) {
     if (text.size() <= ShownLength)
         return text;
@@ -31,10 +40,31 @@ QString Grid::Shown(const QString& text) {
 }
 
 void Grid::Clear() {
+    Open(CatalogueColumns(), {});
+}
+
+void Grid::Open(CatalogueColumns columns, std::vector<ItemRecord> records) {
     beginResetModel();
-    m_records.clear();
-    m_rows.clear();
+    m_columns = std::move(columns);
+    m_records = std::move(records);
+    m_rows.assign(m_records.size(), RowState());
     endResetModel();
+}
+
+void Grid::SetColumns(CatalogueColumns columns, const std::vector<QStringList>& extras) {
+    beginResetModel();
+    m_columns = std::move(columns);
+    for (size_t index = 0; index < m_records.size() && index < extras.size(); ++index)
+        m_records[index].SetExtras(extras[index]);
+    endResetModel();
+}
+
+std::vector<QStringList> Grid::Extras() const {
+    std::vector<QStringList> extras;
+    extras.reserve(m_records.size());
+    for (const ItemRecord& record : m_records)
+        extras.push_back(record.Extras());
+    return extras;
 }
 
 void Grid::AppendRecords(std::vector<ItemRecord> records) {
@@ -60,7 +90,7 @@ void Grid::StoreRecords(const std::vector<int>& rows, const std::vector<ItemReco
         return;
     for (size_t index = 0; index < rows.size(); ++index)
         m_records[size_t(rows[index] - 1)] = records[index];
-    Q_EMIT dataChanged(index(rows.front() - 1, 0), index(rows.back() - 1, kPathColumn - 1));
+    Q_EMIT dataChanged(index(rows.front() - 1, 0), index(rows.back() - 1, columnCount() - 1));
 }
 
 void Grid::RemoveRow(int row) {
@@ -227,7 +257,7 @@ int Grid::rowCount(const QModelIndex& parent) const {
 }
 
 int Grid::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kPathColumn + 1;
+    return parent.isValid() ? 0 : kPathColumn + 1 + m_columns.ExtraCount();
 }
 
 QVariant Grid::data(const QModelIndex& index, int role) const {
@@ -236,18 +266,23 @@ QVariant Grid::data(const QModelIndex& index, int role) const {
     const int row = index.row() + 1;
     const bool path = index.column() == kPathColumn;
     if (role == Qt::EditRole)
-        return path ? PagePath(row) : Field(row, ItemRecord::PositionOfColumn(index.column() + 1));
+        return path ? PagePath(row) : Record(row).Value(PositionOfModelColumn(index.column()));
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return Shown(path ? PagePath(row)
-                          : Field(row, ItemRecord::PositionOfColumn(index.column() + 1)));
+                          : Record(row).Value(PositionOfModelColumn(index.column())));
     if (role == Qt::DecorationRole && path && Marked(row))
         return m_pageMark;
     return QVariant();
 }
 
 QVariant Grid::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal)
-        return role == Qt::DisplayRole ? QVariant(Heading(section + 1)) : QVariant();
+    if (orientation == Qt::Horizontal) {
+        if (role != Qt::DisplayRole)
+            return QVariant();
+        if (section > kPathColumn)
+            return m_columns.ExtraNames().value(section - kPathColumn - 1);
+        return Heading(section + 1);
+    }
     if (section < 0 || section >= ItemCount())
         return QVariant();
     if (role == Qt::DisplayRole)
@@ -267,7 +302,6 @@ Qt::ItemFlags Grid::flags(const QModelIndex& index) const {
 bool Grid::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole || index.column() == kPathColumn)
         return false;
-    Q_EMIT CellEdited(index.row() + 1, ItemRecord::PositionOfColumn(index.column() + 1),
-                      value.toString());
+    Q_EMIT CellEdited(index.row() + 1, PositionOfModelColumn(index.column()), value.toString());
     return true;
 }

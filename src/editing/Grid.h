@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "catalogue/CatalogueColumns.h"
 #include "catalogue/ItemRecord.h"
 
 #include <QAbstractTableModel>
@@ -15,8 +16,9 @@
 // page path and mark; no cursor is moved to reach them.
 //
 // As a table model it shows item row r as model row r - 1, grid column 1 to 9 (the record's
-// fields in column order) and 10 (the page path) as model column 0 to 9, the headings above
-// them and the done mark as a row's vertical heading.
+// fields in column order) and 10 (the page path) as model column 0 to 9, the columns the
+// catalogue keeps beyond the ten fields after them, the headings above them and the done mark
+// as a row's vertical heading.
 class Grid : public QAbstractTableModel {
     Q_OBJECT
 
@@ -27,10 +29,20 @@ public:
     static QString Shown(const QString& text);
     // The heading of grid column 1 to 10, the empty text for any other.
     static QString Heading(int column);
+    // The record position (ItemRecord::Value) that model column `column` shows, or 0 for
+    // the page path.
+    static int PositionOfModelColumn(int column);
 
     explicit Grid(QObject* parent = nullptr);
 
     int ItemCount() const { return int(m_records.size()); }
+    // The catalogue's columns, as its file names them.
+    const CatalogueColumns& Columns() const { return m_columns; }
+    // Takes new columns with each row's kept values (one list a row, in row order): a
+    // catalogue's columns changed as a whole, told as a reset.
+    void SetColumns(CatalogueColumns columns, const std::vector<QStringList>& extras);
+    // Every row's kept values, in row order.
+    std::vector<QStringList> Extras() const;
     const std::vector<ItemRecord>& Records() const { return m_records; }
     // Item row 1 to ItemCount; rows are not checked.
     const ItemRecord& Record(int row) const { return m_records[size_t(row - 1)]; }
@@ -56,11 +68,13 @@ public:
         std::vector<RowState> states;
     };
 
-    // Removes every row.
+    // Removes every row; the columns become those of a file without a heading.
     void Clear();
     // Appends records as rows after the last one, with one reset of the model for the whole
     // block.
     void AppendRecords(std::vector<ItemRecord> records);
+    // Replaces every row with a catalogue's records in its columns.
+    void Open(CatalogueColumns columns, std::vector<ItemRecord> records);
     // Replaces the record of a row; its page path and marks stay.
     void StoreRecord(int row, const ItemRecord& record);
     // Replaces the records of item rows (ascending), with one change told for them all.
@@ -101,6 +115,7 @@ Q_SIGNALS:
     void CellEdited(int row, int position, const QString& value);
 
 private:
+    CatalogueColumns m_columns;
     std::vector<ItemRecord> m_records;
     std::vector<RowState> m_rows;
     QImage m_pageMark;

@@ -79,12 +79,15 @@ void RecordEditor::BeginOpening() {
     m_form.deleteEnabled = false;
 }
 
-int RecordEditor::AppendRead(std::vector<ItemRecord> records) {
+int RecordEditor::AppendRead(std::vector<ItemRecord> records, CatalogueColumns columns) {
     const size_t room = size_t(MaxItems - m_grid.ItemCount());
     if (records.size() > room)
         records.resize(room);
     const int appended = int(records.size());
-    m_grid.AppendRecords(std::move(records));
+    if (m_grid.ItemCount() == 0)
+        m_grid.Open(std::move(columns), std::move(records));
+    else
+        m_grid.AppendRecords(std::move(records));
     ShowItemCount();
     return appended;
 }
@@ -243,7 +246,7 @@ void RecordEditor::StoreCell(int row, int position, const QString& value) {
     if (row <= 0 || row > m_grid.ItemCount())
         return;
     ItemRecord record = m_grid.Record(row);
-    record.SetField(position, value);
+    record.SetValue(position, value);
     StoreRecordAt(row, record);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "catalogue/CatalogueColumns.h"
 #include "catalogue/ItemRecord.h"
 
 #include <QString>
@@ -74,7 +75,8 @@ public:
     // MaxItems; returns how many); and Htmls and Save enabled, whatever happened in between,
     // with the first row in the form when there is one.
     void BeginOpening();
-    int AppendRead(std::vector<ItemRecord> records);
+    int AppendRead(std::vector<ItemRecord> records,
+                   CatalogueColumns columns = CatalogueColumns());
     void EndOpening();
 
     // A row clicked in the grid, or reached by a key: its record in the form. Row 0 (no row)

@@ -32,7 +32,8 @@ std::optional<QString> AmountOf(QStringView text) {
 SortKeys::SortKeys(const std::vector<ItemRecord>& records, int position, const QCollator& collator)
     : m_position(position),
       m_amounts(position == ItemRecord::ItemNumber || position == ItemRecord::Price ||
-                position == ItemRecord::FirstBid || position == ItemRecord::Category),
+                position == ItemRecord::FirstBid || position == ItemRecord::Category ||
+                position >= ItemRecord::FirstExtraPosition),
       m_times(position == ItemRecord::StartTime || position == ItemRecord::EndTime),
       m_collator(collator) {
     m_keys.reserve(records.size());
@@ -41,7 +42,7 @@ SortKeys::SortKeys(const std::vector<ItemRecord>& records, int position, const Q
 }
 
 SortKeys::Key SortKeys::KeyOf(const ItemRecord& record) const {
-    const QString& value = record.Field(m_position);
+    const QString& value = record.Value(m_position);
     Key key;
     if (IsBlank(value))
         return key;

@@ -61,7 +61,7 @@ void CatalogueFiles::Open(const QString& path) {
         return;
     m_editor.BeginOpening();
     const int recordsRead = int(result.records.size());
-    const int read = m_editor.AppendRead(std::move(result.records));
+    const int read = m_editor.AppendRead(std::move(result.records), std::move(result.columns));
     m_editor.EndOpening();
     // A catalogue read in part is not the file's catalogue: saving it over the file would
     // lose the items not read, so the window has no open file until it is saved.
@@ -145,7 +145,7 @@ bool CatalogueFiles::WriteTo(const QString& path) {
     if (!MayReplaceReadInPart(path))
         return false;
     try {
-        CatalogueWriter::Write(path, m_grid.Records());
+        CatalogueWriter::Write(path, m_grid.Columns(), m_grid.Records());
     } catch (const LotcraftError& error) {
         m_messages.Tell(&m_window, QStringLiteral("The catalogue was not saved.\n\n") %
                                        SaveFailureAdvice(path, error));
