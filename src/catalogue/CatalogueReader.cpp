@@ -117,6 +117,10 @@ public:
         // fields as it names, placed by its names. Otherwise the file is read as ten fields a
         // record, or as one item a line of short lines.
         std::optional<CatalogueColumns> heading = ReadHeading();
+        if (!m_unusableHeading.isEmpty()) {
+            m_result.failure.emplace(m_unusableHeading, m_name);
+            return std::move(m_result);
+        }
         m_scanner.Restart();
         const int fieldsPerLine = heading ? 0 : ShortLineLength();
         m_scanner.Rewind();
@@ -278,7 +282,10 @@ private:
         }
         // The heading's values are no item's: the encoding notice counts only the items'.
         m_encoding = CatalogueEncoding();
-        return CatalogueColumns::FromHeading(names);
+        std::optional<CatalogueColumns> heading = CatalogueColumns::FromHeading(names);
+        if (!heading)
+            m_unusableHeading = CatalogueReader::UnusableHeading(names);
+        return heading;
     }
 
     // Passes over the heading line, read before.
@@ -457,6 +464,8 @@ private:
     int m_fieldCount = ItemRecord::FieldCount;
     std::vector<int> m_positions;
     int m_extraCount = 0;
+    // Why a first line that names columns cannot be read as the heading, or empty.
+    QString m_unusableHeading;
     // Fields of the records read that were read as Windows-1252.
     qsizetype m_windows1252Fields = 0;
     // For the record being read: where in the text the lines not yet counted start, how
@@ -694,7 +703,7 @@ CatalogueReader::Result CatalogueReader::ReadBytes(const QByteArray& bytes, cons
 }
 
 QString CatalogueReader::ColumnsNotice(const CatalogueColumns& columns, const QString& name) {
-    const auto quoted = [](const QString& text) {
+    const auto quoted = [](const QString& text) -> QString {
         return QLatin1Char('"') % text % QLatin1Char('"');
     };
     QStringList matched;
@@ -720,4 +729,33 @@ QString CatalogueReader::ColumnsNotice(const CatalogueColumns& columns, const QS
                       .arg(kept.size() == 1 ? QStringLiteral("it stands") : QStringLiteral("they stand"),
                            kept.join(QStringLiteral(", ")));
     return notice;
+}
+
+QString CatalogueReader::UnusableHeading(const QStringList& names) {
+    std::vector<int> fields;
+    for (const QString& name : names) {
+        // A heading names; a number is an item's value.
+        bool number = false;
+        name.toDouble(&number);
+        if (number)
+            return QString();
+        const int field = CatalogueColumns::FieldNamed(name);
+        if (field > 0 && std::find(fields.begin(), fields.end(), field) == fields.end())
+            fields.push_back(field);
+    }
+    if (fields.size() < 3)
+        return QString();
+    QStringList lacking;
+    for (const int field : {int(ItemRecord::ItemNumber), int(ItemRecord::Title)}) {
+        if (std::find(fields.begin(), fields.end(), field) == fields.end())
+            lacking << (field == ItemRecord::ItemNumber ? QStringLiteral("the item number (\"Item number\" or \"SKU\")")
+                                                        : QStringLiteral("the title (\"Title\")"));
+    }
+    if (lacking.isEmpty())
+        return QString();
+    return QStringLiteral(
+               "the first line names the columns (%1), but no column holds %2, so the file has "
+               "not been read; give that column its name in the first line and open the file "
+               "again")
+        .arg(names.join(QStringLiteral(", ")), lacking.join(QStringLiteral(" or ")));
 }

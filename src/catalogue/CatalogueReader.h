@@ -84,6 +84,10 @@ public:
     static Result ReadDescriptor(int descriptor, const QString& name,
                                  qsizetype blockSize = BlockSize);
 
+    // Why a first line is a heading no catalogue can be read by: it names at least three of
+    // the fields' columns, and no number, but not both the item number's and the title's.
+    // Empty otherwise, when the line is an item.
+    static QString UnusableHeading(const QStringList& names);
     // What a heading was read as: which column holds each field, which fields have none
     // (read empty) and which columns are kept as they stand. One sentence or two.
     static QString ColumnsNotice(const CatalogueColumns& columns, const QString& name);

@@ -42,6 +42,19 @@ std::unique_ptr<GridChange> GridChange::Reorder(Grid& grid, std::vector<int> ord
     return change;
 }
 
+std::unique_ptr<GridChange> GridChange::Columns(Grid& grid, CatalogueColumns after,
+                                                std::vector<QStringList> extras, int formRow,
+                                                const QString& text) {
+    std::unique_ptr<GridChange> change(new GridChange(grid, Kind::Columns, text));
+    change->m_columnsBefore = grid.Columns();
+    change->m_extrasBefore = grid.Extras();
+    change->m_columnsAfter = std::move(after);
+    change->m_extrasAfter = std::move(extras);
+    if (formRow > 0)
+        change->m_rows = {formRow};
+    return change;
+}
+
 void GridChange::redo() {
     Apply(true);
 }
@@ -83,6 +96,11 @@ void GridChange::Apply(bool forward) {
                     back[size_t(m_order[index])] = int(index);
                 m_grid.Reorder(back);
             }
+            break;
+        case Kind::Columns:
+            m_grid.SetColumns(forward ? m_columnsAfter : m_columnsBefore,
+                              forward ? m_extrasAfter : m_extrasBefore);
+            m_shown = m_rows;
             break;
     }
 }

@@ -10,7 +10,7 @@
 
 // One change of the catalogue in the grid, as a step that can be undone and done again:
 // records stored into rows, records inserted, rows removed (with their page paths and marks),
-// or the rows ordered anew. Its text names what it does ("delete of 3 items"), for the
+// the rows ordered anew, or the kept columns changed. Its text names what it does ("delete of 3 items"), for the
 // commands "Undo ..." and "Redo ...".
 class GridChange : public QUndoCommand {
 public:
@@ -28,6 +28,12 @@ public:
     static std::unique_ptr<GridChange> Reorder(Grid& grid, std::vector<int> order,
                                                const QString& text);
 
+    // Gives the grid new columns and each row's kept values (Grid::SetColumns); the columns
+    // and values there now come back on undo. formRow is the row the window shows after.
+    static std::unique_ptr<GridChange> Columns(Grid& grid, CatalogueColumns after,
+                                               std::vector<QStringList> extras, int formRow,
+                                               const QString& text);
+
     void redo() override;
     void undo() override;
 
@@ -37,7 +43,7 @@ public:
     const std::vector<int>& ShownRows() const { return m_shown; }
 
 private:
-    enum class Kind { Store, Insert, Remove, Reorder };
+    enum class Kind { Store, Insert, Remove, Reorder, Columns };
 
     GridChange(Grid& grid, Kind kind, const QString& text);
     void Apply(bool forward);
@@ -53,4 +59,9 @@ private:
     Grid::TakenRows m_taken;
     std::vector<int> m_order;
     std::vector<int> m_shown;
+    // Columns: the columns and kept values before and after.
+    CatalogueColumns m_columnsBefore;
+    CatalogueColumns m_columnsAfter;
+    std::vector<QStringList> m_extrasBefore;
+    std::vector<QStringList> m_extrasAfter;
 };

@@ -290,6 +290,38 @@ void RecordEditor::Reorder(std::vector<int> order, const QString& what) {
     ShowRow(shownAfter);
 }
 
+int RecordEditor::AddColumns(const QStringList& names) {
+    CatalogueColumns columns = m_grid.Columns();
+    QStringList added;
+    for (const QString& name : names) {
+        if (columns.ExtraNamed(name) < 0 && CatalogueColumns::FieldNamed(name) == 0) {
+            columns.AddExtra(name);
+            added << name;
+        }
+    }
+    if (added.isEmpty())
+        return 0;
+    const QString what = added.size() == 1
+                             ? QStringLiteral("adding of column %1").arg(added.front())
+                             : QStringLiteral("adding of %1 columns").arg(added.size());
+    Push(GridChange::Columns(m_grid, std::move(columns), m_grid.Extras(), m_formRow, what));
+    return int(added.size());
+}
+
+void RecordEditor::RemoveColumn(int extra) {
+    if (extra < 0 || extra >= m_grid.Columns().ExtraCount())
+        return;
+    CatalogueColumns columns = m_grid.Columns();
+    const QString what = QStringLiteral("removal of column %1").arg(columns.ExtraNames()[extra]);
+    std::vector<ItemRecord> records = m_grid.Records();
+    columns.RemoveExtra(extra, records);
+    std::vector<QStringList> extras;
+    extras.reserve(records.size());
+    for (const ItemRecord& record : records)
+        extras.push_back(record.Extras());
+    Push(GridChange::Columns(m_grid, std::move(columns), std::move(extras), m_formRow, what));
+}
+
 void RecordEditor::Push(std::unique_ptr<GridChange> change) {
     GridChange* pushed = change.release();
     m_changes.push(pushed);

@@ -109,6 +109,12 @@ public:
     bool InsertAfter(int after, std::vector<ItemRecord> records, const QString& what);
     // Orders the catalogue's rows anew (Grid::Reorder), as one change named by `what`.
     void Reorder(std::vector<int> order, const QString& what);
+    // Adds kept columns of these names after the others, as one change: those the catalogue
+    // has no column of yet (names matched as CatalogueColumns matches them). Returns how many
+    // it added.
+    int AddColumns(const QStringList& names);
+    // Removes kept column `extra` and every row's value of it, as one change.
+    void RemoveColumn(int extra);
     // Undo and redo: the last change undone or the last undone done again; the rows it
     // touched are shown, the first of them in the form.
     void Undo();
