@@ -27,8 +27,31 @@ public:
         return Ask(parent, question);
     }
     void Tell(QWidget*, const QString& message) override { messages << message; }
+    // Texts and choices answered from their own prepared lists; cancelled once they run out.
+    std::optional<QString> AskText(QWidget*, const QString& question, const QString&) override {
+        questions << question;
+        if (texts.empty())
+            return std::nullopt;
+        const QString text = texts.front();
+        texts.pop_front();
+        return text;
+    }
+    std::optional<std::vector<int>> AskChoices(QWidget*, const QString& question,
+                                               const QStringList& labels, const QStringList&,
+                                               const std::vector<int>&, const QString&) override {
+        questions << question;
+        choiceLabels = labels;
+        if (choices.empty())
+            return std::nullopt;
+        const std::vector<int> chosen = choices.front();
+        choices.pop_front();
+        return chosen;
+    }
 
     std::deque<Answer> answers;
+    std::deque<QString> texts;
+    std::deque<std::vector<int>> choices;
+    QStringList choiceLabels;
     QStringList questions;
     QStringList saveQuestions;
     QStringList messages;

@@ -46,6 +46,9 @@ public:
         std::vector<ItemRecord> records;
         // The file's columns: those its heading names, or the ten fields of a file without one.
         CatalogueColumns columns;
+        // Whether the file is a spreadsheet (.ods, .xlsx), read from its first sheet: never
+        // to be written over as a catalogue.
+        bool spreadsheet = false;
         // What stopped the reading early, naming the file and the record; empty when the
         // whole file was read.
         std::optional<LotcraftError> failure;

@@ -59,6 +59,12 @@ void Grid::SetColumns(CatalogueColumns columns, const std::vector<QStringList>& 
     endResetModel();
 }
 
+QString Grid::ColumnName(int position) const {
+    if (position >= ItemRecord::FirstExtraPosition)
+        return m_columns.ExtraNames().value(position - ItemRecord::FirstExtraPosition);
+    return CatalogueColumns::NameOfField(position);
+}
+
 std::vector<QStringList> Grid::Extras() const {
     std::vector<QStringList> extras;
     extras.reserve(m_records.size());

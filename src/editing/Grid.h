@@ -41,6 +41,9 @@ public:
     // Takes new columns with each row's kept values (one list a row, in row order): a
     // catalogue's columns changed as a whole, told as a reset.
     void SetColumns(CatalogueColumns columns, const std::vector<QStringList>& extras);
+    // What the window calls the column of a record position: a field's heading, or a kept
+    // column's name.
+    QString ColumnName(int position) const;
     // Every row's kept values, in row order.
     std::vector<QStringList> Extras() const;
     const std::vector<ItemRecord>& Records() const { return m_records; }

@@ -6,6 +6,7 @@
 #include "app/ProgramSettings.h"
 #include "controls/xpbutton/XpButton.h"
 #include "editing/RowsText.h"
+#include "listings/ListingTemplate.h"
 #include "pages/CatalogueCheck.h"
 #include "pages/PageBuilder.h"
 #include "pages/PageInputs.h"
@@ -18,7 +19,9 @@
 #include "ui/FindBar.h"
 #include "ui/GridView.h"
 #include "ui/HtmlSourceWindow.h"
+#include "ui/FormControls.h"
 #include "ui/KeptSettings.h"
+#include "ui/ListingDetailsList.h"
 #include "ui/OutputFolderDialog.h"
 #include "ui/PagePreviewWindow.h"
 #include "ui/ProgramIcon.h"
@@ -28,14 +31,17 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -160,6 +166,18 @@ void Auctions::CreateCommands() {
          {},
          &Auctions::SortCatalogue,
          false},
+        {C::ListingDetails,
+         "&Listing details...",
+         {QKeySequence(Qt::CTRL | Qt::Key_L)},
+         &Auctions::ShowListingDetails,
+         false},
+        {C::AddColumn, "Add a column...", {}, &Auctions::AddColumn, false},
+        {C::RemoveColumn, "Remove the column", {}, &Auctions::RemoveColumn, false},
+        {C::TemplateColumns,
+         "Add columns from an eBay &template...",
+         {},
+         &Auctions::AddTemplateColumns,
+         false},
         {C::Escape, "Leave", {QKeySequence(Qt::Key_Escape)}, &Auctions::Escape, false},
     };
     for (const auto& command : commands) {
@@ -177,6 +195,9 @@ void Auctions::CreateCommands() {
         {C::ViewPage, c.viewPage},   {C::ViewCode, c.viewHtml},
         {C::Help, c.help},           {C::CategoryList, c.categoryList},
         {C::Close, c.close},
+        {C::AddColumn, c.details->AddButton()},
+        {C::RemoveColumn, c.details->RemoveButton()},
+        {C::TemplateColumns, c.details->TemplateButton()},
     };
     for (const auto& [command, button] : buttons)
         m_commands.Bind(command, button);
@@ -187,7 +208,8 @@ void Auctions::CreateCommands() {
     auto* separator = new QAction(grid);
     separator->setSeparator(true);
     grid->addAction(separator);
-    for (const C::Command command : {C::SortCatalogue, C::Undo, C::Redo, C::Find})
+    for (const C::Command command :
+         {C::SortCatalogue, C::Undo, C::Redo, C::Find, C::ListingDetails, C::TemplateColumns})
         grid->addAction(m_commands[command]);
     QUndoStack& changes = m_editor.Changes();
     connect(&changes, &QUndoStack::indexChanged, this, &Auctions::ShowUndoTexts);
@@ -238,6 +260,10 @@ ItemRecord Auctions::BoxesRecord() const {
             record.SetField(position, box->text());
     }
     record.SetField(ItemRecord::Description, m_controls.description->Value());
+    // The listing details hold the kept columns' values while they show the grid's columns.
+    const QStringList details = m_controls.details->Values();
+    if (details.size() == m_grid.Columns().ExtraCount())
+        record.SetExtras(details);
     return record;
 }
 
@@ -256,6 +282,7 @@ void Auctions::ShowForm() {
     }
     c.description->SetValue(m_form.record.Field(ItemRecord::Description));
     c.description->setEnabled(m_form.fieldsEnabled);
+    c.details->Show(m_grid.Columns().ExtraNames(), m_form.record.Extras(), m_form.fieldsEnabled);
     show(c.pagePath, m_form.pagePathText, m_form.pagePathEnabled);
     if (c.update->Caption() != m_form.updateCaption)
         c.update->SetCaption(m_form.updateCaption);
@@ -284,6 +311,7 @@ void Auctions::ShowCommandStates() {
         {C::Copy, items},
         {C::ChangeField, items},
         {C::SortCatalogue, m_grid.ItemCount() > 1},
+        {C::RemoveColumn, m_grid.Columns().ExtraCount() > 0},
         {C::FindNext, m_findBar->isVisible()},
     };
     for (const auto& [command, enabled] : states)
@@ -304,7 +332,10 @@ void Auctions::ShowUndoTexts() {
 
 void Auctions::ShowTitle() {
     const QString& path = m_files.CataloguePath();
-    if (!m_files.ReadInPartFrom().isEmpty())
+    if (!m_files.SpreadsheetFrom().isEmpty())
+        setWindowTitle(QStringLiteral("%1, read from the spreadsheet (saved as CSV)[*] - Lotcraft")
+                           .arg(QFileInfo(m_files.SpreadsheetFrom()).fileName()));
+    else if (!m_files.ReadInPartFrom().isEmpty())
         setWindowTitle(QStringLiteral("%1 items read in part from %2[*] - Lotcraft")
                            .arg(m_grid.ItemCount())
                            .arg(QFileInfo(m_files.ReadInPartFrom()).fileName()));
@@ -366,6 +397,17 @@ void Auctions::KeepListingOptions(const ListingOptions& options) {
     m_listingOptions = options;
     if (m_keptStore)
         KeptSettings(*m_keptStore).WriteListingOptions(options);
+}
+
+QStringList Auctions::KeptColumnMatches(const QStringList& heading) const {
+    return m_keptStore ? KeptSettings(*m_keptStore).ReadColumnMatches(heading)
+                       : m_columnMatches.value(heading.join(QLatin1Char('\n')));
+}
+
+void Auctions::KeepColumnMatches(const QStringList& heading, const QStringList& matches) {
+    m_columnMatches.insert(heading.join(QLatin1Char('\n')), matches);
+    if (m_keptStore)
+        KeptSettings(*m_keptStore).WriteColumnMatches(heading, matches);
 }
 
 void Auctions::CatalogueChanged(bool opened) {
@@ -548,7 +590,7 @@ void Auctions::SortCatalogue() {
     }
     if (position == 0 || m_grid.ItemCount() < 2)
         return;
-    const QString heading = QString::fromLatin1(ItemRecord::PresentationOf(position).heading);
+    const QString heading = m_grid.ColumnName(position);
     ChangeCatalogue([&] {
         m_editor.Reorder(m_shown.SortedOrder(column, order),
                          QStringLiteral("sort of the catalogue by %1").arg(heading));
@@ -556,6 +598,128 @@ void Auctions::SortCatalogue() {
     ShowStatus(QStringLiteral("The catalogue is in the order of its %1 column now; Save "
                               "writes it so, Ctrl+Z gives the old order back.")
                    .arg(heading));
+}
+
+void Auctions::ArrangeControls() {
+    MainWindowLayout::Arrange(*this, *m_controls.grid, m_findBar,
+                              m_detailsInDialog ? nullptr : m_controls.details);
+}
+
+void Auctions::ShowListingDetails() {
+    ListingDetailsList* details = m_controls.details;
+    if (m_detailsInDialog)
+        return;
+    if (details->isVisible()) {
+        details->FocusValues();
+        return;
+    }
+    // The window has no room for them beside the form: the same list, over the window.
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("ListingDetailsDialog"));
+    dialog.setWindowTitle(QStringLiteral("Listing details"));
+    auto* layout = new QVBoxLayout(&dialog);
+    m_detailsInDialog = true;
+    layout->addWidget(details);
+    details->show();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    XpButton* store = FormControls::Button(
+        &dialog, QStringLiteral("OKButton"),
+        FormControls::DialogButtonProperties(QStringLiteral("Update")),
+        FormControls::Place(0, 0, 1335, 375));
+    XpButton* close = FormControls::Button(
+        &dialog, QStringLiteral("CancelButton"),
+        FormControls::DialogButtonProperties(QStringLiteral("Close")),
+        FormControls::Place(0, 0, 1335, 375));
+    for (XpButton* button : {store, close}) {
+        button->setFixedSize(button->size());
+        buttons->addWidget(button);
+    }
+    store->setEnabled(m_form.updateEnabled);
+    store->setAccessibleName(QStringLiteral("Update the item"));
+    layout->addLayout(buttons);
+    connect(store, &XpButton::Click, &dialog, [this, &dialog] {
+        StoreForm();
+        dialog.accept();
+    });
+    connect(close, &XpButton::Click, &dialog, &QDialog::reject);
+    dialog.resize(MainWindowLayout::DetailsWidth() + 40, height() / 2);
+    details->FocusValues();
+    dialog.exec();
+    // Back beside the form, for when the window is made large enough.
+    layout->removeWidget(details);
+    details->setParent(this);
+    m_detailsInDialog = false;
+    ArrangeControls();
+    if (FormEdited())
+        ShowStatus(QStringLiteral("The listing details are in the form: Update stores them."));
+}
+
+void Auctions::AddColumn() {
+    const std::optional<QString> typed = m_messages.AskText(
+        this,
+        QStringLiteral("The new column's name (an item specific as eBay names it: C:Brand, "
+                       "C:Colour; or Quantity, Format, Duration, ConditionID):"),
+        QString());
+    if (!typed)
+        return;
+    const QString name = typed->trimmed();
+    if (name.isEmpty()) {
+        ShowStatus(QStringLiteral("A column needs a name: nothing was added."));
+        return;
+    }
+    if (CatalogueColumns::FieldNamed(name) != 0 || m_grid.Columns().ExtraNamed(name) >= 0) {
+        ShowStatus(QStringLiteral("The catalogue has a %1 column already.").arg(name));
+        return;
+    }
+    ChangeCatalogue([&] { m_editor.AddColumns({name}); });
+    ShowStatus(QStringLiteral("Added the column %1: each item's value is in the listing "
+                              "details (Ctrl+L). Ctrl+Z takes it away again.")
+                   .arg(name));
+}
+
+void Auctions::RemoveColumn() {
+    const CatalogueColumns& columns = m_grid.Columns();
+    int extra = m_controls.details->CurrentColumn();
+    const int position = m_controls.grid->CurrentPosition();
+    if (extra < 0 && position >= ItemRecord::FirstExtraPosition)
+        extra = position - ItemRecord::FirstExtraPosition;
+    if (extra < 0 && columns.ExtraCount() == 1)
+        extra = 0;
+    if (extra < 0 || extra >= columns.ExtraCount()) {
+        ShowStatus(QStringLiteral("Choose the column to remove in the listing details first."));
+        return;
+    }
+    const QString name = columns.ExtraNames()[extra];
+    if (!m_messages.AskYesNo(this, QStringLiteral("Remove the column %1, and its value in every "
+                                                  "item ? Ctrl+Z brings it back.")
+                                       .arg(name)))
+        return;
+    ChangeCatalogue([&] { m_editor.RemoveColumn(extra); });
+    ShowStatus(QStringLiteral("Removed the column %1.").arg(name));
+}
+
+void Auctions::AddTemplateColumns() {
+    const QString path = m_dialogs.OpenTemplateName(this, m_files.SourcePath());
+    if (path.isEmpty())
+        return;
+    const ListingTemplate::Result read = ListingTemplate::Read(path);
+    if (!read.failure.isEmpty()) {
+        m_messages.Tell(this, QStringLiteral("No column was added.\n\n") + read.failure);
+        return;
+    }
+    const QStringList missing = ListingTemplate::Missing(read, m_grid.Columns());
+    if (missing.isEmpty()) {
+        ShowStatus(QStringLiteral("The catalogue has every item specific of %1 already.")
+                       .arg(QFileInfo(path).fileName()));
+        return;
+    }
+    ChangeCatalogue([&] { m_editor.AddColumns(missing); });
+    ShowStatus(QStringLiteral("Added %1 from %2: %3. The export's check names each required "
+                              "one (*) left empty.")
+                   .arg(missing.size() == 1 ? QStringLiteral("1 column")
+                                            : QStringLiteral("%1 columns").arg(missing.size()),
+                        QFileInfo(path).fileName(), missing.join(QStringLiteral(", "))));
 }
 
 bool Auctions::MayEditCell(int row) {
@@ -579,7 +743,7 @@ void Auctions::EditDescriptionInForm(int row) {
 
 void Auctions::ShowFindBar() {
     m_findBar->Open();
-    MainWindowLayout::Arrange(*this, *m_controls.grid, m_findBar);
+    ArrangeControls();
     ShowCommandStates();
 }
 
@@ -606,7 +770,7 @@ void Auctions::FindNext() {
 void Auctions::CloseFindBar() {
     m_findBar->Clear();
     m_findBar->hide();
-    MainWindowLayout::Arrange(*this, *m_controls.grid, m_findBar);
+    ArrangeControls();
     ShowCommandStates();
     m_controls.grid->setFocus();
     if (m_editor.FormRow() > 0)
@@ -918,7 +1082,7 @@ void Auctions::paintEvent(QPaintEvent* event) {
 
 void Auctions::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    MainWindowLayout::Arrange(*this, *m_controls.grid, m_findBar);
+    ArrangeControls();
     PlaceItemCount();
 }
 

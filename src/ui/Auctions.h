@@ -16,6 +16,7 @@
 #include "ui/WindowListingExport.h"
 #include "ui/WindowPageRun.h"
 
+#include <QHash>
 #include <QTimer>
 #include <QWidget>
 
@@ -124,6 +125,8 @@ private:
     void ExportChecked() override { ExportListings(true); }
     ListingOptions KeptListingOptions() const override;
     void KeepListingOptions(const ListingOptions& options) override;
+    QStringList KeptColumnMatches(const QStringList& heading) const override;
+    void KeepColumnMatches(const QStringList& heading, const QStringList& matches) override;
     void CatalogueChanged(bool opened) override;
 
     // Makes the window's commands and binds the buttons to them.
@@ -190,6 +193,17 @@ private:
     void CheckPastedRows(const std::vector<int>& rows);
     // The file's order by the column the view is sorted by, or the current column.
     void SortCatalogue();
+    // Ctrl+L: the listing details, beside the form where the window has room for them, in
+    // a dialog otherwise.
+    void ShowListingDetails();
+    // Columns kept beyond the ten fields: one added by name, the listing details' current
+    // one removed, or the item specifics of an eBay category template added.
+    void AddColumn();
+    void RemoveColumn();
+    void AddTemplateColumns();
+    // Places the controls for the window's size, the listing details with them unless a
+    // dialog shows them.
+    void ArrangeControls();
     // A cell edited in the grid, stored as the form stores.
     void StoreCell(int row, int position, const QString& value);
     bool MayEditCell(int row);
@@ -252,6 +266,8 @@ private:
     MainWindowLayout::Controls m_controls;
     WindowCommands m_commands;
     FindBar* m_findBar = nullptr;
+    // Whether the listing details are in their dialog (Ctrl+L) rather than beside the form.
+    bool m_detailsInDialog = false;
     ChangeFieldPrompt m_changeFieldPrompt;
     // The rows the page run or export asked for acts on once checked (empty: all).
     std::vector<int> m_rowsToWrite;
@@ -264,6 +280,8 @@ private:
     std::unique_ptr<PagePreviewWindow> m_preview;
     QTimer m_previewTimer;
     QSettings* m_keptStore = nullptr;
+    // The columns matched to fields, by heading, where no store keeps them.
+    QHash<QString, QStringList> m_columnMatches;
     // The window was asked to close during a page run.
     bool m_closeRequested = false;
     // The window has a size and place: kept from an earlier run, or centred at its first show.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/CatalogueFiles.h"
 
+#include "app/FileIdentity.h"
 #include "app/LotcraftError.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/CatalogueWriter.h"
@@ -29,6 +30,12 @@ CatalogueFiles::CatalogueFiles(QWidget& window, WindowHost& host, MessageBoxes& 
 QString CatalogueFiles::DialogStart() const {
     if (!m_cataloguePath.isEmpty())
         return m_cataloguePath;
+    if (!m_spreadsheetFrom.isEmpty()) {
+        // A spreadsheet is never written over: its catalogue is saved as CSV beside it.
+        const QFileInfo source(m_spreadsheetFrom);
+        return source.dir().filePath(source.completeBaseName() + QLatin1Char('.') +
+                                     FileDialogs::Suffix());
+    }
     if (!m_readInPartFrom.isEmpty()) {
         // A new name beside the file, so that the items not read are not lost by a slip.
         const QFileInfo source(m_readInPartFrom);
@@ -57,8 +64,15 @@ void CatalogueFiles::Open(const QString& path) {
                                            "was. Check the file, then open it again."));
         return;
     }
-    if (!m_host.MayLeaveForm() || !MayPutCatalogueAway())
+    if (!m_host.MayLeaveForm() || !MayPutCatalogueAway() || !MatchColumns(result, path))
         return;
+    // What the heading was read as goes to the status line; the rest to the seller.
+    const QString columnsNotice =
+        result.columns.HasHeading()
+            ? CatalogueReader::ColumnsNotice(result.columns, QFileInfo(path).fileName())
+            : QString();
+    if (result.columns.HasHeading() && !result.notices.isEmpty())
+        result.notices.removeFirst();
     m_editor.BeginOpening();
     const int recordsRead = int(result.records.size());
     const int read = m_editor.AppendRead(std::move(result.records), std::move(result.columns));
@@ -66,12 +80,14 @@ void CatalogueFiles::Open(const QString& path) {
     // A catalogue read in part is not the file's catalogue: saving it over the file would
     // lose the items not read, so the window has no open file until it is saved.
     const bool inPart = result.failure.has_value() || read < recordsRead;
-    m_cataloguePath = inPart ? QString() : path;
+    m_cataloguePath = inPart || result.spreadsheet ? QString() : path;
     m_readInPartFrom = inPart ? path : QString();
+    m_spreadsheetFrom = result.spreadsheet ? path : QString();
     m_itemsInFile = std::max<qint64>(result.itemsInFile, recordsRead);
     m_shiftedFrom = result.shiftedFrom;
     m_catalogueFolder = QFileInfo(path).absolutePath();
     m_host.CatalogueChanged(true);
+    m_host.ShowStatus(columnsNotice);
     // What the reader noticed on the way (fields read as Windows-1252, short lines) comes
     // with the failure, or alone.
     const QString noticed =
@@ -141,7 +157,59 @@ bool CatalogueFiles::MayReplaceReadInPart(const QString& path) {
     return m_messages.AskYesNo(&m_window, held + QStringLiteral("\n\nDo you want to replace it ?"));
 }
 
+bool CatalogueFiles::MatchColumns(CatalogueReader::Result& result, const QString& path) {
+    CatalogueColumns& columns = result.columns;
+    const std::vector<int> missing = columns.MissingFields();
+    if (!columns.HasHeading() || missing.empty() || columns.ExtraCount() == 0)
+        return true;
+    QStringList labels;
+    for (const int position : missing)
+        labels << CatalogueColumns::NameOfField(position);
+    QStringList options{QStringLiteral("(no column: left empty)")};
+    options << columns.ExtraNames();
+    QStringList heading;
+    for (const CatalogueColumns::Column& column : columns.Columns())
+        heading << column.name;
+    // The seller's last choice for a file of this heading comes first.
+    const QStringList kept = m_host.KeptColumnMatches(heading);
+    std::vector<int> start;
+    for (qsizetype index = 0; index < labels.size(); ++index)
+        start.push_back(std::max<int>(0, int(options.indexOf(kept.value(index), 1))));
+    const std::optional<std::vector<int>> chosen = m_messages.AskChoices(
+        &m_window,
+        QStringLiteral("The first line of %1 names its columns, but none of them is one of "
+                       "these fields. Choose the column that holds each field, or leave it "
+                       "empty; the columns not chosen are kept as they stand.")
+            .arg(QFileInfo(path).fileName()),
+        labels, options, start, QStringLiteral("Open"));
+    if (!chosen)
+        return false;
+    QStringList matches;
+    for (size_t index = 0; index < missing.size(); ++index) {
+        const QString name = options.value(index < chosen->size() ? (*chosen)[index] : 0);
+        // A column chosen twice holds the first field chosen for it.
+        const int extra = (index < chosen->size() && (*chosen)[index] > 0)
+                              ? int(columns.ExtraNames().indexOf(name))
+                              : -1;
+        matches << (extra >= 0 ? name : QString());
+        if (extra >= 0)
+            columns.MatchField(missing[index], extra, result.records);
+    }
+    m_host.KeepColumnMatches(heading, matches);
+    return true;
+}
+
 bool CatalogueFiles::WriteTo(const QString& path) {
+    if (!m_spreadsheetFrom.isEmpty() && FileIdentity::WouldReplace(path, m_spreadsheetFrom)) {
+        m_messages.Tell(&m_window,
+                        QStringLiteral("The catalogue was not saved.\n\n%1 is the spreadsheet "
+                                       "the catalogue was read from, and Lotcraft saves "
+                                       "catalogues as CSV files: saved over it, the spreadsheet "
+                                       "would be lost. Choose another name, such as %2.")
+                            .arg(QFileInfo(m_spreadsheetFrom).fileName(),
+                                 QFileInfo(DialogStart()).fileName()));
+        return false;
+    }
     if (!MayReplaceReadInPart(path))
         return false;
     try {
@@ -153,6 +221,7 @@ bool CatalogueFiles::WriteTo(const QString& path) {
     }
     m_cataloguePath = path;
     m_readInPartFrom.clear();
+    m_spreadsheetFrom.clear();
     m_catalogueFolder = QFileInfo(path).absolutePath();
     m_editor.MarkSaved();
     m_host.CatalogueChanged(false);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "catalogue/CatalogueReader.h"
+
 #include <QString>
 
 #include <functional>
@@ -53,8 +55,13 @@ public:
     // what no page, picture or export may replace. Empty for a catalogue typed in and not
     // saved yet.
     const QString& SourcePath() const {
-        return m_cataloguePath.isEmpty() ? m_readInPartFrom : m_cataloguePath;
+        if (!m_cataloguePath.isEmpty())
+            return m_cataloguePath;
+        return m_readInPartFrom.isEmpty() ? m_spreadsheetFrom : m_readInPartFrom;
     }
+    // The spreadsheet (.ods, .xlsx) the grid's items were read from, until they are saved
+    // as a catalogue file of its own: never written over.
+    const QString& SpreadsheetFrom() const { return m_spreadsheetFrom; }
     // The row from which the items of the catalogue opened last stop lining up with the
     // lines of its file, which the catalogue check warns of; 0 when they line up.
     int ShiftedFrom() const { return m_shiftedFrom; }
@@ -73,6 +80,10 @@ private:
     bool MayReplaceReadInPart(const QString& path);
     // Where the file dialogs start: the open catalogue, or the last catalogue folder.
     QString DialogStart() const;
+    // Where a heading names no column for some of the fields the window shows, and the file
+    // has columns kept beyond them, lets the seller choose which column holds each (the
+    // choice kept for files of the same heading). False when the seller cancels the opening.
+    bool MatchColumns(CatalogueReader::Result& result, const QString& path);
 
     QWidget& m_window;
     MessageBoxes& m_messages;
@@ -83,6 +94,7 @@ private:
     QString m_cataloguePath;
     QString m_catalogueFolder;
     QString m_readInPartFrom;
+    QString m_spreadsheetFrom;
     // How many items the file read in part holds, by its own count.
     qint64 m_itemsInFile = 0;
     int m_shiftedFrom = 0;

@@ -23,7 +23,17 @@ DesktopFileDialogs& DesktopFileDialogs::Instance() {
 
 QString DesktopFileDialogs::OpenFileName(QWidget* parent, const QString& start) {
     QFileDialog dialog(parent, MessageBoxes::Title(),
-                       start.isEmpty() ? QString() : QFileInfo(start).absolutePath(), Filter());
+                       start.isEmpty() ? QString() : QFileInfo(start).absolutePath(),
+                       OpenFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return Chosen(dialog);
+}
+
+QString DesktopFileDialogs::OpenTemplateName(QWidget* parent, const QString& start) {
+    QFileDialog dialog(parent, QStringLiteral("Add columns from an eBay template"),
+                       start.isEmpty() ? QString() : QFileInfo(start).absolutePath(),
+                       QStringLiteral("eBay templates (*.csv)"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return Chosen(dialog);

@@ -10,5 +10,6 @@ public:
     static DesktopFileDialogs& Instance();
 
     QString OpenFileName(QWidget* parent, const QString& start) override;
+    QString OpenTemplateName(QWidget* parent, const QString& start) override;
     QString SaveFileName(QWidget* parent, const QString& suggested) override;
 };

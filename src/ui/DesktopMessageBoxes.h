@@ -14,4 +14,11 @@ public:
     Answer AskBetween(QWidget* parent, const QString& question, const QString& yesCaption,
                       const QString& noCaption) override;
     void Tell(QWidget* parent, const QString& message) override;
+    std::optional<QString> AskText(QWidget* parent, const QString& question,
+                                   const QString& start) override;
+    std::optional<std::vector<int>> AskChoices(QWidget* parent, const QString& question,
+                                               const QStringList& labels,
+                                               const QStringList& options,
+                                               const std::vector<int>& start,
+                                               const QString& accept) override;
 };

@@ -16,8 +16,16 @@ public:
     // Offers `suggested`, the open catalogue's folder and name (empty: none).
     virtual QString SaveFileName(QWidget* parent, const QString& suggested) = 0;
 
-    // The one entry of the dialogs' filter.
+    // eBay's category template, a CSV file, to add its item specifics' columns from; by
+    // default through the open dialog.
+    virtual QString OpenTemplateName(QWidget* parent, const QString& start) {
+        return OpenFileName(parent, start);
+    }
+
+    // The save dialog's filter.
     static QString Filter() { return QStringLiteral("Csv Files (*.csv)"); }
+    // The open dialog's filter: catalogue files and the spreadsheets read as catalogues.
+    static QString OpenFilter() { return QStringLiteral("Catalogues (*.csv *.ods *.xlsx)"); }
     // The extension a catalogue's name gets when it is typed without one.
     static QString Suffix() { return QStringLiteral("csv"); }
 };

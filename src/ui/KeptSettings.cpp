@@ -5,6 +5,7 @@
 #include "pages/SchemeTable.h"
 #include "ui/LayoutDialog.h"
 
+#include <QCryptographicHash>
 #include <QSettings>
 
 namespace {
@@ -120,5 +121,28 @@ void KeptSettings::WriteListingOptions(const ListingOptions& options) {
     m_store.setValue(QStringLiteral("listings/shippingCost"), options.shippingCost);
     m_store.setValue(QStringLiteral("listings/returnsWithinDays"), options.returnsWithinDays);
     m_store.setValue(QStringLiteral("listings/buyerPaysReturn"), options.buyerPaysReturn);
+    m_store.sync();
+}
+
+namespace {
+
+// A heading's key among the kept matches: the hash of its names, as a key holds no commas
+// or slashes.
+QString MatchesKey(const QStringList& heading) {
+    return QStringLiteral("columnMatches/") +
+           QString::fromLatin1(
+               QCryptographicHash::hash(heading.join(QLatin1Char('\n')).toUtf8(),
+                                        QCryptographicHash::Sha1)
+                   .toHex());
+}
+
+}  // namespace
+
+QStringList KeptSettings::ReadColumnMatches(const QStringList& heading) const {
+    return m_store.value(MatchesKey(heading)).toStringList();
+}
+
+void KeptSettings::WriteColumnMatches(const QStringList& heading, const QStringList& matches) {
+    m_store.setValue(MatchesKey(heading), matches);
     m_store.sync();
 }

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 class QSettings;
@@ -39,6 +40,10 @@ public:
     // makes no sense (a dispatch time out of range).
     ListingOptions ReadListingOptions(const ListingOptions& starting = ListingOptions()) const;
     void WriteListingOptions(const ListingOptions& options);
+
+    // The columns a seller matched to the fields of a catalogue with this heading.
+    QStringList ReadColumnMatches(const QStringList& heading) const;
+    void WriteColumnMatches(const QStringList& heading, const QStringList& matches);
 
 private:
     QSettings& m_store;

@@ -9,6 +9,7 @@
 #include "ui/DescriptionBox.h"
 #include "ui/FormControls.h"
 #include "ui/GridView.h"
+#include "ui/ListingDetailsList.h"
 #include "ui/Twips.h"
 
 #include <QIcon>
@@ -326,7 +327,14 @@ MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, CatalogueVi
     SetTabOrder(window);
     for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         child->setProperty(kFirstPlace, child->geometry());
+    // Placed by Arrange alone, after the form in the Tab order.
+    controls.details = new ListingDetailsList(&window);
+    controls.details->hide();
     return controls;
+}
+
+int MainWindowLayout::DetailsWidth() {
+    return TwipsToPixels(4800);
 }
 
 QSize MainWindowLayout::FirstSize() {
@@ -347,8 +355,13 @@ int MainWindowLayout::MovedDown(const QWidget& window, int firstTop) {
     return firstTop >= DescriptionBottom() ? GrowthDown(window) : GridShareDown(window);
 }
 
-void MainWindowLayout::Arrange(QWidget& window, QWidget& grid, QWidget* findBar) {
-    const int right = std::max(0, window.width() - FirstSize().width());
+bool MainWindowLayout::Arrange(QWidget& window, QWidget& grid, QWidget* findBar,
+                               QWidget* details) {
+    const int wider = std::max(0, window.width() - FirstSize().width());
+    const bool beside = details && wider >= DetailsWidth();
+    // The grid takes the whole width; the form what the listing details leave of it.
+    const int gridRight = wider;
+    const int right = beside ? wider - DetailsWidth() : wider;
     const int gridDown = GridShareDown(window);
     const int formDown = GrowthDown(window) - gridDown;
     for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -357,7 +370,7 @@ void MainWindowLayout::Arrange(QWidget& window, QWidget& grid, QWidget* findBar)
             continue;
         QRect place = first.toRect();
         if (child == &grid) {
-            place.adjust(0, 0, right, gridDown);
+            place.adjust(0, 0, gridRight, gridDown);
             // The find bar takes the grid's top edge while it is shown.
             if (findBar && findBar->isVisible()) {
                 const int height = findBar->sizeHint().height();
@@ -376,6 +389,14 @@ void MainWindowLayout::Arrange(QWidget& window, QWidget& grid, QWidget* findBar)
         }
         child->setGeometry(place);
     }
+    if (details) {
+        const int margin = TwipsToPixels(120);
+        const int top = GridBottom() + gridDown + margin;
+        details->setGeometry(window.width() - DetailsWidth() + margin, top,
+                             DetailsWidth() - 2 * margin, window.height() - top - margin);
+        details->setVisible(beside);
+    }
+    return beside;
 }
 
 void MainWindowLayout::PaintSeparators(QPainter& painter, const QWidget& window) {

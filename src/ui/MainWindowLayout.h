@@ -10,6 +10,7 @@
 class CatalogueView;
 class DescriptionBox;
 class GridView;
+class ListingDetailsList;
 class QLabel;
 class QLineEdit;
 class QPainter;
@@ -52,6 +53,8 @@ public:
         XpButton* viewHtml = nullptr;  // viewh
         XpButton* viewPage = nullptr;  // viewp
         XpButton* close = nullptr;
+        // Beside the form when the window has room for it (Arrange).
+        ListingDetailsList* details = nullptr;
     };
 
     // Makes the window's controls as its children, the grid's view showing the grid through
@@ -66,8 +69,13 @@ public:
     // larger window gives the grid half the height it gained and the description box the
     // other half; the Title, Image, Description and page path boxes and the status line grow
     // wider, the form's other controls keep their places relative to the form. A find bar
-    // shown takes the grid's top edge.
-    static void Arrange(QWidget& window, QWidget& grid, QWidget* findBar = nullptr);
+    // shown takes the grid's top edge. The listing details stand at the right of the form
+    // where the window is wide enough for them (DetailsWidth more than its first width),
+    // the form then growing by the rest; true when they do, false when they are hidden.
+    static bool Arrange(QWidget& window, QWidget& grid, QWidget* findBar = nullptr,
+                        QWidget* details = nullptr);
+    // The width the listing details take beside the form, their margins included.
+    static int DetailsWidth();
 
 private:
     // How much taller than its first size the window is, and the grid's share of it.

@@ -2,6 +2,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -31,6 +35,18 @@ public:
         return Ask(parent, question);
     }
     virtual void Tell(QWidget* parent, const QString& message) = 0;
+    // A text asked for, `start` offered; nothing when the seller cancels, as where a seam
+    // does not answer.
+    virtual std::optional<QString> AskText(QWidget* parent, const QString& question,
+                                           const QString& start);
+    // One of `options` chosen for each of `labels` (an index into options), each offered
+    // at its index in `start`; nothing when the seller cancels. `accept` names the button
+    // that takes the choices.
+    virtual std::optional<std::vector<int>> AskChoices(QWidget* parent, const QString& question,
+                                                       const QStringList& labels,
+                                                       const QStringList& options,
+                                                       const std::vector<int>& start,
+                                                       const QString& accept);
 
     // True for Yes only: where putting the question away means No.
     bool AskYesNo(QWidget* parent, const QString& question) {

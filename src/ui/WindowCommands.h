@@ -44,6 +44,10 @@ public:
         Duplicate,
         ChangeField,
         SortCatalogue,
+        ListingDetails,
+        AddColumn,
+        RemoveColumn,
+        TemplateColumns,
         Escape,
         Count
     };

@@ -5,6 +5,7 @@
 #include "pages/SellerTexts.h"
 
 #include <QString>
+#include <QStringList>
 
 // What the main window's parts (opening and saving, the page run, the export) ask of the
 // window around them.
@@ -25,6 +26,10 @@ public:
     // The export's values kept from the last export, and keeping new ones.
     virtual ListingOptions KeptListingOptions() const = 0;
     virtual void KeepListingOptions(const ListingOptions& options) = 0;
+    // The columns the seller chose, last time, for the fields a heading names no column for
+    // (a column's name, or empty for none, a field after another), and keeping new ones.
+    virtual QStringList KeptColumnMatches(const QStringList& heading) const = 0;
+    virtual void KeepColumnMatches(const QStringList& heading, const QStringList& matches) = 0;
     // Before the form is emptied: false when its changes not yet stored must stay.
     virtual bool MayLeaveForm() = 0;
     // A catalogue was opened (true) or saved: the form shows what the grid holds now.

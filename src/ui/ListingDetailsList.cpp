@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/ListingDetailsList.h"
+
+#include "controls/xpbutton/XpButton.h"
+#include "ui/FormControls.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+XpButton* ListButton(QWidget* parent, const QString& name, const QString& caption,
+                     const QString& spoken) {
+    XpButton* button = FormControls::Button(parent, name,
+                                            FormControls::DialogButtonProperties(caption),
+                                            FormControls::Place(0, 0, 1100, 375));
+    button->setAccessibleName(spoken);
+    return button;
+}
+
+}  // namespace
+
+ListingDetailsList::ListingDetailsList(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("ListingDetails"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_caption = new QLabel(QStringLiteral("&Listing details"), this);
+    m_caption->setObjectName(QStringLiteral("ListingDetailsCaption"));
+    layout->addWidget(m_caption);
+    m_table = new QTableWidget(0, 2, this);
+    m_table->setObjectName(QStringLiteral("ListingDetailsTable"));
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Column"), QStringLiteral("Value")});
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    m_table->setTabKeyNavigation(false);
+    m_table->setAccessibleName(QStringLiteral("Listing details"));
+    m_caption->setBuddy(m_table);
+    layout->addWidget(m_table, 1);
+    auto* buttons = new QHBoxLayout;
+    m_add = ListButton(this, QStringLiteral("AddColumn"), QStringLiteral("Add..."),
+                       QStringLiteral("Add a column"));
+    m_remove = ListButton(this, QStringLiteral("RemoveColumn"), QStringLiteral("Remove"),
+                          QStringLiteral("Remove the column"));
+    m_template = ListButton(this, QStringLiteral("TemplateColumns"), QStringLiteral("Template..."),
+                            QStringLiteral("Add columns from an eBay template"));
+    for (XpButton* button : {m_add, m_remove, m_template}) {
+        button->setFixedSize(button->size());
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    connect(m_table, &QTableWidget::itemChanged, this, [this] {
+        if (!m_showing)
+            Q_EMIT Edited();
+    });
+}
+
+void ListingDetailsList::Show(const QStringList& names, const QStringList& values,
+                              bool enabled) {
+    m_showing = true;
+    const int current = m_table->currentRow();
+    if (m_table->rowCount() != names.size())
+        m_table->setRowCount(int(names.size()));
+    for (int row = 0; row < names.size(); ++row) {
+        auto* name = m_table->item(row, 0);
+        if (!name) {
+            name = new QTableWidgetItem;
+            name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            m_table->setItem(row, 0, name);
+        }
+        name->setText(names[row]);
+        auto* value = m_table->item(row, 1);
+        if (!value) {
+            value = new QTableWidgetItem;
+            m_table->setItem(row, 1, value);
+        }
+        value->setFlags(enabled ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                                : Qt::ItemIsSelectable);
+        if (value->text() != values.value(row))
+            value->setText(values.value(row));
+    }
+    if (current >= 0 && current < m_table->rowCount())
+        m_table->setCurrentCell(current, 1);
+    m_showing = false;
+}
+
+QStringList ListingDetailsList::Values() const {
+    QStringList values;
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        const QTableWidgetItem* value = m_table->item(row, 1);
+        values << (value ? value->text() : QString());
+    }
+    return values;
+}
+
+int ListingDetailsList::CurrentColumn() const {
+    return m_table->currentRow();
+}
+
+void ListingDetailsList::FocusValues() {
+    m_table->setFocus();
+    if (m_table->rowCount() > 0 && m_table->currentRow() < 0)
+        m_table->setCurrentCell(0, 1);
+}
