@@ -38,9 +38,11 @@ public:
     }
     std::optional<std::vector<int>> AskChoices(QWidget*, const QString& question,
                                                const QStringList& labels, const QStringList&,
-                                               const std::vector<int>&, const QString&) override {
+                                               const std::vector<int>& start,
+                                               const QString&) override {
         questions << question;
         choiceLabels = labels;
+        choiceStarts = start;
         if (choices.empty())
             return std::nullopt;
         const std::vector<int> chosen = choices.front();
@@ -52,6 +54,7 @@ public:
     std::deque<QString> texts;
     std::deque<std::vector<int>> choices;
     QStringList choiceLabels;
+    std::vector<int> choiceStarts;
     QStringList questions;
     QStringList saveQuestions;
     QStringList messages;
