@@ -3,6 +3,7 @@
 // each of eBay's rules in the export's check, a row that breaks it beside the same row mended.
 
 #include "app/ProgramSettings.h"
+#include "catalogue/CatalogueColumns.h"
 #include "catalogue/ItemRecord.h"
 #include "listings/ListingCheck.h"
 #include "listings/ListingOptions.h"
@@ -296,7 +297,7 @@ private Q_SLOTS:
         ListingOptions options;
         options.site = site;
         const std::vector<CatalogueFinding> findings =
-            ListingCheck::Run({good, bad, last}, inputs, options, 0, kNow);
+            ListingCheck::Run({good, bad, last}, inputs, options, CatalogueColumns(), 0, kNow);
         QCOMPARE(findings.size(), size_t(1));
         QCOMPARE(findings[0].row, 2);
         QCOMPARE(int(findings[0].kind), kind);

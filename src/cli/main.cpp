@@ -230,9 +230,9 @@ struct ListingParser {
 int ExportListings(const QString& path, const CatalogueReader::Result& catalogue,
                    const PageInputs& inputs, const ListingOptions& options, bool checkOnly) {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const CheckedRows checked(
-        ListingCheck::Run(catalogue.records, inputs, options, catalogue.shiftedFrom, now),
-        catalogue.records.size());
+    const CheckedRows checked(ListingCheck::Run(catalogue.records, inputs, options,
+                                                catalogue.columns, catalogue.shiftedFrom, now),
+                              catalogue.records.size());
     if (checkOnly) {
         for (const CatalogueFinding& finding : checked.Findings())
             PrintLine(stdout, finding.Line());
@@ -252,8 +252,8 @@ int ExportListings(const QString& path, const CatalogueReader::Result& catalogue
         return Failed;
     }
     try {
-        const qint64 written =
-            ListingExport::Write(path, catalogue.records, checked.LeftOut(), inputs, options, now);
+        const qint64 written = ListingExport::Write(path, catalogue.records, checked.LeftOut(),
+                                                    inputs, options, catalogue.columns, now);
         PrintLine(stdout,
                   QStringLiteral("%1 %2 written to %3%4")
                       .arg(written)
