@@ -694,7 +694,7 @@ CatalogueReader::Result CatalogueReader::ReadBytes(const QByteArray& bytes, cons
 }
 
 QString CatalogueReader::ColumnsNotice(const CatalogueColumns& columns, const QString& name) {
-    const auto quoted = [](const QString& text) {
+    const auto quoted = [](const QString& text) -> QString {
         return QLatin1Char('"') % text % QLatin1Char('"');
     };
     QStringList matched;
