@@ -3,10 +3,13 @@
 // each of eBay's rules in the export's check, a row that breaks it beside the same row mended.
 
 #include "app/ProgramSettings.h"
+#include "catalogue/CatalogueColumns.h"
 #include "catalogue/ItemRecord.h"
 #include "listings/ListingCheck.h"
+#include "listings/ListingExport.h"
 #include "listings/ListingOptions.h"
 #include "listings/ListingSite.h"
+#include "listings/ListingTemplate.h"
 #include "listings/ListingValues.h"
 #include "pages/CatalogueCheck.h"
 #include "pages/PageInputs.h"
@@ -27,6 +30,45 @@ void Apply(ItemRecord& record, const QStringList& changes) {
         const qsizetype equals = change.indexOf(QLatin1Char('='));
         record.SetField(change.left(equals).toInt(), change.mid(equals + 1));
     }
+}
+
+// A catalogue of the nine fields a seller's sheet has and the kept columns named.
+CatalogueColumns ColumnsWith(const QStringList& kept) {
+    return *CatalogueColumns::FromHeading(
+        QStringList{QStringLiteral("Item number"), QStringLiteral("Title"),
+                    QStringLiteral("Description"), QStringLiteral("Image"), QStringLiteral("Price"),
+                    QStringLiteral("First bid"), QStringLiteral("Started"), QStringLiteral("Ends"),
+                    QStringLiteral("Category")} +
+        kept);
+}
+
+// "N=value" changes to a record's fields and "Name=value" to its kept column of that name.
+void Apply(ItemRecord& record, const CatalogueColumns& columns, const QStringList& changes) {
+    for (const QString& change : changes) {
+        const qsizetype equals = change.indexOf(QLatin1Char('='));
+        bool field = false;
+        const int position = change.left(equals).toInt(&field);
+        if (field)
+            record.SetField(position, change.mid(equals + 1));
+        else
+            record.SetExtra(columns.ExtraNamed(change.left(equals)), change.mid(equals + 1));
+    }
+}
+
+// An item eBay takes as it stands, five days before its start.
+ItemRecord GoodItem() {
+    ItemRecord item;
+    Apply(item,
+          {QStringLiteral("1=1001"), QStringLiteral("2=Brass lamp"), QStringLiteral("3=Works."),
+           QStringLiteral("4=https://i.ebayimg.com/a.jpg"), QStringLiteral("5=$20.00"),
+           QStringLiteral("6=$5.00"), QStringLiteral("8=Nov-25-02 10:33:39 PST"),
+           QStringLiteral("9=Dec-02-02 10:33:39 PST"), QStringLiteral("10=13850")});
+    return item;
+}
+
+PageInputs Inputs(ProgramSettings& settings, const PagePictures& pictures) {
+    return PageInputs::Take(
+        settings, {QStringLiteral("me"), QStringLiteral("Leeds"), QStringLiteral("UK")}, pictures);
 }
 
 QString Repeated(const QString& picture, int count) {
@@ -296,7 +338,7 @@ private Q_SLOTS:
         ListingOptions options;
         options.site = site;
         const std::vector<CatalogueFinding> findings =
-            ListingCheck::Run({good, bad, last}, inputs, options, 0, kNow);
+            ListingCheck::Run({good, bad, last}, inputs, options, CatalogueColumns(), 0, kNow);
         QCOMPARE(findings.size(), size_t(1));
         QCOMPARE(findings[0].row, 2);
         QCOMPARE(int(findings[0].kind), kind);
@@ -304,6 +346,208 @@ private Q_SLOTS:
         const std::vector<CatalogueFinding> forPages =
             CatalogueCheck::Run({good, bad, last}, inputs.seller, QString());
         QCOMPARE(forPages.size(), size_t(pages ? 1 : 0));
+    }
+
+    // A kept column named as eBay's file names it gives the row's value there over the
+    // shared one, an empty cell leaving the shared one; a row of format FixedPrice sells at
+    // its price until cancelled. "!Name" is a heading the file has not.
+    void keptColumnsGiveTheRowsValues_data() {
+        QTest::addColumn<QStringList>("kept");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<bool>("profiles");
+        QTest::addColumn<QStringList>("expected");
+        const auto add = [](const char* name, const char* kept, const char* values, bool profiles,
+                            const char* expected) {
+            QTest::newRow(name) << QString::fromUtf8(kept).split(QLatin1Char(','))
+                                << QString::fromUtf8(values).split(QLatin1Char(',')) << profiles
+                                << QString::fromUtf8(expected).split(QLatin1Char(';'));
+        };
+        add("no kept column: an auction", "Notes", "keep dry", false,
+            "*Format=Auction;*Duration=7;*StartPrice=5.00;BuyItNowPrice=20.00;*Quantity=1;"
+            "ScheduleTime=2002-11-25 18:33:39;!Notes;!PostalCode;!ConditionDescription");
+        add("item specifics, the star dropped", "*C:Brand,C:Colour,Notes", "Acme, Red ,x", false,
+            "C:Brand=Acme;C:Colour=Red;!*C:Brand;!Notes;*Format=Auction");
+        add("fixed price", "Quantity,Format", "5,FixedPrice", false,
+            "*Format=FixedPrice;*StartPrice=20.00;BuyItNowPrice=;*Duration=GTC;*Quantity=5;"
+            "ScheduleTime=2002-11-25 18:33:39");
+        add("fixed price, the rest shared", "Format,Quantity,Duration", "fixedprice,,", false,
+            "*Format=FixedPrice;*Quantity=1;*Duration=GTC");
+        add("an auction's own days", "Duration,Format", "3,Auction", false,
+            "*Duration=3;*Format=Auction;*StartPrice=5.00");
+        add("empty cells take the shared values",
+            "ConditionID,PostalCode,ShippingService-1:Option,ShippingService-1:Cost", ",,,", false,
+            "*ConditionID=3000;PostalCode=;ShippingService-1:Option=USPSPriority;"
+            "ShippingService-1:Cost=4.95");
+        add("the row's own condition, postal code and shipping",
+            "ConditionID,Postal code,ShippingService-1:Option,ShippingService-1:Cost",
+            "1000,LS1 4AP,USPSFirstClass,$2.50", false,
+            "*ConditionID=1000;PostalCode=LS1 4AP;ShippingService-1:Option=USPSFirstClass;"
+            "ShippingService-1:Cost=2.50");
+        add("columns of the row's own only", "ConditionDescription,StoreCategory,PicURL",
+            "Scuffed,7,https://a.example/1.jpg | https://a.example/2.jpg", false,
+            "ConditionDescription=Scuffed;StoreCategory=7;"
+            "PicURL=https://a.example/1.jpg|https://a.example/2.jpg");
+        add("the row's own Buy It Now price", "BuyItNowPrice", "$9.00", false,
+            "BuyItNowPrice=9.00;*StartPrice=5.00");
+        add("the row's own policy", "ShippingProfileName,ReturnProfileName", "Heavy,", true,
+            "ShippingProfileName=Heavy;ReturnProfileName=Returns 30;PaymentProfileName=PayPal");
+    }
+
+    void keptColumnsGiveTheRowsValues() {
+        QFETCH(QStringList, kept);
+        QFETCH(QStringList, values);
+        QFETCH(bool, profiles);
+        QFETCH(QStringList, expected);
+        const CatalogueColumns columns = ColumnsWith(kept);
+        ItemRecord item = GoodItem();
+        item.SetExtras(values);
+        ListingOptions options;
+        if (profiles) {
+            options.shippingProfile = QStringLiteral("Light");
+            options.returnProfile = QStringLiteral("Returns 30");
+            options.paymentProfile = QStringLiteral("PayPal");
+        } else {
+            options.shippingService = QStringLiteral("USPSPriority");
+            options.shippingCost = QStringLiteral("$4.95");
+        }
+        ProgramSettings settings;
+        const PagePictures pictures{QString()};
+        const QStringList headings = ListingExport::Headings(options, columns);
+        const QStringList row =
+            ListingExport::Values(item, Inputs(settings, pictures), options, columns, kNow);
+        QCOMPARE(row.size(), headings.size());
+        for (const QString& want : expected) {
+            if (want.startsWith(QLatin1Char('!'))) {
+                QVERIFY2(!headings.contains(want.mid(1)), qPrintable(want));
+                continue;
+            }
+            const qsizetype equals = want.indexOf(QLatin1Char('='));
+            const qsizetype at = headings.indexOf(want.left(equals));
+            QVERIFY2(at >= 0, qPrintable(want));
+            QCOMPARE(row[at], want.mid(equals + 1));
+        }
+    }
+
+    // eBay's rules for a row's own values: a row that breaks one is found with that kind
+    // and severity, and the same row mended is not.
+    void theRowsOwnValuesFollowEbaysRules_data() {
+        QTest::addColumn<QStringList>("breaking");
+        QTest::addColumn<QStringList>("keeping");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("error");
+        const auto add = [](const char* name, const char* breaking, const char* keeping, Kind kind,
+                            bool error) {
+            QTest::newRow(name) << QString::fromUtf8(breaking).split(QLatin1Char(';'))
+                                << QString::fromUtf8(keeping).split(QLatin1Char(';')) << int(kind)
+                                << error;
+        };
+        add("an auction of five", "Quantity=5", "Quantity=1", Kind::QuantityNotTaken, true);
+        add("a quantity of none", "Format=FixedPrice;Quantity=0", "Format=FixedPrice;Quantity=3",
+            Kind::QuantityNotTaken, true);
+        add("a quantity of 2.5", "Format=FixedPrice;Quantity=2.5", "Format=FixedPrice;Quantity=02",
+            Kind::QuantityNotTaken, true);
+        add("a format eBay has not", "Format=Classified", "Format=fixedprice", Kind::FormatNotTaken,
+            true);
+        add("a condition in words", "ConditionID=used", "ConditionID=3000",
+            Kind::ConditionNotNumber, true);
+        add("fixed price for 7 days", "Format=FixedPrice;Duration=7",
+            "Format=FixedPrice;Duration=gtc", Kind::NoAllowedDuration, true);
+        add("an auction of 2 days", "Duration=2", "Duration=10", Kind::NoAllowedDuration, true);
+        add("an auction until cancelled", "Duration=GTC", "Duration=", Kind::NoAllowedDuration,
+            true);
+        add("no times, only a fixed price needs none",
+            "Format=Auction;8=;9=", "Format=FixedPrice;8=;9=", Kind::NoAllowedDuration, true);
+        add("fixed price at no amount", "Format=FixedPrice;5=ask", "Format=FixedPrice;5=$0.50",
+            Kind::StartPriceNotAmount, true);
+        add("a row's shipping cost in words", "ShippingService-1:Cost=free",
+            "ShippingService-1:Cost=0", Kind::ShippingCostNotAmount, true);
+        add("a required specific empty",
+            "*C:Brand= ", "*C:Brand=Acme;C:Colour=", Kind::RequiredSpecificEmpty, true);
+        add("a brand that names none", "*C:Brand=N/A", "*C:Brand=Unbranded", Kind::BrandNotTaken,
+            false);
+        add("see description for a brand", "*C:Brand=see  Description", "*C:Brand=Newey",
+            Kind::BrandNotTaken, false);
+        add("the row's Buy It Now at 1.2 times", "BuyItNowPrice=$6.00", "BuyItNowPrice=$6.50",
+            Kind::PriceBelowFirstBid, false);
+        add("the row's picture not https", "PicURL=http://a.example/1.jpg",
+            "PicURL=https://a.example/1.jpg", Kind::PictureNotHttps, false);
+    }
+
+    void theRowsOwnValuesFollowEbaysRules() {
+        QFETCH(QStringList, breaking);
+        QFETCH(QStringList, keeping);
+        QFETCH(int, kind);
+        QFETCH(bool, error);
+        const CatalogueColumns columns = ColumnsWith(
+            {QStringLiteral("Quantity"), QStringLiteral("Format"), QStringLiteral("Duration"),
+             QStringLiteral("ConditionID"), QStringLiteral("*C:Brand"), QStringLiteral("C:Colour"),
+             QStringLiteral("ShippingService-1:Cost"), QStringLiteral("BuyItNowPrice"),
+             QStringLiteral("PicURL"), QStringLiteral("Notes")});
+        ItemRecord good = GoodItem();
+        Apply(good, columns, {QStringLiteral("*C:Brand=Acme"), QStringLiteral("C:Colour=Red")});
+        ItemRecord bad = good;
+        Apply(bad, columns, breaking);
+        bad.SetField(ItemRecord::ItemNumber, QStringLiteral("1002"));
+        Apply(good, columns, keeping);
+        ItemRecord last = good;
+        last.SetField(ItemRecord::ItemNumber, QStringLiteral("1003"));
+        ProgramSettings settings;
+        const PagePictures pictures{QString()};
+        const std::vector<CatalogueFinding> findings = ListingCheck::Run(
+            {good, bad, last}, Inputs(settings, pictures), ListingOptions(), columns, 0, kNow);
+        QCOMPARE(findings.size(), size_t(1));
+        QCOMPARE(findings[0].row, 2);
+        QCOMPARE(int(findings[0].kind), kind);
+        QCOMPARE(findings[0].IsError(), error);
+        if (kind == int(Kind::RequiredSpecificEmpty))
+            QVERIFY(findings[0].what.contains(QLatin1String("C:Brand")));
+    }
+
+    // A category template's item specifics, stars as it writes them, eBay's notes around its
+    // heading passed over; and those a catalogue has no column of, names matched as the
+    // catalogue matches them.
+    void templatesGiveTheirItemSpecifics_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("kept");
+        QTest::addColumn<QString>("specifics");
+        QTest::addColumn<QString>("missing");
+        QTest::addColumn<QString>("failure");
+        const auto add = [](const char* name, const QByteArray& bytes, const char* kept,
+                            const char* specifics, const char* missing, const char* failure) {
+            QTest::newRow(name) << bytes
+                                << (*kept ? QString::fromUtf8(kept).split(QLatin1Char(','))
+                                          : QStringList())
+                                << QString::fromUtf8(specifics) << QString::fromUtf8(missing)
+                                << QString::fromUtf8(failure);
+        };
+        add("signature and notes before and after",
+            "\xEF\xBB\xBF#INFO,Version=1.0.0,Template=fx_category\r\n"
+            "Info,Please keep this row\r\n"
+            "*Action(SiteID=US|Country=US|Currency=USD|Version=1193),*Category,*Title,"
+            "*C:Brand,C:Colour,\"*C:Type, Lamp\"\r\n"
+            "#INFO,Item specifics are required\r\n",
+            "C:Brand,Notes", "*C:Brand|C:Colour|*C:Type, Lamp", "C:Colour|*C:Type, Lamp", "");
+        add("a star either side matches", "\n\n*Action,C:Colour,*C:Size\n,,\n", "*C: colour,c:size",
+            "C:Colour|*C:Size", "", "");
+        add("a catalogue without kept columns lacks them all", "*Action,*C:Brand\r\n", "",
+            "*C:Brand", "*C:Brand", "");
+        add("no item specific", "#INFO\r\n*Action,*Title,*C:\r\n", "", "", "",
+            "names no item specific");
+        add("notes alone", "\xEF\xBB\xBF#INFO,a\r\n#INFO,b\r\n", "", "", "", "no heading row");
+        add("nothing", "", "", "", "", "no heading row");
+    }
+
+    void templatesGiveTheirItemSpecifics() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, kept);
+        QFETCH(QString, specifics);
+        QFETCH(QString, missing);
+        QFETCH(QString, failure);
+        const ListingTemplate::Result read = ListingTemplate::FromBytes(bytes);
+        QCOMPARE(read.specifics.join(QLatin1Char('|')), specifics);
+        QCOMPARE(read.failure.isEmpty(), failure.isEmpty());
+        QVERIFY2(read.failure.contains(failure), qPrintable(read.failure));
+        QCOMPARE(ListingTemplate::Missing(read, ColumnsWith(kept)).join(QLatin1Char('|')), missing);
     }
 };
 

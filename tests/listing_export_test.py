@@ -209,6 +209,48 @@ class Values(unittest.TestCase):
         self.assertEqual(values["A5"]["ScheduleTime"], "")
         self.assertEqual((values["A6"]["*Duration"], values["A6"]["ScheduleTime"]), ("5", ""))
 
+    def test_kept_columns_give_each_row_its_own_values(self):
+        future = datetime.datetime.now(datetime.timezone.utc) + datetime.timedelta(days=3)
+        start = future.strftime("%Y-%m-%d 18:00Z")
+        lines = ["Item number,Title,Description,Image,Price,First bid,Started,Ends,Category,"
+                 "*C:Brand,Quantity,Format,Notes",
+                 ",".join(["K1", "Lamp", "Brass lamp", "https://i.ebayimg.com/a.jpg", "$20.00",
+                           "$5.00", start, "", "1234", "Acme", "5", "FixedPrice", "keep dry"]),
+                 ",".join(["K2", "Clock", "Wall clock", "https://i.ebayimg.com/b.jpg", "$40.00",
+                           "$10.00", "Nov-25-02 10:33:39 PST", "Dec-02-02 10:33:39 PST", "1234",
+                           "", "", "", ""])]
+        with tempfile.TemporaryDirectory() as folder:
+            catalogue = write_catalogue(folder, lines)
+            result, rows = export(catalogue, folder)
+            category = os.path.join(folder, "template.csv")
+            with open(category, "w", encoding="utf-8-sig", newline="") as file:
+                file.write("#INFO,Version=1.0.0\r\n*Action(SiteID=US),*Category,*C:Brand,"
+                           "*C:Type\r\n#INFO,Enter the item specifics\r\n")
+            checked = run("--export-listings", os.path.join(folder, "checked.csv"), "--check",
+                          "--location", "Leeds", "--listing-template", category, *RETURNS,
+                          catalogue)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertEqual(rows[0][-1], "C:Brand")
+        self.assertNotIn("Notes", rows[0])
+        self.assertEqual([row[1] for row in rows[1:]], ["K1"])
+        values = dict(zip(rows[0], rows[1]))
+        self.assertEqual([values[k] for k in ("*Format", "*StartPrice", "BuyItNowPrice",
+                                              "*Duration", "*Quantity", "ScheduleTime",
+                                              "C:Brand")],
+                         ["FixedPrice", "20.00", "", "GTC", "5",
+                          future.strftime("%Y-%m-%d 18:00:00"), "Acme"])
+        self.assertIn('Row 2, item "K2": error: The item specific C:Brand is empty',
+                      result.stderr)
+        # The template's required specific the catalogue lacks is named in each row.
+        self.assertEqual(checked.returncode, 1, checked.stderr)
+        self.assertIn("added the template's item specifics the catalogue has no column of, "
+                      "empty in every row: *C:Type.", checked.stderr)
+        self.assertIn('Row 2, item "K2": error: The item specific C:Brand is empty',
+                      checked.stdout)
+        for row in ("K1", "K2"):
+            self.assertIn('item "%s": error: The item specific C:Type is empty' % row,
+                          checked.stdout)
+
     def test_awkward_texts_round_trip(self):
         title = 'Vase, "Ming" style, blue — 青花瓷 Ваза'
         description = 'Line one, with a comma\nLine "two"\n東京の夏'

@@ -13,6 +13,7 @@
 #include "listings/ListingExport.h"
 #include "listings/ListingOptions.h"
 #include "listings/ListingSite.h"
+#include "listings/ListingTemplate.h"
 #include "pages/CatalogueCheck.h"
 #include "pages/CheckedRows.h"
 #include "pages/PageInputs.h"
@@ -147,11 +148,18 @@ struct ListingParser {
     QCommandLineOption postalCode{QStringLiteral("postal-code"),
                                   QStringLiteral("The postal code the items are sent from."),
                                   QStringLiteral("CODE")};
+    QCommandLineOption categoryTemplate{
+        QStringLiteral("listing-template"),
+        QStringLiteral("eBay's upload template of the items' category, downloaded from Seller "
+                       "Hub: its item specifics (C:...) the catalogue has no column of are "
+                       "added to it as empty columns, so that the check names each one the "
+                       "category requires (*C:...) that a row leaves empty."),
+        QStringLiteral("FILE")};
 
     QList<QCommandLineOption> All() const {
         return {file,           condition,    dispatchDays, shippingProfile, returnProfile,
                 paymentProfile, returns,      site,         shippingService, shippingCost,
-                returnsWithin,  returnPaidBy, postalCode};
+                returnsWithin,  returnPaidBy, postalCode,   categoryTemplate};
     }
 
     ListingChoice Choice(const QCommandLineParser& parser, const QString& country) const {
@@ -230,9 +238,9 @@ struct ListingParser {
 int ExportListings(const QString& path, const CatalogueReader::Result& catalogue,
                    const PageInputs& inputs, const ListingOptions& options, bool checkOnly) {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const CheckedRows checked(
-        ListingCheck::Run(catalogue.records, inputs, options, catalogue.shiftedFrom, now),
-        catalogue.records.size());
+    const CheckedRows checked(ListingCheck::Run(catalogue.records, inputs, options,
+                                                catalogue.columns, catalogue.shiftedFrom, now),
+                              catalogue.records.size());
     if (checkOnly) {
         for (const CatalogueFinding& finding : checked.Findings())
             PrintLine(stdout, finding.Line());
@@ -252,8 +260,8 @@ int ExportListings(const QString& path, const CatalogueReader::Result& catalogue
         return Failed;
     }
     try {
-        const qint64 written =
-            ListingExport::Write(path, catalogue.records, checked.LeftOut(), inputs, options, now);
+        const qint64 written = ListingExport::Write(path, catalogue.records, checked.LeftOut(),
+                                                    inputs, options, catalogue.columns, now);
         PrintLine(stdout,
                   QStringLiteral("%1 %2 written to %3%4")
                       .arg(written)
@@ -378,6 +386,8 @@ int main(int argc, char* argv[]) {
                               .arg(parser.value(scheme)));
 
     const bool exporting = parser.isSet(listing.file);
+    if (parser.isSet(listing.categoryTemplate) && !exporting)
+        return UsageError(QStringLiteral("--listing-template goes with --export-listings"));
     ListingChoice listingChoice;
     if (exporting) {
         listingChoice = listing.Choice(parser, parser.value(country));
@@ -420,6 +430,27 @@ int main(int argc, char* argv[]) {
 
     for (const QString& notice : catalogue.notices)
         PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(notice));
+
+    if (parser.isSet(listing.categoryTemplate)) {
+        const ListingTemplate::Result category =
+            ListingTemplate::Read(parser.value(listing.categoryTemplate));
+        if (!category.failure.isEmpty()) {
+            PrintLine(stderr, QStringLiteral("lotcraft-pages: %1").arg(category.failure));
+            PrintLine(stderr, QStringLiteral("No file has been written."));
+            return Failed;
+        }
+        // Only the catalogue as read here gains them: the file is left as it is.
+        const QStringList missing = ListingTemplate::Missing(category, catalogue.columns);
+        for (const QString& name : missing)
+            catalogue.columns.AddExtra(name);
+        PrintLine(stderr, missing.isEmpty()
+                              ? QStringLiteral("lotcraft-pages: the catalogue has a column of "
+                                               "each of the template's item specifics.")
+                              : QStringLiteral("lotcraft-pages: added the template's item "
+                                               "specifics the catalogue has no column of, "
+                                               "empty in every row: %1.")
+                                    .arg(missing.join(QStringLiteral(", "))));
+    }
 
     // The check comes before any page: errors mean pages that would be lost or wrong. It
     // knows the names the run refuses (the program's own files, when the output folder is

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "listings/ListingCheck.h"
 
+#include "catalogue/CatalogueColumns.h"
 #include "catalogue/ItemRecord.h"
+#include "listings/ListingColumns.h"
 #include "listings/ListingOptions.h"
 #include "listings/ListingSite.h"
 #include "listings/ListingValues.h"
@@ -15,6 +17,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -146,18 +149,18 @@ struct AmountCheck {
     bool told = false;
 };
 
-AmountCheck CheckAmount(const ItemRecord& record, int row, int position, const QString& name,
+AmountCheck CheckAmount(const ItemRecord& record, int row, const QString& text, const QString& name,
                         const ListingSite& site, std::vector<Finding>& findings) {
-    AmountCheck check{ListingValues::ReadAmount(record.Field(position), site)};
+    AmountCheck check{ListingValues::ReadAmount(text, site)};
     const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
     if (!check.read.otherCurrency.isEmpty()) {
-        F::Add(findings, row, itemNumber, Kind::AmountOtherCurrency,
-               QStringLiteral("The %1 %2 is in %3; this export is for %4, in %5.")
-                   .arg(name, F::Quoted(record.Field(position)), check.read.otherCurrency,
-                        site.name, site.currencyName),
-               QStringLiteral("Give the %1 in %2, such as %3, or export for the site of its "
-                              "currency.")
-                   .arg(name, site.currencyName, site.Example("9", "99")));
+        F::Add(
+            findings, row, itemNumber, Kind::AmountOtherCurrency,
+            QStringLiteral("The %1 %2 is in %3; this export is for %4, in %5.")
+                .arg(name, F::Quoted(text), check.read.otherCurrency, site.name, site.currencyName),
+            QStringLiteral("Give the %1 in %2, such as %3, or export for the site of its "
+                           "currency.")
+                .arg(name, site.currencyName, site.Example("9", "99")));
         check.told = true;
     } else if (check.read.plain && ListingValues::IsPositive(*check.read.plain)) {
         if (const QString problem = ListingValues::AmountProblem(*check.read.plain);
@@ -165,7 +168,7 @@ AmountCheck CheckAmount(const ItemRecord& record, int row, int position, const Q
             F::Add(findings, row, itemNumber, Kind::AmountNotTaken,
                    QStringLiteral("The %1 %2 %3; eBay takes amounts from 0.01 to 99,999,999.99 "
                                   "with at most two decimals.")
-                       .arg(name, F::Quoted(record.Field(position)), problem),
+                       .arg(name, F::Quoted(text), problem),
                    QStringLiteral("Type the %1 as eBay takes it, such as %2.")
                        .arg(name, site.Example("9", "99")));
             check.told = true;
@@ -174,13 +177,14 @@ AmountCheck CheckAmount(const ItemRecord& record, int row, int position, const Q
     return check;
 }
 
-// The first bid, and the price beside it: a Buy It Now price only where eBay takes one.
-void CheckAmounts(const ItemRecord& record, int row, const ListingSite& site,
-                  std::vector<Finding>& findings) {
+// The first bid, and the price beside it (the row's Buy It Now price where it gives one): a
+// Buy It Now price only where eBay takes one.
+void CheckAuctionAmounts(const ItemRecord& record, int row, const ListingColumns& columns,
+                         const ListingSite& site, std::vector<Finding>& findings) {
     const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
     const QString& firstBidText = record.Field(ItemRecord::FirstBid);
     const AmountCheck firstBid =
-        CheckAmount(record, row, ItemRecord::FirstBid, QStringLiteral("first bid"), site, findings);
+        CheckAmount(record, row, firstBidText, QStringLiteral("first bid"), site, findings);
     const bool startsAtAmount =
         firstBid.read.plain && ListingValues::IsPositive(*firstBid.read.plain);
     if (!firstBid.told && !startsAtAmount)
@@ -192,48 +196,75 @@ void CheckAmounts(const ItemRecord& record, int row, const ListingSite& site,
                          .arg(F::Quoted(firstBidText), site.name),
                QStringLiteral("Type the amount the auction starts at, such as %1.")
                    .arg(site.Example("9", "99")));
-    const QString& priceText = record.Field(ItemRecord::Price);
+    const QString given = columns.Value(record, ListingColumns::Column::BuyItNowPrice);
+    const QString priceText = given.isEmpty() ? record.Field(ItemRecord::Price) : given;
+    const QString name =
+        given.isEmpty() ? QStringLiteral("price") : QStringLiteral("Buy It Now price");
     if (F::IsBlank(priceText))
         return;
-    const AmountCheck price =
-        CheckAmount(record, row, ItemRecord::Price, QStringLiteral("price"), site, findings);
+    const AmountCheck price = CheckAmount(record, row, priceText, name, site, findings);
     if (price.told || firstBid.told || !startsAtAmount)
         return;
     if (!price.read.plain || !ListingValues::IsPositive(*price.read.plain)) {
         F::Add(findings, row, itemNumber, Kind::PriceNotAmount,
-               QStringLiteral("The price %1 is not an amount, so the listing gets no Buy It Now "
+               QStringLiteral("The %1 %2 is not an amount, so the listing gets no Buy It Now "
                               "price.")
-                   .arg(F::Quoted(priceText)),
-               QStringLiteral("Type the price as an amount, such as %1, or leave it empty.")
-                   .arg(site.Example("29", "99")));
+                   .arg(name, F::Quoted(priceText)),
+               QStringLiteral("Type the %1 as an amount, such as %2, or leave it empty.")
+                   .arg(name, site.Example("29", "99")));
     } else if (!ListingValues::TakesBuyItNow(*price.read.plain, *firstBid.read.plain)) {
         F::Add(findings, row, itemNumber, Kind::PriceBelowFirstBid,
-               QStringLiteral("The price %1 is less than 1.3 times the first bid %2, so the "
+               QStringLiteral("The %1 %2 is less than 1.3 times the first bid %3, so the "
                               "listing gets no Buy It Now price: eBay takes one only that far "
                               "above the start.")
-                   .arg(F::Quoted(priceText), F::Quoted(firstBidText)),
-               QStringLiteral("Raise the price to 1.3 times the first bid or more, or leave it "
-                              "empty."));
+                   .arg(name, F::Quoted(priceText), F::Quoted(firstBidText)),
+               QStringLiteral("Raise the %1 to 1.3 times the first bid or more, or leave it "
+                              "empty.")
+                   .arg(name));
     }
 }
 
-// The times: a duration eBay takes, and a start it can schedule.
-void CheckTimes(const ItemRecord& record, int row, const QDateTime& now,
+// A fixed price listing sells at the row's price, and needs one.
+void CheckFixedPrice(const ItemRecord& record, int row, const ListingSite& site,
+                     std::vector<Finding>& findings) {
+    const QString& priceText = record.Field(ItemRecord::Price);
+    const AmountCheck price =
+        CheckAmount(record, row, priceText, QStringLiteral("price"), site, findings);
+    if (!price.told && !(price.read.plain && ListingValues::IsPositive(*price.read.plain)))
+        F::Add(findings, row, record.Field(ItemRecord::ItemNumber), Kind::StartPriceNotAmount,
+               F::IsBlank(priceText)
+                   ? QStringLiteral("The price is empty; a fixed price listing sells at its "
+                                    "price.")
+                   : QStringLiteral("The price %1 is not an amount above zero as sellers on %2 "
+                                    "write amounts; a fixed price listing sells at its price.")
+                         .arg(F::Quoted(priceText), site.name),
+               QStringLiteral("Type the price the item sells at, such as %1.")
+                   .arg(site.Example("29", "99")));
+}
+
+// The times: a duration eBay takes, unless the row gives its duration, and a start it can
+// schedule. `runs` says how long the listing runs where the row gives it.
+void CheckTimes(const ItemRecord& record, int row, const QDateTime& now, QString runs,
                 std::vector<Finding>& findings) {
     const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
     const QString& start = record.Field(ItemRecord::StartTime);
     const QString& end = record.Field(ItemRecord::EndTime);
     const QDateTime from = ListingValues::TimeOf(start);
-    const QDateTime to = ListingValues::TimeOf(end);
-    if (const QString problem = ListingValues::DurationProblem(start, end, from, to);
-        !problem.isEmpty()) {
-        F::Add(findings, row, itemNumber, Kind::NoAllowedDuration,
-               QStringLiteral("The listing's duration cannot be told: %1.").arg(problem),
-               QStringLiteral("Give start and end times 1, 3, 5, 7 or 10 days apart, such as "
-                              "Nov-25-02 10:33:39 PST and Dec-02-02 10:33:39 PST."));
-        return;
+    if (runs.isEmpty()) {
+        const QDateTime to = ListingValues::TimeOf(end);
+        if (const QString problem = ListingValues::DurationProblem(start, end, from, to);
+            !problem.isEmpty()) {
+            F::Add(findings, row, itemNumber, Kind::NoAllowedDuration,
+                   QStringLiteral("The listing's duration cannot be told: %1.").arg(problem),
+                   QStringLiteral("Give start and end times 1, 3, 5, 7 or 10 days apart, such "
+                                  "as Nov-25-02 10:33:39 PST and Dec-02-02 10:33:39 PST."));
+            return;
+        }
+        runs = QStringLiteral("runs %1 days").arg(ListingValues::DurationBetween(from, to));
     }
-    const int days = ListingValues::DurationBetween(from, to);
+    // A row that gives its duration needs no start: it starts when it is uploaded.
+    if (!from.isValid())
+        return;
     if (from > now.addDays(ListingValues::MostDaysAhead)) {
         F::Add(findings, row, itemNumber, Kind::StartTooFarAhead,
                QStringLiteral("The start %1 is more than %2 days ahead; eBay schedules a "
@@ -246,16 +277,124 @@ void CheckTimes(const ItemRecord& record, int row, const QDateTime& now,
     } else if (from <= now) {
         F::Add(findings, row, itemNumber, Kind::StartPast,
                QStringLiteral("The start %1 is past: the listing starts when it is uploaded and "
-                              "runs %2 days, while its page says it started on %1.")
-                   .arg(F::Quoted(start))
-                   .arg(days),
+                              "%2, while its page says it started on %1.")
+                   .arg(F::Quoted(start), runs),
                QStringLiteral("Give the start and end times of the listing as it will run, and "
                               "write the pages again."));
     }
 }
 
+// A count as eBay takes one: a whole number from 1, digits only. 0 when it is none.
+qint64 CountOf(const QString& text) {
+    static const QRegularExpression count(QStringLiteral("^[0-9]{1,9}$"));
+    return count.match(text).hasMatch() ? text.toLongLong() : 0;
+}
+
+// What the row's own columns say of how it is listed: its format, quantity, duration and
+// condition. Gives how long the listing runs where the row tells it rather than its times,
+// as CheckTimes takes it.
+QString CheckListingColumns(const ItemRecord& record, int row, const ListingColumns& columns,
+                            std::vector<Finding>& findings) {
+    using Column = ListingColumns::Column;
+    const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
+    const ListingColumns::Format format = columns.FormatOf(record);
+    const bool fixedPrice = format == ListingColumns::Format::FixedPrice;
+    if (format == ListingColumns::Format::Unknown)
+        F::Add(findings, row, itemNumber, Kind::FormatNotTaken,
+               QStringLiteral("The format %1 is not one of eBay's: Auction or FixedPrice.")
+                   .arg(F::Quoted(columns.Value(record, Column::Format))),
+               QStringLiteral("Type Auction or FixedPrice in the Format column, or leave it "
+                              "empty for an auction."));
+    const QString quantity = columns.Value(record, Column::Quantity);
+    if (!quantity.isEmpty() && CountOf(quantity) == 0)
+        F::Add(findings, row, itemNumber, Kind::QuantityNotTaken,
+               QStringLiteral("The quantity %1 is not a whole number from 1.")
+                   .arg(F::Quoted(quantity)),
+               QStringLiteral("Type how many of the item there are, such as 1 or 5."));
+    else if (!fixedPrice && CountOf(quantity) > 1)
+        F::Add(findings, row, itemNumber, Kind::QuantityNotTaken,
+               QStringLiteral("The quantity is %1, but an auction sells one item.")
+                   .arg(F::Quoted(quantity)),
+               QStringLiteral("Give the quantity 1, or list the row at a fixed price "
+                              "(FixedPrice in its Format column)."));
+    const QString condition = columns.Value(record, Column::ConditionId);
+    if (!condition.isEmpty() && CountOf(condition) == 0)
+        F::Add(findings, row, itemNumber, Kind::ConditionNotNumber,
+               QStringLiteral("The condition %1 is not one of eBay's condition numbers.")
+                   .arg(F::Quoted(condition)),
+               QStringLiteral("Type eBay's number of the item's condition, such as 1000 for New "
+                              "or 3000 for Used, or leave it empty for the export's own."));
+    const QString duration = columns.Value(record, Column::Duration);
+    const bool untilCancelled =
+        duration.compare(QLatin1String(ListingValues::UntilCancelled), Qt::CaseInsensitive) == 0;
+    const qint64 days = CountOf(duration);
+    const bool allowedDays = std::find(std::begin(ListingValues::AllowedDurations),
+                                       std::end(ListingValues::AllowedDurations),
+                                       days) != std::end(ListingValues::AllowedDurations);
+    if (fixedPrice && !duration.isEmpty() && !untilCancelled)
+        F::Add(findings, row, itemNumber, Kind::NoAllowedDuration,
+               QStringLiteral("The duration is %1, but a fixed price listing runs until it sells "
+                              "or is ended (GTC).")
+                   .arg(F::Quoted(duration)),
+               QStringLiteral("Type GTC in the Duration column, or leave it empty."));
+    else if (!fixedPrice && !duration.isEmpty() && !allowedDays)
+        F::Add(findings, row, itemNumber, Kind::NoAllowedDuration,
+               QStringLiteral("The duration %1 is not one of an auction's: 1, 3, 5, 7 or 10 "
+                              "days.")
+                   .arg(F::Quoted(duration)),
+               QStringLiteral("Type 1, 3, 5, 7 or 10 in the Duration column, or leave it empty "
+                              "for the days between the start and end times."));
+    if (fixedPrice)
+        return QStringLiteral("runs until it sells or is ended");
+    return allowedDays ? QStringLiteral("runs %1 days").arg(days) : QString();
+}
+
+// The row's shipping cost, where it gives its own.
+void CheckShipping(const ItemRecord& record, int row, const ListingColumns& columns,
+                   const ListingOptions& options, std::vector<Finding>& findings) {
+    const QString cost = columns.Value(record, ListingColumns::Column::ShippingCost);
+    if (options.UsesProfiles() || cost.isEmpty() ||
+        !ListingValues::PlainAmount(cost, options.Site()).isEmpty())
+        return;
+    F::Add(findings, row, record.Field(ItemRecord::ItemNumber), Kind::ShippingCostNotAmount,
+           QStringLiteral("The shipping cost %1 is not an amount eBay takes in %2.")
+               .arg(F::Quoted(cost), options.Site().currencyName),
+           QStringLiteral("Type what shipping costs the buyer, such as %1, 0 for free, or leave "
+                          "it empty for the export's own.")
+               .arg(options.Site().Example("4", "95")));
+}
+
+// The item specifics: the ones the category requires given, and brands eBay takes.
+void CheckSpecifics(const ItemRecord& record, int row, const ListingColumns& columns,
+                    std::vector<Finding>& findings) {
+    // What sellers type for no brand, which eBay refuses as a brand and buyers searching by
+    // brand never find; an item of no brand is "Unbranded", which eBay takes. Only words
+    // that are never a brand are listed: a short list leaves the seller's real brands alone.
+    static const QStringList refused = {
+        QStringLiteral("new"),     QStringLiteral("other"), QStringLiteral("see description"),
+        QStringLiteral("n/a"),     QStringLiteral("na"),    QStringLiteral("none"),
+        QStringLiteral("no brand")};
+    const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
+    for (const ListingColumns::Specific& specific : columns.Specifics()) {
+        const QString value = ListingColumns::Value(record, specific);
+        if (value.isEmpty() && specific.required)
+            F::Add(findings, row, itemNumber, Kind::RequiredSpecificEmpty,
+                   QStringLiteral("The item specific %1 is empty; the category requires it (its "
+                                  "column is starred).")
+                       .arg(specific.heading),
+                   QStringLiteral("Fill in %1 for this item.").arg(specific.heading));
+        if (CatalogueColumns::Key(specific.heading) == QLatin1String("c:brand") &&
+            refused.contains(value.simplified(), Qt::CaseInsensitive))
+            F::Add(findings, row, itemNumber, Kind::BrandNotTaken,
+                   QStringLiteral("The brand %1 names no brand; eBay refuses it as one.")
+                       .arg(F::Quoted(value)),
+                   QStringLiteral("Type the item's brand, or Unbranded where it has none."));
+    }
+}
+
 void CheckRow(const ItemRecord& record, int row, const PageInputs& inputs,
-              const ListingOptions& options, const QDateTime& now, std::vector<Finding>& findings) {
+              const ListingOptions& options, const ListingColumns& columns, const QDateTime& now,
+              std::vector<Finding>& findings) {
     const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
     F::CheckActiveContent(record, row, findings);
     CheckTitleForListing(record, row, findings);
@@ -289,9 +428,15 @@ void CheckRow(const ItemRecord& record, int row, const PageInputs& inputs,
                          .arg(F::Quoted(category)),
                QStringLiteral("Type the number of the item's eBay category (\"?\" beside the "
                               "Category box opens eBay's list)."));
-    CheckAmounts(record, row, options.Site(), findings);
-    CheckTimes(record, row, now, findings);
-    const QStringList pictures = record.Pictures();
+    const QString runs = CheckListingColumns(record, row, columns, findings);
+    if (columns.FormatOf(record) == ListingColumns::Format::FixedPrice)
+        CheckFixedPrice(record, row, options.Site(), findings);
+    else
+        CheckAuctionAmounts(record, row, columns, options.Site(), findings);
+    CheckTimes(record, row, now, runs, findings);
+    CheckShipping(record, row, columns, options, findings);
+    CheckSpecifics(record, row, columns, findings);
+    const QStringList pictures = columns.Pictures(record);
     if (pictures.size() > ListingCheck::MostPictures)
         F::Add(findings, row, itemNumber, Kind::TooManyPictures,
                QStringLiteral("The row has %1 pictures; eBay takes at most %2 a listing.")
@@ -308,9 +453,11 @@ void CheckRow(const ItemRecord& record, int row, const PageInputs& inputs,
 
 std::vector<CatalogueFinding> ListingCheck::Run(const std::vector<ItemRecord>& records,
                                                 const PageInputs& inputs,
-                                                const ListingOptions& options, int shiftedFrom,
-                                                const QDateTime& now) {
+                                                const ListingOptions& options,
+                                                const CatalogueColumns& catalogueColumns,
+                                                int shiftedFrom, const QDateTime& now) {
     std::vector<Finding> findings;
+    const ListingColumns columns(catalogueColumns);
     // The listings give no seller; they give the location.
     const QString location = inputs.seller.location.trimmed();
     if (location == SellerTexts::Starting().location)
@@ -330,7 +477,7 @@ std::vector<CatalogueFinding> ListingCheck::Run(const std::vector<ItemRecord>& r
         const int row = int(index) + 1;
         const ItemRecord& record = records[index];
         // A heading row is checked as an item too: its errors keep it out of the export.
-        CheckRow(record, row, inputs, options, now, findings);
+        CheckRow(record, row, inputs, options, columns, now, findings);
         if (row == 1 && headingRow)
             F::AddHeadingRowFinding(findings, record.Field(ItemRecord::ItemNumber),
                                     QStringLiteral("a listing"));

@@ -5,6 +5,7 @@
 #include "app/LotcraftError.h"
 #include "catalogue/CatalogueWriter.h"
 #include "catalogue/ItemRecord.h"
+#include "listings/ListingColumns.h"
 #include "listings/ListingOptions.h"
 #include "listings/ListingSite.h"
 #include "listings/ListingValues.h"
@@ -67,78 +68,128 @@ void ClearEarlierTemporaries(const QFileInfo& listing) {
 
 }  // namespace
 
-QStringList ListingExport::Headings(const ListingOptions& options) {
-    QStringList headings = {
-        options.Site().ActionHeading(),  QStringLiteral("CustomLabel"),
-        QStringLiteral("*Category"),     QStringLiteral("*Title"),
-        QStringLiteral("*ConditionID"),  QStringLiteral("PicURL"),
-        QStringLiteral("*Description"),  QStringLiteral("*Format"),
-        QStringLiteral("*Duration"),     QStringLiteral("*StartPrice"),
-        QStringLiteral("BuyItNowPrice"), QStringLiteral("*Quantity"),
-        QStringLiteral("*Location"),
-    };
-    if (!options.postalCode.trimmed().isEmpty())
+QStringList ListingExport::Headings(const ListingOptions& options,
+                                    const CatalogueColumns& columns) {
+    return Headings(options, ListingColumns(columns));
+}
+
+QStringList ListingExport::Headings(const ListingOptions& options, const ListingColumns& columns) {
+    using Column = ListingColumns::Column;
+    QStringList headings = {options.Site().ActionHeading(), QStringLiteral("CustomLabel"),
+                            QStringLiteral("*Category")};
+    if (columns.Has(Column::StoreCategory))
+        headings << ListingColumns::Heading(Column::StoreCategory);
+    headings << QStringLiteral("*Title") << ListingColumns::Heading(Column::ConditionId);
+    if (columns.Has(Column::ConditionDescription))
+        headings << ListingColumns::Heading(Column::ConditionDescription);
+    headings << QStringLiteral("PicURL") << QStringLiteral("*Description")
+             << QStringLiteral("*Format") << QStringLiteral("*Duration")
+             << QStringLiteral("*StartPrice") << QStringLiteral("BuyItNowPrice")
+             << QStringLiteral("*Quantity") << QStringLiteral("*Location");
+    if (!options.postalCode.trimmed().isEmpty() || columns.Has(Column::PostalCode))
         headings << QStringLiteral("PostalCode");
     headings << QStringLiteral("*DispatchTimeMax") << QStringLiteral("ScheduleTime");
     if (options.UsesProfiles()) {
         headings << QStringLiteral("ShippingProfileName") << QStringLiteral("ReturnProfileName")
                  << QStringLiteral("PaymentProfileName");
-        return headings;
+    } else {
+        headings << QStringLiteral("*ReturnsAcceptedOption");
+        if (options.returnsAccepted)
+            headings << QStringLiteral("ReturnsWithinOption")
+                     << QStringLiteral("ShippingCostPaidByOption");
+        headings << QStringLiteral("ShippingType") << QStringLiteral("ShippingService-1:Option")
+                 << QStringLiteral("ShippingService-1:Cost");
     }
-    headings << QStringLiteral("*ReturnsAcceptedOption");
-    if (options.returnsAccepted)
-        headings << QStringLiteral("ReturnsWithinOption")
-                 << QStringLiteral("ShippingCostPaidByOption");
-    headings << QStringLiteral("ShippingType") << QStringLiteral("ShippingService-1:Option")
-             << QStringLiteral("ShippingService-1:Cost");
+    for (const ListingColumns::Specific& specific : columns.Specifics())
+        headings << specific.heading;
     return headings;
 }
 
 QStringList ListingExport::Values(const ItemRecord& record, const PageInputs& inputs,
-                                  const ListingOptions& options, const QDateTime& now) {
+                                  const ListingOptions& options, const CatalogueColumns& columns,
+                                  const QDateTime& now) {
+    return Values(record, inputs, options, ListingColumns(columns), now);
+}
+
+QStringList ListingExport::Values(const ItemRecord& record, const PageInputs& inputs,
+                                  const ListingOptions& options, const ListingColumns& columns,
+                                  const QDateTime& now) {
+    using Column = ListingColumns::Column;
     const ListingSite& site = options.Site();
+    // A row's own value stands over the one every listing shares.
+    const auto own = [&](Column column, const QString& shared) {
+        const QString value = columns.Value(record, column);
+        return value.isEmpty() ? shared.trimmed() : value;
+    };
+    const bool fixedPrice = columns.FormatOf(record) == ListingColumns::Format::FixedPrice;
     // Each time is read once, for the duration and the scheduled start.
     const QDateTime startTime = ListingValues::TimeOf(record.Field(ItemRecord::StartTime));
-    const int duration = ListingValues::DurationBetween(
-        startTime, ListingValues::TimeOf(record.Field(ItemRecord::EndTime)));
+    QString duration = columns.Value(record, Column::Duration);
+    if (duration.compare(QLatin1String(ListingValues::UntilCancelled), Qt::CaseInsensitive) == 0 ||
+        (duration.isEmpty() && fixedPrice)) {
+        duration = QLatin1String(ListingValues::UntilCancelled);
+    } else if (duration.isEmpty()) {
+        const int days = ListingValues::DurationBetween(
+            startTime, ListingValues::TimeOf(record.Field(ItemRecord::EndTime)));
+        duration = days > 0 ? QString::number(days) : QString();
+    }
     const std::optional<QString> firstBid =
         ListingValues::ReadAmount(record.Field(ItemRecord::FirstBid), site).plain;
+    // The row's own Buy It Now price stands in for its price beside an auction's start.
+    const QString givenBuyItNow = columns.Value(record, Column::BuyItNowPrice);
     const std::optional<QString> price =
-        ListingValues::ReadAmount(record.Field(ItemRecord::Price), site).plain;
-    // A Buy It Now price is taken only well above the auction's start price; the check has
-    // kept out amounts eBay would not take.
-    const bool buyItNow = price && firstBid && ListingValues::IsPositive(*firstBid) &&
-                          ListingValues::AmountProblem(*price).isEmpty() &&
-                          ListingValues::TakesBuyItNow(*price, *firstBid);
-    QStringList values = {
-        QStringLiteral("Add"),
-        record.Field(ItemRecord::ItemNumber),
-        record.Field(ItemRecord::Category).trimmed(),
-        record.Field(ItemRecord::Title),
-        options.conditionId,
-        record.Pictures().join(QLatin1Char('|')),
-        PageBuilder::DescriptionSection(record, inputs),
-        QStringLiteral("Auction"),
-        duration > 0 ? QString::number(duration) : QString(),
-        firstBid.value_or(QString()),
-        buyItNow ? *price : QString(),
-        QStringLiteral("1"),
-        inputs.seller.location,
-    };
-    if (!options.postalCode.trimmed().isEmpty())
-        values << options.postalCode.trimmed();
+        ListingValues::ReadAmount(
+            fixedPrice || givenBuyItNow.isEmpty() ? record.Field(ItemRecord::Price) : givenBuyItNow,
+            site)
+            .plain;
+    QString startPrice;
+    QString buyItNow;
+    if (fixedPrice) {
+        // A fixed price listing sells at its price; it has no bids to start.
+        startPrice = price.value_or(QString());
+    } else {
+        startPrice = firstBid.value_or(QString());
+        // A Buy It Now price is taken only well above the auction's start price; the check
+        // has kept out amounts eBay would not take.
+        if (price && firstBid && ListingValues::IsPositive(*firstBid) &&
+            ListingValues::AmountProblem(*price).isEmpty() &&
+            ListingValues::TakesBuyItNow(*price, *firstBid))
+            buyItNow = *price;
+    }
+    QStringList values = {QStringLiteral("Add"), record.Field(ItemRecord::ItemNumber),
+                          record.Field(ItemRecord::Category).trimmed()};
+    if (columns.Has(Column::StoreCategory))
+        values << columns.Value(record, Column::StoreCategory);
+    values << record.Field(ItemRecord::Title) << own(Column::ConditionId, options.conditionId);
+    if (columns.Has(Column::ConditionDescription))
+        values << columns.Value(record, Column::ConditionDescription);
+    values << columns.Pictures(record).join(QLatin1Char('|'))
+           << PageBuilder::DescriptionSection(record, inputs)
+           << ListingColumns::Name(fixedPrice ? ListingColumns::Format::FixedPrice
+                                              : ListingColumns::Format::Auction)
+           << duration << startPrice << buyItNow << own(Column::Quantity, QStringLiteral("1"))
+           << inputs.seller.location;
+    if (!options.postalCode.trimmed().isEmpty() || columns.Has(Column::PostalCode))
+        values << own(Column::PostalCode, options.postalCode);
     values << QString::number(options.dispatchDays) << ListingValues::ScheduleTime(startTime, now);
     if (options.UsesProfiles()) {
-        values << options.shippingProfile.trimmed() << options.returnProfile.trimmed()
-               << options.paymentProfile.trimmed();
-        return values;
+        values << own(Column::ShippingProfile, options.shippingProfile)
+               << own(Column::ReturnProfile, options.returnProfile)
+               << own(Column::PaymentProfile, options.paymentProfile);
+    } else {
+        values << (options.returnsAccepted ? QStringLiteral("ReturnsAccepted")
+                                           : QStringLiteral("ReturnsNotAccepted"));
+        if (options.returnsAccepted)
+            values << QStringLiteral("Days_%1").arg(options.returnsWithinDays)
+                   << (options.buyerPaysReturn ? QStringLiteral("Buyer")
+                                               : QStringLiteral("Seller"));
+        const QString cost = columns.Value(record, Column::ShippingCost);
+        values << QStringLiteral("Flat") << own(Column::ShippingService, options.shippingService)
+               << (cost.isEmpty() ? options.ShippingCost()
+                                  : ListingValues::PlainAmount(cost, site));
     }
-    values << (options.returnsAccepted ? QStringLiteral("ReturnsAccepted")
-                                       : QStringLiteral("ReturnsNotAccepted"));
-    if (options.returnsAccepted)
-        values << QStringLiteral("Days_%1").arg(options.returnsWithinDays)
-               << (options.buyerPaysReturn ? QStringLiteral("Buyer") : QStringLiteral("Seller"));
-    values << QStringLiteral("Flat") << options.shippingService.trimmed() << options.ShippingCost();
+    for (const ListingColumns::Specific& specific : columns.Specifics())
+        values << ListingColumns::Value(record, specific);
     return values;
 }
 
@@ -150,7 +201,9 @@ QByteArray ListingExport::Line(const QStringList& values) {
 
 qint64 ListingExport::Write(const QString& path, const std::vector<ItemRecord>& records,
                             const std::vector<int>& rowsLeftOut, const PageInputs& inputs,
-                            const ListingOptions& options, const QDateTime& now) {
+                            const ListingOptions& options, const CatalogueColumns& catalogueColumns,
+                            const QDateTime& now) {
+    const ListingColumns columns(catalogueColumns);
     // A link is written through, as the seller's own file manager would.
     const QFileInfo given(path);
     const QFileInfo listing(given.isSymLink() && given.exists() ? given.canonicalFilePath()
@@ -166,7 +219,7 @@ qint64 ListingExport::Write(const QString& path, const std::vector<ItemRecord>& 
         // memory.
         QByteArray chunk;
         chunk.reserve(kChunk + kChunk / 2);
-        AppendLine(chunk, Headings(options));
+        AppendLine(chunk, Headings(options, columns));
         qint64 written = 0;
         auto leftOut = rowsLeftOut.begin();
         for (size_t index = 0; index < records.size(); ++index) {
@@ -174,7 +227,7 @@ qint64 ListingExport::Write(const QString& path, const std::vector<ItemRecord>& 
             leftOut = std::lower_bound(leftOut, rowsLeftOut.end(), row);
             if (leftOut != rowsLeftOut.end() && *leftOut == row)
                 continue;
-            AppendLine(chunk, Values(records[index], inputs, options, now));
+            AppendLine(chunk, Values(records[index], inputs, options, columns, now));
             ++written;
             if (chunk.size() >= kChunk) {
                 folder.Append(file, chunk, what);

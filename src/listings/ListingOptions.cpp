@@ -12,11 +12,7 @@ const ListingSite& ListingOptions::Site() const {
 }
 
 QString ListingOptions::ShippingCost() const {
-    const ListingValues::Amount cost = ListingValues::ReadAmount(shippingCost, Site());
-    if (!cost.plain || (ListingValues::IsPositive(*cost.plain) &&
-                        !ListingValues::AmountProblem(*cost.plain).isEmpty()))
-        return QString();
-    return *cost.plain;
+    return ListingValues::PlainAmount(shippingCost, Site());
 }
 
 QString ListingOptions::Problem() const {

@@ -359,6 +359,13 @@ ListingValues::Amount ListingValues::ReadAmount(QStringView text, const ListingS
     return amount;
 }
 
+QString ListingValues::PlainAmount(QStringView text, const ListingSite& site) {
+    const Amount amount = ReadAmount(text, site);
+    if (!amount.plain || (IsPositive(*amount.plain) && !AmountProblem(*amount.plain).isEmpty()))
+        return QString();
+    return *amount.plain;
+}
+
 bool ListingValues::IsPositive(const QString& amount) {
     const Decimal decimal(amount);
     return !decimal.whole.isEmpty() || !decimal.fraction.isEmpty();

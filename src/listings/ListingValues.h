@@ -16,6 +16,9 @@ class ListingValues {
 public:
     // The durations, in days, that an auction on eBay may run.
     static constexpr int AllowedDurations[] = {1, 3, 5, 7, 10};
+    // The duration of a fixed price listing, which runs until it sells or is ended; eBay
+    // takes no other for one.
+    static constexpr const char* UntilCancelled = "GTC";
     // How far ahead eBay schedules a listing's start, in days.
     static constexpr int MostDaysAhead = 21;
     // A Buy It Now price must be at least this much of the start price, in per cent.
@@ -35,6 +38,9 @@ public:
     // them. A sign or code of another currency names it; "1,234.50" on a site of decimal
     // commas, or "ask", is no amount.
     static Amount ReadAmount(QStringView text, const ListingSite& site);
+    // The amount of a text as a plain number, where it is one in the site's currency that eBay
+    // takes (zero too: free shipping); empty otherwise.
+    static QString PlainAmount(QStringView text, const ListingSite& site);
     // Whether a plain amount is more than zero.
     static bool IsPositive(const QString& amount);
     // Why eBay would not take a plain amount above zero as a price ("has more than two

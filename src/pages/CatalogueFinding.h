@@ -21,17 +21,23 @@ struct CatalogueFinding {
         CatalogueFile,        // the page would replace the catalogue it is made from
         ActiveContent,        // a script, frame, form or event attribute, which eBay refuses
         // Errors in an export for eBay only.
-        DescriptionTooLong,   // a description section longer than eBay takes
-        CategoryNotNumber,    // no category, or one that is not eBay's category number
-        FirstBidNotPositive,  // no amount above zero to start the auction at
-        AmountNotTaken,       // an amount with more than two decimals, or out of eBay's range
-        NoAllowedDuration,    // start and end times that give none of eBay's durations
-        AmountOtherCurrency,  // an amount in another currency than the site's
-        StartTooFarAhead,     // a start later than eBay schedules listings
-        LabelTooLong,         // an item number longer than eBay's custom label takes
-        TitleNotOneLine,      // a title with a line break or a tab
-        TooManyPictures,      // more pictures than a listing takes
-        ContactEmail,         // an e-mail address in a title or description
+        DescriptionTooLong,     // a description section longer than eBay takes
+        CategoryNotNumber,      // no category, or one that is not eBay's category number
+        FirstBidNotPositive,    // no amount above zero to start the auction at
+        AmountNotTaken,         // an amount with more than two decimals, or out of eBay's range
+        NoAllowedDuration,      // start and end times that give none of eBay's durations
+        AmountOtherCurrency,    // an amount in another currency than the site's
+        StartTooFarAhead,       // a start later than eBay schedules listings
+        LabelTooLong,           // an item number longer than eBay's custom label takes
+        TitleNotOneLine,        // a title with a line break or a tab
+        TooManyPictures,        // more pictures than a listing takes
+        ContactEmail,           // an e-mail address in a title or description
+        QuantityNotTaken,       // no whole number from 1, or more than one in an auction
+        FormatNotTaken,         // a format that is neither Auction nor FixedPrice
+        ConditionNotNumber,     // a row's condition that is not eBay's condition number
+        StartPriceNotAmount,    // a fixed price row whose price is no amount to sell at
+        ShippingCostNotAmount,  // a row's shipping cost that is no amount eBay takes
+        RequiredSpecificEmpty,  // an item specific the category requires left empty
         // Warnings.
         CaseDuplicate,    // one page with an earlier row's where letter case is ignored
         HeadingRow,       // row 1 holds the column names of a spreadsheet
@@ -50,6 +56,7 @@ struct CatalogueFinding {
         TitleMarkup,         // markup in a title, which eBay shows as typed
         ContactPhone,        // what reads like a telephone number in a title or description
         ContactLink,         // a link to anywhere but eBay in a title or description
+        BrandNotTaken,       // a brand eBay takes for no brand at all ("n/a", "other")
     };
 
     int row = 0;

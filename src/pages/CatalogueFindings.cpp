@@ -35,7 +35,13 @@ bool IsErrorKind(Kind kind) {
         case Kind::LabelTooLong:
         case Kind::TitleNotOneLine:
         case Kind::TooManyPictures:
-        case Kind::ContactEmail: return true;
+        case Kind::ContactEmail:
+        case Kind::QuantityNotTaken:
+        case Kind::FormatNotTaken:
+        case Kind::ConditionNotNumber:
+        case Kind::StartPriceNotAmount:
+        case Kind::ShippingCostNotAmount:
+        case Kind::RequiredSpecificEmpty: return true;
         default: return false;
     }
 }

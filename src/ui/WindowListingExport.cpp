@@ -63,8 +63,8 @@ void WindowListingExport::ShowCheckDialog(QWidget* owner,
             try {
                 return ListingCheck::Run(m_grid.Records(),
                                          PageInputs::Take(m_settings, m_host.Seller(), m_pictures),
-                                         m_host.KeptListingOptions(), m_files.ShiftedFrom(),
-                                         QDateTime::currentDateTimeUtc());
+                                         m_host.KeptListingOptions(), m_grid.Columns(),
+                                         m_files.ShiftedFrom(), QDateTime::currentDateTimeUtc());
             } catch (const LotcraftError&) {
                 return {};
             }
@@ -106,8 +106,9 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked,
     if (!options)
         return;
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const CheckedRows rows(ListingCheck::Run(records, inputs, *options, m_files.ShiftedFrom(), now),
-                           records.size(), only);
+    const CheckedRows rows(
+        ListingCheck::Run(records, inputs, *options, m_grid.Columns(), m_files.ShiftedFrom(), now),
+        records.size(), only);
     if (rows.AnyFinding() && !checked &&
         !m_checkPrompt(&m_owner, rows.Findings(), int(records.size()),
                        [this](int row) { m_host.RevealRow(row); }))
@@ -143,7 +144,8 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked,
 
     qint64 written = 0;
     try {
-        written = ListingExport::Write(path, records, rows.Skipped(), inputs, *options, now);
+        written = ListingExport::Write(path, records, rows.Skipped(), inputs, *options,
+                                       m_grid.Columns(), now);
     } catch (const LotcraftError& error) {
         m_host.ShowStatus(QStringLiteral("Nothing was exported."));
         m_messages.Tell(&m_owner, QStringLiteral("Lotcraft could not export the listings.\n\n") %
