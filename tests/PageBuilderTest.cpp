@@ -4,6 +4,8 @@
 
 #include "app/LotcraftError.h"
 #include "app/ProgramSettings.h"
+#include "catalogue/CatalogueReader.h"
+#include "catalogue/CatalogueWriter.h"
 #include "catalogue/ItemRecord.h"
 #include "pages/PageBuilder.h"
 #include "pages/PageInputs.h"
@@ -56,6 +58,36 @@ private Q_SLOTS:
     void init() {
         m_settings = ProgramSettings();
         m_settings.SetOutputFolder(QStringLiteral("/srv/pages"));
+    }
+
+    // The sample catalogue with a heading and 30 columns of the seller's own after its ten
+    // fields gives the same pages in every layout, byte for byte.
+    void pagesDoNotShowColumnsKeptBeyondTheFields() {
+        const CatalogueReader::Result ten =
+            CatalogueReader::Read(QStringLiteral(LOTCRAFT_SOURCE_DIR "/examples/sample-catalogue.csv"));
+        CatalogueColumns columns;
+        std::vector<ItemRecord> records = ten.records;
+        for (int column = 0; column < 30; ++column) {
+            columns.AddExtra(QStringLiteral("C:Specific %1").arg(column + 1));
+            for (ItemRecord& record : records)
+                record.SetExtra(column, QStringLiteral("value %1").arg(column + 1));
+        }
+        QTemporaryDir folder;
+        const QString kept = folder.filePath(QStringLiteral("kept.csv"));
+        CatalogueWriter::Write(kept, columns, records);
+        const CatalogueReader::Result forty = CatalogueReader::Read(kept);
+        QCOMPARE(forty.columns.ExtraCount(), 30);
+        QCOMPARE(forty.records.size(), ten.records.size());
+        QVERIFY(!ten.records.empty());
+        for (int layout = 1; layout <= 4; ++layout) {
+            m_settings.SetLayoutIndex(static_cast<qint16>(layout));
+            const PageInputs inputs = Inputs(PlainItem());
+            for (size_t index = 0; index < ten.records.size(); ++index) {
+                QCOMPARE(forty.records[index].Extra(29), QStringLiteral("value 30"));
+                QCOMPARE(PageBuilder::Build(forty.records[index], inputs),
+                         PageBuilder::Build(ten.records[index], inputs));
+            }
+        }
     }
 
     void wholePageInEachLayout_data() {

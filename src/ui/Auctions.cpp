@@ -283,6 +283,9 @@ void Auctions::ShowForm() {
     c.description->SetValue(m_form.record.Field(ItemRecord::Description));
     c.description->setEnabled(m_form.fieldsEnabled);
     c.details->Show(m_grid.Columns().ExtraNames(), m_form.record.Extras(), m_form.fieldsEnabled);
+    // The first column kept, or the last removed, shows or hides the details beside the form.
+    if (c.details->isHidden() == (m_grid.Columns().ExtraCount() > 0))
+        ArrangeControls();
     show(c.pagePath, m_form.pagePathText, m_form.pagePathEnabled);
     if (c.update->Caption() != m_form.updateCaption)
         c.update->SetCaption(m_form.updateCaption);
@@ -601,8 +604,12 @@ void Auctions::SortCatalogue() {
 }
 
 void Auctions::ArrangeControls() {
+    // A catalogue without kept columns has no details to show beside the form.
+    const bool details = !m_detailsInDialog && m_grid.Columns().ExtraCount() > 0;
     MainWindowLayout::Arrange(*this, *m_controls.grid, m_findBar,
-                              m_detailsInDialog ? nullptr : m_controls.details);
+                              details ? m_controls.details : nullptr);
+    if (!details && !m_detailsInDialog)
+        m_controls.details->hide();
 }
 
 void Auctions::ShowListingDetails() {
