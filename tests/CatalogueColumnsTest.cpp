@@ -130,8 +130,15 @@ private Q_SLOTS:
         // A catalogue without a heading is given one when a column is added to it; without,
         // it is written as before.
         CatalogueColumns plain;
-        const std::vector<ItemRecord> one(1);
+        std::vector<ItemRecord> one(1);
         QCOMPARE(Saved(folder, plain, one), QByteArray(",,,,,,,,,\r\n"));
+        // Unless its first item would be read as a heading: it is given one of its own.
+        one[0].SetField(ItemRecord::ItemNumber, QStringLiteral("SKU"));
+        one[0].SetField(ItemRecord::Title, QStringLiteral("Title"));
+        const CatalogueReader::Result named =
+            CatalogueReader::ReadBytes(Saved(folder, plain, one), kName);
+        QCOMPARE(named.records, one);
+        one[0] = ItemRecord();
         plain.AddExtra(QStringLiteral("Quantity"));
         const QByteArray withHeading = Saved(folder, plain, one);
         QCOMPARE(withHeading, QByteArray("Item,Title,Description,Image,Price,First bid,Spare,"

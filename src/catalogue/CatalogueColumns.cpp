@@ -4,6 +4,7 @@
 #include "app/LotcraftError.h"
 #include "catalogue/ItemRecord.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -79,6 +80,22 @@ std::optional<CatalogueColumns> CatalogueColumns::FromHeading(const QStringList&
         return std::nullopt;
     columns.Renumber();
     return columns;
+}
+
+bool CatalogueColumns::NamesColumns(const QStringList& values) {
+    if (FromHeading(values))
+        return true;
+    std::vector<int> fields;
+    for (const QString& value : values) {
+        bool number = false;
+        value.toDouble(&number);
+        if (number)
+            return false;
+        const int field = FieldNamed(value);
+        if (field > 0 && std::find(fields.begin(), fields.end(), field) == fields.end())
+            fields.push_back(field);
+    }
+    return fields.size() >= 3;
 }
 
 void CatalogueColumns::Renumber() {
@@ -166,6 +183,16 @@ QStringList CatalogueColumns::HeadingFor(const std::vector<ItemRecord>& records,
     if (!m_heading) {
         for (int position = 1; position <= ItemRecord::FieldCount; ++position)
             positions.push_back(position);
+        // A first item whose values read as names would be taken for a heading: the file
+        // is given one of its own, so that it reads back as the item it is.
+        QStringList first;
+        for (int position = 1; !records.empty() && position <= ItemRecord::FieldCount;
+             ++position)
+            first << records.front().Field(position);
+        if (!records.empty() && NamesColumns(first)) {
+            for (int position = 1; position <= ItemRecord::FieldCount; ++position)
+                names << NameOfField(position);
+        }
         return names;
     }
     for (const Column& column : m_columns) {

@@ -35,6 +35,10 @@ public:
     // The columns a first line names, when it is a heading: it names the item number's and
     // the title's columns. Nothing when it is an item.
     static std::optional<CatalogueColumns> FromHeading(const QStringList& names);
+    // Whether a line's values would be read as a heading, usable or not: they name the
+    // item number's and the title's columns, or at least three fields' columns and hold no
+    // number.
+    static bool NamesColumns(const QStringList& values);
     // The field a column's name names (1 to 10), or 0.
     static int FieldNamed(QStringView name);
     // A name as it is matched: lower case, without blanks or stars.

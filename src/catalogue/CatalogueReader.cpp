@@ -732,27 +732,17 @@ QString CatalogueReader::ColumnsNotice(const CatalogueColumns& columns, const QS
 }
 
 QString CatalogueReader::UnusableHeading(const QStringList& names) {
-    std::vector<int> fields;
-    for (const QString& name : names) {
-        // A heading names; a number is an item's value.
-        bool number = false;
-        name.toDouble(&number);
-        if (number)
-            return QString();
-        const int field = CatalogueColumns::FieldNamed(name);
-        if (field > 0 && std::find(fields.begin(), fields.end(), field) == fields.end())
-            fields.push_back(field);
-    }
-    if (fields.size() < 3)
+    if (!CatalogueColumns::NamesColumns(names) || CatalogueColumns::FromHeading(names))
         return QString();
     QStringList lacking;
     for (const int field : {int(ItemRecord::ItemNumber), int(ItemRecord::Title)}) {
-        if (std::find(fields.begin(), fields.end(), field) == fields.end())
-            lacking << (field == ItemRecord::ItemNumber ? QStringLiteral("the item number (\"Item number\" or \"SKU\")")
-                                                        : QStringLiteral("the title (\"Title\")"));
+        if (std::none_of(names.begin(), names.end(), [field](const QString& name) {
+                return CatalogueColumns::FieldNamed(name) == field;
+            }))
+            lacking << (field == ItemRecord::ItemNumber
+                            ? QStringLiteral("the item number (\"Item number\" or \"SKU\")")
+                            : QStringLiteral("the title (\"Title\")"));
     }
-    if (lacking.isEmpty())
-        return QString();
     return QStringLiteral(
                "the first line names the columns (%1), but no column holds %2, so the file has "
                "not been read; give that column its name in the first line and open the file "

@@ -114,7 +114,16 @@ void CatalogueWriter::AppendLine(QByteArray& out, const ItemRecord& record,
 
 void CatalogueWriter::Write(QIODevice& device, const std::vector<ItemRecord>& records,
                             const QString& name) {
-    QByteArray chunk = FileStart(records, {});
+    Write(device, CatalogueColumns(), records, name);
+}
+
+void CatalogueWriter::Write(QIODevice& device, const CatalogueColumns& columns,
+                            const std::vector<ItemRecord>& records, const QString& name) {
+    std::vector<int> positions;
+    const QStringList heading = columns.HeadingFor(records, positions);
+    if (heading.isEmpty())
+        positions.clear();
+    QByteArray chunk = FileStart(records, heading);
     auto flush = [&] {
         const QString reason = DeviceWriter::WriteAll(device, chunk);
         if (!reason.isEmpty())
@@ -123,7 +132,7 @@ void CatalogueWriter::Write(QIODevice& device, const std::vector<ItemRecord>& re
         chunk.clear();
     };
     for (const ItemRecord& record : records) {
-        chunk += Line(record);
+        AppendLine(chunk, record, positions);
         if (chunk.size() >= kChunk)
             flush();
     }

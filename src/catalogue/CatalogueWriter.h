@@ -30,6 +30,8 @@ public:
     // Writes to an open device; throws LotcraftError naming `name` when a write fails.
     static void Write(QIODevice& device, const std::vector<ItemRecord>& records,
                       const QString& name);
+    static void Write(QIODevice& device, const CatalogueColumns& columns,
+                      const std::vector<ItemRecord>& records, const QString& name);
 
     // One record's line, CR LF included.
     static QByteArray Line(const ItemRecord& record);

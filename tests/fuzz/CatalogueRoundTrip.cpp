@@ -77,13 +77,16 @@ QString CheckCatalogueRoundTrip(const QByteArray& bytes) {
     QByteArray written;
     QBuffer buffer(&written);
     buffer.open(QIODevice::WriteOnly);
-    CatalogueWriter::Write(buffer, first.records, name);
+    CatalogueWriter::Write(buffer, first.columns, first.records, name);
     const CatalogueReader::Result second = CatalogueReader::ReadBytes(written, name);
     if (second.failure)
         return QStringLiteral("what was written does not read back: ") + second.failure->Reason();
-    if (!second.notices.isEmpty())
+    // A heading is told of on reading; nothing else may be.
+    if (second.notices.size() != (second.columns.HasHeading() ? 1 : 0))
         return QStringLiteral("what was written reads back with a notice: ") +
                second.notices.join(QLatin1Char(' '));
+    if (first.columns.HasHeading() && second.columns.ExtraNames() != first.columns.ExtraNames())
+        return QStringLiteral("the kept columns changed on the way back");
     if (second.records.size() != first.records.size())
         return QStringLiteral("%1 records written, %2 read back")
             .arg(first.records.size())
