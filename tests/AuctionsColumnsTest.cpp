@@ -98,6 +98,19 @@ private Q_SLOTS:
         w.Open(path);
         QCOMPARE(w.messages.choiceStarts, (std::vector<int>{0, 0, 0, 2, 0, 0}));
         QCOMPARE(grid.Field(1, ItemRecord::StartTime), QString());
+
+        // An eBay category template adds the item specifics the catalogue lacks, stars and all.
+        const QString categoryTemplate = w.scratch.filePath(QStringLiteral("template.csv"));
+        WriteFile(categoryTemplate, "#INFO,Version=1.0.0,Template=fx_category_template_EBAY_US\r\n"
+                                    "*Action(SiteID=US|Country=US|Currency=USD|Version=1193),"
+                                    "CustomLabel,*Category,*Title,*C:Brand,C:Colour,*C:Type\r\n"
+                                    "#INFO,,,,Enter the brand,,\r\n");
+        w.dialogs.openAnswers.push_back(categoryTemplate);
+        w.Press("TemplateColumns");
+        QCOMPARE(grid.Columns().ExtraNames().mid(4),
+                 QString::fromLatin1("C:Colour|*C:Type").split(QLatin1Char('|')));
+        QVERIFY2(w.Label("Status").contains(QLatin1String("Added 2 columns from template.csv")),
+                 qPrintable(w.Label("Status")));
     }
 };
 
