@@ -89,7 +89,7 @@ sanitize: deps
 
 # Benchmarks: a Release build of its own; see bench/README.md.
 bench: deps
-	@sh tools/ensure-packages.sh python3
+	@sh tools/ensure-packages.sh python3 libreoffice-calc-nogui
 	@cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DLOTCRAFT_BENCH=ON >/dev/null
 	@cmake --build build-release -j $(JOBS)
 	@python3 bench/run.py build-release
