@@ -1,0 +1,545 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalogue/SpreadsheetNumberFormat.h"
+
+#include <QDate>
+
+#include <cmath>
+
+namespace {
+
+const char* const kMonths[] = {"January",   "February", "March",    "April",
+                               "May",       "June",     "July",     "August",
+                               "September", "October",  "November", "December"};
+const char* const kDays[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                             "Friday", "Saturday", "Sunday"};
+
+bool StartsWithNoCase(const QString& code, qsizetype at, QLatin1String word) {
+    return QStringView(code).mid(at).startsWith(word, Qt::CaseInsensitive);
+}
+
+QString Padded(qint64 number, int width) {
+    return QStringLiteral("%1").arg(number, width, 10, QLatin1Char('0'));
+}
+
+// Splits a code at the ";" that separate its sections, not at those in quotes or brackets.
+QStringList Sections(const QString& code) {
+    QStringList sections;
+    QString current;
+    bool quoted = false;
+    bool bracket = false;
+    for (qsizetype i = 0; i < code.size(); ++i) {
+        const QChar c = code.at(i);
+        if (c == QLatin1Char('\\') && !quoted && i + 1 < code.size()) {
+            current += c;
+            current += code.at(++i);
+            continue;
+        }
+        if (c == QLatin1Char('"') && !bracket)
+            quoted = !quoted;
+        else if (c == QLatin1Char('[') && !quoted)
+            bracket = true;
+        else if (c == QLatin1Char(']') && !quoted)
+            bracket = false;
+        else if (c == QLatin1Char(';') && !quoted && !bracket) {
+            sections << current;
+            current.clear();
+            continue;
+        }
+        current += c;
+    }
+    sections << current;
+    return sections;
+}
+
+}  // namespace
+
+QString SpreadsheetNumberFormat::BuiltInCode(int id) {
+    switch (id) {
+        case 1: return QStringLiteral("0");
+        case 2: return QStringLiteral("0.00");
+        case 3: return QStringLiteral("#,##0");
+        case 4: return QStringLiteral("#,##0.00");
+        case 5: return QStringLiteral("\"$\"#,##0_);(\"$\"#,##0)");
+        case 6: return QStringLiteral("\"$\"#,##0_);[Red](\"$\"#,##0)");
+        case 7: return QStringLiteral("\"$\"#,##0.00_);(\"$\"#,##0.00)");
+        case 8: return QStringLiteral("\"$\"#,##0.00_);[Red](\"$\"#,##0.00)");
+        case 9: return QStringLiteral("0%");
+        case 10: return QStringLiteral("0.00%");
+        case 11: return QStringLiteral("0.00E+00");
+        case 12: return QStringLiteral("# ?/?");
+        case 13: return QStringLiteral("# ?\?/?\?");
+        // Excel shows its short date in the system's form; this is the one of a US system.
+        case 14: return QStringLiteral("m/d/yyyy");
+        case 15: return QStringLiteral("d-mmm-yy");
+        case 16: return QStringLiteral("d-mmm");
+        case 17: return QStringLiteral("mmm-yy");
+        case 18: return QStringLiteral("h:mm AM/PM");
+        case 19: return QStringLiteral("h:mm:ss AM/PM");
+        case 20: return QStringLiteral("h:mm");
+        case 21: return QStringLiteral("h:mm:ss");
+        case 22: return QStringLiteral("m/d/yyyy h:mm");
+        case 37: return QStringLiteral("#,##0_);(#,##0)");
+        case 38: return QStringLiteral("#,##0_);[Red](#,##0)");
+        case 39: return QStringLiteral("#,##0.00_);(#,##0.00)");
+        case 40: return QStringLiteral("#,##0.00_);[Red](#,##0.00)");
+        case 45: return QStringLiteral("mm:ss");
+        case 46: return QStringLiteral("[h]:mm:ss");
+        case 47: return QStringLiteral("mm:ss.0");
+        case 48: return QStringLiteral("##0.0E+0");
+        case 49: return QStringLiteral("@");
+        default: return QString();
+    }
+}
+
+QString SpreadsheetNumberFormat::General(double value) {
+    if (!std::isfinite(value))
+        return QStringLiteral("#NUM!");
+    if (value == 0)
+        return QStringLiteral("0");
+    // Fifteen significant digits, as the spreadsheet programs show: 0.1 + 0.2 shows 0.3.
+    QString text = QString::number(value, 'g', 15);
+    const qsizetype e = text.indexOf(QLatin1Char('e'));
+    if (e < 0)
+        return text;
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1e-10 && magnitude < 1e15) {
+        const int decimals = 14 - int(std::floor(std::log10(magnitude)));
+        text = QString::number(value, 'f', decimals);
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+        return text;
+    }
+    // Beyond those, the exponent in the form LibreOffice shows it: 1E+020.
+    const QString mantissa = text.left(e);
+    const int exponent = QStringView(text).mid(e + 1).toInt();
+    return mantissa + (exponent < 0 ? QLatin1String("E-") : QLatin1String("E+")) +
+           Padded(std::abs(exponent), 3);
+}
+
+SpreadsheetNumberFormat::SpreadsheetNumberFormat(const QString& code) {
+    if (code.isEmpty())
+        return;
+    for (const QString& section : Sections(code))
+        m_sections.push_back(Parse(section));
+}
+
+SpreadsheetNumberFormat::Section SpreadsheetNumberFormat::Parse(const QString& code) {
+    Section section;
+    std::vector<Token>& tokens = section.tokens;
+    auto literal = [&tokens](const QString& text) {
+        if (!tokens.empty() && tokens.back().type == Token::Literal)
+            tokens.back().text += text;
+        else
+            tokens.push_back({Token::Literal, text});
+    };
+    for (qsizetype i = 0; i < code.size(); ++i) {
+        const QChar c = code.at(i);
+        const char l = c.toLower().toLatin1();
+        if (c == QLatin1Char('"')) {
+            const qsizetype end = code.indexOf(QLatin1Char('"'), i + 1);
+            const qsizetype stop = end < 0 ? code.size() : end;
+            literal(code.mid(i + 1, stop - i - 1));
+            i = stop;
+        } else if (c == QLatin1Char('\\')) {
+            if (i + 1 < code.size())
+                literal(code.at(++i));
+        } else if (c == QLatin1Char('_')) {
+            // Room as wide as the next character, to line up with a ")" in another section.
+            ++i;
+            literal(QStringLiteral(" "));
+        } else if (c == QLatin1Char('*')) {
+            ++i;  // fills the column with the next character: no text of its own
+        } else if (c == QLatin1Char('[')) {
+            const qsizetype end = code.indexOf(QLatin1Char(']'), i + 1);
+            const qsizetype stop = end < 0 ? code.size() : end;
+            const QString inside = code.mid(i + 1, stop - i - 1);
+            i = stop;
+            const QString lower = inside.toLower();
+            if (inside.startsWith(QLatin1Char('$'))) {
+                // [$€-407]: a currency symbol and the locale it belongs to; [$-409] a locale.
+                const qsizetype dash = inside.indexOf(QLatin1Char('-'), 1);
+                literal(inside.mid(1, dash < 0 ? -1 : dash - 1));
+            } else if (!lower.isEmpty() && lower.count(lower.at(0)) == lower.size() &&
+                       (lower.at(0) == QLatin1Char('h') || lower.at(0) == QLatin1Char('m') ||
+                        lower.at(0) == QLatin1Char('s'))) {
+                const Token::Type type = lower.at(0) == QLatin1Char('h')   ? Token::ElapsedHours
+                                         : lower.at(0) == QLatin1Char('m') ? Token::ElapsedMinutes
+                                                                           : Token::ElapsedSeconds;
+                tokens.push_back({type, QString(), int(lower.size())});
+                section.date = true;
+            }
+            // Anything else in brackets is a colour, a condition or a locale: nothing shown.
+        } else if (c == QLatin1Char('0') || c == QLatin1Char('#') || c == QLatin1Char('?')) {
+            tokens.push_back({Token::Digit, QString(c)});
+        } else if (c == QLatin1Char('.')) {
+            tokens.push_back({Token::Point, QString(c)});
+        } else if (c == QLatin1Char(',')) {
+            tokens.push_back({Token::Comma, QString(c)});
+        } else if (c == QLatin1Char('%')) {
+            tokens.push_back({Token::Percent, QString(c)});
+        } else if (c == QLatin1Char('/')) {
+            // A fraction ("# ?/?") when digits come before it; a date's separator otherwise.
+            if (!tokens.empty() && tokens.back().type == Token::Digit)
+                section.readable = false;
+            literal(QString(c));
+        } else if (l == 'e' && i + 1 < code.size() &&
+                   (code.at(i + 1) == QLatin1Char('+') || code.at(i + 1) == QLatin1Char('-'))) {
+            tokens.push_back({Token::Exponent, code.mid(i, 2)});
+            ++i;
+        } else if (StartsWithNoCase(code, i, QLatin1String("general"))) {
+            tokens.push_back({Token::General, QString()});
+            i += 6;
+        } else if (c == QLatin1Char('@')) {
+            tokens.push_back({Token::Text, QString()});
+        } else if (StartsWithNoCase(code, i, QLatin1String("am/pm"))) {
+            tokens.push_back({Token::AmPm, code.mid(i, 5)});
+            section.date = true;
+            i += 4;
+        } else if (StartsWithNoCase(code, i, QLatin1String("a/p"))) {
+            tokens.push_back({Token::AmPm, code.mid(i, 3)});
+            section.date = true;
+            i += 2;
+        } else if (l == 'y' || l == 'm' || l == 'd' || l == 'h' || l == 's') {
+            int count = 1;
+            while (i + 1 < code.size() && code.at(i + 1).toLower() == c.toLower()) {
+                ++count;
+                ++i;
+            }
+            const Token::Type type = l == 'y'   ? Token::Year
+                                     : l == 'm' ? Token::Month
+                                     : l == 'd' ? Token::Day
+                                     : l == 'h' ? Token::Hour
+                                                : Token::Second;
+            tokens.push_back({type, QString(), count});
+            section.date = true;
+        } else {
+            literal(QString(c));
+        }
+    }
+    if (!section.date)
+        return section;
+    // In a date, "m" after the hours or before the seconds is minutes, and ".0" after the
+    // seconds their fraction.
+    int previous = -1;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        Token& token = tokens[i];
+        if (token.type == Token::Month) {
+            bool minute = previous >= 0 && (tokens[previous].type == Token::Hour ||
+                                            tokens[previous].type == Token::ElapsedHours);
+            for (size_t next = i + 1; next < tokens.size() && !minute; ++next) {
+                const Token::Type type = tokens[next].type;
+                if (type == Token::Second || type == Token::ElapsedSeconds)
+                    minute = true;
+                if (type != Token::Literal)
+                    break;
+            }
+            if (minute)
+                token.type = Token::Minute;
+        } else if (token.type == Token::Point && previous >= 0 &&
+                   (tokens[previous].type == Token::Second ||
+                    tokens[previous].type == Token::ElapsedSeconds)) {
+            token.type = Token::FractionSecond;
+            token.count = 0;
+            while (i + 1 < tokens.size() && tokens[i + 1].type == Token::Digit) {
+                tokens.erase(tokens.begin() + qsizetype(i) + 1);
+                ++token.count;
+            }
+        }
+        if (token.type != Token::Literal)
+            previous = int(i);
+    }
+    return section;
+}
+
+QString SpreadsheetNumberFormat::Show(double value, bool date1904) const {
+    if (m_sections.empty() || !std::isfinite(value))
+        return General(value);
+    const Section* section = &m_sections[0];
+    QString sign;
+    double shown = value;
+    // The negative section shows the number without its sign: it has its own if it wants one.
+    if (value < 0 && m_sections.size() >= 2 && !m_sections[1].tokens.empty() &&
+        m_sections[1].tokens[0].type != Token::Text) {
+        section = &m_sections[1];
+        shown = -value;
+    } else if (value == 0 && m_sections.size() >= 3) {
+        section = &m_sections[2];
+    } else if (value < 0) {
+        sign = QStringLiteral("-");
+        shown = -value;
+    }
+    if (!section->readable)
+        return General(value);
+    if (section->date)
+        return value < 0 ? General(value) : ShowDate(*section, value, date1904);
+    return sign + ShowNumber(*section, shown);
+}
+
+QString SpreadsheetNumberFormat::ShowNumber(const Section& section, double value) {
+    const std::vector<Token>& tokens = section.tokens;
+    // Where the integer digits, the decimals and the exponent are, and what the commas do.
+    qsizetype point = -1;
+    qsizetype exponent = -1;
+    qsizetype lastIntegerDigit = -1;
+    int integerDigits = 0;
+    int decimals = 0;
+    int exponentDigits = 0;
+    bool thousands = false;
+    bool hashInInteger = false;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        const Token& token = tokens[i];
+        if (token.type == Token::Point && point < 0 && exponent < 0)
+            point = qsizetype(i);
+        else if (token.type == Token::Exponent && exponent < 0)
+            exponent = qsizetype(i);
+        else if (token.type == Token::Percent)
+            value *= 100;
+        else if (token.type == Token::Digit) {
+            if (exponent >= 0)
+                ++exponentDigits;
+            else if (point >= 0)
+                ++decimals;
+            else {
+                ++integerDigits;
+                lastIntegerDigit = qsizetype(i);
+                hashInInteger = hashInInteger || token.text != QLatin1String("0");
+            }
+        }
+    }
+    std::vector<bool> separator(tokens.size(), false);
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].type != Token::Comma || integerDigits == 0)
+            continue;
+        if (qsizetype(i) < lastIntegerDigit) {
+            thousands = true;
+            separator[i] = true;
+        } else if ((point < 0 || qsizetype(i) < point) &&
+                   (exponent < 0 || qsizetype(i) < exponent)) {
+            // Commas right after the digits scale by a thousand each: "#,##0.0,," shows millions.
+            bool scaling = true;
+            for (qsizetype back = qsizetype(i) - 1; back > lastIntegerDigit; --back)
+                scaling = scaling && tokens[back].type == Token::Comma;
+            if (scaling && lastIntegerDigit >= 0 && qsizetype(i) > lastIntegerDigit) {
+                value /= 1000;
+                separator[i] = true;
+            }
+        }
+    }
+
+    int power = 0;
+    if (exponent >= 0 && value != 0) {
+        power = int(std::floor(std::log10(value)));
+        const int step = std::max(1, integerDigits);
+        if (step > 1 && hashInInteger)
+            power = int(std::floor(double(power) / step)) * step;
+        else
+            power -= step - 1;
+        value /= std::pow(10.0, power);
+        // Rounding may carry the mantissa into one more digit: 9.999 with "0.00E+00".
+        if (QString::number(value, 'f', decimals).indexOf(QLatin1Char('.')) >
+                std::max(1, integerDigits) &&
+            !(step > 1 && hashInInteger)) {
+            value /= 10;
+            ++power;
+        }
+    }
+    const QString digits = QString::number(value, 'f', decimals);
+    const qsizetype dot = digits.indexOf(QLatin1Char('.'));
+    QString integer = dot < 0 ? digits : digits.left(dot);
+    const QString fraction = dot < 0 ? QString() : digits.mid(dot + 1);
+    if (integer == QLatin1String("0"))
+        integer.clear();
+    const qsizetype length = integer.size();
+
+    qsizetype lastShownDecimal = fraction.size() - 1;
+    while (lastShownDecimal >= 0 && fraction.at(lastShownDecimal) == QLatin1Char('0'))
+        --lastShownDecimal;
+
+    QString out;
+    int integerPlaceholder = 0;
+    int decimalPlaceholder = 0;
+    bool inExponent = false;
+    int exponentPlaceholder = 0;
+    auto integerPart = [&](const QString& placeholder) {
+        // Placeholders take the digits from the right; the first one takes all that are left.
+        const int fromRight = integerDigits - 1 - integerPlaceholder;
+        const qsizetype highest =
+            integerPlaceholder == 0 ? std::max(length - 1, qsizetype(fromRight)) : fromRight;
+        for (qsizetype position = highest; position >= fromRight; --position) {
+            QChar shown;
+            if (position < length)
+                shown = integer.at(length - 1 - position);
+            else if (placeholder == QLatin1String("0"))
+                shown = QLatin1Char('0');
+            else if (placeholder == QLatin1String("?"))
+                shown = QLatin1Char(' ');
+            if (shown.isNull())
+                continue;
+            out += shown;
+            if (thousands && shown.isDigit() && position > 0 && position % 3 == 0)
+                out += QLatin1Char(',');
+        }
+        ++integerPlaceholder;
+    };
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        const Token& token = tokens[i];
+        switch (token.type) {
+            case Token::Digit:
+                if (inExponent) {
+                    const QString text = QString::number(std::abs(power));
+                    const int width = exponentDigits;
+                    if (exponentPlaceholder++ == 0)
+                        out += text.size() < width
+                                   ? QString(width - text.size(), QLatin1Char('0')) + text
+                                   : text;
+                } else if (point >= 0 && qsizetype(i) > point) {
+                    if (decimalPlaceholder <= lastShownDecimal)
+                        out += fraction.at(decimalPlaceholder);
+                    else if (token.text == QLatin1String("0"))
+                        out += QLatin1Char('0');
+                    else if (token.text == QLatin1String("?"))
+                        out += QLatin1Char(' ');
+                    ++decimalPlaceholder;
+                } else {
+                    integerPart(token.text);
+                }
+                break;
+            case Token::Point:
+                // Without an integer placeholder the integer digits still show, before the point.
+                if (qsizetype(i) == point && integerDigits == 0)
+                    out += integer;
+                out += QLatin1Char('.');
+                break;
+            case Token::Comma:
+                if (!separator[i])
+                    out += QLatin1Char(',');
+                break;
+            case Token::Exponent:
+                out += token.text.at(0);
+                if (power < 0)
+                    out += QLatin1Char('-');
+                else if (token.text.at(1) == QLatin1Char('+'))
+                    out += QLatin1Char('+');
+                inExponent = true;
+                break;
+            case Token::General:
+            case Token::Text: out += General(value); break;
+            default: out += token.text; break;
+        }
+    }
+    return out;
+}
+
+QString SpreadsheetNumberFormat::ShowDate(const Section& section, double value, bool date1904) {
+    if (value >= 2958466)  // after 9999-12-31
+        return General(value);
+    int fractionDigits = 0;
+    bool twelveHours = false;
+    for (const Token& token : section.tokens) {
+        if (token.type == Token::FractionSecond)
+            fractionDigits = std::max(fractionDigits, std::min(token.count, 3));
+        if (token.type == Token::AmPm)
+            twelveHours = true;
+    }
+    const qint64 unitsPerSecond = qint64(std::pow(10, fractionDigits));
+    const qint64 unitsPerDay = 86400 * unitsPerSecond;
+    const qint64 units = std::llround(value * double(unitsPerDay));
+    const qint64 days = units / unitsPerDay;
+    const qint64 withinDay = units % unitsPerDay;
+    const qint64 seconds = withinDay / unitsPerSecond;
+    const qint64 fraction = withinDay % unitsPerSecond;
+    const int hour = int(seconds / 3600);
+    const int minute = int(seconds / 60 % 60);
+    const int second = int(seconds % 60);
+
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int weekday = 0;  // 1 Monday .. 7 Sunday
+    if (date1904) {
+        const QDate date = QDate(1904, 1, 1).addDays(days);
+        date.getDate(&year, &month, &day);
+        weekday = date.dayOfWeek();
+    } else if (days == 60) {
+        // Excel counts a 29 February 1900 that never was, as Lotus 1-2-3 did before it.
+        year = 1900;
+        month = 2;
+        day = 29;
+        weekday = 3;
+    } else {
+        const QDate date = QDate(1899, 12, days < 60 ? 31 : 30).addDays(days);
+        date.getDate(&year, &month, &day);
+        weekday = date.dayOfWeek();
+    }
+
+    QString out;
+    for (const Token& token : section.tokens) {
+        switch (token.type) {
+            case Token::Year:
+                out += token.count <= 2 ? Padded(year % 100, 2) : Padded(year, 4);
+                break;
+            case Token::Month:
+                if (token.count <= 2)
+                    out += Padded(month, token.count);
+                else if (token.count == 3)
+                    out += QLatin1String(kMonths[month - 1]).left(3);
+                else if (token.count == 4)
+                    out += QLatin1String(kMonths[month - 1]);
+                else
+                    out += QLatin1Char(kMonths[month - 1][0]);
+                break;
+            case Token::Day:
+                if (token.count <= 2)
+                    out += Padded(day, token.count);
+                else if (token.count == 3)
+                    out += QLatin1String(kDays[weekday - 1]).left(3);
+                else
+                    out += QLatin1String(kDays[weekday - 1]);
+                break;
+            case Token::Hour: {
+                int shown = hour;
+                if (twelveHours) {
+                    shown = hour % 12;
+                    if (shown == 0)
+                        shown = 12;
+                }
+                out += Padded(shown, std::min(token.count, 2));
+                break;
+            }
+            case Token::Minute: out += Padded(minute, std::min(token.count, 2)); break;
+            case Token::Second: out += Padded(second, std::min(token.count, 2)); break;
+            case Token::FractionSecond:
+                out += QLatin1Char('.');
+                out += Padded(fraction, fractionDigits).left(token.count);
+                break;
+            case Token::AmPm: {
+                const bool pm = hour >= 12;
+                if (token.text.size() == 3)  // A/P
+                    out += token.text.at(pm ? 2 : 0);
+                else if (token.text.at(0).isLower())
+                    out += pm ? QLatin1String("pm") : QLatin1String("am");
+                else
+                    out += pm ? QLatin1String("PM") : QLatin1String("AM");
+                break;
+            }
+            case Token::ElapsedHours: out += Padded(days * 24 + hour, token.count); break;
+            case Token::ElapsedMinutes:
+                out += Padded((days * 24 + hour) * 60 + minute, token.count);
+                break;
+            case Token::ElapsedSeconds:
+                out += Padded(((days * 24 + hour) * 60 + minute) * 60 + second, token.count);
+                break;
+            case Token::General:
+            case Token::Text: out += General(value); break;
+            case Token::Point: out += QLatin1Char('.'); break;
+            case Token::Digit:
+            case Token::Comma:
+            case Token::Percent:
+            case Token::Exponent:
+            case Token::Literal: out += token.text; break;
+        }
+    }
+    return out;
+}
