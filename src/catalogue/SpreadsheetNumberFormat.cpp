@@ -308,20 +308,24 @@ QString SpreadsheetNumberFormat::ShowNumber(const Section& section, double value
             }
         }
     }
+    // A comma among the integer digits separates thousands; commas right after the last digit
+    // scale by a thousand each: "0.0,," shows millions.
+    qsizetype lastDigit = -1;
+    for (size_t i = 0; i < tokens.size(); ++i)
+        if (tokens[i].type == Token::Digit && (exponent < 0 || qsizetype(i) < exponent))
+            lastDigit = qsizetype(i);
     std::vector<bool> separator(tokens.size(), false);
+    bool scaling = true;
     for (size_t i = 0; i < tokens.size(); ++i) {
-        if (tokens[i].type != Token::Comma || integerDigits == 0)
+        if (tokens[i].type != Token::Comma || lastDigit < 0)
             continue;
-        if (qsizetype(i) < lastIntegerDigit) {
+        if (qsizetype(i) < lastIntegerDigit && integerDigits > 0) {
             thousands = true;
             separator[i] = true;
-        } else if ((point < 0 || qsizetype(i) < point) &&
-                   (exponent < 0 || qsizetype(i) < exponent)) {
-            // Commas right after the digits scale by a thousand each: "#,##0.0,," shows millions.
-            bool scaling = true;
-            for (qsizetype back = qsizetype(i) - 1; back > lastIntegerDigit; --back)
+        } else if (qsizetype(i) > lastDigit && (exponent < 0 || qsizetype(i) < exponent)) {
+            for (qsizetype back = qsizetype(i) - 1; back > lastDigit; --back)
                 scaling = scaling && tokens[back].type == Token::Comma;
-            if (scaling && lastIntegerDigit >= 0 && qsizetype(i) > lastIntegerDigit) {
+            if (scaling) {
                 value /= 1000;
                 separator[i] = true;
             }
@@ -344,6 +348,16 @@ QString SpreadsheetNumberFormat::ShowNumber(const Section& section, double value
             value /= 10;
             ++power;
         }
+    }
+    // Halves round away from zero, as the spreadsheet programs do, also where the binary
+    // value falls just short of the half: 2.5 with "0" shows 3, 1.005 with "0.00" shows 1.01.
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = value * scale;
+    if (scaled < 1e15) {
+        double rounded = std::floor(scaled);
+        if (scaled - rounded >= 0.5 - 1e-12 * std::max(1.0, scaled))
+            rounded += 1;
+        value = rounded / scale;
     }
     const QString digits = QString::number(value, 'f', decimals);
     const qsizetype dot = digits.indexOf(QLatin1Char('.'));
