@@ -279,6 +279,8 @@ QString SpreadsheetNumberFormat::Show(double value, bool date1904) const {
 
 QString SpreadsheetNumberFormat::ShowNumber(const Section& section, double value) {
     const std::vector<Token>& tokens = section.tokens;
+    // General in a code shows the number itself, not as the digit placeholders round it.
+    const double unrounded = value;
     // Where the integer digits, the decimals and the exponent are, and what the commas do.
     qsizetype point = -1;
     qsizetype exponent = -1;
@@ -439,7 +441,7 @@ QString SpreadsheetNumberFormat::ShowNumber(const Section& section, double value
                 inExponent = true;
                 break;
             case Token::General:
-            case Token::Text: out += General(value); break;
+            case Token::Text: out += General(unrounded); break;
             default: out += token.text; break;
         }
     }
