@@ -353,7 +353,9 @@ QString SpreadsheetNumberFormat::ShowNumber(const Section& section, double value
     }
     // Halves round away from zero, as the spreadsheet programs do, also where the binary
     // value falls just short of the half: 2.5 with "0" shows 3, 1.005 with "0.00" shows 1.01.
-    const double scale = std::pow(10.0, decimals);
+    double scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
     const double scaled = value * scale;
     if (scaled < 1e15) {
         double rounded = std::floor(scaled);

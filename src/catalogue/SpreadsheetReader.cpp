@@ -6,6 +6,7 @@
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <QBuffer>
+#include <QHash>
 #include <QXmlStreamReader>
 
 #include <functional>
@@ -14,9 +15,15 @@
 namespace {
 
 const QLatin1String kOdsMimetype("application/vnd.oasis.opendocument.spreadsheet");
+// More cell styles than Excel allows; the cells of styles past it show their numbers in General.
+const size_t kMaxStyles = 65536;
 
 QString Damaged() {
     return QStringLiteral("the spreadsheet cannot be read: its content is damaged");
+}
+
+QString NeitherKind() {
+    return QStringLiteral("the file is neither an OpenDocument spreadsheet nor an Excel workbook");
 }
 
 QString Missing(const QString& part) {
@@ -234,8 +241,11 @@ struct RowsBuilder {
     qint64 m_cells = 0;
 };
 
-qint64 Repeat(const QXmlStreamReader& xml, QLatin1String attribute) {
-    const QStringView value = xml.attributes().value(attribute);
+const QLatin1String kTableNamespace("urn:oasis:names:tc:opendocument:xmlns:table:1.0");
+const QLatin1String kTextNamespace("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
+
+qint64 Repeat(const QXmlStreamReader& xml, QLatin1String space, QLatin1String attribute) {
+    const QStringView value = xml.attributes().value(space, attribute);
     if (value.isEmpty())
         return 1;
     bool ok = false;
@@ -291,7 +301,7 @@ SpreadsheetReader::Sheet ReadOpenDocument(QuaZip& zip) {
                     return true;
                 if (paragraph >= 0) {
                     if (name == QLatin1String("s")) {
-                        const qint64 blanks = Repeat(xml, QLatin1String("text:c"));
+                        const qint64 blanks = Repeat(xml, kTextNamespace, QLatin1String("c"));
                         text +=
                             QString(qsizetype(std::min(blanks, qint64(1) << 16)), QLatin1Char(' '));
                         rawBlank = false;
@@ -321,7 +331,8 @@ SpreadsheetReader::Sheet ReadOpenDocument(QuaZip& zip) {
                                              name == QLatin1String("covered-table-cell"))) {
                         cell = depth;
                         covered = name == QLatin1String("covered-table-cell");
-                        cellRepeat = Repeat(xml, QLatin1String("table:number-columns-repeated"));
+                        cellRepeat =
+                            Repeat(xml, kTableNamespace, QLatin1String("number-columns-repeated"));
                         text.clear();
                         paragraphs = 0;
                     } else {
@@ -330,7 +341,8 @@ SpreadsheetReader::Sheet ReadOpenDocument(QuaZip& zip) {
                 } else if (table >= 0) {
                     if (name == QLatin1String("table-row")) {
                         row = depth;
-                        rowRepeat = Repeat(xml, QLatin1String("table:number-rows-repeated"));
+                        rowRepeat =
+                            Repeat(xml, kTableNamespace, QLatin1String("number-rows-repeated"));
                     } else if (name == QLatin1String("table")) {
                         skip = depth;
                     }
@@ -340,8 +352,9 @@ SpreadsheetReader::Sheet ReadOpenDocument(QuaZip& zip) {
                         ++sheet.sheetCount;
                         if (!firstDone) {
                             table = depth;
-                            sheet.name =
-                                xml.attributes().value(QLatin1String("table:name")).toString();
+                            sheet.name = xml.attributes()
+                                             .value(kTableNamespace, QLatin1String("name"))
+                                             .toString();
                         } else {
                             skip = depth;
                         }
@@ -438,7 +451,7 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
     // The number format of every cell style; a style names a built-in format or its own.
     std::vector<SpreadsheetNumberFormat> formats;
     if (!stylesPart.isEmpty()) {
-        std::vector<std::pair<int, QString>> codes;
+        QHash<int, QString> codes;
         std::vector<int> styleFormats;
         bool inCellStyles = false;
         failure = ReadPart(zip, stylesPart, [&](QXmlStreamReader& xml) {
@@ -448,11 +461,12 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
             if (!xml.isStartElement())
                 return true;
             if (name == QLatin1String("numFmt")) {
-                codes.emplace_back(xml.attributes().value(QLatin1String("numFmtId")).toInt(),
-                                   xml.attributes().value(QLatin1String("formatCode")).toString());
+                codes.insert(xml.attributes().value(QLatin1String("numFmtId")).toInt(),
+                             xml.attributes().value(QLatin1String("formatCode")).toString());
             } else if (name == QLatin1String("cellXfs")) {
                 inCellStyles = true;
-            } else if (inCellStyles && name == QLatin1String("xf")) {
+            } else if (inCellStyles && name == QLatin1String("xf") &&
+                       styleFormats.size() < kMaxStyles) {
                 styleFormats.push_back(xml.attributes().value(QLatin1String("numFmtId")).toInt());
             }
             return true;
@@ -461,12 +475,16 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
             sheet.failure = failure;
             return sheet;
         }
+        // Many styles share a format: each is read once.
+        QHash<int, SpreadsheetNumberFormat> byId;
         for (int id : styleFormats) {
-            QString code = SpreadsheetNumberFormat::BuiltInCode(id);
-            for (const auto& [customId, customCode] : codes)
-                if (customId == id)
-                    code = customCode;
-            formats.emplace_back(code);
+            auto known = byId.constFind(id);
+            if (known == byId.constEnd())
+                known = byId.insert(
+                    id, SpreadsheetNumberFormat(codes.contains(id)
+                                                    ? codes.value(id)
+                                                    : SpreadsheetNumberFormat::BuiltInCode(id)));
+            formats.push_back(*known);
         }
     }
 
@@ -475,6 +493,7 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
         QString text;
         int phonetic = 0;
         bool inText = false;
+        bool tooManyTexts = false;
         failure = ReadPart(zip, sharedStringsPart, [&](QXmlStreamReader& xml) {
             const QStringView name = xml.name();
             if (xml.isStartElement()) {
@@ -485,9 +504,13 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
                 else if (name == QLatin1String("t"))
                     inText = phonetic == 0;
             } else if (xml.isEndElement()) {
-                if (name == QLatin1String("si"))
+                if (name == QLatin1String("si")) {
                     sharedStrings.push_back(Unescaped(text));
-                else if (name == QLatin1String("rPh"))
+                    if (qint64(sharedStrings.size()) > SpreadsheetReader::MaxCells) {
+                        tooManyTexts = true;
+                        return false;
+                    }
+                } else if (name == QLatin1String("rPh"))
                     --phonetic;
                 else if (name == QLatin1String("t"))
                     inText = false;
@@ -496,6 +519,8 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
             }
             return true;
         });
+        if (tooManyTexts)
+            failure = TooLarge();
         if (!failure.isEmpty()) {
             sheet.failure = failure;
             return sheet;
@@ -505,7 +530,9 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
     RowsBuilder rows;
     bool tooLarge = false;
     int nextColumn = 0;
-    QString typeText;
+    // The cell's type: s shared string, inlineStr, str (a formula's text), b, e, d, n.
+    enum class CellType { Number, Shared, Text, Boolean, Error };
+    CellType cellType = CellType::Number;
     int style = 0;
     QString value;
     bool inValue = false;
@@ -533,9 +560,16 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
                 }
                 if (column >= 0)
                     nextColumn = column;
-                typeText = a.value(QLatin1String("t")).toString();
+                const QStringView t = a.value(QLatin1String("t"));
+                cellType = t == QLatin1String("s")           ? CellType::Shared
+                           : t == QLatin1String("inlineStr") ? CellType::Text
+                           : t == QLatin1String("str")       ? CellType::Text
+                           : t == QLatin1String("b")         ? CellType::Boolean
+                           : t == QLatin1String("e")         ? CellType::Error
+                           : t == QLatin1String("d")         ? CellType::Error
+                                                             : CellType::Number;
                 style = a.value(QLatin1String("s")).toInt();
-                value.clear();
+                value.resize(0);
                 phonetic = 0;
             } else if (name == QLatin1String("v")) {
                 inValue = true;
@@ -557,23 +591,22 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
                 --phonetic;
             } else if (name == QLatin1String("c")) {
                 QString shown;
-                if (typeText == QLatin1String("s")) {
+                if (cellType == CellType::Shared) {
                     bool ok = false;
                     const qulonglong index = value.toULongLong(&ok);
                     if (ok && index < sharedStrings.size())
                         shown = sharedStrings[index];
-                } else if (typeText == QLatin1String("inlineStr") ||
-                           typeText == QLatin1String("str")) {
+                } else if (cellType == CellType::Text) {
                     shown = Unescaped(value);
-                } else if (typeText == QLatin1String("b")) {
+                } else if (cellType == CellType::Boolean) {
                     if (!value.isEmpty())
                         shown = value.trimmed() == QLatin1String("0") ? QStringLiteral("FALSE")
                                                                       : QStringLiteral("TRUE");
-                } else if (typeText == QLatin1String("e") || typeText == QLatin1String("d")) {
+                } else if (cellType == CellType::Error) {  // and ISO dates, shown as written
                     shown = value;
                 } else if (!value.isEmpty()) {
                     bool ok = false;
-                    const double number = value.trimmed().toDouble(&ok);
+                    const double number = QStringView(value).trimmed().toDouble(&ok);
                     if (!ok)
                         shown = value;
                     else if (style >= 0 && size_t(style) < formats.size())
@@ -641,6 +674,11 @@ SpreadsheetReader::Kind SpreadsheetReader::KindOf(QByteArrayView firstBytes) {
 }
 
 SpreadsheetReader::Sheet SpreadsheetReader::Read(const QByteArray& fileBytes) {
+    if (!fileBytes.startsWith(QByteArrayView("PK\x03\x04", 4))) {
+        Sheet sheet;
+        sheet.failure = NeitherKind();
+        return sheet;
+    }
     QBuffer buffer;
     buffer.setData(fileBytes);
     QuaZip zip(&buffer);
@@ -662,8 +700,7 @@ SpreadsheetReader::Sheet SpreadsheetReader::Read(const QByteArray& fileBytes) {
         kind = Kind::OpenDocument;
     Sheet sheet;
     if (!kind)
-        sheet.failure =
-            QStringLiteral("the file is neither an OpenDocument spreadsheet nor an Excel workbook");
+        sheet.failure = NeitherKind();
     else if (*kind == Kind::OpenDocument)
         sheet = ReadOpenDocument(zip);
     else
