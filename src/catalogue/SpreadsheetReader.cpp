@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -113,10 +114,12 @@ QString Resolved(const QString& from, const QString& target) {
     QStringList path = from.split(QLatin1Char('/'));
     path.removeLast();
     for (const QString& step : target.split(QLatin1Char('/'))) {
-        if (step == QLatin1String(".."))
-            path.isEmpty() ? void() : path.removeLast();
-        else if (step != QLatin1String(".") && !step.isEmpty())
+        if (step == QLatin1String("..")) {
+            if (!path.isEmpty())
+                path.removeLast();
+        } else if (step != QLatin1String(".") && !step.isEmpty()) {
             path << step;
+        }
     }
     return path.join(QLatin1Char('/'));
 }
@@ -368,8 +371,16 @@ SpreadsheetReader::Sheet ReadOpenDocument(QuaZip& zip) {
             }
             if (paragraph >= 0 && skip < 0 && xml.isCharacters()) {
                 // The blanks of the XML itself fold into one, and go at a paragraph's start: blanks
-                // the text keeps are written as <text:s/>.
-                for (const QChar c : xml.text()) {
+                // the text keeps are written as <text:s/>. Most texts have none to fold.
+                const QStringView chunk = xml.text();
+                if (!chunk.contains(QLatin1Char('\n')) && !chunk.contains(QLatin1Char('\t')) &&
+                    !chunk.contains(QLatin1Char('\r')) && !chunk.contains(QLatin1String("  ")) &&
+                    !(rawBlank && chunk.startsWith(QLatin1Char(' '))) && !chunk.isEmpty()) {
+                    text += chunk;
+                    rawBlank = chunk.endsWith(QLatin1Char(' '));
+                    return true;
+                }
+                for (const QChar c : chunk) {
                     const bool blank = c == QLatin1Char(' ') || c == QLatin1Char('\n') ||
                                        c == QLatin1Char('\t') || c == QLatin1Char('\r');
                     if (!blank)
