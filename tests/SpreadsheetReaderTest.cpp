@@ -38,6 +38,22 @@ QByteArray Zip(const Members& members) {
     return buffer.data();
 }
 
+// The ZIP with the unpacked size of a member changed in its local and its central header: a
+// part that says it is larger than it is, as a ZIP bomb does, or smaller.
+QByteArray WithUnpackedSize(QByteArray zip, const QByteArray& member, quint32 size) {
+    const std::pair<const char*, int> headers[] = {{"PK\x03\x04", 30}, {"PK\x01\x02", 46}};
+    for (const auto& [signature, nameAt] : headers) {
+        const int sizeAt = nameAt == 30 ? 22 : 24;
+        for (qsizetype at = 0; (at = zip.indexOf(QByteArray(signature, 4), at)) >= 0; at += 4) {
+            if (zip.mid(at + nameAt, member.size()) != member)
+                continue;
+            for (int i = 0; i < 4; ++i)
+                zip[at + sizeAt + i] = char(size >> (8 * i));
+        }
+    }
+    return zip;
+}
+
 QByteArray OpenDocument(const QString& tables) {
     const QString content = QStringLiteral(
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
@@ -320,6 +336,13 @@ private Q_SLOTS:
             << Zip({{QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.spreadsheet"}})
             << ods
             << QStringLiteral("the spreadsheet cannot be read: its part content.xml is missing");
+        QTest::addRow("a part that unpacks to more than 1 GiB")
+            << WithUnpackedSize(good, "content.xml", 0x50000000u) << ods
+            << QStringLiteral(
+                   "the spreadsheet cannot be read: its part content.xml unpacks to more than 1 "
+                   "GiB");
+        QTest::addRow("a part larger than it says")
+            << WithUnpackedSize(good, "content.xml", 100u) << ods << damaged;
         QTest::addRow("bad XML") << OpenDocument(QStringLiteral("<table:table><table:table-row>"))
                                  << ods << damaged;
         QTest::addRow("no sheet") << OpenDocument(QString()) << ods

@@ -5,6 +5,7 @@
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
+#include <quazip/quazipfileinfo.h>
 #include <QBuffer>
 #include <QHash>
 #include <QXmlStreamReader>
@@ -36,6 +37,11 @@ QString TooLarge() {
         "the spreadsheet cannot be read: its first sheet is larger than a spreadsheet can be");
 }
 
+QString TooLargePart(const QString& part) {
+    return QStringLiteral("the spreadsheet cannot be read: its part %1 unpacks to more than 1 GiB")
+        .arg(part);
+}
+
 // Up to count bytes from at, fewer where the view ends.
 QByteArrayView Slice(QByteArrayView bytes, qsizetype at, qsizetype count) {
     if (at >= bytes.size())
@@ -57,6 +63,13 @@ QString ReadPart(QuaZip& zip, const QString& part,
                  const std::function<bool(QXmlStreamReader&)>& handle) {
     if (!zip.setCurrentFile(part, QuaZip::csSensitive))
         return Missing(part);
+    // A part that says it is too large is refused before it is unpacked; one that says less
+    // than it holds is cut at what it says, and then fails as damaged XML or at the count below.
+    QuaZipFileInfo64 info;
+    if (!zip.getCurrentFileInfo(&info))
+        return Damaged();
+    if (info.uncompressedSize > quint64(SpreadsheetReader::MaxPartSize))
+        return TooLargePart(part);
     QuaZipFile file(&zip);
     if (!file.open(QIODevice::ReadOnly))
         return Damaged();
@@ -83,10 +96,7 @@ QString ReadPart(QuaZip& zip, const QString& part,
             }
             total += chunk.size();
             if (total > SpreadsheetReader::MaxPartSize)
-                return QStringLiteral(
-                           "the spreadsheet cannot be read: its part %1 unpacks to more than "
-                           "1 GiB")
-                    .arg(part);
+                return TooLargePart(part);
             xml.addData(chunk);
             continue;
         }
