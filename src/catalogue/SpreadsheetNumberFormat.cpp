@@ -181,9 +181,12 @@ SpreadsheetNumberFormat::Section SpreadsheetNumberFormat::Parse(const QString& c
             tokens.push_back({Token::Percent, QString(c)});
         } else if (c == QLatin1Char('/')) {
             // A fraction ("# ?/?") when digits come before it; a date's separator otherwise.
-            if (!tokens.empty() && tokens.back().type == Token::Digit)
-                section.readable = false;
-            literal(QString(c));
+            if (!tokens.empty() && tokens.back().type == Token::Digit && !section.fraction) {
+                tokens.push_back({Token::Slash, QString(c)});
+                section.fraction = true;
+            } else {
+                literal(QString(c));
+            }
         } else if (l == 'e' && i + 1 < code.size() &&
                    (code.at(i + 1) == QLatin1Char('+') || code.at(i + 1) == QLatin1Char('-'))) {
             tokens.push_back({Token::Exponent, code.mid(i, 2)});
@@ -270,8 +273,8 @@ QString SpreadsheetNumberFormat::Show(double value, bool date1904) const {
         sign = QStringLiteral("-");
         shown = -value;
     }
-    if (!section->readable)
-        return General(value);
+    if (section->fraction && !section->date)
+        return sign + ShowFraction(*section, shown);
     if (section->date)
         return value < 0 ? General(value) : ShowDate(*section, value, date1904);
     return sign + ShowNumber(*section, shown);
@@ -450,6 +453,133 @@ QString SpreadsheetNumberFormat::ShowNumber(const Section& section, double value
     return out;
 }
 
+QString SpreadsheetNumberFormat::ShowFraction(const Section& section, double value) {
+    const std::vector<Token>& tokens = section.tokens;
+    qsizetype slash = 0;
+    while (tokens[slash].type != Token::Slash)
+        ++slash;
+    // The numerator's placeholders stand right before the slash, the whole number's before
+    // them, apart; the denominator's after it, or a fixed denominator written out ("# ?/8").
+    qsizetype numeratorStart = slash;
+    while (numeratorStart > 0 && tokens[numeratorStart - 1].type == Token::Digit)
+        --numeratorStart;
+    qsizetype integerEnd = numeratorStart;
+    while (integerEnd > 0 && tokens[integerEnd - 1].type != Token::Digit)
+        --integerEnd;
+    qsizetype integerStart = integerEnd;
+    while (integerStart > 0 && tokens[integerStart - 1].type == Token::Digit)
+        --integerStart;
+    const bool whole = integerEnd > 0;
+    QString numeratorPlaceholders;
+    for (qsizetype i = numeratorStart; i < slash; ++i)
+        numeratorPlaceholders += tokens[i].text;
+    QString denominatorPlaceholders;
+    QString fixed;
+    qsizetype after = slash + 1;
+    QString suffixStart;  // what is left of a literal the fixed denominator began
+    for (; after < qsizetype(tokens.size()); ++after) {
+        const Token& token = tokens[after];
+        if (token.type == Token::Digit && fixed.isEmpty()) {
+            denominatorPlaceholders += token.text;
+        } else if (token.type == Token::Digit && token.text == QLatin1String("0")) {
+            fixed += token.text;
+        } else if (token.type == Token::Literal && denominatorPlaceholders.isEmpty() &&
+                   !token.text.isEmpty() && token.text.at(0).isDigit()) {
+            qsizetype digits = 0;
+            while (digits < token.text.size() && token.text.at(digits).isDigit())
+                ++digits;
+            fixed += token.text.left(digits);
+            if (digits < token.text.size()) {
+                suffixStart = token.text.mid(digits);
+                ++after;
+                break;
+            }
+        } else {
+            break;
+        }
+    }
+
+    double integer = whole ? std::floor(value) : 0;
+    const double part = value - integer;
+    qint64 numerator = 0;
+    qint64 denominator = 1;
+    if (!fixed.isEmpty()) {
+        denominator = std::max(1, fixed.toInt());
+        numerator = qint64(std::nearbyint(part * double(denominator)));
+    } else {
+        // The nearest fraction whose denominator has no more digits than the placeholders.
+        const int digits = std::min(int(denominatorPlaceholders.size()), 4);
+        qint64 largest = 1;
+        for (int i = 0; i < digits; ++i)
+            largest *= 10;
+        largest = std::max<qint64>(1, largest - 1);
+        double best = 2;
+        for (qint64 d = 1; d <= largest; ++d) {
+            const qint64 n = std::llround(part * double(d));
+            const double error = std::fabs(part - double(n) / double(d));
+            if (error < best - 1e-12) {
+                best = error;
+                numerator = n;
+                denominator = d;
+            }
+        }
+    }
+    if (whole && numerator == denominator) {
+        integer += 1;
+        numerator = 0;
+    }
+
+    auto padded = [](const QString& number, const QString& placeholders, bool left) -> QString {
+        QString padding;
+        const qsizetype missing = placeholders.size() - number.size();
+        for (qsizetype i = 0; i < missing; ++i) {
+            const QChar placeholder = placeholders.at(left ? i : number.size() + i);
+            if (placeholder == QLatin1Char('0'))
+                padding += QLatin1Char('0');
+            else if (placeholder == QLatin1Char('?'))
+                padding += QLatin1Char(' ');
+        }
+        return left ? padding + number : number + padding;
+    };
+    QString out;
+    for (qsizetype i = 0; i < integerStart; ++i)
+        if (tokens[i].type == Token::Literal)
+            out += tokens[i].text;
+    if (whole) {
+        QString integerPlaceholders;
+        for (qsizetype i = integerStart; i < integerEnd; ++i)
+            integerPlaceholders += tokens[i].text;
+        // A whole number shows even when it is 0, if there is no fraction beside it.
+        const QString digits =
+            integer == 0 && numerator != 0 ? QString() : QString::number(qint64(integer));
+        out += padded(digits, integerPlaceholders, true);
+        QString between;
+        for (qsizetype i = integerEnd; i < numeratorStart; ++i)
+            if (tokens[i].type == Token::Literal)
+                between += tokens[i].text;
+        if (numerator == 0) {
+            // No fraction: blanks where it would stand, so that the whole numbers line up.
+            const qsizetype width = between.size() + numeratorPlaceholders.size() + 1 +
+                                    (fixed.isEmpty() ? denominatorPlaceholders.size() : 0);
+            out += QString(width, QLatin1Char(' '));
+        } else {
+            out += between;
+        }
+    }
+    if (!whole || numerator != 0) {
+        out += padded(QString::number(numerator), numeratorPlaceholders, true);
+        out += QLatin1Char('/');
+        out += fixed.isEmpty()
+                   ? padded(QString::number(denominator), denominatorPlaceholders, false)
+                   : QString::number(denominator);
+    }
+    out += suffixStart;
+    for (qsizetype i = after; i < qsizetype(tokens.size()); ++i)
+        if (tokens[i].type == Token::Literal)
+            out += tokens[i].text;
+    return out;
+}
+
 QString SpreadsheetNumberFormat::ShowDate(const Section& section, double value, bool date1904) {
     if (value >= 2958466)  // after 9999-12-31
         return General(value);
@@ -553,6 +683,7 @@ QString SpreadsheetNumberFormat::ShowDate(const Section& section, double value, 
             case Token::Text: out += General(value); break;
             case Token::Point: out += QLatin1Char('.'); break;
             case Token::Digit:
+            case Token::Slash:
             case Token::Comma:
             case Token::Percent:
             case Token::Exponent:

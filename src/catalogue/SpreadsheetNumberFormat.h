@@ -11,8 +11,8 @@
 //
 // The codes are read as Excel and LibreOffice write them in a workbook, with "." as the
 // decimal point and "," as the thousands separator, and month and day names in English. Up to
-// four sections separated by ";": positive, negative, zero, text. What it cannot read (fractions,
-// for one) shows the number in General form, its shortest decimal form.
+// four sections separated by ";": positive, negative, zero, text. Conditions ("[>100]") and
+// colours are passed over.
 class SpreadsheetNumberFormat {
 public:
     // The code of one of Excel's built-in formats, by its id; empty for General and for an id
@@ -32,6 +32,7 @@ private:
             Literal,
             Digit,  // 0, # or ?, in text
             Point,
+            Slash,  // of a fraction
             Comma,
             Percent,
             Exponent,  // E+ or E-, in text
@@ -56,11 +57,12 @@ private:
     struct Section {
         std::vector<Token> tokens;
         bool date = false;
-        bool readable = true;
+        bool fraction = false;
     };
 
     static Section Parse(const QString& code);
     static QString ShowNumber(const Section& section, double value);
+    static QString ShowFraction(const Section& section, double value);
     static QString ShowDate(const Section& section, double value, bool date1904);
 
     std::vector<Section> m_sections;
