@@ -121,8 +121,11 @@ QString SpreadsheetNumberFormat::General(double value) {
 SpreadsheetNumberFormat::SpreadsheetNumberFormat(const QString& code) {
     if (code.isEmpty())
         return;
-    for (const QString& section : Sections(code))
-        m_sections.push_back(Parse(section));
+    for (const QString& text : Sections(code)) {
+        m_sections.push_back(Parse(text));
+        if (!m_sections.back().date && !m_sections.back().fraction)
+            Lay(m_sections.back());
+    }
 }
 
 SpreadsheetNumberFormat::Section SpreadsheetNumberFormat::Parse(const QString& code) {
@@ -280,62 +283,69 @@ QString SpreadsheetNumberFormat::Show(double value, bool date1904) const {
     return sign + ShowNumber(*section, shown);
 }
 
-QString SpreadsheetNumberFormat::ShowNumber(const Section& section, double value) {
-    const std::vector<Token>& tokens = section.tokens;
-    // General in a code shows the number itself, not as the digit placeholders round it.
-    const double unrounded = value;
+void SpreadsheetNumberFormat::Lay(Section& section) {
+    std::vector<Token>& tokens = section.tokens;
+    Layout& layout = section.layout;
     // Where the integer digits, the decimals and the exponent are, and what the commas do.
-    qsizetype point = -1;
-    qsizetype exponent = -1;
-    qsizetype lastIntegerDigit = -1;
-    int integerDigits = 0;
-    int decimals = 0;
-    int exponentDigits = 0;
-    bool thousands = false;
-    bool hashInInteger = false;
     for (size_t i = 0; i < tokens.size(); ++i) {
         const Token& token = tokens[i];
-        if (token.type == Token::Point && point < 0 && exponent < 0)
-            point = qsizetype(i);
-        else if (token.type == Token::Exponent && exponent < 0)
-            exponent = qsizetype(i);
+        if (token.type == Token::Point && layout.point < 0 && layout.exponent < 0)
+            layout.point = qsizetype(i);
+        else if (token.type == Token::Exponent && layout.exponent < 0)
+            layout.exponent = qsizetype(i);
         else if (token.type == Token::Percent)
-            value *= 100;
+            layout.factor *= 100;
         else if (token.type == Token::Digit) {
-            if (exponent >= 0)
-                ++exponentDigits;
-            else if (point >= 0)
-                ++decimals;
+            if (layout.exponent >= 0)
+                ++layout.exponentDigits;
+            else if (layout.point >= 0)
+                ++layout.decimals;
             else {
-                ++integerDigits;
-                lastIntegerDigit = qsizetype(i);
-                hashInInteger = hashInInteger || token.text != QLatin1String("0");
+                ++layout.integerDigits;
+                layout.lastIntegerDigit = qsizetype(i);
+                layout.hashInInteger = layout.hashInInteger || token.text != QLatin1String("0");
             }
         }
     }
     // A comma among the integer digits separates thousands; commas right after the last digit
-    // scale by a thousand each: "0.0,," shows millions.
+    // scale by a thousand each: "0.0,," shows millions. Neither shows as a comma.
     qsizetype lastDigit = -1;
     for (size_t i = 0; i < tokens.size(); ++i)
-        if (tokens[i].type == Token::Digit && (exponent < 0 || qsizetype(i) < exponent))
+        if (tokens[i].type == Token::Digit &&
+            (layout.exponent < 0 || qsizetype(i) < layout.exponent))
             lastDigit = qsizetype(i);
-    std::vector<bool> separator(tokens.size(), false);
     bool scaling = true;
     for (size_t i = 0; i < tokens.size(); ++i) {
         if (tokens[i].type != Token::Comma || lastDigit < 0)
             continue;
-        if (qsizetype(i) < lastIntegerDigit && integerDigits > 0) {
-            thousands = true;
-            separator[i] = true;
-        } else if (qsizetype(i) > lastDigit && (exponent < 0 || qsizetype(i) < exponent)) {
+        if (qsizetype(i) < layout.lastIntegerDigit && layout.integerDigits > 0) {
+            layout.thousands = true;
+            tokens[i].count = 1;
+        } else if (qsizetype(i) > lastDigit &&
+                   (layout.exponent < 0 || qsizetype(i) < layout.exponent)) {
             for (qsizetype back = qsizetype(i) - 1; back > lastDigit; --back)
                 scaling = scaling && tokens[back].type == Token::Comma;
             if (scaling) {
-                value /= 1000;
-                separator[i] = true;
+                layout.factor /= 1000;
+                tokens[i].count = 1;
             }
         }
     }
+}
+
+QString SpreadsheetNumberFormat::ShowNumber(const Section& section, double value) {
+    const std::vector<Token>& tokens = section.tokens;
+    const Layout& layout = section.layout;
+    const qsizetype point = layout.point;
+    const qsizetype exponent = layout.exponent;
+    const int integerDigits = layout.integerDigits;
+    const int decimals = layout.decimals;
+    const int exponentDigits = layout.exponentDigits;
+    const bool thousands = layout.thousands;
+    const bool hashInInteger = layout.hashInInteger;
+    // General in a code shows the number itself, not as the digit placeholders round it.
+    const double unrounded = value;
+    value *= layout.factor;
 
     int power = 0;
     if (exponent >= 0 && value != 0) {
@@ -434,7 +444,7 @@ QString SpreadsheetNumberFormat::ShowNumber(const Section& section, double value
                 out += QLatin1Char('.');
                 break;
             case Token::Comma:
-                if (!separator[i])
+                if (token.count == 0)
                     out += QLatin1Char(',');
                 break;
             case Token::Exponent:

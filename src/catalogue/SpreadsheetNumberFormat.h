@@ -52,15 +52,29 @@ private:
         };
         Type type;
         QString text;
-        int count = 0;
+        int count = 0;  // of letters; 1 for a comma that separates or scales, not shown
+    };
+    // Where a number's parts go in a section, worked out once for every number shown.
+    struct Layout {
+        qsizetype point = -1;     // the token of the decimal point
+        qsizetype exponent = -1;  // the token of E+ or E-
+        qsizetype lastIntegerDigit = -1;
+        int integerDigits = 0;
+        int decimals = 0;
+        int exponentDigits = 0;
+        bool thousands = false;
+        bool hashInInteger = false;  // a "#" or "?" among the integer digits
+        double factor = 1;           // of the percent signs and the scaling commas
     };
     struct Section {
         std::vector<Token> tokens;
+        Layout layout;
         bool date = false;
         bool fraction = false;
     };
 
     static Section Parse(const QString& code);
+    static void Lay(Section& section);
     static QString ShowNumber(const Section& section, double value);
     static QString ShowFraction(const Section& section, double value);
     static QString ShowDate(const Section& section, double value, bool date1904);
