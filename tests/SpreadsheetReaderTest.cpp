@@ -39,7 +39,7 @@ QByteArray Zip(const Members& members) {
 }
 
 // The ZIP with the unpacked size of a member changed in its local and its central header: a
-// part that says it is larger than it is, as a ZIP bomb does, or smaller.
+// member that says it is larger than it is, as a ZIP bomb does, or smaller.
 QByteArray WithUnpackedSize(QByteArray zip, const QByteArray& member, quint32 size) {
     const std::pair<const char*, int> headers[] = {{"PK\x03\x04", 30}, {"PK\x01\x02", 46}};
     for (const auto& [signature, nameAt] : headers) {
@@ -78,7 +78,7 @@ const char* const kWorkbookRels =
     "<Relationship Id=\"rId4\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
     "relationships/sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>";
 
-// A workbook whose first sheet, "Lots", is the part worksheets/other.xml, not sheet1.xml.
+// A workbook whose first sheet, "Lots", is the member worksheets/other.xml, not sheet1.xml.
 QByteArray Excel(const QByteArray& sheetData, const QByteArray& sharedStrings = {},
                  const QByteArray& styles = {}, bool date1904 = false) {
     const QByteArray workbook =
@@ -341,13 +341,13 @@ private Q_SLOTS:
         QTest::addRow("no content")
             << Zip({{QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.spreadsheet"}})
             << ods
-            << QStringLiteral("the spreadsheet cannot be read: its part content.xml is missing");
-        QTest::addRow("a part that unpacks to more than 1 GiB")
+            << QStringLiteral("the spreadsheet cannot be read: content.xml is missing from it");
+        QTest::addRow("a member that unpacks to more than 1 GiB")
             << WithUnpackedSize(good, "content.xml", 0x50000000u) << ods
             << QStringLiteral(
-                   "the spreadsheet cannot be read: its part content.xml unpacks to more than 1 "
+                   "the spreadsheet cannot be read: its content.xml unpacks to more than 1 "
                    "GiB");
-        QTest::addRow("a part larger than it says")
+        QTest::addRow("a member larger than it says")
             << WithUnpackedSize(good, "content.xml", 100u) << ods << damaged;
         QTest::addRow("bad XML") << OpenDocument(QStringLiteral("<table:table><table:table-row>"))
                                  << ods << damaged;
@@ -378,7 +378,7 @@ private Q_SLOTS:
                      "</workbook>"},
                     {QStringLiteral("xl/_rels/workbook.xml.rels"), kWorkbookRels}})
             << int(SpreadsheetReader::Kind::Excel)
-            << QStringLiteral("the spreadsheet cannot be read: its part xl/styles.xml is missing");
+            << QStringLiteral("the spreadsheet cannot be read: xl/styles.xml is missing from it");
     }
     void damaged() {
         QFETCH(QByteArray, file);

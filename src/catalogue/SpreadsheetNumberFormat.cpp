@@ -510,12 +510,12 @@ QString SpreadsheetNumberFormat::ShowFraction(const Section& section, double val
     }
 
     double integer = whole ? std::floor(value) : 0;
-    const double part = value - integer;
+    const double fractional = value - integer;
     qint64 numerator = 0;
     qint64 denominator = 1;
     if (!fixed.isEmpty()) {
         denominator = std::max(1, fixed.toInt());
-        numerator = qint64(std::nearbyint(part * double(denominator)));
+        numerator = qint64(std::nearbyint(fractional * double(denominator)));
     } else {
         // The nearest fraction whose denominator has no more digits than the placeholders.
         const int digits = std::min(int(denominatorPlaceholders.size()), 4);
@@ -525,8 +525,8 @@ QString SpreadsheetNumberFormat::ShowFraction(const Section& section, double val
         largest = std::max<qint64>(1, largest - 1);
         double best = 2;
         for (qint64 d = 1; d <= largest; ++d) {
-            const qint64 n = std::llround(part * double(d));
-            const double error = std::fabs(part - double(n) / double(d));
+            const qint64 n = std::llround(fractional * double(d));
+            const double error = std::fabs(fractional - double(n) / double(d));
             if (error < best - 1e-12) {
                 best = error;
                 numerator = n;

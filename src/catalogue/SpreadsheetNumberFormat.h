@@ -54,7 +54,7 @@ private:
         QString text;
         int count = 0;  // of letters; 1 for a comma that separates or scales, not shown
     };
-    // Where a number's parts go in a section, worked out once for every number shown.
+    // Where the pieces of a number go in a section, worked out once for every number shown.
     struct Layout {
         qsizetype point = -1;     // the token of the decimal point
         qsizetype exponent = -1;  // the token of E+ or E-

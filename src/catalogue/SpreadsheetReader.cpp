@@ -28,8 +28,8 @@ QString NeitherKind() {
     return QStringLiteral("the file is neither an OpenDocument spreadsheet nor an Excel workbook");
 }
 
-QString Missing(const QString& part) {
-    return QStringLiteral("the spreadsheet cannot be read: its part %1 is missing").arg(part);
+QString Missing(const QString& member) {
+    return QStringLiteral("the spreadsheet cannot be read: %1 is missing from it").arg(member);
 }
 
 QString TooLarge() {
@@ -37,9 +37,9 @@ QString TooLarge() {
         "the spreadsheet cannot be read: its first sheet is larger than a spreadsheet can be");
 }
 
-QString TooLargePart(const QString& part) {
-    return QStringLiteral("the spreadsheet cannot be read: its part %1 unpacks to more than 1 GiB")
-        .arg(part);
+QString TooLargeMember(const QString& member) {
+    return QStringLiteral("the spreadsheet cannot be read: its %1 unpacks to more than 1 GiB")
+        .arg(member);
 }
 
 // Up to count bytes from at, fewer where the view ends.
@@ -56,20 +56,20 @@ quint32 Little(QByteArrayView bytes, qsizetype at, int size) {
     return value;
 }
 
-// Calls handle for every token of an XML part of the ZIP, fed to the reader a mebibyte at a
-// time so that a part is never held whole, and refused past MaxPartSize. handle returns false
-// to stop early. Returns the failure, empty when the part was read.
-QString ReadPart(QuaZip& zip, const QString& part,
-                 const std::function<bool(QXmlStreamReader&)>& handle) {
-    if (!zip.setCurrentFile(part, QuaZip::csSensitive))
-        return Missing(part);
-    // A part that says it is too large is refused before it is unpacked; one that says less
+// Calls handle for every token of an XML member of the ZIP, fed to the reader a mebibyte at a
+// time so that a member is never held whole, and refused past MaxMemberSize. handle returns false
+// to stop early. Returns the failure, empty when the member was read.
+QString ReadMember(QuaZip& zip, const QString& member,
+                   const std::function<bool(QXmlStreamReader&)>& handle) {
+    if (!zip.setCurrentFile(member, QuaZip::csSensitive))
+        return Missing(member);
+    // A member that says it is too large is refused before it is unpacked; one that says less
     // than it holds is cut at what it says, and then fails as damaged XML or at the count below.
     QuaZipFileInfo64 info;
     if (!zip.getCurrentFileInfo(&info))
         return Damaged();
-    if (info.uncompressedSize > quint64(SpreadsheetReader::MaxPartSize))
-        return TooLargePart(part);
+    if (info.uncompressedSize > quint64(SpreadsheetReader::MaxMemberSize))
+        return TooLargeMember(member);
     QuaZipFile file(&zip);
     if (!file.open(QIODevice::ReadOnly))
         return Damaged();
@@ -95,15 +95,15 @@ QString ReadPart(QuaZip& zip, const QString& part,
                 more = false;
             }
             total += chunk.size();
-            if (total > SpreadsheetReader::MaxPartSize)
-                return TooLargePart(part);
+            if (total > SpreadsheetReader::MaxMemberSize)
+                return TooLargeMember(member);
             xml.addData(chunk);
             continue;
         }
         if (token == QXmlStreamReader::EndDocument)
             break;
         if (token == QXmlStreamReader::DTD)
-            return Damaged();  // no spreadsheet part has one; entities are a way to bomb
+            return Damaged();  // no spreadsheet member has one; entities are a way to bomb
         if (token == QXmlStreamReader::StartElement)
             ++depth;
         if (token == QXmlStreamReader::EndElement && --depth == 0)
@@ -117,7 +117,7 @@ QString ReadPart(QuaZip& zip, const QString& part,
     return QString();
 }
 
-// A relationship target resolved against the folder of the part that names it.
+// A relationship target resolved against the folder of the member that names it.
 QString Resolved(const QString& from, const QString& target) {
     if (target.startsWith(QLatin1Char('/')))
         return target.mid(1);
@@ -137,21 +137,21 @@ QString Resolved(const QString& from, const QString& target) {
 struct Relationship {
     QString id;
     QString type;
-    QString part;
+    QString member;
 };
 
-QString ReadRelationships(QuaZip& zip, const QString& part, std::vector<Relationship>& out) {
-    QStringList path = part.split(QLatin1Char('/'));
+QString ReadRelationships(QuaZip& zip, const QString& member, std::vector<Relationship>& out) {
+    QStringList path = member.split(QLatin1Char('/'));
     const QString name = path.takeLast();
     path << QStringLiteral("_rels") << name + QLatin1String(".rels");
     const QString rels = path.join(QLatin1Char('/'));
-    return ReadPart(zip, rels, [&](QXmlStreamReader& xml) {
+    return ReadMember(zip, rels, [&](QXmlStreamReader& xml) {
         if (xml.isStartElement() && xml.name() == QLatin1String("Relationship")) {
             const QXmlStreamAttributes a = xml.attributes();
             if (a.value(QLatin1String("TargetMode")) != QLatin1String("External"))
                 out.push_back({a.value(QLatin1String("Id")).toString(),
                                a.value(QLatin1String("Type")).toString(),
-                               Resolved(part, a.value(QLatin1String("Target")).toString())});
+                               Resolved(member, a.value(QLatin1String("Target")).toString())});
         }
         return true;
     });
@@ -285,7 +285,7 @@ SpreadsheetReader::Sheet ReadOpenDocument(QuaZip& zip) {
     bool rawBlank = true;
     QString text;
     const QString failure =
-        ReadPart(zip, QStringLiteral("content.xml"), [&](QXmlStreamReader& xml) {
+        ReadMember(zip, QStringLiteral("content.xml"), [&](QXmlStreamReader& xml) {
             if (xml.isEndElement()) {
                 if (depth == skip)
                     skip = -1;
@@ -421,7 +421,7 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
     if (ReadRelationships(zip, QString(), relationships).isEmpty()) {
         for (const Relationship& r : relationships)
             if (r.type.endsWith(QLatin1String("/officeDocument")))
-                workbook = r.part;
+                workbook = r.member;
     }
     relationships.clear();
     QString failure = ReadRelationships(zip, workbook, relationships);
@@ -431,7 +431,7 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
     }
     bool date1904 = false;
     QString firstId;
-    failure = ReadPart(zip, workbook, [&](QXmlStreamReader& xml) {
+    failure = ReadMember(zip, workbook, [&](QXmlStreamReader& xml) {
         if (!xml.isStartElement())
             return true;
         const QStringView name = xml.name();
@@ -454,15 +454,15 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
         return sheet;
     }
     QString worksheet;
-    QString sharedStringsPart;
-    QString stylesPart;
+    QString sharedStringsMember;
+    QString stylesMember;
     for (const Relationship& r : relationships) {
         if (r.id == firstId)
-            worksheet = r.part;
+            worksheet = r.member;
         else if (r.type.endsWith(QLatin1String("/sharedStrings")))
-            sharedStringsPart = r.part;
+            sharedStringsMember = r.member;
         else if (r.type.endsWith(QLatin1String("/styles")))
-            stylesPart = r.part;
+            stylesMember = r.member;
     }
     if (sheet.sheetCount == 0 || worksheet.isEmpty()) {
         sheet.failure = QStringLiteral("the spreadsheet cannot be read: it holds no sheet");
@@ -471,11 +471,11 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
 
     // The number format of every cell style; a style names a built-in format or its own.
     std::vector<SpreadsheetNumberFormat> formats;
-    if (!stylesPart.isEmpty()) {
+    if (!stylesMember.isEmpty()) {
         QHash<int, QString> codes;
         std::vector<int> styleFormats;
         bool inCellStyles = false;
-        failure = ReadPart(zip, stylesPart, [&](QXmlStreamReader& xml) {
+        failure = ReadMember(zip, stylesMember, [&](QXmlStreamReader& xml) {
             const QStringView name = xml.name();
             if (xml.isEndElement() && name == QLatin1String("cellXfs"))
                 inCellStyles = false;
@@ -510,18 +510,18 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
     }
 
     std::vector<QString> sharedStrings;
-    if (!sharedStringsPart.isEmpty()) {
+    if (!sharedStringsMember.isEmpty()) {
         QString text;
         int phonetic = 0;
         bool inText = false;
         bool tooManyTexts = false;
-        failure = ReadPart(zip, sharedStringsPart, [&](QXmlStreamReader& xml) {
+        failure = ReadMember(zip, sharedStringsMember, [&](QXmlStreamReader& xml) {
             const QStringView name = xml.name();
             if (xml.isStartElement()) {
                 if (name == QLatin1String("si"))
                     text.clear();
                 else if (name == QLatin1String("rPh"))
-                    ++phonetic;  // the reading of East Asian text, not part of it
+                    ++phonetic;  // the reading of East Asian text, not its text
                 else if (name == QLatin1String("t"))
                     inText = phonetic == 0;
             } else if (xml.isEndElement()) {
@@ -560,7 +560,7 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
     bool inInline = false;
     bool inInlineText = false;
     int phonetic = 0;
-    failure = ReadPart(zip, worksheet, [&](QXmlStreamReader& xml) {
+    failure = ReadMember(zip, worksheet, [&](QXmlStreamReader& xml) {
         const QStringView name = xml.name();
         if (xml.isStartElement()) {
             if (name == QLatin1String("row")) {

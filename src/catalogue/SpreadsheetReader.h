@@ -13,9 +13,9 @@
 //
 // An OpenDocument spreadsheet keeps the text of every cell as shown, which is what is read;
 // an Excel workbook keeps numbers and a number format, which are put together here the way
-// the spreadsheet program shows them. Both are ZIP files of XML parts, read as a stream: a
+// the spreadsheet program shows them. Both are ZIP files of XML members, read as a stream: a
 // sheet may have tens of thousands of rows and cells of tens of thousands of characters.
-// Nothing in the file is trusted: a part that unpacks to more than a gibibyte, a sheet
+// Nothing in the file is trusted: a member that unpacks to more than a gibibyte, a sheet
 // larger than any spreadsheet program makes, and damaged XML end the reading with a reason.
 class SpreadsheetReader {
 public:
@@ -33,7 +33,7 @@ public:
         std::vector<QStringList> rows;
         QString name;        // the sheet's name
         int sheetCount = 0;  // how many sheets the file holds
-        // Why it could not be read, a sentence part starting lower case, such as "the
+        // Why it could not be read, a clause starting lower case, such as "the
         // spreadsheet cannot be read: its content is damaged"; empty when it was read.
         QString failure;
     };
@@ -41,8 +41,8 @@ public:
     static Sheet Read(const QByteArray& fileBytes);
 
     // Limits beyond what LibreOffice and Excel make, so that a hostile file cannot take all
-    // memory: the unpacked size of one part, and the rows, columns and cells of the sheet.
-    static constexpr qint64 MaxPartSize = qint64(1) << 30;
+    // memory: the unpacked size of one member, and the rows, columns and cells of the sheet.
+    static constexpr qint64 MaxMemberSize = qint64(1) << 30;
     static constexpr int MaxRows = 1 << 20;
     static constexpr int MaxColumns = 1 << 14;
     static constexpr qint64 MaxCells = qint64(1) << 24;
