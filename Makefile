@@ -7,9 +7,10 @@ BUILD_DIR  ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-# The compiler, CMake, Qt 6 (with its platform plugins) and the fonts the tests draw with.
-PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-webengine-dev libgl-dev fonts-dejavu-core \
-	fonts-dejavu-extra
+# The compiler, CMake, Qt 6 (with its platform plugins), QuaZip for the spreadsheet files and the
+# fonts the tests draw with.
+PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-webengine-dev libgl-dev \
+	libquazip1-qt6-dev fonts-dejavu-core fonts-dejavu-extra
 # The end-to-end test also needs a display server and a browser to render the pages in; the
 # desktop tests need the validators of desktop entries and metainfo, groff for the manual
 # pages, and dpkg-dev and lintian to make and judge the Debian package; the file-identity test

@@ -27,11 +27,11 @@ dpkg-deb -x "$deb" "$work/root"
 # Metadata: what a clean system installs with it.
 depends=$(dpkg-deb -f "$deb" Depends)
 missing=""
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-dejavu-core \
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libquazip1-qt6-1 qt6-qpa-plugins fonts-dejavu-core \
               fonts-dejavu-extra; do
     echo "$depends" | grep -q "\\b$needed\\b" || missing="$missing $needed"
 done
-if [ -z "$missing" ]; then check "depends on the Qt libraries, the plug-ins and the fonts"
+if [ -z "$missing" ]; then check "depends on the Qt and QuaZip libraries, the plug-ins and the fonts"
 else fail "the package does not depend on$missing: $depends"; fi
 
 # The debug symbols: a package of their own, found by the programs' build ids.

@@ -5,11 +5,14 @@
 //                                and each notice as a line on standard error; a failure is
 //                                printed on standard error, exit status 1
 //   catalogue-cells write FILE   saves the records given on standard input in that form
+//   catalogue-cells sheet FILE   prints the rows of a spreadsheet's first sheet (.ods, .xlsx)
+//                                as a JSON array of arrays of cell texts
 
 #include "app/LotcraftError.h"
 #include "catalogue/CatalogueReader.h"
 #include "catalogue/CatalogueWriter.h"
 #include "catalogue/ItemRecord.h"
+#include "catalogue/SpreadsheetReader.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -71,6 +74,20 @@ int WriteCatalogue(const QString& name) {
     return 0;
 }
 
+int ReadSheet(const QString& name) {
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return Fail(QStringLiteral("%1 cannot be opened").arg(name));
+    const SpreadsheetReader::Sheet sheet = SpreadsheetReader::Read(file.readAll());
+    if (!sheet.failure.isEmpty())
+        return Fail(sheet.failure);
+    QJsonArray rows;
+    for (const QStringList& row : sheet.rows)
+        rows.append(QJsonArray::fromStringList(row));
+    std::fputs(QJsonDocument(rows).toJson(QJsonDocument::Compact).constData(), stdout);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -80,5 +97,7 @@ int main(int argc, char* argv[]) {
         return ReadCatalogue(arguments[2]);
     if (arguments.size() == 3 && arguments[1] == QLatin1String("write"))
         return WriteCatalogue(arguments[2]);
-    return Fail(QStringLiteral("usage: catalogue-cells read|write FILE"));
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("sheet"))
+        return ReadSheet(arguments[2]);
+    return Fail(QStringLiteral("usage: catalogue-cells read|write|sheet FILE"));
 }

@@ -9,8 +9,11 @@
    fields a line, and which Lotcraft reads as one item a line.
 2. A catalogue saved by Lotcraft is opened by LibreOffice (every column as text) and saved as
    a flat XML spreadsheet, whose cells are read here, and as CSV, which Lotcraft reads.
+3. One CSV opened by LibreOffice (numbers, amounts, dates and times recognised) and saved as
+   .ods and as .xlsx: Lotcraft's spreadsheet reader shows the same cells from both.
 
-catalogue-cells is Lotcraft's own reader and writer with the records as JSON.
+catalogue-cells is Lotcraft's own reader and writer with the records as JSON, and its
+spreadsheet reader with the rows of the first sheet.
 """
 
 import csv
@@ -54,6 +57,25 @@ SHORT_ROWS = [
     [1002, 'Café poster', '"Mint"', '', '€120', '€80,50', 'spare', '', 'Dec-09-02', ''],
     [1003, 'Pen', 'Gold nib', 'pen.jpg', '$30', '$10', '', 'Nov-26-02', 'Dec-03-02', ''],
 ]
+
+# A CSV that Calc opens in a US locale with its special numbers recognised: amounts become
+# currency cells, dates and times date cells, shares percentages; the rest stays text.
+SHEET_CSV_FILTER = "CSV:44,34,76,1,,1033,false,true"
+SHEET_ROWS = [
+    ['Item', 'Title', 'Description', 'Price', 'Start', 'Ends', 'Share', 'Count'],
+    ['1001', 'Victorian brass carriage clock', 'Eight-day movement.\nComes with its key.',
+     '$145.00', '2002-11-25', '11/25/2002 10:33', '12.5%', '1001'],
+    ['1002', 'The "Café Rouge" poster, 1920s', 'Colour lithograph — mint.\n\nFramed: 50 × 70 cm',
+     '€80,50', '12/3/2024', '10:33:39', '-3%', '0.1'],
+    ['1003', 'Zürich, Île-de-France, Øresund, ñ', 'long ' * 8000, '-$5.25', 'Nov 25, 2002',
+     '3:05 PM', '100%', '145.5'],
+    [''] * 8,
+    ['1004', '  two leading blanks', 'a\tb', '$1,234.50', '2024-02-29', '23:59', '0.5%', '-2'],
+]
+# The columns whose cells Calc shows as typed: texts, amounts and numbers.
+SHEET_AS_TYPED = (0, 1, 2, 3, 7)
+# The most characters an Excel cell holds: LibreOffice cuts longer texts when it saves .xlsx.
+EXCEL_CELL_LIMIT = 32767
 
 # What Lotcraft saves, including line breaks as its window writes them (CR LF) and texts that
 # Calc would take for numbers, dates or formulas in a column that is not text.
@@ -166,6 +188,12 @@ class Tools:
             raise AssertionError(f'Lotcraft cannot read {catalogue}: {done.stderr}')
         return json.loads(done.stdout), done.stderr.splitlines()
 
+    def sheet(self, spreadsheet):
+        done = subprocess.run([self.cells, 'sheet', spreadsheet], capture_output=True, text=True)
+        if done.returncode != 0:
+            raise AssertionError(f'Lotcraft cannot read {spreadsheet}: {done.stderr}')
+        return json.loads(done.stdout)
+
     def write(self, catalogue, rows):
         subprocess.run([self.cells, 'write', catalogue], input=json.dumps(rows), text=True,
                        check=True)
@@ -225,6 +253,27 @@ def main():
                             in_calc)
         back = tools.convert(catalogue, EXPORT, IMPORT)
         failures += compare('Lotcraft to Calc and back', tools.read(back), in_calc)
+
+        # 3. The same sheet saved as .ods and as .xlsx reads to the same rows.
+        csv_sheet = os.path.join(work, 'sheet.csv')
+        with open(csv_sheet, 'w', newline='', encoding='utf-8') as out:
+            csv.writer(out).writerows(SHEET_ROWS)
+        from_ods = tools.sheet(tools.convert(csv_sheet, 'ods', SHEET_CSV_FILTER))
+        from_xlsx = tools.sheet(tools.convert(csv_sheet, 'xlsx', SHEET_CSV_FILTER))
+        typed = [[cell if c in SHEET_AS_TYPED else None for c, cell in enumerate(row)]
+                 for row in SHEET_ROWS[:4]] + [[]] + [
+                [cell if c in SHEET_AS_TYPED else None for c, cell in enumerate(SHEET_ROWS[5])]]
+        shown = [[None if want is None else cell for cell, want in zip(row, typed_row)]
+                 for row, typed_row in zip(from_ods, typed)]
+        failures += compare('Calc .ods to Lotcraft, cells as typed', shown, typed)
+        long_cell = SHEET_ROWS[3][2]
+        if len(from_xlsx) > 3 and len(from_xlsx[3]) > 2:
+            if from_xlsx[3][2] != long_cell[:EXCEL_CELL_LIMIT]:
+                failures.append(f'Calc .xlsx to Lotcraft: the long cell has '
+                                f'{len(from_xlsx[3][2])} characters, not the first '
+                                f'{EXCEL_CELL_LIMIT} of it')
+            from_xlsx[3][2] = long_cell
+        failures += compare('Calc .ods and .xlsx to Lotcraft', from_xlsx, from_ods)
 
     for failure in failures:
         print(failure)
