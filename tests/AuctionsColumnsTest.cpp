@@ -4,6 +4,7 @@
 // and removed, and every change undone and saved back byte for byte.
 
 #include "AuctionsFixture.h"
+#include "SpreadsheetFiles.h"
 
 #include "ui/GridView.h"
 #include "ui/ListingDetailsList.h"
@@ -111,6 +112,45 @@ private Q_SLOTS:
                  QString::fromLatin1("C:Colour|*C:Type").split(QLatin1Char('|')));
         QVERIFY2(w.Label("Status").contains(QLatin1String("Added 2 columns from template.csv")),
                  qPrintable(w.Label("Status")));
+    }
+
+    void aSpreadsheetIsOpenedAndNeverWrittenOver() {
+        Window w;
+        const auto row = [](const char* cells) -> QString {
+            QString row = QStringLiteral("<table:table-row>");
+            for (const QString& cell : QString::fromUtf8(cells).split(QLatin1Char('|')))
+                row += QStringLiteral("<table:table-cell><text:p>%1</text:p></table:table-cell>")
+                           .arg(cell);
+            return row + QStringLiteral("</table:table-row>");
+        };
+        const QByteArray sheet = OpenDocument(
+            QStringLiteral("<table:table table:name=\"Stock\">") + row("SKU|Title|Price|Notes") +
+            row("A1|Brass clock|$45|wound") + row("A2|Café poster|€120|") +
+            QStringLiteral("</table:table><table:table table:name=\"Sold\"/>"));
+        const QString path = w.scratch.filePath(QStringLiteral("stock.ods"));
+        WriteFile(path, sheet);
+        // Neither field to be matched to Notes: both left empty.
+        w.messages.choices.push_back(std::vector<int>(6, 0));
+        w.Open(path);
+        const Grid& grid = w.window.CatalogueGrid();
+        QCOMPARE(grid.ItemCount(), 2);
+        QCOMPARE(grid.Field(2, ItemRecord::Title), QStringLiteral("Café poster"));
+        QCOMPARE(grid.Record(1).Extras(), QStringList{QStringLiteral("wound")});
+        QVERIFY2(w.messages.messages.value(0).contains(
+                     QLatin1String("stock.ods holds 2 sheets: the first, \"Stock\", was read.")),
+                 qPrintable(w.messages.messages.join(QLatin1Char('|'))));
+
+        // Ctrl+S offers a CSV file beside it; the spreadsheet itself is refused.
+        w.dialogs.saveAnswers = {path, w.scratch.filePath(QStringLiteral("stock.csv"))};
+        w.window.Command(WindowCommands::Save)->trigger();
+        QCOMPARE(w.dialogs.saveSuggestions.value(0), w.scratch.filePath(QStringLiteral("stock.csv")));
+        QVERIFY(w.messages.messages.last().contains(QLatin1String("is the spreadsheet")));
+        QCOMPARE(ReadAll(path), sheet);
+        w.window.Command(WindowCommands::Save)->trigger();
+        QCOMPARE(ReadAll(w.scratch.filePath(QStringLiteral("stock.csv"))),
+                 QByteArray("SKU,Title,Price,Notes\r\nA1,Brass clock,$45,wound\r\n"
+                            "A2,Caf\xC3\xA9 poster,\xE2\x82\xAC" "120,\r\n"));
+        QCOMPARE(ReadAll(path), sheet);
     }
 };
 

@@ -5,9 +5,8 @@
 
 #include "catalogue/SpreadsheetReader.h"
 
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
-#include <quazip/quazipnewinfo.h>
+#include "SpreadsheetFiles.h"
+
 #include <QBuffer>
 #include <QtTest>
 
@@ -15,28 +14,7 @@
 
 namespace {
 
-using Members = std::vector<std::pair<QString, QByteArray>>;
 using Rows = std::vector<QStringList>;
-
-// A ZIP of the members in order; the first is stored, as OpenDocument wants its mimetype.
-QByteArray Zip(const Members& members) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QuaZip zip(&buffer);
-    if (!zip.open(QuaZip::mdCreate))
-        return {};
-    bool first = true;
-    for (const auto& [name, bytes] : members) {
-        QuaZipFile file(&zip);
-        if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(name), nullptr, 0, first ? 0 : 8))
-            return {};
-        file.write(bytes);
-        file.close();
-        first = false;
-    }
-    zip.close();
-    return buffer.data();
-}
 
 // The ZIP with the unpacked size of a member changed in its local and its central header: a
 // member that says it is larger than it is, as a ZIP bomb does, or smaller.
@@ -52,19 +30,6 @@ QByteArray WithUnpackedSize(QByteArray zip, const QByteArray& member, quint32 si
         }
     }
     return zip;
-}
-
-QByteArray OpenDocument(const QString& tables) {
-    const QString content = QStringLiteral(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-        "<office:document-content "
-        "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
-        "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
-        "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\">"
-        "<office:body><office:spreadsheet>%1</office:spreadsheet></office:body>"
-        "</office:document-content>");
-    return Zip({{QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.spreadsheet"},
-                {QStringLiteral("content.xml"), content.arg(tables).toUtf8()}});
 }
 
 const char* const kWorkbookRels =

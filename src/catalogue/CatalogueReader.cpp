@@ -4,6 +4,7 @@
 #include "catalogue/CatalogueEncoding.h"
 #include "catalogue/CatalogueColumns.h"
 #include "catalogue/FieldScanner.h"
+#include "catalogue/SpreadsheetReader.h"
 
 #include <QFile>
 #include <QFileDevice>
@@ -571,13 +572,113 @@ QString NoTextReason(QByteArrayView start, const CatalogueEncoding::Detected& de
         .arg(what);
 }
 
-// Reads a catalogue in whichever encoding its first bytes show.
+// A spreadsheet column's name by its index from 0, as spreadsheet programs letter them: A
+// to Z, then AA.
+QString ColumnLetters(int index) {
+    QString letters;
+    for (int n = index + 1; n > 0; n = (n - 1) / 26)
+        letters.prepend(QChar(u'A' + (n - 1) % 26));
+    return letters;
+}
+
+// The records of a spreadsheet's first sheet, a row each, by the rules of a catalogue file:
+// a first row that names the columns is the heading, and places each cell by its column's
+// name; without one, a row's first ten cells are the ten fields. Cells beyond the heading's
+// columns, or beyond the ten fields, are kept under their column's letters, so that nothing
+// in the sheet is lost. Empty rows are skipped, and told.
+CatalogueReader::Result ReadSheet(const SpreadsheetReader::Sheet& sheet, const QString& name) {
+    CatalogueReader::Result result;
+    result.spreadsheet = true;
+    if (!sheet.failure.isEmpty()) {
+        result.failure.emplace(sheet.failure, name);
+        return result;
+    }
+    const std::vector<QStringList>& rows = sheet.rows;
+    size_t first = 0;
+    while (first < rows.size() && rows[first].isEmpty())
+        ++first;
+    std::optional<CatalogueColumns> heading;
+    if (first < rows.size()) {
+        heading = CatalogueColumns::FromHeading(rows[first]);
+        if (const QString reason = CatalogueReader::UnusableHeading(rows[first]);
+            !heading && !reason.isEmpty()) {
+            result.failure.emplace(reason, name);
+            return result;
+        }
+    }
+    CatalogueColumns columns = heading ? *heading : CatalogueColumns();
+    std::vector<int> positions;
+    for (const CatalogueColumns::Column& column : columns.Columns())
+        positions.push_back(column.position);
+    const size_t from = heading ? first + 1 : 0;
+    qsizetype widest = 0;
+    for (size_t row = from; row < rows.size(); ++row)
+        widest = std::max(widest, rows[row].size());
+    for (qsizetype index = qsizetype(positions.size()); index < widest; ++index) {
+        columns.AddExtra(QStringLiteral("Column %1").arg(ColumnLetters(int(index))));
+        positions.push_back(ItemRecord::FirstExtraPosition + columns.ExtraCount() - 1);
+    }
+    qint64 emptyRows = 0;
+    qint64 firstEmpty = 0;
+    for (size_t row = from; row < rows.size(); ++row) {
+        const QStringList& cells = rows[row];
+        if (std::all_of(cells.begin(), cells.end(), [](const QString& c) { return c.isEmpty(); })) {
+            if (emptyRows++ == 0)
+                firstEmpty = qint64(row) + 1;
+            continue;
+        }
+        if (result.records.size() >= size_t(ItemRecord::MaxItems)) {
+            result.failure.emplace(
+                QStringLiteral("the sheet holds more than %1 items, the most Lotcraft can hold; "
+                               "the first %1 have been read")
+                    .arg(ItemRecord::MaxItems),
+                name);
+            break;
+        }
+        ItemRecord record;
+        if (columns.ExtraCount() > 0)
+            record.SetExtras(QStringList(columns.ExtraCount()));
+        for (qsizetype index = 0; index < cells.size(); ++index)
+            record.SetValue(positions[size_t(index)], cells[index]);
+        result.records.push_back(std::move(record));
+    }
+    result.itemsInFile = qint64(result.records.size());
+    if (result.failure) {
+        result.itemsInFile = 0;
+        for (size_t row = from; row < rows.size(); ++row)
+            result.itemsInFile += !rows[row].isEmpty();
+    }
+    result.columns = std::move(columns);
+    if (heading)
+        result.notices << CatalogueReader::ColumnsNotice(result.columns, name);
+    if (sheet.sheetCount > 1)
+        result.notices << QStringLiteral("%1 holds %2 sheets: the first, \"%3\", was read.")
+                              .arg(name, QString::number(sheet.sheetCount), sheet.name);
+    if (emptyRows > 0)
+        result.notices << (emptyRows == 1
+                               ? QStringLiteral("Row %1 of %2 is empty and was skipped.")
+                                     .arg(QString::number(firstEmpty), name)
+                               : QStringLiteral("%1 empty rows of %2 were skipped, the first "
+                                                "of them row %3.")
+                                     .arg(QString::number(emptyRows), name,
+                                          QString::number(firstEmpty)));
+    return result;
+}
+
+// Reads a catalogue in whichever encoding its first bytes show, or the spreadsheet they show
+// it to be.
 CatalogueReader::Result ReadText(FieldScanner& scanner, const QString& name, qint64 size) {
     using Kind = CatalogueEncoding::Kind;
     const QByteArrayView start = scanner.Peek(CatalogueEncoding::SampleSize);
     const CatalogueEncoding::Detected detected = CatalogueEncoding::Detect(start);
     if (const QString reason = StopReason(scanner); !reason.isEmpty())
         return Failed(reason % QStringLiteral("; ") % ReadSoFar(0), name);
+    if (SpreadsheetReader::KindOf(start) != SpreadsheetReader::Kind::None) {
+        const QByteArray bytes = scanner.TakeRest();
+        if (const QString reason = StopReason(scanner); !reason.isEmpty())
+            return Failed(reason % QStringLiteral("; ") % ReadSoFar(0), name);
+        return ReadSheet(SpreadsheetReader::Read(bytes), name);
+    }
     if (const QString reason = NoTextReason(start, detected); !reason.isEmpty())
         return Failed(reason, name);
     if (detected.kind == Kind::Utf32)
