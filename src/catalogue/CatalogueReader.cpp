@@ -585,7 +585,8 @@ QString ColumnLetters(int index) {
 // a first row that names the columns is the heading, and places each cell by its column's
 // name; without one, a row's first ten cells are the ten fields. Cells beyond the heading's
 // columns, or beyond the ten fields, are kept under their column's letters, so that nothing
-// in the sheet is lost. Empty rows are skipped, and told.
+// in the sheet is lost. An empty row between others is an empty item, as in the CSV file the
+// spreadsheet program saves of the sheet; empty rows before the first are none.
 CatalogueReader::Result ReadSheet(const SpreadsheetReader::Sheet& sheet, const QString& name) {
     CatalogueReader::Result result;
     result.spreadsheet = true;
@@ -618,15 +619,8 @@ CatalogueReader::Result ReadSheet(const SpreadsheetReader::Sheet& sheet, const Q
         columns.AddExtra(QStringLiteral("Column %1").arg(ColumnLetters(int(index))));
         positions.push_back(ItemRecord::FirstExtraPosition + columns.ExtraCount() - 1);
     }
-    qint64 emptyRows = 0;
-    qint64 firstEmpty = 0;
-    for (size_t row = from; row < rows.size(); ++row) {
+    for (size_t row = std::max(from, first); row < rows.size(); ++row) {
         const QStringList& cells = rows[row];
-        if (std::all_of(cells.begin(), cells.end(), [](const QString& c) { return c.isEmpty(); })) {
-            if (emptyRows++ == 0)
-                firstEmpty = qint64(row) + 1;
-            continue;
-        }
         if (result.records.size() >= size_t(ItemRecord::MaxItems)) {
             result.failure.emplace(
                 QStringLiteral("the sheet holds more than %1 items, the most Lotcraft can hold; "
@@ -645,8 +639,7 @@ CatalogueReader::Result ReadSheet(const SpreadsheetReader::Sheet& sheet, const Q
     result.itemsInFile = qint64(result.records.size());
     if (result.failure) {
         result.itemsInFile = 0;
-        for (size_t row = from; row < rows.size(); ++row)
-            result.itemsInFile += !rows[row].isEmpty();
+        result.itemsInFile = qint64(rows.size() - std::max(from, first));
     }
     result.columns = std::move(columns);
     if (heading)
@@ -654,14 +647,6 @@ CatalogueReader::Result ReadSheet(const SpreadsheetReader::Sheet& sheet, const Q
     if (sheet.sheetCount > 1)
         result.notices << QStringLiteral("%1 holds %2 sheets: the first, \"%3\", was read.")
                               .arg(name, QString::number(sheet.sheetCount), sheet.name);
-    if (emptyRows > 0)
-        result.notices << (emptyRows == 1
-                               ? QStringLiteral("Row %1 of %2 is empty and was skipped.")
-                                     .arg(QString::number(firstEmpty), name)
-                               : QStringLiteral("%1 empty rows of %2 were skipped, the first "
-                                                "of them row %3.")
-                                     .arg(QString::number(emptyRows), name,
-                                          QString::number(firstEmpty)));
     return result;
 }
 

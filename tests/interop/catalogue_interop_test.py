@@ -10,7 +10,8 @@
 2. A catalogue saved by Lotcraft is opened by LibreOffice (every column as text) and saved as
    a flat XML spreadsheet, whose cells are read here, and as CSV, which Lotcraft reads.
 3. One CSV opened by LibreOffice (numbers, amounts, dates and times recognised) and saved as
-   .ods and as .xlsx: Lotcraft's spreadsheet reader shows the same cells from both.
+   .ods and as .xlsx: Lotcraft's spreadsheet reader shows the same cells from both; read as
+   catalogues, both give the records of Calc's own CSV of the sheet, and neither is written.
 
 catalogue-cells is Lotcraft's own reader and writer with the records as JSON, and its
 spreadsheet reader with the rows of the first sheet.
@@ -274,6 +275,31 @@ def main():
                                 f'{EXCEL_CELL_LIMIT} of it')
             from_xlsx[3][2] = long_cell
         failures += compare('Calc .ods and .xlsx to Lotcraft', from_xlsx, from_ods)
+
+        # 4. Those sheets as catalogues, with a heading: the .ods, the .xlsx and Calc's own
+        # CSV of the same sheet open to the same records, and neither spreadsheet is written.
+        heading = ['Item number', 'Title', 'Description', 'Image', 'Price', 'First bid', 'Spare',
+                   'Started', 'Ends', 'Category']
+        catalogue_sheet = os.path.join(work, 'catalogue-sheet.csv')
+        with open(catalogue_sheet, 'w', newline='', encoding='utf-8') as out:
+            # Calc's CSV export drops a tab from a cell, which both spreadsheets keep.
+            csv.writer(out).writerows([heading] + [
+                [r[0], r[1], r[2].replace('\t', ' '), '', r[3], '', '', r[4], r[5], r[7]]
+                for r in SHEET_ROWS[1:]])
+        ods = tools.convert(catalogue_sheet, 'ods', SHEET_CSV_FILTER)
+        xlsx = tools.convert(catalogue_sheet, 'xlsx', SHEET_CSV_FILTER)
+        kept = {name: open(name, 'rb').read() for name in (ods, xlsx)}
+        from_csv = tools.read(tools.convert(ods, EXPORT))
+        records = {name: tools.read(name) for name in (ods, xlsx)}
+        if len(records[xlsx]) > 2 and records[xlsx][2][2] == long_cell[:EXCEL_CELL_LIMIT]:
+            records[xlsx][2][2] = long_cell
+        failures += compare('Calc .ods as a catalogue', records[ods], from_csv)
+        failures += compare('Calc .xlsx as a catalogue', records[xlsx], from_csv)
+        if len(from_csv) != len(SHEET_ROWS) - 1:
+            failures.append(f'{len(from_csv)} records from the sheet, not {len(SHEET_ROWS) - 1}')
+        for name, before in kept.items():
+            if open(name, 'rb').read() != before:
+                failures.append(f'{os.path.basename(name)} was written')
 
     for failure in failures:
         print(failure)
