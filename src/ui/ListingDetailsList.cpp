@@ -91,6 +91,15 @@ void ListingDetailsList::Show(const QStringList& names, const QStringList& value
 }
 
 QStringList ListingDetailsList::Values() const {
+    // A value still being typed counts, as a box's text does: the button that stores the
+    // form may take no focus from the editor, which would hand the value back only then.
+    // The list's viewport holds no widgets but its editors.
+    for (QWidget* editor :
+         m_table->viewport()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (editor->isVisible())
+            QMetaObject::invokeMethod(m_table, "commitData", Qt::DirectConnection,
+                                      Q_ARG(QWidget*, editor));
+    }
     QStringList values;
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const QTableWidgetItem* value = m_table->item(row, 1);

@@ -16,6 +16,8 @@
 #include "ui/OutputFolderDialog.h"
 #include "ui/PagePreviewWindow.h"
 
+#include "SpreadsheetFiles.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -35,6 +37,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -45,15 +48,15 @@ namespace {
 
 const QString kSample = QStringLiteral(LOTCRAFT_SOURCE_DIR "/examples/sample-catalogue.csv");
 
-// Acts on the next modal window of type T once it is on the screen, from the event loop, as a
-// user at the keyboard would.
+// Acts on the next modal window of type T (of that object name, where one is given) once it
+// is on the screen, from the event loop, as a user at the keyboard would.
 template <typename T>
-void OnModal(QObject* owner, std::function<void(T*)> act) {
+void OnModal(QObject* owner, std::function<void(T*)> act, const QString& name = QString()) {
     auto* timer = new QTimer(owner);
     timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, owner, [timer, act] {
+    QObject::connect(timer, &QTimer::timeout, owner, [timer, act, name] {
         T* modal = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!modal || !modal->isVisible())
+        if (!modal || !modal->isVisible() || (!name.isEmpty() && modal->objectName() != name))
             return;
         timer->stop();
         timer->deleteLater();
@@ -547,6 +550,95 @@ private Q_SLOTS:
                 QDir(shots).filePath(QStringLiteral("main-window-grown.png"))));
         }
         m_window->resize(698, 529);
+    }
+
+    void aSpreadsheetOpenedItsColumnsMatchedAndADetailEdited() {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        const auto row = [](const QStringList& cells) -> QString {
+            QString row = QStringLiteral("<table:table-row>");
+            for (const QString& cell : cells)
+                row += QStringLiteral("<table:table-cell><text:p>%1</text:p></table:table-cell>")
+                           .arg(cell);
+            return row + QStringLiteral("</table:table-row>");
+        };
+        const QString path = m_dir.filePath(QStringLiteral("stock.ods"));
+        const QByteArray sheet = OpenDocument(
+            QStringLiteral("<table:table table:name=\"Stock\">") +
+            row({QStringLiteral("SKU"), QStringLiteral("Title"), QStringLiteral("Price"),
+                 QStringLiteral("Listed"), QStringLiteral("Quantity")}) +
+            row({QStringLiteral("A1"), QStringLiteral("Brass clock"), QStringLiteral("$45"),
+                 QStringLiteral("Dec-20-26 10:00:00 GMT"), QStringLiteral("1")}) +
+            row({QStringLiteral("A2"), QStringLiteral("Café poster"), QStringLiteral("€120"),
+                 QString(), QStringLiteral("5")}) +
+            QStringLiteral("</table:table>"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(sheet) == sheet.size());
+        file.close();
+
+        // Opened through the open dialog, whatever the grid held put away; "Listed" chosen for
+        // the start time in the dialog that asks for the fields no column is named for.
+        OnModal<QFileDialog>(this, [this, path](QFileDialog* dialog) {
+            if (m_window->isWindowModified())
+                OnModal<QMessageBox>(this, [](QMessageBox* box) {
+                    Click(box->button(QMessageBox::Discard));
+                });
+            OnModal<QDialog>(
+                this,
+                [](QDialog* asking) {
+                    auto* started = asking->findChild<QComboBox*>(QStringLiteral("Choice4"));
+                    QVERIFY(started);
+                    started->setCurrentIndex(started->findText(QStringLiteral("Listed")));
+                    Click(asking->findChild<XpButton*>(QStringLiteral("OKButton")));
+                },
+                QStringLiteral("AskingDialog"));
+            TypeFileName(dialog, path);
+        });
+        Press("Load");
+        const Grid& grid = m_window->CatalogueGrid();
+        QTRY_COMPARE(grid.ItemCount(), 2);
+        QCOMPARE(grid.Field(1, ItemRecord::StartTime), QStringLiteral("Dec-20-26 10:00:00 GMT"));
+        QCOMPARE(grid.Columns().ExtraNames(), QStringList{QStringLiteral("Quantity")});
+
+        // At the window's first size the listing details open in a dialog (Ctrl+L).
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        ClickRow(2);
+        OnModal<QDialog>(
+            this,
+            [](QDialog* details) {
+                auto* table = details->findChild<QTableWidget*>(QStringLiteral("ListingDetailsTable"));
+                QVERIFY(table);
+                QCOMPARE(table->item(0, 1)->text(), QStringLiteral("5"));
+                // Typed over, and stored while the value's editor is still open.
+                QTRY_VERIFY(table->hasFocus() || table->isAncestorOf(QApplication::focusWidget()));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("8"));
+                Click(details->findChild<XpButton*>(QStringLiteral("OKButton")));
+            },
+            QStringLiteral("ListingDetailsDialog"));
+        QTest::keyClick(m_window, Qt::Key_L, Qt::ControlModifier);
+        QTRY_COMPARE(grid.Record(2).Extra(0), QStringLiteral("8"));
+
+        // Ctrl+S offers a CSV file beside the spreadsheet, which stays as it was.
+        const QString saved = m_dir.filePath(QStringLiteral("stock.csv"));
+        QString offered;
+        OnModal<QFileDialog>(this, [saved, &offered](QFileDialog* dialog) {
+            offered = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            TypeFileName(dialog, saved);
+        });
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(QFile::exists(saved));
+        QCOMPARE(offered, QStringLiteral("stock.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), sheet);
+        QFile csv(saved);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll(),
+                 QByteArray("SKU,Title,Price,Listed,Quantity\r\nA1,Brass clock,$45,"
+                            "Dec-20-26 10:00:00 GMT,1\r\nA2,Caf\xC3\xA9 poster,\xE2\x82\xAC" "120,,8\r\n"));
     }
 
     void closingAsksAndNoWritesNothing() {
