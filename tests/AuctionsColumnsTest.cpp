@@ -144,7 +144,7 @@ private Q_SLOTS:
         w.dialogs.saveAnswers = {path, w.scratch.filePath(QStringLiteral("stock.csv"))};
         w.window.Command(WindowCommands::Save)->trigger();
         QCOMPARE(w.dialogs.saveSuggestions.value(0), w.scratch.filePath(QStringLiteral("stock.csv")));
-        QVERIFY(w.messages.messages.last().contains(QLatin1String("is the spreadsheet")));
+        QVERIFY(w.messages.messages.last().contains(QLatin1String("stock.ods is a spreadsheet")));
         QCOMPARE(ReadAll(path), sheet);
         w.window.Command(WindowCommands::Save)->trigger();
         QCOMPARE(ReadAll(w.scratch.filePath(QStringLiteral("stock.csv"))),

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/CatalogueFiles.h"
 
-#include "app/FileIdentity.h"
 #include "app/LotcraftError.h"
+#include "catalogue/CatalogueEncoding.h"
 #include "catalogue/CatalogueReader.h"
+#include "catalogue/SpreadsheetReader.h"
 #include "catalogue/CatalogueWriter.h"
 #include "editing/Grid.h"
 #include "editing/RecordEditor.h"
@@ -33,8 +34,12 @@ QString CatalogueFiles::DialogStart() const {
     if (!m_spreadsheetFrom.isEmpty()) {
         // A spreadsheet is never written over: its catalogue is saved as CSV beside it.
         const QFileInfo source(m_spreadsheetFrom);
-        return source.dir().filePath(source.completeBaseName() + QLatin1Char('.') +
-                                     FileDialogs::Suffix());
+        const QString suffix = QLatin1Char('.') + FileDialogs::Suffix();
+        // A spreadsheet named as a CSV file gets a name of its own for its CSV.
+        return source.dir().filePath(source.completeBaseName() +
+                                     (source.suffix() == FileDialogs::Suffix()
+                                          ? QStringLiteral(" (CSV)") + suffix
+                                          : suffix));
     }
     if (!m_readInPartFrom.isEmpty()) {
         // A new name beside the file, so that the items not read are not lost by a slip.
@@ -199,15 +204,26 @@ bool CatalogueFiles::MatchColumns(CatalogueReader::Result& result, const QString
     return true;
 }
 
+bool CatalogueFiles::IsSpreadsheet(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return SpreadsheetReader::KindOf(file.read(CatalogueEncoding::SampleSize)) !=
+           SpreadsheetReader::Kind::None;
+}
+
 bool CatalogueFiles::WriteTo(const QString& path) {
-    if (!m_spreadsheetFrom.isEmpty() && FileIdentity::WouldReplace(path, m_spreadsheetFrom)) {
+    if (IsSpreadsheet(path)) {
+        const QString other = m_spreadsheetFrom.isEmpty() ? QString() : DialogStart();
         m_messages.Tell(&m_window,
-                        QStringLiteral("The catalogue was not saved.\n\n%1 is the spreadsheet "
-                                       "the catalogue was read from, and Lotcraft saves "
-                                       "catalogues as CSV files: saved over it, the spreadsheet "
-                                       "would be lost. Choose another name, such as %2.")
-                            .arg(QFileInfo(m_spreadsheetFrom).fileName(),
-                                 QFileInfo(DialogStart()).fileName()));
+                        QStringLiteral("The catalogue was not saved.\n\n%1 is a spreadsheet, "
+                                       "and Lotcraft saves catalogues as CSV files: saved over "
+                                       "it, the spreadsheet would be lost. Choose another "
+                                       "name%2.")
+                            .arg(QFileInfo(path).fileName(),
+                                 other.isEmpty()
+                                     ? QString()
+                                     : QStringLiteral(", such as %1").arg(QFileInfo(other).fileName())));
         return false;
     }
     if (!MayReplaceReadInPart(path))

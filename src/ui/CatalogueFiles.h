@@ -73,6 +73,9 @@ public:
 private:
     // What to tell the seller when a save failed, and what to do.
     static QString SaveFailureAdvice(const QString& path, const LotcraftError& error);
+    // Whether the file at path is a spreadsheet (.ods, .xlsx), by its content: never saved
+    // over, as a catalogue file would lose it.
+    static bool IsSpreadsheet(const QString& path);
     // Writes the grid to path; on success that file is the open catalogue.
     bool WriteTo(const QString& path);
     // Before the file the grid was read from in part is replaced: asks, naming how many
