@@ -46,8 +46,8 @@ private Q_SLOTS:
         const Grid& grid = w.window.CatalogueGrid();
         QCOMPARE(grid.ItemCount(), 2);
         QCOMPARE(grid.Field(1, ItemRecord::StartTime), QStringLiteral("Nov-25-02"));
-        QCOMPARE(Headings(w).mid(9), QString::fromLatin1("Html|Notes|Quantity|C:Brand")
-                                         .split(QLatin1Char('|')));
+        QCOMPARE(Headings(w).mid(9),
+                 QString::fromLatin1("Html|Notes|Quantity|C:Brand").split(QLatin1Char('|')));
         QVERIFY2(w.Label("Status").contains(QLatin1String("\"Listed\" as Started")),
                  qPrintable(w.Label("Status")));
 
@@ -102,10 +102,11 @@ private Q_SLOTS:
 
         // An eBay category template adds the item specifics the catalogue lacks, stars and all.
         const QString categoryTemplate = w.scratch.filePath(QStringLiteral("template.csv"));
-        WriteFile(categoryTemplate, "#INFO,Version=1.0.0,Template=fx_category_template_EBAY_US\r\n"
-                                    "*Action(SiteID=US|Country=US|Currency=USD|Version=1193),"
-                                    "CustomLabel,*Category,*Title,*C:Brand,C:Colour,*C:Type\r\n"
-                                    "#INFO,,,,Enter the brand,,\r\n");
+        WriteFile(categoryTemplate,
+                  "#INFO,Version=1.0.0,Template=fx_category_template_EBAY_US\r\n"
+                  "*Action(SiteID=US|Country=US|Currency=USD|Version=1193),"
+                  "CustomLabel,*Category,*Title,*C:Brand,C:Colour,*C:Type\r\n"
+                  "#INFO,,,,Enter the brand,,\r\n");
         w.dialogs.openAnswers.push_back(categoryTemplate);
         w.Press("TemplateColumns");
         QCOMPARE(grid.Columns().ExtraNames().mid(4),
@@ -143,13 +144,15 @@ private Q_SLOTS:
         // Ctrl+S offers a CSV file beside it; the spreadsheet itself is refused.
         w.dialogs.saveAnswers = {path, w.scratch.filePath(QStringLiteral("stock.csv"))};
         w.window.Command(WindowCommands::Save)->trigger();
-        QCOMPARE(w.dialogs.saveSuggestions.value(0), w.scratch.filePath(QStringLiteral("stock.csv")));
+        QCOMPARE(w.dialogs.saveSuggestions.value(0),
+                 w.scratch.filePath(QStringLiteral("stock.csv")));
         QVERIFY(w.messages.messages.last().contains(QLatin1String("stock.ods is a spreadsheet")));
         QCOMPARE(ReadAll(path), sheet);
         w.window.Command(WindowCommands::Save)->trigger();
         QCOMPARE(ReadAll(w.scratch.filePath(QStringLiteral("stock.csv"))),
                  QByteArray("SKU,Title,Price,Notes\r\nA1,Brass clock,$45,wound\r\n"
-                            "A2,Caf\xC3\xA9 poster,\xE2\x82\xAC" "120,\r\n"));
+                            "A2,Caf\xC3\xA9 poster,\xE2\x82\xAC"
+                            "120,\r\n"));
         QCOMPARE(ReadAll(path), sheet);
     }
 };

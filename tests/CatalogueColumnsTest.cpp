@@ -47,23 +47,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("notice");
 
         QTest::newRow("another order, columns beyond the ten")
-            << QByteArray("Title,SKU,Notes,*Price,Quantity\r\nBrass clock,1001,\"old, wound\","
-                          "$45,2\r\n")
+            << QByteArray(
+                   "Title,SKU,Notes,*Price,Quantity\r\nBrass clock,1001,\"old, wound\","
+                   "$45,2\r\n")
             << Split("1001|Brass clock|||$45|||||") << Split("old, wound|2")
             << Split("Notes|Quantity")
-            << QStringLiteral("\"Title\" as Title, \"SKU\" as Item, \"*Price\" as Price. No "
-                              "column holds Description, Image, First bid, Started, Ends, "
-                              "Category: they are read empty. Kept as they stand: \"Notes\", "
-                              "\"Quantity\".");
+            << QStringLiteral(
+                   "\"Title\" as Title, \"SKU\" as Item, \"*Price\" as Price. No "
+                   "column holds Description, Image, First bid, Started, Ends, "
+                   "Category: they are read empty. Kept as they stand: \"Notes\", "
+                   "\"Quantity\".");
         QTest::newRow("eBay's names; the second picture column kept")
-            << QByteArray("CustomLabel,*Title,*Description,PicURL,*StartPrice,BuyItNowPrice,"
-                          "*Category,Image,C:Brand\r\nA7,Pen,\"Gold\r\nnib\",p.jpg,$1,$9,550,"
-                          "q.jpg,Parker\r\n")
+            << QByteArray(
+                   "CustomLabel,*Title,*Description,PicURL,*StartPrice,BuyItNowPrice,"
+                   "*Category,Image,C:Brand\r\nA7,Pen,\"Gold\r\nnib\",p.jpg,$1,$9,550,"
+                   "q.jpg,Parker\r\n")
             << Split("A7|Pen|Gold\r\nnib|p.jpg|$9|$1||||550") << Split("q.jpg|Parker")
-            << Split("Image|C:Brand") << QStringLiteral("Kept as they stand: \"Image\", \"C:Brand\".");
+            << Split("Image|C:Brand")
+            << QStringLiteral("Kept as they stand: \"Image\", \"C:Brand\".");
         QTest::newRow("case, blanks and stars ignored")
-            << QByteArray("ITEM NUMBER,*title ,Start time,End time,Spare\r\n7,Lamp,Nov-25-02,"
-                          "Dec-02-02,s\r\n")
+            << QByteArray(
+                   "ITEM NUMBER,*title ,Start time,End time,Spare\r\n7,Lamp,Nov-25-02,"
+                   "Dec-02-02,s\r\n")
             << Split("7|Lamp|||||s|Nov-25-02|Dec-02-02|") << QStringList() << QStringList()
             << QStringLiteral("\"ITEM NUMBER\" as Item");
         QTest::newRow("an item on the first line is no heading")
@@ -98,7 +103,8 @@ private Q_SLOTS:
             "Title,Description,Price,Category\r\nClock,Brass,$5,13850\r\n", kName);
         QVERIFY(result.records.empty());
         QVERIFY(result.failure);
-        QVERIFY(result.failure->Message().contains(QLatin1String("no column holds the item number")));
+        QVERIFY(
+            result.failure->Message().contains(QLatin1String("no column holds the item number")));
     }
 
     void columnsChangeWithTheirValues() {

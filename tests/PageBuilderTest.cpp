@@ -63,8 +63,8 @@ private Q_SLOTS:
     // The sample catalogue with a heading and 30 columns of the seller's own after its ten
     // fields gives the same pages in every layout, byte for byte.
     void pagesDoNotShowColumnsKeptBeyondTheFields() {
-        const CatalogueReader::Result ten =
-            CatalogueReader::Read(QStringLiteral(LOTCRAFT_SOURCE_DIR "/examples/sample-catalogue.csv"));
+        const CatalogueReader::Result ten = CatalogueReader::Read(
+            QStringLiteral(LOTCRAFT_SOURCE_DIR "/examples/sample-catalogue.csv"));
         CatalogueColumns columns;
         std::vector<ItemRecord> records = ten.records;
         for (int column = 0; column < 30; ++column) {

@@ -48,4 +48,3 @@ inline QByteArray OpenDocument(const QString& tables) {
     return Zip({{QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.spreadsheet"},
                 {QStringLiteral("content.xml"), content.arg(tables).toUtf8()}});
 }
-

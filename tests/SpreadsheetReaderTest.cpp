@@ -261,6 +261,13 @@ private Q_SLOTS:
             << QByteArray()
             << QStringLiteral("/|inline|||made///TRUE|FALSE|#VALUE!|") +
                    QString(23, QLatin1Char('|')) + QStringLiteral("2");
+        QTest::addRow("references, CDATA, comments, prefixes and line ends in the sheet's own XML")
+            << QByteArray(
+                   "<row r=\"1\"><x:c r=\"A1\" t=\"inlineStr\"><x:is><x:t>a &amp; b &lt;&#233;"
+                   "&#x20AC;&gt;</x:t></x:is></x:c><c r='B1' t='inlineStr'><is><t>one\r\ntwo"
+                   "<![CDATA[ <3 ]]>three<!-- a note --> four</t></is></c>"
+                   "<c r=\"C1\" s=\"0\"><v>12</v></c></row>")
+            << QByteArray() << QStringLiteral("a & b <é€>|one\ntwo <3 three four|12");
         QTest::addRow("a shared string that is not there")
             << QByteArray(
                    "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>7</v></c><c r=\"B1\"><v>3</v></c></row>")
@@ -335,6 +342,12 @@ private Q_SLOTS:
             << QStringLiteral(
                    "the spreadsheet cannot be read: its first sheet is larger than a spreadsheet "
                    "can be");
+        const QByteArray doctype = Excel("<!DOCTYPE a [<!ENTITY b \"bbbbbbbb\">]>");
+        QTest::addRow("a worksheet with a document type")
+            << doctype << int(SpreadsheetReader::Kind::Excel) << damaged;
+        QTest::addRow("an entity not XML's own")
+            << Excel("<row r=\"1\"><c t=\"inlineStr\"><is><t>&b;</t></is></c></row>")
+            << int(SpreadsheetReader::Kind::Excel) << damaged;
         QTest::addRow("a workbook without its sheet")
             << Zip({{QStringLiteral("[Content_Types].xml"), "<Types/>"},
                     {QStringLiteral("xl/workbook.xml"),

@@ -136,8 +136,9 @@ std::vector<int> CatalogueColumns::MissingFields() const {
 
 void CatalogueColumns::MatchField(int position, int extra, std::vector<ItemRecord>& records) {
     if (HasField(position) || extra < 0 || extra >= ExtraCount())
-        throw LotcraftError(
-            QStringLiteral("field %1 cannot be matched to kept column %2").arg(position).arg(extra));
+        throw LotcraftError(QStringLiteral("field %1 cannot be matched to kept column %2")
+                                .arg(position)
+                                .arg(extra));
     for (Column& column : m_columns) {
         if (column.position == ItemRecord::FirstExtraPosition + extra)
             column.position = position;
@@ -186,8 +187,7 @@ QStringList CatalogueColumns::HeadingFor(const std::vector<ItemRecord>& records,
         // A first item whose values read as names would be taken for a heading: the file
         // is given one of its own, so that it reads back as the item it is.
         QStringList first;
-        for (int position = 1; !records.empty() && position <= ItemRecord::FieldCount;
-             ++position)
+        for (int position = 1; !records.empty() && position <= ItemRecord::FieldCount; ++position)
             first << records.front().Field(position);
         if (!records.empty() && NamesColumns(first)) {
             for (int position = 1; position <= ItemRecord::FieldCount; ++position)

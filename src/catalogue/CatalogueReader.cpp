@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/CatalogueReader.h"
 
-#include "catalogue/CatalogueEncoding.h"
 #include "catalogue/CatalogueColumns.h"
+#include "catalogue/CatalogueEncoding.h"
 #include "catalogue/FieldScanner.h"
 #include "catalogue/SpreadsheetReader.h"
 
@@ -212,8 +212,8 @@ private:
                    "comma that is not in quotes? %7")
             .arg(QString::number(m_shift.startLine), m_name,
                  Plural(m_shift.startLineValues, "1 value", "%1 values"),
-                 QString::number(m_fieldCount), QString::number(m_shift.endLine),
-                 endValues, shifted);
+                 QString::number(m_fieldCount), QString::number(m_shift.endLine), endValues,
+                 shifted);
     }
 
     // A value in quotes that ran on over line ends to a quote followed by other text.
@@ -795,25 +795,28 @@ QString CatalogueReader::ColumnsNotice(const CatalogueColumns& columns, const QS
     QStringList matched;
     for (const CatalogueColumns::Column& column : columns.Columns()) {
         if (column.position < ItemRecord::FirstExtraPosition)
-            matched << QStringLiteral("%1 as %2").arg(
-                           quoted(column.name), CatalogueColumns::NameOfField(column.position));
+            matched << QStringLiteral("%1 as %2")
+                           .arg(quoted(column.name),
+                                CatalogueColumns::NameOfField(column.position));
     }
-    QString notice =
-        QStringLiteral("The first line of %1 is its heading: %2.").arg(name, matched.join(QStringLiteral(", ")));
+    QString notice = QStringLiteral("The first line of %1 is its heading: %2.")
+                         .arg(name, matched.join(QStringLiteral(", ")));
     QStringList missing;
     for (const int position : columns.MissingFields())
         missing << CatalogueColumns::NameOfField(position);
     if (!missing.isEmpty())
-        notice += QStringLiteral(" No column holds %1: %2 read empty.")
-                      .arg(missing.join(QStringLiteral(", ")),
-                           missing.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are"));
+        notice +=
+            QStringLiteral(" No column holds %1: %2 read empty.")
+                .arg(missing.join(QStringLiteral(", ")),
+                     missing.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are"));
     QStringList kept;
     for (const QString& extra : columns.ExtraNames())
         kept << quoted(extra);
     if (!kept.isEmpty())
-        notice += QStringLiteral(" Kept as %1: %2.")
-                      .arg(kept.size() == 1 ? QStringLiteral("it stands") : QStringLiteral("they stand"),
-                           kept.join(QStringLiteral(", ")));
+        notice +=
+            QStringLiteral(" Kept as %1: %2.")
+                .arg(kept.size() == 1 ? QStringLiteral("it stands") : QStringLiteral("they stand"),
+                     kept.join(QStringLiteral(", ")));
     return notice;
 }
 

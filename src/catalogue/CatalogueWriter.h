@@ -13,11 +13,11 @@ class QIODevice;
 
 // Writes a catalogue file: one line per record, its ten fields joined with "," and ended by
 // CR LF; an empty catalogue is an empty file. A catalogue with a heading is written with it,
-// first, and each record's values in the heading's columns (CatalogueColumns::HeadingFor). A field is put in double quotes, its inner
-// quotes doubled, only when it holds a comma, a double quote, a line break or starts with a
-// blank or a U+FEFF, so every catalogue reads back unchanged and every other line is written
-// exactly as it stands. The text is UTF-8 without a signature, unless a value holds a NUL
-// character: then a signature keeps the zero bytes from being taken for UTF-16.
+// first, and each record's values in the heading's columns (CatalogueColumns::HeadingFor). A field
+// is put in double quotes, its inner quotes doubled, only when it holds a comma, a double quote, a
+// line break or starts with a blank or a U+FEFF, so every catalogue reads back unchanged and every
+// other line is written exactly as it stands. The text is UTF-8 without a signature, unless a value
+// holds a NUL character: then a signature keeps the zero bytes from being taken for UTF-16.
 class CatalogueWriter {
 public:
     // Writes a new file that takes fileName's place only when all of it is on the disk, so

@@ -2,6 +2,7 @@
 #include "catalogue/SpreadsheetReader.h"
 
 #include "catalogue/SpreadsheetNumberFormat.h"
+#include "catalogue/WorksheetScanner.h"
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
@@ -117,6 +118,37 @@ QString ReadMember(QuaZip& zip, const QString& member,
     return QString();
 }
 
+// The bytes of a member of the ZIP, refused past MaxMemberSize as ReadMember refuses it.
+// Returns the failure, empty when the member was read.
+QString ReadWholeMember(QuaZip& zip, const QString& member, QByteArray& bytes) {
+    if (!zip.setCurrentFile(member, QuaZip::csSensitive))
+        return Missing(member);
+    QuaZipFileInfo64 info;
+    if (!zip.getCurrentFileInfo(&info))
+        return Damaged();
+    if (info.uncompressedSize > quint64(SpreadsheetReader::MaxMemberSize))
+        return TooLargeMember(member);
+    QuaZipFile file(&zip);
+    if (!file.open(QIODevice::ReadOnly))
+        return Damaged();
+    // The size the member gives is only a hint: more than it says is read, up to the limit.
+    bytes.reserve(qsizetype(info.uncompressedSize) + 1);
+    for (;;) {
+        const qsizetype at = bytes.size();
+        bytes.resize(at + (1 << 20));
+        const qint64 got = file.read(bytes.data() + at, 1 << 20);
+        bytes.resize(at + std::max<qint64>(got, 0));
+        if (got < 0 || file.getZipError() != UNZ_OK)
+            return Damaged();
+        if (got == 0)
+            break;
+        if (bytes.size() > SpreadsheetReader::MaxMemberSize)
+            return TooLargeMember(member);
+    }
+    file.close();
+    return file.getZipError() == UNZ_OK ? QString() : Damaged();
+}
+
 // A relationship target resolved against the folder of the member that names it.
 QString Resolved(const QString& from, const QString& target) {
     if (target.startsWith(QLatin1Char('/')))
@@ -178,21 +210,6 @@ QString Unescaped(const QString& text) {
         out += text.at(i);
     }
     return out;
-}
-
-// The column of a cell reference such as "C7", 0 for "A"; -1 when it has none.
-int ColumnOf(QStringView reference) {
-    int column = 0;
-    qsizetype i = 0;
-    for (; i < reference.size(); ++i) {
-        const char16_t letter = reference.at(i).toUpper().unicode();
-        if (letter < u'A' || letter > u'Z')
-            break;
-        column = column * 26 + (letter - u'A' + 1);
-        if (column > SpreadsheetReader::MaxColumns)
-            return SpreadsheetReader::MaxColumns;
-    }
-    return i == 0 ? -1 : column - 1;
 }
 
 // The rows of a sheet as they are built: empty cells and empty rows wait until something
@@ -511,149 +528,94 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
 
     std::vector<QString> sharedStrings;
     if (!sharedStringsMember.isEmpty()) {
-        QString text;
-        int phonetic = 0;
-        bool inText = false;
-        bool tooManyTexts = false;
-        failure = ReadMember(zip, sharedStringsMember, [&](QXmlStreamReader& xml) {
-            const QStringView name = xml.name();
-            if (xml.isStartElement()) {
-                if (name == QLatin1String("si"))
-                    text.clear();
-                else if (name == QLatin1String("rPh"))
-                    ++phonetic;  // the reading of East Asian text, not its text
-                else if (name == QLatin1String("t"))
-                    inText = phonetic == 0;
-            } else if (xml.isEndElement()) {
-                if (name == QLatin1String("si")) {
-                    sharedStrings.push_back(Unescaped(text));
-                    if (qint64(sharedStrings.size()) > SpreadsheetReader::MaxCells) {
-                        tooManyTexts = true;
-                        return false;
-                    }
-                } else if (name == QLatin1String("rPh"))
-                    --phonetic;
-                else if (name == QLatin1String("t"))
-                    inText = false;
-            } else if (inText && xml.isCharacters()) {
-                text += xml.text();
+        QByteArray bytes;
+        failure = ReadWholeMember(zip, sharedStringsMember, bytes);
+        if (failure.isEmpty()) {
+            switch (WorksheetScanner::ScanSharedStrings(bytes, sharedStrings,
+                                                        SpreadsheetReader::MaxCells)) {
+                case WorksheetScanner::Result::Read: break;
+                case WorksheetScanner::Result::Stopped: failure = TooLarge(); break;
+                case WorksheetScanner::Result::Damaged: failure = Damaged(); break;
             }
-            return true;
-        });
-        if (tooManyTexts)
-            failure = TooLarge();
+        }
         if (!failure.isEmpty()) {
             sheet.failure = failure;
             return sheet;
         }
+        for (QString& text : sharedStrings)
+            text = Unescaped(text);
     }
 
     RowsBuilder rows;
     bool tooLarge = false;
     int nextColumn = 0;
-    // The cell's type: s shared string, inlineStr, str (a formula's text), b, e, d, n.
-    enum class CellType { Number, Shared, Text, Boolean, Error };
-    CellType cellType = CellType::Number;
-    int style = 0;
-    QString value;
-    bool inValue = false;
-    bool inInline = false;
-    bool inInlineText = false;
-    int phonetic = 0;
-    failure = ReadMember(zip, worksheet, [&](QXmlStreamReader& xml) {
-        const QStringView name = xml.name();
-        if (xml.isStartElement()) {
-            if (name == QLatin1String("row")) {
-                const qint64 number = xml.attributes().value(QLatin1String("r")).toLongLong();
-                if (number > SpreadsheetReader::MaxRows) {
-                    tooLarge = true;
-                    return false;
-                }
-                if (number > 0)
-                    rows.MoveToRow(number - 1);
-                nextColumn = 0;
-            } else if (name == QLatin1String("c")) {
-                const QXmlStreamAttributes a = xml.attributes();
-                const int column = ColumnOf(a.value(QLatin1String("r")));
-                if (column >= SpreadsheetReader::MaxColumns) {
-                    tooLarge = true;
-                    return false;
-                }
-                if (column >= 0)
-                    nextColumn = column;
-                const QStringView t = a.value(QLatin1String("t"));
-                cellType = t == QLatin1String("s")           ? CellType::Shared
-                           : t == QLatin1String("inlineStr") ? CellType::Text
-                           : t == QLatin1String("str")       ? CellType::Text
-                           : t == QLatin1String("b")         ? CellType::Boolean
-                           : t == QLatin1String("e")         ? CellType::Error
-                           : t == QLatin1String("d")         ? CellType::Error
-                                                             : CellType::Number;
-                style = a.value(QLatin1String("s")).toInt();
-                value.resize(0);
-                phonetic = 0;
-            } else if (name == QLatin1String("v")) {
-                inValue = true;
-            } else if (name == QLatin1String("is")) {
-                inInline = true;
-            } else if (name == QLatin1String("rPh")) {
-                ++phonetic;
-            } else if (inInline && name == QLatin1String("t")) {
-                inInlineText = phonetic == 0;
-            }
-        } else if (xml.isEndElement()) {
-            if (name == QLatin1String("v")) {
-                inValue = false;
-            } else if (name == QLatin1String("is")) {
-                inInline = false;
-            } else if (name == QLatin1String("t")) {
-                inInlineText = false;
-            } else if (name == QLatin1String("rPh")) {
-                --phonetic;
-            } else if (name == QLatin1String("c")) {
-                QString shown;
-                if (cellType == CellType::Shared) {
-                    bool ok = false;
-                    const qulonglong index = value.toULongLong(&ok);
-                    if (ok && index < sharedStrings.size())
-                        shown = sharedStrings[index];
-                } else if (cellType == CellType::Text) {
-                    shown = Unescaped(value);
-                } else if (cellType == CellType::Boolean) {
-                    if (!value.isEmpty())
-                        shown = value.trimmed() == QLatin1String("0") ? QStringLiteral("FALSE")
-                                                                      : QStringLiteral("TRUE");
-                } else if (cellType == CellType::Error) {  // and ISO dates, shown as written
-                    shown = value;
-                } else if (!value.isEmpty()) {
-                    bool ok = false;
-                    const double number = QStringView(value).trimmed().toDouble(&ok);
-                    if (!ok)
-                        shown = value;
-                    else if (style >= 0 && size_t(style) < formats.size())
-                        shown = formats[size_t(style)].Show(number, date1904);
-                    else
-                        shown = SpreadsheetNumberFormat::General(number);
-                }
-                rows.MoveTo(nextColumn);
-                if (!rows.AddCell(shown, 1)) {
-                    tooLarge = true;
-                    return false;
-                }
-                ++nextColumn;
-            } else if (name == QLatin1String("row")) {
-                if (!rows.EndRow(1)) {
-                    tooLarge = true;
-                    return false;
-                }
-            } else if (name == QLatin1String("sheetData")) {
-                return false;
-            }
-        } else if ((inValue || inInlineText) && xml.isCharacters()) {
-            value += xml.text();
+    using Cell = WorksheetScanner::Cell;
+    using CellType = WorksheetScanner::Type;
+    WorksheetScanner::Handlers handlers;
+    handlers.rowStart = [&](qint64 number) {
+        if (number > SpreadsheetReader::MaxRows) {
+            tooLarge = true;
+            return false;
+        }
+        if (number > 0)
+            rows.MoveToRow(number - 1);
+        nextColumn = 0;
+        return true;
+    };
+    handlers.cell = [&](const Cell& cell) {
+        if (cell.column >= SpreadsheetReader::MaxColumns) {
+            tooLarge = true;
+            return false;
+        }
+        if (cell.column >= 0)
+            nextColumn = cell.column;
+        const QString& value = cell.value;
+        QString shown;
+        if (cell.type == CellType::Shared) {
+            bool ok = false;
+            const qulonglong index = value.toULongLong(&ok);
+            if (ok && index < sharedStrings.size())
+                shown = sharedStrings[index];
+        } else if (cell.type == CellType::Text) {
+            shown = Unescaped(value);
+        } else if (cell.type == CellType::Boolean) {
+            if (!value.isEmpty())
+                shown = value.trimmed() == QLatin1String("0") ? QStringLiteral("FALSE")
+                                                              : QStringLiteral("TRUE");
+        } else if (cell.type == CellType::Error) {  // and ISO dates, shown as written
+            shown = value;
+        } else if (!value.isEmpty()) {
+            bool ok = false;
+            const double number = QStringView(value).trimmed().toDouble(&ok);
+            if (!ok)
+                shown = value;
+            else if (cell.style >= 0 && size_t(cell.style) < formats.size())
+                shown = formats[size_t(cell.style)].Show(number, date1904);
+            else
+                shown = SpreadsheetNumberFormat::General(number);
+        }
+        rows.MoveTo(nextColumn);
+        if (!rows.AddCell(shown, 1)) {
+            tooLarge = true;
+            return false;
+        }
+        ++nextColumn;
+        return true;
+    };
+    handlers.rowEnd = [&] {
+        if (!rows.EndRow(1)) {
+            tooLarge = true;
+            return false;
         }
         return true;
-    });
+    };
+    // The worksheet's cells are most of a workbook: they are read by a scanner of their own.
+    QByteArray worksheetBytes;
+    failure = ReadWholeMember(zip, worksheet, worksheetBytes);
+    if (failure.isEmpty() &&
+        WorksheetScanner::Scan(worksheetBytes, handlers) == WorksheetScanner::Result::Damaged &&
+        !tooLarge)
+        failure = Damaged();
     if (tooLarge)
         sheet.failure = TooLarge();
     else if (!failure.isEmpty())

@@ -10,8 +10,8 @@
 
 // One change of the catalogue in the grid, as a step that can be undone and done again:
 // records stored into rows, records inserted, rows removed (with their page paths and marks),
-// the rows ordered anew, or the kept columns changed. Its text names what it does ("delete of 3 items"), for the
-// commands "Undo ..." and "Redo ...".
+// the rows ordered anew, or the kept columns changed. Its text names what it does ("delete of 3
+// items"), for the commands "Undo ..." and "Redo ...".
 class GridChange : public QUndoCommand {
 public:
     // Stores after[i] into item row rows[i] (ascending); the records there now come back on

@@ -75,8 +75,7 @@ public:
     // MaxItems; returns how many); and Htmls and Save enabled, whatever happened in between,
     // with the first row in the form when there is one.
     void BeginOpening();
-    int AppendRead(std::vector<ItemRecord> records,
-                   CatalogueColumns columns = CatalogueColumns());
+    int AppendRead(std::vector<ItemRecord> records, CatalogueColumns columns = CatalogueColumns());
     void EndOpening();
 
     // A row clicked in the grid, or reached by a key: its record in the form. Row 0 (no row)

@@ -17,9 +17,9 @@
 #include "ui/DesktopFileDialogs.h"
 #include "ui/DesktopMessageBoxes.h"
 #include "ui/FindBar.h"
+#include "ui/FormControls.h"
 #include "ui/GridView.h"
 #include "ui/HtmlSourceWindow.h"
-#include "ui/FormControls.h"
 #include "ui/KeptSettings.h"
 #include "ui/ListingDetailsList.h"
 #include "ui/OutputFolderDialog.h"
@@ -188,12 +188,18 @@ void Auctions::CreateCommands() {
     }
     const MainWindowLayout::Controls& c = m_controls;
     const std::pair<C::Command, XpButton*> buttons[] = {
-        {C::Open, c.load},           {C::SaveAs, c.save},
-        {C::NewRecord, c.newRecord}, {C::Store, c.update},
-        {C::Cancel, c.cancel},       {C::Delete, c.deleteRecord},
-        {C::Htmls, c.htmls},         {C::Export, c.exportListings},
-        {C::ViewPage, c.viewPage},   {C::ViewCode, c.viewHtml},
-        {C::Help, c.help},           {C::CategoryList, c.categoryList},
+        {C::Open, c.load},
+        {C::SaveAs, c.save},
+        {C::NewRecord, c.newRecord},
+        {C::Store, c.update},
+        {C::Cancel, c.cancel},
+        {C::Delete, c.deleteRecord},
+        {C::Htmls, c.htmls},
+        {C::Export, c.exportListings},
+        {C::ViewPage, c.viewPage},
+        {C::ViewCode, c.viewHtml},
+        {C::Help, c.help},
+        {C::CategoryList, c.categoryList},
         {C::Close, c.close},
         {C::AddColumn, c.details->AddButton()},
         {C::RemoveColumn, c.details->RemoveButton()},
@@ -630,14 +636,14 @@ void Auctions::ShowListingDetails() {
     details->show();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    XpButton* store = FormControls::Button(
-        &dialog, QStringLiteral("OKButton"),
-        FormControls::DialogButtonProperties(QStringLiteral("Update")),
-        FormControls::Place(0, 0, 1335, 375));
-    XpButton* close = FormControls::Button(
-        &dialog, QStringLiteral("CancelButton"),
-        FormControls::DialogButtonProperties(QStringLiteral("Close")),
-        FormControls::Place(0, 0, 1335, 375));
+    XpButton* store =
+        FormControls::Button(&dialog, QStringLiteral("OKButton"),
+                             FormControls::DialogButtonProperties(QStringLiteral("Update")),
+                             FormControls::Place(0, 0, 1335, 375));
+    XpButton* close =
+        FormControls::Button(&dialog, QStringLiteral("CancelButton"),
+                             FormControls::DialogButtonProperties(QStringLiteral("Close")),
+                             FormControls::Place(0, 0, 1335, 375));
     for (XpButton* button : {store, close}) {
         button->setFixedSize(button->size());
         buttons->addWidget(button);

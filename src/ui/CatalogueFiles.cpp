@@ -4,8 +4,8 @@
 #include "app/LotcraftError.h"
 #include "catalogue/CatalogueEncoding.h"
 #include "catalogue/CatalogueReader.h"
-#include "catalogue/SpreadsheetReader.h"
 #include "catalogue/CatalogueWriter.h"
+#include "catalogue/SpreadsheetReader.h"
 #include "editing/Grid.h"
 #include "editing/RecordEditor.h"
 #include "ui/FileDialogs.h"
@@ -215,15 +215,16 @@ bool CatalogueFiles::IsSpreadsheet(const QString& path) {
 bool CatalogueFiles::WriteTo(const QString& path) {
     if (IsSpreadsheet(path)) {
         const QString other = m_spreadsheetFrom.isEmpty() ? QString() : DialogStart();
-        m_messages.Tell(&m_window,
-                        QStringLiteral("The catalogue was not saved.\n\n%1 is a spreadsheet, "
-                                       "and Lotcraft saves catalogues as CSV files: saved over "
-                                       "it, the spreadsheet would be lost. Choose another "
-                                       "name%2.")
-                            .arg(QFileInfo(path).fileName(),
-                                 other.isEmpty()
-                                     ? QString()
-                                     : QStringLiteral(", such as %1").arg(QFileInfo(other).fileName())));
+        m_messages.Tell(
+            &m_window,
+            QStringLiteral("The catalogue was not saved.\n\n%1 is a spreadsheet, "
+                           "and Lotcraft saves catalogues as CSV files: saved over "
+                           "it, the spreadsheet would be lost. Choose another "
+                           "name%2.")
+                .arg(QFileInfo(path).fileName(),
+                     other.isEmpty()
+                         ? QString()
+                         : QStringLiteral(", such as %1").arg(QFileInfo(other).fileName())));
         return false;
     }
     if (!MayReplaceReadInPart(path))

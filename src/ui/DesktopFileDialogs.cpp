@@ -23,8 +23,7 @@ DesktopFileDialogs& DesktopFileDialogs::Instance() {
 
 QString DesktopFileDialogs::OpenFileName(QWidget* parent, const QString& start) {
     QFileDialog dialog(parent, MessageBoxes::Title(),
-                       start.isEmpty() ? QString() : QFileInfo(start).absolutePath(),
-                       OpenFilter());
+                       start.isEmpty() ? QString() : QFileInfo(start).absolutePath(), OpenFilter());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return Chosen(dialog);

@@ -106,8 +106,8 @@ std::optional<QString> DesktopMessageBoxes::AskText(QWidget* parent, const QStri
 }
 
 std::optional<std::vector<int>> DesktopMessageBoxes::AskChoices(
-    QWidget* parent, const QString& question, const QStringList& labels,
-    const QStringList& options, const std::vector<int>& start, const QString& accept) {
+    QWidget* parent, const QString& question, const QStringList& labels, const QStringList& options,
+    const std::vector<int>& start, const QString& accept) {
     AskingDialog dialog(parent, question, accept);
     std::vector<QComboBox*> lists;
     for (qsizetype index = 0; index < labels.size(); ++index) {

@@ -130,10 +130,9 @@ namespace {
 // or slashes.
 QString MatchesKey(const QStringList& heading) {
     return QStringLiteral("columnMatches/") +
-           QString::fromLatin1(
-               QCryptographicHash::hash(heading.join(QLatin1Char('\n')).toUtf8(),
-                                        QCryptographicHash::Sha1)
-                   .toHex());
+           QString::fromLatin1(QCryptographicHash::hash(heading.join(QLatin1Char('\n')).toUtf8(),
+                                                        QCryptographicHash::Sha1)
+                                   .toHex());
 }
 
 }  // namespace

@@ -14,9 +14,9 @@ namespace {
 
 XpButton* ListButton(QWidget* parent, const QString& name, const QString& caption,
                      const QString& spoken) {
-    XpButton* button = FormControls::Button(parent, name,
-                                            FormControls::DialogButtonProperties(caption),
-                                            FormControls::Place(0, 0, 1100, 375));
+    XpButton* button =
+        FormControls::Button(parent, name, FormControls::DialogButtonProperties(caption),
+                             FormControls::Place(0, 0, 1100, 375));
     button->setAccessibleName(spoken);
     return button;
 }
@@ -61,8 +61,7 @@ ListingDetailsList::ListingDetailsList(QWidget* parent) : QWidget(parent) {
     });
 }
 
-void ListingDetailsList::Show(const QStringList& names, const QStringList& values,
-                              bool enabled) {
+void ListingDetailsList::Show(const QStringList& names, const QStringList& values, bool enabled) {
     m_showing = true;
     const int current = m_table->currentRow();
     if (m_table->rowCount() != names.size())

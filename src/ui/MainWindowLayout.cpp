@@ -355,8 +355,7 @@ int MainWindowLayout::MovedDown(const QWidget& window, int firstTop) {
     return firstTop >= DescriptionBottom() ? GrowthDown(window) : GridShareDown(window);
 }
 
-bool MainWindowLayout::Arrange(QWidget& window, QWidget& grid, QWidget* findBar,
-                               QWidget* details) {
+bool MainWindowLayout::Arrange(QWidget& window, QWidget& grid, QWidget* findBar, QWidget* details) {
     const int wider = std::max(0, window.width() - FirstSize().width());
     const bool beside = details && wider >= DetailsWidth();
     // The grid takes the whole width; the form what the listing details leave of it.

@@ -9,7 +9,6 @@ std::optional<QString> MessageBoxes::AskText(QWidget*, const QString&, const QSt
 
 std::optional<std::vector<int>> MessageBoxes::AskChoices(QWidget*, const QString&,
                                                          const QStringList&, const QStringList&,
-                                                         const std::vector<int>&,
-                                                         const QString&) {
+                                                         const std::vector<int>&, const QString&) {
     return std::nullopt;
 }

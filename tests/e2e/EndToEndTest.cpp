@@ -580,9 +580,8 @@ private Q_SLOTS:
         // the start time in the dialog that asks for the fields no column is named for.
         OnModal<QFileDialog>(this, [this, path](QFileDialog* dialog) {
             if (m_window->isWindowModified())
-                OnModal<QMessageBox>(this, [](QMessageBox* box) {
-                    Click(box->button(QMessageBox::Discard));
-                });
+                OnModal<QMessageBox>(
+                    this, [](QMessageBox* box) { Click(box->button(QMessageBox::Discard)); });
             OnModal<QDialog>(
                 this,
                 [](QDialog* asking) {
@@ -607,7 +606,8 @@ private Q_SLOTS:
         OnModal<QDialog>(
             this,
             [](QDialog* details) {
-                auto* table = details->findChild<QTableWidget*>(QStringLiteral("ListingDetailsTable"));
+                auto* table =
+                    details->findChild<QTableWidget*>(QStringLiteral("ListingDetailsTable"));
                 QVERIFY(table);
                 QCOMPARE(table->item(0, 1)->text(), QStringLiteral("5"));
                 // Typed over, and stored while the value's editor is still open.
@@ -638,7 +638,8 @@ private Q_SLOTS:
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(csv.readAll(),
                  QByteArray("SKU,Title,Price,Listed,Quantity\r\nA1,Brass clock,$45,"
-                            "Dec-20-26 10:00:00 GMT,1\r\nA2,Caf\xC3\xA9 poster,\xE2\x82\xAC" "120,,8\r\n"));
+                            "Dec-20-26 10:00:00 GMT,1\r\nA2,Caf\xC3\xA9 poster,\xE2\x82\xAC"
+                            "120,,8\r\n"));
     }
 
     void closingAsksAndNoWritesNothing() {
