@@ -130,6 +130,7 @@ public:
             m_result.columns = std::move(*heading);
             m_fieldCount = int(m_result.columns.Columns().size());
             m_extraCount = m_result.columns.ExtraCount();
+            m_keptValues.resize(size_t(m_extraCount) * kCachedValues);
             for (const CatalogueColumns::Column& column : m_result.columns.Columns())
                 m_positions.push_back(column.position);
             SkipLine();
@@ -389,11 +390,13 @@ private:
                 if (m_scanner.TextAfterQuote())
                     NoteTextAfterQuote(position);
                 CountLine(end, startLineValues);
-                QString value = m_encoding.DecodeField(m_scanner.Text(), m_scanner.TextIsAscii());
-                if (m_positions.empty())
-                    record.SetField(position, std::move(value));
+                const int at = m_positions.empty() ? position : m_positions[size_t(position - 1)];
+                if (at >= ItemRecord::FirstExtraPosition)
+                    record.SetExtra(at - ItemRecord::FirstExtraPosition,
+                                    KeptValue(at - ItemRecord::FirstExtraPosition));
                 else
-                    record.SetValue(m_positions[size_t(position - 1)], value);
+                    record.SetField(
+                        at, m_encoding.DecodeField(m_scanner.Text(), m_scanner.TextIsAscii()));
             }
             // A read that failed may have cut the last field short.
             if (m_scanner.Exceeded() || !m_scanner.Error().isEmpty())
@@ -442,6 +445,31 @@ private:
         m_lineBegun = false;
     }
 
+    // The value of a kept column just scanned. Kept columns hold the same few values again and
+    // again (a brand, a condition, a quantity): a short ASCII value is taken from a small
+    // cache of the column's recent values where it stands there, so that each of those
+    // values is one string shared by its items rather than a string of each item's own.
+    const QString& KeptValue(int extra) {
+        const QByteArrayView bytes = m_scanner.Text();
+        QString& cached = m_keptValues[size_t(extra) * kCachedValues + CacheSlot(bytes)];
+        if (!m_scanner.TextIsAscii() || bytes.size() > kCachedLength) {
+            m_uncached = m_encoding.DecodeField(bytes, m_scanner.TextIsAscii());
+            return m_uncached;
+        }
+        if (cached.isNull() || cached != QLatin1String(bytes.data(), bytes.size()))
+            cached = m_encoding.DecodeField(bytes, true);
+        return cached;
+    }
+
+    static size_t CacheSlot(QByteArrayView bytes) {
+        if (bytes.isEmpty())
+            return 0;
+        const auto byte = [&bytes](qsizetype at) { return uint(uchar(bytes[at])); };
+        return (uint(bytes.size()) * 31u + byte(0) * 7u + byte(bytes.size() - 1) * 13u +
+                byte(bytes.size() / 2)) %
+               kCachedValues;
+    }
+
     // Whether the catalogue already holds the most items it can, with more to come.
     bool Full() {
         if (m_result.records.size() < size_t(ItemRecord::MaxItems))
@@ -456,6 +484,9 @@ private:
 
     // No heading names more columns than this: a first line of more values is an item.
     static constexpr qsizetype kMostColumns = 1000;
+    // The kept values cached for each kept column, and the longest value cached.
+    static constexpr size_t kCachedValues = 256;
+    static constexpr qsizetype kCachedLength = 64;
 
     FieldScanner& m_scanner;
     const QString& m_name;
@@ -465,6 +496,8 @@ private:
     int m_fieldCount = ItemRecord::FieldCount;
     std::vector<int> m_positions;
     int m_extraCount = 0;
+    std::vector<QString> m_keptValues;
+    QString m_uncached;
     // Why a first line that names columns cannot be read as the heading, or empty.
     QString m_unusableHeading;
     // Fields of the records read that were read as Windows-1252.
