@@ -73,6 +73,24 @@ private Q_SLOTS:
         QVERIFY(pasted.records == records);
     }
 
+    // The values of the kept columns travel after the ten fields, both ways; rows of the ten
+    // alone still paste, and a row of another count is refused naming both.
+    void keptColumnsTravelWithTheirRows() {
+        std::vector<ItemRecord> records = {WithTitle(QStringLiteral("a")),
+                                           WithTitle(QStringLiteral("b"))};
+        records[0].SetExtras({QStringLiteral("Parker"), QStringLiteral("tab\there")});
+        const QString tabs = RowsText::TabSeparated(records, 2);
+        QCOMPARE(tabs, Row(QStringLiteral("a"), QStringLiteral("\tParker\t\"tab\there\"\n")) +
+                           Row(QStringLiteral("b"), QStringLiteral("\t\t\n")));
+        QCOMPARE(RowsText::Csv(records, 2).section(QLatin1Char('\n'), 0, 0),
+                 QStringLiteral("1,a,3,4,5,6,7,8,9,10,Parker,tab\there\r"));
+        QVERIFY(RowsText::FromTabSeparated(tabs, 2).records == records);
+        QCOMPARE(RowsText::FromTabSeparated(Row(QStringLiteral("c")), 2).records.size(), size_t(1));
+        QVERIFY(
+            RowsText::FromTabSeparated(tabs + Row(QStringLiteral("d"), QStringLiteral("\tx\n")), 2)
+                .problem.endsWith(QLatin1String("Category; or those and the 2 kept after them.")));
+    }
+
     // Rows as spreadsheets put them on the clipboard, and the rows that cannot be pasted.
     void spreadsheetRowsPasteOrAreRefused_data() {
         QTest::addColumn<QString>("text");
@@ -109,6 +127,9 @@ private Q_SLOTS:
         QTest::newRow("a blank line")
             << Row(QStringLiteral("a")) + QStringLiteral("\n") + Row(QStringLiteral("b"))
             << QStringList() << false << QStringLiteral("Line 2 has 1 column; ") + ten;
+        QTest::newRow("more columns than the ten, the catalogue keeping none")
+            << QStringLiteral("1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\n") << QStringList() << false
+            << QStringLiteral("Line 1 has 12 columns; ") + ten;
         QTest::newRow("nothing") << QString() << QStringList() << false
                                  << QStringLiteral("The clipboard holds no rows to paste.");
     }

@@ -90,50 +90,64 @@ QString Headings() {
     return headings.join(QStringLiteral(", "));
 }
 
+// The positions a row carries: the ten fields, then the kept columns.
+std::vector<int> RowPositions(int kept) {
+    std::vector<int> positions;
+    for (int position = 1; position < ItemRecord::FirstExtraPosition + kept; ++position)
+        positions.push_back(position);
+    return positions;
+}
+
 }  // namespace
 
-QString RowsText::TabSeparated(const std::vector<ItemRecord>& records) {
+QString RowsText::TabSeparated(const std::vector<ItemRecord>& records, int kept) {
     QString text;
+    const std::vector<int> positions = RowPositions(kept);
     for (const ItemRecord& record : records) {
-        for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
+        for (const int position : positions) {
             if (position > 1)
                 text += QLatin1Char('\t');
-            AppendCell(text, record.Field(position));
+            AppendCell(text, record.Value(position));
         }
         text += QLatin1Char('\n');
     }
     return text;
 }
 
-QString RowsText::Csv(const std::vector<ItemRecord>& records) {
+QString RowsText::Csv(const std::vector<ItemRecord>& records, int kept) {
     QByteArray lines;
+    const std::vector<int> positions = RowPositions(kept);
     for (const ItemRecord& record : records)
-        lines += CatalogueWriter::Line(record);
+        CatalogueWriter::AppendLine(lines, record, positions);
     return QString::fromUtf8(lines);
 }
 
-RowsText::Pasted RowsText::FromTabSeparated(const QString& text) {
+RowsText::Pasted RowsText::FromTabSeparated(const QString& text, int kept) {
     Pasted pasted;
     const QStringView rows(text);
     int line = 0;
     for (qsizetype at = 0; at < rows.size();) {
         ++line;
         const QStringList cells = ReadRow(rows, at);
-        if (cells.size() != ItemRecord::FieldCount) {
+        if (cells.size() != ItemRecord::FieldCount &&
+            (kept == 0 || cells.size() != ItemRecord::FieldCount + kept)) {
             pasted.records.clear();
             pasted.problem =
                 QStringLiteral(
                     "Line %1 has %2; rows to paste need the catalogue's ten, in its "
-                    "order: %3.")
+                    "order: %3%4.")
                     .arg(line)
                     .arg(cells.size() == 1 ? QStringLiteral("1 column")
                                            : QStringLiteral("%1 columns").arg(cells.size()))
-                    .arg(Headings());
+                    .arg(Headings(),
+                         kept == 0
+                             ? QString()
+                             : QStringLiteral("; or those and the %1 kept after them").arg(kept));
             return pasted;
         }
         ItemRecord record;
-        for (int position = 1; position <= ItemRecord::FieldCount; ++position)
-            record.SetField(position, cells[position - 1]);
+        for (int position = 1; position <= cells.size(); ++position)
+            record.SetValue(position, cells[position - 1]);
         pasted.records.push_back(std::move(record));
     }
     if (pasted.records.empty()) {

@@ -524,8 +524,10 @@ void Auctions::CopyRows() {
     for (const int row : rows)
         records.push_back(m_grid.Record(row));
     auto* data = new QMimeData;
-    data->setText(RowsText::TabSeparated(records));
-    data->setData(QStringLiteral("text/csv"), RowsText::Csv(records).toUtf8());
+    // The kept columns' values come along, after the ten fields, as the grid shows them.
+    const int kept = m_grid.Columns().ExtraCount();
+    data->setText(RowsText::TabSeparated(records, kept));
+    data->setData(QStringLiteral("text/csv"), RowsText::Csv(records, kept).toUtf8());
     QGuiApplication::clipboard()->setMimeData(data);
     ShowStatus(rows.size() == 1
                    ? QStringLiteral("Copied 1 row: paste it into a spreadsheet, or here after "
@@ -536,8 +538,8 @@ void Auctions::CopyRows() {
 }
 
 void Auctions::PasteRows() {
-    const RowsText::Pasted pasted =
-        RowsText::FromTabSeparated(QGuiApplication::clipboard()->text());
+    const RowsText::Pasted pasted = RowsText::FromTabSeparated(QGuiApplication::clipboard()->text(),
+                                                               m_grid.Columns().ExtraCount());
     if (!pasted.problem.isEmpty()) {
         m_messages.Tell(this, QStringLiteral("Nothing was pasted: ") + pasted.problem);
         return;
