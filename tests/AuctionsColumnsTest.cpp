@@ -113,6 +113,21 @@ private Q_SLOTS:
                  QString::fromLatin1("C:Colour|*C:Type").split(QLatin1Char('|')));
         QVERIFY2(w.Label("Status").contains(QLatin1String("Added 2 columns from template.csv")),
                  qPrintable(w.Label("Status")));
+
+        // A kept column changed in every selected row at once (Ctrl+H), as a field is.
+        const int brand = ItemRecord::FirstExtraPosition + grid.Columns().ExtraNamed(u"C:Brand");
+        w.window.SetChangeFieldPrompt([brand](QWidget*, int, int) {
+            RecordEditor::FieldChange change;
+            change.position = brand;
+            change.value = QStringLiteral("Acme");
+            return std::optional<RecordEditor::FieldChange>(change);
+        });
+        w.Find<GridView>("MSFlexGrid1")->SelectRows({1, 2});
+        w.window.Command(WindowCommands::ChangeField)->trigger();
+        QCOMPARE(grid.Record(1).Value(brand), QStringLiteral("Acme"));
+        QCOMPARE(grid.Record(2).Value(brand), QStringLiteral("Acme"));
+        QCOMPARE(w.window.Command(WindowCommands::Undo)->text(),
+                 QStringLiteral("&Undo change of C:Brand in 2 items"));
     }
 
     void aSpreadsheetIsOpenedAndNeverWrittenOver() {

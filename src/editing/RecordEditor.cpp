@@ -220,21 +220,20 @@ int RecordEditor::ChangeField(const std::vector<int>& rows, const FieldChange& c
     std::vector<ItemRecord> changed;
     for (const int row : rows) {
         ItemRecord record = m_grid.Record(row);
-        QString value = record.Field(change.position);
+        QString value = record.Value(change.position);
         if (change.replace)
             value.replace(change.find, change.value);
         else
             value = change.value;
-        if (value == record.Field(change.position))
+        if (value == record.Value(change.position))
             continue;
-        record.SetField(change.position, std::move(value));
+        record.SetValue(change.position, value);
         changedRows.push_back(row);
         changed.push_back(std::move(record));
     }
     if (changedRows.empty())
         return 0;
-    const QString heading =
-        QString::fromLatin1(ItemRecord::PresentationOf(change.position).heading);
+    const QString heading = m_grid.ColumnName(change.position);
     const int count = int(changedRows.size());
     const QString what =
         QStringLiteral("change of %1 in %2").arg(heading, ItemsName(m_grid, changedRows));

@@ -496,7 +496,7 @@ void Auctions::ChangeField() {
     const std::optional<RecordEditor::FieldChange> change =
         m_changeFieldPrompt ? m_changeFieldPrompt(this, int(rows.size()), position)
                             : [&]() -> std::optional<RecordEditor::FieldChange> {
-        ChangeFieldDialog dialog(int(rows.size()), position, this);
+        ChangeFieldDialog dialog(int(rows.size()), position, m_grid.Columns().ExtraNames(), this);
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         return dialog.Change();
@@ -505,8 +505,7 @@ void Auctions::ChangeField() {
         return;
     int changed = 0;
     ChangeCatalogue([&] { changed = m_editor.ChangeField(rows, *change); });
-    const QString heading =
-        QString::fromLatin1(ItemRecord::PresentationOf(change->position).heading);
+    const QString heading = m_grid.ColumnName(change->position);
     ShowStatus(changed == 1
                    ? QStringLiteral("Changed the %1 of 1 item of %2.").arg(heading).arg(rows.size())
                    : QStringLiteral("Changed the %1 of %2 items of %3.")

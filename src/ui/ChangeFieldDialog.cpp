@@ -32,7 +32,8 @@ QLineEdit* ValueBox(QWidget* parent, const QString& name) {
 
 }  // namespace
 
-ChangeFieldDialog::ChangeFieldDialog(int itemCount, int position, QWidget* parent)
+ChangeFieldDialog::ChangeFieldDialog(int itemCount, int position, const QStringList& kept,
+                                     QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("ChangeFieldDialog"));
     setWindowTitle(QStringLiteral("Change field"));
@@ -46,6 +47,12 @@ ChangeFieldDialog::ChangeFieldDialog(int itemCount, int position, QWidget* paren
     m_field->setObjectName(QStringLiteral("Field"));
     for (const int shown : kPositions) {
         m_field->addItem(QString::fromLatin1(ItemRecord::PresentationOf(shown).heading), shown);
+        if (shown == position)
+            m_field->setCurrentIndex(m_field->count() - 1);
+    }
+    for (qsizetype extra = 0; extra < kept.size(); ++extra) {
+        const int shown = ItemRecord::FirstExtraPosition + int(extra);
+        m_field->addItem(kept[extra], shown);
         if (shown == position)
             m_field->setCurrentIndex(m_field->count() - 1);
     }

@@ -17,8 +17,10 @@ class ChangeFieldDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // For `itemCount` items, the field at `position` offered first.
-    ChangeFieldDialog(int itemCount, int position, QWidget* parent = nullptr);
+    // For `itemCount` items, the field at `position` offered first; the catalogue's kept
+    // columns, named `kept`, are offered after the fields.
+    ChangeFieldDialog(int itemCount, int position, const QStringList& kept = {},
+                      QWidget* parent = nullptr);
 
     RecordEditor::FieldChange Change() const;
 
