@@ -55,14 +55,9 @@ ListingDetailsList::ListingDetailsList(QWidget* parent) : QWidget(parent) {
     }
     buttons->addStretch();
     layout->addLayout(buttons);
-    connect(m_table, &QTableWidget::itemChanged, this, [this] {
-        if (!m_showing)
-            Q_EMIT Edited();
-    });
 }
 
 void ListingDetailsList::Show(const QStringList& names, const QStringList& values, bool enabled) {
-    m_showing = true;
     const int current = m_table->currentRow();
     if (m_table->rowCount() != names.size())
         m_table->setRowCount(int(names.size()));
@@ -86,7 +81,6 @@ void ListingDetailsList::Show(const QStringList& names, const QStringList& value
     }
     if (current >= 0 && current < m_table->rowCount())
         m_table->setCurrentCell(current, 1);
-    m_showing = false;
 }
 
 QStringList ListingDetailsList::Values() const {

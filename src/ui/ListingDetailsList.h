@@ -32,15 +32,10 @@ public:
     XpButton* RemoveButton() const { return m_remove; }
     XpButton* TemplateButton() const { return m_template; }
 
-Q_SIGNALS:
-    // The seller changed a value.
-    void Edited();
-
 private:
     QLabel* m_caption;
     QTableWidget* m_table;
     XpButton* m_add;
     XpButton* m_remove;
     XpButton* m_template;
-    bool m_showing = false;
 };
