@@ -98,21 +98,27 @@ bench: deps
 # The fuzzers, with address and undefined-behaviour checks, for FUZZ_SECONDS seconds each:
 # the catalogue reader's, seeded with tests/data/fuzz-regressions/ (keep what it finds
 # there), then the HTML tokenizer's and the active content check's, seeded with
-# tests/data/html-corpus/; the second runs even when the first finds something. What they
-# find lands in build-fuzz/findings/, the tokenizer's under names that start with html-.
+# tests/data/html-corpus/, then the workbook scanner's, seeded with
+# tests/data/worksheet-corpus/; each runs even when one before finds something. What they
+# find lands in build-fuzz/findings/, the tokenizer's under names that start with html-, the
+# scanner's with worksheet-.
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	@sh tools/ensure-packages.sh clang libclang-rt-14-dev
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTCRAFT_FUZZ=ON >/dev/null
-	@cmake --build build-fuzz --target catalogue-reader-fuzz html-tokenizer-fuzz -j $(JOBS)
-	@mkdir -p build-fuzz/corpus build-fuzz/html-corpus build-fuzz/findings
+	@cmake --build build-fuzz --target catalogue-reader-fuzz html-tokenizer-fuzz \
+		worksheet-scanner-fuzz -j $(JOBS)
+	@mkdir -p build-fuzz/corpus build-fuzz/html-corpus build-fuzz/worksheet-corpus build-fuzz/findings
 	@cp tests/data/fuzz-regressions/* examples/*.csv build-fuzz/corpus/ 2>/dev/null || true
 	@cp tests/data/html-corpus/* build-fuzz/html-corpus/
+	@cp tests/data/worksheet-corpus/* build-fuzz/worksheet-corpus/
 	@status=0; \
 	build-fuzz/bin/catalogue-reader-fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		-artifact_prefix=build-fuzz/findings/ build-fuzz/corpus || status=1; \
 	build-fuzz/bin/html-tokenizer-fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		-artifact_prefix=build-fuzz/findings/html- build-fuzz/html-corpus || status=1; \
+	build-fuzz/bin/worksheet-scanner-fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-artifact_prefix=build-fuzz/findings/worksheet- build-fuzz/worksheet-corpus || status=1; \
 	exit $$status
 
 # The pages of the sample catalogue, written into demo-pages/.

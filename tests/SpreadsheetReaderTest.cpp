@@ -4,10 +4,13 @@
 // are made here, member by member.
 
 #include "catalogue/SpreadsheetReader.h"
+#include "catalogue/WorksheetScanner.h"
 
 #include "SpreadsheetFiles.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QtTest>
 
 #include <utility>
@@ -286,6 +289,27 @@ private Q_SLOTS:
         QCOMPARE(sheet.name, QStringLiteral("Lots"));
         QCOMPARE(sheet.sheetCount, 2);
         QCOMPARE(sheet.rows, Split(rows));
+    }
+
+    // What the scanner's fuzzer found, kept beside its seeds: a style number past an int's
+    // range, and empty strings past the limit.
+    void theScannersFindingsStayMended() {
+        const QDir corpus(QStringLiteral(LOTCRAFT_TEST_DATA "/worksheet-corpus"));
+        const QStringList names = corpus.entryList(QDir::Files);
+        QVERIFY(names.size() >= 4);
+        for (const QString& name : names) {
+            QFile file(corpus.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            WorksheetScanner::Handlers handlers;
+            handlers.cell = [](const WorksheetScanner::Cell& cell) { return cell.style >= 0; };
+            QVERIFY2(WorksheetScanner::Scan(bytes, handlers) != WorksheetScanner::Result::Stopped,
+                     qPrintable(name));
+            std::vector<QString> strings;
+            if (WorksheetScanner::ScanSharedStrings(bytes, strings, 2) !=
+                WorksheetScanner::Result::Stopped)
+                QVERIFY2(strings.size() <= 2, qPrintable(name));
+        }
     }
 
     void damaged_data() {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/WorksheetScanner.h"
 
+#include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -243,7 +245,8 @@ WorksheetScanner::Result WorksheetScanner::Scan(QByteArrayView bytes, const Hand
             if (Attribute(tag.from, tag.to, "r", value))
                 cell.column = ColumnOf(value);
             if (Attribute(tag.from, tag.to, "s", value))
-                cell.style = int(NumberOf(value));
+                cell.style =
+                    int(std::min<qint64>(NumberOf(value), std::numeric_limits<int>::max()));
             if (Attribute(tag.from, tag.to, "t", value))
                 cell.type = Is(value, "s")                               ? Type::Shared
                             : Is(value, "inlineStr") || Is(value, "str") ? Type::Text
@@ -281,14 +284,17 @@ WorksheetScanner::Result WorksheetScanner::ScanSharedStrings(QByteArrayView byte
     QString text;
     bool gathering = false;
     int phonetic = 0;
+    // A string ends with its si element, or is one that is empty.
+    const auto add = [&strings, &text, most] {
+        strings.push_back(std::move(text));
+        text = QString();
+        return qint64(strings.size()) > most ? Next::Stop : Next::On;
+    };
     return WalkTags(bytes, text, gathering, [&](const Tag& tag) {
         const QByteArrayView name = tag.name;
         if (tag.kind == TagKind::End) {
             if (Is(name, "si")) {
-                strings.push_back(std::move(text));
-                text = QString();
-                if (qint64(strings.size()) > most)
-                    return Next::Stop;
+                return add();
             } else if (Is(name, "rPh")) {
                 --phonetic;
             } else if (Is(name, "sst")) {
@@ -303,7 +309,7 @@ WorksheetScanner::Result WorksheetScanner::ScanSharedStrings(QByteArrayView byte
             text = QString();
             phonetic = 0;
             if (empty)
-                strings.emplace_back();
+                return add();
         } else if (Is(name, "rPh")) {
             phonetic += !empty;
         } else if (Is(name, "sst") && empty) {
