@@ -108,6 +108,14 @@ void CatalogueColumns::Renumber() {
     }
 }
 
+std::vector<int> CatalogueColumns::Positions() const {
+    std::vector<int> positions;
+    positions.reserve(m_columns.size());
+    for (const Column& column : m_columns)
+        positions.push_back(column.position);
+    return positions;
+}
+
 int CatalogueColumns::ExtraNamed(QStringView name) const {
     const QString key = Key(name);
     for (qsizetype index = 0; index < m_extraNames.size(); ++index) {
@@ -179,11 +187,10 @@ void CatalogueColumns::RemoveExtra(int extra, std::vector<ItemRecord>& records) 
 
 QStringList CatalogueColumns::HeadingFor(const std::vector<ItemRecord>& records,
                                          std::vector<int>& positions) const {
-    positions.clear();
+    // A catalogue without a heading has the ten fields' columns, in order.
+    positions = Positions();
     QStringList names;
     if (!m_heading) {
-        for (int position = 1; position <= ItemRecord::FieldCount; ++position)
-            positions.push_back(position);
         // A first item whose values read as names would be taken for a heading: the file
         // is given one of its own, so that it reads back as the item it is.
         QStringList first;
@@ -195,10 +202,8 @@ QStringList CatalogueColumns::HeadingFor(const std::vector<ItemRecord>& records,
         }
         return names;
     }
-    for (const Column& column : m_columns) {
+    for (const Column& column : m_columns)
         names << column.name;
-        positions.push_back(column.position);
-    }
     for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
         if (HasField(position))
             continue;

@@ -48,6 +48,8 @@ public:
 
     bool HasHeading() const { return m_heading; }
     const std::vector<Column>& Columns() const { return m_columns; }
+    // Each column's position, in the file's order: where a line's values go.
+    std::vector<int> Positions() const;
     // The names of the kept columns, in their order.
     const QStringList& ExtraNames() const { return m_extraNames; }
     int ExtraCount() const { return int(m_extraNames.size()); }

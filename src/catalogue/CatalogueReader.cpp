@@ -131,8 +131,7 @@ public:
             m_fieldCount = int(m_result.columns.Columns().size());
             m_extraCount = m_result.columns.ExtraCount();
             m_keptValues.resize(size_t(m_extraCount) * kCachedValues);
-            for (const CatalogueColumns::Column& column : m_result.columns.Columns())
-                m_positions.push_back(column.position);
+            m_positions = m_result.columns.Positions();
             SkipLine();
         }
         ReadRecords(fieldsPerLine > 0);
@@ -641,9 +640,7 @@ CatalogueReader::Result ReadSheet(const SpreadsheetReader::Sheet& sheet, const Q
         }
     }
     CatalogueColumns columns = heading ? *heading : CatalogueColumns();
-    std::vector<int> positions;
-    for (const CatalogueColumns::Column& column : columns.Columns())
-        positions.push_back(column.position);
+    std::vector<int> positions = columns.Positions();
     const size_t from = heading ? first + 1 : 0;
     qsizetype widest = 0;
     for (size_t row = from; row < rows.size(); ++row)

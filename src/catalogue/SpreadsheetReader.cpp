@@ -57,23 +57,34 @@ quint32 Little(QByteArrayView bytes, qsizetype at, int size) {
     return value;
 }
 
-// Calls handle for every token of an XML member of the ZIP, fed to the reader a mebibyte at a
-// time so that a member is never held whole, and refused past MaxMemberSize. handle returns false
-// to stop early. Returns the failure, empty when the member was read.
-QString ReadMember(QuaZip& zip, const QString& member,
-                   const std::function<bool(QXmlStreamReader&)>& handle) {
+// Opens a member of the ZIP for reading into file, and gives the size it says it unpacks to.
+// A member that says it is too large is refused before it is unpacked; one that says less than
+// it holds is cut at what it says, and then fails as damaged. Its readers count what they
+// unpack against MaxMemberSize all the same. Returns the failure, empty when the member is
+// open.
+QString OpenMember(QuaZip& zip, const QString& member, QuaZipFile& file, quint64& size) {
     if (!zip.setCurrentFile(member, QuaZip::csSensitive))
         return Missing(member);
-    // A member that says it is too large is refused before it is unpacked; one that says less
-    // than it holds is cut at what it says, and then fails as damaged XML or at the count below.
     QuaZipFileInfo64 info;
     if (!zip.getCurrentFileInfo(&info))
         return Damaged();
     if (info.uncompressedSize > quint64(SpreadsheetReader::MaxMemberSize))
         return TooLargeMember(member);
-    QuaZipFile file(&zip);
     if (!file.open(QIODevice::ReadOnly))
         return Damaged();
+    size = info.uncompressedSize;
+    return QString();
+}
+
+// Calls handle for every token of an XML member of the ZIP, fed to the reader a mebibyte at a
+// time so that a member is never held whole, and refused past MaxMemberSize. handle returns false
+// to stop early. Returns the failure, empty when the member was read.
+QString ReadMember(QuaZip& zip, const QString& member,
+                   const std::function<bool(QXmlStreamReader&)>& handle) {
+    QuaZipFile file(&zip);
+    quint64 size = 0;
+    if (const QString failure = OpenMember(zip, member, file, size); !failure.isEmpty())
+        return failure;
     QXmlStreamReader xml;
     qint64 total = 0;
     bool more = true;
@@ -121,18 +132,12 @@ QString ReadMember(QuaZip& zip, const QString& member,
 // The bytes of a member of the ZIP, refused past MaxMemberSize as ReadMember refuses it.
 // Returns the failure, empty when the member was read.
 QString ReadWholeMember(QuaZip& zip, const QString& member, QByteArray& bytes) {
-    if (!zip.setCurrentFile(member, QuaZip::csSensitive))
-        return Missing(member);
-    QuaZipFileInfo64 info;
-    if (!zip.getCurrentFileInfo(&info))
-        return Damaged();
-    if (info.uncompressedSize > quint64(SpreadsheetReader::MaxMemberSize))
-        return TooLargeMember(member);
     QuaZipFile file(&zip);
-    if (!file.open(QIODevice::ReadOnly))
-        return Damaged();
+    quint64 size = 0;
+    if (const QString failure = OpenMember(zip, member, file, size); !failure.isEmpty())
+        return failure;
     // The size the member gives is only a hint: more than it says is read, up to the limit.
-    bytes.reserve(qsizetype(info.uncompressedSize) + 1);
+    bytes.reserve(qsizetype(size) + 1);
     for (;;) {
         const qsizetype at = bytes.size();
         bytes.resize(at + (1 << 20));

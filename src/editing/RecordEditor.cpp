@@ -312,12 +312,14 @@ void RecordEditor::RemoveColumn(int extra) {
         return;
     CatalogueColumns columns = m_grid.Columns();
     const QString what = QStringLiteral("removal of column %1").arg(columns.ExtraNames()[extra]);
-    std::vector<ItemRecord> records = m_grid.Records();
-    columns.RemoveExtra(extra, records);
-    std::vector<QStringList> extras;
-    extras.reserve(records.size());
-    for (const ItemRecord& record : records)
-        extras.push_back(record.Extras());
+    // The rows' kept values are what changes: the step stores those, not whole records.
+    std::vector<ItemRecord> none;
+    columns.RemoveExtra(extra, none);
+    std::vector<QStringList> extras = m_grid.Extras();
+    for (QStringList& values : extras) {
+        if (extra < values.size())
+            values.removeAt(extra);
+    }
     Push(GridChange::Columns(m_grid, std::move(columns), std::move(extras), m_formRow, what));
 }
 

@@ -638,17 +638,11 @@ void Auctions::ShowListingDetails() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     XpButton* store =
-        FormControls::Button(&dialog, QStringLiteral("OKButton"),
-                             FormControls::DialogButtonProperties(QStringLiteral("Update")),
-                             FormControls::Place(0, 0, 1335, 375));
-    XpButton* close =
-        FormControls::Button(&dialog, QStringLiteral("CancelButton"),
-                             FormControls::DialogButtonProperties(QStringLiteral("Close")),
-                             FormControls::Place(0, 0, 1335, 375));
-    for (XpButton* button : {store, close}) {
-        button->setFixedSize(button->size());
-        buttons->addWidget(button);
-    }
+        FormControls::DialogButton(&dialog, QStringLiteral("OKButton"), QStringLiteral("Update"));
+    XpButton* close = FormControls::DialogButton(&dialog, QStringLiteral("CancelButton"),
+                                                 QStringLiteral("Close"));
+    buttons->addWidget(store);
+    buttons->addWidget(close);
     store->setEnabled(m_form.updateEnabled);
     store->setAccessibleName(QStringLiteral("Update the item"));
     layout->addLayout(buttons);

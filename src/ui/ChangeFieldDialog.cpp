@@ -78,15 +78,9 @@ ChangeFieldDialog::ChangeFieldDialog(int itemCount, int position, const QStringL
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     XpButton* ok =
-        FormControls::Button(this, QStringLiteral("OKButton"),
-                             FormControls::DialogButtonProperties(QStringLiteral("Change")),
-                             FormControls::Place(0, 0, 1335, 375));
+        FormControls::DialogButton(this, QStringLiteral("OKButton"), QStringLiteral("Change"));
     XpButton* cancel =
-        FormControls::Button(this, QStringLiteral("CancelButton"),
-                             FormControls::DialogButtonProperties(QStringLiteral("Cancel")),
-                             FormControls::Place(0, 0, 1335, 375));
-    ok->setFixedSize(ok->size());
-    cancel->setFixedSize(cancel->size());
+        FormControls::DialogButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"));
     ok->SetDefaultButton(true);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);

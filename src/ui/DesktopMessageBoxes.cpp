@@ -37,11 +37,9 @@ public:
         auto* buttons = new QHBoxLayout;
         buttons->addStretch();
         for (const bool isAccept : {true, false}) {
-            XpButton* button = FormControls::Button(
+            XpButton* button = FormControls::DialogButton(
                 this, isAccept ? QStringLiteral("OKButton") : QStringLiteral("CancelButton"),
-                FormControls::DialogButtonProperties(isAccept ? accept : QStringLiteral("Cancel")),
-                FormControls::Place(0, 0, 1335, 375));
-            button->setFixedSize(button->size());
+                isAccept ? accept : QStringLiteral("Cancel"));
             button->SetDefaultButton(isAccept);
             buttons->addWidget(button);
             connect(button, &XpButton::Click, this, isAccept ? &QDialog::accept : &QDialog::reject);

@@ -26,6 +26,14 @@ XpButton* FormControls::Button(QWidget* window, const QString& name, const QStri
     return Button(window, name, PropertyBag::FromText(properties), place);
 }
 
+XpButton* FormControls::DialogButton(QWidget* dialog, const QString& name, const QString& caption,
+                                     int widthTwips) {
+    XpButton* button =
+        Button(dialog, name, DialogButtonProperties(caption), Place(0, 0, widthTwips, 375));
+    button->setFixedSize(button->size());
+    return button;
+}
+
 XpButton* FormControls::Button(QWidget* window, const QString& name, const PropertyBag& properties,
                                const QRect& place) {
     auto* button = new XpButton(name, window);

@@ -25,6 +25,10 @@ public:
                             const QRect& place);
     static XpButton* Button(QWidget* window, const QString& name, const PropertyBag& properties,
                             const QRect& place);
+    // A dialog's button with a caption on the rounded style, of a fixed size for a layout to
+    // place: the dialogs' usual width, or `widthTwips`.
+    static XpButton* DialogButton(QWidget* dialog, const QString& name, const QString& caption,
+                                  int widthTwips = 1335);
 
     // A dialog with a fixed client area, a title and a close box, no minimise or maximise.
     static void MakeFixedDialog(QDialog* dialog, const QString& objectName, const QString& caption,

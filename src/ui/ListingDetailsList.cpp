@@ -14,9 +14,7 @@ namespace {
 
 XpButton* ListButton(QWidget* parent, const QString& name, const QString& caption,
                      const QString& spoken) {
-    XpButton* button =
-        FormControls::Button(parent, name, FormControls::DialogButtonProperties(caption),
-                             FormControls::Place(0, 0, 1100, 375));
+    XpButton* button = FormControls::DialogButton(parent, name, caption, 1100);
     button->setAccessibleName(spoken);
     return button;
 }
@@ -49,10 +47,8 @@ ListingDetailsList::ListingDetailsList(QWidget* parent) : QWidget(parent) {
                           QStringLiteral("Remove the column"));
     m_template = ListButton(this, QStringLiteral("TemplateColumns"), QStringLiteral("Template..."),
                             QStringLiteral("Add columns from an eBay template"));
-    for (XpButton* button : {m_add, m_remove, m_template}) {
-        button->setFixedSize(button->size());
+    for (XpButton* button : {m_add, m_remove, m_template})
         buttons->addWidget(button);
-    }
     buttons->addStretch();
     layout->addLayout(buttons);
 }
