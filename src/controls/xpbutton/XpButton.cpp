@@ -5,7 +5,10 @@
 #include "controls/xpbutton/DesktopUrlOpener.h"
 #include "controls/xpbutton/DevicePixels.h"
 #include "controls/xpbutton/PropertyBag.h"
+#include "controls/xpbutton/XpButtonAccessible.h"
 #include "controls/xpbutton/XpButtonPainter.h"
+
+#include <QAccessible>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -25,6 +28,7 @@ constexpr int MinimumPixels = 10;
 constexpr int RaisedSizePixels = 10;
 constexpr int HoverIntervalMs = 10;
 constexpr short SpaceKey = 32;
+constexpr short EnterKey = 13;
 constexpr short LeftButton = 1;
 constexpr short RightButton = 2;
 
@@ -106,6 +110,7 @@ XpButton::XpButton(const QString& name, QWidget* parent)
     QWidget::setFont(m_font);
     m_caption = objectName();
     UpdateAccessKey();
+    XpButtonAccessible::Install();
 }
 
 XpButton::~XpButton() = default;
@@ -205,6 +210,7 @@ void XpButton::SetCaption(const QString& caption) {
     Changed("Caption");
     UpdateAccessKey();
     Refresh();
+    TellAccessibility(QAccessible::NameChanged);
 }
 
 void XpButton::SetButtonStyle(ButtonStyleKind style) {
@@ -376,6 +382,7 @@ void XpButton::ReadProperties(const PropertyBag& bag) {
     m_bevelDepth = short(number("BEVELDEPTH", 8));
 
     UpdateAccessKey();
+    TellAccessibility(QAccessible::NameChanged);
     ApplyResize();
 }
 
@@ -589,10 +596,9 @@ void XpButton::OverTimerTick() {
 
 void XpButton::keyPressEvent(QKeyEvent* event) {
     KeyDownHandling(event);
-    // The button has no use for these: they go on to its window, so that Escape and Enter
-    // close a dialog wherever the focus is.
-    const int key = event->key();
-    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter)
+    // Escape goes on to the window, so that it closes a dialog wherever the focus is; Enter
+    // presses the focused button, as on every desktop.
+    if (event->key() == Qt::Key_Escape)
         event->ignore();
 }
 
@@ -600,7 +606,7 @@ void XpButton::KeyDownHandling(QKeyEvent* event) {
     short key = KeyCode(event->key());
     short shift = ShiftCode(event->modifiers());
     if (!m_keyDownLatch) {
-        if (key == SpaceKey) {
+        if (key == SpaceKey || key == EnterKey) {
             m_pressed = true;
             m_hovered = true;
             Refresh();
@@ -620,7 +626,9 @@ void XpButton::keyReleaseEvent(QKeyEvent* event) {
         return;
     short key = KeyCode(event->key());
     short shift = ShiftCode(event->modifiers());
-    if (key == SpaceKey) {
+    // Enter clicks only when its press reached this button too: the release of an Enter that
+    // opened a dialog must not press the button that dialog focuses.
+    if (key == SpaceKey || (key == EnterKey && m_pressed)) {
         m_pressed = false;
         m_hovered = false;
         Refresh();
@@ -649,17 +657,48 @@ void XpButton::UpdateAccessKey() {
     }
 }
 
-void XpButton::AccessKeyPress() {
+void XpButton::Press() {
     if (!isEnabled())
         return;
     Q_EMIT Click();
     GoToURL();
 }
 
+QString XpButton::KeyText() const {
+    if (!m_keyText.isEmpty())
+        return m_keyText;
+    if (m_accessKey.isEmpty())
+        return QString();
+    return QKeySequence(
+               QKeyCombination(Qt::AltModifier, Qt::Key(m_accessKey[0].toUpper().unicode())))
+        .toString(QKeySequence::NativeText);
+}
+
+void XpButton::SetKeyText(const QString& key) {
+    m_keyText = key;
+    TellAccessibility(QAccessible::DescriptionChanged);
+}
+
+QString XpButton::ShownText(const QString& caption) {
+    QString shown;
+    shown.reserve(caption.size());
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;  // "&x" shows x; "&&" shows one "&"
+        shown += caption[i];
+    }
+    return shown;
+}
+
+void XpButton::TellAccessibility(int change) {
+    QAccessibleEvent event(this, QAccessible::Event(change));
+    QAccessible::updateAccessibility(&event);
+}
+
 bool XpButton::event(QEvent* event) {
     if (event->type() == QEvent::Shortcut &&
         static_cast<QShortcutEvent*>(event)->shortcutId() == m_accessKeyShortcut) {
-        AccessKeyPress();
+        Press();
         return true;
     }
     // Tab and Shift+Tab move the focus before a key press reaches keyPressEvent; the button

@@ -161,6 +161,17 @@ public:
 
     // The lower-case character Alt selects the button with, or an empty text.
     QString AccessKey() const { return m_accessKey; }
+    // The key that presses the button as its window knows it ("Alt+U", "Ctrl+O"): the one
+    // the window gave, else Alt and the access key, else an empty text. Screen readers
+    // announce it; the caption is drawn as it is.
+    QString KeyText() const;
+    void SetKeyText(const QString& key);
+    // Raises Click as the access key does, with no pressed look; nothing when disabled.
+    // Assistive tools press the button this way.
+    void Press();
+    // A caption as the button shows it: "&&" is one ampersand, a single "&" only marks
+    // the access key.
+    static QString ShownText(const QString& caption);
 
     // The button's state flags and what it shows.
     bool IsPressed() const { return m_pressed; }
@@ -219,7 +230,8 @@ private:
     void ApplyCursor();
     void ApplyResize();
     void UpdateAccessKey();
-    void AccessKeyPress();
+    // Tells the accessibility layer that the name (the caption) or the description changed.
+    void TellAccessibility(int change);
     bool Contains(float x, float y) const;
     ButtonFace Face();
 
@@ -269,6 +281,7 @@ private:
     bool m_isDefault = false;
     bool m_readingParent = false;
     QString m_accessKey;
+    QString m_keyText;
     int m_accessKeyShortcut = 0;
     GdiRect m_pictureRect;
     QImage m_image;
