@@ -45,6 +45,15 @@
 
 #include <algorithm>
 
+namespace {
+
+// A text the record editor gave the form; a page's path is no text of its own and stays as is.
+QString EditorText(const QString& text) {
+    return QCoreApplication::translate("RecordEditor", text.toUtf8().constData());
+}
+
+}  // namespace
+
 Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialogs* dialogs,
                    QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -107,84 +116,123 @@ void Auctions::CreateCommands() {
         // The command's keys work only in the grid, where a box would use them itself.
         bool inGrid;
     } commands[] = {
-        {C::Open, "&Open catalogue...", keys(QKeySequence::Open), &Auctions::ChooseCatalogue,
+        {C::Open, QT_TRANSLATE_NOOP("Auctions", "&Open catalogue..."), keys(QKeySequence::Open),
+         &Auctions::ChooseCatalogue, false},
+        {C::Save, QT_TRANSLATE_NOOP("Auctions", "&Save"), keys(QKeySequence::Save), &Auctions::Save,
          false},
-        {C::Save, "&Save", keys(QKeySequence::Save), &Auctions::Save, false},
         {C::SaveAs,
-         "Save &as...",
+         QT_TRANSLATE_NOOP("Auctions", "Save &as..."),
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
          &Auctions::SaveAs,
          false},
-        {C::NewRecord, "Insert &new record", keys(QKeySequence::New), &Auctions::StartNewRecord,
+        {C::NewRecord, QT_TRANSLATE_NOOP("Auctions", "Insert &new record"), keys(QKeySequence::New),
+         &Auctions::StartNewRecord, false},
+        {C::Store, QT_TRANSLATE_NOOP("Auctions", "&Update"), {}, &Auctions::StoreForm, false},
+        {C::Cancel, QT_TRANSLATE_NOOP("Auctions", "Cancel"), {}, &Auctions::CancelForm, false},
+        {C::Delete,
+         QT_TRANSLATE_NOOP("Auctions", "&Delete"),
+         {QKeySequence(Qt::Key_Delete)},
+         &Auctions::DeleteRows,
+         true},
+        {C::Htmls,
+         QT_TRANSLATE_NOOP("Auctions", "Write &pages..."),
+         {},
+         &Auctions::WritePagesCommand,
          false},
-        {C::Store, "&Update", {}, &Auctions::StoreForm, false},
-        {C::Cancel, "Cancel", {}, &Auctions::CancelForm, false},
-        {C::Delete, "&Delete", {QKeySequence(Qt::Key_Delete)}, &Auctions::DeleteRows, true},
-        {C::Htmls, "Write &pages...", {}, &Auctions::WritePagesCommand, false},
         {C::Export,
-         "&Export for eBay...",
+         QT_TRANSLATE_NOOP("Auctions", "&Export for eBay..."),
          {QKeySequence(Qt::CTRL | Qt::Key_E)},
          &Auctions::ExportCommand,
          false},
-        {C::ViewPage, "View page", {}, &Auctions::ViewPage, false},
-        {C::ViewCode, "View html code", {}, &Auctions::ViewHtmlCode, false},
-        {C::Preview, "Page pre&view", {QKeySequence(Qt::Key_F5)}, &Auctions::ShowPreview, false},
-        {C::Help, "&Help", keys(QKeySequence::HelpContents), &Auctions::ShowHelp, false},
-        {C::CategoryList, "eBay's category list", {}, &Auctions::ShowCategoryList, false},
+        {C::ViewPage, QT_TRANSLATE_NOOP("Auctions", "View page"), {}, &Auctions::ViewPage, false},
+        {C::ViewCode,
+         QT_TRANSLATE_NOOP("Auctions", "View html code"),
+         {},
+         &Auctions::ViewHtmlCode,
+         false},
+        {C::Preview,
+         QT_TRANSLATE_NOOP("Auctions", "Page pre&view"),
+         {QKeySequence(Qt::Key_F5)},
+         &Auctions::ShowPreview,
+         false},
+        {C::Help, QT_TRANSLATE_NOOP("Auctions", "&Help"), keys(QKeySequence::HelpContents),
+         &Auctions::ShowHelp, false},
+        {C::CategoryList,
+         QT_TRANSLATE_NOOP("Auctions", "eBay's category list"),
+         {},
+         &Auctions::ShowCategoryList,
+         false},
         {C::Close,
-         "&Close",
+         QT_TRANSLATE_NOOP("Auctions", "&Close"),
          {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_Q)},
          &Auctions::CloseWindow,
          false},
-        {C::Find, "&Find...", keys(QKeySequence::Find), &Auctions::ShowFindBar, false},
-        {C::FindNext, "Find ne&xt", keys(QKeySequence::FindNext), &Auctions::FindNext, false},
-        {C::Undo, "&Undo", keys(QKeySequence::Undo), &Auctions::Undo, false},
+        {C::Find, QT_TRANSLATE_NOOP("Auctions", "&Find..."), keys(QKeySequence::Find),
+         &Auctions::ShowFindBar, false},
+        {C::FindNext, QT_TRANSLATE_NOOP("Auctions", "Find ne&xt"), keys(QKeySequence::FindNext),
+         &Auctions::FindNext, false},
+        {C::Undo, QT_TRANSLATE_NOOP("Auctions", "&Undo"), keys(QKeySequence::Undo), &Auctions::Undo,
+         false},
         {C::Redo,
-         "&Redo",
+         QT_TRANSLATE_NOOP("Auctions", "&Redo"),
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
          &Auctions::Redo,
          false},
-        {C::Copy, "&Copy rows", keys(QKeySequence::Copy), &Auctions::CopyRows, false},
+        {C::Copy, QT_TRANSLATE_NOOP("Auctions", "&Copy rows"), keys(QKeySequence::Copy),
+         &Auctions::CopyRows, false},
         {C::CopyDescription,
-         "Copy the listing &description",
+         QT_TRANSLATE_NOOP("Auctions", "Copy the listing &description"),
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
          &Auctions::CopyDescription,
          false},
-        {C::Paste, "&Paste rows", keys(QKeySequence::Paste), &Auctions::PasteRows, false},
+        {C::Paste, QT_TRANSLATE_NOOP("Auctions", "&Paste rows"), keys(QKeySequence::Paste),
+         &Auctions::PasteRows, false},
         {C::Duplicate,
-         "D&uplicate",
+         QT_TRANSLATE_NOOP("Auctions", "D&uplicate"),
          {QKeySequence(Qt::CTRL | Qt::Key_D)},
          &Auctions::DuplicateRecord,
          false},
         {C::ChangeField,
-         "Change &field...",
+         QT_TRANSLATE_NOOP("Auctions", "Change &field..."),
          {QKeySequence(Qt::CTRL | Qt::Key_H)},
          &Auctions::ChangeField,
          false},
         {C::SortCatalogue,
-         "Sort the catalogue by this column",
+         QT_TRANSLATE_NOOP("Auctions", "Sort the catalogue by this column"),
          {},
          &Auctions::SortCatalogue,
          false},
         {C::ListingDetails,
-         "&Listing details...",
+         QT_TRANSLATE_NOOP("Auctions", "&Listing details..."),
          {QKeySequence(Qt::CTRL | Qt::Key_L)},
          &Auctions::ShowListingDetails,
          false},
-        {C::AddColumn, "Add a column...", {}, &Auctions::AddColumn, false},
-        {C::RemoveColumn, "Remove the column", {}, &Auctions::RemoveColumn, false},
+        {C::AddColumn,
+         QT_TRANSLATE_NOOP("Auctions", "Add a column..."),
+         {},
+         &Auctions::AddColumn,
+         false},
+        {C::RemoveColumn,
+         QT_TRANSLATE_NOOP("Auctions", "Remove the column"),
+         {},
+         &Auctions::RemoveColumn,
+         false},
         {C::TemplateColumns,
-         "Add columns from an eBay &template...",
+         QT_TRANSLATE_NOOP("Auctions", "Add columns from an eBay &template..."),
          {},
          &Auctions::AddTemplateColumns,
          false},
-        {C::Escape, "Leave", {QKeySequence(Qt::Key_Escape)}, &Auctions::Escape, false},
+        {C::Escape,
+         QT_TRANSLATE_NOOP("Auctions", "Leave"),
+         {QKeySequence(Qt::Key_Escape)},
+         &Auctions::Escape,
+         false},
     };
     for (const auto& command : commands) {
         const auto run = command.run;
         m_commands.Add(
-            command.command, QString::fromLatin1(command.text), command.keys,
-            [this, run] { (this->*run)(); }, command.inGrid ? grid : nullptr);
+            command.command, tr(command.text), command.keys, [this, run] { (this->*run)(); },
+            command.inGrid ? grid : nullptr);
     }
     const MainWindowLayout::Controls& c = m_controls;
     const std::pair<C::Command, XpButton*> buttons[] = {
@@ -292,9 +340,11 @@ void Auctions::ShowForm() {
     // The first column kept, or the last removed, shows or hides the details beside the form.
     if (c.details->isHidden() == (m_grid.Columns().ExtraCount() > 0))
         ArrangeControls();
-    show(c.pagePath, m_form.pagePathText, m_form.pagePathEnabled);
-    if (c.update->Caption() != m_form.updateCaption)
-        c.update->SetCaption(m_form.updateCaption);
+    // The editor compares its texts as it set them, in English: they are translated here.
+    show(c.pagePath, EditorText(m_form.pagePathText), m_form.pagePathEnabled);
+    const QString updateCaption = EditorText(m_form.updateCaption);
+    if (c.update->Caption() != updateCaption)
+        c.update->SetCaption(updateCaption);
     c.cancel->setVisible(m_form.cancelVisible);
     ShowCommandStates();
     ShowCounters();
@@ -333,26 +383,24 @@ void Auctions::ShowUndoTexts() {
     QAction* redo = m_commands[WindowCommands::Redo];
     undo->setEnabled(changes.canUndo());
     redo->setEnabled(changes.canRedo());
-    undo->setText(changes.canUndo() ? QStringLiteral("&Undo ") + changes.undoText()
-                                    : QStringLiteral("&Undo"));
-    redo->setText(changes.canRedo() ? QStringLiteral("&Redo ") + changes.redoText()
-                                    : QStringLiteral("&Redo"));
+    undo->setText(changes.canUndo() ? tr("&Undo ") + changes.undoText() : tr("&Undo"));
+    redo->setText(changes.canRedo() ? tr("&Redo ") + changes.redoText() : tr("&Redo"));
 }
 
 void Auctions::ShowTitle() {
     const QString& path = m_files.CataloguePath();
     if (!m_files.SpreadsheetFrom().isEmpty())
-        setWindowTitle(QStringLiteral("%1, read from the spreadsheet (saved as CSV)[*] - Lotcraft")
+        setWindowTitle(tr("%1, read from the spreadsheet (saved as CSV)[*] - Lotcraft")
                            .arg(QFileInfo(m_files.SpreadsheetFrom()).fileName()));
     else if (!m_files.ReadInPartFrom().isEmpty())
-        setWindowTitle(QStringLiteral("%1 items read in part from %2[*] - Lotcraft")
+        setWindowTitle(tr("%1 items read in part from %2[*] - Lotcraft")
                            .arg(m_grid.ItemCount())
                            .arg(QFileInfo(m_files.ReadInPartFrom()).fileName()));
     else if (path.isEmpty())
-        setWindowTitle(m_grid.ItemCount() > 0 ? QStringLiteral("New catalogue[*] - Lotcraft")
-                                              : QStringLiteral("Lotcraft[*]"));
+        setWindowTitle(m_grid.ItemCount() > 0 ? tr("New catalogue[*] - Lotcraft")
+                                              : tr("Lotcraft[*]"));
     else
-        setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - Lotcraft"));
+        setWindowTitle(QFileInfo(path).fileName() + tr("[*] - Lotcraft"));
     setWindowModified(m_editor.Unsaved());
 }
 
@@ -377,9 +425,8 @@ void Auctions::Tell(const QString& message) {
 
 void Auctions::ShowCounters() {
     m_controls.itemCount->setText(
-        m_shown.Filtered()
-            ? QStringLiteral("%1 of %2 shown").arg(m_shown.ShownCount()).arg(m_form.itemCount)
-            : QString::number(m_form.itemCount));
+        m_shown.Filtered() ? tr("%1 of %2 shown").arg(m_shown.ShownCount()).arg(m_form.itemCount)
+                           : QString::number(m_form.itemCount));
     PlaceItemCount();
     m_controls.pageCount->setText(QString::number(m_form.pageCount));
     if (isVisible()) {
@@ -465,14 +512,14 @@ void Auctions::Undo() {
     const QString step = m_editor.Changes().undoText();
     ChangeCatalogue([this] { m_editor.Undo(); });
     if (m_editor.Changes().redoText() == step && !step.isEmpty())
-        ShowStatus(QStringLiteral("Undone: %1. Ctrl+Shift+Z does it again.").arg(step));
+        ShowStatus(tr("Undone: %1. Ctrl+Shift+Z does it again.").arg(step));
 }
 
 void Auctions::Redo() {
     const QString step = m_editor.Changes().redoText();
     ChangeCatalogue([this] { m_editor.Redo(); });
     if (m_editor.Changes().undoText() == step && !step.isEmpty())
-        ShowStatus(QStringLiteral("Done again: %1.").arg(step));
+        ShowStatus(tr("Done again: %1.").arg(step));
 }
 
 void Auctions::DuplicateRecord() {
@@ -484,8 +531,8 @@ void Auctions::ChangeField() {
     const std::vector<int> rows = ActedOnRows();
     if (rows.empty()) {
         ShowStatus(
-            QStringLiteral("Select the rows to change first: click, Shift+click or "
-                           "Ctrl+click them in the grid."));
+            tr("Select the rows to change first: click, Shift+click or "
+               "Ctrl+click them in the grid."));
         return;
     }
     if (!MayLeaveForm())
@@ -506,12 +553,10 @@ void Auctions::ChangeField() {
     int changed = 0;
     ChangeCatalogue([&] { changed = m_editor.ChangeField(rows, *change); });
     const QString heading = m_grid.ColumnName(change->position);
-    ShowStatus(changed == 1
-                   ? QStringLiteral("Changed the %1 of 1 item of %2.").arg(heading).arg(rows.size())
-                   : QStringLiteral("Changed the %1 of %2 items of %3.")
-                         .arg(heading)
-                         .arg(changed)
-                         .arg(rows.size()));
+    ShowStatus(
+        changed == 1
+            ? tr("Changed the %1 of 1 item of %2.").arg(heading).arg(rows.size())
+            : tr("Changed the %1 of %2 items of %3.").arg(heading).arg(changed).arg(rows.size()));
 }
 
 void Auctions::CopyRows() {
@@ -528,19 +573,18 @@ void Auctions::CopyRows() {
     data->setText(RowsText::TabSeparated(records, kept));
     data->setData(QStringLiteral("text/csv"), RowsText::Csv(records, kept).toUtf8());
     QGuiApplication::clipboard()->setMimeData(data);
-    ShowStatus(rows.size() == 1
-                   ? QStringLiteral("Copied 1 row: paste it into a spreadsheet, or here after "
-                                    "another row.")
-                   : QStringLiteral("Copied %1 rows: paste them into a spreadsheet, or here "
-                                    "after another row.")
-                         .arg(rows.size()));
+    ShowStatus(rows.size() == 1 ? tr("Copied 1 row: paste it into a spreadsheet, or here after "
+                                     "another row.")
+                                : tr("Copied %1 rows: paste them into a spreadsheet, or here "
+                                     "after another row.")
+                                      .arg(rows.size()));
 }
 
 void Auctions::PasteRows() {
     const RowsText::Pasted pasted = RowsText::FromTabSeparated(QGuiApplication::clipboard()->text(),
                                                                m_grid.Columns().ExtraCount());
     if (!pasted.problem.isEmpty()) {
-        m_messages.Tell(this, QStringLiteral("Nothing was pasted: ") + pasted.problem);
+        m_messages.Tell(this, tr("Nothing was pasted: ") + pasted.problem);
         return;
     }
     if (!MayLeaveForm())
@@ -550,17 +594,14 @@ void Auctions::PasteRows() {
     const int count = int(pasted.records.size());
     bool inserted = false;
     ChangeCatalogue([&] {
-        inserted =
-            m_editor.InsertAfter(after, pasted.records,
-                                 count == 1 ? QStringLiteral("paste of 1 item")
-                                            : QStringLiteral("paste of %1 items").arg(count));
+        inserted = m_editor.InsertAfter(
+            after, pasted.records,
+            count == 1 ? tr("paste of 1 item") : tr("paste of %1 items").arg(count));
     });
     if (!inserted)
         return;
-    ShowStatus((count == 1 ? QStringLiteral("Pasted 1 item")
-                           : QStringLiteral("Pasted %1 items").arg(count)) +
-               (pasted.headingSkipped ? QStringLiteral(", the heading row left out.")
-                                      : QStringLiteral(".")));
+    ShowStatus((count == 1 ? tr("Pasted 1 item") : tr("Pasted %1 items").arg(count)) +
+               (pasted.headingSkipped ? tr(", the heading row left out.") : QStringLiteral(".")));
     CheckPastedRows(m_editor.ChangedRows());
 }
 
@@ -577,14 +618,13 @@ void Auctions::CheckPastedRows(const std::vector<int>& rows) {
     QString lines;
     for (size_t index = 0; index < found.size() && index < kMostShown; ++index) {
         const CatalogueFinding& finding = found[index];
-        lines += QStringLiteral("\nRow %1 (item %2): %3")
-                     .arg(finding.row)
-                     .arg(finding.itemNumber, finding.what);
+        lines +=
+            tr("\nRow %1 (item %2): %3").arg(finding.row).arg(finding.itemNumber, finding.what);
     }
     if (found.size() > kMostShown)
-        lines += QStringLiteral("\n... and %1 more.").arg(found.size() - kMostShown);
-    m_messages.Tell(this, QStringLiteral("The pasted rows are in the catalogue (Ctrl+Z takes "
-                                         "them out again). The check found:\n") +
+        lines += tr("\n... and %1 more.").arg(found.size() - kMostShown);
+    m_messages.Tell(this, tr("The pasted rows are in the catalogue (Ctrl+Z takes "
+                             "them out again). The check found:\n") +
                               lines);
 }
 
@@ -603,10 +643,10 @@ void Auctions::SortCatalogue() {
     const QString heading = m_grid.ColumnName(position);
     ChangeCatalogue([&] {
         m_editor.Reorder(m_shown.SortedOrder(column, order),
-                         QStringLiteral("sort of the catalogue by %1").arg(heading));
+                         tr("sort of the catalogue by %1").arg(heading));
     });
-    ShowStatus(QStringLiteral("The catalogue is in the order of its %1 column now; Save "
-                              "writes it so, Ctrl+Z gives the old order back.")
+    ShowStatus(tr("The catalogue is in the order of its %1 column now; Save "
+                  "writes it so, Ctrl+Z gives the old order back.")
                    .arg(heading));
 }
 
@@ -630,21 +670,20 @@ void Auctions::ShowListingDetails() {
     // The window has no room for them beside the form: the same list, over the window.
     QDialog dialog(this);
     dialog.setObjectName(QStringLiteral("ListingDetailsDialog"));
-    dialog.setWindowTitle(QStringLiteral("Listing details"));
+    dialog.setWindowTitle(tr("Listing details"));
     auto* layout = new QVBoxLayout(&dialog);
     m_detailsInDialog = true;
     layout->addWidget(details);
     details->show();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    XpButton* store =
-        FormControls::DialogButton(&dialog, QStringLiteral("OKButton"), QStringLiteral("Update"));
-    XpButton* close = FormControls::DialogButton(&dialog, QStringLiteral("CancelButton"),
-                                                 QStringLiteral("Close"));
+    XpButton* store = FormControls::DialogButton(&dialog, QStringLiteral("OKButton"), tr("Update"));
+    XpButton* close =
+        FormControls::DialogButton(&dialog, QStringLiteral("CancelButton"), tr("Close"));
     buttons->addWidget(store);
     buttons->addWidget(close);
     store->setEnabled(m_form.updateEnabled);
-    store->setAccessibleName(QStringLiteral("Update the item"));
+    store->setAccessibleName(tr("Update the item"));
     layout->addLayout(buttons);
     connect(store, &XpButton::Click, &dialog, [this, &dialog] {
         StoreForm();
@@ -660,29 +699,29 @@ void Auctions::ShowListingDetails() {
     m_detailsInDialog = false;
     ArrangeControls();
     if (FormEdited())
-        ShowStatus(QStringLiteral("The listing details are in the form: Update stores them."));
+        ShowStatus(tr("The listing details are in the form: Update stores them."));
 }
 
 void Auctions::AddColumn() {
-    const std::optional<QString> typed = m_messages.AskText(
-        this,
-        QStringLiteral("The new column's name (an item specific as eBay names it: C:Brand, "
-                       "C:Colour; or Quantity, Format, Duration, ConditionID):"),
-        QString());
+    const std::optional<QString> typed =
+        m_messages.AskText(this,
+                           tr("The new column's name (an item specific as eBay names it: C:Brand, "
+                              "C:Colour; or Quantity, Format, Duration, ConditionID):"),
+                           QString());
     if (!typed)
         return;
     const QString name = typed->trimmed();
     if (name.isEmpty()) {
-        ShowStatus(QStringLiteral("A column needs a name: nothing was added."));
+        ShowStatus(tr("A column needs a name: nothing was added."));
         return;
     }
     if (CatalogueColumns::FieldNamed(name) != 0 || m_grid.Columns().ExtraNamed(name) >= 0) {
-        ShowStatus(QStringLiteral("The catalogue has a %1 column already.").arg(name));
+        ShowStatus(tr("The catalogue has a %1 column already.").arg(name));
         return;
     }
     ChangeCatalogue([&] { m_editor.AddColumns({name}); });
-    ShowStatus(QStringLiteral("Added the column %1: each item's value is in the listing "
-                              "details (Ctrl+L). Ctrl+Z takes it away again.")
+    ShowStatus(tr("Added the column %1: each item's value is in the listing "
+                  "details (Ctrl+L). Ctrl+Z takes it away again.")
                    .arg(name));
 }
 
@@ -695,16 +734,16 @@ void Auctions::RemoveColumn() {
     if (extra < 0 && columns.ExtraCount() == 1)
         extra = 0;
     if (extra < 0 || extra >= columns.ExtraCount()) {
-        ShowStatus(QStringLiteral("Choose the column to remove in the listing details first."));
+        ShowStatus(tr("Choose the column to remove in the listing details first."));
         return;
     }
     const QString name = columns.ExtraNames()[extra];
-    if (!m_messages.AskYesNo(this, QStringLiteral("Remove the column %1, and its value in every "
-                                                  "item ? Ctrl+Z brings it back.")
+    if (!m_messages.AskYesNo(this, tr("Remove the column %1, and its value in every "
+                                      "item ? Ctrl+Z brings it back.")
                                        .arg(name)))
         return;
     ChangeCatalogue([&] { m_editor.RemoveColumn(extra); });
-    ShowStatus(QStringLiteral("Removed the column %1.").arg(name));
+    ShowStatus(tr("Removed the column %1.").arg(name));
 }
 
 void Auctions::AddTemplateColumns() {
@@ -713,20 +752,19 @@ void Auctions::AddTemplateColumns() {
         return;
     const ListingTemplate::Result read = ListingTemplate::Read(path);
     if (!read.failure.isEmpty()) {
-        m_messages.Tell(this, QStringLiteral("No column was added.\n\n") + read.failure);
+        m_messages.Tell(this, tr("No column was added.\n\n") + read.failure);
         return;
     }
     const QStringList missing = ListingTemplate::Missing(read, m_grid.Columns());
     if (missing.isEmpty()) {
-        ShowStatus(QStringLiteral("The catalogue has every item specific of %1 already.")
+        ShowStatus(tr("The catalogue has every item specific of %1 already.")
                        .arg(QFileInfo(path).fileName()));
         return;
     }
     ChangeCatalogue([&] { m_editor.AddColumns(missing); });
-    ShowStatus(QStringLiteral("Added %1 from %2: %3. The export's check names each required "
-                              "one (*) left empty.")
-                   .arg(missing.size() == 1 ? QStringLiteral("1 column")
-                                            : QStringLiteral("%1 columns").arg(missing.size()),
+    ShowStatus(tr("Added %1 from %2: %3. The export's check names each required "
+                  "one (*) left empty.")
+                   .arg(missing.size() == 1 ? tr("1 column") : tr("%1 columns").arg(missing.size()),
                         QFileInfo(path).fileName(), missing.join(QStringLiteral(", "))));
 }
 
@@ -845,8 +883,8 @@ bool Auctions::MayLeaveForm() {
     if (!FormEdited())
         return true;
     const QString question =
-        m_editor.Inserting() ? QStringLiteral("Do you want to insert the new record ?")
-                             : QStringLiteral("Do you want to store your changes to item %1 ?")
+        m_editor.Inserting() ? tr("Do you want to insert the new record ?")
+                             : tr("Do you want to store your changes to item %1 ?")
                                    .arg(m_grid.Field(m_editor.FormRow(), ItemRecord::ItemNumber));
     switch (m_messages.Ask(this, question)) {
         case MessageBoxes::Answer::Yes:
@@ -873,24 +911,22 @@ void Auctions::SaveCatalogue(bool asNew) {
 std::optional<std::vector<int>> Auctions::RowsToWrite(const QString& what) {
     std::vector<int> selected = m_controls.grid->SelectedRows();
     const QString hidden = m_shown.Filtered()
-                               ? QStringLiteral(" The find bar hides %1 of them, which count too.")
+                               ? tr(" The find bar hides %1 of them, which count too.")
                                      .arg(m_grid.ItemCount() - m_shown.ShownCount())
                                : QString();
     if (selected.size() <= 1) {
         if (!hidden.isEmpty())
-            ShowStatus(
-                QStringLiteral("%1 acts on all %2 items.").arg(what).arg(m_grid.ItemCount()) +
-                hidden);
+            ShowStatus(tr("%1 acts on all %2 items.").arg(what).arg(m_grid.ItemCount()) + hidden);
         return std::vector<int>();
     }
     switch (m_messages.AskBetween(
         this,
-        QStringLiteral("%1 rows are selected. %2 for the selected rows only, or for all %3 "
-                       "items of the catalogue?")
+        tr("%1 rows are selected. %2 for the selected rows only, or for all %3 "
+           "items of the catalogue?")
             .arg(selected.size())
             .arg(what)
             .arg(m_grid.ItemCount()),
-        QStringLiteral("Selected rows"), QStringLiteral("All items"))) {
+        tr("Selected rows"), tr("All items"))) {
         case MessageBoxes::Answer::Yes: return selected;
         case MessageBoxes::Answer::No: return std::vector<int>();
         case MessageBoxes::Answer::Dismissed: break;
@@ -911,7 +947,7 @@ bool Auctions::MayWrite(bool checked, const QString& what) {
 }
 
 void Auctions::WritePages(bool checked) {
-    if (!MayWrite(checked, QStringLiteral("Write the pages")))
+    if (!MayWrite(checked, tr("Write the pages")))
         return;
     m_pageRun.Run(Seller(), checked, m_rowsToWrite);
     // The form's row shows the page just written for it.
@@ -925,7 +961,7 @@ void Auctions::WritePages(bool checked) {
 }
 
 void Auctions::ExportListings(bool checked) {
-    if (!MayWrite(checked, QStringLiteral("Export")))
+    if (!MayWrite(checked, tr("Export")))
         return;
     m_listingExport.Run(Seller(), checked, m_rowsToWrite);
     KeepSettings();
@@ -934,8 +970,8 @@ void Auctions::ExportListings(bool checked) {
 void Auctions::CopyDescription() {
     if (m_editor.FormRow() == 0 && !m_form.cancelVisible) {
         ShowStatus(
-            QStringLiteral("Click a row of the grid first: its description is what "
-                           "Ctrl+Shift+C copies."));
+            tr("Click a row of the grid first: its description is what "
+               "Ctrl+Shift+C copies."));
         return;
     }
     const ItemRecord record = BoxesRecord();
@@ -943,11 +979,11 @@ void Auctions::CopyDescription() {
         DescriptionClipboard::Put(PageBuilder::DescriptionSection(
             record, PageInputs::Take(m_settings, Seller(), m_pictures)));
     } catch (const LotcraftError& error) {
-        ShowStatus(QStringLiteral("Nothing was copied: %1.").arg(error.Message()));
+        ShowStatus(tr("Nothing was copied: %1.").arg(error.Message()));
         return;
     }
-    ShowStatus(QStringLiteral("Copied the listing description of item %1 to the clipboard: "
-                              "paste it into the HTML view of eBay's listing form.")
+    ShowStatus(tr("Copied the listing description of item %1 to the clipboard: "
+                  "paste it into the HTML view of eBay's listing form.")
                    .arg(record.Field(ItemRecord::ItemNumber)));
 }
 
@@ -1005,8 +1041,8 @@ void Auctions::SchedulePreview() {
 void Auctions::UpdatePreview() {
     if (m_editor.FormRow() == 0 && !m_form.cancelVisible) {
         m_preview->ShowNote(
-            QStringLiteral("Click a row of the grid, or press INSERT NEW RECORD, "
-                           "and its page is shown here as you type."));
+            tr("Click a row of the grid, or press INSERT NEW RECORD, "
+               "and its page is shown here as you type."));
         return;
     }
     // The page is shown as it would be written into the folder the output folder dialog

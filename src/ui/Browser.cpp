@@ -3,6 +3,7 @@
 
 #include "ui/MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
@@ -35,8 +36,10 @@ void Browser::OpenInBrowser(const QString& address) {
     // The hold on the window opened before ends here; the window itself stays open.
     m_lastOpened = AddressUrl(address);
     if (m_lastOpened.isEmpty()) {
-        m_messages.Tell(m_owner, QStringLiteral("There is no page to open: no page has "
-                                                "been written for this item yet."));
+        m_messages.Tell(m_owner,
+                        QCoreApplication::translate("Browser",
+                                                    "There is no page to open: no page has "
+                                                    "been written for this item yet."));
         return;
     }
     const std::weak_ptr<bool> alive = m_alive;
@@ -45,12 +48,13 @@ void Browser::OpenInBrowser(const QString& address) {
     m_opener(m_lastOpened, [this, alive, shown](bool opened) {
         if (opened || alive.expired())
             return;
-        m_messages.Tell(m_owner,
-                        QStringLiteral("No web browser could be started to show %1.\n\nInstall "
-                                       "a web browser, or make one the desktop's default web "
-                                       "browser, then try again; or open that address in a "
-                                       "web browser yourself.")
-                            .arg(shown));
+        m_messages.Tell(m_owner, QCoreApplication::translate(
+                                     "Browser",
+                                     "No web browser could be started to show %1.\n\nInstall "
+                                     "a web browser, or make one the desktop's default web "
+                                     "browser, then try again; or open that address in a "
+                                     "web browser yourself.")
+                                     .arg(shown));
     });
 }
 

@@ -12,6 +12,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/WindowHost.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -27,6 +28,10 @@ CatalogueFiles::CatalogueFiles(QWidget& window, WindowHost& host, MessageBoxes& 
       m_grid(grid),
       m_editor(editor),
       m_host(host) {}
+
+QString CatalogueFiles::ClosingQuestion() {
+    return QCoreApplication::translate("CatalogueFiles", "Do you want to save changes ?");
+}
 
 QString CatalogueFiles::DialogStart() const {
     if (!m_cataloguePath.isEmpty())
@@ -44,10 +49,11 @@ QString CatalogueFiles::DialogStart() const {
     if (!m_readInPartFrom.isEmpty()) {
         // A new name beside the file, so that the items not read are not lost by a slip.
         const QFileInfo source(m_readInPartFrom);
-        return source.dir().filePath(QStringLiteral("%1 (items 1-%2).%3")
-                                         .arg(source.completeBaseName())
-                                         .arg(m_grid.ItemCount())
-                                         .arg(FileDialogs::Suffix()));
+        return source.dir().filePath(
+            QCoreApplication::translate("CatalogueFiles", "%1 (items 1-%2).%3")
+                .arg(source.completeBaseName())
+                .arg(m_grid.ItemCount())
+                .arg(FileDialogs::Suffix()));
     }
     return m_catalogueFolder.isEmpty() ? QString() : m_catalogueFolder + QLatin1Char('/');
 }
@@ -62,11 +68,14 @@ void CatalogueFiles::Open(const QString& path) {
     CatalogueReader::Result result = CatalogueReader::Read(path);
     if (result.records.empty() && result.failure) {
         // Nothing could be read: the grid keeps the catalogue it holds.
-        m_messages.Tell(&m_window,
-                        QStringLiteral("Lotcraft could not open the catalogue.\n\n") %
-                            result.failure->Message() %
-                            QStringLiteral(".\n\nNo item was read, and the grid is as it "
-                                           "was. Check the file, then open it again."));
+        m_messages.Tell(
+            &m_window,
+            QCoreApplication::translate("CatalogueFiles",
+                                        "Lotcraft could not open the catalogue.\n\n") %
+                result.failure->Message() %
+                QCoreApplication::translate("CatalogueFiles",
+                                            ".\n\nNo item was read, and the grid is as it "
+                                            "was. Check the file, then open it again."));
         return;
     }
     if (!m_host.MayLeaveForm() || !MayPutCatalogueAway() || !MatchColumns(result, path))
@@ -101,18 +110,25 @@ void CatalogueFiles::Open(const QString& path) {
             : QStringLiteral("\n\n") + result.notices.join(QStringLiteral("\n\n"));
     if (!result.failure) {
         if (!noticed.isEmpty())
-            m_messages.Tell(&m_window, QStringLiteral("The catalogue is open.") + noticed);
+            m_messages.Tell(
+                &m_window,
+                QCoreApplication::translate("CatalogueFiles", "The catalogue is open.") + noticed);
         return;
     }
-    const QString readItems = read == 1
-                                  ? QStringLiteral("The one item read before that is")
-                                  : QStringLiteral("The %1 items read before that are").arg(read);
-    m_messages.Tell(&m_window,
-                    QStringLiteral("Lotcraft could not read the whole catalogue.\n\n") %
-                        result.failure->Message() % QStringLiteral(".\n\n") % readItems %
-                        QStringLiteral(" in the grid. Correct the file and open it again, "
-                                       "or save the grid under a new name.") %
-                        noticed);
+    const QString readItems =
+        read == 1
+            ? QCoreApplication::translate("CatalogueFiles", "The one item read before that is")
+            : QCoreApplication::translate("CatalogueFiles", "The %1 items read before that are")
+                  .arg(read);
+    m_messages.Tell(
+        &m_window,
+        QCoreApplication::translate("CatalogueFiles",
+                                    "Lotcraft could not read the whole catalogue.\n\n") %
+            result.failure->Message() % QStringLiteral(".\n\n") % readItems %
+            QCoreApplication::translate("CatalogueFiles",
+                                        " in the grid. Correct the file and open it again, "
+                                        "or save the grid under a new name.") %
+            noticed);
 }
 
 bool CatalogueFiles::MayPutCatalogueAway() {
@@ -152,14 +168,19 @@ bool CatalogueFiles::MayReplaceReadInPart(const QString& path) {
     const int items = m_grid.ItemCount();
     const qint64 lost = m_itemsInFile - items;
     const QString held =
-        lost > 0 ? QStringLiteral("%1 holds %2 items; the grid has %3. Replacing it loses %4.")
-                       .arg(source.fileName())
-                       .arg(m_itemsInFile)
-                       .arg(items)
-                       .arg(lost)
-                 : QStringLiteral("The grid's items were read from %1 only in part.")
-                       .arg(source.fileName());
-    return m_messages.AskYesNo(&m_window, held + QStringLiteral("\n\nDo you want to replace it ?"));
+        lost > 0
+            ? QCoreApplication::translate(
+                  "CatalogueFiles", "%1 holds %2 items; the grid has %3. Replacing it loses %4.")
+                  .arg(source.fileName())
+                  .arg(m_itemsInFile)
+                  .arg(items)
+                  .arg(lost)
+            : QCoreApplication::translate("CatalogueFiles",
+                                          "The grid's items were read from %1 only in part.")
+                  .arg(source.fileName());
+    return m_messages.AskYesNo(
+        &m_window,
+        held + QCoreApplication::translate("CatalogueFiles", "\n\nDo you want to replace it ?"));
 }
 
 bool CatalogueFiles::MatchColumns(CatalogueReader::Result& result, const QString& path) {
@@ -170,7 +191,7 @@ bool CatalogueFiles::MatchColumns(CatalogueReader::Result& result, const QString
     QStringList labels;
     for (const int position : missing)
         labels << CatalogueColumns::NameOfField(position);
-    QStringList options{QStringLiteral("(no column: left empty)")};
+    QStringList options{QCoreApplication::translate("CatalogueFiles", "(no column: left empty)")};
     options << columns.ExtraNames();
     QStringList heading;
     for (const CatalogueColumns::Column& column : columns.Columns())
@@ -182,11 +203,13 @@ bool CatalogueFiles::MatchColumns(CatalogueReader::Result& result, const QString
         start.push_back(std::max<int>(0, int(options.indexOf(kept.value(index), 1))));
     const std::optional<std::vector<int>> chosen = m_messages.AskChoices(
         &m_window,
-        QStringLiteral("The first line of %1 names its columns, but none of them is one of "
-                       "these fields. Choose the column that holds each field, or leave it "
-                       "empty; the columns not chosen are kept as they stand.")
+        QCoreApplication::translate(
+            "CatalogueFiles",
+            "The first line of %1 names its columns, but none of them is one of "
+            "these fields. Choose the column that holds each field, or leave it "
+            "empty; the columns not chosen are kept as they stand.")
             .arg(QFileInfo(path).fileName()),
-        labels, options, start, QStringLiteral("Open"));
+        labels, options, start, QCoreApplication::translate("CatalogueFiles", "Open"));
     if (!chosen)
         return false;
     QStringList matches;
@@ -217,14 +240,15 @@ bool CatalogueFiles::WriteTo(const QString& path) {
         const QString other = m_spreadsheetFrom.isEmpty() ? QString() : DialogStart();
         m_messages.Tell(
             &m_window,
-            QStringLiteral("The catalogue was not saved.\n\n%1 is a spreadsheet, "
-                           "and Lotcraft saves catalogues as CSV files: saved over "
-                           "it, the spreadsheet would be lost. Choose another "
-                           "name%2.")
+            QCoreApplication::translate("CatalogueFiles",
+                                        "The catalogue was not saved.\n\n%1 is a spreadsheet, "
+                                        "and Lotcraft saves catalogues as CSV files: saved over "
+                                        "it, the spreadsheet would be lost. Choose another "
+                                        "name%2.")
                 .arg(QFileInfo(path).fileName(),
-                     other.isEmpty()
-                         ? QString()
-                         : QStringLiteral(", such as %1").arg(QFileInfo(other).fileName())));
+                     other.isEmpty() ? QString()
+                                     : QCoreApplication::translate("CatalogueFiles", ", such as %1")
+                                           .arg(QFileInfo(other).fileName())));
         return false;
     }
     if (!MayReplaceReadInPart(path))
@@ -232,7 +256,8 @@ bool CatalogueFiles::WriteTo(const QString& path) {
     try {
         CatalogueWriter::Write(path, m_grid.Columns(), m_grid.Records());
     } catch (const LotcraftError& error) {
-        m_messages.Tell(&m_window, QStringLiteral("The catalogue was not saved.\n\n") %
+        m_messages.Tell(&m_window, QCoreApplication::translate("CatalogueFiles",
+                                                               "The catalogue was not saved.\n\n") %
                                        SaveFailureAdvice(path, error));
         return false;
     }
@@ -243,9 +268,11 @@ bool CatalogueFiles::WriteTo(const QString& path) {
     m_editor.MarkSaved();
     m_host.CatalogueChanged(false);
     const int items = m_grid.ItemCount();
-    m_host.ShowStatus((items == 1 ? QStringLiteral("Saved 1 item to %2")
-                                  : QStringLiteral("Saved %1 items to %2").arg(items))
-                          .arg(QFileInfo(path).fileName()));
+    m_host.ShowStatus(
+        (items == 1
+             ? QCoreApplication::translate("CatalogueFiles", "Saved 1 item to %2")
+             : QCoreApplication::translate("CatalogueFiles", "Saved %1 items to %2").arg(items))
+            .arg(QFileInfo(path).fileName()));
     return true;
 }
 
@@ -254,10 +281,13 @@ QString CatalogueFiles::SaveFailureAdvice(const QString& path, const LotcraftErr
     const QByteArray folderName = QFile::encodeName(folder);
     if (QFileInfo(folder).isDir() && ::access(folderName.constData(), W_OK | X_OK) != 0) {
         // The save writes a new file beside the old one and then puts it in its place.
-        const QString kept = QFileInfo::exists(path)
-                                 ? QStringLiteral("The file %1 is as it was.").arg(path)
-                                 : QStringLiteral("Nothing was written.");
-        return QStringLiteral(
+        const QString kept =
+            QFileInfo::exists(path)
+                ? QCoreApplication::translate("CatalogueFiles", "The file %1 is as it was.")
+                      .arg(path)
+                : QCoreApplication::translate("CatalogueFiles", "Nothing was written.");
+        return QCoreApplication::translate(
+                   "CatalogueFiles",
                    "Lotcraft saves a catalogue by writing a new file in its folder "
                    "and then putting it in place of the old one, and the folder %1 "
                    "does not let it make a new file. %2\n\nSave the catalogue into "
@@ -265,7 +295,8 @@ QString CatalogueFiles::SaveFailureAdvice(const QString& path, const LotcraftErr
                    "whoever looks after %1 to let you write there.")
             .arg(folder, kept);
     }
-    return error.Message() % QStringLiteral(
-                                 ".\n\nChoose another folder or file name, or make "
-                                 "room on the disk, and save again.");
+    return error.Message() %
+           QCoreApplication::translate("CatalogueFiles",
+                                       ".\n\nChoose another folder or file name, or make "
+                                       "room on the disk, and save again.");
 }

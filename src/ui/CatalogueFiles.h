@@ -26,7 +26,7 @@ public:
     CatalogueFiles(QWidget& window, WindowHost& host, MessageBoxes& messages, FileDialogs& dialogs,
                    Grid& grid, RecordEditor& editor);
 
-    static QString ClosingQuestion() { return QStringLiteral("Do you want to save changes ?"); }
+    static QString ClosingQuestion();
 
     // LOAD CSV: the open dialog, then Open.
     void ChooseAndOpen();

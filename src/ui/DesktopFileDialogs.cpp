@@ -3,6 +3,7 @@
 
 #include "ui/MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -30,9 +31,11 @@ QString DesktopFileDialogs::OpenFileName(QWidget* parent, const QString& start) 
 }
 
 QString DesktopFileDialogs::OpenTemplateName(QWidget* parent, const QString& start) {
-    QFileDialog dialog(parent, QStringLiteral("Add columns from an eBay template"),
-                       start.isEmpty() ? QString() : QFileInfo(start).absolutePath(),
-                       QStringLiteral("eBay templates (*.csv)"));
+    QFileDialog dialog(
+        parent,
+        QCoreApplication::translate("DesktopFileDialogs", "Add columns from an eBay template"),
+        start.isEmpty() ? QString() : QFileInfo(start).absolutePath(),
+        QCoreApplication::translate("DesktopFileDialogs", "eBay templates (*.csv)"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return Chosen(dialog);

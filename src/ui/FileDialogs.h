@@ -23,9 +23,9 @@ public:
     }
 
     // The save dialog's filter.
-    static QString Filter() { return QStringLiteral("Csv Files (*.csv)"); }
+    static QString Filter();
     // The open dialog's filter: catalogue files and the spreadsheets read as catalogues.
-    static QString OpenFilter() { return QStringLiteral("Catalogues (*.csv *.ods *.xlsx)"); }
+    static QString OpenFilter();
     // The extension a catalogue's name gets when it is typed without one.
     static QString Suffix() { return QStringLiteral("csv"); }
 };

@@ -9,12 +9,12 @@ FindBar::FindBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FindBar"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 2);
-    auto* label = new QLabel(QStringLiteral("&Find:"), this);
+    auto* label = new QLabel(tr("&Find:"), this);
     m_box = new QLineEdit(this);
     m_box->setObjectName(QStringLiteral("FindText"));
     m_box->setPlaceholderText(
-        QStringLiteral("Text in any column: Enter or F3 goes to the next row, Escape shows all"));
-    m_box->setAccessibleName(QStringLiteral("Find in the catalogue"));
+        tr("Text in any column: Enter or F3 goes to the next row, Escape shows all"));
+    m_box->setAccessibleName(tr("Find in the catalogue"));
     m_box->setClearButtonEnabled(true);
     label->setBuddy(m_box);
     layout->addWidget(label);

@@ -25,28 +25,27 @@ ListingDetailsList::ListingDetailsList(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ListingDetails"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_caption = new QLabel(QStringLiteral("&Listing details"), this);
+    m_caption = new QLabel(tr("&Listing details"), this);
     m_caption->setObjectName(QStringLiteral("ListingDetailsCaption"));
     layout->addWidget(m_caption);
     m_table = new QTableWidget(0, 2, this);
     m_table->setObjectName(QStringLiteral("ListingDetailsTable"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Column"), QStringLiteral("Value")});
+    m_table->setHorizontalHeaderLabels({tr("Column"), tr("Value")});
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::AllEditTriggers);
     m_table->setTabKeyNavigation(false);
-    m_table->setAccessibleName(QStringLiteral("Listing details"));
+    m_table->setAccessibleName(tr("Listing details"));
     m_caption->setBuddy(m_table);
     layout->addWidget(m_table, 1);
     auto* buttons = new QHBoxLayout;
-    m_add = ListButton(this, QStringLiteral("AddColumn"), QStringLiteral("Add..."),
-                       QStringLiteral("Add a column"));
-    m_remove = ListButton(this, QStringLiteral("RemoveColumn"), QStringLiteral("Remove"),
-                          QStringLiteral("Remove the column"));
-    m_template = ListButton(this, QStringLiteral("TemplateColumns"), QStringLiteral("Template..."),
-                            QStringLiteral("Add columns from an eBay template"));
+    m_add = ListButton(this, QStringLiteral("AddColumn"), tr("Add..."), tr("Add a column"));
+    m_remove =
+        ListButton(this, QStringLiteral("RemoveColumn"), tr("Remove"), tr("Remove the column"));
+    m_template = ListButton(this, QStringLiteral("TemplateColumns"), tr("Template..."),
+                            tr("Add columns from an eBay template"));
     for (XpButton* button : {m_add, m_remove, m_template})
         buttons->addWidget(button);
     buttons->addStretch();

@@ -12,6 +12,7 @@
 #include "ui/ListingDetailsList.h"
 #include "ui/Twips.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,14 +36,14 @@ struct LabelPlace {
 };
 
 constexpr LabelPlace kLabels[] = {
-    {"Label1", "Seller", {360, 1320, 615, 255}},
-    {"Label2", "Location", {3480, 1320, 855, 375}},
-    {"Label3", "Country/Region ", {6600, 1320, 1215, 375}},
-    {"Label4", "Items:", {9000, 4440, 495, 255}},
+    {"Label1", QT_TRANSLATE_NOOP("MainWindowLayout", "Seller"), {360, 1320, 615, 255}},
+    {"Label2", QT_TRANSLATE_NOOP("MainWindowLayout", "Location"), {3480, 1320, 855, 375}},
+    {"Label3", QT_TRANSLATE_NOOP("MainWindowLayout", "Country/Region "), {6600, 1320, 1215, 375}},
+    {"Label4", QT_TRANSLATE_NOOP("MainWindowLayout", "Items:"), {9000, 4440, 495, 255}},
     {"Label6", "0", {9600, 4440, 615, 255}},
-    {"Label9", "Htmls:", {9000, 4800, 495, 375}},
+    {"Label9", QT_TRANSLATE_NOOP("MainWindowLayout", "Htmls:"), {9000, 4800, 495, 375}},
     {"Label7", "0", {9600, 4800, 615, 255}},
-    {"Label14", "Html", {480, 7200, 615, 255}},
+    {"Label14", QT_TRANSLATE_NOOP("MainWindowLayout", "Html"), {480, 7200, 615, 255}},
     // The status line under the form: how the last page run ended.
     {"Status", "", {480, 7620, 8640, 255}},
 };
@@ -86,12 +87,26 @@ struct ButtonPlace {
 };
 
 constexpr ButtonPlace kButtons[] = {
-    {"Load", "", "load.png", "Open a catalogue file", true, false, false, {3600, 240, 885, 795}},
-    {"Manual", "", "manual.png", "Insert a new record", true, false, false, {4560, 240, 885, 795}},
+    {"Load",
+     "",
+     "load.png",
+     QT_TRANSLATE_NOOP("MainWindowLayout", "Open a catalogue file"),
+     true,
+     false,
+     false,
+     {3600, 240, 885, 795}},
+    {"Manual",
+     "",
+     "manual.png",
+     QT_TRANSLATE_NOOP("MainWindowLayout", "Insert a new record"),
+     true,
+     false,
+     false,
+     {4560, 240, 885, 795}},
     {"Htmls",
      "",
      "htmls.png",
-     "Write the pages of all items",
+     QT_TRANSLATE_NOOP("MainWindowLayout", "Write the pages of all items"),
      false,
      true,
      false,
@@ -99,7 +114,7 @@ constexpr ButtonPlace kButtons[] = {
     {"Save",
      "",
      "save.png",
-     "Save the catalogue as a file",
+     QT_TRANSLATE_NOOP("MainWindowLayout", "Save the catalogue as a file"),
      false,
      true,
      false,
@@ -107,26 +122,76 @@ constexpr ButtonPlace kButtons[] = {
     {"Export",
      "",
      "export.png",
-     "Export the catalogue as eBay's bulk listing file (Ctrl+E)",
+     QT_TRANSLATE_NOOP("MainWindowLayout",
+                       "Export the catalogue as eBay's bulk listing file (Ctrl+E)"),
      false,
      true,
      false,
      {7440, 240, 885, 795}},
-    {"Help", "", "help.png", "Show the help page", true, false, false, {9240, 240, 885, 795}},
+    {"Help",
+     "",
+     "help.png",
+     QT_TRANSLATE_NOOP("MainWindowLayout", "Show the help page"),
+     true,
+     false,
+     false,
+     {9240, 240, 885, 795}},
     {"XpButton1",
      "?",
      nullptr,
-     "Show eBay's category list",
+     QT_TRANSLATE_NOOP("MainWindowLayout", "Show eBay's category list"),
      true,
      false,
      false,
      {5280, 6360, 255, 375}},
-    {"Update", nullptr, nullptr, "", false, false, false, {6240, 6360, 735, 375}},
-    {"Cancel", nullptr, nullptr, "", true, false, false, {7080, 6360, 735, 375}},
-    {"Delete", nullptr, nullptr, "", false, false, false, {7920, 6360, 735, 375}},
-    {"viewh", "View Html Code", nullptr, "", false, false, true, {4680, 7200, 1335, 375}},
-    {"viewp", "View Page", nullptr, "", false, false, true, {6120, 7200, 1335, 375}},
-    {"Close", nullptr, nullptr, "", true, false, false, {9120, 7200, 975, 375}},
+    {"Update",
+     QT_TRANSLATE_NOOP("MainWindowLayout", "Update"),
+     nullptr,
+     "",
+     false,
+     false,
+     false,
+     {6240, 6360, 735, 375}},
+    {"Cancel",
+     QT_TRANSLATE_NOOP("MainWindowLayout", "Cancel"),
+     nullptr,
+     "",
+     true,
+     false,
+     false,
+     {7080, 6360, 735, 375}},
+    {"Delete",
+     QT_TRANSLATE_NOOP("MainWindowLayout", "Delete"),
+     nullptr,
+     "",
+     false,
+     false,
+     false,
+     {7920, 6360, 735, 375}},
+    {"viewh",
+     QT_TRANSLATE_NOOP("MainWindowLayout", "View Html Code"),
+     nullptr,
+     "",
+     false,
+     false,
+     true,
+     {4680, 7200, 1335, 375}},
+    {"viewp",
+     QT_TRANSLATE_NOOP("MainWindowLayout", "View Page"),
+     nullptr,
+     "",
+     false,
+     false,
+     true,
+     {6120, 7200, 1335, 375}},
+    {"Close",
+     QT_TRANSLATE_NOOP("MainWindowLayout", "Close"),
+     nullptr,
+     "",
+     true,
+     false,
+     false,
+     {9120, 7200, 975, 375}},
 };
 
 // The etched separators: a line in the window-text colour and one pixel below it one in
@@ -140,6 +205,11 @@ QString Latin(const char* text) {
     return QString::fromLatin1(text);
 }
 
+// The window's own texts, in the seller's language; the tables above hold the English ones.
+QString Translated(const char* text) {
+    return QCoreApplication::translate("MainWindowLayout", text);
+}
+
 QString PicturePath(const char* name) {
     return QStringLiteral(":/pictures/") + Latin(name);
 }
@@ -150,7 +220,7 @@ PropertyBag BagOf(const ButtonPlace& button, const QWidget& window) {
                        .arg(int(XpButton::XpRounded))
                        .arg(XpButton::CustomPointer);
     if (button.caption)
-        text += QStringLiteral("Caption = text:") + Latin(button.caption) + QLatin1Char('\n');
+        text += QStringLiteral("Caption = text:") + Translated(button.caption) + QLatin1Char('\n');
     if (!button.enabled)
         text += QStringLiteral("Enabled = int:0\n");
     if (button.faceHover)
@@ -250,7 +320,7 @@ MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, CatalogueVi
     banner->setGeometry(Place{240, 240, 2805, 810}.Pixels());
 
     for (const LabelPlace& place : kLabels) {
-        auto* label = new QLabel(Latin(place.caption), &window);
+        auto* label = new QLabel(Translated(place.caption), &window);
         label->setObjectName(Latin(place.name));
         label->setGeometry(place.place.Pixels());
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -273,7 +343,7 @@ MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, CatalogueVi
 
     for (const FieldPlace& field : kFields) {
         const ItemRecord::Presentation& shown = ItemRecord::PresentationOf(field.position);
-        auto* label = new QLabel(Latin(shown.label), &window);
+        auto* label = new QLabel(QCoreApplication::translate("ItemRecord", shown.label), &window);
         label->setObjectName(Latin(field.labelName));
         label->setGeometry(field.label.Pixels());
         QWidget* box = nullptr;
@@ -289,7 +359,7 @@ MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, CatalogueVi
         }
         box->setObjectName(Latin(shown.boxName));
         box->setGeometry(field.box.Pixels());
-        box->setToolTip(Latin(shown.toolTip));
+        box->setToolTip(QCoreApplication::translate("ItemRecord", shown.toolTip));
         label->setBuddy(box);
     }
     controls.pagePath = LineBox(window, QStringLiteral("t_html"), QString(), kHtmlBox);
@@ -304,8 +374,8 @@ MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, CatalogueVi
     for (const ButtonPlace& place : kButtons) {
         XpButton* button = FormControls::Button(&window, Latin(place.name), BagOf(place, window),
                                                 place.place.Pixels());
-        button->setToolTip(Latin(place.toolTip));
-        button->setAccessibleName(place.picture ? Latin(place.toolTip) : button->Caption());
+        button->setToolTip(Translated(place.toolTip));
+        button->setAccessibleName(place.picture ? Translated(place.toolTip) : button->Caption());
     }
     const auto button = [&window](const char* name) {
         return window.findChild<XpButton*>(Latin(name), Qt::FindDirectChildrenOnly);

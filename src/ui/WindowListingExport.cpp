@@ -16,6 +16,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/WindowHost.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -88,15 +89,19 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked,
     // The grid cannot change while the export asks and writes: its dialogs are modal.
     const std::vector<ItemRecord>& records = m_grid.Records();
     if (records.empty()) {
-        m_messages.Tell(&m_owner, QStringLiteral("The catalogue has no items to export. Open a "
-                                                 "catalogue or insert a record first."));
+        m_messages.Tell(&m_owner,
+                        QCoreApplication::translate("WindowListingExport",
+                                                    "The catalogue has no items to export. Open a "
+                                                    "catalogue or insert a record first."));
         return;
     }
     PageInputs inputs;
     try {
         inputs = PageInputs::Take(m_settings, seller, m_pictures);
     } catch (const LotcraftError& error) {
-        m_messages.Tell(&m_owner, QStringLiteral("Nothing was exported: %1.").arg(error.Message()));
+        m_messages.Tell(&m_owner, QCoreApplication::translate("WindowListingExport",
+                                                              "Nothing was exported: %1.")
+                                      .arg(error.Message()));
         return;
     }
     // The values come first, since eBay's rules depend on the site; once the seller has
@@ -117,9 +122,11 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked,
     if (m_checkDialog && m_checkDialog->isVisible())
         m_checkDialog->close();
     if (!rows.AnyLeft()) {
-        m_messages.Tell(&m_owner, QStringLiteral("Every row has an error that eBay would refuse, "
-                                                 "so there is nothing to export:\n\n") %
-                                      rows.ErrorLines());
+        m_messages.Tell(
+            &m_owner, QCoreApplication::translate("WindowListingExport",
+                                                  "Every row has an error that eBay would refuse, "
+                                                  "so there is nothing to export:\n\n") %
+                          rows.ErrorLines());
         return;
     }
 
@@ -132,13 +139,15 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked,
     // The listing file is no catalogue: writing it over the one the grid came from, read in
     // whole or in part, would lose the items.
     if (FileIdentity::WouldReplace(path, cataloguePath)) {
-        m_messages.Tell(&m_owner,
-                        QStringLiteral("Nothing was exported: ") %
-                            FileIdentity::Refusal(QStringLiteral("the listing file"),
-                                                  QDir::toNativeSeparators(path),
-                                                  QDir::toNativeSeparators(cataloguePath)) %
-                            QStringLiteral(". Export again and give the listing file a "
-                                           "name of its own."));
+        m_messages.Tell(
+            &m_owner,
+            QCoreApplication::translate("WindowListingExport", "Nothing was exported: ") %
+                FileIdentity::Refusal(
+                    QCoreApplication::translate("WindowListingExport", "the listing file"),
+                    QDir::toNativeSeparators(path), QDir::toNativeSeparators(cataloguePath)) %
+                QCoreApplication::translate("WindowListingExport",
+                                            ". Export again and give the listing file a "
+                                            "name of its own."));
         return;
     }
 
@@ -147,24 +156,33 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked,
         written = ListingExport::Write(path, records, rows.Skipped(), inputs, *options,
                                        m_grid.Columns(), now);
     } catch (const LotcraftError& error) {
-        m_host.ShowStatus(QStringLiteral("Nothing was exported."));
-        m_messages.Tell(&m_owner, QStringLiteral("Lotcraft could not export the listings.\n\n") %
-                                      error.Message() % QLatin1Char('.'));
+        m_host.ShowStatus(
+            QCoreApplication::translate("WindowListingExport", "Nothing was exported."));
+        m_messages.Tell(&m_owner,
+                        QCoreApplication::translate("WindowListingExport",
+                                                    "Lotcraft could not export the listings.\n\n") %
+                            error.Message() % QLatin1Char('.'));
         return;
     }
     const QString listings =
-        written == 1 ? QStringLiteral("1 listing") : QStringLiteral("%1 listings").arg(written);
+        written == 1
+            ? QCoreApplication::translate("WindowListingExport", "1 listing")
+            : QCoreApplication::translate("WindowListingExport", "%1 listings").arg(written);
     const QString where = QDir::toNativeSeparators(path);
-    m_host.ShowStatus(
-        QStringLiteral("Exported %1 for %2 to %3").arg(listings, options->Site().name, where));
-    QString message = QStringLiteral(
+    m_host.ShowStatus(QCoreApplication::translate("WindowListingExport", "Exported %1 for %2 to %3")
+                          .arg(listings, options->Site().name, where));
+    QString message = QCoreApplication::translate(
+                          "WindowListingExport",
                           "Wrote %1 for %2 to %3. Upload it in eBay's Seller Hub: Reports, "
                           "Uploads.")
                           .arg(listings, options->Site().name, where);
     if (!rows.LeftOut().empty())
-        message += QStringLiteral(
-                       "\n\nThese rows were left out, since eBay would refuse "
-                       "them:\n\n") %
-                   rows.ErrorLines() % QStringLiteral("\n\nCorrect them and export again.");
+        message +=
+            QCoreApplication::translate("WindowListingExport",
+                                        "\n\nThese rows were left out, since eBay would refuse "
+                                        "them:\n\n") %
+            rows.ErrorLines() %
+            QCoreApplication::translate("WindowListingExport",
+                                        "\n\nCorrect them and export again.");
     m_messages.Tell(&m_owner, message);
 }

@@ -89,7 +89,8 @@ void WindowPageRun::Run(const SellerTexts& seller, bool checked, const std::vect
     m_settings.SetOutputFolder(*chosen);
     const QString& folder = *chosen;
     const qint64 before = m_form.pageCount;
-    m_host.ShowStatus(QStringLiteral("Writing the pages into %1 ...").arg(folder));
+    m_host.ShowStatus(
+        QCoreApplication::translate("WindowPageRun", "Writing the pages into %1 ...").arg(folder));
     std::optional<LotcraftError> failure;
     {
         // Clicks and keys made during the run are let go, not carried out after it.
@@ -137,37 +138,48 @@ void WindowPageRun::Report(const QString& folder, qint64 written,
     if (!skipped.empty()) {
         QString named = rows.LeftOutRows();
         named[0] = named[0].toUpper();
-        skippedText =
-            QStringLiteral(" %1 %2 skipped.")
-                .arg(named, skipped.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+        skippedText = QCoreApplication::translate("WindowPageRun", " %1 %2 skipped.")
+                          .arg(named, skipped.size() == 1
+                                          ? QCoreApplication::translate("WindowPageRun", "was")
+                                          : QCoreApplication::translate("WindowPageRun", "were"));
     }
     if (!failure) {
-        m_host.ShowStatus(QStringLiteral("%1 written to %2.").arg(pages, folder) + skippedText);
+        m_host.ShowStatus(
+            QCoreApplication::translate("WindowPageRun", "%1 written to %2.").arg(pages, folder) +
+            skippedText);
     } else {
-        m_host.ShowStatus(QStringLiteral("Stopped after %1 in %2.").arg(pages, folder) +
+        m_host.ShowStatus(QCoreApplication::translate("WindowPageRun", "Stopped after %1 in %2.")
+                              .arg(pages, folder) +
                           skippedText);
         QString kept;
         if (written == 0)
-            kept = QStringLiteral(
+            kept = QCoreApplication::translate(
+                "WindowPageRun",
                 "No page was written. Correct it, or choose another folder, and press HTMLS "
                 "again.");
         else if (failure->Row() > 0)
-            kept = QStringLiteral(
+            kept = QCoreApplication::translate(
+                "WindowPageRun",
                 "The pages of the rows before it are written and marked. Correct the row, or "
                 "choose another folder, and press HTMLS again.");
         else
-            kept = QStringLiteral(
+            kept = QCoreApplication::translate(
+                "WindowPageRun",
                 "The pages are written and marked, but the pictures they show are not all "
                 "beside them.");
-        m_messages.Tell(&m_owner, QStringLiteral("Lotcraft could not write all the pages.\n\n") %
-                                      failure->Message() % QStringLiteral(".\n\n") % kept);
+        m_messages.Tell(&m_owner,
+                        QCoreApplication::translate("WindowPageRun",
+                                                    "Lotcraft could not write all the pages.\n\n") %
+                            failure->Message() % QStringLiteral(".\n\n") % kept);
     }
     if (skipped.empty())
         return;
     // Which rows were left out, and why: their errors, as the check found them.
-    m_messages.Tell(&m_owner,
-                    QStringLiteral("No page was written for these rows, since their pages "
-                                   "would have been lost or wrong:\n\n") %
-                        rows.ErrorLines() %
-                        QStringLiteral("\n\nCorrect them and press HTMLS again."));
+    m_messages.Tell(&m_owner, QCoreApplication::translate(
+                                  "WindowPageRun",
+                                  "No page was written for these rows, since their pages "
+                                  "would have been lost or wrong:\n\n") %
+                                  rows.ErrorLines() %
+                                  QCoreApplication::translate(
+                                      "WindowPageRun", "\n\nCorrect them and press HTMLS again."));
 }
