@@ -26,8 +26,10 @@
 #include "ui/PagePreviewWindow.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Twips.h"
+#include "ui/WindowScrolling.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -72,15 +74,28 @@ Auctions::Auctions(ProgramSettings& settings, MessageBoxes* messages, FileDialog
                       m_pictures) {
     setObjectName(QStringLiteral("Auctions"));
     setWindowIcon(ProgramIcon());
-    // The window opens at its first size and may grow, never shrink below it.
-    setMinimumSize(MainWindowLayout::FirstSize());
-    resize(MainWindowLayout::FirstSize());
+    // The window opens at its first size and may grow, never shrink below it; on a screen
+    // with less free room it opens to fit and scrolls.
+    const QSize fitting = FittingSize();
+    setMinimumSize(fitting);
+    resize(fitting);
     // A narrow face: the window's texts were laid out for a small, narrow system font.
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(11);
     setFont(font);
     m_controls = MainWindowLayout::Create(*this, m_shown);
     m_findBar = new FindBar(this);
+    m_scrolling = new WindowScrolling(*this, MainWindowLayout::FirstSize());
+    connect(m_scrolling, &WindowScrolling::Scrolled, this, [this] {
+        ArrangeControls();
+        update();
+    });
+    // The keyboard scrolls the window by moving the focus: the focused control comes into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now != this && now->window() == this)
+            m_scrolling->Reveal(QRect(now->mapTo(this, QPoint(0, 0)), now->size())
+                                    .translated(-m_scrolling->Offset()));
+    });
     CreateCommands();
     ConnectControls();
     // The program starts with an empty grid; the output folder dialog offers the seller's own
@@ -127,8 +142,16 @@ void Auctions::CreateCommands() {
          false},
         {C::NewRecord, QT_TRANSLATE_NOOP("Auctions", "Insert &new record"), keys(QKeySequence::New),
          &Auctions::StartNewRecord, false},
-        {C::Store, QT_TRANSLATE_NOOP("Auctions", "&Update"), {}, &Auctions::StoreForm, false},
-        {C::Cancel, QT_TRANSLATE_NOOP("Auctions", "Cancel"), {}, &Auctions::CancelForm, false},
+        {C::Store,
+         QT_TRANSLATE_NOOP("Auctions", "&Update"),
+         {QKeySequence(Qt::ALT | Qt::Key_U)},
+         &Auctions::StoreForm,
+         false},
+        {C::Cancel,
+         QT_TRANSLATE_NOOP("Auctions", "Cancel"),
+         {QKeySequence(Qt::ALT | Qt::Key_C)},
+         &Auctions::CancelForm,
+         false},
         {C::Delete,
          QT_TRANSLATE_NOOP("Auctions", "&Delete"),
          {QKeySequence(Qt::Key_Delete)},
@@ -136,7 +159,7 @@ void Auctions::CreateCommands() {
          true},
         {C::Htmls,
          QT_TRANSLATE_NOOP("Auctions", "Write &pages..."),
-         {},
+         {QKeySequence(Qt::ALT | Qt::Key_P)},
          &Auctions::WritePagesCommand,
          false},
         {C::Export,
@@ -144,10 +167,14 @@ void Auctions::CreateCommands() {
          {QKeySequence(Qt::CTRL | Qt::Key_E)},
          &Auctions::ExportCommand,
          false},
-        {C::ViewPage, QT_TRANSLATE_NOOP("Auctions", "View page"), {}, &Auctions::ViewPage, false},
+        {C::ViewPage,
+         QT_TRANSLATE_NOOP("Auctions", "View page"),
+         {QKeySequence(Qt::ALT | Qt::Key_V)},
+         &Auctions::ViewPage,
+         false},
         {C::ViewCode,
          QT_TRANSLATE_NOOP("Auctions", "View html code"),
-         {},
+         {QKeySequence(Qt::CTRL | Qt::Key_U)},
          &Auctions::ViewHtmlCode,
          false},
         {C::Preview,
@@ -159,7 +186,7 @@ void Auctions::CreateCommands() {
          &Auctions::ShowHelp, false},
         {C::CategoryList,
          QT_TRANSLATE_NOOP("Auctions", "eBay's category list"),
-         {},
+         {QKeySequence(Qt::ALT | Qt::Key_G)},
          &Auctions::ShowCategoryList,
          false},
         {C::Close,
@@ -209,17 +236,17 @@ void Auctions::CreateCommands() {
          false},
         {C::AddColumn,
          QT_TRANSLATE_NOOP("Auctions", "Add a column..."),
-         {},
+         {QKeySequence(Qt::ALT | Qt::Key_A)},
          &Auctions::AddColumn,
          false},
         {C::RemoveColumn,
          QT_TRANSLATE_NOOP("Auctions", "Remove the column"),
-         {},
+         {QKeySequence(Qt::ALT | Qt::Key_R)},
          &Auctions::RemoveColumn,
          false},
         {C::TemplateColumns,
          QT_TRANSLATE_NOOP("Auctions", "Add columns from an eBay &template..."),
-         {},
+         {QKeySequence(Qt::ALT | Qt::Key_T)},
          &Auctions::AddTemplateColumns,
          false},
         {C::Escape,
@@ -653,8 +680,9 @@ void Auctions::SortCatalogue() {
 void Auctions::ArrangeControls() {
     // A catalogue without kept columns has no details to show beside the form.
     const bool details = !m_detailsInDialog && m_grid.Columns().ExtraCount() > 0;
+    m_scrolling->Fit();
     MainWindowLayout::Arrange(*this, *m_controls.grid, m_findBar,
-                              details ? m_controls.details : nullptr);
+                              details ? m_controls.details : nullptr, m_scrolling->Offset());
     if (!details && !m_detailsInDialog)
         m_controls.details->hide();
 }
@@ -842,7 +870,9 @@ void Auctions::PlaceItemCount() {
     label->setVisible(!filtered);
     count->setAlignment((filtered ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
     const int left = label->x() + TwipsToPixels(filtered ? -2400 : 600);
-    const int width = filtered ? this->width() - left - TwipsToPixels(120) : TwipsToPixels(615);
+    const int right =
+        std::max(this->width(), MainWindowLayout::FirstSize().width()) + m_scrolling->Offset().x();
+    const int width = filtered ? right - left - TwipsToPixels(120) : TwipsToPixels(615);
     count->setGeometry(left, label->y(), width, count->height());
 }
 
@@ -1121,13 +1151,23 @@ void Auctions::KeepSettings() {
 void Auctions::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     QPainter painter(this);
-    MainWindowLayout::PaintSeparators(painter, *this);
+    MainWindowLayout::PaintSeparators(painter, *this, m_scrolling->Offset());
 }
 
 void Auctions::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     ArrangeControls();
     PlaceItemCount();
+}
+
+QSize Auctions::FittingSize() const {
+    const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shownOn)
+        return MainWindowLayout::FirstSize();
+    // Before the window is shown its frame is not known: a title bar and thin borders.
+    const QSize frame(2 * TwipsToPixels(60), TwipsToPixels(480));
+    return WindowScrolling::FittingSize(MainWindowLayout::FirstSize(),
+                                        shownOn->availableGeometry().size(), frame);
 }
 
 void Auctions::showEvent(QShowEvent* event) {

@@ -26,6 +26,7 @@
 
 class FileDialogs;
 class FindBar;
+class WindowScrolling;
 class HtmlSourceWindow;
 class QSettings;
 class MessageBoxes;
@@ -204,6 +205,8 @@ private:
     // Places the controls for the window's size, the listing details with them unless a
     // dialog shows them.
     void ArrangeControls();
+    // The window's first size, or less where the screen has less free room.
+    QSize FittingSize() const;
     // A cell edited in the grid, stored as the form stores.
     void StoreCell(int row, int position, const QString& value);
     bool MayEditCell(int row);
@@ -266,6 +269,7 @@ private:
     MainWindowLayout::Controls m_controls;
     WindowCommands m_commands;
     FindBar* m_findBar = nullptr;
+    WindowScrolling* m_scrolling = nullptr;
     // Whether the listing details are in their dialog (Ctrl+L) rather than beside the form.
     bool m_detailsInDialog = false;
     ChangeFieldPrompt m_changeFieldPrompt;

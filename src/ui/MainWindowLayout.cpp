@@ -6,6 +6,7 @@
 #include "controls/xpbutton/SystemColors.h"
 #include "controls/xpbutton/XpButton.h"
 #include "pages/SellerTexts.h"
+#include "ui/ColourContrast.h"
 #include "ui/DescriptionBox.h"
 #include "ui/FormControls.h"
 #include "ui/GridView.h"
@@ -122,8 +123,7 @@ constexpr ButtonPlace kButtons[] = {
     {"Export",
      "",
      "export.png",
-     QT_TRANSLATE_NOOP("MainWindowLayout",
-                       "Export the catalogue as eBay's bulk listing file (Ctrl+E)"),
+     QT_TRANSLATE_NOOP("MainWindowLayout", "Export the catalogue as eBay's bulk listing file"),
      false,
      true,
      false,
@@ -210,8 +210,35 @@ QString Translated(const char* text) {
     return QCoreApplication::translate("MainWindowLayout", text);
 }
 
-QString PicturePath(const char* name) {
-    return QStringLiteral(":/pictures/") + Latin(name);
+// The picture drawn for the window's palette: with light words and outlines where the
+// buttons are dark, so that the words stand out from the face either way. The resources
+// hold each in the seller's language where it has words of its own.
+QString PicturePath(const char* name, const QWidget& window) {
+    const bool dark = ColourContrast::IsDark(window.palette().color(QPalette::Button));
+    return QStringLiteral(":/pictures/") + (dark ? QStringLiteral("dark/") : QString()) +
+           Latin(name);
+}
+
+// The words drawn on the picture buttons' faces: what screen readers and voice control call
+// the buttons.
+constexpr struct {
+    const char* name;
+    const char* words;
+} kFaceWords[] = {
+    {"Load", QT_TRANSLATE_NOOP("MainWindowLayout", "LOAD CSV")},
+    {"Manual", QT_TRANSLATE_NOOP("MainWindowLayout", "INSERT NEW RECORD")},
+    {"Htmls", QT_TRANSLATE_NOOP("MainWindowLayout", "HTMLS")},
+    {"Save", QT_TRANSLATE_NOOP("MainWindowLayout", "SAVE AS")},
+    {"Export", QT_TRANSLATE_NOOP("MainWindowLayout", "EXPORT")},
+    {"Help", QT_TRANSLATE_NOOP("MainWindowLayout", "HELP")},
+};
+
+QString FaceWords(const char* name) {
+    for (const auto& face : kFaceWords) {
+        if (qstrcmp(face.name, name) == 0)
+            return Translated(face.words);
+    }
+    return QString();
 }
 
 // What the window's designer stored for a button.
@@ -234,7 +261,7 @@ PropertyBag BagOf(const ButtonPlace& button, const QWidget& window) {
         bag.Write(QStringLiteral("Font"), font, window.font());
     }
     if (button.picture) {
-        const QPixmap picture(PicturePath(button.picture));
+        const QPixmap picture(PicturePath(button.picture, window));
         bag.Write(QStringLiteral("Picture"), QIcon(picture), QVariant());
         bag.Write(QStringLiteral("PicturePosition"), int(XpButton::PictureTop), 1);
         bag.Write(QStringLiteral("PictureSize"), int(XpButton::NativeSize), 1);
@@ -364,6 +391,16 @@ MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, CatalogueVi
     }
     controls.pagePath = LineBox(window, QStringLiteral("t_html"), QString(), kHtmlBox);
     controls.pagePath->setReadOnly(true);
+    // Each box is named by the label above it, for screen readers and for Alt and the
+    // label's letter.
+    const std::pair<const char*, QWidget*> labelled[] = {
+        {"Label1", controls.seller},
+        {"Label2", controls.location},
+        {"Label3", controls.country},
+        {"Label14", controls.pagePath},
+    };
+    for (const auto& [name, box] : labelled)
+        window.findChild<QLabel*>(Latin(name), Qt::FindDirectChildrenOnly)->setBuddy(box);
     for (QWidget* wider :
          {static_cast<QWidget*>(controls.boxes[ItemRecord::Title]),
           static_cast<QWidget*>(controls.boxes[ItemRecord::ImageAddress]),
@@ -375,7 +412,10 @@ MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, CatalogueVi
         XpButton* button = FormControls::Button(&window, Latin(place.name), BagOf(place, window),
                                                 place.place.Pixels());
         button->setToolTip(Translated(place.toolTip));
-        button->setAccessibleName(place.picture ? Translated(place.toolTip) : button->Caption());
+        // A button with a caption is named by it as it reads now (Update reads Insert while
+        // a new record is typed); a picture button by the words on its face.
+        if (place.picture)
+            button->setAccessibleName(FaceWords(place.name));
     }
     const auto button = [&window](const char* name) {
         return window.findChild<XpButton*>(Latin(name), Qt::FindDirectChildrenOnly);
@@ -425,7 +465,8 @@ int MainWindowLayout::MovedDown(const QWidget& window, int firstTop) {
     return firstTop >= DescriptionBottom() ? GrowthDown(window) : GridShareDown(window);
 }
 
-bool MainWindowLayout::Arrange(QWidget& window, QWidget& grid, QWidget* findBar, QWidget* details) {
+bool MainWindowLayout::Arrange(QWidget& window, QWidget& grid, QWidget* findBar, QWidget* details,
+                               QPoint offset) {
     const int wider = std::max(0, window.width() - FirstSize().width());
     const bool beside = details && wider >= DetailsWidth();
     // The grid takes the whole width; the form what the listing details leave of it.
@@ -443,7 +484,8 @@ bool MainWindowLayout::Arrange(QWidget& window, QWidget& grid, QWidget* findBar,
             // The find bar takes the grid's top edge while it is shown.
             if (findBar && findBar->isVisible()) {
                 const int height = findBar->sizeHint().height();
-                findBar->setGeometry(place.left(), place.top(), place.width(), height);
+                findBar->setGeometry(
+                    QRect(place.left(), place.top(), place.width(), height).translated(offset));
                 place.setTop(place.top() + height);
             }
         } else if (place.top() >= GridBottom()) {
@@ -456,19 +498,21 @@ bool MainWindowLayout::Arrange(QWidget& window, QWidget& grid, QWidget* findBar,
             if (growth == 0 && place.left() >= RightHandLeft())
                 place.translate(right, 0);
         }
-        child->setGeometry(place);
+        child->setGeometry(place.translated(offset));
     }
     if (details) {
         const int margin = TwipsToPixels(120);
         const int top = GridBottom() + gridDown + margin;
-        details->setGeometry(window.width() - DetailsWidth() + margin, top,
-                             DetailsWidth() - 2 * margin, window.height() - top - margin);
+        details->setGeometry(QRect(window.width() - DetailsWidth() + margin, top,
+                                   DetailsWidth() - 2 * margin, window.height() - top - margin)
+                                 .translated(offset));
         details->setVisible(beside);
     }
     return beside;
 }
 
-void MainWindowLayout::PaintSeparators(QPainter& painter, const QWidget& window) {
+void MainWindowLayout::PaintSeparators(QPainter& painter, const QWidget& window, QPoint offset) {
+    painter.translate(offset);
     const QColor dark = SystemColor(SystemColors::WindowText, window.palette());
     const QColor light = SystemColor(SystemColors::TitleText, window.palette());
     for (const Separator& line : kSeparators) {

@@ -3,6 +3,7 @@
 
 #include "catalogue/ItemRecord.h"
 
+#include <QPoint>
 #include <QSize>
 
 #include <array>
@@ -61,7 +62,7 @@ public:
     // shown, and sets the order Tab goes through them.
     static Controls Create(QWidget& window, CatalogueView& shown);
     // Paints the etched lines onto the window.
-    static void PaintSeparators(QPainter& painter, const QWidget& window);
+    static void PaintSeparators(QPainter& painter, const QWidget& window, QPoint offset = QPoint());
 
     // The window's first size, which is also its smallest.
     static QSize FirstSize();
@@ -72,8 +73,10 @@ public:
     // shown takes the grid's top edge. The listing details stand at the right of the form
     // where the window is wide enough for them (DetailsWidth more than its first width),
     // the form then growing by the rest; true when they do, false when they are hidden.
+    // A window smaller than its first size (a small screen) keeps the first places, moved
+    // by `offset` as it is scrolled.
     static bool Arrange(QWidget& window, QWidget& grid, QWidget* findBar = nullptr,
-                        QWidget* details = nullptr);
+                        QWidget* details = nullptr, QPoint offset = QPoint());
     // The width the listing details take beside the form, their margins included.
     static int DetailsWidth();
 

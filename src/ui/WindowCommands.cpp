@@ -4,7 +4,19 @@
 #include "controls/xpbutton/XpButton.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QWidget>
+
+namespace {
+
+// A command's text as a tool tip says it: "Write &pages..." is "Write pages".
+QString PlainText(QString text) {
+    if (text.endsWith(QLatin1String("...")))
+        text.chop(3);
+    return XpButton::ShownText(text);
+}
+
+}  // namespace
 
 WindowCommands::WindowCommands(QWidget& window) : m_window(window) {}
 
@@ -25,6 +37,16 @@ void WindowCommands::SetEnabled(Command command, bool enabled) {
 
 void WindowCommands::Bind(Command command, XpButton* button) {
     QAction* action = m_actions[size_t(command)];
+    // The command's key presses the button: the tool tip and screen readers say which.
+    const QString key = action->shortcut().toString(QKeySequence::NativeText);
+    if (!key.isEmpty()) {
+        button->SetKeyText(key);
+        const QString tip =
+            button->toolTip().isEmpty() ? PlainText(action->text()) : button->toolTip();
+        if (!tip.contains(key))
+            button->setToolTip(
+                QCoreApplication::translate("WindowCommands", "%1 (%2)").arg(tip, key));
+    }
     QObject::connect(button, &XpButton::Click, action, &QAction::trigger);
     QObject::connect(action, &QAction::changed, button,
                      [button, action] { button->SetEnabled(action->isEnabled()); });
