@@ -35,17 +35,32 @@ SIZES = {
     "resources/dot_clear.gif": (1, 1),
     "resources/OK.jpg": (16, 16),
     "src/ui/pictures/banner.png": (187, 54),
-    "src/ui/pictures/load.png": (55, 46),
-    "src/ui/pictures/manual.png": (55, 47),
-    "src/ui/pictures/htmls.png": (55, 46),
-    "src/ui/pictures/save.png": (55, 46),
-    "src/ui/pictures/export.png": (55, 46),
-    "src/ui/pictures/help.png": (55, 46),
     "src/ui/pictures/lotcraft.png": (48, 48),
     "src/ui/pictures/lotcraft-256.png": (256, 256),
     "data/icons/lotcraft.svg": (256, 256),
 }
 SIZES.update({"data/icons/lotcraft-%d.png" % n: (n, n) for n in (16, 22, 24, 32, 48, 64, 128, 256)})
+
+# The button pictures' folders, each with the faces its pictures must read on: WCAG's
+# 4.5:1 for the words against the light desktop's buttons, or against the dark one's.
+LIGHT_FACES = ("#EFEFEF", "#D4D0C8")
+DARK_FACES = ("#353535", "#4A4A4A")
+BUTTON_FOLDERS = {"": LIGHT_FACES, "dark/": DARK_FACES, "de/": LIGHT_FACES,
+                  "de/dark/": DARK_FACES}
+BUTTONS = {"load": (55, 46), "manual": (55, 47), "htmls": (55, 46), "save": (55, 46),
+           "export": (55, 46), "help": (55, 46)}
+SIZES.update({"src/ui/pictures/%s%s.png" % (folder, name): size
+              for folder in BUTTON_FOLDERS for name, size in BUTTONS.items()})
+
+
+def contrast(a, b):
+    def luminance(c):
+        r, g, b = ((v / 255.0) / 12.92 if v <= 10 else ((v / 255.0 + 0.055) / 1.055) ** 2.4
+                   for v in c[:3])
+        return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+    la, lb = sorted((luminance(a), luminance(b)))
+    return (lb + 0.05) / (la + 0.05)
 
 
 def read_gif(data):
@@ -273,18 +288,33 @@ class DrawPicturesTest(unittest.TestCase):
             self.assertEqual(pixels, canvas.pixels, path)
 
     def test_button_pictures_have_a_clear_background(self):
-        for name in ("load", "manual", "htmls", "save", "export", "help"):
-            _, _, pixels = read_png(self.fresh("src/ui/pictures/%s.png" % name))
-            self.assertEqual(pixels[0][3], 0, name)
-            self.assertTrue(any(p[3] == 255 for p in pixels), name)
+        for path in ("src/ui/pictures/%s%s.png" % (f, n) for f in BUTTON_FOLDERS for n in BUTTONS):
+            _, _, pixels = read_png(self.fresh(path))
+            self.assertEqual(pixels[0][3], 0, path)
+            self.assertTrue(any(p[3] == 255 for p in pixels), path)
+
+    def test_button_words_read_on_every_face_of_their_palette(self):
+        # The words' pixels are found by the script's drawing of the words alone; the
+        # colours are the ones the written picture has there, laid over each face.
+        for folder, faces in BUTTON_FOLDERS.items():
+            for name in BUTTONS:
+                path = "src/ui/pictures/%s%s.png" % (folder, name)
+                w, _, pixels = read_png(self.fresh(path))
+                words = [i for i, p in enumerate(self.drawn[path].caption.pixels) if p[3]]
+                self.assertGreater(len(words), 40, path)
+                for face in (draw.rgb(f) for f in faces):
+                    seen = [tuple(round(p[k] * p[3] / 255.0 + face[k] * (1 - p[3] / 255.0))
+                                  for k in range(3)) for p in (pixels[i] for i in words)]
+                    worst = min(contrast(c, face) for c in seen)
+                    self.assertGreaterEqual(worst, 4.5, (path, face))
 
     def test_one_line_button_words_share_a_line_clear_of_the_drawing(self):
         # The one-line words sit in the bottom seven rows, and the rows just above them stay
         # clear, so no drawing runs into its word.
-        for name in ("load", "htmls", "save", "export", "help"):
+        for name in ("%s%s" % (f, n) for f in BUTTON_FOLDERS for n in BUTTONS if n != "manual"):
             canvas = self.drawn["src/ui/pictures/%s.png" % name]
             rows = [y for y in range(canvas.height)
-                    if any(canvas.get(x, y) == draw.LABEL for x in range(canvas.width))]
+                    if any(canvas.caption.get(x, y)[3] for x in range(canvas.width))]
             self.assertEqual((rows[0], rows[-1]), (canvas.height - 7, canvas.height - 1), name)
             for y in range(canvas.height - 12, canvas.height - 7):
                 self.assertFalse(any(canvas.get(x, y)[3] for x in range(canvas.width)),

@@ -3,7 +3,8 @@
 """Draws every picture Lotcraft ships.
 
 The pictures beside the item pages go to resources/ (GIF, and one JPEG), the pictures of the
-main window go to src/ui/pictures/ (PNG), the desktop's icons to data/icons/ (PNG at each
+main window go to src/ui/pictures/ (PNG; the button pictures once more for a dark desktop in
+dark/, and in German in de/ and de/dark/), the desktop's icons to data/icons/ (PNG at each
 size of the icon theme, and SVG). Everything is drawn here from shapes and from our
 own small bitmap fonts, with the Python standard library only: this file carries its own GIF
 encoder (GIF89a, LZW, a palette, transparency through the Graphic Control Extension), PNG
@@ -890,22 +891,85 @@ def draw_ok_tick():
 # pictures have a clear background so that they sit on the button's own face.
 
 LABEL = rgb("#1B2A4A")
+# The words on a dark desktop: a pale blue-white, more than 7:1 on its dark faces.
+LABEL_DARK = rgb("#E8EEF8")
+
+# The button colours the pictures are drawn for: a light desktop's (today's and the classic
+# grey) and a dark one's, from the darkest to the lightest face its palettes give buttons.
+LIGHT_FACES = (rgb("#EFEFEF"), rgb("#D4D0C8"))
+DARK_FACES = (rgb("#353535"), rgb("#4A4A4A"))
 
 
-def button_label(c, lines, font=FONT_5X7, bottom=None, gap=1):
-    """Centres the lines of the button's words at the bottom of its picture."""
+def luminance(colour):
+    """The relative luminance of an sRGB colour, as WCAG reckons it."""
+    def linear(v):
+        v /= 255.0
+        return v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4
+
+    r, g, b = (linear(v) for v in colour[:3])
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast(a, b):
+    la, lb = luminance(a), luminance(b)
+    return (max(la, lb) + 0.05) / (min(la, lb) + 0.05)
+
+
+# The button words in each language, by picture. The small letters of INSERT NEW RECORD
+# give its three lines room in the picture's width.
+WORDS = {
+    "en": {"load": ["LOAD CSV"], "manual": ["INSERT", "NEW", "RECORD"], "htmls": ["HTMLS"],
+           "save": ["SAVE AS"], "export": ["EXPORT"], "help": ["HELP"]},
+    "de": {"load": ["CSV LADEN"], "manual": ["NEUEN", "DATENSATZ", "ANLEGEN"],
+           "htmls": ["SEITEN"], "save": ["SPEICHERN"], "export": ["EXPORT"],
+           "help": ["HILFE"]},
+}
+
+
+class ButtonLook:
+    """What one set of button pictures is drawn for: the faces under it, the colour of its
+    words, and their language."""
+
+    def __init__(self, faces, label, language):
+        self.faces, self.label = faces, label
+        self.dark = all(luminance(face) < 0.18 for face in faces)  # darker than mid grey
+        self.words = WORDS[language]
+
+    def edge(self, colour):
+        """An outline's colour. On a dark face a dark outline would vanish, and with it the
+        shape where its fill is dark too: there it is lightened until it stands 3:1 off
+        every face. The light pictures keep their colours as drawn."""
+        if not self.dark:
+            return colour
+        for step in range(65):
+            lifted = mix(colour, WHITE, step / 64.0)
+            if all(contrast(lifted, face) >= 3.0 for face in self.faces):
+                return lifted
+        return WHITE
+
+
+LIGHT = ButtonLook(LIGHT_FACES, LABEL, "en")
+
+
+def button_label(c, lines, look, font=FONT_5X7, bottom=None, gap=1):
+    """Centres the lines of the button's words at the bottom of its picture. The words
+    alone are kept as c.caption, for telling them from the drawing."""
     bottom = c.height if bottom is None else bottom
     y = bottom - len(lines) * font.height - (len(lines) - 1) * gap
+    c.caption = Canvas(c.width, c.height, samples=1)
     for line in lines:
+        if font.width(line) > c.width:
+            raise ValueError("%r is wider than its %d pixel picture" % (line, c.width))
         x = (c.width - font.width(line)) // 2
-        c.fill(text(line, x, y, font), LABEL, samples=1)
+        for canvas in (c, c.caption):
+            canvas.fill(text(line, x, y, font), look.label, samples=1)
         y += font.height + gap
 
 
-def draw_load():
+def draw_load(look=LIGHT):
     """An opening folder with a sheet of paper, and LOAD CSV."""
     c = Canvas(55, 46)
-    edge = rgb("#8A5A0A")
+    edge = look.edge(rgb("#8A5A0A"))
     # The back of the folder with its tab.
     back = polygon([(12, 8), (22, 8), (25, 11), (43, 11), (43, 33), (12, 33)])
     c.fill(back, edge)
@@ -922,16 +986,16 @@ def draw_load():
     c.fill(polygon([(8, 17), (40, 17), (47, 17), (43, 34), (12, 34)]), edge)
     c.fill(polygon([(9.4, 18), (45.6, 18), (42.2, 33), (12.8, 33)]),
            vertical(rgb("#FFE08A"), rgb("#F4B940"), 18, 33))
-    button_label(c, ["LOAD CSV"])
+    button_label(c, look.words["load"], look)
     return c
 
 
-def draw_manual():
+def draw_manual(look=LIGHT):
     """A new document with a plus, and INSERT NEW RECORD in small letters."""
     c = Canvas(55, 47)
     outline = rgb("#5A6680")
     page = polygon([(17, 2), (32, 2), (38, 8), (38, 27), (17, 27)])
-    c.fill(page, outline)
+    c.fill(page, look.edge(outline))
     c.fill(polygon([(18, 3), (31.5, 3), (37, 8.5), (37, 26), (18, 26)]), WHITE)
     c.fill(polygon([(31, 2.5), (31, 9), (37.5, 9)]), rgb("#C9D2E2"))
     c.fill(polyline([(31.5, 2.5), (31.5, 8.5), (37.5, 8.5)], 1.0), outline)
@@ -939,18 +1003,18 @@ def draw_manual():
         c.fill(rect(21, 12 + k * 3.5, 34 - (6 if k == 3 else 0), 13.2 + k * 3.5),
                rgb("#8A96AE"))
     # The plus: a new record.
-    c.fill(circle(37, 22.5, 7), rgb("#1E7A34"))
+    c.fill(circle(37, 22.5, 7), look.edge(rgb("#1E7A34")))
     c.fill(circle(37, 22.5, 6), rgb("#34B354"))
     c.fill(rect(33.5, 21.4, 40.5, 23.6), WHITE)
     c.fill(rect(35.9, 19, 38.1, 26), WHITE)
-    button_label(c, ["INSERT", "NEW", "RECORD"], FONT_3X5)
+    button_label(c, look.words["manual"], look, FONT_3X5)
     return c
 
 
-def draw_htmls():
+def draw_htmls(look=LIGHT):
     """Two item pages, one behind the other, and HTMLS."""
     c = Canvas(55, 46)
-    outline = rgb("#5A6680")
+    outline = look.edge(rgb("#5A6680"))
 
     def page(x, y, bar):
         c.fill(rect(x, y, x + 19, y + 24), outline)
@@ -967,16 +1031,16 @@ def draw_htmls():
 
     page(13, 3, rgb("#F4D752"))
     page(23, 9, rgb("#3399CC"))
-    button_label(c, ["HTMLS"])
+    button_label(c, look.words["htmls"], look)
     return c
 
 
-def draw_save():
+def draw_save(look=LIGHT):
     """A floppy disk, and SAVE AS."""
     c = Canvas(55, 46)
     x0, y0, x1, y1 = 13.0, 2.0, 42.0, 31.0
     body = polygon([(x0, y0), (x1 - 4, y0), (x1, y0 + 4), (x1, y1), (x0, y1)])
-    c.fill(body, rgb("#142C5C"))
+    c.fill(body, look.edge(rgb("#142C5C")))
     c.fill(polygon([(x0 + 1, y0 + 1), (x1 - 4.4, y0 + 1), (x1 - 1, y0 + 4.4), (x1 - 1, y1 - 1),
                     (x0 + 1, y1 - 1)]), vertical(rgb("#3F6FC8"), rgb("#24499A"), y0, y1))
     # The metal shutter with its window.
@@ -988,18 +1052,18 @@ def draw_save():
     for k in range(3):
         c.fill(rect(x0 + 6, y0 + 17 + k * 3, x1 - 6, y0 + 18 + k * 3),
                rgb("#D8262E") if k == 0 else rgb("#8A96AE"))
-    button_label(c, ["SAVE AS"])
+    button_label(c, look.words["save"], look)
     return c
 
 
-def draw_export():
+def draw_export(look=LIGHT):
     """A sheet of rows and columns with an arrow leaving it to the right, and EXPORT."""
     c = Canvas(55, 46)
     outline = rgb("#5A6680")
     rule = rgb("#8A96AE")
     # The sheet: a header row, then ruled rows; whole-pixel lines keep the rules sharp.
     x0, y0, x1, y1 = 11, 2, 33, 32
-    c.fill(rect(x0, y0, x1, y1), outline)
+    c.fill(rect(x0, y0, x1, y1), look.edge(outline))
     c.fill(rect(x0 + 1, y0 + 1, x1 - 1, y1 - 1), WHITE)
     c.fill(rect(x0 + 1, y0 + 1, x1 - 1, y0 + 5), rgb("#F4D752"))
     c.fill(rect(x0 + 1, y0 + 5, x1 - 1, y0 + 6), outline)
@@ -1010,16 +1074,16 @@ def draw_export():
     # The arrow, from the middle of the sheet out past its right edge, lit from above like
     # the floppy disk of SAVE AS.
     points = [(21, 14), (34, 14), (34, 9), (45, 17.5), (34, 26), (34, 21), (21, 21)]
-    c.fill(polygon(points), rgb("#142C5C"))
+    c.fill(polygon(points), look.edge(rgb("#142C5C")))
     c.fill(inset_polygon(points, 1.0), vertical(rgb("#3F6FC8"), rgb("#24499A"), 9, 26))
-    button_label(c, ["EXPORT"])
+    button_label(c, look.words["export"], look)
     return c
 
 
-def draw_help():
+def draw_help(look=LIGHT):
     """A question mark in a blue disc, and HELP."""
     c = Canvas(55, 46)
-    c.fill(circle(27.5, 16.5, 14), rgb("#143A80"))
+    c.fill(circle(27.5, 16.5, 14), look.edge(rgb("#143A80")))
     c.fill(circle(27.5, 16.5, 13), lambda x, y: mix(rgb("#6FA8F0"), rgb("#1F56B4"),
                                                       ((x - 20) + (y - 6)) / 30.0))
     c.fill(ellipse(25, 9.5, 8, 3.5), rgb("#FFFFFF", 60))
@@ -1029,7 +1093,7 @@ def draw_help():
     c.fill(polygon([(29.5, 17.6), (33, 16), (29.6, 21.5), (29.6, 23), (25.4, 23), (25.4, 20.5)]),
            WHITE)
     c.fill(circle(27.5, 26.3, 2.1), WHITE)
-    button_label(c, ["HELP"])
+    button_label(c, look.words["help"], look)
     return c
 
 
@@ -1235,6 +1299,18 @@ def svg_bytes(text):
 # program's desktop id. Small sizes take more samples a pixel for smoother edges.
 ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 
+# The button pictures, each drawn for every look: the folder under src/ui/pictures/ is the
+# one Qt's resources give for the window's palette and language (English and light at the
+# top, where the pictures have always been).
+BUTTON_DRAWINGS = [("load", draw_load), ("manual", draw_manual), ("htmls", draw_htmls),
+                   ("save", draw_save), ("export", draw_export), ("help", draw_help)]
+BUTTON_LOOKS = [
+    ("", LIGHT),
+    ("dark/", ButtonLook(DARK_FACES, LABEL_DARK, "en")),
+    ("de/", ButtonLook(LIGHT_FACES, LABEL, "de")),
+    ("de/dark/", ButtonLook(DARK_FACES, LABEL_DARK, "de")),
+]
+
 # ---------------------------------------------------------------------------------------
 
 PICTURES = [
@@ -1248,12 +1324,9 @@ PICTURES = [
     ("resources/dot_clear.gif", draw_clear_dot, gif_bytes),
     ("resources/OK.jpg", draw_ok_tick, jpeg_bytes),
     ("src/ui/pictures/banner.png", draw_banner, png_bytes),
-    ("src/ui/pictures/load.png", draw_load, png_bytes),
-    ("src/ui/pictures/manual.png", draw_manual, png_bytes),
-    ("src/ui/pictures/htmls.png", draw_htmls, png_bytes),
-    ("src/ui/pictures/save.png", draw_save, png_bytes),
-    ("src/ui/pictures/export.png", draw_export, png_bytes),
-    ("src/ui/pictures/help.png", draw_help, png_bytes),
+] + [("src/ui/pictures/%s%s.png" % (folder, name), (lambda draw=draw, look=look: draw(look)),
+      png_bytes)
+     for folder, look in BUTTON_LOOKS for name, draw in BUTTON_DRAWINGS] + [
     ("src/ui/pictures/lotcraft.png", lambda: draw_icon(48, 4), png_bytes),
     ("src/ui/pictures/lotcraft-256.png", lambda: draw_icon(256, 3), png_bytes),
 ] + [("data/icons/lotcraft-%d.png" % size,
@@ -1285,7 +1358,7 @@ def main(argv):
         data = encode(draw())
         with open(target, "wb") as f:
             f.write(data)
-        print("%-34s %6d bytes" % (path, len(data)))
+        print("%-38s %6d bytes" % (path, len(data)))
     return 0
 
 
