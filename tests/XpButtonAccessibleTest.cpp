@@ -13,16 +13,6 @@
 
 using namespace XpButtonFixtures;
 
-namespace {
-
-QList<QPair<QObject*, QAccessible::Event>> g_events;
-
-void RecordEvent(QAccessibleEvent* event) {
-    g_events.append({event->object(), event->type()});
-}
-
-}  // namespace
-
 class XpButtonAccessibleTest : public QObject {
     Q_OBJECT
 
@@ -75,7 +65,6 @@ private Q_SLOTS:
         window.resize(200, 100);
         auto* button = new XpButton(QStringLiteral("Manual"), &window);
         button->setGeometry(10, 10, 81, 25);
-        button->SetURL(QStringLiteral("https://example.com/"));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         int clicks = 0;
@@ -103,19 +92,13 @@ private Q_SLOTS:
         QCOMPARE(clicks, 1);
     }
 
-    void captionAndKeyChangesAreTold() {
+    void nameFollowsTheCaption() {
         QWidget window;
         auto* button = new XpButton(QStringLiteral("Update"), &window);
-        g_events.clear();
-        const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(RecordEvent);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
+        QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Update"));
         button->SetCaption(QStringLiteral("Insert"));
-        button->SetKeyText(QStringLiteral("Alt+U"));
-        QAccessible::installUpdateHandler(previous);
-        QCOMPARE(g_events, (QList<QPair<QObject*, QAccessible::Event>>{
-                               {button, QAccessible::NameChanged},
-                               {button, QAccessible::DescriptionChanged}}));
-        QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
-                 QStringLiteral("Insert"));
+        QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Insert"));
     }
 };
 
