@@ -8,6 +8,7 @@
 #include "app/ProgramSettings.h"
 #include "ui/Auctions.h"
 #include "ui/CommandLine.h"
+#include "ui/FocusFrame.h"
 #include "ui/KeptSettingsFile.h"
 #include "ui/PageEngine.h"
 #include "ui/ProgramIcon.h"
@@ -83,6 +84,9 @@ int main(int argc, char* argv[]) {
     if (found.keep)
         kept.emplace(keptPath, QSettings::NativeFormat);
 
+    // Every window frames its focused button, which draws no focus mark of its own that a
+    // seller working by keyboard could follow.
+    FocusFrame focusFrame;
     Auctions window(settings);
     window.KeepSettingsIn(kept ? &*kept : nullptr, found.notice);
     window.show();
