@@ -4,6 +4,7 @@
 #include "pages/SchemeTable.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QPixmap>
 
 #include <array>
@@ -14,14 +15,17 @@ constexpr int SilverScheme = 5;
 constexpr int GreyScheme = 6;
 
 constexpr std::array<const char*, PageChoiceLists::LayoutCount> LayoutNames = {
-    "Default", "Default Mirrored", "Horizontal Top", "Horizontal Botton"};
+    QT_TRANSLATE_NOOP("PageChoiceLists", "Default"),
+    QT_TRANSLATE_NOOP("PageChoiceLists", "Default Mirrored"),
+    QT_TRANSLATE_NOOP("PageChoiceLists", "Horizontal Top"),
+    QT_TRANSLATE_NOOP("PageChoiceLists", "Horizontal Botton")};
 
 }  // namespace
 
 QString PageChoiceLists::LayoutName(int layout) {
     if (layout < 1 || layout > LayoutCount)
         return QString();
-    return QLatin1String(LayoutNames[size_t(layout - 1)]);
+    return QCoreApplication::translate("PageChoiceLists", LayoutNames[size_t(layout - 1)]);
 }
 
 QColor PageChoiceLists::SwatchColour(int scheme) {
