@@ -45,6 +45,8 @@ HtmlSourceWindow::HtmlSourceWindow(MessageBoxes& messages, QWidget* parent)
     layout->setContentsMargins(TwipsToPixels(TextLeftTwips), TwipsToPixels(TextTopTwips),
                                TwipsToPixels(TextRightTwips), TwipsToPixels(TextBottomTwips));
     layout->addWidget(m_text1);
+    // In place from the start, not only once the window is first shown.
+    layout->activate();
 }
 
 void HtmlSourceWindow::ShowPage(const QString& pagePath) {
