@@ -133,7 +133,7 @@ void CheckChoiceBox(QStringList& cut, const QAbstractButton* box) {
         Report(cut, box, text, Higher(needed.height(), box->height()));
 }
 
-// Whether a widget is a part of a list's or a box's own inside, placed by it.
+// Whether a widget belongs to the inside of a list or a box, which places it itself.
 bool InsideAControl(const QWidget* widget, const QWidget& dialog) {
     for (const QWidget* above = widget->parentWidget(); above && above != &dialog;
          above = above->parentWidget()) {
