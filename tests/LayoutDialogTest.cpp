@@ -45,30 +45,49 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(dialog.objectName(), QStringLiteral("layout"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Auction Layout"));
-        QCOMPARE(dialog.size(), QSize(541, 353));
+        // As large as its contents ask for, and no larger or smaller for the seller.
+        QCOMPARE(dialog.size(), dialog.sizeHint());
         QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
         QVERIFY(!(dialog.windowFlags() & Qt::WindowMaximizeButtonHint));
         const QPoint offCentre =
             dialog.geometry().center() - dialog.screen()->availableGeometry().center();
         QVERIFY(offCentre.manhattanLength() <= 2);
 
-        QCOMPARE(dialog.ImageCombo1()->geometry(), QRect(120, 40, 129, 22));
-        QCOMPARE(dialog.OKButton()->geometry(), QRect(440, 304, 81, 25));
+        // The scheme list beside its label in the upper frame; the pictures in the lower one,
+        // each with its option under it; Ok under them at the right.
+        const auto placeOf = [&dialog](const QWidget* control) {
+            return QRect(control->mapTo(&dialog, QPoint()), control->size());
+        };
+        const QRect frame2 = placeOf(dialog.findChild<QWidget*>(QStringLiteral("Frame2")));
+        const QRect frame1 = placeOf(dialog.findChild<QWidget*>(QStringLiteral("Frame1")));
+        const QRect combo = placeOf(dialog.ImageCombo1());
+        QVERIFY(frame2.contains(combo));
+        QVERIFY(placeOf(dialog.findChild<QLabel*>(QStringLiteral("Label1"))).right() <
+                combo.left());
+        QVERIFY(frame2.bottom() < frame1.top());
+        const QRect ok = placeOf(dialog.OKButton());
+        QVERIFY(ok.top() > frame1.bottom());
+        QVERIFY(ok.right() > frame1.center().x());
         QCOMPARE(dialog.OKButton()->Caption(), QStringLiteral("Ok"));
-        QCOMPARE(dialog.findChild<QWidget*>(QStringLiteral("Picture4"))->geometry(),
-                 QRect(408, 112, 105, 125));
-        // Each option at its place shows its whole caption, beside the next, inside Frame1,
-        // and in front of the frame.
+        QCOMPARE(dialog.findChild<QWidget*>(QStringLiteral("Picture4"))->size(), QSize(105, 125));
+        // Each option shows its whole caption under its picture, left of the next, inside
+        // Frame1, and in front of the frame.
         const char* const captions[] = {"Default", "Default Mirrored", "Horizontal Top",
                                         "Horizontal Botton"};
-        const int lefts[] = {40, 152, 288, 408, 529};
+        int rightOfLast = -1;
         for (int index = 0; index < LayoutDialog::LayoutCount; ++index) {
             QRadioButton* option = dialog.Option1(index);
+            const QRect place = placeOf(option);
+            const QRect picture =
+                placeOf(dialog.findChild<QWidget*>(QStringLiteral("Picture%1").arg(index + 1)));
             QCOMPARE(option->text(), QLatin1String(captions[index]));
-            QCOMPARE(option->geometry().topLeft(), QPoint(lefts[index], 256));
+            QVERIFY(place.top() > picture.bottom());
+            QVERIFY(place.left() <= picture.center().x() && picture.center().x() <= place.right());
             QVERIFY(option->width() >= option->sizeHint().width());
-            QVERIFY(option->geometry().right() < lefts[index + 1]);
-            QCOMPARE(dialog.childAt(option->geometry().center()), option);
+            QVERIFY(place.left() > rightOfLast);
+            QVERIFY(frame1.contains(place));
+            QCOMPARE(dialog.childAt(place.center()), option);
+            rightOfLast = place.right();
         }
     }
 

@@ -147,23 +147,40 @@ private Q_SLOTS:
         QVERIFY(dialog);
         QCOMPARE(dialog->objectName(), QStringLiteral("frmSave"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Htmls"));
-        QCOMPARE(dialog->geometry(), QRect(184, 250, 406, 257));
+        // At its fixed place from the screen's top left, as large as its contents ask for.
+        QCOMPARE(dialog->geometry().topLeft(), QPoint(184, 250));
+        QCOMPARE(dialog->size(), dialog->sizeHint());
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        const auto placeOf = [&dialog](const QWidget* control) {
+            return QRect(control->mapTo(dialog.get(), QPoint()), control->size());
+        };
         const auto* frame = dialog->findChild<QGroupBox*>(QStringLiteral("Frame1"));
         QCOMPARE(frame->title(), QStringLiteral("Output Location"));
-        QCOMPARE(frame->geometry(), QRect(8, 16, 281, 169));
-        QCOMPARE(dialog->Drive1()->geometry(), QRect(24, 40, 185, 21));
-        QCOMPARE(dialog->Dir1()->geometry(), QRect(24, 72, 249, 96));
-        QCOMPARE(dialog->childAt(dialog->Dir1()->geometry().center())->parentWidget(),
-                 dialog->Dir1());
-        QCOMPARE(dialog->LayButton()->geometry(), QRect(312, 24, 81, 25));
-        QCOMPARE(dialog->OKButton()->geometry(), QRect(312, 128, 81, 25));
-        QCOMPARE(dialog->CancelButton()->geometry(), QRect(312, 160, 81, 25));
-        // The new controls: a button between Layout and Ok, the path and its note under the
-        // frame.
-        QCOMPARE(dialog->NewFolderButton()->geometry(), QRect(312, 56, 81, 25));
-        QCOMPARE(dialog->PathBox()->geometry(), QRect(8, 208, 281, 21));
-        QCOMPARE(dialog->ReplaceNote()->geometry(), QRect(8, 232, 281, 17));
+        // The drive list over the folder list in the frame; under the frame, as wide as it,
+        // the path and its note.
+        const QRect framePlace = placeOf(frame);
+        QVERIFY(framePlace.contains(placeOf(dialog->Drive1())));
+        QVERIFY(framePlace.contains(placeOf(dialog->Dir1())));
+        QVERIFY(placeOf(dialog->Drive1()).bottom() < placeOf(dialog->Dir1()).top());
+        const QPoint listCentre = placeOf(dialog->Dir1()).center();
+        QCOMPARE(dialog->childAt(listCentre)->parentWidget(), dialog->Dir1());
+        QVERIFY(placeOf(dialog->PathBox()).top() > framePlace.bottom());
+        QCOMPARE(placeOf(dialog->PathBox()).left(), framePlace.left());
+        QCOMPARE(dialog->PathBox()->width(), frame->width());
+        QVERIFY(placeOf(dialog->ReplaceNote()).top() > placeOf(dialog->PathBox()).bottom());
+        // The buttons in a column right of the frame, from the top: Layout, New Folder, then
+        // apart from them Ok and Cancel.
+        const QList<XpButton*> column = {dialog->LayButton(), dialog->NewFolderButton(),
+                                         dialog->OKButton(), dialog->CancelButton()};
+        for (qsizetype index = 0; index < column.size(); ++index) {
+            const QRect place = placeOf(column[index]);
+            QVERIFY(place.left() > framePlace.right());
+            QCOMPARE(place.left(), placeOf(column.first()).left());
+            if (index > 0)
+                QVERIFY(place.top() > placeOf(column[index - 1]).bottom());
+        }
+        QVERIFY(placeOf(dialog->OKButton()).top() - placeOf(dialog->NewFolderButton()).bottom() >
+                placeOf(dialog->NewFolderButton()).top() - placeOf(dialog->LayButton()).bottom());
         QCOMPARE(dialog->LayButton()->Caption() + dialog->NewFolderButton()->Caption() +
                      dialog->OKButton()->Caption() + dialog->CancelButton()->Caption(),
                  QStringLiteral("LayoutNew FolderOkCancel"));

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QStyle>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -22,10 +23,18 @@ constexpr int RowRole = Qt::UserRole;
 constexpr int ErrorRole = Qt::UserRole + 1;
 
 // "no errors", "1 error", "2 errors".
-QString Counted(int count, const char* one, const char* many) {
+QString Errors(int count) {
     if (count == 0)
-        return QStringLiteral("no %1").arg(QLatin1String(many));
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+        return CatalogueCheckDialog::tr("no errors");
+    return count == 1 ? CatalogueCheckDialog::tr("1 error")
+                      : CatalogueCheckDialog::tr("%1 errors").arg(count);
+}
+
+QString Warnings(int count) {
+    if (count == 0)
+        return CatalogueCheckDialog::tr("no warnings");
+    return count == 1 ? CatalogueCheckDialog::tr("1 warning")
+                      : CatalogueCheckDialog::tr("%1 warnings").arg(count);
 }
 
 }  // namespace
@@ -33,21 +42,19 @@ QString Counted(int count, const char* one, const char* many) {
 CatalogueCheckDialog::CatalogueCheckDialog(const std::vector<CatalogueFinding>& findings,
                                            int itemCount, QWidget* parent, Purpose purpose)
     : QDialog(parent), m_purpose(purpose) {
-    FormControls::MakeFixedDialog(this, QStringLiteral("frmCheck"), QStringLiteral("Lotcraft"),
-                                  ClientWidthTwips, ClientHeightTwips);
-
+    auto* layout = new QVBoxLayout(this);
     m_label1 = new QLabel(this);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setWordWrap(true);
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_label1->setGeometry(FormControls::Place(120, 120, 9360, 480));
+    layout->addWidget(m_label1);
 
     m_list1 = new QTreeWidget(this);
     m_list1->setObjectName(QStringLiteral("List1"));
-    m_list1->setGeometry(FormControls::Place(120, 660, 9360, 3480));
+    m_list1->setAccessibleName(tr("Findings"));
+    m_list1->setMinimumSize(TwipsToPixels(9360), TwipsToPixels(3480));
     m_list1->setColumnCount(ColumnCount);
-    m_list1->setHeaderLabels({QStringLiteral("Row"), QStringLiteral("Item"), QStringLiteral("What"),
-                              QStringLiteral("What to do")});
+    m_list1->setHeaderLabels({tr("Row"), tr("Item"), tr("What"), tr("What to do")});
     m_list1->setRootIsDecorated(false);
     m_list1->setUniformRowHeights(true);
     m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -58,12 +65,15 @@ CatalogueCheckDialog::CatalogueCheckDialog(const std::vector<CatalogueFinding>& 
     m_list1->setColumnWidth(ItemColumn, TwipsToPixels(1200));
     m_list1->setColumnWidth(WhatColumn, TwipsToPixels(4350));
     m_list1->installEventFilter(this);
-    // The list shows each finding on one line; the one highlighted is shown whole below it.
+    layout->addWidget(m_list1, 1);
+    // The list shows each finding on one line; the one highlighted is shown whole below it,
+    // in room for three lines, so that most findings leave the dialog's size as it is.
     m_label2 = new QLabel(this);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setWordWrap(true);
     m_label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_label2->setGeometry(FormControls::Place(120, 4260, 9360, 840));
+    m_label2->setMinimumHeight(3 * m_label2->fontMetrics().lineSpacing());
+    layout->addWidget(m_label2);
     connect(m_list1, &QTreeWidget::currentItemChanged, this, [this](const QTreeWidgetItem* item) {
         m_label2->setText(item ? item->text(WhatColumn) + QLatin1Char('\n') +
                                      item->text(WhatToDoColumn)
@@ -72,19 +82,16 @@ CatalogueCheckDialog::CatalogueCheckDialog(const std::vector<CatalogueFinding>& 
     connect(m_list1, &QTreeWidget::itemDoubleClicked, this,
             [this](const QTreeWidgetItem* item) { ShowFinding(item); });
 
-    m_checkAgainButton =
-        FormControls::Button(this, QStringLiteral("CheckAgainButton"),
-                             FormControls::DialogButtonProperties(QStringLiteral("Check again")),
-                             FormControls::Place(4875, 5220, 1575, 375));
-    m_okButton = FormControls::Button(
+    m_checkAgainButton = FormControls::DialogButton(this, QStringLiteral("CheckAgainButton"),
+                                                    tr("Check again"), 1575);
+    m_okButton = FormControls::DialogButton(
         this, QStringLiteral("OKButton"),
-        FormControls::DialogButtonProperties(
-            purpose == Purpose::Pages ? QStringLiteral("Write pages") : QStringLiteral("Export")),
-        FormControls::Place(6570, 5220, 1575, 375));
+        purpose == Purpose::Pages ? tr("Write pages") : tr("Export"), 1575);
     m_cancelButton =
-        FormControls::Button(this, QStringLiteral("CancelButton"),
-                             FormControls::DialogButtonProperties(QStringLiteral("Cancel")),
-                             FormControls::Place(8265, 5220, 1215, 375));
+        FormControls::DialogButton(this, QStringLiteral("CancelButton"), tr("Cancel"), 1215);
+    layout->addLayout(FormControls::ButtonRow({m_checkAgainButton, m_okButton, m_cancelButton}));
+    FormControls::MakeLaidOutDialog(this, QStringLiteral("frmCheck"), tr("Lotcraft"));
+
     connect(m_checkAgainButton, &XpButton::Click, this, &CatalogueCheckDialog::CheckAgain);
     connect(m_okButton, &XpButton::Click, this, &CatalogueCheckDialog::Confirm);
     connect(m_cancelButton, &XpButton::Click, this, &QDialog::reject);
@@ -144,31 +151,28 @@ void CatalogueCheckDialog::ShowFindings(const std::vector<CatalogueFinding>& fin
 QString CatalogueCheckDialog::SummaryText(const std::vector<CatalogueFinding>& findings,
                                           int itemCount, Purpose purpose) {
     const QString everyRow = purpose == Purpose::Pages
-                                 ? QStringLiteral("Every row's page will be written.")
-                                 : QStringLiteral("Every row's listing will be exported.");
+                                 ? tr("Every row's page will be written.")
+                                 : tr("Every row's listing will be exported.");
     const int errors = CatalogueCheck::Count(findings, CatalogueFinding::Severity::Error);
     const int warnings = CatalogueCheck::Count(findings, CatalogueFinding::Severity::Warning);
     const int rowsInError = int(CatalogueCheck::RowsInError(findings).size());
     if (findings.empty())
-        return QStringLiteral("The catalogue check found nothing to mend. ") + everyRow;
+        return tr("The catalogue check found nothing to mend. ") + everyRow;
     const QString found =
-        QStringLiteral("The catalogue check found %1 and %2. ")
-            .arg(Counted(errors, "error", "errors"), Counted(warnings, "warning", "warnings"));
+        tr("The catalogue check found %1 and %2. ").arg(Errors(errors), Warnings(warnings));
     if (rowsInError == 0)
         return found + everyRow;
     if (rowsInError >= itemCount) {
-        return found + QStringLiteral(
-                           "Every row is in error, so there is nothing to write: "
-                           "mend the rows and try again.");
+        return found + tr("Every row is in error, so there is nothing to write: "
+                          "mend the rows and try again.");
     }
     const int others = itemCount - rowsInError;
     return found +
-           (purpose == Purpose::Pages ? QStringLiteral("%1 will be skipped; %2 will be written.")
-                                      : QStringLiteral("%1 will be left out; %2 will be exported."))
-               .arg(rowsInError == 1 ? QStringLiteral("The row in error")
-                                     : QStringLiteral("The %1 rows in error").arg(rowsInError),
-                    others == 1 ? QStringLiteral("the other row")
-                                : QStringLiteral("the other %1 rows").arg(others));
+           (purpose == Purpose::Pages ? tr("%1 will be skipped; %2 will be written.")
+                                      : tr("%1 will be left out; %2 will be exported."))
+               .arg(rowsInError == 1 ? tr("The row in error")
+                                     : tr("The %1 rows in error").arg(rowsInError),
+                    others == 1 ? tr("the other row") : tr("the other %1 rows").arg(others));
 }
 
 int CatalogueCheckDialog::RowOf(const QTreeWidgetItem* item) {
@@ -192,8 +196,7 @@ void CatalogueCheckDialog::FillList1(const std::vector<CatalogueFinding>& findin
     QList<QTreeWidgetItem*> items;
     items.reserve(qsizetype(sorted.size()));
     for (const CatalogueFinding* finding : sorted) {
-        const QString kind =
-            finding->IsError() ? QStringLiteral("Error") : QStringLiteral("Warning");
+        const QString kind = finding->IsError() ? tr("Error") : tr("Warning");
         const QString itemNumber = PageName::Shown(finding->itemNumber);
         auto* item =
             new QTreeWidgetItem({finding->row > 0 ? QString::number(finding->row) : QString(),
@@ -202,9 +205,8 @@ void CatalogueCheckDialog::FillList1(const std::vector<CatalogueFinding>& findin
         item->setData(RowColumn, RowRole, finding->row);
         item->setData(RowColumn, ErrorRole, finding->IsError());
         item->setToolTip(RowColumn, kind);
-        item->setData(
-            RowColumn, Qt::AccessibleTextRole,
-            finding->row > 0 ? QStringLiteral("%1, row %2").arg(kind).arg(finding->row) : kind);
+        item->setData(RowColumn, Qt::AccessibleTextRole,
+                      finding->row > 0 ? tr("%1, row %2").arg(kind).arg(finding->row) : kind);
         item->setToolTip(ItemColumn, itemNumber);
         item->setToolTip(WhatColumn, finding->what);
         item->setToolTip(WhatToDoColumn, finding->whatToDo);

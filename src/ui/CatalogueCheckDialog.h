@@ -29,8 +29,6 @@ class CatalogueCheckDialog : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int ClientWidthTwips = 9600;
-    static constexpr int ClientHeightTwips = 5820;
     enum Column { RowColumn, ItemColumn, WhatColumn, WhatToDoColumn, ColumnCount };
     // What is written once the seller has seen the findings: the pages (the Ok button reads
     // "Write pages") or the listings for eBay ("Export").

@@ -6,7 +6,6 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,12 +35,12 @@ ChangeFieldDialog::ChangeFieldDialog(int itemCount, int position, const QStringL
                                      QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("ChangeFieldDialog"));
-    setWindowTitle(QStringLiteral("Change field"));
+    setWindowTitle(tr("Change field"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(
-        itemCount == 1 ? QStringLiteral("Change a field of the selected item:")
-                       : QStringLiteral("Change a field of the %1 selected items:").arg(itemCount),
-        this));
+    layout->addWidget(
+        new QLabel(itemCount == 1 ? tr("Change a field of the selected item:")
+                                  : tr("Change a field of the %1 selected items:").arg(itemCount),
+                   this));
     auto* form = new QFormLayout;
     m_field = new QComboBox(this);
     m_field->setObjectName(QStringLiteral("Field"));
@@ -56,35 +55,30 @@ ChangeFieldDialog::ChangeFieldDialog(int itemCount, int position, const QStringL
         if (shown == position)
             m_field->setCurrentIndex(m_field->count() - 1);
     }
-    form->addRow(QStringLiteral("&Field:"), m_field);
-    m_set = new QRadioButton(QStringLiteral("&Set it to"), this);
+    form->addRow(tr("&Field:"), m_field);
+    m_set = new QRadioButton(tr("&Set it to"), this);
     m_set->setObjectName(QStringLiteral("SetValue"));
-    m_replace = new QRadioButton(QStringLiteral("&Replace"), this);
+    m_replace = new QRadioButton(tr("&Replace"), this);
     m_replace->setObjectName(QStringLiteral("ReplaceText"));
     m_set->setChecked(true);
     m_find = ValueBox(this, QStringLiteral("FindText"));
-    m_find->setAccessibleName(QStringLiteral("Text to replace"));
+    m_find->setAccessibleName(tr("Text to replace"));
     m_value = ValueBox(this, QStringLiteral("Value"));
-    m_value->setAccessibleName(QStringLiteral("New value"));
+    m_value->setAccessibleName(tr("New value"));
     form->addRow(m_set);
     form->addRow(m_replace, m_find);
-    form->addRow(QStringLiteral("&With:"), m_value);
+    form->addRow(tr("&With:"), m_value);
     layout->addLayout(form);
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("Note"));
     m_note->setWordWrap(true);
     layout->addWidget(m_note);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    XpButton* ok =
-        FormControls::DialogButton(this, QStringLiteral("OKButton"), QStringLiteral("Change"));
+    XpButton* ok = FormControls::DialogButton(this, QStringLiteral("OKButton"), tr("Change"));
     XpButton* cancel =
-        FormControls::DialogButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"));
+        FormControls::DialogButton(this, QStringLiteral("CancelButton"), tr("Cancel"));
     ok->SetDefaultButton(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    layout->addLayout(FormControls::ButtonRow({ok, cancel}));
     connect(ok, &XpButton::Click, this, &ChangeFieldDialog::Confirm);
     connect(cancel, &XpButton::Click, this, &QDialog::reject);
     connect(m_set, &QRadioButton::toggled, this, &ChangeFieldDialog::ShowMode);
@@ -104,15 +98,14 @@ RecordEditor::FieldChange ChangeFieldDialog::Change() const {
 void ChangeFieldDialog::ShowMode() {
     m_find->setEnabled(m_replace->isChecked());
     m_note->setText(m_replace->isChecked()
-                        ? QStringLiteral("Every place the text stands in the field is replaced, "
-                                         "letter case as typed.")
-                        : QStringLiteral("The field's value is replaced whole; an empty box "
-                                         "empties it."));
+                        ? tr("Every place the text stands in the field is replaced, "
+                             "letter case as typed.")
+                        : tr("The field's value is replaced whole; an empty box empties it."));
 }
 
 void ChangeFieldDialog::Confirm() {
     if (m_replace->isChecked() && m_find->text().isEmpty()) {
-        m_note->setText(QStringLiteral("Type the text to replace, or choose \"Set it to\"."));
+        m_note->setText(tr("Type the text to replace, or choose \"Set it to\"."));
         m_find->setFocus();
         return;
     }

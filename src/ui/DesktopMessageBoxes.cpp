@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -39,7 +40,7 @@ public:
         for (const bool isAccept : {true, false}) {
             XpButton* button = FormControls::DialogButton(
                 this, isAccept ? QStringLiteral("OKButton") : QStringLiteral("CancelButton"),
-                isAccept ? accept : QStringLiteral("Cancel"));
+                isAccept ? accept : QCoreApplication::translate("AskingDialog", "Cancel"));
             button->SetDefaultButton(isAccept);
             buttons->addWidget(button);
             connect(button, &XpButton::Click, this, isAccept ? &QDialog::accept : &QDialog::reject);
@@ -78,8 +79,8 @@ MessageBoxes::Answer DesktopMessageBoxes::AskBetween(QWidget* parent, const QStr
                                                      const QString& noCaption) {
     // The save question's three buttons, named for the two ways on.
     QuestionBox box(question, parent, QuestionBox::Buttons::SaveDiscardCancel);
-    box.button(QMessageBox::Save)->setText(yesCaption);
-    box.button(QMessageBox::Discard)->setText(noCaption);
+    box.SetCaption(QMessageBox::Save, yesCaption);
+    box.SetCaption(QMessageBox::Discard, noCaption);
     box.exec();
     return box.Answer();
 }
@@ -91,7 +92,7 @@ void DesktopMessageBoxes::Tell(QWidget* parent, const QString& message) {
 
 std::optional<QString> DesktopMessageBoxes::AskText(QWidget* parent, const QString& question,
                                                     const QString& start) {
-    AskingDialog dialog(parent, question, QStringLiteral("OK"));
+    AskingDialog dialog(parent, question, QCoreApplication::translate("AskingDialog", "OK"));
     auto* box = new QLineEdit(start, &dialog);
     box->setObjectName(QStringLiteral("Answer"));
     box->setMaxLength(std::numeric_limits<int>::max());

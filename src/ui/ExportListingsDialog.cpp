@@ -4,16 +4,19 @@
 #include "controls/xpbutton/XpButton.h"
 #include "listings/ListingSite.h"
 #include "ui/FormControls.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 #include <iterator>
 
@@ -25,142 +28,161 @@ struct Condition {
     int id;
 };
 constexpr Condition kConditions[] = {
-    {"New", ListingOptions::ConditionNew},
-    {"Used", ListingOptions::ConditionUsed},
-    {"For parts or not working", ListingOptions::ConditionForParts},
+    {QT_TRANSLATE_NOOP("ExportListingsDialog", "New"), ListingOptions::ConditionNew},
+    {QT_TRANSLATE_NOOP("ExportListingsDialog", "Used"), ListingOptions::ConditionUsed},
+    {QT_TRANSLATE_NOOP("ExportListingsDialog", "For parts or not working"),
+     ListingOptions::ConditionForParts},
 };
 
-QLabel* Label(QWidget* parent, const char* name, const char* text, const QRect& place,
-              QWidget* buddy) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+// The grid's columns: the choices' indent under their option, the labels, the boxes, and the
+// labels and boxes that stand second in a row.
+enum GridColumn { IndentColumn, LabelColumn, BoxColumn, SecondLabelColumn, SecondBoxColumn };
+constexpr int ColumnSpan = SecondBoxColumn + 1;
+constexpr int IndentTwips = 360;
+
+QLabel* Label(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(place);
     label->setBuddy(buddy);
+    // Screen readers name the box by what its label says.
+    buddy->setAccessibleName(FormControls::ShownCaption(text).remove(QLatin1Char(':')));
     return label;
+}
+
+// A box as wide as `digits` digits of its font, for the short values it takes.
+void FitWidth(QLineEdit* box, int digits) {
+    const int text = box->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0')));
+    // The frame and the box's own margins beside the text.
+    box->setFixedWidth(text + box->sizeHint().width() -
+                       box->fontMetrics().horizontalAdvance(QString(17, QLatin1Char('x'))));
 }
 
 }  // namespace
 
 ExportListingsDialog::ExportListingsDialog(const ListingOptions& start, QWidget* parent)
     : QDialog(parent) {
-    FormControls::MakeFixedDialog(this, QStringLiteral("frmExport"),
-                                  QStringLiteral("Export for eBay"), ClientWidthTwips,
-                                  ClientHeightTwips);
+    auto* grid = new QGridLayout;
+    grid->setColumnMinimumWidth(IndentColumn, TwipsToPixels(IndentTwips));
+    grid->setColumnStretch(BoxColumn, 1);
+    int row = 0;
 
     m_siteChoice = new QComboBox(this);
     m_siteChoice->setObjectName(QStringLiteral("SiteChoice"));
-    m_siteChoice->setGeometry(FormControls::Place(2160, 120, 4320, 375));
     for (const ListingSite& site : ListingSite::All())
         m_siteChoice->addItem(QStringLiteral("%1 (%2)").arg(site.name, site.currencyName),
                               site.code);
-    Label(this, "SiteLabel", "S&ite:", FormControls::Place(120, 180, 1980, 255), m_siteChoice);
+    grid->addWidget(Label(this, "SiteLabel", tr("S&ite:"), m_siteChoice), row, IndentColumn, 1, 2);
+    grid->addWidget(m_siteChoice, row++, BoxColumn, 1, 3);
 
     m_conditionChoice = new QComboBox(this);
     m_conditionChoice->setObjectName(QStringLiteral("ConditionChoice"));
-    m_conditionChoice->setGeometry(FormControls::Place(2160, 600, 2760, 375));
     for (const Condition& condition : kConditions)
         m_conditionChoice->addItem(
-            QStringLiteral("%1 (%2)").arg(QLatin1String(condition.name)).arg(condition.id),
-            condition.id);
-    m_conditionChoice->addItem(QStringLiteral("Another number"), 0);
+            QStringLiteral("%1 (%2)").arg(tr(condition.name)).arg(condition.id), condition.id);
+    m_conditionChoice->addItem(tr("Another number"), 0);
     m_conditionId = new QLineEdit(this);
     m_conditionId->setObjectName(QStringLiteral("ConditionId"));
-    m_conditionId->setGeometry(FormControls::Place(5040, 600, 1440, 375));
     m_conditionId->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,5}")), m_conditionId));
-    m_conditionId->setToolTip(QStringLiteral("eBay's number of the items' condition"));
-    Label(this, "ConditionLabel", "&Condition:", FormControls::Place(120, 660, 1980, 255),
-          m_conditionChoice);
+    m_conditionId->setToolTip(tr("eBay's number of the items' condition"));
+    m_conditionId->setAccessibleName(tr("Condition number"));
+    // Five digits at most: the box is as wide as a few more.
+    FitWidth(m_conditionId, 8);
+    grid->addWidget(Label(this, "ConditionLabel", tr("&Condition:"), m_conditionChoice), row,
+                    IndentColumn, 1, 2);
+    grid->addWidget(m_conditionChoice, row, BoxColumn);
+    grid->addWidget(m_conditionId, row++, SecondLabelColumn, 1, 2);
 
     m_dispatchDays = new QSpinBox(this);
     m_dispatchDays->setObjectName(QStringLiteral("DispatchDays"));
-    m_dispatchDays->setGeometry(FormControls::Place(2160, 1080, 1080, 375));
     m_dispatchDays->setRange(0, ListingOptions::MostDispatchDays);
-    m_dispatchDays->setSuffix(QStringLiteral(" days"));
-    Label(this, "DispatchLabel", "&Dispatch within:", FormControls::Place(120, 1140, 1980, 255),
-          m_dispatchDays);
+    m_dispatchDays->setSuffix(tr(" days"));
+    grid->addWidget(Label(this, "DispatchLabel", tr("&Dispatch within:"), m_dispatchDays), row,
+                    IndentColumn, 1, 2);
+    grid->addWidget(m_dispatchDays, row++, BoxColumn, Qt::AlignLeft);
 
     m_postalCode = new QLineEdit(this);
     m_postalCode->setObjectName(QStringLiteral("PostalCode"));
-    m_postalCode->setGeometry(FormControls::Place(2160, 1560, 1440, 375));
-    m_postalCode->setToolTip(QStringLiteral("Where the items are sent from; may be left empty"));
-    Label(this, "PostalCodeLabel", "Postal c&ode:", FormControls::Place(120, 1620, 1980, 255),
-          m_postalCode);
+    m_postalCode->setToolTip(tr("Where the items are sent from; may be left empty"));
+    FitWidth(m_postalCode, 12);
+    grid->addWidget(Label(this, "PostalCodeLabel", tr("Postal c&ode:"), m_postalCode), row,
+                    IndentColumn, 1, 2);
+    grid->addWidget(m_postalCode, row++, BoxColumn);
 
-    m_returnsAccepted = new QRadioButton(QStringLiteral("&Returns accepted"), this);
+    m_returnsAccepted = new QRadioButton(tr("&Returns accepted"), this);
     m_returnsAccepted->setObjectName(QStringLiteral("ReturnsAccepted"));
-    m_returnsAccepted->setGeometry(FormControls::Place(120, 2040, 6360, 300));
+    grid->addWidget(m_returnsAccepted, row++, IndentColumn, 1, ColumnSpan);
     m_returnsWithin = new QComboBox(this);
     m_returnsWithin->setObjectName(QStringLiteral("ReturnsWithin"));
-    m_returnsWithin->setGeometry(FormControls::Place(1560, 2400, 1320, 375));
     for (int days : {14, 30, 60})
-        m_returnsWithin->addItem(QStringLiteral("%1 days").arg(days), days);
-    Label(this, "ReturnsWithinLabel", "&Within:", FormControls::Place(480, 2460, 1020, 255),
-          m_returnsWithin);
+        m_returnsWithin->addItem(tr("%1 days").arg(days), days);
+    grid->addWidget(Label(this, "ReturnsWithinLabel", tr("&Within:"), m_returnsWithin), row,
+                    LabelColumn);
+    grid->addWidget(m_returnsWithin, row, BoxColumn, Qt::AlignLeft);
     m_returnPaidBy = new QComboBox(this);
     m_returnPaidBy->setObjectName(QStringLiteral("ReturnPaidBy"));
-    m_returnPaidBy->setGeometry(FormControls::Place(4920, 2400, 1560, 375));
-    m_returnPaidBy->addItem(QStringLiteral("the buyer"), true);
-    m_returnPaidBy->addItem(QStringLiteral("the seller"), false);
-    Label(this, "ReturnPaidByLabel", "Sent back b&y:", FormControls::Place(3000, 2460, 1860, 255),
-          m_returnPaidBy);
-    m_returnsNotAccepted = new QRadioButton(QStringLiteral("Returns &not accepted"), this);
+    m_returnPaidBy->addItem(tr("the buyer"), true);
+    m_returnPaidBy->addItem(tr("the seller"), false);
+    grid->addWidget(Label(this, "ReturnPaidByLabel", tr("Sent back b&y:"), m_returnPaidBy), row,
+                    SecondLabelColumn);
+    grid->addWidget(m_returnPaidBy, row++, SecondBoxColumn);
+    m_returnsNotAccepted = new QRadioButton(tr("Returns &not accepted"), this);
     m_returnsNotAccepted->setObjectName(QStringLiteral("ReturnsNotAccepted"));
-    m_returnsNotAccepted->setGeometry(FormControls::Place(120, 2820, 6360, 300));
+    grid->addWidget(m_returnsNotAccepted, row++, IndentColumn, 1, ColumnSpan);
 
     m_shippingService = new QComboBox(this);
     m_shippingService->setObjectName(QStringLiteral("ShippingService"));
     m_shippingService->setEditable(true);
     m_shippingService->setInsertPolicy(QComboBox::NoInsert);
-    m_shippingService->setGeometry(FormControls::Place(2160, 3240, 2760, 375));
-    m_shippingService->setToolTip(
-        QStringLiteral("eBay's code of the shipping service on the site"));
-    Label(this, "ShippingServiceLabel",
-          "Shipping ser&vice:", FormControls::Place(480, 3300, 1620, 255), m_shippingService);
+    m_shippingService->setToolTip(tr("eBay's code of the shipping service on the site"));
+    // As wide as the usual codes; a longer one scrolls in the box.
+    m_shippingService->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_shippingService->setMinimumContentsLength(16);
+    grid->addWidget(
+        Label(this, "ShippingServiceLabel", tr("Shipping ser&vice:"), m_shippingService), row,
+        LabelColumn);
+    grid->addWidget(m_shippingService, row, BoxColumn);
     m_shippingCost = new QLineEdit(this);
     m_shippingCost->setObjectName(QStringLiteral("ShippingCost"));
-    m_shippingCost->setGeometry(FormControls::Place(5640, 3240, 840, 375));
-    m_shippingCost->setToolTip(QStringLiteral("What the buyer pays for the shipping; 0 for free"));
-    Label(this, "ShippingCostLabel", "Cos&t:", FormControls::Place(5040, 3300, 540, 255),
-          m_shippingCost);
+    m_shippingCost->setToolTip(tr("What the buyer pays for the shipping; 0 for free"));
+    FitWidth(m_shippingCost, 7);
+    grid->addWidget(Label(this, "ShippingCostLabel", tr("Cos&t:"), m_shippingCost), row,
+                    SecondLabelColumn);
+    grid->addWidget(m_shippingCost, row++, SecondBoxColumn);
 
-    m_policies = new QRadioButton(QStringLiteral("My &business policies on eBay, by name:"), this);
+    m_policies = new QRadioButton(tr("My &business policies on eBay, by name:"), this);
     m_policies->setObjectName(QStringLiteral("Policies"));
-    m_policies->setGeometry(FormControls::Place(120, 3720, 6360, 300));
+    grid->addWidget(m_policies, row++, IndentColumn, 1, ColumnSpan);
     auto* returns = new QButtonGroup(this);
     returns->addButton(m_returnsAccepted);
     returns->addButton(m_returnsNotAccepted);
     returns->addButton(m_policies);
 
-    const auto policyBox = [this](const char* name, int top) {
+    const auto policyBox = [this, grid, &row](const char* name, const char* labelName,
+                                              const QString& label) {
         auto* box = new QLineEdit(this);
         box->setObjectName(QString::fromLatin1(name));
-        box->setGeometry(FormControls::Place(2160, top, 4320, 375));
+        grid->addWidget(Label(this, labelName, label, box), row, LabelColumn);
+        grid->addWidget(box, row++, BoxColumn, 1, 3);
         return box;
     };
-    m_shippingProfile = policyBox("ShippingProfile", 4140);
-    m_returnProfile = policyBox("ReturnProfile", 4560);
-    m_paymentProfile = policyBox("PaymentProfile", 4980);
-    Label(this, "ShippingLabel", "&Shipping policy:", FormControls::Place(480, 4200, 1620, 255),
-          m_shippingProfile);
-    Label(this, "ReturnLabel", "R&eturns policy:", FormControls::Place(480, 4620, 1620, 255),
-          m_returnProfile);
-    Label(this, "PaymentLabel", "&Payment policy:", FormControls::Place(480, 5040, 1620, 255),
-          m_paymentProfile);
+    m_shippingProfile = policyBox("ShippingProfile", "ShippingLabel", tr("&Shipping policy:"));
+    m_returnProfile = policyBox("ReturnProfile", "ReturnLabel", tr("R&eturns policy:"));
+    m_paymentProfile = policyBox("PaymentProfile", "PaymentLabel", tr("&Payment policy:"));
 
+    // Empty until an Ok is refused; the dialog grows to show the reason whole.
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("Note"));
     m_note->setWordWrap(true);
-    m_note->setGeometry(FormControls::Place(120, 5430, 6360, 600));
+    grid->addWidget(m_note, row++, IndentColumn, 1, ColumnSpan);
 
-    m_okButton =
-        FormControls::Button(this, QStringLiteral("OKButton"),
-                             FormControls::DialogButtonProperties(QStringLiteral("Export...")),
-                             FormControls::Place(3660, 6120, 1335, 375));
-    m_cancelButton =
-        FormControls::Button(this, QStringLiteral("CancelButton"),
-                             FormControls::DialogButtonProperties(QStringLiteral("Cancel")),
-                             FormControls::Place(5145, 6120, 1335, 375));
+    m_okButton = FormControls::DialogButton(this, QStringLiteral("OKButton"), tr("Export..."));
+    m_cancelButton = FormControls::DialogButton(this, QStringLiteral("CancelButton"), tr("Cancel"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(FormControls::ButtonRow({m_okButton, m_cancelButton}));
+    FormControls::MakeLaidOutDialog(this, QStringLiteral("frmExport"), tr("Export for eBay"));
+
     m_okButton->SetDefaultButton(true);
     connect(m_okButton, &XpButton::Click, this, &ExportListingsDialog::Confirm);
     connect(m_cancelButton, &XpButton::Click, this, &QDialog::reject);
@@ -239,9 +261,9 @@ void ExportListingsDialog::Confirm() {
     ListingOptions options = Options();
     QString problem = options.Problem();
     if (problem.isEmpty() && m_policies->isChecked() && !options.UsesProfiles())
-        problem = QStringLiteral(
-            "Name your three business policies as they are called on eBay, "
-            "or choose whether returns are accepted.");
+        problem =
+            tr("Name your three business policies as they are called on eBay, "
+               "or choose whether returns are accepted.");
     if (problem.isEmpty()) {
         accept();
         return;
@@ -263,7 +285,7 @@ void ExportListingsDialog::OfferShippingServices() {
     m_shippingService->setCurrentText(offered ? QString() : typed);
     if (site)
         m_shippingService->lineEdit()->setPlaceholderText(
-            QStringLiteral("such as %1").arg(site->shippingServices.first()));
+            tr("such as %1").arg(site->shippingServices.first()));
 }
 
 void ExportListingsDialog::EnableChoices() {

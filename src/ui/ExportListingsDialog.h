@@ -22,9 +22,6 @@ class ExportListingsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int ClientWidthTwips = 6600;
-    static constexpr int ClientHeightTwips = 6615;
-
     // Starts with the values given: those of the last export.
     explicit ExportListingsDialog(const ListingOptions& start, QWidget* parent = nullptr);
 

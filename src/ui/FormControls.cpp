@@ -6,9 +6,19 @@
 #include "ui/Twips.h"
 
 #include <QDialog>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QScreen>
+
+namespace {
+
+// The distance of the button's content box from its every edge, as its painter draws it.
+constexpr int ButtonContentInset = 4;
+
+}  // namespace
 
 QRect FormControls::Place(int left, int top, int width, int height) {
     return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
@@ -27,11 +37,46 @@ XpButton* FormControls::Button(QWidget* window, const QString& name, const QStri
 }
 
 XpButton* FormControls::DialogButton(QWidget* dialog, const QString& name, const QString& caption,
-                                     int widthTwips) {
-    XpButton* button =
-        Button(dialog, name, DialogButtonProperties(caption), Place(0, 0, widthTwips, 375));
-    button->setFixedSize(button->size());
+                                     int widthTwips, int heightTwips) {
+    return DialogButton(dialog, name, PropertyBag::FromText(DialogButtonProperties(caption)),
+                        widthTwips, heightTwips);
+}
+
+XpButton* FormControls::DialogButton(QWidget* dialog, const QString& name,
+                                     const PropertyBag& properties, int widthTwips,
+                                     int heightTwips) {
+    XpButton* button = Button(dialog, name, properties, Place(0, 0, widthTwips, heightTwips));
+    // The painter wraps the caption inside a margin of one average character either side of
+    // its content box: with that much room, and the line's height, it stays on one line.
+    const QFontMetrics metrics(button->Font());
+    const QSize text = metrics.size(Qt::TextShowMnemonic, button->Caption());
+    const QSize needed(text.width() + 2 * metrics.averageCharWidth() + 2 * ButtonContentInset,
+                       text.height() + 2 * ButtonContentInset);
+    button->setMinimumSize(needed.expandedTo(button->size()));
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    button->resize(button->minimumSize());
+    button->setAccessibleName(ShownCaption(button->Caption()));
     return button;
+}
+
+QHBoxLayout* FormControls::ButtonRow(std::initializer_list<XpButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (XpButton* button : buttons)
+        row->addWidget(button);
+    return row;
+}
+
+QString FormControls::ShownCaption(const QString& caption) {
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype at = 0; at < caption.size(); ++at) {
+        if (caption.at(at) != QLatin1Char('&'))
+            shown += caption.at(at);
+        else if (at + 1 < caption.size() && caption.at(at + 1) == QLatin1Char('&'))
+            shown += caption.at(++at);
+    }
+    return shown;
 }
 
 XpButton* FormControls::Button(QWidget* window, const QString& name, const PropertyBag& properties,
@@ -42,13 +87,16 @@ XpButton* FormControls::Button(QWidget* window, const QString& name, const Prope
     return button;
 }
 
-void FormControls::MakeFixedDialog(QDialog* dialog, const QString& objectName,
-                                   const QString& caption, int widthTwips, int heightTwips) {
+void FormControls::MakeLaidOutDialog(QDialog* dialog, const QString& objectName,
+                                     const QString& caption) {
     dialog->setObjectName(objectName);
     dialog->setWindowTitle(caption);
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    dialog->setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
+    // The size the layout asks for, its word-wrapped texts' height at its width included,
+    // asked again whenever a control's text changes.
+    dialog->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    dialog->layout()->activate();
 }
 
 void FormControls::CentreOnScreen(QWidget* window) {

@@ -4,14 +4,18 @@
 #include <QRect>
 #include <QString>
 
+#include <initializer_list>
+
 class PropertyBag;
 class QEvent;
 class QDialog;
+class QHBoxLayout;
 class QWidget;
 class XpButton;
 
 // What the windows share when they place their controls: positions given in twips, buttons
-// restored from the property text a designer would have stored, fixed dialog frames.
+// restored from the property text a designer would have stored, dialogs sized by their
+// layouts.
 class FormControls {
 public:
     // A control's place from its left, top, width and height in twips.
@@ -25,14 +29,26 @@ public:
                             const QRect& place);
     static XpButton* Button(QWidget* window, const QString& name, const PropertyBag& properties,
                             const QRect& place);
-    // A dialog's button with a caption on the rounded style, of a fixed size for a layout to
-    // place: the dialogs' usual width, or `widthTwips`.
+    // A dialog's button with a caption on the rounded style, for a layout to place: of the
+    // dialogs' usual size, or `widthTwips` by `heightTwips`, and larger where its caption
+    // needs more room at the button's font. Screen readers name it by its caption.
     static XpButton* DialogButton(QWidget* dialog, const QString& name, const QString& caption,
-                                  int widthTwips = 1335);
+                                  int widthTwips = 1335, int heightTwips = 375);
+    // The same, restored from stored properties that hold its caption, and perhaps a font.
+    static XpButton* DialogButton(QWidget* dialog, const QString& name,
+                                  const PropertyBag& properties, int widthTwips = 1335,
+                                  int heightTwips = 375);
+    // The buttons of a dialog in a row at its right-hand side.
+    static QHBoxLayout* ButtonRow(std::initializer_list<XpButton*> buttons);
+    // A caption as the button draws it: "&&" is an ampersand, a single "&" marks the Alt
+    // key and is not drawn.
+    static QString ShownCaption(const QString& caption);
 
-    // A dialog with a fixed client area, a title and a close box, no minimise or maximise.
-    static void MakeFixedDialog(QDialog* dialog, const QString& objectName, const QString& caption,
-                                int widthTwips, int heightTwips);
+    // A dialog with a title and a close box, no minimise or maximise, of the size its layout
+    // asks for: it grows when a text shown in it needs more room, and the seller cannot
+    // make it smaller than that.
+    static void MakeLaidOutDialog(QDialog* dialog, const QString& objectName,
+                                  const QString& caption);
     // Puts a window in the middle of the screen its parent is on (the main screen for one
     // without a parent).
     static void CentreOnScreen(QWidget* window);

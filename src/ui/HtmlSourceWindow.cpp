@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/HtmlSourceWindow.h"
 
-#include "ui/FormControls.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Twips.h"
@@ -12,21 +11,22 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 namespace {
 
-// Text1's margins in the client area.
+// Text1's margins in the client area, which it keeps as the window grows or shrinks.
 constexpr int TextLeftTwips = 240;
 constexpr int TextTopTwips = 120;
-constexpr int TextWidthTwips = 7935;
-constexpr int TextHeightTwips = 5535;
+constexpr int TextRightTwips = 210;
+constexpr int TextBottomTwips = 225;
 
 }  // namespace
 
 HtmlSourceWindow::HtmlSourceWindow(MessageBoxes& messages, QWidget* parent)
     : QWidget(parent, Qt::Window), m_messages(messages) {
     setObjectName(QStringLiteral("viewHtml"));
-    setWindowTitle(QStringLiteral("Html Code"));
+    setWindowTitle(tr("Html Code"));
     // A window of its own in the task bar, so it carries the program's icon itself.
     setWindowIcon(ProgramIcon());
     resize(TwipsToPixels(ClientWidthTwips), TwipsToPixels(ClientHeightTwips));
@@ -34,14 +34,19 @@ HtmlSourceWindow::HtmlSourceWindow(MessageBoxes& messages, QWidget* parent)
 
     m_text1 = new QPlainTextEdit(QStringLiteral("Text1"), this);
     m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setGeometry(
-        FormControls::Place(TextLeftTwips, TextTopTwips, TextWidthTwips, TextHeightTwips));
     m_text1->setReadOnly(true);
     m_text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_text1->setAccessibleName(tr("Html Code"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(TwipsToPixels(TextLeftTwips), TwipsToPixels(TextTopTwips),
+                               TwipsToPixels(TextRightTwips), TwipsToPixels(TextBottomTwips));
+    layout->addWidget(m_text1);
+    // In place from the start, not only once the window is first shown.
+    layout->activate();
 }
 
 void HtmlSourceWindow::ShowPage(const QString& pagePath) {
@@ -86,15 +91,15 @@ void HtmlSourceWindow::LoadPage() {
         return;
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        const QString reason =
-            QFileInfo(path).isDir() ? QStringLiteral("it is a folder") : file.errorString();
-        m_messages.Tell(this, QStringLiteral("The page %1 cannot be shown: %2.")
-                                  .arg(QDir::toNativeSeparators(path), reason));
+        const QString reason = QFileInfo(path).isDir() ? tr("it is a folder") : file.errorString();
+        m_messages.Tell(
+            this,
+            tr("The page %1 cannot be shown: %2.").arg(QDir::toNativeSeparators(path), reason));
         return;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        m_messages.Tell(this, QStringLiteral("The page %1 cannot be read to its end: %2.")
+        m_messages.Tell(this, tr("The page %1 cannot be read to its end: %2.")
                                   .arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
@@ -103,14 +108,4 @@ void HtmlSourceWindow::LoadPage() {
     for (const QString& line : PageLines(bytes))
         text += line + QLatin1Char('\n');
     m_text1->setPlainText(text);
-}
-
-void HtmlSourceWindow::resizeEvent(QResizeEvent* event) {
-    // Text1 keeps its margins when the seller makes the window larger or smaller.
-    const int right = TwipsToPixels(ClientWidthTwips - TextLeftTwips - TextWidthTwips);
-    const int bottom = TwipsToPixels(ClientHeightTwips - TextTopTwips - TextHeightTwips);
-    const QRect place = FormControls::Place(TextLeftTwips, TextTopTwips, 0, 0);
-    m_text1->setGeometry(place.left(), place.top(), qMax(0, width() - place.left() - right),
-                         qMax(0, height() - place.top() - bottom));
-    QWidget::resizeEvent(event);
 }

@@ -37,9 +37,6 @@ public:
 
     void setVisible(bool visible) override;
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     // Reads the page into Text1.
     void LoadPage();

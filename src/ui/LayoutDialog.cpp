@@ -5,36 +5,30 @@
 #include "controls/xpbutton/XpButton.h"
 #include "pages/SchemeTable.h"
 #include "ui/FormControls.h"
+#include "ui/Twips.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace {
-
-// The least room between an option's caption and what stands right of it.
-constexpr int OptionSpacing = 4;
 
 // The wireframe previews: a sketch of where a layout puts the page's blocks.
 constexpr int PreviewWidth = 101;
 constexpr int PreviewHeight = 121;
 constexpr int Margin = 6;
 constexpr int Gap = 5;
-
-// Where each layout's option stands, under its picture.
-const std::array<QRect, LayoutDialog::LayoutCount>& OptionPlaces() {
-    static const std::array<QRect, LayoutDialog::LayoutCount> places = {{
-        FormControls::Place(600, 3840, 1095, 255),
-        FormControls::Place(2280, 3840, 1575, 255),
-        FormControls::Place(4320, 3840, 1455, 255),
-        FormControls::Place(6120, 3840, 1575, 255),
-    }};
-    return places;
-}
+// The framed pictures, and the distance from one picture's left edge to the next one's.
+constexpr int PictureWidthTwips = 1575;
+constexpr int PictureHeightTwips = 1880;
+constexpr int PicturePitchTwips = 1920;
 
 // A block of the page: a framed area with a few lines standing for its text.
 void DrawBlock(QPainter& painter, const QRect& block) {
@@ -89,10 +83,9 @@ QPixmap PreviewPicture(int layout) {
     return picture;
 }
 
-QGroupBox* Frame(QWidget* window, const char* name, const QRect& place) {
+QGroupBox* Frame(QWidget* window, const char* name) {
     auto* frame = new QGroupBox(window);
     frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(place);
     return frame;
 }
 
@@ -100,50 +93,59 @@ QGroupBox* Frame(QWidget* window, const char* name, const QRect& place) {
 
 LayoutDialog::LayoutDialog(ProgramSettings& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
-    FormControls::MakeFixedDialog(this, QStringLiteral("layout"), QStringLiteral("Auction Layout"),
-                                  ClientWidthTwips, ClientHeightTwips);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(TwipsToPixels(120), TwipsToPixels(240), TwipsToPixels(180),
+                               TwipsToPixels(180));
 
-    // The frames first, so that the controls placed over them stay in front.
-    m_frame2 = Frame(this, "Frame2", FormControls::Place(120, 240, 7815, 975));
-    m_label1 = new QLabel(QStringLiteral("Color options"), m_frame2);
+    // The colour scheme, its label beside it.
+    m_frame2 = Frame(this, "Frame2");
+    auto* colours = new QHBoxLayout(m_frame2);
+    m_label1 = new QLabel(tr("Color options"), m_frame2);
     m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setGeometry(FormControls::Place(360, 360, 1215, 255));
-    m_frame1 = Frame(this, "Frame1", FormControls::Place(120, 1320, 7815, 3015));
-
-    m_imageCombo1 = new QComboBox(this);
+    m_imageCombo1 = new QComboBox(m_frame2);
     m_imageCombo1->setObjectName(QStringLiteral("ImageCombo1"));
     m_imageCombo1->setEditable(false);
-    m_imageCombo1->setGeometry(FormControls::Place(1800, 600, 1935, 330));
+    m_imageCombo1->setAccessibleName(tr("Color options"));
     m_label1->setBuddy(m_imageCombo1);
+    colours->addWidget(m_label1);
+    colours->addWidget(m_imageCombo1);
+    colours->addStretch(1);
+    layout->addWidget(m_frame2);
 
+    // The layouts: each picture with its option under it.
+    m_frame1 = Frame(this, "Frame1");
+    auto* layouts = new QGridLayout(m_frame1);
+    layouts->setHorizontalSpacing(TwipsToPixels(PicturePitchTwips - PictureWidthTwips));
     m_options = new QButtonGroup(this);
     for (int index = 0; index < LayoutCount; ++index) {
-        auto* picture = new QLabel(this);
+        auto* picture = new QLabel(m_frame1);
         picture->setObjectName(QStringLiteral("Picture%1").arg(index + 1));
-        picture->setGeometry(FormControls::Place(360 + 1920 * index, 1680, 1575, 1880));
+        picture->setFixedSize(TwipsToPixels(PictureWidthTwips), TwipsToPixels(PictureHeightTwips));
         picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         picture->setAlignment(Qt::AlignCenter);
         picture->setPixmap(PreviewPicture(index + 1));
         m_picture[size_t(index)] = picture;
+        layouts->addWidget(picture, 0, index, Qt::AlignHCenter);
 
-        auto* button = new QRadioButton(PageChoiceLists::LayoutName(index + 1), this);
+        auto* button = new QRadioButton(PageChoiceLists::LayoutName(index + 1), m_frame1);
         button->setObjectName(QStringLiteral("Option1"));
         button->setProperty("Index", index);
-        button->setGeometry(OptionPlaces()[size_t(index)]);
         m_options->addButton(button, index);
         m_option1[size_t(index)] = button;
+        layouts->addWidget(button, 1, index, Qt::AlignHCenter);
     }
-    FitOptionCaptions();
+    layout->addWidget(m_frame1);
     connect(m_options, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
             TakeCheckedLayout();
     });
 
-    m_okButton = FormControls::Button(this, QStringLiteral("OKButton"),
-                                      FormControls::DialogButtonProperties(QStringLiteral("Ok")),
-                                      FormControls::Place(6600, 4560, 1215, 375));
+    m_okButton = FormControls::DialogButton(this, QStringLiteral("OKButton"), tr("Ok"), 1215);
     m_okButton->SetDefaultButton(true);
     connect(m_okButton, &XpButton::Click, this, &LayoutDialog::Confirm);
+    layout->addSpacing(TwipsToPixels(120));
+    layout->addLayout(FormControls::ButtonRow({m_okButton}));
+    FormControls::MakeLaidOutDialog(this, QStringLiteral("layout"), tr("Auction Layout"));
 
     // The pictures and frames take no focus; among the rest the keyboard goes this way.
     setTabOrder(m_option1[0], m_okButton);
@@ -189,33 +191,4 @@ void LayoutDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void LayoutDialog::FitOptionCaptions() {
-    // The places were laid out for a narrower font than most desktops use: an option whose
-    // caption needs more room grows to the right, up to the next option or the frame's edge.
-    // When even that is too little, all four take a smaller letter together.
-    const auto room = [this](int index) {
-        const int limit = index + 1 < LayoutCount ? m_option1[size_t(index + 1)]->x()
-                                                  : m_frame1->geometry().right();
-        return limit - OptionSpacing - m_option1[size_t(index)]->x();
-    };
-    const auto allFit = [this, &room] {
-        for (int index = 0; index < LayoutCount; ++index) {
-            if (m_option1[size_t(index)]->sizeHint().width() > room(index))
-                return false;
-        }
-        return true;
-    };
-    QFont font = m_option1[0]->font();
-    while (!allFit() && font.pointSizeF() > 6) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-        for (QRadioButton* option : m_option1)
-            option->setFont(font);
-    }
-    for (int index = 0; index < LayoutCount; ++index) {
-        QRadioButton* option = m_option1[size_t(index)];
-        option->resize(qBound(option->width(), option->sizeHint().width(), room(index)),
-                       option->height());
-    }
 }

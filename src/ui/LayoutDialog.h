@@ -22,8 +22,6 @@ class LayoutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int ClientWidthTwips = 8115;
-    static constexpr int ClientHeightTwips = 5295;
     static constexpr int LayoutCount = PageChoiceLists::LayoutCount;
 
     explicit LayoutDialog(ProgramSettings& settings, QWidget* parent = nullptr);
@@ -42,7 +40,6 @@ private:
     void TakeCheckedLayout();
     // Ok: the checked layout and the chosen scheme become the settings'.
     void Confirm();
-    void FitOptionCaptions();
 
     ProgramSettings& m_settings;
     QGroupBox* m_frame2;

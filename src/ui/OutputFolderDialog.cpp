@@ -8,6 +8,7 @@
 #include "ui/FormControls.h"
 #include "ui/LayoutDialog.h"
 #include "ui/MountedVolumes.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +26,9 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 #include <filesystem>
 #include <system_error>
@@ -53,19 +58,19 @@ std::optional<QString> MakeFolders(const QString& folder) {
     if (error)
         return QString::fromLocal8Bit(error.message().c_str());
     if (!QFileInfo(folder).isDir())
-        return QStringLiteral("it is not a folder");
+        return OutputFolderDialog::tr("it is not a folder");
     return std::nullopt;
 }
 
 QString FileNotFolder(const QString& path) {
-    return QStringLiteral(
+    return OutputFolderDialog::tr(
                "\"%1\" is a file, not a folder. Choose a folder in the list, or type "
                "the path of one.")
         .arg(path);
 }
 
 QString CannotBeMade(const QString& folder, const QString& reason) {
-    return QStringLiteral("The folder \"%1\" cannot be made: %2.").arg(folder, reason);
+    return OutputFolderDialog::tr("The folder \"%1\" cannot be made: %2.").arg(folder, reason);
 }
 
 }  // namespace
@@ -85,73 +90,94 @@ OutputFolderDialog::OutputFolderDialog(ProgramSettings& settings, const VolumeSo
       }),
       m_folderNamePrompt([](QWidget* owner) -> std::optional<QString> {
           bool ok = false;
-          const QString name = QInputDialog::getText(owner, QStringLiteral("New Folder"),
-                                                     QStringLiteral("Name of the new folder:"),
-                                                     QLineEdit::Normal, QString(), &ok);
+          const QString name =
+              QInputDialog::getText(owner, tr("New Folder"), tr("Name of the new folder:"),
+                                    QLineEdit::Normal, QString(), &ok);
           return ok ? std::optional<QString>(name) : std::nullopt;
       }) {
-    FormControls::MakeFixedDialog(this, QStringLiteral("frmSave"), QStringLiteral("Htmls"),
-                                  ClientWidthTwips, ClientHeightTwips);
-    // Not centred: the client area stands at a fixed place from the screen's top left.
-    const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen();
-    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
-    setGeometry(
-        FormControls::Place(ClientLeftTwips, ClientTopTwips, ClientWidthTwips, ClientHeightTwips)
-            .translated(origin));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(TwipsToPixels(120), TwipsToPixels(240), TwipsToPixels(195),
+                               TwipsToPixels(120));
+    layout->setSpacing(TwipsToPixels(345));
+    auto* left = new QVBoxLayout;
+    left->setSpacing(TwipsToPixels(15));
+    layout->addLayout(left);
 
-    m_frame1 = new QGroupBox(QStringLiteral("Output Location"), this);
+    m_frame1 = new QGroupBox(tr("Output Location"), this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame1->setGeometry(FormControls::Place(120, 240, 4215, 2535));
+    auto* frame = new QVBoxLayout(m_frame1);
+    left->addWidget(m_frame1);
 
-    m_drive1 = new QComboBox(this);
+    m_drive1 = new QComboBox(m_frame1);
     m_drive1->setObjectName(QStringLiteral("Drive1"));
     m_drive1->setEditable(false);
-    m_drive1->setGeometry(FormControls::Place(360, 600, 2775, 315));
+    m_drive1->setAccessibleName(tr("Drive"));
+    m_drive1->setMinimumWidth(TwipsToPixels(2775));
     const QIcon driveIcon = style()->standardIcon(QStyle::SP_DriveHDIcon);
     m_roots = m_volumes.RootPaths();
     for (const QString& root : m_roots)
         m_drive1->addItem(driveIcon, root, root);
+    frame->addWidget(m_drive1, 0, Qt::AlignLeft);
 
-    m_dir1 = new QListWidget(this);
+    // Room for a few lines of folders, more at a larger font.
+    m_dir1 = new QListWidget(m_frame1);
     m_dir1->setObjectName(QStringLiteral("Dir1"));
-    m_dir1->setGeometry(FormControls::Place(360, 1080, 3735, 1440));
+    m_dir1->setAccessibleName(tr("Folders"));
+    m_dir1->setMinimumSize(
+        std::max(TwipsToPixels(3735), 36 * m_dir1->fontMetrics().averageCharWidth()),
+        std::max(TwipsToPixels(1440), 6 * m_dir1->fontMetrics().lineSpacing()));
     m_dir1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_dir1->installEventFilter(this);
+    frame->addWidget(m_dir1, 1);
 
     // Under the frame, as wide as it: the folder "Ok" will use, and what a run would replace.
+    left->addSpacing(TwipsToPixels(90));
     m_pathBox = new QLineEdit(this);
     m_pathBox->setObjectName(QStringLiteral("PathBox"));
-    m_pathBox->setGeometry(FormControls::Place(120, 3120, 4215, 315));
+    m_pathBox->setMinimumWidth(40 * m_pathBox->fontMetrics().averageCharWidth());
     m_pathBox->installEventFilter(this);
-    m_pathLabel = new QLabel(QStringLiteral("&Pages go to:"), this);
+    m_pathLabel = new QLabel(tr("&Pages go to:"), this);
     m_pathLabel->setObjectName(QStringLiteral("PathLabel"));
-    m_pathLabel->setGeometry(FormControls::Place(120, 2880, 4215, 240));
     m_pathLabel->setBuddy(m_pathBox);
+    m_pathBox->setAccessibleName(tr("Pages go to"));
     m_replaceNote = new QLabel(this);
     m_replaceNote->setObjectName(QStringLiteral("ReplaceNote"));
-    m_replaceNote->setGeometry(FormControls::Place(120, 3480, 4215, 255));
+    // A line's room even while there is nothing to say, so that the dialog keeps its height.
+    m_replaceNote->setMinimumHeight(m_replaceNote->fontMetrics().height());
+    left->addWidget(m_pathLabel);
+    left->addWidget(m_pathBox);
+    left->addWidget(m_replaceNote);
 
-    m_layButton =
-        FormControls::Button(this, QStringLiteral("layButton"),
-                             FormControls::DialogButtonProperties(QStringLiteral("Layout")),
-                             FormControls::Place(4680, 360, 1215, 375));
+    m_layButton = FormControls::DialogButton(this, QStringLiteral("layButton"), tr("Layout"), 1215);
     // The longest caption of the dialog, in a tighter face so that it stays on one line.
     PropertyBag newFolder =
-        PropertyBag::FromText(FormControls::DialogButtonProperties(QStringLiteral("New Folder")));
+        PropertyBag::FromText(FormControls::DialogButtonProperties(tr("New Folder")));
     QFont tight(font());
     tight.setFamily(QStringLiteral("DejaVu Sans Condensed"));
     tight.setLetterSpacing(QFont::AbsoluteSpacing, -0.3);
     newFolder.Write(QStringLiteral("Font"), tight, font());
-    m_newFolderButton = FormControls::Button(this, QStringLiteral("NewFolderButton"), newFolder,
-                                             FormControls::Place(4680, 840, 1215, 375));
-    m_okButton = FormControls::Button(this, QStringLiteral("OKButton"),
-                                      FormControls::DialogButtonProperties(QStringLiteral("Ok")),
-                                      FormControls::Place(4680, 1920, 1215, 375));
+    m_newFolderButton =
+        FormControls::DialogButton(this, QStringLiteral("NewFolderButton"), newFolder, 1215);
+    m_okButton = FormControls::DialogButton(this, QStringLiteral("OKButton"), tr("Ok"), 1215);
     m_cancelButton =
-        FormControls::Button(this, QStringLiteral("CancelButton"),
-                             FormControls::DialogButtonProperties(QStringLiteral("Cancel")),
-                             FormControls::Place(4680, 2400, 1215, 375));
+        FormControls::DialogButton(this, QStringLiteral("CancelButton"), tr("Cancel"), 1215);
     m_okButton->SetDefaultButton(true);
+    auto* buttons = new QVBoxLayout;
+    buttons->setContentsMargins(0, TwipsToPixels(120), 0, 0);
+    buttons->setSpacing(TwipsToPixels(105));
+    buttons->addWidget(m_layButton);
+    buttons->addWidget(m_newFolderButton);
+    buttons->addSpacing(TwipsToPixels(600));
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    FormControls::MakeLaidOutDialog(this, QStringLiteral("frmSave"), tr("Htmls"));
+    // Not centred: the client area stands at a fixed place from the screen's top left.
+    const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen();
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+    setGeometry(QRect(FormControls::Place(ClientLeftTwips, ClientTopTwips, 0, 0).topLeft() + origin,
+                      size()));
 
     // Reading order: the left column from the top, then the buttons from the top.
     setTabOrder(m_drive1, m_dir1);
@@ -335,8 +361,8 @@ void OutputFolderDialog::ReturnToPathBox() {
 void OutputFolderDialog::ChooseShownFolder() {
     const QString folder = PathShown();
     if (folder.isEmpty()) {
-        m_messages->Tell(this, QStringLiteral("Type the folder the pages go to, or choose one "
-                                              "in the list."));
+        m_messages->Tell(this, tr("Type the folder the pages go to, or choose one "
+                                  "in the list."));
         ReturnToPathBox();
         return;
     }
@@ -350,8 +376,7 @@ void OutputFolderDialog::ChooseShownFolder() {
         // The default folder is the seller's own and is made without a question; any other
         // folder that is not there may be a typing slip.
         if (folder != DefaultFolder() &&
-            !m_messages->AskYesNo(
-                this, QStringLiteral("There is no folder \"%1\". Make it?").arg(folder))) {
+            !m_messages->AskYesNo(this, tr("There is no folder \"%1\". Make it?").arg(folder))) {
             ReturnToPathBox();
             return;
         }
@@ -368,8 +393,8 @@ void OutputFolderDialog::ChooseShownFolder() {
 void OutputFolderDialog::MakeNewFolder() {
     const QString parent = PathShown();
     if (parent.isEmpty()) {
-        m_messages->Tell(this, QStringLiteral("Type the folder to make the new folder in, or "
-                                              "choose one in the list."));
+        m_messages->Tell(this, tr("Type the folder to make the new folder in, or "
+                                  "choose one in the list."));
         ReturnToPathBox();
         return;
     }
@@ -384,22 +409,21 @@ void OutputFolderDialog::MakeNewFolder() {
         return;
     if (name.contains(QLatin1Char('/')) || name.contains(QChar(0)) || name == QLatin1String(".") ||
         name == QLatin1String("..")) {
-        m_messages->Tell(this, QStringLiteral("\"%1\" cannot name a folder: a name holds no "
-                                              "\"/\" and is not \".\" or \"..\".")
+        m_messages->Tell(this, tr("\"%1\" cannot name a folder: a name holds no "
+                                  "\"/\" and is not \".\" or \"..\".")
                                    .arg(name));
         return;
     }
     const QString folder = QDir::cleanPath(parent + QLatin1Char('/') + name);
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir()) {
-        m_messages->Tell(
-            this,
-            QStringLiteral("There is a file named \"%1\" in \"%2\" already.").arg(name, parent));
+        m_messages->Tell(this,
+                         tr("There is a file named \"%1\" in \"%2\" already.").arg(name, parent));
         return;
     }
     if (info.exists()) {
-        m_messages->Tell(this, QStringLiteral("The folder \"%1\" is there already; it is open "
-                                              "now.")
+        m_messages->Tell(this, tr("The folder \"%1\" is there already; it is open "
+                                  "now.")
                                    .arg(folder));
     } else if (const std::optional<QString> reason = MakeFolders(folder)) {
         m_messages->Tell(this, CannotBeMade(folder, *reason));
@@ -416,9 +440,9 @@ void OutputFolderDialog::ShowReplaceNote() {
     if (folder.isEmpty()) {
         note = QString();
     } else if (info.exists() && !info.isDir()) {
-        note = QStringLiteral("This is a file, not a folder.");
+        note = tr("This is a file, not a folder.");
     } else if (!info.exists()) {
-        note = QStringLiteral("There is no such folder yet: Ok makes it.");
+        note = tr("There is no such folder yet: Ok makes it.");
     } else if (!m_pageFileNames.isEmpty()) {
         // One pass over the folder: a run replaces files and links (broken ones too) of a
         // page's name, never a folder.
@@ -430,11 +454,11 @@ void OutputFolderDialog::ShowReplaceNote() {
                 ++replaced;
         }
         if (replaced == 0)
-            note = QStringLiteral("No page here will be replaced.");
+            note = tr("No page here will be replaced.");
         else if (replaced == 1)
-            note = QStringLiteral("1 page here will be replaced.");
+            note = tr("1 page here will be replaced.");
         else
-            note = QStringLiteral("%1 pages here will be replaced.").arg(replaced);
+            note = tr("%1 pages here will be replaced.").arg(replaced);
     }
     m_replaceNote->setText(note);
 }

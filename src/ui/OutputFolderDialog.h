@@ -33,8 +33,6 @@ class OutputFolderDialog : public QDialog {
 public:
     static constexpr int ClientLeftTwips = 2760;
     static constexpr int ClientTopTwips = 3750;
-    static constexpr int ClientWidthTwips = 6090;
-    static constexpr int ClientHeightTwips = 3855;
 
     // Opens the layout dialog over the given window and returns when it has closed.
     using LayoutOpener = std::function<void(QWidget* owner, ProgramSettings& settings)>;

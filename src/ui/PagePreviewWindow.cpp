@@ -93,7 +93,7 @@ PagePreviewWindow::PagePreviewWindow(QString applicationFolder, QWidget* parent)
       m_applicationFolder(std::move(applicationFolder)),
       m_baseUrl(QUrl::fromLocalFile(QDir(m_applicationFolder).absolutePath() + QLatin1Char('/'))) {
     setObjectName(QStringLiteral("PagePreview"));
-    setWindowTitle(QStringLiteral("Page Preview"));
+    setWindowTitle(tr("Page Preview"));
     setWindowIcon(ProgramIcon());
     resize(820, 700);
     WindowPlacement::AddCloseKeys(this);
@@ -116,11 +116,9 @@ PagePreviewWindow::PagePreviewWindow(QString applicationFolder, QWidget* parent)
     m_problemText = new QLabel(m_problemPane);
     m_problemText->setTextFormat(Qt::PlainText);
     m_problemText->setWordWrap(true);
-    m_viewInBrowser = FormControls::Button(
-        m_problemPane, QStringLiteral("ViewInBrowser"),
-        FormControls::DialogButtonProperties(QStringLiteral("View Page in the browser")),
-        FormControls::Place(0, 0, ButtonWidthTwips, ButtonHeightTwips));
-    m_viewInBrowser->setFixedSize(m_viewInBrowser->size());
+    m_viewInBrowser = FormControls::DialogButton(m_problemPane, QStringLiteral("ViewInBrowser"),
+                                                 tr("View Page in the browser"), ButtonWidthTwips,
+                                                 ButtonHeightTwips);
     connect(m_viewInBrowser, &XpButton::Click, this, &PagePreviewWindow::WriteBrowserCopy);
     problemLayout->addWidget(m_problemText);
     problemLayout->addWidget(m_viewInBrowser);
@@ -128,14 +126,12 @@ PagePreviewWindow::PagePreviewWindow(QString applicationFolder, QWidget* parent)
     m_area->addWidget(m_problemPane);
 
     // The description of the record shown, for the seller who lists it in eBay's own form.
-    m_copyDescription = FormControls::Button(
-        this, QStringLiteral("CopyDescription"),
-        FormControls::DialogButtonProperties(QStringLiteral("Copy Description")),
-        FormControls::Place(0, 0, ButtonWidthTwips, ButtonHeightTwips));
-    m_copyDescription->setFixedSize(m_copyDescription->size());
+    m_copyDescription =
+        FormControls::DialogButton(this, QStringLiteral("CopyDescription"), tr("Copy Description"),
+                                   ButtonWidthTwips, ButtonHeightTwips);
     m_copyDescription->setToolTip(
-        QStringLiteral("Copy the item's description, as HTML, for the HTML view of eBay's "
-                       "listing form (Ctrl+Shift+C)"));
+        tr("Copy the item's description, as HTML, for the HTML view of eBay's "
+           "listing form (Ctrl+Shift+C)"));
     m_copyDescription->SetEnabled(false);
     const auto copy = [this] {
         if (!m_description.isEmpty())
@@ -156,7 +152,7 @@ PagePreviewWindow::PagePreviewWindow(QString applicationFolder, QWidget* parent)
     m_patience.setSingleShot(true);
     m_patience.setInterval(EnginePatienceMs);
     connect(&m_patience, &QTimer::timeout, this, [this] {
-        EngineFailed(QStringLiteral("The page engine has not drawn the page after %1 seconds.")
+        EngineFailed(tr("The page engine has not drawn the page after %1 seconds.")
                          .arg(EnginePatienceMs / 1000));
     });
 
@@ -164,7 +160,7 @@ PagePreviewWindow::PagePreviewWindow(QString applicationFolder, QWidget* parent)
     if (problem.isEmpty())
         MakeEngine();
     else
-        m_problem = QStringLiteral("The page cannot be drawn here: %1.").arg(problem);
+        m_problem = tr("The page cannot be drawn here: %1.").arg(problem);
     ShowPageArea();
 }
 
@@ -187,12 +183,11 @@ void PagePreviewWindow::MakeChoiceLists(QHBoxLayout* row) {
         row->addWidget(box);
         return box;
     };
-    m_schemeChoice = list(QStringLiteral("SchemeChoice"), QStringLiteral("Colour &scheme:"),
-                          QStringLiteral("Colour scheme"));
+    m_schemeChoice =
+        list(QStringLiteral("SchemeChoice"), tr("Colour &scheme:"), tr("Colour scheme"));
     PageChoiceLists::FillSchemes(m_schemeChoice);
     row->addSpacing(12);
-    m_layoutChoice =
-        list(QStringLiteral("LayoutChoice"), QStringLiteral("&Layout:"), QStringLiteral("Layout"));
+    m_layoutChoice = list(QStringLiteral("LayoutChoice"), tr("&Layout:"), tr("Layout"));
     PageChoiceLists::FillLayouts(m_layoutChoice);
     // In a narrow window the lists narrow to half their width, cutting their names short,
     // rather than widen the window past its screen.
@@ -248,11 +243,11 @@ void PagePreviewWindow::MakeEngine() {
     connect(page, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int code) {
                 const QString how = status == QWebEnginePage::CrashedTerminationStatus
-                                        ? QStringLiteral("crashed")
+                                        ? tr("crashed")
                                     : status == QWebEnginePage::KilledTerminationStatus
-                                        ? QStringLiteral("was killed")
-                                        : QStringLiteral("ended (status %1)").arg(code);
-                EngineFailed(QStringLiteral("The page engine's drawing process %1.").arg(how));
+                                        ? tr("was killed")
+                                        : tr("ended (status %1)").arg(code);
+                EngineFailed(tr("The page engine's drawing process %1.").arg(how));
             });
 }
 
@@ -279,15 +274,15 @@ void PagePreviewWindow::ShowRecord(const ItemRecord& record, const ProgramSettin
         inputs = PageInputs::Take(settings, seller, pictures);
         page = PageBuilder::Build(record, inputs);
     } catch (const LotcraftError& error) {
-        ShowNote(QStringLiteral("No page can be made for this record: %1.").arg(error.Message()));
+        ShowNote(tr("No page can be made for this record: %1.").arg(error.Message()));
         return;
     }
     // The engine takes the page as a data address, every byte outside letters and digits
     // escaped in three.
     const qsizetype address = PageMimeType.size() + 6 + page.toPercentEncoding().size();
     if (address > LargestShownAddress) {
-        ShowNote(QStringLiteral("This page is %L1 KB long, too long to be shown here. Write the "
-                                "pages and open it with View Page.")
+        ShowNote(tr("This page is %L1 KB long, too long to be shown here. Write the "
+                    "pages and open it with View Page.")
                      .arg(page.size() / 1024));
         return;
     }
@@ -296,13 +291,12 @@ void PagePreviewWindow::ShowRecord(const ItemRecord& record, const ProgramSettin
     m_description = PageBuilder::DescriptionSection(record, inputs);
     m_copyDescription->SetEnabled(true);
     m_pagePath = PageBuilder::PagePath(inputs.outputFolder, item);
-    QString caption =
-        QStringLiteral("Item %1, as HTMLS would write it now to %2. This window writes nothing.")
-            .arg(item, m_pagePath);
+    QString caption = tr("Item %1, as HTMLS would write it now to %2. This window writes nothing.")
+                          .arg(item, m_pagePath);
     if (unstoredEdits)
-        caption += QStringLiteral(
-            " It shows the form's changes, not stored yet: Save and HTMLS write them only once "
-            "Update has stored them.");
+        caption +=
+            tr(" It shows the form's changes, not stored yet: Save and HTMLS write them only once "
+               "Update has stored them.");
     m_caption->setText(caption);
     if (m_view) {
         m_requests->SetPicture(m_baseUrl.resolved(QUrl(record.Field(ItemRecord::ImageAddress)))
@@ -341,7 +335,7 @@ void PagePreviewWindow::LoadFinished(bool ok) {
     m_navigated = false;
     m_patience.stop();
     if (!ok) {
-        EngineFailed(QStringLiteral("The page engine could not load the page."));
+        EngineFailed(tr("The page engine could not load the page."));
         return;
     }
     const quint64 load = m_load;
@@ -380,8 +374,8 @@ void PagePreviewWindow::EngineFailed(const QString& problem) {
 void PagePreviewWindow::ShowPageArea() {
     m_viewInBrowser->SetEnabled(!m_page.isEmpty());
     if (!m_problem.isEmpty()) {
-        m_problemText->setText(m_problem + QStringLiteral(" View Page in the browser shows the "
-                                                          "page as it would be written now."));
+        m_problemText->setText(
+            m_problem + tr(" View Page in the browser shows the page as it would be written now."));
         m_area->setCurrentWidget(m_problemPane);
     } else if (m_page.isEmpty() || !m_view) {
         m_area->setCurrentWidget(m_blank);
@@ -406,10 +400,10 @@ void PagePreviewWindow::WriteBrowserCopy() {
     QFile file(path);
     if (!m_browserCopies->isValid() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(m_page) != m_page.size() || !file.flush()) {
-        m_problemText->setText(
-            QStringLiteral("No copy of the page can be made for the browser: %1.")
-                .arg(m_browserCopies->isValid() ? file.errorString()
-                                                : m_browserCopies->errorString()));
+        m_problemText->setText(tr("No copy of the page can be made for the browser: %1.")
+                                   .arg(m_browserCopies->isValid()
+                                            ? file.errorString()
+                                            : m_browserCopies->errorString()));
         return;
     }
     file.close();

@@ -18,6 +18,8 @@ public:
 
     // What the user did, once the box has closed.
     MessageBoxes::Answer Answer() const;
+    // Gives one of the buttons another caption, and screen readers the same name for it.
+    void SetCaption(QMessageBox::StandardButton which, const QString& caption);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -3,7 +3,7 @@
 //   dialog-screenshots OUTPUT-FOLDER FOLDER-TO-BROWSE PAGE.html
 // The output folder dialog offers FOLDER-TO-BROWSE; the source window shows PAGE.html; the
 // catalogue check's dialog shows what it finds in a small faulty catalogue; the export for
-// eBay's dialog shows the values it starts with.
+// eBay's dialog shows the values it starts with, at the usual font and at 16 points.
 
 #include "app/ProgramSettings.h"
 #include "catalogue/ItemRecord.h"
@@ -103,6 +103,16 @@ int main(int argc, char* argv[]) {
     // The export for eBay's dialog with the values it starts with.
     ExportListingsDialog exportListings{ListingOptions()};
     saved &= Save(exportListings, output.filePath(QStringLiteral("export-dialog.png")));
+    // And at a desktop font of 16 points, where the dialog grows with its texts.
+    {
+        const QFont usual = QApplication::font();
+        QFont large = usual;
+        large.setPointSize(16);
+        QApplication::setFont(large);
+        ExportListingsDialog exportLarge{ListingOptions()};
+        saved &= Save(exportLarge, output.filePath(QStringLiteral("export-dialog-16pt.png")));
+        QApplication::setFont(usual);
+    }
     // The output folder dialog offers the folder used last, as the window's settings hold it,
     // with the pages of the faulty catalogue as the run's.
     const QString browsed = QDir(arguments.at(2)).absolutePath();
