@@ -7,10 +7,10 @@ BUILD_DIR  ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-# The compiler, CMake, Qt 6 (with its platform plugins), QuaZip for the spreadsheet files and the
-# fonts the tests draw with.
+# The compiler, CMake, Qt 6 (with its platform plugins), QuaZip for the spreadsheet files, the
+# fonts the tests draw with and Qt's translation tools (lrelease, lupdate).
 PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-webengine-dev libgl-dev \
-	libquazip1-qt6-dev fonts-dejavu-core fonts-dejavu-extra
+	libquazip1-qt6-dev fonts-dejavu-core fonts-dejavu-extra qt6-l10n-tools
 # The end-to-end test also needs a display server and a browser to render the pages in; the
 # desktop tests need the validators of desktop entries and metainfo, groff for the manual
 # pages, and dpkg-dev and lintian to make and judge the Debian package; the file-identity test
@@ -21,7 +21,7 @@ TEST_PACKAGES := xvfb xauth chromium desktop-file-utils appstream groff-base dpk
 # (with the pictures and help page beside them), the manual pages and the changelog.
 APP_TARGETS := lotcraft lotcraft-pages lotcraft_data
 
-.PHONY: all deps configure build app run test sanitize interop bench demo fuzz gallery screenshots screenshots-dialogs e2e install uninstall package package-check repro-check package-chroot clean
+.PHONY: all deps configure build app run test sanitize interop bench demo fuzz gallery screenshots screenshots-dialogs e2e translations install uninstall package package-check repro-check package-chroot clean
 
 all: build
 
@@ -158,6 +158,12 @@ e2e: build
 	@sh tools/ensure-packages.sh $(TEST_PACKAGES)
 	@LOTCRAFT_E2E_SHOTS=$(CURDIR)/docs xvfb-run -a -s "-screen 0 1280x1024x24" \
 		$(BUILD_DIR)/bin/EndToEndTest
+
+# The window's texts gathered from src/ into translations/lotcraft_*.ts again (lupdate), after
+# texts were added or changed: new ones come unfinished, to be translated; texts no longer in
+# the program are dropped. The .qm files are compiled from the .ts files by every build.
+translations: configure
+	@cmake --build $(BUILD_DIR) --target lotcraft_lupdate
 
 # Installs the programs (stripped; NOSTRIP=1 keeps their symbols), their pictures and help
 # page, the menu entry, the icons, the metainfo, the manual pages and the sample catalogue

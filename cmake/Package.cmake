@@ -35,7 +35,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${LOTCRAFT_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 string(REPLACE ";" ", " LOTCRAFT_FONT_DEPENDS "${LOTCRAFT_FONT_PACKAGES}")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, ${LOTCRAFT_FONT_DEPENDS}")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# Qt's own translations, for the standard dialogs in the seller's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 # The folders of the package belong to root and are not writable by others.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Lotcraft, the window program. The command line is read first, before any display is
 // needed: --help and --version print and end, a wrong option is named with what is accepted.
-// Then start-up fills the settings and the colour scheme table, the main window is created
-// and shown, with the catalogue named on the command line opened in it; the program runs
-// while a window is open.
+// Then start-up loads the seller's language, fills the settings and the colour scheme table,
+// the main window is created and shown, with the catalogue named on the command line opened
+// in it; the program runs while a window is open.
 
 #include "app/ProgramSettings.h"
 #include "ui/Auctions.h"
@@ -12,6 +12,7 @@
 #include "ui/KeptSettingsFile.h"
 #include "ui/PageEngine.h"
 #include "ui/ProgramIcon.h"
+#include "ui/ProgramLanguage.h"
 #include "ui/SharpPictures.h"
 
 #include <QApplication>
@@ -70,6 +71,9 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ProgramIcon());
     // The .desktop entry the windows belong to, for the desktop's task bar and icons.
     QGuiApplication::setDesktopFileName(QStringLiteral(LOTCRAFT_DESKTOP_ID));
+    // The seller's language, before the first window is made; English where Lotcraft has no
+    // translation for it.
+    const ProgramLanguage language(QLocale::system(), ProgramLanguage::TranslationsFolder());
     SharpPictures sharpPictures;
     application.installEventFilter(&sharpPictures);
 

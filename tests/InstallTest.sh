@@ -29,6 +29,7 @@ listing "$prefix" > "$work/before.txt"
 
 install_into "$prefix"
 for file in bin/lotcraft bin/lotcraft-pages share/lotcraft/help.html share/lotcraft/OK.jpg \
+            share/lotcraft/translations/lotcraft_de.qm \
             share/applications/org.example.lotcraft.desktop \
             share/metainfo/org.example.lotcraft.metainfo.xml \
             share/icons/hicolor/16x16/apps/org.example.lotcraft.png \

@@ -26,6 +26,7 @@ done
 dpkg-deb -x "$deb" "$work/root"
 for file in usr/bin/lotcraft usr/bin/lotcraft-pages \
             usr/share/lotcraft/help.html usr/share/lotcraft/dot_clear.gif \
+            usr/share/lotcraft/translations/lotcraft_de.qm \
             usr/share/applications/org.example.lotcraft.desktop \
             usr/share/metainfo/org.example.lotcraft.metainfo.xml \
             usr/share/icons/hicolor/scalable/apps/org.example.lotcraft.svg \

@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window laid out with exactly the fonts the Debian package depends on, as on a
-// seller's machine that has nothing more: every label's and button's text fits its box.
+// seller's machine that has nothing more: every label's and button's text fits its box, in
+// English and in each language Lotcraft is translated into (the .qm files of the build tree).
 //
 // Before the application starts, fontconfig is given a configuration of its own whose only
 // font folder holds links to the font files of the packages (dpkg -L), with the system's
 // usual rules for choosing among them. The packages are the ones the package depends on
 // (LOTCRAFT_FONT_PACKAGES in CMakeLists.txt), or those named, space-separated, in the
 // environment variable LOTCRAFT_FONT_PACKAGES. LOTCRAFT_FONT_SHOT=FILE.png keeps a picture
-// of the window as laid out.
+// of the window as laid out (the last language's). The translations are those beside the
+// test program, or those in the folder LOTCRAFT_TRANSLATIONS_FOLDER names (an installed
+// package's).
 
 #include "app/ProgramSettings.h"
 #include "controls/xpbutton/XpButton.h"
 #include "ui/Auctions.h"
+#include "ui/ProgramLanguage.h"
 
 #include <QDir>
 #include <QFile>
@@ -189,15 +193,36 @@ private Q_SLOTS:
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
     }
 
+    void everyTextOfTheMainWindowFits_data() {
+        QTest::addColumn<QString>("locale");
+        // A text of the window that is in the language, so that a window left in English
+        // does not pass for a translated one.
+        QTest::addColumn<QString>("sellerLabel");
+        QTest::newRow("English") << QStringLiteral("C") << QStringLiteral("Seller");
+        QTest::newRow("German") << QStringLiteral("de_DE") << QStringLiteral("Händler");
+    }
+
     void everyTextOfTheMainWindowFits() {
+        QFETCH(QString, locale);
+        QFETCH(QString, sellerLabel);
+        const ProgramLanguage language(QLocale(locale),
+                                       qEnvironmentVariable("LOTCRAFT_TRANSLATIONS_FOLDER",
+                                                            ProgramLanguage::TranslationsFolder()));
+        QCOMPARE(language.Translated(), locale != QLatin1String("C"));
         ProgramSettings settings;
         Auctions window(settings);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         if (qEnvironmentVariableIsSet("LOTCRAFT_FONT_SHOT"))
             window.grab().save(qEnvironmentVariable("LOTCRAFT_FONT_SHOT"));
-        const QStringList cut = TextsThatDoNotFit(window);
-        QVERIFY2(cut.isEmpty(), qPrintable(QLatin1String("with the fonts of ") +
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label1"))->text(), sellerLabel);
+        QStringList cut = TextsThatDoNotFit(window);
+        // A new record shows the buttons' other captions: the store's and the cancel's.
+        Q_EMIT window.findChild<XpButton*>(QStringLiteral("Manual"))->Click();
+        QVERIFY(window.findChild<XpButton*>(QStringLiteral("Cancel"))->isVisible());
+        for (const QString& text : TextsThatDoNotFit(window))
+            cut.append(QStringLiteral("inserting, ") + text);
+        QVERIFY2(cut.isEmpty(), qPrintable(locale + QLatin1String(", with the fonts of ") +
                                            g_fontPackages.join(QLatin1Char(' ')) +
                                            QLatin1String(":\n") + cut.join(QLatin1Char('\n'))));
         // The window's face is found, not replaced by another family.

@@ -51,11 +51,13 @@ else fail "lotcraft-pages on the shipped example"; fi
 
 # The window as laid out with the fonts the clean system has. The test's own fontconfig
 # folder holds the fonts of the package's dependencies; they are the system's only fonts.
+# The window is laid out in each language the package ships a translation for.
 fonts=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed -n 's/^ *\(fonts-[a-z0-9-]*\).*/\1/p' | tr '\n' ' ')
 installed=$(inside sh -c 'ls /usr/share/fonts/truetype/*/' | grep -c '\.ttf$' || true)
 cp "$build/bin/WindowFontsTest" "$root/tmp/"
 inside apt-get install -y -q --no-install-recommends libqt6test6 >> "$work/apt.log" 2>&1
-if inside env QT_QPA_PLATFORM=offscreen LOTCRAFT_FONT_PACKAGES="$fonts" /tmp/WindowFontsTest \
+if inside env QT_QPA_PLATFORM=offscreen LOTCRAFT_FONT_PACKAGES="$fonts" \
+        LOTCRAFT_TRANSLATIONS_FOLDER=/usr/share/lotcraft/translations /tmp/WindowFontsTest \
         > "$work/fonts.txt" 2>&1; then
     check "the window's texts fit with the $installed font files of $fonts"
 else cat "$work/fonts.txt"; fail "the window's texts do not fit in the clean system"; fi

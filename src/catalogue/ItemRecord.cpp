@@ -7,17 +7,26 @@
 
 namespace {
 
+// The labels and tooltips are marked for translation; the window translates them where it
+// shows them. The headings are the catalogue file's and stay as they are.
 constexpr std::array<ItemRecord::Presentation, ItemRecord::FieldCount> kPresentation = {{
-    {"Item", "t_Item", "Item", "Number"},
-    {"Title", "t_title", "Title", ""},
-    {"Description", "t_desc", "Description", ""},
-    {"Image", "t_Image", "Image", "Ie https://i.ebayimg.com/images/imagename.jpg"},
-    {"Price", "t_price", "Price", "Ie $29.99"},
-    {"First bid", "t_first", "First Bid", "Ie $29.99"},
+    {"Item", "t_Item", QT_TRANSLATE_NOOP("ItemRecord", "Item"),
+     QT_TRANSLATE_NOOP("ItemRecord", "Number")},
+    {"Title", "t_title", QT_TRANSLATE_NOOP("ItemRecord", "Title"), ""},
+    {"Description", "t_desc", QT_TRANSLATE_NOOP("ItemRecord", "Description"), ""},
+    {"Image", "t_Image", QT_TRANSLATE_NOOP("ItemRecord", "Image"),
+     QT_TRANSLATE_NOOP("ItemRecord", "Ie https://i.ebayimg.com/images/imagename.jpg")},
+    {"Price", "t_price", QT_TRANSLATE_NOOP("ItemRecord", "Price"),
+     QT_TRANSLATE_NOOP("ItemRecord", "Ie $29.99")},
+    {"First bid", "t_first", QT_TRANSLATE_NOOP("ItemRecord", "First Bid"),
+     QT_TRANSLATE_NOOP("ItemRecord", "Ie $29.99")},
     {"", "", "", ""},
-    {"Started", "t_start", "Started", "Ie Nov-25-02 10:33:39 PST"},
-    {"Ends", "t_ends", "Ends", "Ie Nov-25-02 10:33:39 PST"},
-    {"Category", "t_cat", "Category", "Number"},
+    {"Started", "t_start", QT_TRANSLATE_NOOP("ItemRecord", "Started"),
+     QT_TRANSLATE_NOOP("ItemRecord", "Ie Nov-25-02 10:33:39 PST")},
+    {"Ends", "t_ends", QT_TRANSLATE_NOOP("ItemRecord", "Ends"),
+     QT_TRANSLATE_NOOP("ItemRecord", "Ie Nov-25-02 10:33:39 PST")},
+    {"Category", "t_cat", QT_TRANSLATE_NOOP("ItemRecord", "Category"),
+     QT_TRANSLATE_NOOP("ItemRecord", "Number")},
 }};
 
 }  // namespace

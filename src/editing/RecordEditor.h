@@ -27,9 +27,17 @@ class RecordEditor {
 public:
     static constexpr int MaxItems = ItemRecord::MaxItems;
 
-    static QString UpdateCaption() { return QStringLiteral("Update"); }
-    static QString InsertCaption() { return QStringLiteral("Insert"); }
-    static QString HtmlNotGenerated() { return QStringLiteral("< html not generated >"); }
+    // Marked for translation: the window translates them where it shows them, the editor
+    // compares them as they are.
+    static QString UpdateCaption() {
+        return QStringLiteral(QT_TRANSLATE_NOOP("RecordEditor", "Update"));
+    }
+    static QString InsertCaption() {
+        return QStringLiteral(QT_TRANSLATE_NOOP("RecordEditor", "Insert"));
+    }
+    static QString HtmlNotGenerated() {
+        return QStringLiteral(QT_TRANSLATE_NOOP("RecordEditor", "< html not generated >"));
+    }
     // The question before a row is deleted, naming the item by its number and title.
     static QString DeleteQuestion(const ItemRecord& record);
     // The question before several rows are deleted, naming how many and the first and last
