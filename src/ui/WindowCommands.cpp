@@ -43,7 +43,7 @@ void WindowCommands::Bind(Command command, XpButton* button) {
         button->SetKeyText(key);
         const QString tip =
             button->toolTip().isEmpty() ? PlainText(action->text()) : button->toolTip();
-        if (!tip.contains(key))
+        if (!tip.contains(QLatin1Char('(') + key + QLatin1Char(')')))
             button->setToolTip(
                 QCoreApplication::translate("WindowCommands", "%1 (%2)").arg(tip, key));
     }
