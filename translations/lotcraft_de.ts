@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AskingDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Zurück</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Auctions</name>
     <message>
         <source>&amp;Open catalogue...</source>
@@ -374,6 +385,129 @@ Installieren Sie einen Webbrowser oder machen Sie einen zum Standardbrowser des 
     </message>
 </context>
 <context>
+    <name>CatalogueCheckDialog</name>
+    <message>
+        <source>no errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation type="unfinished">Artikel</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What to do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished">Exportieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Zurück</translation>
+    </message>
+    <message>
+        <source>Lotcraft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every row&apos;s page will be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every row&apos;s listing will be exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue check found nothing to mend. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue check found %1 and %2. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every row is in error, so there is nothing to write: mend the rows and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 will be skipped; %2 will be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 will be left out; %2 will be exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The row in error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 rows in error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the other row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the other %1 rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, row %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CatalogueFiles</name>
     <message>
         <source>Do you want to save changes ?</source>
@@ -505,6 +639,65 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
     </message>
 </context>
 <context>
+    <name>ChangeFieldDialog</name>
+    <message>
+        <source>Change field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change a field of the selected item:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change a field of the %1 selected items:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Field:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Set it to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text to replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;With:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Zurück</translation>
+    </message>
+    <message>
+        <source>Every place the text stands in the field is replaced, letter case as typed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The field&apos;s value is replaced whole; an empty box empties it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the text to replace, or choose &quot;Set it to&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DescriptionBox</name>
     <message>
         <source>
@@ -524,6 +717,137 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
     <message>
         <source>eBay templates (*.csv)</source>
         <translation>eBay-Vorlagen (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportListingsDialog</name>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For parts or not working</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ite:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eBay&apos;s number of the items&apos; condition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Condition number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Condition:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dispatch within:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the items are sent from; may be left empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Postal c&amp;ode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Returns accepted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Within:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the buyer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the seller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent back b&amp;y:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Returns &amp;not accepted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eBay&apos;s code of the shipping service on the site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shipping ser&amp;vice:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the buyer pays for the shipping; 0 for free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cos&amp;t:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My &amp;business policies on eBay, by name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Shipping policy:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;eturns policy:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Payment policy:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Zurück</translation>
+    </message>
+    <message>
+        <source>Export for eBay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name your three business policies as they are called on eBay, or choose whether returns are accepted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>such as %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -550,6 +874,25 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
     <message>
         <source>Find in the catalogue</source>
         <translation>Im Katalog suchen</translation>
+    </message>
+</context>
+<context>
+    <name>HtmlSourceWindow</name>
+    <message>
+        <source>Html Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page %1 cannot be shown: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page %1 cannot be read to its end: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -605,6 +948,21 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
     <message>
         <source>Category</source>
         <translation>Kategorie</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutDialog</name>
+    <message>
+        <source>Color options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auction Layout</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -693,10 +1051,6 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
         <translation>Den Katalog als Datei speichern</translation>
     </message>
     <message>
-        <source>Export the catalogue as eBay&apos;s bulk listing file (Ctrl+E)</source>
-        <translation>Den Katalog als eBay-Datei für den Sammelupload exportieren (Strg+E)</translation>
-    </message>
-    <message>
         <source>Show the help page</source>
         <translation>Die Hilfeseite anzeigen</translation>
     </message>
@@ -728,6 +1082,137 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Export the catalogue as eBay&apos;s bulk listing file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOAD CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INSERT NEW RECORD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTMLS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SAVE AS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolderDialog</name>
+    <message>
+        <source>it is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder. Choose a folder in the list, or type the path of one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be made: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the new folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pages go to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages go to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Zurück</translation>
+    </message>
+    <message>
+        <source>Htmls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the folder the pages go to, or choose one in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no folder &quot;%1&quot;. Make it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the folder to make the new folder in, or choose one in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a folder: a name holds no &quot;/&quot; and is not &quot;.&quot; or &quot;..&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is a file named &quot;%1&quot; in &quot;%2&quot; already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is there already; it is open now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is a file, not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no such folder yet: Ok makes it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No page here will be replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 page here will be replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pages here will be replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageChoiceLists</name>
@@ -749,6 +1234,100 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
     </message>
 </context>
 <context>
+    <name>PagePreviewWindow</name>
+    <message>
+        <source>Page Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Page in the browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the item&apos;s description, as HTML, for the HTML view of eBay&apos;s listing form (Ctrl+Shift+C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page engine has not drawn the page after %1 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page cannot be drawn here: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour &amp;scheme:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour scheme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>crashed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>was killed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ended (status %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page engine&apos;s drawing process %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No page can be made for this record: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This page is %L1 KB long, too long to be shown here. Write the pages and open it with View Page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item %1, as HTMLS would write it now to %2. This window writes nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> It shows the form&apos;s changes, not stored yet: Save and HTMLS write them only once Update has stored them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page engine could not load the page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> View Page in the browser shows the page as it would be written now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No copy of the page can be made for the browser: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuestionBox</name>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RecordEditor</name>
     <message>
         <source>Update</source>
@@ -761,6 +1340,13 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
     <message>
         <source>&lt; html not generated &gt;</source>
         <translation>&lt; keine Seite geschrieben &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommands</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
