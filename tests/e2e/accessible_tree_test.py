@@ -23,16 +23,20 @@ import time
 MAIN_BUTTONS = ["INSERT NEW RECORD", "?", "Update", "Cancel", "Delete", "View Html Code",
                 "View Page", "Close"]
 MAIN_BUTTON_COUNT = 13
-# The dialogs a catalogue opens, in order: title, the window it opens from, the button that
-# opens it (by its name or its description, the tool tip), its buttons, and the one that
-# closes it again.
-MAIN = "main window"
-DIALOGS = [
-    ("Htmls", MAIN, "Write the pages of all items", ["Layout", "New Folder", "Ok", "Cancel"],
-     "Cancel"),
-    ("Auction Layout", "Htmls", "Layout", ["Ok"], "Ok"),
-    ("Export for eBay", MAIN, "Export the catalogue as eBay's bulk listing file (Ctrl+E)",
-     ["Export...", "Cancel"], "Cancel"),
+MAIN, CHECK = "main window", "Lotcraft"  # CHECK: the catalogue check's dialog
+# Through the dialogs a catalogue opens: the window to press in; the button, by its name or
+# else its description (the tool tip); the keys xdotool sends where no button has that name;
+# the dialog that must then show, with its buttons (None: the window pressed in must close).
+STEPS = [
+    (MAIN, "Write the pages of all items", None, CHECK, ["Check again", "Write pages",
+                                                         "Cancel"]),
+    (CHECK, "Write pages", "Tab Tab Return", "Htmls", ["Layout", "New Folder", "Ok", "Cancel"]),
+    ("Htmls", "Layout", None, "Auction Layout", ["Ok"]),
+    ("Auction Layout", "Ok", "Return", None, []),
+    ("Htmls", "Cancel", "Escape", None, []),
+    (MAIN, "Export the catalogue as eBay's bulk listing file (Ctrl+E)", "ctrl+e",
+     "Export for eBay", ["Export...", "Cancel"]),
+    ("Export for eBay", "Cancel", "Escape", None, []),
 ]
 # Names the main window shows in German (LANGUAGE=de); the English run must not show them.
 GERMAN_NAMES = ["Abbrechen", "Löschen", "Schließen"]
@@ -117,7 +121,7 @@ def start_buses(programs, env):
         raise RuntimeError("the session bus did not start within 10 s")
     env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
     programs.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env,
-                   stderr=subprocess.DEVNULL)
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     ask = ["dbus-send", "--session", "--print-reply", "--reply-timeout=2000",
            "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress"]
     if not wait_for(lambda: subprocess.run(ask, env=env, capture_output=True, timeout=5,
@@ -164,12 +168,13 @@ def find_app(pid):
 
 
 def window(app, title):
-    """The showing top-level window whose title is title (the main window's: a frame)."""
+    """The showing top-level window of that title; the main window's ends in the program's
+    name, and every other is a dialog."""
     app.clear_cache()
     for top in children(app):
-        if title == MAIN and role(top) == "frame" or top.name == title:
-            if showing(top):
-                return top
+        if (role(top) != "dialog" and (top.name or "").endswith("Lotcraft") if title == MAIN
+                else role(top) == "dialog" and top.name == title) and showing(top):
+            return top
     return None
 
 
@@ -180,35 +185,41 @@ def named(win, text):
         (a for a in rows if a.description == text), None)
 
 
+def control(acc):
+    """The control as a failure speaks of it: by its name, else by where it is."""
+    if acc.name:
+        return repr(acc.name)
+    box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return f"(no name; in {acc.parent.name or role(acc.parent)!r}, at {box.x},{box.y})"
+
+
 def check_window(win, where, expected, count=None):
-    """What is wrong with the window's buttons and text boxes, one line each."""
+    """What is wrong with the window's buttons and text boxes, one line a control."""
+    rows = [acc for _, acc in walk(win)][1:]
+    # The program's own buttons, while they say nothing of themselves, show as fillers: named
+    # ones, or empty ones that are no part of a text box (its viewport is one too).
+    buttons = [a for a in rows if role(a) in BUTTON_ROLES or role(a) == "filler" and (
+        a.name or not a.childCount and role(a.parent) not in TEXT_ROLES)]
     failures = []
-    rows = [acc for _, acc in walk(win)]
-    # Buttons drawn by the program that say nothing of themselves show as named fillers.
-    buttons = [a for a in rows if role(a) in BUTTON_ROLES or role(a) == "filler" and a.name]
     for acc in buttons:
-        said = f"{where}: control {acc.name or '(no name)'!r}"
-        for wrong, text in [(role(acc) not in BUTTON_ROLES, f"role is {role(acc)!r}, "
-                             "not push button"),
-                            (not acc.name, "has no name"),
-                            (PRESS not in actions(acc), f"no {PRESS!r} action (it has "
-                             f"{actions(acc) or 'none'})")]:
-            if wrong:
-                failures.append(f"{said}: {text}")
-    for name in expected:
-        if not any(a.name == name and role(a) in BUTTON_ROLES for a in rows):
-            failures.append(f"{where}: no push button named {name!r}")
+        wrong = [text for bad, text in [
+            (role(acc) not in BUTTON_ROLES, f"role is {role(acc)!r}, not push button"),
+            (not acc.name, "it has no name"),
+            (PRESS not in actions(acc), f"no {PRESS!r} action (has {actions(acc) or 'none'})")]
+            if bad]
+        if wrong:
+            failures.append(f"{where}: button {control(acc)}: " + "; ".join(wrong))
+    names = {acc.name for acc in rows}
+    failures += [f"{where}: nothing is named {name!r}" for name in expected if name not in names]
     own = [a for a in children(win) if role(a) in BUTTON_ROLES]
     if count is not None and len(own) != count:
         failures.append(f"{where}: {len(own)} push buttons of its own, not {count}")
-    for acc in rows:
-        if (role(acc) in TEXT_ROLES) and not acc.name:
-            failures.append(f"{where}: a text box ({role(acc)}, described as "
-                            f"{acc.description!r}) has no name")
+    failures += [f"{where}: text box {control(acc)} has no name" for acc in rows
+                 if role(acc) in TEXT_ROLES and not acc.name]
     return failures
 
 
-def press(acc, programs):
+def press(acc):
     """Presses through the action interface where there is one, else clicks with xdotool."""
     if PRESS in actions(acc):
         try:
@@ -217,8 +228,12 @@ def press(acc, programs):
             pass
         return
     box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2),
-                    str(box.y + box.height // 2), "click", "1"], timeout=10, check=True)
+    xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
+            "click", "1")
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], timeout=10, check=True)
 
 
 def start_lotcraft(programs, args, env, language):
@@ -232,13 +247,57 @@ def start_lotcraft(programs, args, env, language):
         if name not in language:
             env.pop(name, None)
     lotcraft = programs.start(args, env, stdout=subprocess.DEVNULL)
-    app = wait_for(lambda: find_app(lotcraft.pid), 20)
-    main = app and wait_for(lambda: window(app, MAIN), 20)
-    if not main:
+    app = wait_for(lambda: lotcraft.poll() is not None or find_app(lotcraft.pid), 20)
+    main = app is not True and app and wait_for(
+        lambda: lotcraft.poll() is not None or window(app, MAIN), 20)
+    if not main or main is True:
         programs.end(lotcraft)
         raise RuntimeError(f"{args[0]} did not show its window on the accessibility bus "
-                           "within 20 s")
+                           f"within 20 s (it ended with status {lotcraft.returncode})")
     return lotcraft, app, main
+
+
+def shown_dialogs(app):
+    app.clear_cache()
+    return [top.name for top in children(app) if role(top) == "dialog" and showing(top)]
+
+
+def walk_steps(app):
+    failures, broken = [], False
+    for source, button, key, dialog, buttons in STEPS:
+        if source == MAIN:
+            broken = False
+            for _ in range(3):  # what a broken step left open
+                if not shown_dialogs(app):
+                    break
+                xdotool("key", "Escape")
+                time.sleep(0.5)
+        if broken:
+            continue
+        where = window(app, source)
+        acc = where and named(where, button)
+        if acc:
+            press(acc)
+        elif where and key:
+            xdotool("key", *key.split())
+        else:
+            failures.append(f"{dialog or source}: no {button!r} in {source!r} to press, nor a "
+                            "key; what follows it until the main window was not tried")
+            broken = True
+            continue
+        if dialog is None:
+            if wait_for(lambda: not window(app, source), 5):
+                continue
+            failures.append(f"{source!r} is still open after {button!r} was pressed")
+        else:
+            shown = wait_for(lambda: window(app, dialog), 10)
+            if shown:
+                failures += check_window(shown, f"dialog {dialog!r}", buttons)
+                continue
+            failures.append(f"dialog {dialog!r} did not show when {button!r} in {source!r} "
+                            f"was pressed; showing: {shown_dialogs(app) or 'no dialog'}")
+        broken = True
+    return failures
 
 
 def check_english(programs, env, program, catalogue):
@@ -248,26 +307,7 @@ def check_english(programs, env, program, catalogue):
     names = {acc.name for _, acc in walk(main)}
     failures += [f"main window in English shows the German {n!r}" for n in GERMAN_NAMES
                  if n in names]
-    opened = [(MAIN, main, None)]
-    for title, source, opener, buttons, closer in DIALOGS:
-        while opened[-1][0] != source and len(opened) > 1:
-            done = opened.pop()
-            press(named(done[1], done[2]), programs)
-        button = named(opened[-1][1], opener)
-        if not button:
-            failures.append(f"{title}: no button {opener!r} in {source} to open it")
-            continue
-        press(button, programs)
-        dialog = wait_for(lambda: window(app, title), 10)
-        if not dialog:
-            failures.append(f"{title}: did not open when {opener!r} was pressed")
-            continue
-        failures += check_window(dialog, f"dialog {title!r}", buttons)
-        opened.append((title, dialog, closer))
-    for title, dialog, closer in reversed(opened[1:]):
-        press(named(dialog, closer), programs)
-        if wait_for(lambda: window(app, title), 3, step=0.5):
-            failures.append(f"{title}: still open after {closer!r} was pressed")
+    failures += walk_steps(app)
     # The form opens for a new record: its Cancel button comes into view.
     insert, cancel = named(main, "INSERT NEW RECORD"), named(main, "Cancel")
     if not insert or PRESS not in actions(insert):
@@ -276,7 +316,7 @@ def check_english(programs, env, program, catalogue):
     elif not cancel:
         failures.append("main window: no control named 'Cancel'")
     else:
-        press(insert, programs)
+        press(insert)
         if not wait_for(lambda: showing(cancel), 5):
             failures.append("main window: 'Cancel' is not showing after "
                             "'INSERT NEW RECORD' was pressed")
@@ -289,8 +329,9 @@ def check_german(programs, env, program):
         programs, [program], env, {"LANG": "de_DE.UTF-8", "LANGUAGE": "de"})
     names = {acc.name for _, acc in walk(main)}
     programs.end(lotcraft)
-    return [f"main window in German: nothing is named {n!r} (names: {sorted(names)})"
-            for n in GERMAN_NAMES if n not in names]
+    missing = [name for name in GERMAN_NAMES if name not in names]
+    return [f"main window in German: nothing is named {', '.join(map(repr, missing))}; its "
+            f"names are {sorted(names)}"] if missing else []
 
 
 def dump(programs, env, args):
@@ -339,4 +380,7 @@ def main(argv):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    status = main(sys.argv)
+    sys.stdout.flush()
+    # Not through the accessibility library's own ending, which asks the bus gone by now.
+    os._exit(status)
