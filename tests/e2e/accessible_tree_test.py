@@ -5,8 +5,8 @@
   accessible_tree_test.py LOTCRAFT SAMPLE_CATALOGUE   the checks; exit status 1 on a failure
   accessible_tree_test.py --dump LOTCRAFT [CATALOGUE] the main window's tree, "role<TAB>name"
 
-Needs a display (run it under xvfb-run); it starts a session bus and an accessibility bus of
-its own and ends them, and every program it started, however it ends.
+Needs a display (run it under xvfb-run) and Debian's python3 with pyatspi. It starts a session
+bus and an accessibility bus of its own, and ends them and lotcraft however it ends.
 """
 
 import os
@@ -41,16 +41,15 @@ STEPS = [
 # Names the main window shows in German (LANGUAGE=de); the English run must not show them.
 GERMAN_NAMES = ["Abbrechen", "Löschen", "Schließen"]
 
-BUTTON_ROLES = {"push button"}
+BUTTON, PRESS = "push button", "Press"
 TEXT_ROLES = {"text", "entry", "paragraph", "password text", "editbar"}
-# A table's cells are the grid's data, not controls: the walk lists the table, not them.
-TABLE_ROLES = {"table", "tree table"}
-PRESS = "Press"
+TABLE_ROLES = {"table", "tree table"}  # their cells are the data, not controls: not walked
 RUN_SECONDS = 150
+STARTED = []  # what this test started, ended however the test ends
 
 
 def wait_for(what, seconds, step=0.2):
-    """What what() returns first that is not empty, or None once the seconds are past."""
+    """What what() returns first that is not empty, or that empty once the seconds are past."""
     end = time.monotonic() + seconds
     while True:
         try:
@@ -62,66 +61,35 @@ def wait_for(what, seconds, step=0.2):
         time.sleep(step)
 
 
-def descendants(pid):
-    parents = {}
-    for entry in os.listdir("/proc"):
+def start(argv, env, **options):
+    STARTED.append(subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL,
+                                    start_new_session=True, **options))
+    return STARTED[-1]
+
+
+def end(process):
+    """Stops the program and all it started, which stays in its process group: a bus's
+    services too, though they leave it as children."""
+    for sig in (signal.SIGTERM, signal.SIGKILL):
         try:
-            with open(f"/proc/{entry}/stat") as stat:
-                parents[int(entry)] = int(stat.read().rsplit(")", 1)[1].split()[1])
-        except (ValueError, OSError, IndexError):
-            continue
-    found, todo = [], [pid]
-    while todo:
-        pid = todo.pop()
-        children = [child for child, parent in parents.items() if parent == pid]
-        found += children
-        todo += children
-    return found
+            os.killpg(process.pid, sig)
+            process.wait(timeout=3)
+        except ProcessLookupError:
+            break
+        except subprocess.TimeoutExpired:
+            pass
+    STARTED.remove(process)
 
 
-class Programs:
-    """The programs this test started; end() stops each, with what it started in turn."""
-
-    def __init__(self):
-        self.started = []
-
-    def start(self, argv, env, **options):
-        process = subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL,
-                                   start_new_session=True, **options)
-        self.started.append(process)
-        return process
-
-    def end(self, process):
-        pids = [process.pid] + descendants(process.pid)
-        for sig in (signal.SIGTERM, signal.SIGKILL):
-            for pid in pids:
-                try:
-                    os.kill(pid, sig)
-                except ProcessLookupError:
-                    pass
-            try:
-                process.wait(timeout=3)
-                if not any(os.path.exists(f"/proc/{pid}") for pid in pids[1:]):
-                    break
-            except subprocess.TimeoutExpired:
-                pass
-        if process in self.started:
-            self.started.remove(process)
-
-    def end_all(self):
-        for process in reversed(list(self.started)):
-            self.end(process)
-
-
-def start_buses(programs, env):
-    """A session bus and the accessibility bus on it; their addresses go into env."""
-    bus = programs.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env,
-                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+def start_buses(env):
+    """A session bus and the accessibility bus on it, their addresses put into env."""
+    bus = start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env,
+                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
     if not select.select([bus.stdout], [], [], 10)[0]:
         raise RuntimeError("the session bus did not start within 10 s")
     env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
-    programs.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env,
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env,
+          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     ask = ["dbus-send", "--session", "--print-reply", "--reply-timeout=2000",
            "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress"]
     if not wait_for(lambda: subprocess.run(ask, env=env, capture_output=True, timeout=5,
@@ -139,7 +107,7 @@ def children(acc):
 
 
 def walk(acc, depth=0):
-    """(depth, accessible) for the window and everything in it, tables' cells left out."""
+    """(depth, accessible) for the window and everything in it."""
     yield depth, acc
     if role(acc) not in TABLE_ROLES:
         for child in children(acc):
@@ -159,17 +127,9 @@ def showing(acc):
     return acc.getState().contains(pyatspi.STATE_SHOWING)
 
 
-def find_app(pid):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in children(desktop):
-        if app and (app.get_process_id() == pid or (app.name or "").lower() == "lotcraft"):
-            return app
-    return None
-
-
 def window(app, title):
-    """The showing top-level window of that title; the main window's ends in the program's
-    name, and every other is a dialog."""
+    """The showing window of that title; the main window's ends in the program's name, and
+    every other one is a dialog."""
     app.clear_cache()
     for top in children(app):
         if (role(top) != "dialog" and (top.name or "").endswith("Lotcraft") if title == MAIN
@@ -178,8 +138,20 @@ def window(app, title):
     return None
 
 
+def close_dialogs(app):
+    """Escape for what a broken step left open; the titles of what stays."""
+    for _ in range(3):
+        app.clear_cache()
+        shown = [top.name for top in children(app) if role(top) == "dialog" and showing(top)]
+        if not shown:
+            break
+        xdotool("key", "Escape")
+        time.sleep(0.5)
+    return shown
+
+
 def named(win, text):
-    """The control whose name, or else description, is text."""
+    """The control whose name, or else whose description, is text."""
     rows = [acc for _, acc in walk(win)]
     return next((a for a in rows if a.name == text), None) or next(
         (a for a in rows if a.description == text), None)
@@ -198,12 +170,12 @@ def check_window(win, where, expected, count=None):
     rows = [acc for _, acc in walk(win)][1:]
     # The program's own buttons, while they say nothing of themselves, show as fillers: named
     # ones, or empty ones that are no part of a text box (its viewport is one too).
-    buttons = [a for a in rows if role(a) in BUTTON_ROLES or role(a) == "filler" and (
+    buttons = [a for a in rows if role(a) == BUTTON or role(a) == "filler" and (
         a.name or not a.childCount and role(a.parent) not in TEXT_ROLES)]
     failures = []
     for acc in buttons:
         wrong = [text for bad, text in [
-            (role(acc) not in BUTTON_ROLES, f"role is {role(acc)!r}, not push button"),
+            (role(acc) != BUTTON, f"role is {role(acc)!r}, not {BUTTON}"),
             (not acc.name, "it has no name"),
             (PRESS not in actions(acc), f"no {PRESS!r} action (has {actions(acc) or 'none'})")]
             if bad]
@@ -211,12 +183,15 @@ def check_window(win, where, expected, count=None):
             failures.append(f"{where}: button {control(acc)}: " + "; ".join(wrong))
     names = {acc.name for acc in rows}
     failures += [f"{where}: nothing is named {name!r}" for name in expected if name not in names]
-    own = [a for a in children(win) if role(a) in BUTTON_ROLES]
+    own = [a for a in children(win) if role(a) == BUTTON]
     if count is not None and len(own) != count:
         failures.append(f"{where}: {len(own)} push buttons of its own, not {count}")
-    failures += [f"{where}: text box {control(acc)} has no name" for acc in rows
-                 if role(acc) in TEXT_ROLES and not acc.name]
-    return failures
+    return failures + [f"{where}: text box {control(acc)} has no name" for acc in rows
+                       if role(acc) in TEXT_ROLES and not acc.name]
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], timeout=10, check=True)
 
 
 def press(acc):
@@ -232,50 +207,40 @@ def press(acc):
             "click", "1")
 
 
-def xdotool(*args):
-    subprocess.run(["xdotool", *args], timeout=10, check=True)
-
-
-def start_lotcraft(programs, args, env, language):
+def start_lotcraft(args, env, language):
     # A home of its own each time, so that no settings come in or stay behind.
     home = tempfile.mkdtemp(prefix="home-", dir=env["XDG_RUNTIME_DIR"])
-    env = dict(env, HOME=home, XDG_CONFIG_HOME=f"{home}/.config",
-               XDG_DATA_HOME=f"{home}/.local/share", XDG_CACHE_HOME=f"{home}/.cache",
-               XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1",
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **language)
-    for name in ("LC_ALL", "LC_MESSAGES", "LANGUAGE"):
-        if name not in language:
-            env.pop(name, None)
-    lotcraft = programs.start(args, env, stdout=subprocess.DEVNULL)
-    app = wait_for(lambda: lotcraft.poll() is not None or find_app(lotcraft.pid), 20)
-    main = app is not True and app and wait_for(
+    env = {name: value for name, value in env.items()
+           if name not in ("LC_ALL", "LC_MESSAGES", "LANGUAGE")}
+    env.update(HOME=home, XDG_CONFIG_HOME=f"{home}/.config", XDG_DATA_HOME=f"{home}/.local",
+               XDG_CACHE_HOME=f"{home}/.cache", XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb",
+               QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **language)
+    lotcraft = start(args, env, stdout=subprocess.DEVNULL)
+    app = wait_for(lambda: lotcraft.poll() is not None or next(
+        (a for a in children(pyatspi.Registry.getDesktop(0))
+         if a and a.get_process_id() == lotcraft.pid), None), 20)
+    # Both are True where lotcraft ended before it was found.
+    main = app and app is not True and wait_for(
         lambda: lotcraft.poll() is not None or window(app, MAIN), 20)
     if not main or main is True:
-        programs.end(lotcraft)
+        end(lotcraft)
         raise RuntimeError(f"{args[0]} did not show its window on the accessibility bus "
                            f"within 20 s (it ended with status {lotcraft.returncode})")
     return lotcraft, app, main
-
-
-def shown_dialogs(app):
-    app.clear_cache()
-    return [top.name for top in children(app) if role(top) == "dialog" and showing(top)]
 
 
 def walk_steps(app):
     failures, broken = [], False
     for source, button, key, dialog, buttons in STEPS:
         if source == MAIN:
-            broken = False
-            for _ in range(3):  # what a broken step left open
-                if not shown_dialogs(app):
-                    break
-                xdotool("key", "Escape")
-                time.sleep(0.5)
+            left = close_dialogs(app)
+            broken = bool(left)
+            if left:
+                failures.append(f"{left} stayed open: {button!r} was not pressed")
+        where = not broken and window(app, source)
+        acc = where and named(where, button)
         if broken:
             continue
-        where = window(app, source)
-        acc = where and named(where, button)
         if acc:
             press(acc)
         elif where and key:
@@ -285,60 +250,56 @@ def walk_steps(app):
                             "key; what follows it until the main window was not tried")
             broken = True
             continue
-        if dialog is None:
-            if wait_for(lambda: not window(app, source), 5):
-                continue
-            failures.append(f"{source!r} is still open after {button!r} was pressed")
-        else:
-            shown = wait_for(lambda: window(app, dialog), 10)
-            if shown:
-                failures += check_window(shown, f"dialog {dialog!r}", buttons)
-                continue
+        shown = wait_for(lambda: (window(app, dialog) if dialog else not window(app, source)),
+                         10 if dialog else 5)
+        if dialog and shown:
+            failures += check_window(shown, f"dialog {dialog!r}", buttons)
+        elif dialog:
             failures.append(f"dialog {dialog!r} did not show when {button!r} in {source!r} "
-                            f"was pressed; showing: {shown_dialogs(app) or 'no dialog'}")
-        broken = True
+                            f"was pressed; showing: {close_dialogs(app) or 'no dialog'}")
+        elif not shown:
+            failures.append(f"{source!r} is still open after {button!r} was pressed")
+        broken = not shown
     return failures
 
 
-def check_english(programs, env, program, catalogue):
-    lotcraft, app, main = start_lotcraft(programs, [program, catalogue], env,
-                                         {"LANG": "C.UTF-8"})
+def check_english(env, program, catalogue):
+    lotcraft, app, main = start_lotcraft([program, catalogue], env, {"LANG": "C.UTF-8"})
     failures = check_window(main, "main window", MAIN_BUTTONS, MAIN_BUTTON_COUNT)
     names = {acc.name for _, acc in walk(main)}
     failures += [f"main window in English shows the German {n!r}" for n in GERMAN_NAMES
                  if n in names]
     failures += walk_steps(app)
+    close_dialogs(app)
     # The form opens for a new record: its Cancel button comes into view.
     insert, cancel = named(main, "INSERT NEW RECORD"), named(main, "Cancel")
-    if not insert or PRESS not in actions(insert):
-        failures.append("main window: 'INSERT NEW RECORD' cannot be pressed through its "
-                        "action, so Cancel's coming into view was not checked")
-    elif not cancel:
-        failures.append("main window: no control named 'Cancel'")
+    if not insert or PRESS not in actions(insert) or not cancel:
+        failures.append("main window: no 'INSERT NEW RECORD' to press through its action, or "
+                        "no 'Cancel': Cancel's coming into view was not checked")
     else:
         press(insert)
         if not wait_for(lambda: showing(cancel), 5):
-            failures.append("main window: 'Cancel' is not showing after "
-                            "'INSERT NEW RECORD' was pressed")
-    programs.end(lotcraft)
+            failures.append("main window: 'Cancel' is not showing after 'INSERT NEW RECORD' "
+                            "was pressed")
+    end(lotcraft)
     return failures
 
 
-def check_german(programs, env, program):
-    lotcraft, _, main = start_lotcraft(
-        programs, [program], env, {"LANG": "de_DE.UTF-8", "LANGUAGE": "de"})
+def check_german(env, program):
+    lotcraft, _, main = start_lotcraft([program], env,
+                                       {"LANG": "de_DE.UTF-8", "LANGUAGE": "de"})
     names = {acc.name for _, acc in walk(main)}
-    programs.end(lotcraft)
+    end(lotcraft)
     missing = [name for name in GERMAN_NAMES if name not in names]
     return [f"main window in German: nothing is named {', '.join(map(repr, missing))}; its "
             f"names are {sorted(names)}"] if missing else []
 
 
-def dump(programs, env, args):
-    lotcraft, _, main = start_lotcraft(programs, args, env, {"LANG": "C.UTF-8"})
+def dump(env, args):
+    lotcraft, _, main = start_lotcraft(args, env, {"LANG": "C.UTF-8"})
     for depth, acc in walk(main):
         print("  " * depth + f"{role(acc)}\t{acc.name}")
-    programs.end(lotcraft)
+    end(lotcraft)
 
 
 def timed_out(*_):
@@ -351,27 +312,27 @@ def main(argv):
     if len(args) not in ((1, 2) if dumping else (2,)) or not os.environ.get("DISPLAY"):
         print(__doc__.strip(), file=sys.stderr)
         return 2
+    args[0] = os.path.abspath(args[0])
     signal.signal(signal.SIGALRM, timed_out)
     signal.signal(signal.SIGTERM, timed_out)
     signal.alarm(RUN_SECONDS)
-    programs = Programs()
     root = tempfile.mkdtemp(prefix="lotcraft-atspi-")
     env = dict(os.environ, XDG_RUNTIME_DIR=root)
     try:
-        start_buses(programs, env)
+        start_buses(env)
         global pyatspi
-        import pyatspi  # only now: it reaches the accessibility bus through env's session bus
+        import pyatspi  # only now: it finds the accessibility bus through env's session bus
         if dumping:
-            dump(programs, env, [os.path.abspath(args[0])] + args[1:])
+            dump(env, args)
             return 0
-        failures = check_english(programs, env, os.path.abspath(args[0]), args[1])
-        failures += check_german(programs, env, os.path.abspath(args[0]))
+        failures = check_english(env, *args) + check_german(env, args[0])
     except (RuntimeError, TimeoutError) as error:
         print(f"accessible tree: {error}", file=sys.stderr)
         return 1
     finally:
         signal.alarm(0)
-        programs.end_all()
+        while STARTED:
+            end(STARTED[-1])
         shutil.rmtree(root, ignore_errors=True)
     for failure in failures:
         print(f"FAIL {failure}")
@@ -382,5 +343,5 @@ def main(argv):
 if __name__ == "__main__":
     status = main(sys.argv)
     sys.stdout.flush()
-    # Not through the accessibility library's own ending, which asks the bus gone by now.
+    # Not through the accessibility library's own ending, which asks the buses gone by now.
     os._exit(status)
