@@ -5,9 +5,7 @@
   accessible_tree_test.py LOTCRAFT SAMPLE_CATALOGUE   the checks; exit status 1 on a failure
   accessible_tree_test.py --dump LOTCRAFT [CATALOGUE] the main window's tree, "role<TAB>name"
 
-Needs a display (run it under xvfb-run) and Debian's python3 with pyatspi. It starts a session
-bus and an accessibility bus of its own, and ends them and lotcraft however it ends.
-"""
+Under a display (xvfb-run), with Debian's python3 and pyatspi; with buses of its own."""
 
 import os
 import select
@@ -133,11 +131,9 @@ def window(app, title):
     """The showing window of that title; the main window's ends in the program's name, and
     every other one is a dialog."""
     app.clear_cache()
-    for top in children(app):
-        if (role(top) != "dialog" and (top.name or "").endswith("Lotcraft") if title == MAIN
-                else role(top) == "dialog" and top.name == title) and showing(top):
-            return top
-    return None
+    return next((top for top in children(app) if showing(top) and (
+        role(top) != "dialog" and (top.name or "").endswith("Lotcraft") if title == MAIN
+        else role(top) == "dialog" and top.name == title)), None)
 
 
 def close_dialogs(app):
@@ -183,9 +179,9 @@ def check_window(win, where, expected, count=None):
                 for acc, wrong in wrongs if wrong]
     names = {acc.name for acc in rows}
     failures += [f"{where}: nothing is named {name!r}" for name in expected if name not in names]
-    own = [a for a in children(win) if role(a) == BUTTON]
-    if count is not None and len(own) != count:
-        failures.append(f"{where}: {len(own)} push buttons of its own, not {count}")
+    own = len([a for a in children(win) if role(a) == BUTTON])
+    failures += [f"{where}: {own} push buttons of its own, not {count}"] if count not in (
+        None, own) else []
     return failures + [f"{where}: text box {control(acc)} has no name" for acc in rows
                        if role(acc) in TEXT_ROLES and not acc.name]
 
@@ -216,50 +212,47 @@ def start_lotcraft(args, env, language):
                XDG_CACHE_HOME=f"{home}/.cache", XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb",
                QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **language)
     lotcraft = start(args, env, stdout=subprocess.DEVNULL)
-    app = wait_for(lambda: lotcraft.poll() is not None or next(
-        (a for a in children(pyatspi.Registry.getDesktop(0))
-         if a and a.get_process_id() == lotcraft.pid), None), 20)
-    # Both are True where lotcraft ended before it was found.
-    main = app and app is not True and wait_for(
-        lambda: lotcraft.poll() is not None or window(app, MAIN), 20)
-    if not main or main is True:
+
+    def shown():  # raises while lotcraft is not on the bus yet
+        app = next(a for a in children(pyatspi.Registry.getDesktop(0))
+                   if a.get_process_id() == lotcraft.pid)
+        return window(app, MAIN) and (lotcraft, app, window(app, MAIN))
+    found = wait_for(lambda: lotcraft.poll() is not None or shown(), 30)
+    if not found or found is True:
         end(lotcraft)
         raise RuntimeError(f"{args[0]} did not show its window on the accessibility bus "
-                           f"within 20 s (it ended with status {lotcraft.returncode})")
-    return lotcraft, app, main
+                           f"within 30 s (it ended with status {lotcraft.returncode})")
+    return found
+
+
+def take_step(app, source, button, key, dialog, buttons):
+    """The step's failures, and whether the steps after it can go on."""
+    where = window(app, source)
+    acc = where and named(where, button)
+    if acc:
+        press(acc)
+    elif where and key:
+        xdotool("key", *key.split())
+    else:
+        return [f"no {button!r} in {source!r} to press, nor a key"], False
+    shown = wait_for(lambda: window(app, dialog) if dialog else not window(app, source), 10)
+    if not shown:
+        what = f"dialog {dialog!r} did not show" if dialog else f"{source!r} did not close"
+        return [f"{what} on {button!r}; showing: {close_dialogs(app) or 'no dialog'}"], False
+    return (check_window(shown, f"dialog {dialog!r}", buttons) if dialog else []), True
 
 
 def walk_steps(app):
-    failures, broken = [], False
-    for source, button, key, dialog, buttons in STEPS:
-        if source == MAIN:
+    """Each step's failures; after one, the steps up to the next from the main window wait."""
+    failures, going = [], True
+    for step in STEPS:
+        if step[0] == MAIN:
             left = close_dialogs(app)
-            broken = bool(left)
-            if left:
-                failures.append(f"{left} stayed open: {button!r} was not pressed")
-        where = not broken and window(app, source)
-        acc = where and named(where, button)
-        if broken:
-            continue
-        if acc:
-            press(acc)
-        elif where and key:
-            xdotool("key", *key.split())
-        else:
-            failures.append(f"{dialog or source}: no {button!r} in {source!r} to press, nor a "
-                            "key; what follows it until the main window was not tried")
-            broken = True
-            continue
-        shown = wait_for(lambda: (window(app, dialog) if dialog else not window(app, source)),
-                         10 if dialog else 5)
-        if dialog and shown:
-            failures += check_window(shown, f"dialog {dialog!r}", buttons)
-        elif dialog:
-            failures.append(f"dialog {dialog!r} did not show when {button!r} in {source!r} "
-                            f"was pressed; showing: {close_dialogs(app) or 'no dialog'}")
-        elif not shown:
-            failures.append(f"{source!r} is still open after {button!r} was pressed")
-        broken = not shown
+            failures += [f"{left} stayed open: {step[1]!r} was not pressed"] if left else []
+            going = not left
+        if going:
+            found, going = take_step(app, *step)
+            failures += found
     return failures
 
 
@@ -271,14 +264,12 @@ def check_english(env, program, catalogue):
     close_dialogs(app)
     # The form opens for a new record: its Cancel button comes into view.
     insert, cancel = named(main, "INSERT NEW RECORD"), named(main, "Cancel")
-    if not insert or PRESS not in actions(insert) or not cancel:
-        failures.append("main window: no 'INSERT NEW RECORD' to press through its action, or "
-                        "no 'Cancel': Cancel's coming into view was not checked")
-    else:
+    pressable = insert and PRESS in actions(insert) and cancel
+    if pressable:
         press(insert)
-        if not wait_for(lambda: showing(cancel), 5):
-            failures.append("main window: 'Cancel' is not showing after 'INSERT NEW RECORD' "
-                            "was pressed")
+    if not (pressable and wait_for(lambda: showing(cancel), 5)):
+        failures.append("main window: 'Cancel' did not come into view on a press of 'INSERT "
+                        "NEW RECORD' through its action (or either is missing)")
     end(lotcraft)
     return failures
 
