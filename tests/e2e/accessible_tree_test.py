@@ -7,6 +7,7 @@
 
 Under a display (xvfb-run), with Debian's python3 and pyatspi; with buses of its own."""
 
+import contextlib
 import os
 import select
 import shutil
@@ -52,10 +53,9 @@ def wait_for(what, seconds, step=0.2):
     """What what() returns first that is not empty, or that empty once the seconds are past."""
     end = time.monotonic() + seconds
     while True:
-        try:
+        found = None
+        with contextlib.suppress(Exception):  # gone, or not on the bus yet: look again
             found = what()
-        except Exception:  # the object went away or the bus is not there yet: look again
-            found = None
         if found or time.monotonic() > end:
             return found
         time.sleep(step)
@@ -71,13 +71,9 @@ def end(process):
     """Stops the program and all it started, which stays in its process group: a bus's
     services too, though they leave it as children."""
     for sig in (signal.SIGTERM, signal.SIGKILL):
-        try:
+        with contextlib.suppress(ProcessLookupError, subprocess.TimeoutExpired):
             os.killpg(process.pid, sig)
             process.wait(timeout=3)
-        except ProcessLookupError:
-            break
-        except subprocess.TimeoutExpired:
-            pass
     STARTED.remove(process)
 
 
@@ -115,11 +111,10 @@ def walk(acc, depth=0):
 
 
 def actions(acc):
-    try:
+    with contextlib.suppress(NotImplementedError):
         action = acc.queryAction()
-    except NotImplementedError:
-        return []
-    return [action.getName(i) for i in range(action.nActions)]
+        return [action.getName(i) for i in range(action.nActions)]
+    return []
 
 
 def showing(acc):
@@ -157,10 +152,9 @@ def named(win, text):
 
 def control(acc):
     """The control as a failure speaks of it: by its name, else by where it is."""
-    if acc.name:
-        return repr(acc.name)
     box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return f"(no name; in {acc.parent.name or role(acc.parent)!r}, at {box.x},{box.y})"
+    return repr(acc.name) if acc.name else (
+        f"(no name; in {acc.parent.name or role(acc.parent)!r}, at {box.x},{box.y})")
 
 
 def check_window(win, where, expected, count=None):
@@ -284,8 +278,9 @@ def check_german(env, program):
             f"names are {sorted(names)}"] if missing else []
 
 
-def timed_out(*_):
-    raise TimeoutError(f"the test ran longer than {RUN_SECONDS} s")
+def stopped(sig, _):
+    raise TimeoutError(f"the test ran longer than {RUN_SECONDS} s" if sig == signal.SIGALRM
+                       else "the test was stopped")
 
 
 def main(argv):
@@ -295,8 +290,8 @@ def main(argv):
         print(__doc__.strip(), file=sys.stderr)
         return 2
     args[0] = os.path.abspath(args[0])
-    signal.signal(signal.SIGALRM, timed_out)
-    signal.signal(signal.SIGTERM, timed_out)
+    for sig in (signal.SIGALRM, signal.SIGTERM):
+        signal.signal(sig, stopped)
     signal.alarm(RUN_SECONDS)
     root = tempfile.mkdtemp(prefix="lotcraft-atspi-")
     env = dict(os.environ, XDG_RUNTIME_DIR=root)
