@@ -161,7 +161,7 @@ def check_window(win, where, expected, count=None):
     """What is wrong with the window's buttons and text boxes, one line a control."""
     rows = [acc for _, acc in walk(win)][1:]
     # The program's own buttons, while they say nothing of themselves, show as fillers: named
-    # ones, or empty ones that are no part of a text box (its viewport is one too).
+    # ones, or empty ones outside a text box (whose viewport is an empty one too).
     buttons = [a for a in rows if role(a) == BUTTON or role(a) == "filler" and (
         a.name or not a.childCount and role(a.parent) not in TEXT_ROLES)]
     wrongs = [(acc, [text for bad, text in [
