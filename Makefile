@@ -14,9 +14,11 @@ PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-webengine-dev libgl-
 # The end-to-end test also needs a display server and a browser to render the pages in; the
 # desktop tests need the validators of desktop entries and metainfo, groff for the manual
 # pages, and dpkg-dev and lintian to make and judge the Debian package; the file-identity test
-# mounts an exFAT volume, as USB sticks come, to compare names that differ in letter case.
+# mounts an exFAT volume, as USB sticks come, to compare names that differ in letter case; the
+# accessible tree test reads the window as a screen reader does, over a session bus and the
+# accessibility bus of its own, and clicks with xdotool where a button offers no action.
 TEST_PACKAGES := xvfb xauth chromium desktop-file-utils appstream groff-base dpkg-dev lintian \
-	exfat-fuse exfatprogs
+	exfat-fuse exfatprogs python3-pyatspi at-spi2-core dbus xdotool
 # What the window program and lotcraft-pages need to be installed or packaged: the programs
 # (with the pictures and help page beside them), the manual pages and the changelog.
 APP_TARGETS := lotcraft lotcraft-pages lotcraft_data
@@ -153,11 +155,17 @@ screenshots-dialogs: build
 		"$(SHOTS_DIR)/Seller pages" "$(SHOTS_DIR)/pages/1001.html"
 
 # The real window driven like a user under a virtual display, then its pages rendered in
-# headless Chromium; keeps one screenshot per layout in docs/.
+# headless Chromium; keeps one screenshot per layout in docs/. Then what a screen reader is
+# told of the window and its dialogs, in English and in German (Debian's Python, which has
+# pyatspi). Both run even when the first fails.
 e2e: build
 	@sh tools/ensure-packages.sh $(TEST_PACKAGES)
-	@LOTCRAFT_E2E_SHOTS=$(CURDIR)/docs xvfb-run -a -s "-screen 0 1280x1024x24" \
-		$(BUILD_DIR)/bin/EndToEndTest
+	@status=0; \
+	LOTCRAFT_E2E_SHOTS=$(CURDIR)/docs xvfb-run -a -s "-screen 0 1280x1024x24" \
+		$(BUILD_DIR)/bin/EndToEndTest || status=1; \
+	xvfb-run -a -s "-screen 0 1280x1024x24" /usr/bin/python3 tests/e2e/accessible_tree_test.py \
+		$(BUILD_DIR)/bin/lotcraft examples/sample-catalogue.csv || status=1; \
+	exit $$status
 
 # The window's texts gathered from src/ into translations/lotcraft_*.ts again (lupdate), after
 # texts were added or changed: new ones come unfinished, to be translated; texts no longer in
