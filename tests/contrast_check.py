@@ -206,30 +206,39 @@ def check_cell(report, palette, shot, cell, highlight):
 def words_contrast(shot, button):
     """The button's words against its face: (ratio, words, face), or a reason as a string.
 
-    The face is the button's most common colour. The words are the lowest band of rows
-    with ink in them (the pictures have their words at the bottom, under the drawing, with
-    face between the two); their colour is the one that stands out most among the band's
-    frequent ink colours, so blended edge pixels do not count and neither does a stray
-    pixel of the drawing."""
-    face, _ = most_common(shot.pixels(button))
-    x, y, w, h = grown(button, -3)
-    ink_rows = [any(far(p, face) for p in shot.pixels((x, row, w, 1))) for row in range(y, y + h)]
+    The rounded buttons shade their faces from top to bottom, so the face is taken row by
+    row, inside the border: each row's most common colour. The words are the lowest band of
+    rows with ink in them (the pictures have their words at the bottom, under the drawing,
+    with face between the two); their colour is the one that stands out most among the
+    band's frequent ink colours, so blended edge pixels do not count. The figure is the
+    words against the band's face row that is nearest to them."""
+    x, y, w, h = button
+    # The border is 3 pixels at the top and the sides, 2 at the bottom.
+    x, y, w, h = x + 3, y + 3, w - 6, h - 5
+    rows = [list(shot.pixels((x, row, w, 1))) for row in range(y, y + h)]
+    faces = [most_common(row)[0] for row in rows]
+    if not rows or None in faces:
+        return "the button %r lies outside the picture" % (button,)
+    ink_rows = [any(far(p, face) for p in row) for row, face in zip(rows, faces)]
     bottom = len(ink_rows) - 1
     while bottom >= 0 and not ink_rows[bottom]:
         bottom -= 1
     if bottom < 0:
-        return "no words: the button is all face %s" % hex_colour(face)
+        return "no words: the button is all face"
     top = bottom
     while top > 0 and ink_rows[top - 1]:
         top -= 1
     if bottom - top + 1 > WORDS_MOST_SHARE * h:
         return "no band of words under the picture (ink in rows %d to %d)" % (y + top, y + bottom)
-    ink = [p for p in shot.pixels((x, y + top, w, bottom - top + 1)) if far(p, face)]
+    band = range(top, bottom + 1)
+    ink = [p for i in band for p in rows[i] if far(p, faces[i])]
     counts = collections.Counter(ink)
     frequent = [c for c, n in counts.items() if n >= WORDS_COLOUR_SHARE * len(ink)]
     if not frequent:
         frequent = [counts.most_common(1)[0][0]]
-    words = max(frequent, key=lambda c: contrast(c, face))
+    band_faces = {faces[i] for i in band}
+    words = max(frequent, key=lambda c: min(contrast(c, f) for f in band_faces))
+    face = min(band_faces, key=lambda f: contrast(words, f))
     return contrast(words, face), words, face
 
 

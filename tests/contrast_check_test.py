@@ -48,7 +48,8 @@ def encode_png(path, rows, channels):
 
 
 class FakeShot:
-    """A picture drawn here: a face with a drawing above and words below."""
+    """A picture drawn here: a face with a drawing above and words below, in strokes
+    a pixel wide as the small words on the buttons are."""
 
     def __init__(self, face, words, drawing, words_reach_drawing=False):
         self.width, self.height = 40, 30
@@ -60,7 +61,6 @@ class FakeShot:
         for y in range(top, 26):
             for x in range(6, 34, 3):
                 self.rows[y][x] = words
-                self.rows[y][x + 1] = words
 
     pixels = check.Picture.pixels
 
@@ -112,6 +112,20 @@ class WordsTest(unittest.TestCase):
     def test_navy_words_on_a_light_face_pass(self):
         ratio, _, _ = check.words_contrast(FakeShot(LIGHT_FACE, NAVY, YELLOW), self.BUTTON)
         self.assertGreaterEqual(ratio, check.WORDS_LEAST)
+
+    def test_a_shaded_face_is_taken_row_by_row_inside_the_border(self):
+        shot = FakeShot(DARK_FACE, WHITE, YELLOW)
+        for y, row in enumerate(shot.rows):
+            for x in range(len(row)):
+                if row[x] == DARK_FACE:
+                    row[x] = (100 - y, 100 - y, 70 - y)
+                if x < 2 or x >= shot.width - 2 or y < 2 or y >= shot.height - 2:
+                    row[x] = (20, 20, 20)
+        ratio, words, face = check.words_contrast(shot, self.BUTTON)
+        self.assertEqual(words, WHITE)
+        # The lightest face row beside the words: the band's top row.
+        self.assertEqual(face, (80, 80, 50))
+        self.assertAlmostEqual(ratio, check.contrast(WHITE, (80, 80, 50)))
 
     def test_words_run_into_the_drawing_are_no_band(self):
         found = check.words_contrast(FakeShot(DARK_FACE, WHITE, YELLOW, True), self.BUTTON)
