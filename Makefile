@@ -23,7 +23,7 @@ TEST_PACKAGES := xvfb xauth chromium desktop-file-utils appstream groff-base dpk
 # (with the pictures and help page beside them), the manual pages and the changelog.
 APP_TARGETS := lotcraft lotcraft-pages lotcraft_data
 
-.PHONY: all deps configure build app run test sanitize interop bench demo fuzz gallery screenshots screenshots-dialogs e2e translations install uninstall package package-check repro-check package-chroot clean
+.PHONY: all deps configure build app run test sanitize interop bench demo fuzz gallery screenshots screenshots-dialogs contrast e2e translations install uninstall package package-check repro-check package-chroot clean
 
 all: build
 
@@ -141,6 +141,18 @@ screenshots: build screenshots-dialogs
 	@mkdir -p docs
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/window-shots examples/sample-catalogue.csv \
 		docs/main-window.png docs/main-window-loaded.png
+
+# The main window in a light and a dark palette, measured by tests/contrast_check.py (as
+# make test does); its pictures with the Load button focused are kept in docs/.
+CONTRAST_DIR := $(BUILD_DIR)/contrast-shots
+contrast: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target window-shots
+	@mkdir -p docs
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/window-shots --contrast $(CONTRAST_DIR) \
+		examples/sample-catalogue.csv
+	@python3 tests/contrast_check.py $(CONTRAST_DIR)
+	@cp $(CONTRAST_DIR)/contrast-button-light.png docs/contrast-light.png
+	@cp $(CONTRAST_DIR)/contrast-button-dark.png docs/contrast-dark.png
 
 # The layout dialog, the catalogue check's dialog (over a small faulty catalogue of its own),
 # the output folder dialog (opened on a small folder tree of its own) and the source window
