@@ -57,7 +57,7 @@ private Q_SLOTS:
         w.window.show();
         QAccessibleInterface* manual = QAccessible::queryAccessibleInterface(w.Button("Manual"));
         manual->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(w.Button("Cancel")->isVisible());
+        QTRY_VERIFY(w.Button("Cancel")->isVisible());
         // Update is named as its face now reads.
         QCOMPARE(QAccessible::queryAccessibleInterface(w.Button("Update"))->text(QAccessible::Name),
                  w.Button("Update")->Caption());

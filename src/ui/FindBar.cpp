@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 
 FindBar::FindBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FindBar"));
@@ -16,6 +17,9 @@ FindBar::FindBar(QWidget* parent) : QWidget(parent) {
         tr("Text in any column: Enter or F3 goes to the next row, Escape shows all"));
     m_box->setAccessibleName(tr("Find in the catalogue"));
     m_box->setClearButtonEnabled(true);
+    // The box's clear button is Qt's own, and nameless to a screen reader without this.
+    for (QToolButton* clear : m_box->findChildren<QToolButton*>())
+        clear->setAccessibleName(tr("Clear the search"));
     label->setBuddy(m_box);
     layout->addWidget(label);
     layout->addWidget(m_box, 1);

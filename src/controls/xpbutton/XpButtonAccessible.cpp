@@ -70,8 +70,10 @@ QStringList XpButtonAccessible::actionNames() const {
 }
 
 void XpButtonAccessible::doAction(const QString& action) {
+    // The click comes once the assistive tool's call has returned: a click that opens a
+    // modal dialog would otherwise hold the tool until the dialog is closed.
     if (action == pressAction())
-        Button()->Press();
+        QMetaObject::invokeMethod(Button(), &XpButton::Press, Qt::QueuedConnection);
     else
         QAccessibleWidget::doAction(action);
 }
