@@ -133,6 +133,8 @@ ExportListingsDialog::ExportListingsDialog(const ListingOptions& start, QWidget*
     m_shippingService = new QComboBox(this);
     m_shippingService->setObjectName(QStringLiteral("ShippingService"));
     m_shippingService->setEditable(true);
+    // The box typed in is a line box of its own, which a screen reader names apart.
+    m_shippingService->lineEdit()->setAccessibleName(tr("Shipping service"));
     m_shippingService->setInsertPolicy(QComboBox::NoInsert);
     m_shippingService->setToolTip(tr("eBay's code of the shipping service on the site"));
     // As wide as the usual codes; a longer one scrolls in the box.

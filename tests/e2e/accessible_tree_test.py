@@ -28,19 +28,19 @@ MAIN = "main window"
 # the dialog that must then show, with its buttons (None: the window pressed in must close).
 # "Lotcraft" is the catalogue check's dialog.
 STEPS = [
-    (MAIN, "Write the pages of all items", None, "Lotcraft",
+    (MAIN, "HTMLS", None, "Lotcraft",
      ["Check again", "Write pages", "Cancel"]),
     ("Lotcraft", "Write pages", "Tab Tab Return", "Htmls",
      ["Layout", "New Folder", "Ok", "Cancel"]),
     ("Htmls", "Layout", None, "Auction Layout", ["Ok"]),
     ("Auction Layout", "Ok", "Return", None, []),
     ("Htmls", "Cancel", "Escape", None, []),
-    (MAIN, "Export the catalogue as eBay's bulk listing file (Ctrl+E)", "ctrl+e",
+    (MAIN, "EXPORT", "ctrl+e",
      "Export for eBay", ["Export...", "Cancel"]),
     ("Export for eBay", "Cancel", "Escape", None, []),
 ]
 # Names the main window shows in German (LANGUAGE=de); the English run must not show them.
-GERMAN_NAMES = ["Abbrechen", "Löschen", "Schließen"]
+GERMAN_NAMES = ["CSV LADEN", "Löschen", "Schließen"]
 
 BUTTON, PRESS = "push button", "Press"
 TEXT_ROLES = {"text", "entry", "paragraph", "password text", "editbar"}

@@ -61,9 +61,9 @@ QAccessible::State XpButtonAccessible::state() const {
 }
 
 QStringList XpButtonAccessible::actionNames() const {
-    QStringList names;
-    if (Button()->isEnabled())
-        names << pressAction();
+    // Press is listed while the button is disabled too, as for any push button; it then does
+    // nothing, and the state says why.
+    QStringList names{pressAction()};
     if (Button()->focusPolicy() != Qt::NoFocus)
         names << setFocusAction();
     return names;
