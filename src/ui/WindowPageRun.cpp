@@ -13,6 +13,7 @@
 #include "pages/PageRun.h"
 #include "ui/CatalogueCheckDialog.h"
 #include "ui/CatalogueFiles.h"
+#include "ui/GridMarks.h"
 #include "ui/InputHold.h"
 #include "ui/MessageBoxes.h"
 #include "ui/OutputFolderDialog.h"
@@ -97,15 +98,18 @@ void WindowPageRun::Run(const SellerTexts& seller, bool checked, const std::vect
         const InputHold hold;
         m_running = true;
         m_pageCountShown.invalidate();
+        const QImage pageMark = GridMarks::ForPalette(m_pictures.PageMark(), m_owner.palette());
+        const QImage doneMark = GridMarks::ForPalette(m_pictures.DoneMark(), m_owner.palette());
         try {
             // Each row is counted, then shows its page's path, then its marks.
             PageRun::Run(m_grid.Records(),
                          PageInputs::Take(m_settings, seller, m_pictures, m_files.SourcePath()),
-                         m_pictures, skipped, [this](int row, const QString& pagePath) {
+                         m_pictures, skipped,
+                         [this, &pageMark, &doneMark](int row, const QString& pagePath) {
                              ++m_form.pageCount;
                              ShowPageCount();
                              m_grid.SetPagePath(row, pagePath);
-                             m_grid.MarkRow(row, m_pictures.PageMark(), m_pictures.DoneMark());
+                             m_grid.MarkRow(row, pageMark, doneMark);
                          });
         } catch (const LotcraftError& error) {
             failure = error;
