@@ -136,11 +136,13 @@ gallery: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/button-gallery docs/button-gallery.png
 
 # The pictures of the windows shown in the README: the main window as it opens and with the
-# sample catalogue loaded, then the dialogs and the source window.
+# sample catalogue loaded, in English and in German, then the dialogs and the source window.
 screenshots: build screenshots-dialogs
 	@mkdir -p docs
-	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/window-shots examples/sample-catalogue.csv \
-		docs/main-window.png docs/main-window-loaded.png
+	@LANG=C.UTF-8 LANGUAGE= QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/window-shots \
+		examples/sample-catalogue.csv docs/main-window.png docs/main-window-loaded.png
+	@LANG=de_DE.UTF-8 LANGUAGE=de QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/window-shots \
+		examples/sample-catalogue.csv docs/main-window-de.png docs/main-window-loaded-de.png
 
 # The main window in a light and a dark palette, measured by tests/contrast_check.py (as
 # make test does); its pictures with the Load button focused are kept in docs/.

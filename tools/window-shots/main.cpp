@@ -18,6 +18,7 @@
 #include "ui/FocusFrame.h"
 #include "ui/GridView.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ProgramLanguage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -245,6 +246,8 @@ int ContrastShots(const QString& outDir, const QString& catalogue) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // In the desktop's language, as the program speaks it: LANGUAGE=de draws the German window.
+    const ProgramLanguage language(QLocale::system(), ProgramLanguage::TranslationsFolder());
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() == 4 && arguments[1] == QLatin1String("--contrast"))
         return ContrastShots(arguments[2], arguments[3]);
