@@ -16,6 +16,7 @@
 #include "ui/DescriptionClipboard.h"
 #include "ui/DesktopFileDialogs.h"
 #include "ui/DesktopMessageBoxes.h"
+#include "ui/DialogKeys.h"
 #include "ui/FindBar.h"
 #include "ui/FormControls.h"
 #include "ui/GridView.h"
@@ -718,6 +719,7 @@ void Auctions::ShowListingDetails() {
         dialog.accept();
     });
     connect(close, &XpButton::Click, &dialog, &QDialog::reject);
+    DialogKeys::GiveEveryButtonAKey(&dialog);
     dialog.resize(MainWindowLayout::DetailsWidth() + 40, height() / 2);
     details->FocusValues();
     dialog.exec();

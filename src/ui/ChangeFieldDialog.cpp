@@ -2,6 +2,7 @@
 #include "ui/ChangeFieldDialog.h"
 
 #include "controls/xpbutton/XpButton.h"
+#include "ui/DialogKeys.h"
 #include "ui/FormControls.h"
 
 #include <QComboBox>
@@ -83,6 +84,7 @@ ChangeFieldDialog::ChangeFieldDialog(int itemCount, int position, const QStringL
     connect(cancel, &XpButton::Click, this, &QDialog::reject);
     connect(m_set, &QRadioButton::toggled, this, &ChangeFieldDialog::ShowMode);
     ShowMode();
+    DialogKeys::GiveEveryButtonAKey(this);
     m_value->setFocus();
 }
 

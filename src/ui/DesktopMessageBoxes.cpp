@@ -4,6 +4,7 @@
 #include "ui/QuestionBox.h"
 
 #include "controls/xpbutton/XpButton.h"
+#include "ui/DialogKeys.h"
 #include "ui/FormControls.h"
 
 #include <QAbstractButton>
@@ -46,6 +47,7 @@ public:
             connect(button, &XpButton::Click, this, isAccept ? &QDialog::accept : &QDialog::reject);
         }
         m_layout->addLayout(buttons);
+        DialogKeys::GiveEveryButtonAKey(this);
     }
 
     QFormLayout* Form() { return m_form; }

@@ -3,6 +3,7 @@
 
 #include "controls/xpbutton/PropertyBag.h"
 #include "controls/xpbutton/XpButton.h"
+#include "ui/DialogKeys.h"
 #include "ui/Twips.h"
 
 #include <QDialog>
@@ -97,6 +98,7 @@ void FormControls::MakeLaidOutDialog(QDialog* dialog, const QString& objectName,
     // asked again whenever a control's text changes.
     dialog->layout()->setSizeConstraint(QLayout::SetFixedSize);
     dialog->layout()->activate();
+    DialogKeys::GiveEveryButtonAKey(dialog);
 }
 
 void FormControls::CentreOnScreen(QWidget* window) {

@@ -10,6 +10,7 @@
 #include "pages/PagePictures.h"
 #include "pages/SchemeTable.h"
 #include "ui/DescriptionClipboard.h"
+#include "ui/DialogKeys.h"
 #include "ui/FormControls.h"
 #include "ui/PageChoiceLists.h"
 #include "ui/PageEngine.h"
@@ -138,8 +139,9 @@ PagePreviewWindow::PagePreviewWindow(QString applicationFolder, QWidget* parent)
             DescriptionClipboard::Put(m_description);
     };
     connect(m_copyDescription, &XpButton::Click, this, copy);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this),
-            &QShortcut::activated, this, copy);
+    const QKeySequence copyKey(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    connect(new QShortcut(copyKey, this), &QShortcut::activated, this, copy);
+    m_copyDescription->SetKeyText(copyKey.toString(QKeySequence::NativeText));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_copyDescription);
@@ -148,6 +150,7 @@ PagePreviewWindow::PagePreviewWindow(QString applicationFolder, QWidget* parent)
     layout->addWidget(m_caption);
     layout->addWidget(m_area, 1);
     layout->addLayout(buttons);
+    DialogKeys::GiveEveryButtonAKey(this);
 
     m_patience.setSingleShot(true);
     m_patience.setInterval(EnginePatienceMs);

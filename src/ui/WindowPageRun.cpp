@@ -98,19 +98,24 @@ void WindowPageRun::Run(const SellerTexts& seller, bool checked, const std::vect
         const InputHold hold;
         m_running = true;
         m_pageCountShown.invalidate();
-        const QImage pageMark = GridMarks::ForPalette(m_pictures.PageMark(), m_owner.palette());
-        const QImage doneMark = GridMarks::ForPalette(m_pictures.DoneMark(), m_owner.palette());
+        // The marks are read with the first page written, whose row a missing one stops at.
+        QImage pageMark;
+        QImage doneMark;
         try {
             // Each row is counted, then shows its page's path, then its marks.
-            PageRun::Run(m_grid.Records(),
-                         PageInputs::Take(m_settings, seller, m_pictures, m_files.SourcePath()),
-                         m_pictures, skipped,
-                         [this, &pageMark, &doneMark](int row, const QString& pagePath) {
-                             ++m_form.pageCount;
-                             ShowPageCount();
-                             m_grid.SetPagePath(row, pagePath);
-                             m_grid.MarkRow(row, pageMark, doneMark);
-                         });
+            PageRun::Run(
+                m_grid.Records(),
+                PageInputs::Take(m_settings, seller, m_pictures, m_files.SourcePath()), m_pictures,
+                skipped, [this, &pageMark, &doneMark](int row, const QString& pagePath) {
+                    ++m_form.pageCount;
+                    ShowPageCount();
+                    m_grid.SetPagePath(row, pagePath);
+                    if (pageMark.isNull() || doneMark.isNull()) {
+                        pageMark = GridMarks::ForPalette(m_pictures.PageMark(), m_owner.palette());
+                        doneMark = GridMarks::ForPalette(m_pictures.DoneMark(), m_owner.palette());
+                    }
+                    m_grid.MarkRow(row, pageMark, doneMark);
+                });
         } catch (const LotcraftError& error) {
             failure = error;
         }
