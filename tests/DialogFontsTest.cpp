@@ -33,6 +33,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -324,6 +325,23 @@ private Q_SLOTS:
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
         const QStringList unnamed = DialogFits::ControlsWithoutNames(dialog);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
+    }
+
+    void theChecksFindAHeadingCut() {
+        QDialog dialog;
+        dialog.resize(400, 200);
+        auto* list = new QTreeWidget(&dialog);
+        list->setGeometry(0, 0, 400, 200);
+        list->setHeaderLabels({QStringLiteral("Row number"), QStringLiteral("Item")});
+        list->header()->setStretchLastSection(true);
+        list->setColumnWidth(0, 20);
+        DialogFits::Settle(dialog);
+        const QStringList cut = DialogFits::TextsThatDoNotFit(dialog);
+        QCOMPARE(cut.size(), 1);
+        QVERIFY2(cut.front().contains(QLatin1String("\"Row number\"")), qPrintable(cut.front()));
+        list->setColumnWidth(0, 200);
+        const QStringList fits = DialogFits::TextsThatDoNotFit(dialog);
+        QVERIFY2(fits.isEmpty(), qPrintable(fits.join(QLatin1Char('\n'))));
     }
 
     void theLanguageIsTheOneAskedFor() {
