@@ -9,11 +9,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+#include <QStyleOptionHeader>
 #include <QTest>
 
 #include <algorithm>
@@ -133,6 +135,34 @@ void CheckChoiceBox(QStringList& cut, const QAbstractButton* box) {
         Report(cut, box, text, Higher(needed.height(), box->height()));
 }
 
+void CheckHeader(QStringList& cut, const QHeaderView* header) {
+    // Each heading as the header asks room for it: the style's section around the text.
+    const QAbstractItemModel* model = header->model();
+    if (!model)
+        return;
+    for (int section = 0; section < header->count(); ++section) {
+        if (header->isSectionHidden(section))
+            continue;
+        const QString text =
+            model->headerData(section, header->orientation(), Qt::DisplayRole).toString();
+        if (text.isEmpty())
+            continue;
+        QStyleOptionHeader option;
+        option.initFrom(header);
+        option.section = section;
+        option.text = text;
+        option.orientation = header->orientation();
+        option.textAlignment = header->defaultAlignment();
+        const QSize needed =
+            header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header);
+        const int room = header->sectionSize(section);
+        if (header->orientation() == Qt::Horizontal && needed.width() > room)
+            Report(cut, header, text, Wider(needed.width(), room));
+        if (header->orientation() == Qt::Horizontal && needed.height() > header->height())
+            Report(cut, header, text, Higher(needed.height(), header->height()));
+    }
+}
+
 // Whether a widget belongs to the inside of a list or a box, which places it itself.
 bool InsideAControl(const QWidget* widget, const QWidget& dialog) {
     for (const QWidget* above = widget->parentWidget(); above && above != &dialog;
@@ -177,6 +207,8 @@ QStringList DialogFits::TextsThatDoNotFit(const QWidget& dialog) {
             CheckLineEdit(cut, box);
         else if (const auto* list = qobject_cast<const QComboBox*>(control))
             CheckComboBox(cut, list);
+        else if (const auto* header = qobject_cast<const QHeaderView*>(control))
+            CheckHeader(cut, header);
         else if (const auto* choice = qobject_cast<const QAbstractButton*>(control);
                  choice && (choice->inherits("QCheckBox") || choice->inherits("QRadioButton")))
             CheckChoiceBox(cut, choice);

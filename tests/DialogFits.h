@@ -31,8 +31,8 @@ public:
     static QString Shown(QString caption);
 
     // What is cut short in the dialog, one line for each: a label's, a button's, a check or
-    // option box's text, a box's or a list's current text that its control has no room for,
-    // and any control that stands outside the dialog.
+    // option box's text, a box's or a list's current text, a list's column heading that its
+    // control has no room for, and any control that stands outside the dialog.
     static QStringList TextsThatDoNotFit(const QWidget& dialog);
     // The controls a screen reader cannot name: a button whose accessible name is not its
     // caption as shown, a box or list with neither an accessible name nor a label for it.

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every dialog made at the desktop fonts sellers use, from 9 to 16 points: each text shows
 // whole and every control stands inside its dialog; and every control has a name a screen
-// reader says. Dialogs(), with DialogFits::TextsThatDoNotFitAt, checks them again with a
-// translator loaded.
+// reader says. So in English and in each language Lotcraft is translated into, from the .qm
+// files beside the test program, or those in the folder LOTCRAFT_TRANSLATIONS_FOLDER names
+// (an installed package's). The questions asked in the dialogs are the program's own, so that
+// they come translated as the seller sees them. LOTCRAFT_DIALOG_SHOTS=FOLDER keeps a picture of
+// each dialog as checked there, named after the test's row.
 
 #include "DialogFits.h"
 #include "RecordingMessageBoxes.h"
 #include "app/ProgramSettings.h"
+#include "catalogue/CatalogueColumns.h"
 #include "catalogue/ItemRecord.h"
 #include "controls/xpbutton/XpButton.h"
 #include "pages/CatalogueCheck.h"
@@ -20,11 +24,16 @@
 #include "ui/OutputFolderDialog.h"
 #include "ui/PageEngine.h"
 #include "ui/PagePreviewWindow.h"
+#include "ui/ProgramLanguage.h"
 #include "ui/QuestionBox.h"
 #include "ui/VolumeSource.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -32,6 +41,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -112,6 +123,16 @@ std::vector<DialogFits::Dialog> Dialogs() {
              QTest::keyClick(dialog.OKButton(), Qt::Key_Return);
              ShowTo(dialog, look);
          }},
+        {QStringLiteral("export, refused for the policies' names"),
+         [](const Look& look) {
+             ExportListingsDialog dialog{ListingOptions()};
+             dialog.ShippingService()->setCurrentText(QStringLiteral("USPSGroundAdvantage"));
+             dialog.ShippingCost()->setText(QStringLiteral("0"));
+             dialog.Policies()->setChecked(true);
+             DialogFits::Settle(dialog);
+             QTest::keyClick(dialog.OKButton(), Qt::Key_Return);
+             ShowTo(dialog, look);
+         }},
         {QStringLiteral("catalogue check"),
          [](const Look& look) {
              const std::vector<CatalogueFinding> findings = Findings();
@@ -156,13 +177,18 @@ std::vector<DialogFits::Dialog> Dialogs() {
          }},
         {QStringLiteral("question"),
          [](const Look& look) {
-             QuestionBox box(QStringLiteral("Remove the 3 rows selected?"), nullptr);
+             QuestionBox box(QCoreApplication::translate("Auctions",
+                                                         "Remove the column %1, and its value in "
+                                                         "every item ? Ctrl+Z brings it back.")
+                                 .arg(QStringLiteral("C:Brand")),
+                             nullptr);
              ShowTo(box, look);
          }},
         {QStringLiteral("question before unsaved work goes"),
          [](const Look& look) {
-             QuestionBox box(QStringLiteral("Save the changes to the catalogue?"), nullptr,
-                             QuestionBox::Buttons::SaveDiscardCancel);
+             QuestionBox box(
+                 QCoreApplication::translate("CatalogueFiles", "Do you want to save changes ?"),
+                 nullptr, QuestionBox::Buttons::SaveDiscardCancel);
              ShowTo(box, look);
          }},
         {QStringLiteral("asking for a text"),
@@ -170,8 +196,12 @@ std::vector<DialogFits::Dialog> Dialogs() {
              LookAtModal(
                  [] {
                      DesktopMessageBoxes::Instance().AskText(
-                         nullptr, QStringLiteral("Name of the new column:"),
-                         QStringLiteral("Brand"));
+                         nullptr,
+                         QCoreApplication::translate(
+                             "Auctions",
+                             "The new column's name (an item specific as eBay names it: "
+                             "C:Brand, C:Colour; or Quantity, Format, Duration, ConditionID):"),
+                         QStringLiteral("C:Brand"));
                  },
                  look);
          }},
@@ -180,10 +210,18 @@ std::vector<DialogFits::Dialog> Dialogs() {
              LookAtModal(
                  [] {
                      DesktopMessageBoxes::Instance().AskChoices(
-                         nullptr, QStringLiteral("Which column holds each field?"),
-                         {QStringLiteral("Item number"), QStringLiteral("Title")},
-                         {QStringLiteral("A: Item"), QStringLiteral("B: Title")}, {0, 1},
-                         QStringLiteral("Open"));
+                         nullptr,
+                         QCoreApplication::translate(
+                             "CatalogueFiles",
+                             "The first line of %1 names its columns, but none of them is one "
+                             "of these fields. Choose the column that holds each field, or "
+                             "leave it empty; the columns not chosen are kept as they stand.")
+                             .arg(QStringLiteral("spring-stock.csv")),
+                         {CatalogueColumns::NameOfField(ItemRecord::ItemNumber),
+                          CatalogueColumns::NameOfField(ItemRecord::Title)},
+                         {QCoreApplication::translate("CatalogueFiles", "(no column: left empty)"),
+                          QStringLiteral("Lot"), QStringLiteral("Headline")},
+                         {0, 1}, QCoreApplication::translate("CatalogueFiles", "Open"));
                  },
                  look);
          }},
@@ -196,11 +234,62 @@ std::vector<DialogFits::Dialog> Dialogs() {
          [](const Look& look) {
              PageEngine::SetStartProblemForTests(QStringLiteral("there is no display for it"));
              PagePreviewWindow window(QCoreApplication::applicationDirPath());
-             window.ShowNote(QStringLiteral("Click a row of the catalogue to see its page."));
+             window.ShowNote(QCoreApplication::translate(
+                 "Auctions",
+                 "Click a row of the grid, or press INSERT NEW RECORD, and its page "
+                 "is shown here as you type."));
              PageEngine::SetStartProblemForTests(QString());
              ShowTo(window, look);
          }},
     };
+}
+
+// The languages the dialogs are checked in: the locale, and the export dialog's title in it,
+// so that a translation not loaded does not pass for one that fits.
+void AddLanguageColumns() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("exportTitle");
+}
+
+struct Language {
+    const char* name;
+    QString locale;
+    QString exportTitle;
+};
+
+std::vector<Language> Languages() {
+    return {{"English", QStringLiteral("C"), QStringLiteral("Export for eBay")},
+            {"German", QStringLiteral("de_DE"), QStringLiteral("Für eBay exportieren")}};
+}
+
+// The seller's language for as long as it lives, checked to be the one asked for.
+std::unique_ptr<ProgramLanguage> Speak(const QString& locale, const QString& exportTitle) {
+    auto language = std::make_unique<ProgramLanguage>(
+        QLocale(locale), qEnvironmentVariable("LOTCRAFT_TRANSLATIONS_FOLDER",
+                                              ProgramLanguage::TranslationsFolder()));
+    const bool english = locale == QLatin1String("C");
+    if (language->Translated() == english)
+        return nullptr;
+    if (QCoreApplication::translate("ExportListingsDialog", "Export for eBay") != exportTitle)
+        return nullptr;
+    return language;
+}
+
+// The dialog, kept as a picture in the folder LOTCRAFT_DIALOG_SHOTS names, if any, when looked at.
+DialogFits::Dialog Pictured(const DialogFits::Dialog& dialog) {
+    const QString folder = qEnvironmentVariable("LOTCRAFT_DIALOG_SHOTS");
+    if (folder.isEmpty())
+        return dialog;
+    const QString file = QDir(folder).filePath(
+        QString::fromUtf8(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_')) +
+        QLatin1String(".png"));
+    const DialogFits::Maker make = dialog.make;
+    return {dialog.name, [make, file](const DialogFits::Look& look) {
+                make([look, file](QWidget& shown) {
+                    shown.grab().save(file);
+                    look(shown);
+                });
+            }};
 }
 
 }  // namespace
@@ -238,34 +327,75 @@ private Q_SLOTS:
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
     }
 
+    void theChecksFindAHeadingCut() {
+        QDialog dialog;
+        dialog.resize(400, 200);
+        auto* list = new QTreeWidget(&dialog);
+        list->setGeometry(0, 0, 400, 200);
+        list->setHeaderLabels({QStringLiteral("Row number"), QStringLiteral("Item")});
+        list->header()->setStretchLastSection(true);
+        list->setColumnWidth(0, 20);
+        DialogFits::Settle(dialog);
+        const QStringList cut = DialogFits::TextsThatDoNotFit(dialog);
+        QCOMPARE(cut.size(), 1);
+        QVERIFY2(cut.front().contains(QLatin1String("\"Row number\"")), qPrintable(cut.front()));
+        list->setColumnWidth(0, 200);
+        const QStringList fits = DialogFits::TextsThatDoNotFit(dialog);
+        QVERIFY2(fits.isEmpty(), qPrintable(fits.join(QLatin1Char('\n'))));
+    }
+
+    void theLanguageIsTheOneAskedFor() {
+        // The check of Speak itself: a translation that is not there is found missing.
+        QVERIFY(!Speak(QStringLiteral("xx_XX"), QStringLiteral("Export for eBay")));
+        QVERIFY(!Speak(QStringLiteral("de_DE"), QStringLiteral("Export for eBay")));
+        QVERIFY(Speak(QStringLiteral("de_DE"), QStringLiteral("Für eBay exportieren")));
+        QVERIFY(Speak(QStringLiteral("C"), QStringLiteral("Export for eBay")));
+    }
+
     void everyTextFitsAtEveryFontSize_data() {
+        AddLanguageColumns();
         QTest::addColumn<int>("dialog");
         QTest::addColumn<int>("pointSize");
         const std::vector<DialogFits::Dialog> dialogs = Dialogs();
-        for (size_t index = 0; index < dialogs.size(); ++index) {
-            for (const int size : {9, 12, 16})
-                QTest::addRow("%s at %d pt", qPrintable(dialogs[index].name), size)
-                    << int(index) << size;
+        for (const Language& language : Languages()) {
+            for (size_t index = 0; index < dialogs.size(); ++index) {
+                for (const int size : {9, 12, 16})
+                    QTest::addRow("%s, %s at %d pt", language.name, qPrintable(dialogs[index].name),
+                                  size)
+                        << language.locale << language.exportTitle << int(index) << size;
+            }
         }
     }
 
     void everyTextFitsAtEveryFontSize() {
+        QFETCH(QString, locale);
+        QFETCH(QString, exportTitle);
         QFETCH(int, dialog);
         QFETCH(int, pointSize);
+        const std::unique_ptr<ProgramLanguage> language = Speak(locale, exportTitle);
+        QVERIFY2(language, qPrintable(locale + QLatin1String(" is not what the dialogs speak")));
         const QStringList cut =
-            DialogFits::TextsThatDoNotFitAt(Dialogs()[size_t(dialog)], pointSize);
+            DialogFits::TextsThatDoNotFitAt(Pictured(Dialogs()[size_t(dialog)]), pointSize);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
     }
 
     void everyControlHasAName_data() {
+        AddLanguageColumns();
         QTest::addColumn<int>("dialog");
         const std::vector<DialogFits::Dialog> dialogs = Dialogs();
-        for (size_t index = 0; index < dialogs.size(); ++index)
-            QTest::addRow("%s", qPrintable(dialogs[index].name)) << int(index);
+        for (const Language& language : Languages()) {
+            for (size_t index = 0; index < dialogs.size(); ++index)
+                QTest::addRow("%s, %s", language.name, qPrintable(dialogs[index].name))
+                    << language.locale << language.exportTitle << int(index);
+        }
     }
 
     void everyControlHasAName() {
+        QFETCH(QString, locale);
+        QFETCH(QString, exportTitle);
         QFETCH(int, dialog);
+        const std::unique_ptr<ProgramLanguage> language = Speak(locale, exportTitle);
+        QVERIFY2(language, qPrintable(locale + QLatin1String(" is not what the dialogs speak")));
         QStringList unnamed = {QStringLiteral("the dialog did not open")};
         Dialogs()[size_t(dialog)].make(
             [&unnamed](QWidget& shown) { unnamed = DialogFits::ControlsWithoutNames(shown); });

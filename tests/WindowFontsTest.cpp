@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window laid out with exactly the fonts the Debian package depends on, as on a
 // seller's machine that has nothing more: every label's and button's text fits its box, in
-// English and in each language Lotcraft is translated into (the .qm files of the build tree).
+// English and in each language Lotcraft is translated into (the .qm files of the build tree),
+// and each picture button is named by the words drawn on its face in that language.
 //
 // Before the application starts, fontconfig is given a configuration of its own whose only
 // font folder holds links to the font files of the packages (dpkg -L), with the system's
@@ -198,13 +199,29 @@ private Q_SLOTS:
         // A text of the window that is in the language, so that a window left in English
         // does not pass for a translated one.
         QTest::addColumn<QString>("sellerLabel");
-        QTest::newRow("English") << QStringLiteral("C") << QStringLiteral("Seller");
-        QTest::newRow("German") << QStringLiteral("de_DE") << QStringLiteral("Händler");
+        // The words drawn on the picture buttons Load, Manual, Htmls, Save, Export and Help,
+        // in the language (tools/draw-pictures.py): what a screen reader calls them.
+        QTest::addColumn<QStringList>("faceWords");
+        QTest::newRow("English") << QStringLiteral("C") << QStringLiteral("Seller")
+                                 << QStringList{QStringLiteral("LOAD CSV"),
+                                                QStringLiteral("INSERT NEW RECORD"),
+                                                QStringLiteral("HTMLS"),
+                                                QStringLiteral("SAVE AS"),
+                                                QStringLiteral("EXPORT"),
+                                                QStringLiteral("HELP")};
+        QTest::newRow("German") << QStringLiteral("de_DE") << QStringLiteral("Händler")
+                                << QStringList{QStringLiteral("CSV LADEN"),
+                                               QStringLiteral("NEUEN DATENSATZ ANLEGEN"),
+                                               QStringLiteral("SEITEN"),
+                                               QStringLiteral("SPEICHERN"),
+                                               QStringLiteral("EXPORT"),
+                                               QStringLiteral("HILFE")};
     }
 
     void everyTextOfTheMainWindowFits() {
         QFETCH(QString, locale);
         QFETCH(QString, sellerLabel);
+        QFETCH(QStringList, faceWords);
         const ProgramLanguage language(QLocale(locale),
                                        qEnvironmentVariable("LOTCRAFT_TRANSLATIONS_FOLDER",
                                                             ProgramLanguage::TranslationsFolder()));
@@ -216,6 +233,12 @@ private Q_SLOTS:
         if (qEnvironmentVariableIsSet("LOTCRAFT_FONT_SHOT"))
             window.grab().save(qEnvironmentVariable("LOTCRAFT_FONT_SHOT"));
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label1"))->text(), sellerLabel);
+        const QStringList pictures = {QStringLiteral("Load"),   QStringLiteral("Manual"),
+                                      QStringLiteral("Htmls"),  QStringLiteral("Save"),
+                                      QStringLiteral("Export"), QStringLiteral("Help")};
+        for (qsizetype index = 0; index < pictures.size(); ++index)
+            QCOMPARE(window.findChild<XpButton*>(pictures[index])->accessibleName(),
+                     faceWords[index]);
         QStringList cut = TextsThatDoNotFit(window);
         // A new record shows the buttons' other captions: the store's and the cancel's.
         Q_EMIT window.findChild<XpButton*>(QStringLiteral("Manual"))->Click();

@@ -5,11 +5,11 @@
     <name>AskingDialog</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -366,7 +366,7 @@ Zeile %1 (Artikel %2): %3</translation>
     </message>
     <message>
         <source>Click a row of the grid, or press INSERT NEW RECORD, and its page is shown here as you type.</source>
-        <translation>Klicken Sie eine Zeile der Liste an oder drücken Sie NEUER DATENSATZ: Die Seite wird hier beim Tippen angezeigt.</translation>
+        <translation>Klicken Sie eine Zeile der Liste an oder drücken Sie NEUEN DATENSATZ ANLEGEN: Die Seite wird hier beim Tippen angezeigt.</translation>
     </message>
 </context>
 <context>
@@ -388,123 +388,123 @@ Installieren Sie einen Webbrowser oder machen Sie einen zum Standardbrowser des 
     <name>CatalogueCheckDialog</name>
     <message>
         <source>no errors</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Fehler</translation>
     </message>
     <message>
         <source>1 error</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Fehler</translation>
     </message>
     <message>
         <source>%1 errors</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Fehler</translation>
     </message>
     <message>
         <source>no warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Warnungen</translation>
     </message>
     <message>
         <source>1 warning</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Warnung</translation>
     </message>
     <message>
         <source>%1 warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Warnungen</translation>
     </message>
     <message>
         <source>Findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse der Prüfung</translation>
     </message>
     <message>
         <source>Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished">Artikel</translation>
+        <translation>Artikel</translation>
     </message>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Befund</translation>
     </message>
     <message>
         <source>What to do</source>
-        <translation type="unfinished"></translation>
+        <translation>Was zu tun ist</translation>
     </message>
     <message>
         <source>Check again</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut prüfen</translation>
     </message>
     <message>
         <source>Write pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten schreiben</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished">Exportieren</translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Lotcraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Lotcraft</translation>
     </message>
     <message>
         <source>Every row&apos;s page will be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten aller Zeilen werden geschrieben.</translation>
     </message>
     <message>
         <source>Every row&apos;s listing will be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Angebote aller Zeilen werden exportiert.</translation>
     </message>
     <message>
         <source>The catalogue check found nothing to mend. </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Katalogprüfung hat nichts gefunden, was zu korrigieren wäre. </translation>
     </message>
     <message>
         <source>The catalogue check found %1 and %2. </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Katalogprüfung hat %1 und %2 gefunden. </translation>
     </message>
     <message>
         <source>Every row is in error, so there is nothing to write: mend the rows and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Zeile ist fehlerhaft, deshalb gibt es nichts zu schreiben: Korrigieren Sie die Zeilen und versuchen Sie es noch einmal.</translation>
     </message>
     <message>
         <source>%1 will be skipped; %2 will be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lotcraft überspringt %1 und schreibt die Seiten für %2.</translation>
     </message>
     <message>
         <source>%1 will be left out; %2 will be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lotcraft lässt %1 aus und exportiert %2.</translation>
     </message>
     <message>
         <source>The row in error</source>
-        <translation type="unfinished"></translation>
+        <translation>die fehlerhafte Zeile</translation>
     </message>
     <message>
         <source>The %1 rows in error</source>
-        <translation type="unfinished"></translation>
+        <translation>die %1 fehlerhaften Zeilen</translation>
     </message>
     <message>
         <source>the other row</source>
-        <translation type="unfinished"></translation>
+        <translation>die andere Zeile</translation>
     </message>
     <message>
         <source>the other %1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>die anderen %1 Zeilen</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>%1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeile %2</translation>
     </message>
 </context>
 <context>
@@ -642,59 +642,59 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
     <name>ChangeFieldDialog</name>
     <message>
         <source>Change field</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld ändern</translation>
     </message>
     <message>
         <source>Change a field of the selected item:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Feld des ausgewählten Artikels ändern:</translation>
     </message>
     <message>
         <source>Change a field of the %1 selected items:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Feld der %1 ausgewählten Artikel ändern:</translation>
     </message>
     <message>
         <source>&amp;Field:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feld:</translation>
     </message>
     <message>
         <source>&amp;Set it to</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ganz ersetzen</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Text &amp;ersetzen:</translation>
     </message>
     <message>
         <source>Text to replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu ersetzender Text</translation>
     </message>
     <message>
         <source>New value</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Wert</translation>
     </message>
     <message>
         <source>&amp;With:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durch:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Every place the text stands in the field is replaced, letter case as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text wird überall ersetzt, wo er im Feld steht, mit Groß- und Kleinschreibung wie eingegeben.</translation>
     </message>
     <message>
         <source>The field&apos;s value is replaced whole; an empty box empties it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert des Feldes wird ganz ersetzt; bleibt das Eingabefeld leer, wird das Feld geleert.</translation>
     </message>
     <message>
         <source>Type the text to replace, or choose &quot;Set it to&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den zu ersetzenden Text ein oder wählen Sie „Ganz ersetzen“.</translation>
     </message>
 </context>
 <context>
@@ -723,131 +723,131 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
     <name>ExportListingsDialog</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebraucht</translation>
     </message>
     <message>
         <source>For parts or not working</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Ersatzteil / defekt</translation>
     </message>
     <message>
         <source>S&amp;ite:</source>
-        <translation type="unfinished"></translation>
+        <translation>eBay-&amp;Website:</translation>
     </message>
     <message>
         <source>Another number</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Nummer</translation>
     </message>
     <message>
         <source>eBay&apos;s number of the items&apos; condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer, mit der eBay den Zustand der Artikel angibt</translation>
     </message>
     <message>
         <source>Condition number</source>
-        <translation type="unfinished"></translation>
+        <translation>Zustandsnummer</translation>
     </message>
     <message>
         <source>&amp;Condition:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zustand:</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> Tage</translation>
     </message>
     <message>
         <source>&amp;Dispatch within:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeitungszeit:</translation>
     </message>
     <message>
         <source>Where the items are sent from; may be left empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Von wo die Artikel versendet werden; darf leer bleiben</translation>
     </message>
     <message>
         <source>Postal c&amp;ode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Postleitzahl:</translation>
     </message>
     <message>
         <source>&amp;Returns accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>Rücknahmen &amp;akzeptiert</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tage</translation>
     </message>
     <message>
         <source>&amp;Within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fr&amp;ist:</translation>
     </message>
     <message>
         <source>the buyer</source>
-        <translation type="unfinished"></translation>
+        <translation>der Käufer</translation>
     </message>
     <message>
         <source>the seller</source>
-        <translation type="unfinished"></translation>
+        <translation>der Verkäufer</translation>
     </message>
     <message>
         <source>Sent back b&amp;y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückversand &amp;trägt:</translation>
     </message>
     <message>
         <source>Returns &amp;not accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keine Rücknahmen</translation>
     </message>
     <message>
         <source>eBay&apos;s code of the shipping service on the site</source>
-        <translation type="unfinished"></translation>
+        <translation>Der eBay-Code des Versandservices auf dieser Website</translation>
     </message>
     <message>
         <source>Shipping ser&amp;vice:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versandservice:</translation>
     </message>
     <message>
         <source>What the buyer pays for the shipping; 0 for free</source>
-        <translation type="unfinished"></translation>
+        <translation>Was der Käufer für den Versand zahlt; 0 für kostenlosen Versand</translation>
     </message>
     <message>
         <source>Cos&amp;t:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kost&amp;en:</translation>
     </message>
     <message>
         <source>My &amp;business policies on eBay, by name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine &amp;Rahmenbedingungen bei eBay, mit Namen:</translation>
     </message>
     <message>
         <source>&amp;Shipping policy:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versan&amp;dbedingungen:</translation>
     </message>
     <message>
         <source>R&amp;eturns policy:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rü&amp;cknahmebedingungen:</translation>
     </message>
     <message>
         <source>&amp;Payment policy:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlu&amp;ngsbedingungen:</translation>
     </message>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Export for eBay</source>
-        <translation type="unfinished"></translation>
+        <translation>Für eBay exportieren</translation>
     </message>
     <message>
         <source>Name your three business policies as they are called on eBay, or choose whether returns are accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihre drei Rahmenbedingungen so an, wie sie bei eBay heißen, oder wählen Sie, ob Rücknahmen akzeptiert werden.</translation>
     </message>
     <message>
         <source>such as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. %1</translation>
     </message>
 </context>
 <context>
@@ -880,19 +880,19 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
     <name>HtmlSourceWindow</name>
     <message>
         <source>Html Code</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Code</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner</translation>
     </message>
     <message>
         <source>The page %1 cannot be shown: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite %1 kann nicht angezeigt werden: %2.</translation>
     </message>
     <message>
         <source>The page %1 cannot be read to its end: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite %1 kann nicht bis zum Ende gelesen werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -954,15 +954,15 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
     <name>LayoutDialog</name>
     <message>
         <source>Color options</source>
-        <translation type="unfinished"></translation>
+        <translation>Farboptionen</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Auction Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebotslayout</translation>
     </message>
 </context>
 <context>
@@ -1084,134 +1084,134 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
     </message>
     <message>
         <source>Export the catalogue as eBay&apos;s bulk listing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Katalog als eBay-Datei zum Hochladen vieler Angebote exportieren</translation>
     </message>
     <message>
         <source>LOAD CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV LADEN</translation>
     </message>
     <message>
         <source>INSERT NEW RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>NEUEN DATENSATZ ANLEGEN</translation>
     </message>
     <message>
         <source>HTMLS</source>
-        <translation type="unfinished"></translation>
+        <translation>SEITEN</translation>
     </message>
     <message>
         <source>SAVE AS</source>
-        <translation type="unfinished"></translation>
+        <translation>SPEICHERN</translation>
     </message>
     <message>
         <source>EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPORT</translation>
     </message>
     <message>
         <source>HELP</source>
-        <translation type="unfinished"></translation>
+        <translation>HILFE</translation>
     </message>
 </context>
 <context>
     <name>OutputFolderDialog</name>
     <message>
         <source>it is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein Ordner</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a file, not a folder. Choose a folder in the list, or type the path of one.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist eine Datei, kein Ordner. Wählen Sie einen Ordner in der Liste aus oder geben Sie den Pfad eines Ordners ein.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be made: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden: %2.</translation>
     </message>
     <message>
         <source>New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Ordner</translation>
     </message>
     <message>
         <source>Name of the new folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des neuen Ordners:</translation>
     </message>
     <message>
         <source>Output Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherort</translation>
     </message>
     <message>
         <source>Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufwerk</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>&amp;Pages go to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zielordner der Seiten:</translation>
     </message>
     <message>
         <source>Pages go to</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner der Seiten</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Zurück</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Htmls</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten</translation>
     </message>
     <message>
         <source>Type the folder the pages go to, or choose one in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Zielordner der Seiten ein oder wählen Sie einen in der Liste aus.</translation>
     </message>
     <message>
         <source>There is no folder &quot;%1&quot;. Make it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Ordner „%1“. Soll er angelegt werden?</translation>
     </message>
     <message>
         <source>Type the folder to make the new folder in, or choose one in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Ordner ein, in dem der neue Ordner angelegt werden soll, oder wählen Sie einen in der Liste aus.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot name a folder: a name holds no &quot;/&quot; and is not &quot;.&quot; or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann kein Ordnername sein: Ein Name enthält kein „/“ und ist weder „.“ noch „..“.</translation>
     </message>
     <message>
         <source>There is a file named &quot;%1&quot; in &quot;%2&quot; already.</source>
-        <translation type="unfinished"></translation>
+        <translation>In „%2“ gibt es schon eine Datei namens „%1“.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; is there already; it is open now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ordner „%1“ gibt es schon; er ist jetzt geöffnet.</translation>
     </message>
     <message>
         <source>This is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist eine Datei, kein Ordner.</translation>
     </message>
     <message>
         <source>There is no such folder yet: Ok makes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Ordner gibt es noch nicht: OK legt ihn an.</translation>
     </message>
     <message>
         <source>No page here will be replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier wird keine Seite ersetzt.</translation>
     </message>
     <message>
         <source>1 page here will be replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier wird 1 Seite ersetzt.</translation>
     </message>
     <message>
         <source>%1 pages here will be replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier werden %1 Seiten ersetzt.</translation>
     </message>
 </context>
 <context>
@@ -1237,94 +1237,94 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
     <name>PagePreviewWindow</name>
     <message>
         <source>Page Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenvorschau</translation>
     </message>
     <message>
         <source>View Page in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite im Browser ansehen</translation>
     </message>
     <message>
         <source>Copy Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung kopieren</translation>
     </message>
     <message>
         <source>Copy the item&apos;s description, as HTML, for the HTML view of eBay&apos;s listing form (Ctrl+Shift+C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beschreibung des Artikels als HTML kopieren, für die HTML-Ansicht des eBay-Angebotsformulars (Strg+Umschalt+C)</translation>
     </message>
     <message>
         <source>The page engine has not drawn the page after %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten-Engine hat die Seite nach %1 Sekunden noch nicht gezeichnet.</translation>
     </message>
     <message>
         <source>The page cannot be drawn here: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite kann hier nicht gezeichnet werden: %1.</translation>
     </message>
     <message>
         <source>Colour &amp;scheme:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farbschema:</translation>
     </message>
     <message>
         <source>Colour scheme</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbschema</translation>
     </message>
     <message>
         <source>&amp;Layout:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Layout:</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>ist abgestürzt</translation>
     </message>
     <message>
         <source>was killed</source>
-        <translation type="unfinished"></translation>
+        <translation>wurde zwangsweise beendet</translation>
     </message>
     <message>
         <source>ended (status %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>hat sich beendet (Status %1)</translation>
     </message>
     <message>
         <source>The page engine&apos;s drawing process %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeichenprozess der Seiten-Engine %1.</translation>
     </message>
     <message>
         <source>No page can be made for this record: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Datensatz kann keine Seite erstellt werden: %1.</translation>
     </message>
     <message>
         <source>This page is %L1 KB long, too long to be shown here. Write the pages and open it with View Page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite ist %L1 KB lang, zu lang, um hier angezeigt zu werden. Schreiben Sie die Seiten und öffnen Sie sie mit „Seite ansehen“.</translation>
     </message>
     <message>
         <source>Item %1, as HTMLS would write it now to %2. This window writes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel %1, wie SEITEN ihn jetzt in %2 schreiben würde. Dieses Fenster schreibt nichts.</translation>
     </message>
     <message>
         <source> It shows the form&apos;s changes, not stored yet: Save and HTMLS write them only once Update has stored them.</source>
-        <translation type="unfinished"></translation>
+        <translation> Es zeigt die noch nicht übernommenen Änderungen im Formular: Speichern und SEITEN schreiben sie erst, wenn Ändern sie übernommen hat.</translation>
     </message>
     <message>
         <source>The page engine could not load the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten-Engine konnte die Seite nicht laden.</translation>
     </message>
     <message>
         <source> View Page in the browser shows the page as it would be written now.</source>
-        <translation type="unfinished"></translation>
+        <translation> „Seite im Browser ansehen“ zeigt die Seite so, wie sie jetzt geschrieben würde.</translation>
     </message>
     <message>
         <source>No copy of the page can be made for the browser: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den Browser kann keine Kopie der Seite angelegt werden: %1.</translation>
     </message>
 </context>
 <context>
     <name>QuestionBox</name>
     <message>
         <source>Don&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht speichern</translation>
     </message>
 </context>
 <context>
@@ -1346,7 +1346,7 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
     <name>WindowCommands</name>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
