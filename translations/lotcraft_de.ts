@@ -849,6 +849,10 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
         <source>such as %1</source>
         <translation>z. B. %1</translation>
     </message>
+    <message>
+        <source>Shipping service</source>
+        <translation>Versandservice</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -874,6 +878,10 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
     <message>
         <source>Find in the catalogue</source>
         <translation>Im Katalog suchen</translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Suche leeren</translation>
     </message>
 </context>
 <context>
@@ -1109,6 +1117,18 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
     <message>
         <source>HELP</source>
         <translation>HILFE</translation>
+    </message>
+    <message>
+        <source>Items in the catalogue</source>
+        <translation>Artikel im Katalog</translation>
+    </message>
+    <message>
+        <source>Pages written</source>
+        <translation>Geschriebene Seiten</translation>
+    </message>
+    <message>
+        <source>Status line</source>
+        <translation>Statuszeile</translation>
     </message>
 </context>
 <context>

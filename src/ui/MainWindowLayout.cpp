@@ -357,9 +357,12 @@ MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, CatalogueVi
     controls.status = window.findChild<QLabel*>(QStringLiteral("Status"));
     // Their texts are their names, which the labels tell the accessibility layer as they
     // change; the descriptions say what the numbers and the line are.
-    controls.itemCount->setAccessibleDescription(Translated("Items in the catalogue"));
-    controls.pageCount->setAccessibleDescription(Translated("Pages written"));
-    controls.status->setAccessibleDescription(Translated("Status line"));
+    controls.itemCount->setAccessibleDescription(
+        Translated(QT_TRANSLATE_NOOP("MainWindowLayout", "Items in the catalogue")));
+    controls.pageCount->setAccessibleDescription(
+        Translated(QT_TRANSLATE_NOOP("MainWindowLayout", "Pages written")));
+    controls.status->setAccessibleDescription(
+        Translated(QT_TRANSLATE_NOOP("MainWindowLayout", "Status line")));
 
     const SellerTexts starting = SellerTexts::Starting();
     controls.seller =
