@@ -1130,6 +1130,10 @@ Wählen Sie einen anderen Ordner oder Dateinamen oder schaffen Sie Platz auf dem
         <source>Status line</source>
         <translation>Statuszeile</translation>
     </message>
+    <message>
+        <source>Catalogue</source>
+        <translation>Katalog</translation>
+    </message>
 </context>
 <context>
     <name>OutputFolderDialog</name>

@@ -343,6 +343,7 @@ MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, CatalogueVi
     Controls controls;
     auto* banner = new QLabel(&window);
     banner->setObjectName(QStringLiteral("Image1"));
+    banner->setAccessibleName(QStringLiteral("Lotcraft"));
     banner->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.png")));
     banner->setGeometry(Place{240, 240, 2805, 810}.Pixels());
 
@@ -374,6 +375,8 @@ MainWindowLayout::Controls MainWindowLayout::Create(QWidget& window, CatalogueVi
 
     controls.grid = new GridView(shown, &window);
     controls.grid->setObjectName(QStringLiteral("MSFlexGrid1"));
+    controls.grid->setAccessibleName(
+        Translated(QT_TRANSLATE_NOOP("MainWindowLayout", "Catalogue")));
     controls.grid->setGeometry(kGridPlace.Pixels());
 
     for (const FieldPlace& field : kFields) {
