@@ -35,8 +35,9 @@ private Q_SLOTS:
         QTest::newRow("German, Austria")
             << QStringLiteral("de_AT") << true << QLocale::German << german;
         QTest::newRow("French: none")
-            << QStringLiteral("fr_FR") << false << QLocale::English << english;
-        QTest::newRow("English") << QStringLiteral("en_GB") << false << QLocale::English << english;
+            << QStringLiteral("fr_FR") << false << QLocale::AnyLanguage << english;
+        QTest::newRow("English") << QStringLiteral("en_GB") << false << QLocale::AnyLanguage
+                                 << english;
     }
 
     void theTextsComeInTheLanguageLoaded() {
@@ -48,7 +49,11 @@ private Q_SLOTS:
         {
             const ProgramLanguage loaded(QLocale(locale), ProgramLanguage::TranslationsFolder());
             QCOMPARE(loaded.Translated(), translated);
-            QCOMPARE(QLocale().language(), language);
+            // Untranslated (AnyLanguage here), the default locale stays as it was.
+            QCOMPARE(QLocale().language(),
+                     language == QLocale::AnyLanguage ? before.language() : language);
+            QCOMPARE(loaded.Language().language(),
+                     language == QLocale::AnyLanguage ? QLocale::English : language);
             for (qsizetype index = 0; index + 2 < texts.size(); index += 3)
                 QCOMPARE(QCoreApplication::translate(qPrintable(texts[index]),
                                                      qPrintable(texts[index + 1])),

@@ -14,13 +14,13 @@ ProgramLanguage::ProgramLanguage(const QLocale& wanted, const QString& translati
         QCoreApplication::installTranslator(&m_own);
     if (m_translated) {
         m_language = wanted;
+        QLocale::setDefault(m_language);
         // Qt's texts only in a language Lotcraft speaks too: a French file dialog around
         // English messages would be neither.
         m_qtTranslated = m_qt.load(wanted, QStringLiteral("qtbase"), QStringLiteral("_"),
                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
                          QCoreApplication::installTranslator(&m_qt);
     }
-    QLocale::setDefault(m_language);
 }
 
 ProgramLanguage::~ProgramLanguage() {

@@ -7,9 +7,11 @@
 
 // The language the windows speak: the seller's, where Lotcraft has a translation for it
 // (lotcraft_<language>.qm in the data folder's translations/), with Qt's own texts of the
-// standard dialogs in the same language; English otherwise. The default locale follows, so
-// that what is chosen by language (the button pictures, the grid's sort order) agrees with
-// the texts. The translations are in force while the object lives; it needs an application.
+// standard dialogs in the same language; English otherwise. Where a translation is loaded the
+// default locale becomes its language, so that what is chosen by language (the button
+// pictures) agrees with the texts; otherwise the default locale stays the system's, whose
+// sort order and numbers the seller is used to. The translations are in force while the
+// object lives; it needs an application.
 class ProgramLanguage {
 public:
     ProgramLanguage(const QLocale& wanted, const QString& translationsFolder);
@@ -23,7 +25,7 @@ public:
 
     // Whether a translation of Lotcraft's own texts was found for the wanted locale.
     bool Translated() const { return m_translated; }
-    // The locale made the default: the wanted one when translated, English otherwise.
+    // The language the windows speak: the wanted one when translated, English otherwise.
     QLocale Language() const { return m_language; }
 
 private:
