@@ -719,6 +719,10 @@ void Auctions::ShowListingDetails() {
         dialog.accept();
     });
     connect(close, &XpButton::Click, &dialog, &QDialog::reject);
+    // The list's buttons keep their commands' keys in the dialog too.
+    for (const WindowCommands::Command command :
+         {WindowCommands::AddColumn, WindowCommands::RemoveColumn, WindowCommands::TemplateColumns})
+        dialog.addAction(m_commands[command]);
     DialogKeys::GiveEveryButtonAKey(&dialog);
     dialog.resize(MainWindowLayout::DetailsWidth() + 40, height() / 2);
     details->FocusValues();
