@@ -82,8 +82,10 @@ QString StopReason(const FieldScanner& scanner) {
     return QString();
 }
 
+// "1 field", "3 fields": both marked with QT_TRANSLATE_NOOP where they are given.
 QString Plural(qsizetype count, const char* one, const char* many) {
-    return count == 1 ? QString::fromLatin1(one) : QString::fromLatin1(many).arg(count);
+    return count == 1 ? QCoreApplication::translate("CatalogueReader", one)
+                      : QCoreApplication::translate("CatalogueReader", many).arg(count);
 }
 
 // Line ends in a quoted field's text: CR LF, a lone CR and a lone LF are one each. Found
@@ -152,22 +154,30 @@ public:
             m_result.itemsInFile +=
                 m_recordLines + m_scanner.NonBlankLinesFrom(m_countFrom, m_lineBegun);
 
+        // A sentence for one and one for many: the verbs and pronouns follow the count.
         if (const qsizetype count = m_windows1252Fields)
-            m_result.notices << QCoreApplication::translate(
-                                    "CatalogueReader",
-                                    "%1 of %2 %3 not UTF-8 and %4 read as Windows-1252: check "
-                                    "the accented letters in %5.")
-                                    .arg(
-                                        Plural(count, "1 field", "%1 fields"), m_name,
-                                        count == 1 ? QStringLiteral("was") : QStringLiteral("were"),
-                                        count == 1 ? QStringLiteral("was") : QStringLiteral("were"),
-                                        count == 1 ? QStringLiteral("it") : QStringLiteral("them"));
+            m_result.notices << (count == 1 ? QCoreApplication::translate(
+                                                  "CatalogueReader",
+                                                  "1 field of %1 was not UTF-8 and was read as "
+                                                  "Windows-1252: check the accented letters in "
+                                                  "it.")
+                                                  .arg(m_name)
+                                            : QCoreApplication::translate(
+                                                  "CatalogueReader",
+                                                  "%1 fields of %2 were not UTF-8 and were read "
+                                                  "as Windows-1252: check the accented letters "
+                                                  "in them.")
+                                                  .arg(count)
+                                                  .arg(m_name));
         if (fieldsPerLine > 0)
             m_result.notices << QCoreApplication::translate(
                                     "CatalogueReader",
                                     "Each line of %1 holds %2, not %3: it was read as one item "
                                     "a line, the missing fields left empty.")
-                                    .arg(m_name, Plural(fieldsPerLine, "1 field", "%1 fields"),
+                                    .arg(m_name,
+                                         Plural(fieldsPerLine,
+                                                QT_TRANSLATE_NOOP("CatalogueReader", "1 field"),
+                                                QT_TRANSLATE_NOOP("CatalogueReader", "%1 fields")),
                                          QString::number(ItemRecord::FieldCount));
         if (m_shift.record > 0 && size_t(m_shift.record) <= m_result.records.size()) {
             m_result.shiftedFrom = m_shift.record;
@@ -207,7 +217,9 @@ private:
                 "The items from item %1 on may be shifted: compare them with the file, "
                 "put such values in quotes, and open the file again.")
                 .arg(m_shift.record);
-        const QString endValues = Plural(m_shift.endLineValues, "1 value", "%1 values");
+        const QString endValues =
+            Plural(m_shift.endLineValues, QT_TRANSLATE_NOOP("CatalogueReader", "1 value"),
+                   QT_TRANSLATE_NOOP("CatalogueReader", "%1 values"));
         if (m_shift.startLineValues == 0)
             return QCoreApplication::translate(
                        "CatalogueReader",
@@ -221,7 +233,8 @@ private:
                    "inside line %5, which holds %6: a value with a line break or a "
                    "comma that is not in quotes? %7")
             .arg(QString::number(m_shift.startLine), m_name,
-                 Plural(m_shift.startLineValues, "1 value", "%1 values"),
+                 Plural(m_shift.startLineValues, QT_TRANSLATE_NOOP("CatalogueReader", "1 value"),
+                        QT_TRANSLATE_NOOP("CatalogueReader", "%1 values")),
                  QString::number(m_fieldCount), QString::number(m_shift.endLine), endValues,
                  shifted);
     }
@@ -760,13 +773,19 @@ CatalogueReader::Result ReadText(FieldScanner& scanner, const QString& name, qin
     FieldScanner converted(utf8);
     CatalogueReader::Result result = RecordReader(converted, name, utf8.size()).Read();
     if (damaged > 0)
-        result.notices << QCoreApplication::translate(
-                              "CatalogueReader",
-                              "%1 of %2 %3 not valid UTF-16 and %4 read as the replacement "
-                              "character \uFFFD: check the items that show it.")
-                              .arg(Plural(damaged, "1 character", "%1 characters"), name,
-                                   damaged == 1 ? QStringLiteral("is") : QStringLiteral("are"),
-                                   damaged == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+        result.notices << (damaged == 1
+                               ? QCoreApplication::translate(
+                                     "CatalogueReader",
+                                     "1 character of %1 is not valid UTF-16 and was read as the "
+                                     "replacement character \uFFFD: check the items that show it.")
+                                     .arg(name)
+                               : QCoreApplication::translate(
+                                     "CatalogueReader",
+                                     "%1 characters of %2 are not valid UTF-16 and were read as "
+                                     "the replacement character \uFFFD: check the items that "
+                                     "show it.")
+                                     .arg(damaged)
+                                     .arg(name));
     if (oddByte)
         result.notices << QCoreApplication::translate(
                               "CatalogueReader",
