@@ -3,6 +3,7 @@
 
 #include "app/FolderWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -114,8 +115,8 @@ bool FileIdentity::IgnoresCase(const QString& folder, const QString& present) {
     // Other volumes (exFAT through FUSE, say) tell by what they do.
     if (!present.isEmpty() && IdentityOf(FolderWriter::PathIn(folder, present), false))
         return SeenToIgnoreCase(folder, present);
-    QDirIterator names(folder, QDir::AllEntries | QDir::Hidden | QDir::System |
-                                   QDir::NoDotAndDotDot);
+    QDirIterator names(folder,
+                       QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (names.hasNext()) {
         const QString name = QFileInfo(names.next()).fileName();
         if (name.toUpper() != name.toLower())
@@ -166,5 +167,6 @@ FileIdentity::NamesInFolder FileIdentity::NamesIn(const QString& folder, const Q
 }
 
 QString FileIdentity::Refusal(const QString& what, const QString& written, const QString& kept) {
-    return QStringLiteral("%1 %2 would replace the catalogue %3").arg(what, written, kept);
+    return QCoreApplication::translate("FileIdentity", "%1 %2 would replace the catalogue %3")
+        .arg(what, written, kept);
 }

@@ -4,6 +4,7 @@
 #include "app/DeviceWriter.h"
 #include "app/LotcraftError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -180,7 +181,8 @@ FolderWriter::Pending FolderWriter::Begin(const QString& name, const QString& wh
         error = CreateHidden(file);
     if (error != 0)
         Fail(file.m_name, what,
-             QStringLiteral("cannot be created: %1").arg(LotcraftError::SystemReason(error)));
+             QCoreApplication::translate("FolderWriter", "cannot be created: %1")
+                 .arg(LotcraftError::SystemReason(error)));
     return file;
 }
 
@@ -190,7 +192,9 @@ void FolderWriter::Append(Pending& file, const QByteArray& bytes, const QString&
         const QByteArray name = file.m_name;
         file.Drop();
         Fail(name, what,
-             QStringLiteral("cannot be written: %1; nothing is left under its name").arg(failure));
+             QCoreApplication::translate("FolderWriter",
+                                         "cannot be written: %1; nothing is left under its name")
+                 .arg(failure));
     }
 }
 
@@ -240,9 +244,9 @@ void FolderWriter::Name(Pending& file, const QString& what, Durability durabilit
     if (error != 0) {
         const QByteArray failed = name;
         file.Drop();
-        Fail(
-            failed, what,
-            QStringLiteral("cannot be given its name: %1").arg(LotcraftError::SystemReason(error)));
+        Fail(failed, what,
+             QCoreApplication::translate("FolderWriter", "cannot be given its name: %1")
+                 .arg(LotcraftError::SystemReason(error)));
     }
     if (durability == Durability::Flushed) {
         // The folder's new entry, so that the name survives a power cut as well.

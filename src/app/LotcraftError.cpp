@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/LotcraftError.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 
 LotcraftError::LotcraftError(QString reason, QString file, int row)
@@ -12,7 +14,7 @@ LotcraftError::LotcraftError(QString reason, QString file, int row)
 QString LotcraftError::Message() const {
     QString message;
     if (m_row > 0)
-        message = QStringLiteral("Row %1: ").arg(m_row);
+        message = QCoreApplication::translate("LotcraftError", "Row %1: ").arg(m_row);
     if (!m_file.isEmpty())
         message += m_file + QStringLiteral(": ");
     return message + m_reason;
@@ -20,7 +22,8 @@ QString LotcraftError::Message() const {
 
 QString LotcraftError::SystemReason(int error) {
     if (error == EMFILE || error == ENFILE)
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "LotcraftError",
             "too many files are open at once: raise the limit (ulimit -n) and run again");
     return qt_error_string(error);
 }

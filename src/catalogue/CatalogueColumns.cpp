@@ -4,6 +4,8 @@
 #include "app/LotcraftError.h"
 #include "catalogue/ItemRecord.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -144,7 +146,8 @@ std::vector<int> CatalogueColumns::MissingFields() const {
 
 void CatalogueColumns::MatchField(int position, int extra, std::vector<ItemRecord>& records) {
     if (HasField(position) || extra < 0 || extra >= ExtraCount())
-        throw LotcraftError(QStringLiteral("field %1 cannot be matched to kept column %2")
+        throw LotcraftError(QCoreApplication::translate(
+                                "CatalogueColumns", "field %1 cannot be matched to kept column %2")
                                 .arg(position)
                                 .arg(extra));
     for (Column& column : m_columns) {

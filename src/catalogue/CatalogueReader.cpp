@@ -6,6 +6,7 @@
 #include "catalogue/FieldScanner.h"
 #include "catalogue/SpreadsheetReader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDevice>
 
@@ -27,10 +28,11 @@ QString SystemReason() {
 
 QString ReadSoFar(size_t count) {
     if (count == 0)
-        return QStringLiteral("no record before it has been read");
+        return QCoreApplication::translate("CatalogueReader", "no record before it has been read");
     if (count == 1)
-        return QStringLiteral("the record before it has been read");
-    return QStringLiteral("the %1 records before it have been read").arg(count);
+        return QCoreApplication::translate("CatalogueReader", "the record before it has been read");
+    return QCoreApplication::translate("CatalogueReader", "the %1 records before it have been read")
+        .arg(count);
 }
 
 CatalogueReader::Result Failed(const QString& reason, const QString& name) {
@@ -46,23 +48,25 @@ QString NotARegularFile(const struct stat& status) {
     if (S_ISREG(status.st_mode))
         return what;
     if (S_ISDIR(status.st_mode))
-        what = QStringLiteral("a folder");
+        what = QCoreApplication::translate("CatalogueReader", "a folder");
     else if (S_ISFIFO(status.st_mode))
-        what = QStringLiteral("a named pipe");
+        what = QCoreApplication::translate("CatalogueReader", "a named pipe");
     else if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
-        what = QStringLiteral("a device");
+        what = QCoreApplication::translate("CatalogueReader", "a device");
     else if (S_ISSOCK(status.st_mode))
-        what = QStringLiteral("a socket");
+        what = QCoreApplication::translate("CatalogueReader", "a socket");
     else
-        what = QStringLiteral("no regular file");
-    return QStringLiteral(
+        what = QCoreApplication::translate("CatalogueReader", "no regular file");
+    return QCoreApplication::translate(
+               "CatalogueReader",
                "this is %1, not a catalogue file, and has not been read; choose a "
                "catalogue file (.csv) and open it")
         .arg(what);
 }
 
 QString TooLarge() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "CatalogueReader",
                "the file is larger than %1 MiB, more than a catalogue can be; check "
                "that you chose the catalogue file (.csv)")
         .arg(CatalogueReader::MaxFileSize / (1024 * 1024));
@@ -73,12 +77,15 @@ QString StopReason(const FieldScanner& scanner) {
     if (scanner.Exceeded())
         return TooLarge();
     if (!scanner.Error().isEmpty())
-        return QStringLiteral("the catalogue cannot be read: %1").arg(scanner.Error());
+        return QCoreApplication::translate("CatalogueReader", "the catalogue cannot be read: %1")
+            .arg(scanner.Error());
     return QString();
 }
 
+// "1 field", "3 fields": both marked with QT_TRANSLATE_NOOP where they are given.
 QString Plural(qsizetype count, const char* one, const char* many) {
-    return count == 1 ? QString::fromLatin1(one) : QString::fromLatin1(many).arg(count);
+    return count == 1 ? QCoreApplication::translate("CatalogueReader", one)
+                      : QCoreApplication::translate("CatalogueReader", many).arg(count);
 }
 
 // Line ends in a quoted field's text: CR LF, a lone CR and a lone LF are one each. Found
@@ -147,20 +154,30 @@ public:
             m_result.itemsInFile +=
                 m_recordLines + m_scanner.NonBlankLinesFrom(m_countFrom, m_lineBegun);
 
+        // A sentence for one and one for many: the verbs and pronouns follow the count.
         if (const qsizetype count = m_windows1252Fields)
-            m_result.notices << QStringLiteral(
-                                    "%1 of %2 %3 not UTF-8 and %4 read as Windows-1252: check "
-                                    "the accented letters in %5.")
-                                    .arg(
-                                        Plural(count, "1 field", "%1 fields"), m_name,
-                                        count == 1 ? QStringLiteral("was") : QStringLiteral("were"),
-                                        count == 1 ? QStringLiteral("was") : QStringLiteral("were"),
-                                        count == 1 ? QStringLiteral("it") : QStringLiteral("them"));
+            m_result.notices << (count == 1 ? QCoreApplication::translate(
+                                                  "CatalogueReader",
+                                                  "1 field of %1 was not UTF-8 and was read as "
+                                                  "Windows-1252: check the accented letters in "
+                                                  "it.")
+                                                  .arg(m_name)
+                                            : QCoreApplication::translate(
+                                                  "CatalogueReader",
+                                                  "%1 fields of %2 were not UTF-8 and were read "
+                                                  "as Windows-1252: check the accented letters "
+                                                  "in them.")
+                                                  .arg(count)
+                                                  .arg(m_name));
         if (fieldsPerLine > 0)
-            m_result.notices << QStringLiteral(
+            m_result.notices << QCoreApplication::translate(
+                                    "CatalogueReader",
                                     "Each line of %1 holds %2, not %3: it was read as one item "
                                     "a line, the missing fields left empty.")
-                                    .arg(m_name, Plural(fieldsPerLine, "1 field", "%1 fields"),
+                                    .arg(m_name,
+                                         Plural(fieldsPerLine,
+                                                QT_TRANSLATE_NOOP("CatalogueReader", "1 field"),
+                                                QT_TRANSLATE_NOOP("CatalogueReader", "%1 fields")),
                                          QString::number(ItemRecord::FieldCount));
         if (m_shift.record > 0 && size_t(m_shift.record) <= m_result.records.size()) {
             m_result.shiftedFrom = m_shift.record;
@@ -195,30 +212,37 @@ private:
 
     QString ShiftNotice() const {
         const QString shifted =
-            QStringLiteral(
+            QCoreApplication::translate(
+                "CatalogueReader",
                 "The items from item %1 on may be shifted: compare them with the file, "
                 "put such values in quotes, and open the file again.")
                 .arg(m_shift.record);
-        const QString endValues = Plural(m_shift.endLineValues, "1 value", "%1 values");
+        const QString endValues =
+            Plural(m_shift.endLineValues, QT_TRANSLATE_NOOP("CatalogueReader", "1 value"),
+                   QT_TRANSLATE_NOOP("CatalogueReader", "%1 values"));
         if (m_shift.startLineValues == 0)
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "CatalogueReader",
                        "Line %1 of %2 holds %3, not %4: a value with a comma that is "
                        "not in quotes? %5")
                 .arg(QString::number(m_shift.startLine), m_name, endValues,
                      QString::number(m_fieldCount), shifted);
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "CatalogueReader",
                    "Line %1 of %2 holds %3, not %4, and the item it starts ends "
                    "inside line %5, which holds %6: a value with a line break or a "
                    "comma that is not in quotes? %7")
             .arg(QString::number(m_shift.startLine), m_name,
-                 Plural(m_shift.startLineValues, "1 value", "%1 values"),
+                 Plural(m_shift.startLineValues, QT_TRANSLATE_NOOP("CatalogueReader", "1 value"),
+                        QT_TRANSLATE_NOOP("CatalogueReader", "%1 values")),
                  QString::number(m_fieldCount), QString::number(m_shift.endLine), endValues,
                  shifted);
     }
 
     // A value in quotes that ran on over line ends to a quote followed by other text.
     QString RunOnNotice() const {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "CatalogueReader",
                    "Line %1 of %2 opens a value with a double quote that is closed only on "
                    "line %3, by a double quote followed by other text (an inch mark, as in "
                    "12\" ruler?), so the lines between were read into one value of item %4. "
@@ -231,15 +255,17 @@ private:
 
     // Values with text after their closing quote on the same line, which is kept.
     QString TailNotice() const {
-        const QString where = QStringLiteral("field %1 of item %2")
+        const QString where = QCoreApplication::translate("CatalogueReader", "field %1 of item %2")
                                   .arg(m_firstTailed.field)
                                   .arg(m_firstTailed.record);
         if (m_tailed == 1)
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "CatalogueReader",
                        "Line %1 of %2 has text after the double quote that closes %3; it was "
                        "kept as part of the value. Check that value.")
                 .arg(QString::number(m_firstTailed.startLine), m_name, where);
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "CatalogueReader",
                    "%1 values of %2 have text after the double quote that closes them, the "
                    "first on line %3 (%4); it was kept as part of each value. Check those "
                    "values.")
@@ -262,9 +288,11 @@ private:
 
     QString BlankLinesNotice() const {
         if (m_blankLines == 1)
-            return QStringLiteral("Line %1 of %2 is blank and was skipped.")
+            return QCoreApplication::translate("CatalogueReader",
+                                               "Line %1 of %2 is blank and was skipped.")
                 .arg(QString::number(m_firstBlankLine), m_name);
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "CatalogueReader",
                    "%1 blank lines between the items of %2 were skipped, the first of "
                    "them line %3.")
             .arg(QString::number(m_blankLines), m_name, QString::number(m_firstBlankLine));
@@ -364,8 +392,10 @@ private:
                 if (position > 1 && end == End::FileEnd) {
                     const size_t number = m_result.records.size() + 1;
                     m_result.failure.emplace(
-                        QStringLiteral("record %1 is cut short by the end of the file: it has "
-                                       "%2 of its %3 fields and has not been read; %4")
+                        QCoreApplication::translate(
+                            "CatalogueReader",
+                            "record %1 is cut short by the end of the file: it has "
+                            "%2 of its %3 fields and has not been read; %4")
                             .arg(number)
                             .arg(position - 1)
                             .arg(m_fieldCount)
@@ -378,8 +408,10 @@ private:
                     m_countFrom = m_scanner.FieldStart();
                     const size_t number = m_result.records.size() + 1;
                     m_result.failure.emplace(
-                        QStringLiteral("field %1 of record %2 opens a double quote that is "
-                                       "never closed, so the record has not been read; %3")
+                        QCoreApplication::translate(
+                            "CatalogueReader",
+                            "field %1 of record %2 opens a double quote that is "
+                            "never closed, so the record has not been read; %3")
                             .arg(position)
                             .arg(number)
                             .arg(ReadSoFar(number - 1)),
@@ -473,11 +505,12 @@ private:
     bool Full() {
         if (m_result.records.size() < size_t(ItemRecord::MaxItems))
             return false;
-        m_result.failure.emplace(
-            QStringLiteral("the catalogue holds more than %1 records, the most Lotcraft "
-                           "can hold; the first %1 have been read")
-                .arg(ItemRecord::MaxItems),
-            m_name);
+        m_result.failure.emplace(QCoreApplication::translate(
+                                     "CatalogueReader",
+                                     "the catalogue holds more than %1 records, the most Lotcraft "
+                                     "can hold; the first %1 have been read")
+                                     .arg(ItemRecord::MaxItems),
+                                 m_name);
         return true;
     }
 
@@ -564,41 +597,51 @@ QString NoTextReason(QByteArrayView start, const CatalogueEncoding::Detected& de
     const bool pdf = startsWith("%PDF-", 5) && first.size() >= 9 &&
                      QByteArrayView("\r\n").contains(first[8]) && first[6] == '.';
     QString what;
+    // A spreadsheet is told how to save it as CSV.
+    bool spreadsheet = false;
     if (pdf) {
-        what = QStringLiteral("a PDF document");
+        what = QCoreApplication::translate("CatalogueReader", "a PDF document");
     } else if (!controls) {
         return QString();
     } else if (startsWith("PK\x03\x04", 4) || startsWith("PK\x05\x06", 4)) {
+        spreadsheet = holds("application/vnd.oasis.opendocument.spreadsheet") || holds("xl/");
         if (holds("application/vnd.oasis.opendocument.spreadsheet"))
-            what = QStringLiteral("a spreadsheet (OpenDocument, .ods)");
+            what = QCoreApplication::translate("CatalogueReader",
+                                               "a spreadsheet (OpenDocument, .ods)");
         else if (holds("xl/"))
-            what = QStringLiteral("a spreadsheet (Excel, .xlsx)");
+            what = QCoreApplication::translate("CatalogueReader", "a spreadsheet (Excel, .xlsx)");
         else if (holds("application/vnd.oasis.opendocument") || holds("word/"))
-            what = QStringLiteral("a text document (.odt or .docx)");
+            what =
+                QCoreApplication::translate("CatalogueReader", "a text document (.odt or .docx)");
         else
-            what = QStringLiteral("a ZIP archive");
+            what = QCoreApplication::translate("CatalogueReader", "a ZIP archive");
     } else if (startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8)) {
-        what = QStringLiteral("a spreadsheet or document in the old Office format (.xls, .doc)");
+        spreadsheet = true;
+        what = QCoreApplication::translate(
+            "CatalogueReader", "a spreadsheet or document in the old Office format (.xls, .doc)");
     } else if (startsWith("\x89PNG\r\n\x1A\n", 8) || startsWith("\xFF\xD8\xFF", 3) ||
                startsWith("GIF87a", 6) || startsWith("GIF89a", 6) ||
                (startsWith("RIFF", 4) && first.size() >= 12 && first.sliced(8, 4) == "WEBP") ||
                startsWith("II*\0", 4) || startsWith("MM\0*", 4)) {
-        what = QStringLiteral("a picture");
+        what = QCoreApplication::translate("CatalogueReader", "a picture");
     } else if (bytes && detected.signatureLength == 0 && start.indexOf('\0') >= 0) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "CatalogueReader",
             "the file holds zero bytes, which no text file holds, so it is no CSV file and has "
             "not been read; if it is a catalogue, save it again as CSV (UTF-8) from the program "
             "that made it, and open that");
     } else {
         return QString();
     }
-    if (what.startsWith(QLatin1String("a spreadsheet")))
-        return QStringLiteral(
+    if (spreadsheet)
+        return QCoreApplication::translate(
+                   "CatalogueReader",
                    "this is %1, not a CSV file, and has not been read: save it as CSV "
                    "from the spreadsheet program (Text CSV, character set UTF-8) and "
                    "open that")
             .arg(what);
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "CatalogueReader",
                "this is %1, not a CSV file, and has not been read: choose the "
                "catalogue file (.csv) and open it")
         .arg(what);
@@ -653,8 +696,10 @@ CatalogueReader::Result ReadSheet(const SpreadsheetReader::Sheet& sheet, const Q
         const QStringList& cells = rows[row];
         if (result.records.size() >= size_t(ItemRecord::MaxItems)) {
             result.failure.emplace(
-                QStringLiteral("the sheet holds more than %1 items, the most Lotcraft can hold; "
-                               "the first %1 have been read")
+                QCoreApplication::translate(
+                    "CatalogueReader",
+                    "the sheet holds more than %1 items, the most Lotcraft can hold; "
+                    "the first %1 have been read")
                     .arg(ItemRecord::MaxItems),
                 name);
             break;
@@ -675,7 +720,8 @@ CatalogueReader::Result ReadSheet(const SpreadsheetReader::Sheet& sheet, const Q
     if (heading)
         result.notices << CatalogueReader::ColumnsNotice(result.columns, name);
     if (sheet.sheetCount > 1)
-        result.notices << QStringLiteral("%1 holds %2 sheets: the first, \"%3\", was read.")
+        result.notices << QCoreApplication::translate(
+                              "CatalogueReader", "%1 holds %2 sheets: the first, \"%3\", was read.")
                               .arg(name, QString::number(sheet.sheetCount), sheet.name);
     return result;
 }
@@ -697,18 +743,22 @@ CatalogueReader::Result ReadText(FieldScanner& scanner, const QString& name, qin
     if (const QString reason = NoTextReason(start, detected); !reason.isEmpty())
         return Failed(reason, name);
     if (detected.kind == Kind::Utf32)
-        return Failed(QStringLiteral("the catalogue is saved in UTF-32, which Lotcraft does not "
-                                     "read, and has not been read; save it as UTF-8 (in a "
-                                     "spreadsheet program: Text CSV, character set Unicode "
-                                     "UTF-8) and open it again"),
-                      name);
+        return Failed(
+            QCoreApplication::translate("CatalogueReader",
+                                        "the catalogue is saved in UTF-32, which Lotcraft does not "
+                                        "read, and has not been read; save it as UTF-8 (in a "
+                                        "spreadsheet program: Text CSV, character set Unicode "
+                                        "UTF-8) and open it again"),
+            name);
     if (detected.kind == Kind::Undecidable)
-        return Failed(QStringLiteral("the catalogue holds many zero bytes, as a file saved in "
-                                     "UTF-16 does, but how to read it cannot be told, so it has "
-                                     "not been read; save it as UTF-8 (in a spreadsheet "
-                                     "program: Text CSV, character set Unicode UTF-8) and open "
-                                     "it again"),
-                      name);
+        return Failed(
+            QCoreApplication::translate("CatalogueReader",
+                                        "the catalogue holds many zero bytes, as a file saved in "
+                                        "UTF-16 does, but how to read it cannot be told, so it has "
+                                        "not been read; save it as UTF-8 (in a spreadsheet "
+                                        "program: Text CSV, character set Unicode UTF-8) and open "
+                                        "it again"),
+            name);
     scanner.SetTextStart(detected.signatureLength);
     if (detected.kind == Kind::Bytes)
         return RecordReader(scanner, name, size).Read();
@@ -723,14 +773,22 @@ CatalogueReader::Result ReadText(FieldScanner& scanner, const QString& name, qin
     FieldScanner converted(utf8);
     CatalogueReader::Result result = RecordReader(converted, name, utf8.size()).Read();
     if (damaged > 0)
-        result.notices << QStringLiteral(
-                              "%1 of %2 %3 not valid UTF-16 and %4 read as the replacement "
-                              "character \uFFFD: check the items that show it.")
-                              .arg(Plural(damaged, "1 character", "%1 characters"), name,
-                                   damaged == 1 ? QStringLiteral("is") : QStringLiteral("are"),
-                                   damaged == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+        result.notices << (damaged == 1
+                               ? QCoreApplication::translate(
+                                     "CatalogueReader",
+                                     "1 character of %1 is not valid UTF-16 and was read as the "
+                                     "replacement character \uFFFD: check the items that show it.")
+                                     .arg(name)
+                               : QCoreApplication::translate(
+                                     "CatalogueReader",
+                                     "%1 characters of %2 are not valid UTF-16 and were read as "
+                                     "the replacement character \uFFFD: check the items that "
+                                     "show it.")
+                                     .arg(damaged)
+                                     .arg(name));
     if (oddByte)
-        result.notices << QStringLiteral(
+        result.notices << QCoreApplication::translate(
+                              "CatalogueReader",
                               "The last byte of %1 is half a character of UTF-16; it was left "
                               "out.")
                               .arg(name);
@@ -750,8 +808,10 @@ CatalogueReader::Result CatalogueReader::Read(const QString& fileName) {
     const QByteArray path = QFile::encodeName(fileName);
     struct stat status;
     if (::stat(path.constData(), &status) != 0)
-        return Failed(QStringLiteral("the catalogue cannot be opened: %1").arg(SystemReason()),
-                      fileName);
+        return Failed(
+            QCoreApplication::translate("CatalogueReader", "the catalogue cannot be opened: %1")
+                .arg(SystemReason()),
+            fileName);
     if (const QString reason = NotARegularFile(status); !reason.isEmpty())
         return Failed(reason, fileName);
     if (status.st_size > MaxFileSize)
@@ -759,8 +819,10 @@ CatalogueReader::Result CatalogueReader::Read(const QString& fileName) {
     // Without blocking, so that a pipe put in the file's place cannot hold the open.
     const int descriptor = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (descriptor < 0)
-        return Failed(QStringLiteral("the catalogue cannot be opened: %1").arg(SystemReason()),
-                      fileName);
+        return Failed(
+            QCoreApplication::translate("CatalogueReader", "the catalogue cannot be opened: %1")
+                .arg(SystemReason()),
+            fileName);
     Result result = ReadDescriptor(descriptor, fileName);
     ::close(descriptor);
     return result;
@@ -770,7 +832,10 @@ CatalogueReader::Result CatalogueReader::ReadDescriptor(int descriptor, const QS
                                                         qsizetype blockSize) {
     struct stat before;
     if (::fstat(descriptor, &before) != 0)
-        return Failed(QStringLiteral("the catalogue cannot be read: %1").arg(SystemReason()), name);
+        return Failed(
+            QCoreApplication::translate("CatalogueReader", "the catalogue cannot be read: %1")
+                .arg(SystemReason()),
+            name);
     if (const QString reason = NotARegularFile(before); !reason.isEmpty())
         return Failed(reason, name);
     if (before.st_size > MaxFileSize)
@@ -781,7 +846,8 @@ CatalogueReader::Result CatalogueReader::ReadDescriptor(int descriptor, const QS
     Result result = ReadText(scanner, name, size);
     struct stat after;
     if (::fstat(descriptor, &after) == 0 && !SameFile(before, after))
-        result.notices << QStringLiteral(
+        result.notices << QCoreApplication::translate(
+                              "CatalogueReader",
                               "%1 changed while it was read: if a program is still writing it, "
                               "open it again once that program has finished.")
                               .arg(name);
@@ -806,7 +872,9 @@ CatalogueReader::Result CatalogueReader::Read(QIODevice& device, const QString& 
         bytes.resize(size + std::max<qint64>(got, 0));
         if (got < 0)
             return Failed(
-                QStringLiteral("the catalogue cannot be read: %1").arg(device.errorString()), name);
+                QCoreApplication::translate("CatalogueReader", "the catalogue cannot be read: %1")
+                    .arg(device.errorString()),
+                name);
         if (got == 0)
             break;
     }
@@ -825,28 +893,32 @@ QString CatalogueReader::ColumnsNotice(const CatalogueColumns& columns, const QS
     QStringList matched;
     for (const CatalogueColumns::Column& column : columns.Columns()) {
         if (column.position < ItemRecord::FirstExtraPosition)
-            matched << QStringLiteral("%1 as %2")
+            matched << QCoreApplication::translate("CatalogueReader", "%1 as %2")
                            .arg(quoted(column.name),
                                 CatalogueColumns::NameOfField(column.position));
     }
-    QString notice = QStringLiteral("The first line of %1 is its heading: %2.")
-                         .arg(name, matched.join(QStringLiteral(", ")));
+    QString notice =
+        QCoreApplication::translate("CatalogueReader", "The first line of %1 is its heading: %2.")
+            .arg(name, matched.join(QStringLiteral(", ")));
     QStringList missing;
     for (const int position : columns.MissingFields())
         missing << CatalogueColumns::NameOfField(position);
     if (!missing.isEmpty())
         notice +=
-            QStringLiteral(" No column holds %1: %2 read empty.")
+            QCoreApplication::translate("CatalogueReader", " No column holds %1: %2 read empty.")
                 .arg(missing.join(QStringLiteral(", ")),
-                     missing.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are"));
+                     missing.size() == 1
+                         ? QCoreApplication::translate("CatalogueReader", "it is")
+                         : QCoreApplication::translate("CatalogueReader", "they are"));
     QStringList kept;
     for (const QString& extra : columns.ExtraNames())
         kept << quoted(extra);
     if (!kept.isEmpty())
-        notice +=
-            QStringLiteral(" Kept as %1: %2.")
-                .arg(kept.size() == 1 ? QStringLiteral("it stands") : QStringLiteral("they stand"),
-                     kept.join(QStringLiteral(", ")));
+        notice += QCoreApplication::translate("CatalogueReader", " Kept as %1: %2.")
+                      .arg(kept.size() == 1
+                               ? QCoreApplication::translate("CatalogueReader", "it stands")
+                               : QCoreApplication::translate("CatalogueReader", "they stand"),
+                           kept.join(QStringLiteral(", ")));
     return notice;
 }
 
@@ -859,12 +931,16 @@ QString CatalogueReader::UnusableHeading(const QStringList& names) {
                 return CatalogueColumns::FieldNamed(name) == field;
             }))
             lacking << (field == ItemRecord::ItemNumber
-                            ? QStringLiteral("the item number (\"Item number\" or \"SKU\")")
-                            : QStringLiteral("the title (\"Title\")"));
+                            ? QCoreApplication::translate(
+                                  "CatalogueReader", "the item number (\"Item number\" or \"SKU\")")
+                            : QCoreApplication::translate("CatalogueReader",
+                                                          "the title (\"Title\")"));
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "CatalogueReader",
                "the first line names the columns (%1), but no column holds %2, so the file has "
                "not been read; give that column its name in the first line and open the file "
                "again")
-        .arg(names.join(QStringLiteral(", ")), lacking.join(QStringLiteral(" or ")));
+        .arg(names.join(QStringLiteral(", ")),
+             lacking.join(QCoreApplication::translate("CatalogueReader", " or ")));
 }

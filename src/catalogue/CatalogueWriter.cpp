@@ -7,6 +7,7 @@
 #include "catalogue/CatalogueColumns.h"
 #include "catalogue/ItemRecord.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringEncoder>
 
@@ -127,7 +128,9 @@ void CatalogueWriter::Write(QIODevice& device, const CatalogueColumns& columns,
     auto flush = [&] {
         const QString reason = DeviceWriter::WriteAll(device, chunk);
         if (!reason.isEmpty())
-            throw LotcraftError(QStringLiteral("the catalogue cannot be written: %1").arg(reason),
+            throw LotcraftError(QCoreApplication::translate("CatalogueWriter",
+                                                            "the catalogue cannot be written: %1")
+                                    .arg(reason),
                                 name);
         chunk.clear();
     };
@@ -151,7 +154,7 @@ void CatalogueWriter::Write(const QString& fileName, const CatalogueColumns& col
     const QFileInfo catalogue(given.isSymLink() && given.exists() ? given.canonicalFilePath()
                                                                   : given.absoluteFilePath());
     const FolderWriter folder(catalogue.absolutePath());
-    const QString what = QStringLiteral("the catalogue");
+    const QString what = QCoreApplication::translate("CatalogueWriter", "the catalogue");
     try {
         FolderWriter::Pending file = folder.Begin(catalogue.fileName(), what);
         std::vector<int> positions;
@@ -170,8 +173,10 @@ void CatalogueWriter::Write(const QString& fileName, const CatalogueColumns& col
         // The catalogue cannot be made again: it is on the disk before it has its name.
         folder.Name(file, what, FolderWriter::Durability::Flushed);
     } catch (const LotcraftError& error) {
-        throw LotcraftError(error.Reason() + QStringLiteral("; the file as it was before is "
-                                                            "unchanged"),
-                            fileName);
+        throw LotcraftError(
+            error.Reason() + QCoreApplication::translate("CatalogueWriter",
+                                                         "; the file as it was before is "
+                                                         "unchanged"),
+            fileName);
     }
 }

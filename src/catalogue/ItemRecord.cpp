@@ -3,6 +3,8 @@
 
 #include "app/LotcraftError.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -33,9 +35,11 @@ constexpr std::array<ItemRecord::Presentation, ItemRecord::FieldCount> kPresenta
 
 void ItemRecord::CheckPosition(int position) {
     if (position < 1 || position > FieldCount)
-        throw LotcraftError(QStringLiteral("an item record has no field %1: its fields are 1 to %2")
-                                .arg(position)
-                                .arg(FieldCount));
+        throw LotcraftError(
+            QCoreApplication::translate("ItemRecord",
+                                        "an item record has no field %1: its fields are 1 to %2")
+                .arg(position)
+                .arg(FieldCount));
 }
 
 const QString& ItemRecord::Field(int position) const {
@@ -60,7 +64,9 @@ const QString& ItemRecord::Extra(int index) const {
 
 void ItemRecord::SetExtra(int index, const QString& value) {
     if (index < 0)
-        throw LotcraftError(QStringLiteral("an item record has no kept column %1").arg(index));
+        throw LotcraftError(
+            QCoreApplication::translate("ItemRecord", "an item record has no kept column %1")
+                .arg(index));
     if (index >= m_extras.size()) {
         if (value.isEmpty())
             return;
@@ -93,11 +99,13 @@ bool ItemRecord::operator==(const ItemRecord& other) const {
 
 int ItemRecord::PositionOfColumn(int column) {
     if (column < FirstFieldColumn || column > LastFieldColumn)
-        throw LotcraftError(QStringLiteral("grid column %1 holds no record field: the fields "
-                                           "are in columns %2 to %3")
-                                .arg(column)
-                                .arg(FirstFieldColumn)
-                                .arg(LastFieldColumn));
+        throw LotcraftError(
+            QCoreApplication::translate("ItemRecord",
+                                        "grid column %1 holds no record field: the fields "
+                                        "are in columns %2 to %3")
+                .arg(column)
+                .arg(FirstFieldColumn)
+                .arg(LastFieldColumn));
     return column < Spare ? column : column + 1;
 }
 

@@ -8,6 +8,7 @@
 #include <quazip/quazipfile.h>
 #include <quazip/quazipfileinfo.h>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QHash>
 #include <QXmlStreamReader>
 
@@ -22,24 +23,32 @@ const QLatin1String kOdsMimetype("application/vnd.oasis.opendocument.spreadsheet
 const size_t kMaxStyles = 65536;
 
 QString Damaged() {
-    return QStringLiteral("the spreadsheet cannot be read: its content is damaged");
+    return QCoreApplication::translate("SpreadsheetReader",
+                                       "the spreadsheet cannot be read: its content is damaged");
 }
 
 QString NeitherKind() {
-    return QStringLiteral("the file is neither an OpenDocument spreadsheet nor an Excel workbook");
+    return QCoreApplication::translate(
+        "SpreadsheetReader",
+        "the file is neither an OpenDocument spreadsheet nor an Excel workbook");
 }
 
 QString Missing(const QString& member) {
-    return QStringLiteral("the spreadsheet cannot be read: %1 is missing from it").arg(member);
+    return QCoreApplication::translate("SpreadsheetReader",
+                                       "the spreadsheet cannot be read: %1 is missing from it")
+        .arg(member);
 }
 
 QString TooLarge() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "SpreadsheetReader",
         "the spreadsheet cannot be read: its first sheet is larger than a spreadsheet can be");
 }
 
 QString TooLargeMember(const QString& member) {
-    return QStringLiteral("the spreadsheet cannot be read: its %1 unpacks to more than 1 GiB")
+    return QCoreApplication::translate(
+               "SpreadsheetReader",
+               "the spreadsheet cannot be read: its %1 unpacks to more than 1 GiB")
         .arg(member);
 }
 
@@ -429,7 +438,8 @@ SpreadsheetReader::Sheet ReadOpenDocument(QuaZip& zip) {
     else if (!failure.isEmpty())
         sheet.failure = failure;
     else if (sheet.sheetCount == 0)
-        sheet.failure = QStringLiteral("the spreadsheet cannot be read: it holds no sheet");
+        sheet.failure = QCoreApplication::translate(
+            "SpreadsheetReader", "the spreadsheet cannot be read: it holds no sheet");
     if (sheet.failure.isEmpty())
         sheet.rows = rows.Take();
     return sheet;
@@ -487,7 +497,8 @@ SpreadsheetReader::Sheet ReadExcel(QuaZip& zip) {
             stylesMember = r.member;
     }
     if (sheet.sheetCount == 0 || worksheet.isEmpty()) {
-        sheet.failure = QStringLiteral("the spreadsheet cannot be read: it holds no sheet");
+        sheet.failure = QCoreApplication::translate(
+            "SpreadsheetReader", "the spreadsheet cannot be read: it holds no sheet");
         return sheet;
     }
 

@@ -6,6 +6,7 @@
 #include "editing/Grid.h"
 #include "editing/GridChange.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 RecordEditor::RecordEditor(Grid& grid, EditForm& form, EditorHost& host)
@@ -14,11 +15,14 @@ RecordEditor::RecordEditor(Grid& grid, EditForm& form, EditorHost& host)
 QString RecordEditor::DeleteQuestion(const ItemRecord& record) {
     const QString& item = record.Field(ItemRecord::ItemNumber);
     const QString& title = record.Field(ItemRecord::Title);
-    QString named = item.isEmpty() ? QStringLiteral("The item with no number")
-                                   : QStringLiteral("Item %1").arg(item);
+    QString named = item.isEmpty()
+                        ? QCoreApplication::translate("RecordEditor", "The item with no number")
+                        : QCoreApplication::translate("RecordEditor", "Item %1").arg(item);
     if (!title.isEmpty())
         named += QStringLiteral(": ") + title;
-    return QStringLiteral("Are you sure you want to delete this record ?\n\n") + named;
+    return QCoreApplication::translate("RecordEditor",
+                                       "Are you sure you want to delete this record ?\n\n") +
+           named;
 }
 
 QString RecordEditor::DeleteQuestion(const std::vector<ItemRecord>& records) {
@@ -26,7 +30,9 @@ QString RecordEditor::DeleteQuestion(const std::vector<ItemRecord>& records) {
         return DeleteQuestion(records.front());
     const QString& first = records.front().Field(ItemRecord::ItemNumber);
     const QString& last = records.back().Field(ItemRecord::ItemNumber);
-    return QStringLiteral("Delete %1 items (%2 to %3) ?").arg(records.size()).arg(first, last);
+    return QCoreApplication::translate("RecordEditor", "Delete %1 items (%2 to %3) ?")
+        .arg(records.size())
+        .arg(first, last);
 }
 
 namespace {
@@ -34,14 +40,15 @@ namespace {
 // "item 1001", or "the item with no number".
 QString ItemName(const ItemRecord& record) {
     const QString& number = record.Field(ItemRecord::ItemNumber);
-    return number.isEmpty() ? QStringLiteral("the item with no number")
-                            : QStringLiteral("item %1").arg(number);
+    return number.isEmpty() ? QCoreApplication::translate("RecordEditor", "the item with no number")
+                            : QCoreApplication::translate("RecordEditor", "item %1").arg(number);
 }
 
 // "item 1001" for one record, "3 items" for more.
 QString ItemsName(const Grid& grid, const std::vector<int>& rows) {
-    return rows.size() == 1 ? ItemName(grid.Record(rows.front()))
-                            : QStringLiteral("%1 items").arg(rows.size());
+    return rows.size() == 1
+               ? ItemName(grid.Record(rows.front()))
+               : QCoreApplication::translate("RecordEditor", "%1 items").arg(rows.size());
 }
 
 }  // namespace
@@ -148,7 +155,8 @@ void RecordEditor::StartNewRecord() {
 void RecordEditor::StoreForm() {
     if (Inserting()) {
         InsertAfter(m_grid.ItemCount(), {m_form.record},
-                    QStringLiteral("insert of %1").arg(ItemName(m_form.record)));
+                    QCoreApplication::translate("RecordEditor", "insert of %1")
+                        .arg(ItemName(m_form.record)));
     } else if (m_formRow > 0) {
         StoreRecordAt(m_formRow, m_form.record);
         ShowRow(m_formRow);
@@ -182,8 +190,9 @@ void RecordEditor::DeleteRows(const std::vector<int>& rows) {
         records.push_back(m_grid.Record(row));
     if (!m_host.Confirm(DeleteQuestion(records)))
         return;
-    Push(GridChange::Remove(m_grid, rows,
-                            QStringLiteral("delete of %1").arg(ItemsName(m_grid, rows))));
+    Push(GridChange::Remove(
+        m_grid, rows,
+        QCoreApplication::translate("RecordEditor", "delete of %1").arg(ItemsName(m_grid, rows))));
 }
 
 QString RecordEditor::NextFreeItemNumber(const QString& number) const {
@@ -212,7 +221,9 @@ void RecordEditor::DuplicateFormRow() {
     const ItemRecord& shown = m_grid.Record(m_formRow);
     ItemRecord copy = shown;
     copy.SetField(ItemRecord::ItemNumber, NextFreeItemNumber(shown.Field(ItemRecord::ItemNumber)));
-    InsertAfter(m_formRow, {copy}, QStringLiteral("duplicate of %1").arg(ItemName(shown)));
+    InsertAfter(
+        m_formRow, {copy},
+        QCoreApplication::translate("RecordEditor", "duplicate of %1").arg(ItemName(shown)));
 }
 
 int RecordEditor::ChangeField(const std::vector<int>& rows, const FieldChange& change) {
@@ -235,8 +246,8 @@ int RecordEditor::ChangeField(const std::vector<int>& rows, const FieldChange& c
         return 0;
     const QString heading = m_grid.ColumnName(change.position);
     const int count = int(changedRows.size());
-    const QString what =
-        QStringLiteral("change of %1 in %2").arg(heading, ItemsName(m_grid, changedRows));
+    const QString what = QCoreApplication::translate("RecordEditor", "change of %1 in %2")
+                             .arg(heading, ItemsName(m_grid, changedRows));
     Push(GridChange::Store(m_grid, std::move(changedRows), std::move(changed), what));
     return count;
 }
@@ -252,7 +263,8 @@ void RecordEditor::StoreCell(int row, int position, const QString& value) {
 void RecordEditor::StoreRecordAt(int row, const ItemRecord& record) {
     if (m_grid.Record(row) != record)
         Push(GridChange::Store(m_grid, {row}, {record},
-                               QStringLiteral("change to %1").arg(ItemName(m_grid.Record(row)))));
+                               QCoreApplication::translate("RecordEditor", "change to %1")
+                                   .arg(ItemName(m_grid.Record(row)))));
 }
 
 bool RecordEditor::InsertAfter(int after, std::vector<ItemRecord> records, const QString& what) {
@@ -261,13 +273,17 @@ bool RecordEditor::InsertAfter(int after, std::vector<ItemRecord> records, const
     if (m_grid.ItemCount() + int(records.size()) > MaxItems) {
         // One record does not fit only into a full grid.
         m_host.Tell(records.size() == 1
-                        ? QStringLiteral("The catalogue already holds %1 items, the most it can "
-                                         "hold, so the new record was not inserted. Delete an "
-                                         "item first, or start a second catalogue.")
+                        ? QCoreApplication::translate(
+                              "RecordEditor",
+                              "The catalogue already holds %1 items, the most it can "
+                              "hold, so the new record was not inserted. Delete an "
+                              "item first, or start a second catalogue.")
                               .arg(MaxItems)
-                        : QStringLiteral("The catalogue holds %1 items and can hold %2, so the "
-                                         "%3 records would not fit and nothing was inserted. "
-                                         "Delete items first, or start a second catalogue.")
+                        : QCoreApplication::translate(
+                              "RecordEditor",
+                              "The catalogue holds %1 items and can hold %2, so the "
+                              "%3 records would not fit and nothing was inserted. "
+                              "Delete items first, or start a second catalogue.")
                               .arg(m_grid.ItemCount())
                               .arg(MaxItems)
                               .arg(records.size()));
@@ -300,9 +316,10 @@ int RecordEditor::AddColumns(const QStringList& names) {
     }
     if (added.isEmpty())
         return 0;
-    const QString what = added.size() == 1
-                             ? QStringLiteral("adding of column %1").arg(added.front())
-                             : QStringLiteral("adding of %1 columns").arg(added.size());
+    const QString what =
+        added.size() == 1
+            ? QCoreApplication::translate("RecordEditor", "adding of column %1").arg(added.front())
+            : QCoreApplication::translate("RecordEditor", "adding of %1 columns").arg(added.size());
     Push(GridChange::Columns(m_grid, std::move(columns), m_grid.Extras(), m_formRow, what));
     return int(added.size());
 }
@@ -311,7 +328,8 @@ void RecordEditor::RemoveColumn(int extra) {
     if (extra < 0 || extra >= m_grid.Columns().ExtraCount())
         return;
     CatalogueColumns columns = m_grid.Columns();
-    const QString what = QStringLiteral("removal of column %1").arg(columns.ExtraNames()[extra]);
+    const QString what = QCoreApplication::translate("RecordEditor", "removal of column %1")
+                             .arg(columns.ExtraNames()[extra]);
     // The rows' kept values are what changes: the step stores those, not whole records.
     std::vector<ItemRecord> none;
     columns.RemoveExtra(extra, none);

@@ -4,6 +4,7 @@
 #include "catalogue/CatalogueWriter.h"
 #include "pages/CatalogueFindings.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -85,7 +86,8 @@ QString Headings() {
     QStringList headings;
     for (int position = 1; position <= ItemRecord::FieldCount; ++position) {
         const QString heading = QString::fromLatin1(ItemRecord::PresentationOf(position).heading);
-        headings << (heading.isEmpty() ? QStringLiteral("an unused one") : heading);
+        headings << (heading.isEmpty() ? QCoreApplication::translate("RowsText", "an unused one")
+                                       : heading);
     }
     return headings.join(QStringLiteral(", "));
 }
@@ -133,16 +135,19 @@ RowsText::Pasted RowsText::FromTabSeparated(const QString& text, int kept) {
             (kept == 0 || cells.size() != ItemRecord::FieldCount + kept)) {
             pasted.records.clear();
             pasted.problem =
-                QStringLiteral(
+                QCoreApplication::translate(
+                    "RowsText",
                     "Line %1 has %2; rows to paste need the catalogue's ten, in its "
                     "order: %3%4.")
                     .arg(line)
-                    .arg(cells.size() == 1 ? QStringLiteral("1 column")
-                                           : QStringLiteral("%1 columns").arg(cells.size()))
-                    .arg(Headings(),
-                         kept == 0
-                             ? QString()
-                             : QStringLiteral("; or those and the %1 kept after them").arg(kept));
+                    .arg(cells.size() == 1 ? QCoreApplication::translate("RowsText", "1 column")
+                                           : QCoreApplication::translate("RowsText", "%1 columns")
+                                                 .arg(cells.size()))
+                    .arg(Headings(), kept == 0
+                                         ? QString()
+                                         : QCoreApplication::translate(
+                                               "RowsText", "; or those and the %1 kept after them")
+                                               .arg(kept));
             return pasted;
         }
         ItemRecord record;
@@ -151,7 +156,8 @@ RowsText::Pasted RowsText::FromTabSeparated(const QString& text, int kept) {
         pasted.records.push_back(std::move(record));
     }
     if (pasted.records.empty()) {
-        pasted.problem = QStringLiteral("The clipboard holds no rows to paste.");
+        pasted.problem =
+            QCoreApplication::translate("RowsText", "The clipboard holds no rows to paste.");
         return pasted;
     }
     if (CatalogueFindings::LooksLikeHeadingRow(pasted.records)) {

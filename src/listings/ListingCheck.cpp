@@ -13,6 +13,7 @@
 #include "pages/PageInputs.h"
 #include "pages/SellerTexts.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -77,10 +78,11 @@ void CheckContactDetails(const ItemRecord& record, int row, std::vector<Finding>
     static const QRegularExpression phone(
         QStringLiteral("(?<![\\w+])\\+?\\(?\\d(?:[ ./()-]*\\d){8,}"));
     const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
-    for (const auto& [position, name] : {std::pair{ItemRecord::Title, "title"},
-                                         std::pair{ItemRecord::Description, "description"}}) {
+    for (const auto& [position, name] :
+         {std::pair{ItemRecord::Title, QT_TRANSLATE_NOOP("ListingCheck", "title")},
+          std::pair{ItemRecord::Description, QT_TRANSLATE_NOOP("ListingCheck", "description")}}) {
         const Readable readable = ReadableOf(record.Field(position));
-        const QString field = QLatin1String(name);
+        const QString field = QCoreApplication::translate("ListingCheck", name);
         // The expressions are run only where what they look for can be: most texts hold no
         // "@" and few nine digits.
         QRegularExpressionMatch found;
@@ -92,11 +94,15 @@ void CheckContactDetails(const ItemRecord& record, int row, std::vector<Finding>
         }
         if (found.hasMatch())
             F::Add(findings, row, itemNumber, Kind::ContactEmail,
-                   QStringLiteral("The %1 holds the e-mail address %2; eBay takes no contact "
-                                  "details in a listing, and may end it.")
+                   QCoreApplication::translate(
+                       "ListingCheck",
+                       "The %1 holds the e-mail address %2; eBay takes no contact "
+                       "details in a listing, and may end it.")
                        .arg(field, F::Quoted(found.captured(0))),
-                   QStringLiteral("Take the address out of the %1: buyers write to you through "
-                                  "eBay's messages.")
+                   QCoreApplication::translate(
+                       "ListingCheck",
+                       "Take the address out of the %1: buyers write to you through "
+                       "eBay's messages.")
                        .arg(field));
         const auto digits = std::count_if(readable.text.begin(), readable.text.end(), [](QChar c) {
             return c >= QLatin1Char('0') && c <= QLatin1Char('9');
@@ -105,20 +111,27 @@ void CheckContactDetails(const ItemRecord& record, int row, std::vector<Finding>
                 digits >= 9 ? phone.match(readable.text) : QRegularExpressionMatch();
             number.hasMatch())
             F::Add(findings, row, itemNumber, Kind::ContactPhone,
-                   QStringLiteral("The %1 holds %2, which reads like a telephone number; eBay "
-                                  "takes no contact details in a listing.")
+                   QCoreApplication::translate(
+                       "ListingCheck",
+                       "The %1 holds %2, which reads like a telephone number; eBay "
+                       "takes no contact details in a listing.")
                        .arg(field, F::Quoted(number.captured(0).trimmed())),
-                   QStringLiteral("Take the number out of the %1, unless it is no telephone "
-                                  "number (a part's number, say).")
+                   QCoreApplication::translate(
+                       "ListingCheck",
+                       "Take the number out of the %1, unless it is no telephone "
+                       "number (a part's number, say).")
                        .arg(field));
         for (const QString& link : readable.links) {
             // A link to write to an address is told as the address.
             if (IsEbayAddress(link) || email.match(link).hasMatch())
                 continue;
-            F::Add(findings, row, itemNumber, Kind::ContactLink,
-                   QStringLiteral("The %1 links to %2; eBay takes links only to its own pages.")
-                       .arg(field, F::Quoted(link)),
-                   QStringLiteral("Take the link out of the %1.").arg(field));
+            F::Add(
+                findings, row, itemNumber, Kind::ContactLink,
+                QCoreApplication::translate(
+                    "ListingCheck", "The %1 links to %2; eBay takes links only to its own pages.")
+                    .arg(field, F::Quoted(link)),
+                QCoreApplication::translate("ListingCheck", "Take the link out of the %1.")
+                    .arg(field));
             break;
         }
     }
@@ -128,18 +141,26 @@ void CheckContactDetails(const ItemRecord& record, int row, std::vector<Finding>
 void CheckTitleForListing(const ItemRecord& record, int row, std::vector<Finding>& findings) {
     const QString& title = record.Field(ItemRecord::Title);
     const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
-    F::CheckTitle(record, row, QStringLiteral("eBay takes no listing without one"), findings);
+    F::CheckTitle(record, row,
+                  QCoreApplication::translate("ListingCheck", "eBay takes no listing without one"),
+                  findings);
     if (title.contains(QLatin1Char('\r')) || title.contains(QLatin1Char('\n')) ||
         title.contains(QLatin1Char('\t')))
         F::Add(findings, row, itemNumber, Kind::TitleNotOneLine,
-               QStringLiteral("The title holds a line break or a tab; eBay takes a title of one "
-                              "line."),
-               QStringLiteral("Put the title on one line."));
+               QCoreApplication::translate(
+                   "ListingCheck",
+                   "The title holds a line break or a tab; eBay takes a title of one "
+                   "line."),
+               QCoreApplication::translate("ListingCheck", "Put the title on one line."));
     if (HtmlTokenizer::HoldsTag(title))
-        F::Add(findings, row, itemNumber, Kind::TitleMarkup,
-               QStringLiteral("The title holds HTML markup, which eBay shows as typed, tags and "
-                              "all."),
-               QStringLiteral("Take the markup out of the title; the description may hold it."));
+        F::Add(
+            findings, row, itemNumber, Kind::TitleMarkup,
+            QCoreApplication::translate(
+                "ListingCheck",
+                "The title holds HTML markup, which eBay shows as typed, tags and "
+                "all."),
+            QCoreApplication::translate(
+                "ListingCheck", "Take the markup out of the title; the description may hold it."));
 }
 
 // An amount of the row read for the site: what is wrong with it, or the plain amount.
@@ -154,22 +175,30 @@ AmountCheck CheckAmount(const ItemRecord& record, int row, const QString& text, 
     AmountCheck check{ListingValues::ReadAmount(text, site)};
     const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
     if (!check.read.otherCurrency.isEmpty()) {
-        F::Add(
-            findings, row, itemNumber, Kind::AmountOtherCurrency,
-            QStringLiteral("The %1 %2 is in %3; this export is for %4, in %5.")
-                .arg(name, F::Quoted(text), check.read.otherCurrency, site.name, site.currencyName),
-            QStringLiteral("Give the %1 in %2, such as %3, or export for the site of its "
-                           "currency.")
-                .arg(name, site.currencyName, site.Example("9", "99")));
+        F::Add(findings, row, itemNumber, Kind::AmountOtherCurrency,
+               QCoreApplication::translate("ListingCheck",
+                                           "The %1 %2 is in %3; this export is for %4, in %5.")
+                   .arg(name, F::Quoted(text),
+                        QCoreApplication::translate("ListingSite",
+                                                    check.read.otherCurrency.toUtf8().constData()),
+                        site.ShownName(), site.ShownCurrencyName()),
+               QCoreApplication::translate(
+                   "ListingCheck",
+                   "Give the %1 in %2, such as %3, or export for the site of its "
+                   "currency.")
+                   .arg(name, site.ShownCurrencyName(), site.Example("9", "99")));
         check.told = true;
     } else if (check.read.plain && ListingValues::IsPositive(*check.read.plain)) {
         if (const QString problem = ListingValues::AmountProblem(*check.read.plain);
             !problem.isEmpty()) {
             F::Add(findings, row, itemNumber, Kind::AmountNotTaken,
-                   QStringLiteral("The %1 %2 %3; eBay takes amounts from 0.01 to 99,999,999.99 "
-                                  "with at most two decimals.")
+                   QCoreApplication::translate(
+                       "ListingCheck",
+                       "The %1 %2 %3; eBay takes amounts from 0.01 to 99,999,999.99 "
+                       "with at most two decimals.")
                        .arg(name, F::Quoted(text), problem),
-                   QStringLiteral("Type the %1 as eBay takes it, such as %2.")
+                   QCoreApplication::translate("ListingCheck",
+                                               "Type the %1 as eBay takes it, such as %2.")
                        .arg(name, site.Example("9", "99")));
             check.told = true;
         }
@@ -184,22 +213,29 @@ void CheckAuctionAmounts(const ItemRecord& record, int row, const ListingColumns
     const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
     const QString& firstBidText = record.Field(ItemRecord::FirstBid);
     const AmountCheck firstBid =
-        CheckAmount(record, row, firstBidText, QStringLiteral("first bid"), site, findings);
+        CheckAmount(record, row, firstBidText,
+                    QCoreApplication::translate("ListingCheck", "first bid"), site, findings);
     const bool startsAtAmount =
         firstBid.read.plain && ListingValues::IsPositive(*firstBid.read.plain);
     if (!firstBid.told && !startsAtAmount)
-        F::Add(findings, row, itemNumber, Kind::FirstBidNotPositive,
-               F::IsBlank(firstBidText)
-                   ? QStringLiteral("The first bid is empty; an auction must start at an amount.")
-                   : QStringLiteral("The first bid %1 is not an amount above zero as sellers on "
-                                    "%2 write amounts.")
-                         .arg(F::Quoted(firstBidText), site.name),
-               QStringLiteral("Type the amount the auction starts at, such as %1.")
-                   .arg(site.Example("9", "99")));
+        F::Add(
+            findings, row, itemNumber, Kind::FirstBidNotPositive,
+            F::IsBlank(firstBidText)
+                ? QCoreApplication::translate(
+                      "ListingCheck", "The first bid is empty; an auction must start at an amount.")
+                : QCoreApplication::translate(
+                      "ListingCheck",
+                      "The first bid %1 is not an amount above zero as sellers on "
+                      "%2 write amounts.")
+                      .arg(F::Quoted(firstBidText), site.ShownName()),
+            QCoreApplication::translate("ListingCheck",
+                                        "Type the amount the auction starts at, such as %1.")
+                .arg(site.Example("9", "99")));
     const QString given = columns.Value(record, ListingColumns::Column::BuyItNowPrice);
     const QString priceText = given.isEmpty() ? record.Field(ItemRecord::Price) : given;
-    const QString name =
-        given.isEmpty() ? QStringLiteral("price") : QStringLiteral("Buy It Now price");
+    const QString name = given.isEmpty()
+                             ? QCoreApplication::translate("ListingCheck", "price")
+                             : QCoreApplication::translate("ListingCheck", "Buy It Now price");
     if (F::IsBlank(priceText))
         return;
     const AmountCheck price = CheckAmount(record, row, priceText, name, site, findings);
@@ -207,19 +243,26 @@ void CheckAuctionAmounts(const ItemRecord& record, int row, const ListingColumns
         return;
     if (!price.read.plain || !ListingValues::IsPositive(*price.read.plain)) {
         F::Add(findings, row, itemNumber, Kind::PriceNotAmount,
-               QStringLiteral("The %1 %2 is not an amount, so the listing gets no Buy It Now "
-                              "price.")
+               QCoreApplication::translate(
+                   "ListingCheck",
+                   "The %1 %2 is not an amount, so the listing gets no Buy It Now "
+                   "price.")
                    .arg(name, F::Quoted(priceText)),
-               QStringLiteral("Type the %1 as an amount, such as %2, or leave it empty.")
+               QCoreApplication::translate(
+                   "ListingCheck", "Type the %1 as an amount, such as %2, or leave it empty.")
                    .arg(name, site.Example("29", "99")));
     } else if (!ListingValues::TakesBuyItNow(*price.read.plain, *firstBid.read.plain)) {
         F::Add(findings, row, itemNumber, Kind::PriceBelowFirstBid,
-               QStringLiteral("The %1 %2 is less than 1.3 times the first bid %3, so the "
-                              "listing gets no Buy It Now price: eBay takes one only that far "
-                              "above the start.")
+               QCoreApplication::translate(
+                   "ListingCheck",
+                   "The %1 %2 is less than 1.3 times the first bid %3, so the "
+                   "listing gets no Buy It Now price: eBay takes one only that far "
+                   "above the start.")
                    .arg(name, F::Quoted(priceText), F::Quoted(firstBidText)),
-               QStringLiteral("Raise the %1 to 1.3 times the first bid or more, or leave it "
-                              "empty.")
+               QCoreApplication::translate(
+                   "ListingCheck",
+                   "Raise the %1 to 1.3 times the first bid or more, or leave it "
+                   "empty.")
                    .arg(name));
     }
 }
@@ -229,16 +272,22 @@ void CheckFixedPrice(const ItemRecord& record, int row, const ListingSite& site,
                      std::vector<Finding>& findings) {
     const QString& priceText = record.Field(ItemRecord::Price);
     const AmountCheck price =
-        CheckAmount(record, row, priceText, QStringLiteral("price"), site, findings);
+        CheckAmount(record, row, priceText, QCoreApplication::translate("ListingCheck", "price"),
+                    site, findings);
     if (!price.told && !(price.read.plain && ListingValues::IsPositive(*price.read.plain)))
         F::Add(findings, row, record.Field(ItemRecord::ItemNumber), Kind::StartPriceNotAmount,
                F::IsBlank(priceText)
-                   ? QStringLiteral("The price is empty; a fixed price listing sells at its "
-                                    "price.")
-                   : QStringLiteral("The price %1 is not an amount above zero as sellers on %2 "
-                                    "write amounts; a fixed price listing sells at its price.")
-                         .arg(F::Quoted(priceText), site.name),
-               QStringLiteral("Type the price the item sells at, such as %1.")
+                   ? QCoreApplication::translate(
+                         "ListingCheck",
+                         "The price is empty; a fixed price listing sells at its "
+                         "price.")
+                   : QCoreApplication::translate(
+                         "ListingCheck",
+                         "The price %1 is not an amount above zero as sellers on %2 "
+                         "write amounts; a fixed price listing sells at its price.")
+                         .arg(F::Quoted(priceText), site.ShownName()),
+               QCoreApplication::translate("ListingCheck",
+                                           "Type the price the item sells at, such as %1.")
                    .arg(site.Example("29", "99")));
 }
 
@@ -255,32 +304,45 @@ void CheckTimes(const ItemRecord& record, int row, const QDateTime& now, QString
         if (const QString problem = ListingValues::DurationProblem(start, end, from, to);
             !problem.isEmpty()) {
             F::Add(findings, row, itemNumber, Kind::NoAllowedDuration,
-                   QStringLiteral("The listing's duration cannot be told: %1.").arg(problem),
-                   QStringLiteral("Give start and end times 1, 3, 5, 7 or 10 days apart, such "
-                                  "as Nov-25-02 10:33:39 PST and Dec-02-02 10:33:39 PST."));
+                   QCoreApplication::translate("ListingCheck",
+                                               "The listing's duration cannot be told: %1.")
+                       .arg(problem),
+                   QCoreApplication::translate(
+                       "ListingCheck",
+                       "Give start and end times 1, 3, 5, 7 or 10 days apart, such "
+                       "as Nov-25-02 10:33:39 PST and Dec-02-02 10:33:39 PST."));
             return;
         }
-        runs = QStringLiteral("runs %1 days").arg(ListingValues::DurationBetween(from, to));
+        runs = QCoreApplication::translate("ListingCheck", "runs %1 days")
+                   .arg(ListingValues::DurationBetween(from, to));
     }
     // A row that gives its duration needs no start: it starts when it is uploaded.
     if (!from.isValid())
         return;
     if (from > now.addDays(ListingValues::MostDaysAhead)) {
-        F::Add(findings, row, itemNumber, Kind::StartTooFarAhead,
-               QStringLiteral("The start %1 is more than %2 days ahead; eBay schedules a "
-                              "listing at most %2 days ahead.")
-                   .arg(F::Quoted(start))
-                   .arg(ListingValues::MostDaysAhead),
-               QStringLiteral("Export this row again within %1 days of its start, or start "
-                              "it sooner.")
-                   .arg(ListingValues::MostDaysAhead));
+        F::Add(
+            findings, row, itemNumber, Kind::StartTooFarAhead,
+            QCoreApplication::translate("ListingCheck",
+                                        "The start %1 is more than %2 days ahead; eBay schedules a "
+                                        "listing at most %2 days ahead.")
+                .arg(F::Quoted(start))
+                .arg(ListingValues::MostDaysAhead),
+            QCoreApplication::translate(
+                "ListingCheck",
+                "Export this row again within %1 days of its start, or start "
+                "it sooner.")
+                .arg(ListingValues::MostDaysAhead));
     } else if (from <= now) {
         F::Add(findings, row, itemNumber, Kind::StartPast,
-               QStringLiteral("The start %1 is past: the listing starts when it is uploaded and "
-                              "%2, while its page says it started on %1.")
+               QCoreApplication::translate(
+                   "ListingCheck",
+                   "The start %1 is past: the listing starts when it is uploaded and "
+                   "%2, while its page says it started on %1.")
                    .arg(F::Quoted(start), runs),
-               QStringLiteral("Give the start and end times of the listing as it will run, and "
-                              "write the pages again."));
+               QCoreApplication::translate(
+                   "ListingCheck",
+                   "Give the start and end times of the listing as it will run, and "
+                   "write the pages again."));
     }
 }
 
@@ -301,29 +363,39 @@ QString CheckListingColumns(const ItemRecord& record, int row, const ListingColu
     const bool fixedPrice = format == ListingColumns::Format::FixedPrice;
     if (format == ListingColumns::Format::Unknown)
         F::Add(findings, row, itemNumber, Kind::FormatNotTaken,
-               QStringLiteral("The format %1 is not one of eBay's: Auction or FixedPrice.")
+               QCoreApplication::translate(
+                   "ListingCheck", "The format %1 is not one of eBay's: Auction or FixedPrice.")
                    .arg(F::Quoted(columns.Value(record, Column::Format))),
-               QStringLiteral("Type Auction or FixedPrice in the Format column, or leave it "
-                              "empty for an auction."));
+               QCoreApplication::translate(
+                   "ListingCheck",
+                   "Type Auction or FixedPrice in the Format column, or leave it "
+                   "empty for an auction."));
     const QString quantity = columns.Value(record, Column::Quantity);
     if (!quantity.isEmpty() && CountOf(quantity) == 0)
         F::Add(findings, row, itemNumber, Kind::QuantityNotTaken,
-               QStringLiteral("The quantity %1 is not a whole number from 1.")
+               QCoreApplication::translate("ListingCheck",
+                                           "The quantity %1 is not a whole number from 1.")
                    .arg(F::Quoted(quantity)),
-               QStringLiteral("Type how many of the item there are, such as 1 or 5."));
+               QCoreApplication::translate("ListingCheck",
+                                           "Type how many of the item there are, such as 1 or 5."));
     else if (!fixedPrice && CountOf(quantity) > 1)
         F::Add(findings, row, itemNumber, Kind::QuantityNotTaken,
-               QStringLiteral("The quantity is %1, but an auction sells one item.")
+               QCoreApplication::translate("ListingCheck",
+                                           "The quantity is %1, but an auction sells one item.")
                    .arg(F::Quoted(quantity)),
-               QStringLiteral("Give the quantity 1, or list the row at a fixed price "
-                              "(FixedPrice in its Format column)."));
+               QCoreApplication::translate("ListingCheck",
+                                           "Give the quantity 1, or list the row at a fixed price "
+                                           "(FixedPrice in its Format column)."));
     const QString condition = columns.Value(record, Column::ConditionId);
     if (!condition.isEmpty() && CountOf(condition) == 0)
         F::Add(findings, row, itemNumber, Kind::ConditionNotNumber,
-               QStringLiteral("The condition %1 is not one of eBay's condition numbers.")
+               QCoreApplication::translate(
+                   "ListingCheck", "The condition %1 is not one of eBay's condition numbers.")
                    .arg(F::Quoted(condition)),
-               QStringLiteral("Type eBay's number of the item's condition, such as 1000 for New "
-                              "or 3000 for Used, or leave it empty for the export's own."));
+               QCoreApplication::translate(
+                   "ListingCheck",
+                   "Type eBay's number of the item's condition, such as 1000 for New "
+                   "or 3000 for Used, or leave it empty for the export's own."));
     const QString duration = columns.Value(record, Column::Duration);
     const bool untilCancelled =
         duration.compare(QLatin1String(ListingValues::UntilCancelled), Qt::CaseInsensitive) == 0;
@@ -333,20 +405,28 @@ QString CheckListingColumns(const ItemRecord& record, int row, const ListingColu
                                        days) != std::end(ListingValues::AllowedDurations);
     if (fixedPrice && !duration.isEmpty() && !untilCancelled)
         F::Add(findings, row, itemNumber, Kind::NoAllowedDuration,
-               QStringLiteral("The duration is %1, but a fixed price listing runs until it sells "
-                              "or is ended (GTC).")
+               QCoreApplication::translate(
+                   "ListingCheck",
+                   "The duration is %1, but a fixed price listing runs until it sells "
+                   "or is ended (GTC).")
                    .arg(F::Quoted(duration)),
-               QStringLiteral("Type GTC in the Duration column, or leave it empty."));
+               QCoreApplication::translate("ListingCheck",
+                                           "Type GTC in the Duration column, or leave it empty."));
     else if (!fixedPrice && !duration.isEmpty() && !allowedDays)
         F::Add(findings, row, itemNumber, Kind::NoAllowedDuration,
-               QStringLiteral("The duration %1 is not one of an auction's: 1, 3, 5, 7 or 10 "
-                              "days.")
+               QCoreApplication::translate(
+                   "ListingCheck",
+                   "The duration %1 is not one of an auction's: 1, 3, 5, 7 or 10 "
+                   "days.")
                    .arg(F::Quoted(duration)),
-               QStringLiteral("Type 1, 3, 5, 7 or 10 in the Duration column, or leave it empty "
-                              "for the days between the start and end times."));
+               QCoreApplication::translate(
+                   "ListingCheck",
+                   "Type 1, 3, 5, 7 or 10 in the Duration column, or leave it empty "
+                   "for the days between the start and end times."));
     if (fixedPrice)
-        return QStringLiteral("runs until it sells or is ended");
-    return allowedDays ? QStringLiteral("runs %1 days").arg(days) : QString();
+        return QCoreApplication::translate("ListingCheck", "runs until it sells or is ended");
+    return allowedDays ? QCoreApplication::translate("ListingCheck", "runs %1 days").arg(days)
+                       : QString();
 }
 
 // The row's shipping cost, where it gives its own.
@@ -357,10 +437,13 @@ void CheckShipping(const ItemRecord& record, int row, const ListingColumns& colu
         !ListingValues::PlainAmount(cost, options.Site()).isEmpty())
         return;
     F::Add(findings, row, record.Field(ItemRecord::ItemNumber), Kind::ShippingCostNotAmount,
-           QStringLiteral("The shipping cost %1 is not an amount eBay takes in %2.")
-               .arg(F::Quoted(cost), options.Site().currencyName),
-           QStringLiteral("Type what shipping costs the buyer, such as %1, 0 for free, or leave "
-                          "it empty for the export's own.")
+           QCoreApplication::translate("ListingCheck",
+                                       "The shipping cost %1 is not an amount eBay takes in %2.")
+               .arg(F::Quoted(cost), options.Site().ShownCurrencyName()),
+           QCoreApplication::translate(
+               "ListingCheck",
+               "Type what shipping costs the buyer, such as %1, 0 for free, or leave "
+               "it empty for the export's own.")
                .arg(options.Site().Example("4", "95")));
 }
 
@@ -379,16 +462,21 @@ void CheckSpecifics(const ItemRecord& record, int row, const ListingColumns& col
         const QString value = ListingColumns::Value(record, specific);
         if (value.isEmpty() && specific.required)
             F::Add(findings, row, itemNumber, Kind::RequiredSpecificEmpty,
-                   QStringLiteral("The item specific %1 is empty; the category requires it (its "
-                                  "column is starred).")
+                   QCoreApplication::translate(
+                       "ListingCheck",
+                       "The item specific %1 is empty; the category requires it (its "
+                       "column is starred).")
                        .arg(specific.heading),
-                   QStringLiteral("Fill in %1 for this item.").arg(specific.heading));
+                   QCoreApplication::translate("ListingCheck", "Fill in %1 for this item.")
+                       .arg(specific.heading));
         if (CatalogueColumns::Key(specific.heading) == QLatin1String("c:brand") &&
             refused.contains(value.simplified(), Qt::CaseInsensitive))
             F::Add(findings, row, itemNumber, Kind::BrandNotTaken,
-                   QStringLiteral("The brand %1 names no brand; eBay refuses it as one.")
+                   QCoreApplication::translate(
+                       "ListingCheck", "The brand %1 names no brand; eBay refuses it as one.")
                        .arg(F::Quoted(value)),
-                   QStringLiteral("Type the item's brand, or Unbranded where it has none."));
+                   QCoreApplication::translate(
+                       "ListingCheck", "Type the item's brand, or Unbranded where it has none."));
     }
 }
 
@@ -399,35 +487,46 @@ void CheckRow(const ItemRecord& record, int row, const PageInputs& inputs,
     F::CheckActiveContent(record, row, findings);
     CheckTitleForListing(record, row, findings);
     if (const int length = F::CharacterCount(itemNumber); length > ListingCheck::CustomLabelLimit)
-        F::Add(findings, row, itemNumber, Kind::LabelTooLong,
-               QStringLiteral("The item number is %1 characters long; eBay takes custom labels "
-                              "of at most %2.")
-                   .arg(length)
-                   .arg(ListingCheck::CustomLabelLimit),
-               QStringLiteral("Shorten the item number to %1 characters.")
-                   .arg(ListingCheck::CustomLabelLimit));
+        F::Add(
+            findings, row, itemNumber, Kind::LabelTooLong,
+            QCoreApplication::translate(
+                "ListingCheck",
+                "The item number is %1 characters long; eBay takes custom labels "
+                "of at most %2.")
+                .arg(length)
+                .arg(ListingCheck::CustomLabelLimit),
+            QCoreApplication::translate("ListingCheck", "Shorten the item number to %1 characters.")
+                .arg(ListingCheck::CustomLabelLimit));
     if (const qsizetype length = PageBuilder::DescriptionSectionLength(record, inputs);
         length > ListingCheck::DescriptionLimit)
-        F::Add(findings, row, itemNumber, Kind::DescriptionTooLong,
-               QStringLiteral("The listing's description would be %1 characters long; eBay "
-                              "takes at most %2.")
-                   .arg(length)
-                   .arg(ListingCheck::DescriptionLimit),
-               QStringLiteral("Shorten the description by %1 characters.")
-                   .arg(length - ListingCheck::DescriptionLimit));
+        F::Add(
+            findings, row, itemNumber, Kind::DescriptionTooLong,
+            QCoreApplication::translate(
+                "ListingCheck",
+                "The listing's description would be %1 characters long; eBay "
+                "takes at most %2.")
+                .arg(length)
+                .arg(ListingCheck::DescriptionLimit),
+            QCoreApplication::translate("ListingCheck", "Shorten the description by %1 characters.")
+                .arg(length - ListingCheck::DescriptionLimit));
     CheckContactDetails(record, row, findings);
     const QString category = record.Field(ItemRecord::Category).trimmed();
     if (category.isEmpty() ||
         !std::all_of(category.begin(), category.end(), [](QChar c) { return c.isDigit(); }))
-        F::Add(findings, row, itemNumber, Kind::CategoryNotNumber,
-               category.isEmpty()
-                   ? QStringLiteral("The category is empty; eBay lists an item only in a "
-                                    "category.")
-                   : QStringLiteral("The category %1 is not a number; eBay takes the "
-                                    "category's number.")
-                         .arg(F::Quoted(category)),
-               QStringLiteral("Type the number of the item's eBay category (\"?\" beside the "
-                              "Category box opens eBay's list)."));
+        F::Add(
+            findings, row, itemNumber, Kind::CategoryNotNumber,
+            category.isEmpty()
+                ? QCoreApplication::translate("ListingCheck",
+                                              "The category is empty; eBay lists an item only in a "
+                                              "category.")
+                : QCoreApplication::translate("ListingCheck",
+                                              "The category %1 is not a number; eBay takes the "
+                                              "category's number.")
+                      .arg(F::Quoted(category)),
+            QCoreApplication::translate(
+                "ListingCheck",
+                "Type the number of the item's eBay category (\"?\" beside the "
+                "Category box opens eBay's list)."));
     const QString runs = CheckListingColumns(record, row, columns, findings);
     if (columns.FormatOf(record) == ListingColumns::Format::FixedPrice)
         CheckFixedPrice(record, row, options.Site(), findings);
@@ -439,14 +538,17 @@ void CheckRow(const ItemRecord& record, int row, const PageInputs& inputs,
     const QStringList pictures = columns.Pictures(record);
     if (pictures.size() > ListingCheck::MostPictures)
         F::Add(findings, row, itemNumber, Kind::TooManyPictures,
-               QStringLiteral("The row has %1 pictures; eBay takes at most %2 a listing.")
+               QCoreApplication::translate(
+                   "ListingCheck", "The row has %1 pictures; eBay takes at most %2 a listing.")
                    .arg(pictures.size())
                    .arg(ListingCheck::MostPictures),
-               QStringLiteral("Leave out %1 of the picture addresses.")
+               QCoreApplication::translate("ListingCheck", "Leave out %1 of the picture addresses.")
                    .arg(pictures.size() - ListingCheck::MostPictures));
     for (const QString& picture : pictures)
         F::CheckPicture(record, row, QStringView(picture).trimmed(),
-                        QStringLiteral("eBay shows only pictures at https:// addresses"), findings);
+                        QCoreApplication::translate(
+                            "ListingCheck", "eBay shows only pictures at https:// addresses"),
+                        findings);
 }
 
 }  // namespace
@@ -462,16 +564,23 @@ std::vector<CatalogueFinding> ListingCheck::Run(const std::vector<ItemRecord>& r
     const QString location = inputs.seller.location.trimmed();
     if (location == SellerTexts::Starting().location)
         F::Add(findings, 0, QString(), Kind::InitialText,
-               QStringLiteral("The location still reads %1, the text the Location box starts "
-                              "with; every listing would show it.")
+               QCoreApplication::translate(
+                   "ListingCheck",
+                   "The location still reads %1, the text the Location box starts "
+                   "with; every listing would show it.")
                    .arg(F::Quoted(location)),
-               QStringLiteral("Type where the items are into the Location box (--location for "
-                              "lotcraft-pages)."));
+               QCoreApplication::translate(
+                   "ListingCheck",
+                   "Type where the items are into the Location box (--location for "
+                   "lotcraft-pages)."));
     if (location.isEmpty())
         F::Add(findings, 0, QString(), Kind::EmptyLocation,
-               QStringLiteral("The location is empty; eBay takes no listing without one."),
-               QStringLiteral("Type where the items are into the Location box (--location for "
-                              "lotcraft-pages)."));
+               QCoreApplication::translate(
+                   "ListingCheck", "The location is empty; eBay takes no listing without one."),
+               QCoreApplication::translate(
+                   "ListingCheck",
+                   "Type where the items are into the Location box (--location for "
+                   "lotcraft-pages)."));
     const bool headingRow = F::LooksLikeHeadingRow(records);
     for (size_t index = 0; index < records.size(); ++index) {
         const int row = int(index) + 1;
@@ -480,7 +589,7 @@ std::vector<CatalogueFinding> ListingCheck::Run(const std::vector<ItemRecord>& r
         CheckRow(record, row, inputs, options, columns, now, findings);
         if (row == 1 && headingRow)
             F::AddHeadingRowFinding(findings, record.Field(ItemRecord::ItemNumber),
-                                    QStringLiteral("a listing"));
+                                    QCoreApplication::translate("ListingCheck", "a listing"));
         F::AddShiftedFinding(findings, row, record.Field(ItemRecord::ItemNumber), shiftedFrom);
     }
     // eBay refuses a listing whose title it would not take, where a page shows any title.

@@ -12,6 +12,7 @@
 #include "pages/PageBuilder.h"
 #include "pages/PageInputs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -40,9 +41,11 @@ void AppendLine(QByteArray& out, const QStringList& values) {
 // What an export's failure says, whatever failed: the file writer's reason, which names the
 // listing file, and what is left.
 [[noreturn]] void Fail(const QString& path, const LotcraftError& error) {
-    throw LotcraftError(error.Reason() % QStringLiteral("; no listing has been written, and a file "
-                                                        "that was there is unchanged"),
-                        path);
+    throw LotcraftError(
+        error.Reason() % QCoreApplication::translate("ListingExport",
+                                                     "; no listing has been written, and a file "
+                                                     "that was there is unchanged"),
+        path);
 }
 
 // The temporaries that exports of earlier versions, killed while they wrote, left beside
@@ -211,7 +214,7 @@ qint64 ListingExport::Write(const QString& path, const std::vector<ItemRecord>& 
     const FolderWriter folder(listing.absolutePath());
     folder.ClearLeftovers();
     ClearEarlierTemporaries(listing);
-    const QString what = QStringLiteral("the listing file");
+    const QString what = QCoreApplication::translate("ListingExport", "the listing file");
     FolderWriter::Pending file;
     try {
         file = folder.Begin(listing.fileName(), what);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "listings/ListingSite.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 std::vector<ListingSite> MakeSites() {
@@ -20,13 +22,15 @@ std::vector<ListingSite> MakeSites() {
         return s;
     };
     return {
-        site("US", "US", "US", "USD", "eBay US", "US dollars", false,
+        site("US", "US", "US", "USD", QT_TRANSLATE_NOOP("ListingSite", "eBay US"),
+             QT_TRANSLATE_NOOP("ListingSite", "US dollars"), false,
              {QStringLiteral("USPSGroundAdvantage"), QStringLiteral("USPSPriority"),
               QStringLiteral("USPSMedia"), QStringLiteral("UPSGround"),
               QStringLiteral("FedExHomeDelivery")},
              {QStringLiteral("united states"), QStringLiteral("united states of america"),
               QStringLiteral("usa"), QStringLiteral("us"), QStringLiteral("america")}),
-        site("UK", "UK", "GB", "GBP", "eBay UK", "pounds", false,
+        site("UK", "UK", "GB", "GBP", QT_TRANSLATE_NOOP("ListingSite", "eBay UK"),
+             QT_TRANSLATE_NOOP("ListingSite", "pounds"), false,
              {QStringLiteral("UK_RoyalMailSecondClassStandard"),
               QStringLiteral("UK_RoyalMailFirstClassStandard"),
               QStringLiteral("UK_RoyalMailSpecialDeliveryNextDay"),
@@ -35,27 +39,33 @@ std::vector<ListingSite> MakeSites() {
               QStringLiteral("great britain"), QStringLiteral("britain"), QStringLiteral("england"),
               QStringLiteral("scotland"), QStringLiteral("wales"),
               QStringLiteral("northern ireland")}),
-        site("DE", "Germany", "DE", "EUR", "eBay Germany", "euros", true,
+        site("DE", "Germany", "DE", "EUR", QT_TRANSLATE_NOOP("ListingSite", "eBay Germany"),
+             QT_TRANSLATE_NOOP("ListingSite", "euros"), true,
              {QStringLiteral("DE_DHLPaket"), QStringLiteral("DE_DeutschePostBrief"),
               QStringLiteral("DE_HermesPaket"), QStringLiteral("DE_DPDPaket")},
              {QStringLiteral("germany"), QStringLiteral("deutschland"), QStringLiteral("de")}),
-        site("AU", "Australia", "AU", "AUD", "eBay Australia", "Australian dollars", false,
+        site("AU", "Australia", "AU", "AUD", QT_TRANSLATE_NOOP("ListingSite", "eBay Australia"),
+             QT_TRANSLATE_NOOP("ListingSite", "Australian dollars"), false,
              {QStringLiteral("AU_Regular"), QStringLiteral("AU_Express"),
               QStringLiteral("AU_Registered")},
              {QStringLiteral("australia"), QStringLiteral("au")}),
-        site("CA", "Canada", "CA", "CAD", "eBay Canada", "Canadian dollars", false,
+        site("CA", "Canada", "CA", "CAD", QT_TRANSLATE_NOOP("ListingSite", "eBay Canada"),
+             QT_TRANSLATE_NOOP("ListingSite", "Canadian dollars"), false,
              {QStringLiteral("CA_PostRegularParcel"), QStringLiteral("CA_PostExpeditedParcel"),
               QStringLiteral("CA_PostXpresspost")},
              {QStringLiteral("canada"), QStringLiteral("ca")}),
-        site("FR", "France", "FR", "EUR", "eBay France", "euros", true,
+        site("FR", "France", "FR", "EUR", QT_TRANSLATE_NOOP("ListingSite", "eBay France"),
+             QT_TRANSLATE_NOOP("ListingSite", "euros"), true,
              {QStringLiteral("FR_ColiposteColissimo"), QStringLiteral("FR_LaPosteLetter"),
               QStringLiteral("FR_Chronopost")},
              {QStringLiteral("france"), QStringLiteral("fr")}),
-        site("IT", "Italy", "IT", "EUR", "eBay Italy", "euros", true,
+        site("IT", "Italy", "IT", "EUR", QT_TRANSLATE_NOOP("ListingSite", "eBay Italy"),
+             QT_TRANSLATE_NOOP("ListingSite", "euros"), true,
              {QStringLiteral("IT_RegularMail"), QStringLiteral("IT_ExpressCourier"),
               QStringLiteral("IT_RaccomandataConRicevuta")},
              {QStringLiteral("italy"), QStringLiteral("italia"), QStringLiteral("it")}),
-        site("ES", "Spain", "ES", "EUR", "eBay Spain", "euros", true,
+        site("ES", "Spain", "ES", "EUR", QT_TRANSLATE_NOOP("ListingSite", "eBay Spain"),
+             QT_TRANSLATE_NOOP("ListingSite", "euros"), true,
              {QStringLiteral("ES_CartasNacionalesHasta20"), QStringLiteral("ES_PaqueteAzul"),
               QStringLiteral("ES_Urgente")},
              {QStringLiteral("spain"), QStringLiteral("espa\u00F1a"), QStringLiteral("espana"),
@@ -112,5 +122,19 @@ QString ListingSite::Codes() {
     for (const ListingSite& site : All())
         codes << site.code;
     const QString last = codes.takeLast();
-    return codes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return QCoreApplication::translate("ListingSite", "%1 or %2")
+        .arg(codes.join(QStringLiteral(", ")), last);
+}
+
+QString ListingSite::ShownName() const {
+    return QCoreApplication::translate("ListingSite", name.toUtf8().constData());
+}
+
+QString ListingSite::ShownCurrencyName() const {
+    return QCoreApplication::translate("ListingSite", currencyName.toUtf8().constData());
+}
+
+QString ListingSite::ShownChoice() const {
+    return QCoreApplication::translate("ListingSite", "%1 (%2)")
+        .arg(ShownName(), ShownCurrencyName());
 }

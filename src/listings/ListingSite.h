@@ -16,7 +16,8 @@ struct ListingSite {
     QString siteId;
     QString country;
     QString currency;
-    // The site as a sentence names it ("eBay Germany") and its currency ("euros").
+    // The site as a sentence names it ("eBay Germany") and its currency ("euros"), in
+    // English: lotcraft-pages speaks English, the window translates them (ShownName).
     QString name;
     QString currencyName;
     // Whether amounts are written with a decimal comma and dots or blanks between thousands
@@ -26,6 +27,12 @@ struct ListingSite {
     QStringList shippingServices;
     // The names the Country box may give the site's country, in lower case.
     QStringList countryNames;
+
+    // The names in the seller's language, as the window shows them, and as the export
+    // dialog offers the site: "eBay US (US dollars)".
+    QString ShownName() const;
+    QString ShownCurrencyName() const;
+    QString ShownChoice() const;
 
     // The first heading of a listing file for the site.
     QString ActionHeading() const;

@@ -4,6 +4,7 @@
 #include "catalogue/CatalogueColumns.h"
 #include "catalogue/FieldScanner.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -45,15 +46,19 @@ ListingTemplate::Result ListingTemplate::Read(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return {
             {},
-            QStringLiteral("The template %1 cannot be read: %2.").arg(path, file.errorString())};
+            QCoreApplication::translate("ListingTemplate", "The template %1 cannot be read: %2.")
+                .arg(path, file.errorString())};
     if (file.size() > kLargest)
-        return {{},
-                QStringLiteral("The file %1 is no category template of eBay's: it is far "
-                               "larger than one.")
-                    .arg(path)};
+        return {
+            {},
+            QCoreApplication::translate("ListingTemplate",
+                                        "The file %1 is no category template of eBay's: it is far "
+                                        "larger than one.")
+                .arg(path)};
     Result read = FromBytes(file.readAll());
     if (!read.failure.isEmpty())
-        read.failure = QStringLiteral("The file %1 is no category template of eBay's: %2")
+        read.failure = QCoreApplication::translate(
+                           "ListingTemplate", "The file %1 is no category template of eBay's: %2")
                            .arg(path, read.failure);
     return read;
 }
@@ -75,9 +80,11 @@ ListingTemplate::Result ListingTemplate::FromBytes(QByteArrayView bytes) {
             read.specifics << name;
     }
     if (read.specifics.isEmpty())
-        read.failure = heading.isEmpty()
-                           ? QStringLiteral("it holds no heading row.")
-                           : QStringLiteral("its heading row names no item specific (C:...).");
+        read.failure =
+            heading.isEmpty()
+                ? QCoreApplication::translate("ListingTemplate", "it holds no heading row.")
+                : QCoreApplication::translate("ListingTemplate",
+                                              "its heading row names no item specific (C:...).");
     return read;
 }
 

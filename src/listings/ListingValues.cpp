@@ -3,6 +3,7 @@
 
 #include "listings/ListingSite.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -245,25 +246,26 @@ struct CurrencyMark {
     const char* currency;
     const char* name;
 };
+// The names are the ones ListingSite translates, for the check to name the currency.
 constexpr CurrencyMark kCurrencyMarks[] = {
-    {u"$", "$", "dollars"},
-    {u"US $", "USD", "US dollars"},
-    {u"US$", "USD", "US dollars"},
-    {u"USD", "USD", "US dollars"},
-    {u"AU $", "AUD", "Australian dollars"},
-    {u"AU$", "AUD", "Australian dollars"},
-    {u"A$", "AUD", "Australian dollars"},
-    {u"AUD", "AUD", "Australian dollars"},
-    {u"C $", "CAD", "Canadian dollars"},
-    {u"C$", "CAD", "Canadian dollars"},
-    {u"CA$", "CAD", "Canadian dollars"},
-    {u"CAD", "CAD", "Canadian dollars"},
-    {u"\u00A3", "GBP", "pounds"},
-    {u"GBP", "GBP", "pounds"},
-    {u"\u20AC", "EUR", "euros"},
-    {u"EUR", "EUR", "euros"},
-    {u"\u00A5", "JPY", "yen"},
-    {u"JPY", "JPY", "yen"},
+    {u"$", "$", QT_TRANSLATE_NOOP("ListingSite", "dollars")},
+    {u"US $", "USD", QT_TRANSLATE_NOOP("ListingSite", "US dollars")},
+    {u"US$", "USD", QT_TRANSLATE_NOOP("ListingSite", "US dollars")},
+    {u"USD", "USD", QT_TRANSLATE_NOOP("ListingSite", "US dollars")},
+    {u"AU $", "AUD", QT_TRANSLATE_NOOP("ListingSite", "Australian dollars")},
+    {u"AU$", "AUD", QT_TRANSLATE_NOOP("ListingSite", "Australian dollars")},
+    {u"A$", "AUD", QT_TRANSLATE_NOOP("ListingSite", "Australian dollars")},
+    {u"AUD", "AUD", QT_TRANSLATE_NOOP("ListingSite", "Australian dollars")},
+    {u"C $", "CAD", QT_TRANSLATE_NOOP("ListingSite", "Canadian dollars")},
+    {u"C$", "CAD", QT_TRANSLATE_NOOP("ListingSite", "Canadian dollars")},
+    {u"CA$", "CAD", QT_TRANSLATE_NOOP("ListingSite", "Canadian dollars")},
+    {u"CAD", "CAD", QT_TRANSLATE_NOOP("ListingSite", "Canadian dollars")},
+    {u"\u00A3", "GBP", QT_TRANSLATE_NOOP("ListingSite", "pounds")},
+    {u"GBP", "GBP", QT_TRANSLATE_NOOP("ListingSite", "pounds")},
+    {u"\u20AC", "EUR", QT_TRANSLATE_NOOP("ListingSite", "euros")},
+    {u"EUR", "EUR", QT_TRANSLATE_NOOP("ListingSite", "euros")},
+    {u"\u00A5", "JPY", QT_TRANSLATE_NOOP("ListingSite", "yen")},
+    {u"JPY", "JPY", QT_TRANSLATE_NOOP("ListingSite", "yen")},
 };
 
 bool IsAsciiDigit(QChar c) {
@@ -375,11 +377,11 @@ QString ListingValues::AmountProblem(const QString& amount) {
     // eBay takes prices from 0.01 to 99,999,999.99 in any of its currencies.
     const Decimal decimal(amount);
     if (decimal.fraction.size() > 2)
-        return QStringLiteral("has more than two decimals");
+        return QCoreApplication::translate("ListingValues", "has more than two decimals");
     if (decimal.whole.isEmpty() && Compare(amount, QStringLiteral("0.01")) < 0)
-        return QStringLiteral("is less than 0.01");
+        return QCoreApplication::translate("ListingValues", "is less than 0.01");
     if (Compare(amount, QStringLiteral("99999999.99")) > 0)
-        return QStringLiteral("is more than 99,999,999.99");
+        return QCoreApplication::translate("ListingValues", "is more than 99,999,999.99");
     return QString();
 }
 
@@ -431,24 +433,33 @@ QString ListingValues::DurationProblem(QStringView start, QStringView end, const
                                        const QDateTime& to) {
     if (DurationBetween(from, to) > 0)
         return QString();
-    const QString forms = QStringLiteral(
-        "a time such as Nov-25-02 10:33:39 PST or "
-        "2026-12-20 18:00");
+    const QString forms = QCoreApplication::translate("ListingValues",
+                                                      "a time such as Nov-25-02 10:33:39 PST or "
+                                                      "2026-12-20 18:00");
     if (!from.isValid())
-        return start.trimmed().isEmpty() ? QStringLiteral("the start time is empty")
-                                         : QStringLiteral("the start time %1 cannot be read as %2")
-                                               .arg(Shown(start), forms);
+        return start.trimmed().isEmpty()
+                   ? QCoreApplication::translate("ListingValues", "the start time is empty")
+                   : QCoreApplication::translate("ListingValues",
+                                                 "the start time %1 cannot be read as %2")
+                         .arg(Shown(start), forms);
     if (!to.isValid())
         return end.trimmed().isEmpty()
-                   ? QStringLiteral("the end time is empty")
-                   : QStringLiteral("the end time %1 cannot be read as %2").arg(Shown(end), forms);
+                   ? QCoreApplication::translate("ListingValues", "the end time is empty")
+                   : QCoreApplication::translate("ListingValues",
+                                                 "the end time %1 cannot be read as %2")
+                         .arg(Shown(end), forms);
     const qint64 seconds = from.secsTo(to);
     if (seconds <= 0)
-        return QStringLiteral("the end time is not after the start time");
+        return QCoreApplication::translate("ListingValues",
+                                           "the end time is not after the start time");
     const qint64 hours = (seconds + 1800) / 3600;
     const QString span =
-        hours % 24 == 0 ? QStringLiteral("%1 days").arg(hours / 24)
-                        : QStringLiteral("%1 days and %2 hours").arg(hours / 24).arg(hours % 24);
-    return QStringLiteral("the auction would run %1; eBay's auctions run 1, 3, 5, 7 or 10 days")
+        hours % 24 == 0 ? QCoreApplication::translate("ListingValues", "%1 days").arg(hours / 24)
+                        : QCoreApplication::translate("ListingValues", "%1 days and %2 hours")
+                              .arg(hours / 24)
+                              .arg(hours % 24);
+    return QCoreApplication::translate(
+               "ListingValues",
+               "the auction would run %1; eBay's auctions run 1, 3, 5, 7 or 10 days")
         .arg(span);
 }

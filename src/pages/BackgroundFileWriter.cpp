@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/BackgroundFileWriter.h"
 
+#include <QCoreApplication>
+
 #include <dirent.h>
 #include <sys/resource.h>
 
@@ -32,22 +34,27 @@ size_t BatchSizeFromFreeDescriptors() {
 
 // What a failure to write a page names.
 QString PageWhat() {
-    return QStringLiteral("the page");
+    return QCoreApplication::translate("BackgroundFileWriter", "the page");
 }
 
 // What stopped a file, as the caller sees every failure.
 LotcraftError AsLotcraftError(const std::exception_ptr& failure, const QString& file) {
-    const QString prefix = QStringLiteral("the page cannot be written: ");
+    const QString prefix =
+        QCoreApplication::translate("BackgroundFileWriter", "the page cannot be written: ");
     try {
         std::rethrow_exception(failure);
     } catch (const LotcraftError& error) {
         return error;
     } catch (const std::bad_alloc&) {
-        return LotcraftError(prefix + QStringLiteral("there is not enough memory"), file);
+        return LotcraftError(prefix + QCoreApplication::translate("BackgroundFileWriter",
+                                                                  "there is not enough memory"),
+                             file);
     } catch (const std::exception& error) {
         return LotcraftError(prefix + QString::fromLocal8Bit(error.what()), file);
     } catch (...) {
-        return LotcraftError(prefix + QStringLiteral("an unknown failure"), file);
+        return LotcraftError(
+            prefix + QCoreApplication::translate("BackgroundFileWriter", "an unknown failure"),
+            file);
     }
 }
 

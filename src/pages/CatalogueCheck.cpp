@@ -8,6 +8,7 @@
 #include "pages/PageName.h"
 #include "pages/SellerTexts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -21,6 +22,11 @@ namespace {
 using Finding = CatalogueFinding;
 using Kind = CatalogueFinding::Kind;
 using F = CatalogueFindings;
+
+// A word of the findings, in the seller's language.
+QString Shown(const char* text) {
+    return QCoreApplication::translate("CatalogueCheck", text);
+}
 
 // The bytes a text takes in a file name, as QFile::encodeName gives them (UTF-8), counted
 // without making them: the check counts the name of every row.
@@ -90,47 +96,67 @@ void AddNameFinding(std::vector<Finding>& findings, int row, const QString& item
         case NameState::Unusable: {
             const PageName::Fault fault = PageName::FaultOf(itemNumber);
             F::Add(findings, row, itemNumber, Kind::UnusableItemNumber,
-                   QStringLiteral("The item number %1 cannot name a page file: %2.")
+                   QCoreApplication::translate("CatalogueCheck",
+                                               "The item number %1 cannot name a page file: %2.")
                        .arg(F::Quoted(itemNumber), PageName::Why(fault)),
                    fault == PageName::Fault::Empty
-                       ? QStringLiteral("Type an item number for this row.")
-                       : QStringLiteral("Change the item number: it may hold no \"/\", line "
-                                        "break or NUL character and may not be \".\" or \"..\"."));
+                       ? QCoreApplication::translate("CatalogueCheck",
+                                                     "Type an item number for this row.")
+                       : QCoreApplication::translate(
+                             "CatalogueCheck",
+                             "Change the item number: it may hold no \"/\", line "
+                             "break or NUL character and may not be \".\" or \"..\"."));
             return;
         }
         case NameState::TooLong:
             F::Add(findings, row, itemNumber, Kind::NameTooLong,
-                   QStringLiteral("The page's file name would be %1 bytes long; the output folder "
-                                  "takes names of at most %2 bytes.")
+                   QCoreApplication::translate(
+                       "CatalogueCheck",
+                       "The page's file name would be %1 bytes long; the output folder "
+                       "takes names of at most %2 bytes.")
                        .arg(bytes + limits.nameBesides)
                        .arg(limits.name),
-                   QStringLiteral("Shorten the item number to %1 bytes at most (a letter beyond "
-                                  "plain English takes two bytes or more).")
+                   QCoreApplication::translate(
+                       "CatalogueCheck",
+                       "Shorten the item number to %1 bytes at most (a letter beyond "
+                       "plain English takes two bytes or more).")
                        .arg(limits.name - limits.nameBesides));
             return;
         case NameState::PathTooLong:
             F::Add(findings, row, itemNumber, Kind::PathTooLong,
-                   QStringLiteral("The page's path would be %1 bytes long; the system takes paths "
-                                  "of at most %2 bytes.")
+                   QCoreApplication::translate(
+                       "CatalogueCheck",
+                       "The page's path would be %1 bytes long; the system takes paths "
+                       "of at most %2 bytes.")
                        .arg(bytes + limits.pathBesides)
                        .arg(PATH_MAX - 1),
-                   QStringLiteral("Choose an output folder with a shorter path, or shorten the "
-                                  "item number."));
+                   QCoreApplication::translate(
+                       "CatalogueCheck",
+                       "Choose an output folder with a shorter path, or shorten the "
+                       "item number."));
             return;
         case NameState::ProgramFile:
-            F::Add(findings, row, itemNumber, Kind::ProgramFile,
-                   QStringLiteral("The page %1 would replace the file of that name that Lotcraft "
-                                  "needs in its own folder, the output folder.")
-                       .arg(F::Quoted(PageName::FileName(itemNumber))),
-                   QStringLiteral("Change the item number, or choose another output folder."));
+            F::Add(
+                findings, row, itemNumber, Kind::ProgramFile,
+                QCoreApplication::translate(
+                    "CatalogueCheck",
+                    "The page %1 would replace the file of that name that Lotcraft "
+                    "needs in its own folder, the output folder.")
+                    .arg(F::Quoted(PageName::FileName(itemNumber))),
+                QCoreApplication::translate(
+                    "CatalogueCheck", "Change the item number, or choose another output folder."));
             return;
         case NameState::CatalogueFile:
-            F::Add(findings, row, itemNumber, Kind::CatalogueFile,
-                   QStringLiteral("The page %1 would replace the catalogue %2, which the pages are "
-                                  "made of.")
-                       .arg(F::Quoted(PageName::FileName(itemNumber)),
-                            F::Quoted(limits.inputs->catalogue)),
-                   QStringLiteral("Change the item number, or choose another output folder."));
+            F::Add(
+                findings, row, itemNumber, Kind::CatalogueFile,
+                QCoreApplication::translate(
+                    "CatalogueCheck",
+                    "The page %1 would replace the catalogue %2, which the pages are "
+                    "made of.")
+                    .arg(F::Quoted(PageName::FileName(itemNumber)),
+                         F::Quoted(limits.inputs->catalogue)),
+                QCoreApplication::translate(
+                    "CatalogueCheck", "Change the item number, or choose another output folder."));
             return;
     }
 }
@@ -202,29 +228,38 @@ void CheckSellerTexts(const SellerTexts& seller, std::vector<Finding>& findings)
         const char* asked;
     };
     const Text texts[] = {
-        {seller.seller, starting.seller, "seller", "Seller", "--seller",
-         "your eBay e-mail address"},
-        {seller.location, starting.location, "location", "Location", "--location",
-         "where the items are"},
-        {seller.country, starting.country, "country", "Country", "--country", "the items' country"},
+        {seller.seller, starting.seller, QT_TRANSLATE_NOOP("CatalogueCheck", "seller"),
+         QT_TRANSLATE_NOOP("CatalogueCheck", "Seller"), "--seller",
+         QT_TRANSLATE_NOOP("CatalogueCheck", "your eBay e-mail address")},
+        {seller.location, starting.location, QT_TRANSLATE_NOOP("CatalogueCheck", "location"),
+         QT_TRANSLATE_NOOP("CatalogueCheck", "Location"), "--location",
+         QT_TRANSLATE_NOOP("CatalogueCheck", "where the items are")},
+        {seller.country, starting.country, QT_TRANSLATE_NOOP("CatalogueCheck", "country"),
+         QT_TRANSLATE_NOOP("CatalogueCheck", "Country"), "--country",
+         QT_TRANSLATE_NOOP("CatalogueCheck", "the items' country")},
     };
     for (const Text& text : texts) {
         if (text.value.trimmed() == text.initial)
             F::Add(findings, 0, QString(), Kind::InitialText,
-                   QStringLiteral("The %1 still reads %2, the text the %3 box starts with; every "
-                                  "page would show it.")
-                       .arg(QLatin1String(text.name), F::Quoted(text.initial),
-                            QLatin1String(text.box)),
-                   QStringLiteral("Type %1 into the %2 box (%3 for lotcraft-pages).")
-                       .arg(QLatin1String(text.asked), QLatin1String(text.box),
-                            QLatin1String(text.option)));
+                   QCoreApplication::translate(
+                       "CatalogueCheck",
+                       "The %1 still reads %2, the text the %3 box starts with; every "
+                       "page would show it.")
+                       .arg(Shown(text.name), F::Quoted(text.initial), Shown(text.box)),
+                   QCoreApplication::translate("CatalogueCheck",
+                                               "Type %1 into the %2 box (%3 for lotcraft-pages).")
+                       .arg(Shown(text.asked), Shown(text.box), QLatin1String(text.option)));
     }
     if (seller.seller.trimmed().isEmpty()) {
         F::Add(findings, 0, QString(), Kind::EmptySeller,
-               QStringLiteral("The seller is empty, so every seller link of the pages leads "
-                              "nowhere."),
-               QStringLiteral("Type your eBay e-mail address into the Seller box (--seller for "
-                              "lotcraft-pages)."));
+               QCoreApplication::translate(
+                   "CatalogueCheck",
+                   "The seller is empty, so every seller link of the pages leads "
+                   "nowhere."),
+               QCoreApplication::translate(
+                   "CatalogueCheck",
+                   "Type your eBay e-mail address into the Seller box (--seller for "
+                   "lotcraft-pages)."));
     }
 }
 
@@ -239,23 +274,33 @@ void CheckBareNumber(const ItemRecord& record, int row, int position, const char
         return;
     const QString cents = QString(match.captured(2) + QStringLiteral("00")).left(2);
     F::Add(findings, row, record.Field(ItemRecord::ItemNumber), Kind::BareNumberPrice,
-           QStringLiteral("The %1 %2 is a bare number; the page shows it as \"US %3\".")
-               .arg(QLatin1String(name), F::Quoted(text), text.trimmed()),
-           QStringLiteral("Write it as an amount, $%1.%2.").arg(match.captured(1), cents));
+           QCoreApplication::translate(
+               "CatalogueCheck", "The %1 %2 is a bare number; the page shows it as \"US %3\".")
+               .arg(Shown(name), F::Quoted(text), text.trimmed()),
+           QCoreApplication::translate("CatalogueCheck", "Write it as an amount, $%1.%2.")
+               .arg(match.captured(1), cents));
 }
 
 void CheckFields(const ItemRecord& record, int row, std::vector<Finding>& findings) {
     const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
-    F::CheckTitle(record, row, QStringLiteral("the page would have no title"), findings);
+    F::CheckTitle(record, row,
+                  QCoreApplication::translate("CatalogueCheck", "the page would have no title"),
+                  findings);
     if (F::IsBlank(record.Field(ItemRecord::Price))) {
-        F::Add(findings, row, itemNumber, Kind::EmptyPrice,
-               QStringLiteral("The price is empty; the page would show no price."),
-               QStringLiteral("Type the price, for example $29.99."));
+        F::Add(
+            findings, row, itemNumber, Kind::EmptyPrice,
+            QCoreApplication::translate("CatalogueCheck",
+                                        "The price is empty; the page would show no price."),
+            QCoreApplication::translate("CatalogueCheck", "Type the price, for example $29.99."));
     }
-    CheckBareNumber(record, row, ItemRecord::Price, "price", findings);
-    CheckBareNumber(record, row, ItemRecord::FirstBid, "first bid", findings);
+    CheckBareNumber(record, row, ItemRecord::Price, QT_TRANSLATE_NOOP("CatalogueCheck", "price"),
+                    findings);
+    CheckBareNumber(record, row, ItemRecord::FirstBid,
+                    QT_TRANSLATE_NOOP("CatalogueCheck", "first bid"), findings);
     F::CheckPicture(record, row, QStringView(record.FirstPicture()).trimmed(),
-                    QStringLiteral("browsers leave such pictures out of an https page"), findings);
+                    QCoreApplication::translate(
+                        "CatalogueCheck", "browsers leave such pictures out of an https page"),
+                    findings);
 }
 
 std::vector<CatalogueFinding> RunPageChecks(const std::vector<ItemRecord>& records,
@@ -301,12 +346,16 @@ std::vector<CatalogueFinding> RunPageChecks(const std::vector<ItemRecord>& recor
         AddNameFinding(findings, row, itemNumber, states[size_t(index)], limits);
         if (const int earlier = same[size_t(index)].last; earlier >= 0) {
             F::Add(findings, row, itemNumber, Kind::DuplicateItemNumber,
-                   QStringLiteral("Row %1 has the same item number; this row's page %2 would "
-                                  "replace that row's.")
+                   QCoreApplication::translate(
+                       "CatalogueCheck",
+                       "Row %1 has the same item number; this row's page %2 would "
+                       "replace that row's.")
                        .arg(earlier + 1)
                        .arg(F::Quoted(PageName::FileName(itemNumber))),
-                   QStringLiteral("Give this row an item number of its own, or delete it if it "
-                                  "repeats row %1.")
+                   QCoreApplication::translate(
+                       "CatalogueCheck",
+                       "Give this row an item number of its own, or delete it if it "
+                       "repeats row %1.")
                        .arg(earlier + 1),
                    earlier + 1);
         }
@@ -315,20 +364,23 @@ std::vector<CatalogueFinding> RunPageChecks(const std::vector<ItemRecord>& recor
         if (item)
             F::CheckActiveContent(records[size_t(index)], row, findings);
         if (!item) {
-            F::AddHeadingRowFinding(
-                findings, itemNumber,
-                QStringLiteral("the page ") + F::Quoted(PageName::FileName(itemNumber)));
+            F::AddHeadingRowFinding(findings, itemNumber,
+                                    QCoreApplication::translate("CatalogueCheck", "the page %1")
+                                        .arg(F::Quoted(PageName::FileName(itemNumber))));
         }
         if (const int earlier = sameButCase[size_t(index)].first; earlier >= 0) {
-            F::Add(
-                findings, row, itemNumber, Kind::CaseDuplicate,
-                QStringLiteral("The item number differs from row %1's %2 only in letter case; "
-                               "on a disk or web server that ignores case the two pages are "
-                               "one.")
-                    .arg(earlier + 1)
-                    .arg(F::Quoted(itemNumberOf(earlier))),
-                QStringLiteral("Give the two items numbers that differ in more than letter case."),
-                earlier + 1);
+            F::Add(findings, row, itemNumber, Kind::CaseDuplicate,
+                   QCoreApplication::translate(
+                       "CatalogueCheck",
+                       "The item number differs from row %1's %2 only in letter case; "
+                       "on a disk or web server that ignores case the two pages are "
+                       "one.")
+                       .arg(earlier + 1)
+                       .arg(F::Quoted(itemNumberOf(earlier))),
+                   QCoreApplication::translate(
+                       "CatalogueCheck",
+                       "Give the two items numbers that differ in more than letter case."),
+                   earlier + 1);
         }
         if (item)
             CheckFields(records[size_t(index)], row, findings);
@@ -371,7 +423,8 @@ QString CatalogueCheck::ErrorLines(const std::vector<CatalogueFinding>& findings
             lines << finding.Line();
     }
     if (errors > most)
-        lines << QStringLiteral("... and %1 more.").arg(errors - most);
+        lines
+            << QCoreApplication::translate("CatalogueCheck", "... and %1 more.").arg(errors - most);
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -3,11 +3,16 @@
 
 #include "pages/PageName.h"
 
+#include <QCoreApplication>
+
 QString CatalogueFinding::Line() const {
     QString line;
     if (row > 0) {
-        line = QStringLiteral("Row %1, item \"%2\": ").arg(row).arg(PageName::Shown(itemNumber));
+        line = QCoreApplication::translate("CatalogueFinding", "Row %1, item \"%2\": ")
+                   .arg(row)
+                   .arg(PageName::Shown(itemNumber));
     }
-    line += IsError() ? QStringLiteral("error: ") : QStringLiteral("warning: ");
+    line += IsError() ? QCoreApplication::translate("CatalogueFinding", "error: ")
+                      : QCoreApplication::translate("CatalogueFinding", "warning: ");
     return line + what + QLatin1Char(' ') + whatToDo;
 }

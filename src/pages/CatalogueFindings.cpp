@@ -6,6 +6,7 @@
 #include "pages/CatalogueCheck.h"
 #include "pages/PageName.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -152,9 +153,11 @@ void CatalogueFindings::CheckPicture(const ItemRecord& record, int row, QStringV
                                      const QString& why, Findings& findings) {
     if (!picture.isEmpty() && !picture.startsWith(QLatin1String("https://"), Qt::CaseInsensitive)) {
         Add(findings, row, record.Field(ItemRecord::ItemNumber), Kind::PictureNotHttps,
-            QStringLiteral("The picture address %1 does not start with https://; %2.")
+            QCoreApplication::translate("CatalogueFindings",
+                                        "The picture address %1 does not start with https://; %2.")
                 .arg(Quoted(picture.toString()), why),
-            QStringLiteral("Give the picture's https:// address."));
+            QCoreApplication::translate("CatalogueFindings",
+                                        "Give the picture's https:// address."));
     }
 }
 
@@ -165,14 +168,17 @@ void CatalogueFindings::CheckTitle(const ItemRecord& record, int row, const QStr
     const QString& title = record.Field(ItemRecord::Title);
     if (IsBlank(title)) {
         Add(findings, row, itemNumber, Kind::EmptyTitle,
-            QStringLiteral("The title is empty; %1.").arg(whyEmpty),
-            QStringLiteral("Type the item's title."));
+            QCoreApplication::translate("CatalogueFindings", "The title is empty; %1.")
+                .arg(whyEmpty),
+            QCoreApplication::translate("CatalogueFindings", "Type the item's title."));
     } else if (const int length = CharacterCount(title); length > CatalogueCheck::TitleLimit) {
         Add(findings, row, itemNumber, Kind::LongTitle,
-            QStringLiteral("The title is %1 characters long; eBay takes at most %2.")
+            QCoreApplication::translate("CatalogueFindings",
+                                        "The title is %1 characters long; eBay takes at most %2.")
                 .arg(length)
                 .arg(CatalogueCheck::TitleLimit),
-            QStringLiteral("Shorten the title to %1 characters.").arg(CatalogueCheck::TitleLimit));
+            QCoreApplication::translate("CatalogueFindings", "Shorten the title to %1 characters.")
+                .arg(CatalogueCheck::TitleLimit));
     }
 }
 
@@ -182,46 +188,59 @@ void CatalogueFindings::AddShiftedFinding(Findings& findings, int row, const QSt
     if (shiftedFrom <= 0 || row < shiftedFrom)
         return;
     Add(findings, row, itemNumber, Kind::ShiftedRecord,
-        row == shiftedFrom
-            ? QStringLiteral("From this row on, the catalogue file's items do not line "
-                             "up with its lines (a value with a comma or a line break "
-                             "that is not in quotes?), so this row's values may be in "
-                             "the wrong columns or belong to other items.")
-            : QStringLiteral("The catalogue file's items stop lining up with its lines "
-                             "at row %1, so this row's values may be in the wrong "
-                             "columns or belong to other items.")
-                  .arg(shiftedFrom),
-        QStringLiteral("Compare the row with the catalogue file and correct it; in the "
-                       "file, put in quotes each value that holds a comma or a line "
-                       "break."));
+        row == shiftedFrom ? QCoreApplication::translate(
+                                 "CatalogueFindings",
+                                 "From this row on, the catalogue file's items do not line "
+                                 "up with its lines (a value with a comma or a line break "
+                                 "that is not in quotes?), so this row's values may be in "
+                                 "the wrong columns or belong to other items.")
+                           : QCoreApplication::translate(
+                                 "CatalogueFindings",
+                                 "The catalogue file's items stop lining up with its lines "
+                                 "at row %1, so this row's values may be in the wrong "
+                                 "columns or belong to other items.")
+                                 .arg(shiftedFrom),
+        QCoreApplication::translate(
+            "CatalogueFindings",
+            "Compare the row with the catalogue file and correct it; in the "
+            "file, put in quotes each value that holds a comma or a line "
+            "break."));
 }
 
 void CatalogueFindings::AddHeadingRowFinding(Findings& findings, const QString& itemNumber,
                                              const QString& becomes) {
     Add(findings, 1, itemNumber, Kind::HeadingRow,
-        QStringLiteral("Row 1 reads like a row of column names, not an item; it would "
-                       "become %1.")
+        QCoreApplication::translate("CatalogueFindings",
+                                    "Row 1 reads like a row of column names, not an item; it would "
+                                    "become %1.")
             .arg(becomes),
-        QStringLiteral("Delete row 1 if it is the spreadsheet's heading row: a "
-                       "catalogue starts with its first item."));
+        QCoreApplication::translate("CatalogueFindings",
+                                    "Delete row 1 if it is the spreadsheet's heading row: a "
+                                    "catalogue starts with its first item."));
 }
 
 // Active content in the title or the description: eBay refuses a listing that holds it,
 // and the page would be refused as a listing's description.
 void CatalogueFindings::CheckActiveContent(const ItemRecord& record, int row, Findings& findings) {
     const QString& itemNumber = record.Field(ItemRecord::ItemNumber);
-    for (const auto& [position, name] : {std::pair{ItemRecord::Title, "title"},
-                                         std::pair{ItemRecord::Description, "description"}}) {
+    for (const auto& [position, name] :
+         {std::pair{ItemRecord::Title, QT_TRANSLATE_NOOP("CatalogueFindings", "title")},
+          std::pair{ItemRecord::Description,
+                    QT_TRANSLATE_NOOP("CatalogueFindings", "description")}}) {
         const QString found = ActiveContent::Find(record.Field(position));
         if (found.isEmpty())
             continue;
         Add(findings, row, itemNumber, Kind::ActiveContent,
-            QStringLiteral("The %1 holds %2, active content that eBay removes or refuses the "
-                           "listing for.")
-                .arg(QLatin1String(name), Quoted(found)),
-            QStringLiteral("Take the scripts, frames, forms, event attributes (\"on...=\") and "
-                           "javascript:, vbscript: and data: addresses out of the %1; plain "
-                           "HTML such as <b> or <br> stays.")
-                .arg(QLatin1String(name)));
+            QCoreApplication::translate(
+                "CatalogueFindings",
+                "The %1 holds %2, active content that eBay removes or refuses the "
+                "listing for.")
+                .arg(QCoreApplication::translate("CatalogueFindings", name), Quoted(found)),
+            QCoreApplication::translate(
+                "CatalogueFindings",
+                "Take the scripts, frames, forms, event attributes (\"on...=\") and "
+                "javascript:, vbscript: and data: addresses out of the %1; plain "
+                "HTML such as <b> or <br> stays.")
+                .arg(QCoreApplication::translate("CatalogueFindings", name)));
     }
 }

@@ -3,6 +3,7 @@
 
 #include "pages/CatalogueCheck.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -35,11 +36,12 @@ QString CheckedRows::LeftOutRows() const {
     for (int row : m_leftOut)
         numbers << QString::number(row);
     if (numbers.isEmpty())
-        return QStringLiteral("no row");
+        return QCoreApplication::translate("CheckedRows", "no row");
     if (numbers.size() == 1)
-        return QStringLiteral("row ") + numbers.first();
+        return QCoreApplication::translate("CheckedRows", "row %1").arg(numbers.first());
     const QString last = numbers.takeLast();
-    return QStringLiteral("rows %1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
+    return QCoreApplication::translate("CheckedRows", "rows %1 and %2")
+        .arg(numbers.join(QStringLiteral(", ")), last);
 }
 
 QString CheckedRows::ErrorLines(int most) const {

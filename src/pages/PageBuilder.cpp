@@ -11,6 +11,7 @@
 #include "pages/PageName.h"
 #include "pages/PageTemplate.h"
 
+#include <QCoreApplication>
 #include <QStringBuilder>
 
 #include <algorithm>
@@ -129,23 +130,28 @@ struct PageValues {
 // folder, leave the output folder or replace a file the program needs there.
 void CheckItemNumber(const QString& itemNumber, const PageInputs& inputs) {
     if (inputs.outputFolder.isEmpty())
-        throw LotcraftError(QStringLiteral("no output folder is set for the pages"));
+        throw LotcraftError(
+            QCoreApplication::translate("PageBuilder", "no output folder is set for the pages"));
     const QString why = PageName::WriterRefusal(itemNumber);
     if (!why.isEmpty()) {
         const QString shown = PageName::Shown(itemNumber);
-        throw LotcraftError(QStringLiteral("the item number \"%1\" cannot name a page file: %2; "
-                                           "change the item number and generate the pages again")
-                                .arg(shown, why),
-                            PageBuilder::PagePath(inputs.outputFolder, shown));
+        throw LotcraftError(
+            QCoreApplication::translate("PageBuilder",
+                                        "the item number \"%1\" cannot name a page file: %2; "
+                                        "change the item number and generate the pages again")
+                .arg(shown, why),
+            PageBuilder::PagePath(inputs.outputFolder, shown));
     }
     const QString file = PageName::FileName(itemNumber);
     PageBuilder::RefuseReplacingTheCatalogue(itemNumber, inputs);
     if (inputs.reservedNames.contains(file))
-        throw LotcraftError(QStringLiteral("the item number \"%1\" would replace %2, which "
-                                           "Lotcraft needs in its own folder; change the item "
-                                           "number, or choose another output folder")
-                                .arg(itemNumber, file),
-                            PageBuilder::PagePath(inputs.outputFolder, itemNumber));
+        throw LotcraftError(
+            QCoreApplication::translate("PageBuilder",
+                                        "the item number \"%1\" would replace %2, which "
+                                        "Lotcraft needs in its own folder; change the item "
+                                        "number, or choose another output folder")
+                .arg(itemNumber, file),
+            PageBuilder::PagePath(inputs.outputFolder, itemNumber));
 }
 
 void AppendLiteral(QByteArray& out, const QByteArray& literal) {
@@ -203,9 +209,12 @@ void PageBuilder::RefuseReplacingTheCatalogue(const QString& itemNumber, const P
     if (inputs.catalogueNames.Match(file).isEmpty())
         return;
     throw LotcraftError(
-        FileIdentity::Refusal(QStringLiteral("the page"), file, inputs.catalogue) %
-            QStringLiteral(" the pages are made of; change the item number, or choose another "
-                           "output folder"),
+        FileIdentity::Refusal(QCoreApplication::translate("PageBuilder", "the page"), file,
+                              inputs.catalogue) %
+            QCoreApplication::translate(
+                "PageBuilder",
+                " the pages are made of; change the item number, or choose another "
+                "output folder"),
         PagePath(inputs.outputFolder, itemNumber));
 }
 

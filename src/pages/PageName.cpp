@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/PageName.h"
 
+#include <QCoreApplication>
+
 QString PageName::FileName(const QString& itemNumber) {
     return itemNumber + QStringLiteral(".html");
 }
@@ -23,12 +25,14 @@ QString PageName::Why(Fault fault) {
     switch (fault) {
         case Fault::None: return QString();
         case Fault::Empty:
-            return QStringLiteral("it is empty, so the page would be the hidden file \"%1\"")
+            return QCoreApplication::translate(
+                       "PageName", "it is empty, so the page would be the hidden file \"%1\"")
                 .arg(FileName(QString()));
-        case Fault::Slash: return QStringLiteral("it holds \"/\"");
-        case Fault::Nul: return QStringLiteral("it holds a NUL character");
-        case Fault::FolderName: return QStringLiteral("it names a folder");
-        case Fault::LineBreak: return QStringLiteral("it holds a line break");
+        case Fault::Slash: return QCoreApplication::translate("PageName", "it holds \"/\"");
+        case Fault::Nul: return QCoreApplication::translate("PageName", "it holds a NUL character");
+        case Fault::FolderName: return QCoreApplication::translate("PageName", "it names a folder");
+        case Fault::LineBreak:
+            return QCoreApplication::translate("PageName", "it holds a line break");
     }
     return QString();
 }

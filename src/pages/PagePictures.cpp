@@ -5,6 +5,7 @@
 #include "app/FolderWriter.h"
 #include "app/LotcraftError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 
@@ -42,8 +43,10 @@ LotcraftError PictureFailure(const QString& fileName, const QString& what, int e
                              const QString& reason) {
     if (error == EMFILE || error == ENFILE)
         return LotcraftError(what + LotcraftError::SystemReason(error), fileName);
-    return LotcraftError(what + reason + QStringLiteral("; reinstall Lotcraft to bring it back"),
-                         fileName);
+    return LotcraftError(
+        what + reason +
+            QCoreApplication::translate("PagePictures", "; reinstall Lotcraft to bring it back"),
+        fileName);
 }
 
 }  // namespace
@@ -78,8 +81,9 @@ const QImage& PagePictures::LoadOnce(QImage& mark, const char* name) const {
         // The reader does not say why the file could not be opened; opening it again does.
         QByteArray bytes;
         const int error = ReadWhole(fileName, bytes);
-        throw PictureFailure(fileName, QStringLiteral("the picture cannot be loaded: "), error,
-                             reader.errorString());
+        throw PictureFailure(
+            fileName, QCoreApplication::translate("PagePictures", "the picture cannot be loaded: "),
+            error, reader.errorString());
     }
     return mark;
 }
@@ -94,8 +98,10 @@ void PagePictures::CopyPagePictures(const QString& outputFolder) const {
             continue;
         QByteArray bytes;
         if (const int error = ReadWhole(source, bytes); error != 0)
-            throw PictureFailure(source, QStringLiteral("the picture cannot be read: "), error,
-                                 LotcraftError::SystemReason(error));
-        folder.Write(name, bytes, QStringLiteral("the copy of the picture"));
+            throw PictureFailure(
+                source, QCoreApplication::translate("PagePictures", "the picture cannot be read: "),
+                error, LotcraftError::SystemReason(error));
+        folder.Write(name, bytes,
+                     QCoreApplication::translate("PagePictures", "the copy of the picture"));
     }
 }

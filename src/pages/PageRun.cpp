@@ -11,6 +11,7 @@
 #include "pages/PageName.h"
 #include "pages/PagePictures.h"
 
+#include <QCoreApplication>
 #include <QStringBuilder>
 
 #include <algorithm>
@@ -46,10 +47,13 @@ void RefuseReplacingTheCatalogue(const std::vector<ItemRecord>& records, const P
     for (const QString& name : PagePictures::CopiedFiles()) {
         if (!inputs.catalogueNames.Match(name).isEmpty())
             throw LotcraftError(
-                FileIdentity::Refusal(QStringLiteral("the picture"), name, inputs.catalogue) %
-                    QStringLiteral(" the pages are made of, so no page has been written; move "
-                                   "the catalogue out of the output folder, or choose another "
-                                   "output folder"),
+                FileIdentity::Refusal(QCoreApplication::translate("PageRun", "the picture"), name,
+                                      inputs.catalogue) %
+                    QCoreApplication::translate(
+                        "PageRun",
+                        " the pages are made of, so no page has been written; move "
+                        "the catalogue out of the output folder, or choose another "
+                        "output folder"),
                 FolderWriter::PathIn(inputs.outputFolder, name));
     }
 }
@@ -57,7 +61,8 @@ void RefuseReplacingTheCatalogue(const std::vector<ItemRecord>& records, const P
 }  // namespace
 
 QString PageRun::PagesText(qint64 count) {
-    return count == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(count);
+    return count == 1 ? QCoreApplication::translate("PageRun", "1 page")
+                      : QCoreApplication::translate("PageRun", "%1 pages").arg(count);
 }
 
 void PageRun::Run(const std::vector<ItemRecord>& records, const PageInputs& inputs,

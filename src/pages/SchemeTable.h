@@ -27,6 +27,9 @@ public:
 
     // The name of scheme 1 to 19 ("Yellow", "Bright Red"); throws LotcraftError outside.
     static QString Name(int scheme);
+    // The name in the seller's language, as the window offers the scheme; Name stays English
+    // for lotcraft-pages' --scheme.
+    static QString ShownName(int scheme);
     // The 19 names, scheme 1 first.
     static QStringList Names();
     // The scheme whose name matches without regard to letter case, or 0 when none does.

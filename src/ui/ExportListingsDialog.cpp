@@ -69,8 +69,7 @@ ExportListingsDialog::ExportListingsDialog(const ListingOptions& start, QWidget*
     m_siteChoice = new QComboBox(this);
     m_siteChoice->setObjectName(QStringLiteral("SiteChoice"));
     for (const ListingSite& site : ListingSite::All())
-        m_siteChoice->addItem(QStringLiteral("%1 (%2)").arg(site.name, site.currencyName),
-                              site.code);
+        m_siteChoice->addItem(site.ShownChoice(), site.code);
     grid->addWidget(Label(this, "SiteLabel", tr("S&ite:"), m_siteChoice), row, IndentColumn, 1, 2);
     grid->addWidget(m_siteChoice, row++, BoxColumn, 1, 3);
 

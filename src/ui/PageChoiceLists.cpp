@@ -46,7 +46,7 @@ void PageChoiceLists::FillSchemes(QComboBox* box) {
     box->clear();
     box->setIconSize(QSize(SwatchPixels, SwatchPixels));
     for (int scheme = SchemeTable::FirstScheme; scheme <= SchemeTable::LastScheme; ++scheme)
-        box->addItem(Swatch(scheme), SchemeTable::Name(scheme));
+        box->addItem(Swatch(scheme), SchemeTable::ShownName(scheme));
 }
 
 void PageChoiceLists::FillLayouts(QComboBox* box) {

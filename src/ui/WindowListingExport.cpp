@@ -170,12 +170,12 @@ void WindowListingExport::Run(const SellerTexts& seller, bool checked,
             : QCoreApplication::translate("WindowListingExport", "%1 listings").arg(written);
     const QString where = QDir::toNativeSeparators(path);
     m_host.ShowStatus(QCoreApplication::translate("WindowListingExport", "Exported %1 for %2 to %3")
-                          .arg(listings, options->Site().name, where));
+                          .arg(listings, options->Site().ShownName(), where));
     QString message = QCoreApplication::translate(
                           "WindowListingExport",
                           "Wrote %1 for %2 to %3. Upload it in eBay's Seller Hub: Reports, "
                           "Uploads.")
-                          .arg(listings, options->Site().name, where);
+                          .arg(listings, options->Site().ShownName(), where);
     if (!rows.LeftOut().empty())
         message +=
             QCoreApplication::translate("WindowListingExport",
