@@ -315,7 +315,10 @@ private Q_SLOTS:
             between += last > 1 && last < kItems;
         }
         QVERIFY2(between > 0, qPrintable(painted.texts.join(u',')));
-        QVERIFY2(painted.texts.size() < kItems / 10, qPrintable(painted.texts.join(u',')));
+        // Each count shown is painted by the repaint and again by the label's own update, so
+        // the counts are counted, not the paints.
+        const auto shown = QSet<QString>(painted.texts.cbegin(), painted.texts.cend());
+        QVERIFY2(shown.size() < kItems / 10, qPrintable(painted.texts.join(u',')));
     }
 
     void aFailingRowIsToldAndTheRowsBeforeItStay() {
