@@ -16,9 +16,11 @@ PACKAGES := g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-webengine-dev libgl-
 # pages, and dpkg-dev and lintian to make and judge the Debian package; the file-identity test
 # mounts an exFAT volume, as USB sticks come, to compare names that differ in letter case; the
 # accessible tree test reads the window as a screen reader does, over a session bus and the
-# accessibility bus of its own, and clicks with xdotool where a button offers no action.
+# accessibility bus of its own, and clicks with xdotool where a button offers no action; the
+# language test finds Qt's own German texts of the standard dialogs, which the package
+# recommends.
 TEST_PACKAGES := xvfb xauth chromium desktop-file-utils appstream groff-base dpkg-dev lintian \
-	exfat-fuse exfatprogs python3-pyatspi at-spi2-core dbus xdotool
+	exfat-fuse exfatprogs python3-pyatspi at-spi2-core dbus xdotool qt6-translations-l10n
 # What the window program and lotcraft-pages need to be installed or packaged: the programs
 # (with the pictures and help page beside them), the manual pages and the changelog.
 APP_TARGETS := lotcraft lotcraft-pages lotcraft_data
