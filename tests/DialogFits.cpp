@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -37,7 +38,7 @@ QString Higher(int needed, int room) {
 }
 
 void CheckLabel(QStringList& cut, const QLabel* label) {
-    const QString text = DialogFits::Shown(label->text());
+    const QString text = XpButton::ShownText(label->text());
     if (text.isEmpty())
         return;
     const QFontMetrics metrics(label->font());
@@ -57,7 +58,7 @@ void CheckLabel(QStringList& cut, const QLabel* label) {
 
 void CheckButton(QStringList& cut, const XpButton* button) {
     const QString text = button->Caption();
-    if (DialogFits::Shown(text).isEmpty())
+    if (XpButton::ShownText(text).isEmpty())
         return;
     // As the button's painter lays it out: the text wrapped at the width inside a margin of
     // one average character on either side of a content box 4 pixels inside every edge.
@@ -71,9 +72,9 @@ void CheckButton(QStringList& cut, const XpButton* button) {
                              Qt::TextWordWrap | Qt::TextShowMnemonic | Qt::AlignHCenter, text);
     // More lines than one is a caption broken where the dialog's buttons show it whole.
     if (wrapped.height() > boxHeight || wrapped.height() > metrics.height())
-        Report(cut, button, DialogFits::Shown(text), Higher(wrapped.height(), boxHeight));
+        Report(cut, button, XpButton::ShownText(text), Higher(wrapped.height(), boxHeight));
     if (wrapped.width() > boxWidth)
-        Report(cut, button, DialogFits::Shown(text), Wider(wrapped.width(), boxWidth));
+        Report(cut, button, XpButton::ShownText(text), Wider(wrapped.width(), boxWidth));
 }
 
 void CheckLineEdit(QStringList& cut, const QLineEdit* box) {
@@ -127,7 +128,7 @@ void CheckComboBox(QStringList& cut, const QComboBox* list) {
 
 void CheckChoiceBox(QStringList& cut, const QAbstractButton* box) {
     // A check or option box asks for room for its mark and its whole text in its size hint.
-    const QString text = DialogFits::Shown(box->text());
+    const QString text = XpButton::ShownText(box->text());
     const QSize needed = box->sizeHint();
     if (needed.width() > box->width())
         Report(cut, box, text, Wider(needed.width(), box->width()));
@@ -187,13 +188,6 @@ void DialogFits::Settle(QWidget& window) {
     }
 }
 
-QString DialogFits::Shown(QString caption) {
-    caption.replace(QLatin1String("&&"), QChar(0x1));
-    caption.remove(QLatin1Char('&'));
-    caption.replace(QChar(0x1), QLatin1Char('&'));
-    return caption;
-}
-
 QStringList DialogFits::TextsThatDoNotFit(const QWidget& dialog) {
     QStringList cut;
     for (const QWidget* control : dialog.findChildren<QWidget*>()) {
@@ -240,9 +234,13 @@ QStringList DialogFits::ControlsWithoutNames(const QWidget& dialog) {
             InsideAControl(control, dialog))
             continue;
         if (const auto* button = qobject_cast<const XpButton*>(control)) {
-            if (button->accessibleName() != Shown(button->Caption()))
-                Report(unnamed, button, Shown(button->Caption()),
-                       QStringLiteral("named \"%1\"").arg(button->accessibleName()));
+            // As a screen reader hears it, from the button's accessible interface.
+            const QString name =
+                QAccessible::queryAccessibleInterface(const_cast<XpButton*>(button))
+                    ->text(QAccessible::Name);
+            if (name != XpButton::ShownText(button->Caption()))
+                Report(unnamed, button, XpButton::ShownText(button->Caption()),
+                       QStringLiteral("named \"%1\"").arg(name));
             continue;
         }
         const bool box = qobject_cast<const QLineEdit*>(control) ||

@@ -27,9 +27,6 @@ public:
     // Shows a window and lets its layouts settle.
     static void Settle(QWidget& window);
 
-    // A caption as drawn: "&&" is an ampersand, a single "&" marks the Alt key and is not drawn.
-    static QString Shown(QString caption);
-
     // What is cut short in the dialog, one line for each: a label's, a button's, a check or
     // option box's text, a box's or a list's current text, a list's column heading that its
     // control has no room for, and any control that stands outside the dialog.

@@ -92,15 +92,6 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QCOMPARE(clicks, 1);
     }
-
-    void nameFollowsTheCaption() {
-        QWidget window;
-        auto* button = new XpButton(QStringLiteral("Update"), &window);
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
-        QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Update"));
-        button->SetCaption(QStringLiteral("Insert"));
-        QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Insert"));
-    }
 };
 
 QTEST_MAIN(XpButtonAccessibleTest)

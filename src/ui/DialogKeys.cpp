@@ -48,13 +48,16 @@ void DialogKeys::GiveEveryButtonAKey(QWidget* dialog) {
         auto* shortcut = new QShortcut(key, button);
         shortcut->setContext(Qt::WindowShortcut);
         QObject::connect(shortcut, &QShortcut::activated, button, &XpButton::Press);
-        const QString keyText = key.toString(QKeySequence::NativeText);
-        button->SetKeyText(keyText);
-        const QString tip = button->toolTip().isEmpty() ? XpButton::ShownText(button->Caption())
-                                                        : button->toolTip();
-        button->setToolTip(
-            QCoreApplication::translate("WindowCommands", "%1 (%2)").arg(tip, keyText));
+        Tell(button, key.toString(QKeySequence::NativeText),
+             XpButton::ShownText(button->Caption()));
     }
+}
+
+void DialogKeys::Tell(XpButton* button, const QString& key, const QString& name) {
+    button->SetKeyText(key);
+    const QString tip = button->toolTip().isEmpty() ? name : button->toolTip();
+    if (!tip.contains(QLatin1Char('(') + key + QLatin1Char(')')))
+        button->setToolTip(QCoreApplication::translate("WindowCommands", "%1 (%2)").arg(tip, key));
 }
 
 QChar DialogKeys::Mnemonic(const QString& text) {

@@ -45,7 +45,7 @@ QLabel* Label(QWidget* parent, const char* name, const QString& text, QWidget* b
     label->setObjectName(QString::fromLatin1(name));
     label->setBuddy(buddy);
     // Screen readers name the box by what its label says.
-    buddy->setAccessibleName(FormControls::ShownCaption(text).remove(QLatin1Char(':')));
+    buddy->setAccessibleName(XpButton::ShownText(text).remove(QLatin1Char(':')));
     return label;
 }
 

@@ -56,7 +56,6 @@ XpButton* FormControls::DialogButton(QWidget* dialog, const QString& name,
     button->setMinimumSize(needed.expandedTo(button->size()));
     button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     button->resize(button->minimumSize());
-    button->setAccessibleName(ShownCaption(button->Caption()));
     return button;
 }
 
@@ -66,18 +65,6 @@ QHBoxLayout* FormControls::ButtonRow(std::initializer_list<XpButton*> buttons) {
     for (XpButton* button : buttons)
         row->addWidget(button);
     return row;
-}
-
-QString FormControls::ShownCaption(const QString& caption) {
-    QString shown;
-    shown.reserve(caption.size());
-    for (qsizetype at = 0; at < caption.size(); ++at) {
-        if (caption.at(at) != QLatin1Char('&'))
-            shown += caption.at(at);
-        else if (at + 1 < caption.size() && caption.at(at + 1) == QLatin1Char('&'))
-            shown += caption.at(++at);
-    }
-    return shown;
 }
 
 XpButton* FormControls::Button(QWidget* window, const QString& name, const PropertyBag& properties,

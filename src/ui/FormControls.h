@@ -40,9 +40,6 @@ public:
                                   int heightTwips = 375);
     // The buttons of a dialog in a row at its right-hand side.
     static QHBoxLayout* ButtonRow(std::initializer_list<XpButton*> buttons);
-    // A caption as the button draws it: "&&" is an ampersand, a single "&" marks the Alt
-    // key and is not drawn.
-    static QString ShownCaption(const QString& caption);
 
     // A dialog with a title and a close box, no minimise or maximise, of the size its layout
     // asks for: it grows when a text shown in it needs more room, and the seller cannot

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/QuestionBox.h"
 
-#include "ui/FormControls.h"
-
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -19,15 +17,11 @@ QuestionBox::QuestionBox(const QString& question, QWidget* parent, Buttons butto
         setDefaultButton(QMessageBox::Save);
         SetCaption(QMessageBox::Discard, tr("Don't Save"));
     }
-    // Screen readers name each button by its caption as shown.
-    for (QAbstractButton* shown : QMessageBox::buttons())
-        shown->setAccessibleName(FormControls::ShownCaption(shown->text()));
 }
 
 void QuestionBox::SetCaption(QMessageBox::StandardButton which, const QString& caption) {
     QAbstractButton* shown = button(which);
     shown->setText(caption);
-    shown->setAccessibleName(FormControls::ShownCaption(caption));
 }
 
 MessageBoxes::Answer QuestionBox::Answer() const {

@@ -2,9 +2,9 @@
 #include "ui/WindowCommands.h"
 
 #include "controls/xpbutton/XpButton.h"
+#include "ui/DialogKeys.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QWidget>
 
 namespace {
@@ -39,14 +39,8 @@ void WindowCommands::Bind(Command command, XpButton* button) {
     QAction* action = m_actions[size_t(command)];
     // The command's key presses the button: the tool tip and screen readers say which.
     const QString key = action->shortcut().toString(QKeySequence::NativeText);
-    if (!key.isEmpty()) {
-        button->SetKeyText(key);
-        const QString tip =
-            button->toolTip().isEmpty() ? PlainText(action->text()) : button->toolTip();
-        if (!tip.contains(QLatin1Char('(') + key + QLatin1Char(')')))
-            button->setToolTip(
-                QCoreApplication::translate("WindowCommands", "%1 (%2)").arg(tip, key));
-    }
+    if (!key.isEmpty())
+        DialogKeys::Tell(button, key, PlainText(action->text()));
     QObject::connect(button, &XpButton::Click, action, &QAction::trigger);
     QObject::connect(action, &QAction::changed, button,
                      [button, action] { button->SetEnabled(action->isEnabled()); });
